@@ -1,0 +1,101 @@
+#include "app/Main.h"
+
+#include <QApplication>
+
+#include "app/DevState.h"
+#include "app/InfoFile.h"
+#include "app/Messages.h"
+#include "app/Names.h"
+#include "app/Settings.h"
+#include "app/Tables.h"
+#include "app/frmLingua.h"
+#include "app/state.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
+#include "platform/bytes.h"
+
+void PathsBuild() {
+    const std::string start = StartDir();
+    ArrAFile = PathJoin(start, "i40ArrA");
+    ArrBFile = PathJoin(start, "i40ArrB");
+    StyGrpFile = PathJoin(start, "i40Sty");
+    PrgBankFile = PathJoin(start, "i40Prg");
+    GuidaFileIt = PathJoin(start, "Velmora_GuidaUtente.txt");
+    GuidaFileEn = PathJoin(start, "Velmora_UserGuide.txt");
+    BloccoNoteFile = PathJoin(start, "Velmora_Notebook.txt");
+    PrgSelAutoFile = PathJoin(start, "Velmora_PrgSelAuto");
+    MultisampleFile = PathJoin(start, "i40Multisample");
+    const std::string sys = SystemDir();
+    IniFile = PathJoin(sys, "Velmora.ini");
+    DevStateFile = PathJoin(sys, "Morvekan");
+    InfoFile = PathJoin(sys, "Telquorin");
+    DBArrFile = PathJoin(sys, "i40DBArr");
+}
+
+namespace {
+
+// The refusal of a second copy, in the language of the settings when they
+// name one, else in both.
+void secondInstanceMessage() {
+    std::string img;
+    uint8_t lang = 0;
+    if (ReadWholeFile(IniFile, img) == FileError::None && mid(img, 1, 9) == IniSignatureText) lang = at(img, 25);
+    std::string text = lang == 1   ? MsgRaw(ErrMsgNumber(ErrSecondInstance))
+                       : lang == 2 ? MsgRaw(ErrMsgNumber(ErrSecondInstance) + 200)
+                                   : MsgRaw(ErrMsgNumber(ErrSecondInstance)) + "\n" +
+                                         MsgRaw(ErrMsgNumber(ErrSecondInstance) + 200);
+    MsgBox(text, vbOKOnly | vbExclamation, "Velmora v 3.0");
+}
+
+}  // namespace
+
+int StartUp() {
+    resetAppState();
+    PathsBuild();
+    if (!InstanceLockAcquire()) {
+        secondInstanceMessage();
+        return 2;
+    }
+
+    TwipsYTake();
+    FormSizesSet();
+    WinStateTableDefaults();
+    if (!IniRead()) {
+        IniDefaults();
+        LangSel = 0;
+        StartAbort = false;
+        if (LanguageChooser) LanguageChooser();
+        else LanguageWindowRun();
+        if (StartAbort || (LangSel != 1 && LangSel != 2)) {
+            StartAbort = true;
+            InstanceLockRelease();
+            return 1;
+        }
+    }
+    LangBase = LangSel == 2 ? 200 : 0;
+    MultisampleNamesLoad();
+    NameTablesFill();
+    InfoFileEnsure();
+    DevStateStart();
+    return 0;
+}
+
+int Main(int argc, char** argv) {
+    std::unique_ptr<QApplication> app;
+    if (!QCoreApplication::instance()) app = std::make_unique<QApplication>(argc, argv);
+    int r = StartUp();
+    if (r != 0) return r;
+    Starting = true;
+    if (MainWindowFactory) MainWindowFactory();
+    Starting = false;
+    r = MainWindowFactory ? QApplication::exec() : 0;
+    InstanceLockRelease();
+    return r;
+}
+
+bool AppShutDown() {
+    if (!DevStateExit()) return false;
+    IniWrite();
+    return true;
+}

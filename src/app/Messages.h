@@ -1,0 +1,88 @@
+#pragma once
+// The message table and the shared message, question and status procedures.
+// Every user-visible text comes from the table: Italian at n, English at
+// n + 200; LangBase (0 or 200) is added to every number.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "platform/Files.h"
+
+// Text of message n in the current language (n + LangBase).
+std::string Msg(int n);
+// Text of table entry n exactly (no LangBase added); "" when there is none.
+std::string MsgRaw(int n);
+// The numbers 2..199 that have a text (each in both languages).
+std::vector<int> MsgNumbers();
+// `text` with its first "_" replaced by `word` (unchanged when it has none).
+std::string MsgSubst(const std::string& text, const std::string& word);
+
+// Error codes: message number shown for each ErrMsg code (-1: no message of
+// its own, the caller's text is shown as it is).
+constexpr int ErrCodeCount = 37;
+extern const std::array<int, ErrCodeCount> ErrMsgCodes;
+// Codes with a fixed meaning besides those the callers name by number.
+enum ErrCode {
+    ErrNameError = 2,          // "_ error"
+    ErrStyleGroupLength = 3,   // length limit of a 4-style group
+    ErrReading = 4,            // "Error reading _"
+    ErrFileNotFoundName = 5,   // "File _ not found"
+    ErrDBArrNotFound = 6,
+    ErrDBArrData = 7,
+    ErrDiskNotReady = 8,
+    ErrDiskRead = 9,
+    ErrDiskFull = 10,
+    ErrPathNotFound = 11,
+    ErrCloseOthersFirst = 12,
+    ErrDeviceIO = 13,
+    ErrArrANotFound = 14,
+    ErrArrBNotFound = 15,
+    ErrAlreadyOpen = 16,
+    ErrReadOnly = 17,
+    ErrAccessDenied = 18,
+    ErrSecondInstance = 19,
+    ErrMidiOutOpen = 20,
+    ErrMidiInOpen = 21,
+    ErrMidiSend = 22,
+    ErrMidiOutClose = 23,
+    ErrLanguageChange = 24,
+    ErrReadingError = 25,
+    ErrMidiInClose = 26,
+    ErrFileNotFound = 27,
+    ErrNoPrinter = 28,
+    ErrPathTooLong = 29,
+    ErrMidiOff = 30,
+    ErrDataFormat = 32,
+    ErrStylesPerFile = 36,
+};
+
+// Message box (exclamation icon, OK) for an ErrMsgCodes code; the first "_"
+// of the text is replaced by `text`.
+void ErrMsg(int code, const std::string& title, const std::string& text = "");
+// The message number an error code shows (ErrMsgCodes), -1 for an unknown code.
+int ErrMsgNumber(int code);
+// The text ErrMsg shows for a code (current language).
+std::string ErrMsgText(int code, const std::string& text = "");
+
+// The ErrMsg code of a file error kind (0 for FileError::None).
+int FileErrCode(FileError e);
+// A file error reported through ErrMsg with the code of its kind; `name` is
+// the file concerned. Titled MsgTitle. Nothing for FileError::None.
+void FileErrMsg(FileError e, const std::string& name);
+
+// Status line: kinds 1-8 write the progress text (StatusMsgKinds) with "_"
+// replaced by `text` and show the busy pointer; kind 0 clears it.
+// Kinds: 1 processing a style file, 2 style, 3 arrangement, 4 program,
+// 5 backing sequence, 6 opening, 7 processing, 8 updating.
+extern const std::array<int, 9> StatusMsgKinds;
+void StatusMsg(int kind, const std::string& text = "");
+
+// Yes/No/Cancel (6/7/2) and Yes/No (6/7) questions about unsaved changes,
+// exclamation icon. The two lines of a question are joined by "\n".
+// AskSaveChanges: kind 1 file, 2 arrangement, 3 program (then "Save changes ?"),
+// 0 "Save changes ?" alone. AskKeepChanges: kind 2 arrangement, 4 program
+// (then "Keep changes ?"), 3 the database working-folder question.
+std::string AskSaveChangesText(int kind);
+std::string AskKeepChangesText(int kind);
+int AskSaveChanges(int kind, const std::string& title);
+int AskKeepChanges(int kind, const std::string& title);

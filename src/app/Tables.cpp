@@ -1,0 +1,162 @@
+#include "app/Tables.h"
+
+#include <QCoreApplication>
+
+#include "app/Captions.h"
+#include "app/Links.h"
+#include "app/state.h"
+#include "platform/Controls.h"
+#include "platform/bytes.h"
+
+void TwipsYTake() {
+    TwipsY = QCoreApplication::instance() ? TwipsPerPixelY() : 15;
+    if (TwipsY <= 0) TwipsY = 15;
+}
+
+void FormSizesSet() {
+    const bool large = TwipsY == 12;
+    const int listH = large ? 4600 : 4810;
+    auto& f = FormSizes;
+    f.ArrABHeight = f.ArrNewHeight = f.StyABHeight = f.PcgAEHeight = f.PrgUNHeight = listH;
+    f.ArrABWidth = f.ArrNewWidth = f.StyABWidth = f.PcgAEWidth = f.PrgUNWidth = 7780;
+    f.ArrUHeight = listH;
+    f.ArrUWidth = 9040;
+    f.StyUNHeight = large ? 5280 : 5560;
+    f.StyUNWidth = 4200;
+    f.DrumHeight = large ? 1840 : 1920;
+    f.DrumWidth = 7780;
+    f.BsqHeight = 2760; f.BsqWidth = 5664;
+    f.EditPrgHeight = 5720; f.EditPrgWidth = 9330;
+    f.PrgSelAutoHeight = 5280; f.PrgSelAutoWidth = 4440;
+    f.MultisampleHeight = 5030; f.MultisampleWidth = 9090;
+    f.EditPerfHeight = 2602; f.EditPerfWidth = 8280;
+    f.EditBSQHeight = 5000; f.EditBSQWidth = 7000;
+}
+
+void StandardSize(int kind, int& h, int& w) {
+    const auto& f = FormSizes;
+    h = w = 0;
+    switch (kind) {
+    case 1: h = 7200; w = 9600; break;   // the frame's normal size before the user sets one
+    case 2: case 3: h = f.ArrABHeight; w = f.ArrABWidth; break;
+    case 4: case 5: case 6: case 7: case 8: h = f.PcgAEHeight; w = f.PcgAEWidth; break;
+    case 9: case 10: h = f.DrumHeight; w = f.DrumWidth; break;
+    case 12: h = 6072; w = 4308; break;
+    case 13: h = 5870; w = 9170; break;
+    case 14: case 25: h = 5640; w = 9072; break;
+    case 15: h = 5532; w = 9288; break;
+    case 16: h = 5760; w = 8000; break;
+    case 17: case 18: h = f.StyABHeight; w = f.StyABWidth; break;
+    case 19: h = f.ArrUHeight; w = f.ArrUWidth; break;
+    case 20: h = f.ArrNewHeight; w = f.ArrNewWidth; break;
+    case 21: case 22: case 31: h = f.PrgUNHeight; w = f.PrgUNWidth; break;
+    case 23: case 24: h = f.StyUNHeight; w = f.StyUNWidth; break;
+    case 26: h = f.BsqHeight; w = f.BsqWidth; break;
+    case 30: h = f.EditBSQHeight; w = f.EditBSQWidth; break;
+    case 32: h = f.EditPrgHeight; w = f.EditPrgWidth; break;
+    case 34: h = f.PrgSelAutoHeight; w = f.PrgSelAutoWidth; break;
+    case 35: h = f.MultisampleHeight; w = f.MultisampleWidth; break;
+    case 36: h = f.EditPerfHeight; w = f.EditPerfWidth; break;
+    default: break;
+    }
+}
+
+void WinStateTableDefaults() {
+    for (int k = 1; k <= WinKinds; ++k) {
+        WinState w;
+        StandardSize(k, w.Height, w.Width);
+        WinEntry(k) = w;
+    }
+    WinEntry(1).State = 2;
+}
+
+namespace {
+
+template <std::size_t N>
+int firstFree(const std::array<int, N>& used) {
+    for (int i = 1; i <= 8; ++i)
+        if (used[static_cast<std::size_t>(i)] == 0) return i;
+    return 0;
+}
+
+template <std::size_t N>
+int findOpen(const std::array<SlotRec, N>& table, const std::string& path) {
+    for (int i = 1; i <= 8; ++i) {
+        const SlotRec& s = table[static_cast<std::size_t>(i)];
+        if ((s.State == 1 || s.State == 2) && rtrim(s.Path) == path) return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int ArrSlotFree() { return firstFree(ArrSlotUsed); }
+int StySlotFree() { return firstFree(StySlotUsed); }
+int PrgSlotFree() { return firstFree(PrgSlotUsed); }
+
+int BsqSlotFree() {
+    for (int i = 1; i <= 8; ++i) {
+        uint8_t s = BsqSlots[static_cast<std::size_t>(i)].State;
+        if (s == 0 || s == ' ') return i;
+    }
+    return 0;
+}
+
+void GblSlotFree() {
+    GblSlotCur = 0;
+    for (int i = 1; i <= 8; ++i)
+        if (GblSlots[static_cast<std::size_t>(i)].State == 0) {
+            GblSlotCur = i;
+            return;
+        }
+}
+
+int ArrSlotFind(const std::string& path) { return findOpen(ArrSlots, path); }
+int StySlotFind(const std::string& path) { return findOpen(StySlots, path); }
+int PrgSlotFind(const std::string& path) { return findOpen(PrgSlots, path); }
+int BsqSlotFind(const std::string& path) { return findOpen(BsqSlots, path); }
+int GblSlotFind(const std::string& path) {
+    std::string p = path;
+    if (p.size() >= 4 && p[p.size() - 4] == '.') p.resize(p.size() - 4);
+    return findOpen(GblSlots, p);
+}
+
+void PrgWinShow(int kind) {
+    if (WindowLink.showPrgWindow) WindowLink.showPrgWindow(kind, PrgSlotCur);
+    PrgWinCount += 1;
+}
+
+int PrgWinOpen(const std::string& path) {
+    int slot = PrgSlotFree();
+    if (slot == 0) return 1;
+    if (!WindowLink.readProgramFile) return 3;
+    int r = WindowLink.readProgramFile(path + ".prg");
+    if (r != 0 && r != 4) return r == 1 ? 2 : r;
+    PrgSlotUsed[static_cast<std::size_t>(slot)] = 1;
+    PrgSlotCur = slot;
+    PrgWinKind = 21;
+    PrgDir = DirFromPath(path);
+    PrgName = FileNameFromPath(path);
+    PrgWinShow(21);
+    return 0;
+}
+
+void ArrABWinShow() {
+    if (MainWindowLink.enableMenu) {
+        MainWindowLink.enableMenu("mnuWindow", true);
+        MainWindowLink.enableMenu("mnuChiudi", true);
+    }
+    if (WindowLink.showArrAB) WindowLink.showArrAB(ArrABKind);
+}
+
+void ArrUserBankSet(const std::string& image) {
+    ArrUFile = rtrim(mid(image, 21, 238));
+    if ((ArrSlots[9].State == 1 || ArrSlots[9].State == 2) && WindowLink.unloadArrU) WindowLink.unloadArrU(9);
+    if (MainWindowLink.enableMenu) MainWindowLink.enableMenu("mnuArrU", true);
+}
+
+void StyUserBankSet(const std::string& image) {
+    StyUFile = rtrim(mid(image, 21, 238));
+    if ((StySlots[9].State == 1 || StySlots[9].State == 2) && WindowLink.unloadStyUN) WindowLink.unloadStyUN(9);
+    if (MainWindowLink.enableMenu) MainWindowLink.enableMenu("mnuStyU", true);
+}

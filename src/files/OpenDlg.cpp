@@ -1,0 +1,141 @@
+#include "files/OpenDlg.h"
+
+#include <algorithm>
+
+#include "app/Messages.h"
+#include "app/Tables.h"
+#include "app/state.h"
+#include "files/FileFormats.h"
+#include "files/Readers.h"
+#include "files/state.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/bytes.h"
+
+namespace {
+
+// File types of the dialog's list, by their 1-based index.
+enum FileType { TArr = 1, TSty = 2, TPrg = 3, TGbl = 4, TBsq = 5, TPrgOnly = 6, TPcg = 7, TAll = 8 };
+
+int typeOfExtension(const std::string& path) {
+    std::string e = PathExt(path);
+    std::transform(e.begin(), e.end(), e.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (e == "arr") return TArr;
+    if (e == "sty") return TSty;
+    if (e == "prg" || e == "pgg") return TPrg;
+    if (e == "gbl") return TGbl;
+    if (e == "bsq") return TBsq;
+    if (e == "pcg") return TPcg;
+    return 0;
+}
+
+int preselected(int kind) {
+    switch (kind) {
+    case 19: return TArr;
+    case 21: return ImpPrgI30 ? TPrgOnly : ImpPcgI5 ? TPcg : TPrg;
+    case 23: return TSty;
+    case 25: return TGbl;
+    case 26: return TBsq;
+    default: return TAll;
+    }
+}
+
+// Whether a file of type t may be opened by the command of window kind `kind`.
+bool typeFits(int kind, int t) {
+    switch (kind) {
+    case 19: return t == TArr;
+    case 21: return ImpPcgI5 ? t == TPcg : (t == TPrg || t == TPrgOnly);
+    case 23: return t == TSty;
+    case 25: return t == TGbl;
+    case 26: return t == TBsq;
+    default: return false;
+    }
+}
+
+int fromTemplate() {
+    int r = PrgFileRead(PrgBankFile);
+    if (r == 3) return 3;
+    if (r != 0) return 1;
+    for (int i = 0; i < 64; ++i) putMid(PrgFileBuf, PrgHdrLen + 1 + PrgBlkLen * i, std::string(PrgBlkLen, '\0'));
+    return 0;
+}
+
+}  // namespace
+
+int FileOpenDlg(int kind) {
+    if (kind == 22) return fromTemplate();
+
+    FileDialogRequest req;
+    req.filter = "Arrangements (*.arr)|*.arr|Style (*.sty)|*.sty|Programs (*.prg/pgg)|*.prg;*.pgg|"
+                 "Global (*.gbl)|*.gbl|Backing Sequence (*.bsq)|*.bsq|Programs (*.prg)|*.prg|"
+                 "Programs (*.pcg)|*.pcg| All files (*.*)|*.*";
+    req.filterIndex = preselected(kind);
+    req.initDir = kind == 21 ? DirLastPrg : kind == 25 ? GblDirLast : DirLast;
+    req.showReadOnly = true;
+    req.readOnly = RdOnlyOpt;
+    if (!ShowFileDialog(req)) return 1;
+    RdOnlyOpen = req.readOnly ? 1 : 0;
+
+    const std::string path = rtrim(req.fileName);
+    const std::string dir = PathDir(path), name = PathStem(path);
+    const std::string stemPath = dir.empty() ? name : PathJoin(dir, name);
+    MsgTitle = Msg(111) + PathName(path);
+    int type = req.filterIndex >= TArr && req.filterIndex < TAll ? req.filterIndex : typeOfExtension(path);
+    if (type == 0 || !typeFits(kind, type)) {
+        // Every command builds its window from its own kind's buffers: a file
+        // of another type is not opened here.
+        ErrMsg(ErrDataFormat, MsgTitle, PathName(path));
+        return 1;
+    }
+    if (!PathFits(stemPath)) {
+        ErrMsg(ErrPathTooLong, MsgTitle, path);
+        return 1;
+    }
+
+    int r = 1;
+    switch (type) {
+    case TArr: {
+        if (ArrSlotFind(stemPath)) return 2;
+        int s = ImpArrI30 ? ArrI30Check(path) : ImpArrI5 ? ArrI5Check(path) : ArrFileRead(path);
+        if (s == 3) return 3;
+        if (s != 0) return 1;
+        ArrDir = dir, ArrName = name, DirLast = dir;
+        return 0;
+    }
+    case TSty:
+        if (StySlotFind(stemPath)) return 2;
+        if (StyFileLoad(path) != 0) return 1;  // a missing file counts as refused
+        StyDir = dir, StyName = name, DirLast = dir;
+        return 0;
+    case TPrg:
+    case TPrgOnly:
+    case TPcg: {
+        if (PrgSlotFind(stemPath)) return 2;
+        int s = type == TPcg ? PcgI5Check(path) : ImpPrgI30 ? PrgI30Check(path) : PrgFileRead(path);
+        if (s == 3) return 3;
+        if (s != 0) return 1;
+        PrgDir = dir, PrgName = name, DirLastPrg = dir;
+        ExtCur = PathExt(path);
+        return 0;
+    }
+    case TGbl: {
+        if (GblSlotFind(path)) return 2;
+        int s = GblFileRead(path);
+        if (s == 3) return 3;
+        if (s != 0) return 1;
+        GblDir = dir, GblName = name, GblDirLast = dir;
+        return 0;
+    }
+    case TBsq:
+        if (BsqSlotFind(stemPath)) return 2;
+        if (BsqFileRead(path) != 0) return 1;
+        BsqDir = dir, BsqName = name, DirLast = dir;
+        return 0;
+    }
+    return r;
+}
+
+void ArrPathFindOpen() {
+    FilePathCur = ArrDir.empty() ? ArrName : PathJoin(ArrDir, ArrName);
+    if (ApriPrgOpt && PrgSlotFind(FilePathCur) == 0) PrgWinOpen(FilePathCur);
+}

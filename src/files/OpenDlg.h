@@ -1,0 +1,13 @@
+#pragma once
+// The open dialog and what the Open commands do after it.
+
+// Shows the open dialog for a window kind and reads the chosen file with the
+// reader of the type chosen in the dialog. Kind 22 shows no dialog: the
+// program template is read and its 64 programs zeroed.
+// 0 read (folder and name globals set); 1 cancelled, refused (the reason has
+// been shown) or a file of another type than the command asked for; 2 a
+// window of that kind already holds the file; 3 the file does not exist.
+int FileOpenDlg(int kind);
+// FilePathCur := ArrDir/ArrName; with ApriPrgOpt set, opens the program file
+// of the same name in a new program window unless one holds it already.
+void ArrPathFindOpen();

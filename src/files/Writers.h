@@ -1,0 +1,29 @@
+#pragma once
+// Saving documents from their window images.
+#include <string>
+
+// Image position 20 of a program window: the extension of the file the window
+// holds on disk (0 none yet, 1 ".prg", 2 ".pgg"). The window sets it when it
+// reads a file; saving keeps it current. Saving deletes the twin with the
+// other extension only when that twin is this file.
+constexpr long ImgPrgOnDisk = 20;
+
+// Writes the document of the image to the path it holds, by window kind:
+// 19, 20 arrangement file and companion style file (ArrSave); 21, 22, 31
+// program file; 23, 24 style file; 25 Global file (also left in GblFileData).
+// Clears the changed marks. 0 saved; above 0 not saved (2: a write error,
+// already reported; 1: nothing to save to).
+int FileSave(std::string& image);
+// Save dialog, then writes as FileSave does to the chosen file (kinds 2 and 3
+// as arrangement files). On success stores the new path at 21 and clears the
+// marks 4, 7, 10, 11 and 18. 0 written, 1 cancelled, 2 a write error reported.
+// The caller renews the caption and the recent files.
+int FileSaveAs(std::string& image);
+// Writes image 271-10798 as the ".arr" file of the image's path and clears
+// char 4; then by char 9: 1 deletes the style file of that name unless it is
+// damaged (it is then left to the user), 2 writes the style part as that
+// style file when char 10 is set and clears char 10. 0 saved, 2 write error.
+int ArrSave(std::string& image);
+// After a program bank send: the image's file becomes the instrument's user
+// program bank (slot 9 path and type, PrgUFile, mnuPrgU).
+void PrgFileLink(const std::string& image);

@@ -1,0 +1,66 @@
+#include "midi/frmMsgEx.h"
+
+#include <QPointer>
+
+#include "app/Links.h"
+#include "app/Messages.h"
+#include "app/state.h"
+#include "midi/MIDI.h"
+#include "platform/bytes.h"
+
+namespace {
+QPointer<frmMsgEx> theForm;
+}
+
+frmMsgEx::frmMsgEx(MdiFrame* frame) : ChildForm(frame, QStringLiteral("frmMsgEx")) {
+    Label1 = new Label(this, QStringLiteral("Label1"));
+    Text1 = new TextBox(this, QStringLiteral("Text1"), -1, true);
+    Text1->setLocked(true);
+}
+
+frmMsgEx* frmMsgEx::Instance(MdiFrame* frame) {
+    if (!theForm) theForm = new frmMsgEx(frame);
+    return theForm;
+}
+
+frmMsgEx* frmMsgEx::Existing() { return theForm; }
+
+void frmMsgEx::Form_Load() {
+    std::string tag(20, '\0');
+    put(tag, 1, Kind);
+    setTag(tag);
+    setCaption(Msg(108));
+    Label1->setCaption(MidiOn ? MidiDev::OutName(0) : Msg(33));
+    Text1->setText("");
+
+    WinState& e = WinEntry(Kind);
+    Move(e.Left, e.Top, e.Width > 0 ? e.Width : StdWidth, e.Height > 0 ? e.Height : StdHeight);
+    e.State = 1;
+    ++ChildWinCount;
+
+    MidiMonSink.clear = [this] { Text1->setText(""); };
+    MidiMonSink.append = [this](const std::string& s) { Text1->setText(Text1->Text() + s); };
+}
+
+void frmMsgEx::Form_Resize() {
+    if (WindowState() == vbMinimized) return;
+    const int m = 60;
+    Label1->Move(m, m, std::max(0, ScaleWidth() - 2 * m), 300);
+    Text1->Move(m, 420, std::max(0, ScaleWidth() - 2 * m), std::max(0, ScaleHeight() - 480));
+    WinState& e = WinEntry(Kind);
+    if (WindowState() == vbNormal) {
+        e.Height = Height();
+        e.Width = Width();
+    }
+}
+
+void frmMsgEx::Form_Unload(int& /*Cancel*/) {
+    MidiMonSink = {};
+    MidiMonLogOn = false;
+    WinState& e = WinEntry(Kind);
+    e.Top = Top();
+    e.Left = Left();
+    if (!AppClosing) e.State = 0;
+    --ChildWinCount;
+    if (MainWindowLink.enableMenu) MainWindowLink.enableMenu("mnuMsgEx", true);
+}

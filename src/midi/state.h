@@ -1,0 +1,50 @@
+#pragma once
+// State of the MIDI module: the devices in use, the message buffer, the
+// monitor switch and the on-screen keyboard flag.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/MidiDevice.h"
+
+// 1 while MIDI is in use; 0 when there is no device or opening failed at
+// start-up. Every sender and device routine does nothing while it is 0.
+inline int MidiOn = 0;
+// 1 after the devices were opened, 0 after a close or with no device.
+inline int16_t DevOpen = 0;
+
+// The message buffer: every sender leaves the bytes it built (and sent) in
+// lpData, so that the caller can hand them to MidiMonLog.
+struct MidiHdrT {
+    std::string lpData;
+};
+inline MidiHdrT MidiHdr;
+
+// Handles of the opened output and input (0 = none) and the result of the
+// last device call that is not reported (thru, input start/stop).
+inline MidiHandle MidiOutHandle = 0;
+inline MidiHandle MidiInHandle = 0;
+inline int MidiLastResult = 0;
+// Why MIDI is off, shown in the MIDI-messages window: 0 in use (or not yet
+// opened), 1 no output device, 2 opening failed.
+inline int MidiOffReason = 0;
+
+// Logging to the MIDI-messages window: on once the window is opened from the
+// menu. The window registers where the text goes while it is open.
+inline bool MidiMonLogOn = false;
+struct MidiMonSinkT {
+    std::function<void()> clear;
+    std::function<void(const std::string&)> append;
+};
+inline MidiMonSinkT MidiMonSink;
+
+// True while the on-screen keyboard window is open.
+inline int16_t KeyboardLoaded = 0;
+
+// The track program field selected in the arrangement editor (2, 4, ... 18),
+// 0 when none is. While it is set, program selections go out on that
+// track's channel. The arrangement editor sets and clears it.
+inline int EditArrSelPrg = 0;
+
+// Back to the state of a fresh start (tests).
+void resetMidiState();

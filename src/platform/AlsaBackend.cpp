@@ -1,0 +1,333 @@
+// The ALSA sequencer back-end.
+//
+// The program is a sequencer client named "Velmora" with one output port,
+// "Velmora Out". Opening an output device connects that port to the device's
+// port; every write goes straight to the device (direct, unqueued: the layer
+// above does the pacing). Thru is a subscription from the input device's port
+// to the output device's port, made by us but carried by the sequencer, so no
+// code of ours ever reads input.
+//
+// Output devices are the writable ports of other clients, hardware first and
+// then software; input devices the readable ones. The System client (0) and
+// our own client are never listed. When the sequencer cannot be opened (no
+// /dev/snd/seq) there are no devices and every open reports MidiErrNoDriver.
+#include <alsa/asoundlib.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <map>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "platform/MidiDevice.h"
+
+namespace {
+
+constexpr char kClientName[] = "Velmora";
+constexpr char kPortName[] = "Velmora Out";
+
+struct Port {
+    snd_seq_addr_t addr;
+    std::string name;  // "client:port"
+    bool hardware;
+};
+
+struct Output {
+    snd_seq_addr_t addr;
+    snd_midi_event_t* encoder = nullptr;  // raw bytes to events, outside system exclusive
+    bool inSysex = false;                 // a system-exclusive message runs on into the next piece
+    std::string sysex;                    // bytes of it not yet sent
+};
+
+bool sameAddr(const snd_seq_addr_t& a, const snd_seq_addr_t& b) {
+    return a.client == b.client && a.port == b.port;
+}
+
+int fromErrno(int err) {
+    switch (-err) {
+    case ENOENT:
+    case ENXIO:
+    case ENODEV:
+        return MidiErrBadDevice;
+    case ENOMEM:
+    case ENOSPC:
+        return MidiErrNoMem;
+    case EAGAIN:
+    case EBUSY:
+        return MidiErrNotReady;
+    default:
+        return MidiErrFailed;
+    }
+}
+
+// Keeps the ALSA library from printing its own complaints while we probe for
+// a sequencer that may not exist; we report the outcome ourselves.
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+class AlsaBackend : public MidiBackend {
+public:
+    AlsaBackend() {
+        snd_lib_error_set_handler(quietAlsa);
+        int rc = snd_seq_open(&seq_, "default", SND_SEQ_OPEN_DUPLEX, SND_SEQ_NONBLOCK);
+        snd_lib_error_set_handler(nullptr);
+        if (rc < 0) {
+            seq_ = nullptr;
+            return;
+        }
+        snd_seq_set_client_name(seq_, kClientName);
+        self_ = snd_seq_client_id(seq_);
+        port_ = snd_seq_create_simple_port(seq_, kPortName, SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
+                                           SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
+        if (port_ < 0) {
+            snd_seq_close(seq_);
+            seq_ = nullptr;
+        }
+    }
+
+    ~AlsaBackend() override {
+        if (!seq_) return;
+        // Thru connections are ours to undo: the sequencer would keep them
+        // after we are gone.
+        for (auto [in, out] : thru_) unsubscribe(in, out);
+        for (auto& [h, o] : outs_) {
+            snd_seq_disconnect_to(seq_, port_, o.addr.client, o.addr.port);
+            snd_midi_event_free(o.encoder);
+        }
+        snd_seq_close(seq_);
+    }
+
+    int outCount() override {
+        outList_ = scan(SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE);
+        return static_cast<int>(outList_.size());
+    }
+
+    int inCount() override {
+        inList_ = scan(SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ);
+        return static_cast<int>(inList_.size());
+    }
+
+    std::string outName(int dev) override {
+        if (outList_.empty()) outCount();
+        return dev >= 0 && dev < static_cast<int>(outList_.size()) ? outList_[dev].name : std::string();
+    }
+
+    std::string inName(int dev) override {
+        if (inList_.empty()) inCount();
+        return dev >= 0 && dev < static_cast<int>(inList_.size()) ? inList_[dev].name : std::string();
+    }
+
+    int outOpen(int dev, MidiHandle& h) override {
+        h = 0;
+        if (!seq_) return MidiErrNoDriver;
+        if (outList_.empty()) outCount();
+        if (dev < 0 || dev >= static_cast<int>(outList_.size())) return MidiErrBadDevice;
+        snd_seq_addr_t addr = outList_[dev].addr;
+        for (auto& [other, o] : outs_)
+            if (sameAddr(o.addr, addr)) return MidiErrAllocated;
+        Output o;
+        o.addr = addr;
+        if (snd_midi_event_new(MidiMaxEvent, &o.encoder) < 0) return MidiErrNoMem;
+        if (int rc = snd_seq_connect_to(seq_, port_, addr.client, addr.port); rc < 0) {
+            snd_midi_event_free(o.encoder);
+            return fromErrno(rc);
+        }
+        h = next_++;
+        outs_.emplace(h, std::move(o));
+        return MidiOk;
+    }
+
+    int outClose(MidiHandle h) override {
+        auto it = outs_.find(h);
+        if (it == outs_.end()) return MidiErrInvalidHandle;
+        dropThru([&](const std::pair<MidiHandle, MidiHandle>& t) { return t.second == h; });
+        snd_seq_disconnect_to(seq_, port_, it->second.addr.client, it->second.addr.port);
+        snd_midi_event_free(it->second.encoder);
+        outs_.erase(it);
+        return MidiOk;
+    }
+
+    // One piece of raw bytes. System-exclusive bytes go out as sysex events
+    // exactly as given (a message cut across pieces goes out as several sysex
+    // events, which the sequencer passes on as raw bytes); everything else is
+    // turned into events by the encoder, which also keeps running status.
+    int outWrite(MidiHandle h, const std::string& bytes) override {
+        auto it = outs_.find(h);
+        if (it == outs_.end()) return MidiErrInvalidHandle;
+        Output& o = it->second;
+        for (unsigned char c : bytes) {
+            if (o.inSysex) {
+                // Any status byte but a real-time one or the end ends it.
+                if (c < 0x80 || c == 0xF7 || c >= 0xF8) {
+                    o.sysex.push_back(static_cast<char>(c));
+                    if (c == 0xF7) {
+                        o.inSysex = false;
+                        if (int rc = flushSysex(o)) return rc;
+                    }
+                    continue;
+                }
+                o.inSysex = false;
+                if (int rc = flushSysex(o)) return rc;
+            }
+            if (c == 0xF0 || c == 0xF7) {
+                o.sysex.assign(1, static_cast<char>(c));
+                o.inSysex = c == 0xF0;
+                snd_midi_event_reset_encode(o.encoder);
+                if (!o.inSysex)
+                    if (int rc = flushSysex(o)) return rc;
+                continue;
+            }
+            snd_seq_event_t ev;
+            snd_seq_ev_clear(&ev);
+            if (snd_midi_event_encode_byte(o.encoder, c, &ev) == 1)
+                if (int rc = send(o, ev)) return rc;
+        }
+        return flushSysex(o);
+    }
+
+    int inOpen(int dev, MidiHandle& h) override {
+        h = 0;
+        if (!seq_) return MidiErrNoDriver;
+        if (inList_.empty()) inCount();
+        if (dev < 0 || dev >= static_cast<int>(inList_.size())) return MidiErrBadDevice;
+        h = next_++;
+        ins_.emplace(h, inList_[dev].addr);
+        return MidiOk;
+    }
+
+    int inClose(MidiHandle h) override {
+        if (!ins_.count(h)) return MidiErrInvalidHandle;
+        dropThru([&](const std::pair<MidiHandle, MidiHandle>& t) { return t.first == h; });
+        ins_.erase(h);
+        return MidiOk;
+    }
+
+    // Input is never read by us; thru runs inside the sequencer.
+    int inStart(MidiHandle h) override { return ins_.count(h) ? MidiOk : MidiErrInvalidHandle; }
+    int inStop(MidiHandle h) override { return ins_.count(h) ? MidiOk : MidiErrInvalidHandle; }
+
+    int thruConnect(MidiHandle in, MidiHandle out) override {
+        if (!ins_.count(in) || !outs_.count(out)) return MidiErrInvalidHandle;
+        if (std::find(thru_.begin(), thru_.end(), std::make_pair(in, out)) != thru_.end()) return MidiOk;
+        snd_seq_port_subscribe_t* sub = nullptr;
+        if (snd_seq_port_subscribe_malloc(&sub) < 0) return MidiErrNoMem;
+        snd_seq_port_subscribe_set_sender(sub, &ins_[in]);
+        snd_seq_port_subscribe_set_dest(sub, &outs_[out].addr);
+        int rc = snd_seq_subscribe_port(seq_, sub);
+        snd_seq_port_subscribe_free(sub);
+        // Already joined (by someone else): the thru runs, which is what was asked.
+        if (rc == -EBUSY) return MidiOk;
+        if (rc < 0) return fromErrno(rc);
+        thru_.emplace_back(in, out);
+        return MidiOk;
+    }
+
+    int thruDisconnect(MidiHandle in, MidiHandle out) override {
+        if (!ins_.count(in) || !outs_.count(out)) return MidiErrInvalidHandle;
+        auto it = std::find(thru_.begin(), thru_.end(), std::make_pair(in, out));
+        if (it == thru_.end()) return MidiOk;
+        thru_.erase(it);
+        return unsubscribe(in, out);
+    }
+
+private:
+    std::vector<Port> scan(unsigned int caps) {
+        std::vector<Port> found;
+        if (!seq_) return found;
+        snd_seq_client_info_t* client = nullptr;
+        snd_seq_port_info_t* port = nullptr;
+        if (snd_seq_client_info_malloc(&client) < 0) return found;
+        if (snd_seq_port_info_malloc(&port) < 0) {
+            snd_seq_client_info_free(client);
+            return found;
+        }
+        snd_seq_client_info_set_client(client, -1);
+        while (snd_seq_query_next_client(seq_, client) >= 0) {
+            int id = snd_seq_client_info_get_client(client);
+            if (id == SND_SEQ_CLIENT_SYSTEM || id == self_) continue;
+            bool kernel = snd_seq_client_info_get_type(client) == SND_SEQ_KERNEL_CLIENT;
+            std::string clientName = snd_seq_client_info_get_name(client);
+            snd_seq_port_info_set_client(port, id);
+            snd_seq_port_info_set_port(port, -1);
+            while (snd_seq_query_next_port(seq_, port) >= 0) {
+                unsigned int cap = snd_seq_port_info_get_capability(port);
+                if ((cap & caps) != caps || (cap & SND_SEQ_PORT_CAP_NO_EXPORT)) continue;
+                unsigned int type = snd_seq_port_info_get_type(port);
+                bool hardware = (type & SND_SEQ_PORT_TYPE_HARDWARE) || (kernel && !(type & SND_SEQ_PORT_TYPE_SOFTWARE));
+                Port p;
+                p.addr = *snd_seq_port_info_get_addr(port);
+                p.name = clientName + ":" + snd_seq_port_info_get_name(port);
+                p.hardware = hardware;
+                found.push_back(std::move(p));
+            }
+        }
+        snd_seq_port_info_free(port);
+        snd_seq_client_info_free(client);
+        std::stable_partition(found.begin(), found.end(), [](const Port& p) { return p.hardware; });
+        return found;
+    }
+
+    int send(Output& o, snd_seq_event_t& ev) {
+        snd_seq_ev_set_source(&ev, port_);
+        snd_seq_ev_set_dest(&ev, o.addr.client, o.addr.port);
+        snd_seq_ev_set_direct(&ev);
+        int rc = 0;
+        // The pacing above keeps the sequencer's pool from filling; should it be
+        // full all the same, give it a moment before calling the write failed.
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            rc = snd_seq_event_output_direct(seq_, &ev);
+            if (rc != -EAGAIN) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return rc < 0 ? fromErrno(rc) : MidiOk;
+    }
+
+    int flushSysex(Output& o) {
+        if (o.sysex.empty()) return MidiOk;
+        snd_seq_event_t ev;
+        snd_seq_ev_clear(&ev);
+        snd_seq_ev_set_sysex(&ev, o.sysex.size(), o.sysex.data());
+        int rc = send(o, ev);
+        o.sysex.clear();
+        return rc;
+    }
+
+    int unsubscribe(MidiHandle in, MidiHandle out) {
+        auto i = ins_.find(in);
+        auto o = outs_.find(out);
+        if (i == ins_.end() || o == outs_.end()) return MidiErrInvalidHandle;
+        snd_seq_port_subscribe_t* sub = nullptr;
+        if (snd_seq_port_subscribe_malloc(&sub) < 0) return MidiErrNoMem;
+        snd_seq_port_subscribe_set_sender(sub, &i->second);
+        snd_seq_port_subscribe_set_dest(sub, &o->second.addr);
+        int rc = snd_seq_unsubscribe_port(seq_, sub);
+        snd_seq_port_subscribe_free(sub);
+        return rc < 0 ? fromErrno(rc) : MidiOk;
+    }
+
+    template <class Pred>
+    void dropThru(Pred pred) {
+        for (auto it = thru_.begin(); it != thru_.end();) {
+            if (pred(*it)) {
+                unsubscribe(it->first, it->second);
+                it = thru_.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+
+    snd_seq_t* seq_ = nullptr;
+    int self_ = -1;
+    int port_ = -1;
+    MidiHandle next_ = 1;
+    std::vector<Port> outList_, inList_;
+    std::map<MidiHandle, Output> outs_;
+    std::map<MidiHandle, snd_seq_addr_t> ins_;
+    std::vector<std::pair<MidiHandle, MidiHandle>> thru_;
+};
+
+}  // namespace
+
+std::unique_ptr<MidiBackend> MakeAlsaBackend() { return std::make_unique<AlsaBackend>(); }

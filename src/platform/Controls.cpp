@@ -1,0 +1,731 @@
+#include "platform/Controls.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+
+#include "platform/Text.h"
+#include "platform/Timer.h"
+
+// ---- twips -------------------------------------------------------------------
+
+namespace {
+int overrideX = 0, overrideY = 0;
+
+int ratio(double dpi) {
+    if (dpi <= 0) return 15;
+    int r = static_cast<int>(std::lround(1440.0 / dpi));
+    return r > 0 ? r : 1;
+}
+
+QScreen* screen() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr; }
+
+// Rows and captions are shown up to their first NUL.
+QString shownText(const std::string& bytes) {
+    auto nul = bytes.find('\0');
+    return toQt(nul == std::string::npos ? bytes : bytes.substr(0, nul));
+}
+
+int shiftOf(Qt::KeyboardModifiers m) {
+    int s = 0;
+    if (m & Qt::ShiftModifier) s |= vbShiftMask;
+    if (m & Qt::ControlModifier) s |= vbCtrlMask;
+    if (m & Qt::AltModifier) s |= vbAltMask;
+    return s;
+}
+
+int buttonOf(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return vbLeftButton;
+    case Qt::RightButton: return vbRightButton;
+    case Qt::MiddleButton: return vbMiddleButton;
+    default: return 0;
+    }
+}
+
+void report(const MouseEventFn& fn, QMouseEvent* e) {
+    if (!fn) return;
+    QPoint p = e->position().toPoint();
+    fn(buttonOf(e->button()), shiftOf(e->modifiers()), pxToTwipsX(p.x()), pxToTwipsY(p.y()));
+}
+
+void fire(const std::function<void()>& fn) {
+    if (fn) fn();
+}
+}  // namespace
+
+int TwipsPerPixelX() {
+    if (overrideX > 0) return overrideX;
+    QScreen* s = screen();
+    return ratio(s ? s->logicalDotsPerInchX() : 96.0);
+}
+
+int TwipsPerPixelY() {
+    if (overrideY > 0) return overrideY;
+    QScreen* s = screen();
+    return ratio(s ? s->logicalDotsPerInchY() : 96.0);
+}
+
+void OverrideTwipsPerPixel(int x, int y) {
+    overrideX = x;
+    overrideY = y;
+}
+
+static int toPx(int twips, int tpp) {
+    // Nearest whole pixel, halves away from zero.
+    return twips >= 0 ? (twips + tpp / 2) / tpp : -((-twips + tpp / 2) / tpp);
+}
+
+int twipsToPxX(int twips) { return toPx(twips, TwipsPerPixelX()); }
+int twipsToPxY(int twips) { return toPx(twips, TwipsPerPixelY()); }
+int pxToTwipsX(int px) { return px * TwipsPerPixelX(); }
+int pxToTwipsY(int px) { return px * TwipsPerPixelY(); }
+
+// ---- finding controls -------------------------------------------------------------
+
+static const char* const kIndexProperty = "vbIndex";
+
+int ControlIndex(const QObject* o) {
+    if (!o) return -1;
+    if (auto t = dynamic_cast<const Timer*>(o)) return t->Index();
+    QVariant v = o->property(kIndexProperty);
+    return v.isValid() ? v.toInt() : -1;
+}
+
+void SetControlIndex(QObject* o, int index) {
+    if (o) o->setProperty(kIndexProperty, index);
+}
+
+// ---- ListBox -------------------------------------------------------------------
+
+namespace {
+// Holds a counter up while the control changes its own state.
+struct Quiet {
+    int& n;
+    explicit Quiet(int& c) : n(c) { ++n; }
+    ~Quiet() { --n; }
+};
+const std::string kNoRow;
+}  // namespace
+
+ListBox::ListBox(QWidget* parent, const QString& name, int index) : Control<QListWidget>(parent, name, index) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    // Keyboard moves of the current row raise Click, as the old control did.
+    connect(this, &QListWidget::currentRowChanged, this, [this](int) {
+        if (!quiet_) raiseClick();
+    });
+}
+
+void ListBox::raiseClick() { fire(Click); }
+
+void ListBox::AddItem(const std::string& row, int index) {
+    Quiet q(quiet_);
+    int n = ListCount();
+    if (index < 0 || index > n) index = n;
+    rows_.insert(rows_.begin() + index, row);
+    data_.insert(data_.begin() + index, 0);
+    insertItem(index, shownText(row));
+    newIndex_ = index;
+}
+
+void ListBox::RemoveItem(int i) {
+    if (i < 0 || i >= ListCount()) return;
+    Quiet q(quiet_);
+    bool wasCurrent = currentRow() == i;
+    delete takeItem(i);
+    rows_.erase(rows_.begin() + i);
+    data_.erase(data_.begin() + i);
+    // Removing the current row leaves no current row (no row is picked for the user).
+    if (wasCurrent) {
+        if (multiSelect_ == 0) clearSelection();
+        setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    }
+}
+
+void ListBox::Clear() {
+    Quiet q(quiet_);
+    clear();
+    rows_.clear();
+    data_.clear();
+    newIndex_ = -1;
+}
+
+const std::string& ListBox::List(int i) const {
+    if (i < 0 || i >= ListCount()) return kNoRow;
+    return rows_[static_cast<size_t>(i)];
+}
+
+void ListBox::setList(int i, const std::string& row) {
+    if (i < 0 || i >= ListCount()) return;
+    rows_[static_cast<size_t>(i)] = row;
+    item(i)->setText(shownText(row));
+}
+
+long ListBox::ItemData(int i) const { return i >= 0 && i < ListCount() ? data_[static_cast<size_t>(i)] : 0; }
+
+void ListBox::setItemData(int i, long v) {
+    if (i >= 0 && i < ListCount()) data_[static_cast<size_t>(i)] = v;
+}
+
+int ListBox::ListIndex() const {
+    QListWidgetItem* it = currentItem();
+    if (!it) return -1;
+    // In a single-selection list the row without its selection is no current row.
+    if (multiSelect_ == 0 && !it->isSelected()) return -1;
+    return row(it);
+}
+
+void ListBox::setListIndex(int i) {
+    if (i < -1 || i >= ListCount()) return;
+    int before = ListIndex();
+    {
+        Quiet q(quiet_);
+        if (i < 0) {
+            if (multiSelect_ == 0) clearSelection();
+            setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+        } else if (multiSelect_ == 0) {
+            setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
+        } else {
+            setCurrentRow(i, QItemSelectionModel::NoUpdate);
+        }
+    }
+    if (ListIndex() != before) raiseClick();
+}
+
+bool ListBox::Selected(int i) const {
+    QListWidgetItem* it = item(i);
+    return it && it->isSelected();
+}
+
+void ListBox::setSelected(int i, bool on) {
+    QListWidgetItem* it = item(i);
+    if (!it) return;
+    if (multiSelect_ == 0) {
+        if (on) {
+            setListIndex(i);
+        } else if (it->isSelected()) {
+            {
+                Quiet q(quiet_);
+                it->setSelected(false);
+            }
+            raiseClick();
+        }
+        return;
+    }
+    if (it->isSelected() == on) return;
+    {
+        Quiet q(quiet_);
+        it->setSelected(on);
+    }
+    raiseClick();
+}
+
+int ListBox::SelCount() const { return static_cast<int>(selectedItems().size()); }
+
+void ListBox::setMultiSelect(int mode) {
+    multiSelect_ = mode < 0 || mode > 2 ? 0 : mode;
+    setSelectionMode(multiSelect_ == 0   ? QAbstractItemView::SingleSelection
+                     : multiSelect_ == 1 ? QAbstractItemView::MultiSelection
+                                         : QAbstractItemView::ExtendedSelection);
+}
+
+void ListBox::setColumns(int n) {
+    columns_ = n < 0 ? 0 : n;
+    if (columns_ == 0) {
+        setFlow(QListView::TopToBottom);
+        setWrapping(false);
+        setGridSize(QSize());
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    } else {
+        setFlow(QListView::TopToBottom);
+        setWrapping(true);
+        setResizeMode(QListView::Adjust);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    layoutColumns();
+}
+
+void ListBox::layoutColumns() {
+    if (columns_ <= 0) return;
+    int w = std::max(1, viewport()->width() / columns_);
+    int h = sizeHintForRow(0) > 0 ? sizeHintForRow(0) : fontMetrics().height() + 2;
+    setGridSize(QSize(w, h));
+}
+
+void ListBox::resizeEvent(QResizeEvent* e) {
+    QListWidget::resizeEvent(e);
+    layoutColumns();
+}
+
+int ListBox::TopIndex() const {
+    if (ListCount() == 0) return 0;
+    QModelIndex m = indexAt(QPoint(2, 2));
+    return m.isValid() ? m.row() : 0;
+}
+
+void ListBox::setTopIndex(int i) {
+    if (QListWidgetItem* it = item(i)) scrollToItem(it, QAbstractItemView::PositionAtTop);
+}
+
+void ListBox::mousePressEvent(QMouseEvent* e) {
+    report(MouseDown, e);
+    if (e->button() != Qt::LeftButton) {
+        // Only the left button picks rows; the others are reported and nothing more.
+        rightDown_ = true;
+        e->accept();
+        return;
+    }
+    rightDown_ = false;
+    QListWidgetItem* hit = itemAt(e->position().toPoint());
+    if (!hit) {
+        // Below the last row: nothing is picked or dropped.
+        setFocus(Qt::MouseFocusReason);
+        e->accept();
+        return;
+    }
+    {
+        Quiet q(quiet_);
+        QListWidget::mousePressEvent(e);
+    }
+    // A click on a row raises Click once, whether or not the row changed.
+    raiseClick();
+}
+
+void ListBox::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) {
+        report(MouseUp, e);
+        e->accept();
+        return;
+    }
+    Quiet q(quiet_);
+    QListWidget::mouseReleaseEvent(e);
+    report(MouseUp, e);
+}
+
+void ListBox::mouseMoveEvent(QMouseEvent* e) {
+    if (!(e->buttons() & Qt::LeftButton)) {
+        e->accept();
+        return;
+    }
+    int before = ListIndex();
+    {
+        Quiet q(quiet_);
+        QListWidget::mouseMoveEvent(e);
+    }
+    if (ListIndex() != before) raiseClick();
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) {
+        e->accept();
+        return;
+    }
+    {
+        Quiet q(quiet_);
+        QListWidget::mouseDoubleClickEvent(e);
+    }
+    if (itemAt(e->position().toPoint())) fire(DblClick);
+}
+
+void ListBox::contextMenuEvent(QContextMenuEvent* e) { e->accept(); }
+
+// ---- ComboBox -------------------------------------------------------------------
+
+ComboBox::ComboBox(QWidget* parent, const QString& name, int index) : Control<QComboBox>(parent, name, index) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    connect(this, &QComboBox::activated, this, [this](int) {
+        if (!quiet_) fire(Click);
+    });
+    connect(this, &QComboBox::editTextChanged, this, [this](const QString&) {
+        if (quiet_) return;
+        std::string t = Text();
+        if (t != lastText_) {
+            lastText_ = t;
+            fire(Change);
+        }
+    });
+}
+
+void ComboBox::setComboStyle(int style) {
+    Quiet q(quiet_);
+    int i = currentIndex();
+    setEditable(style != 2);
+    if (style != 2) setInsertPolicy(QComboBox::NoInsert);
+    setCurrentIndex(i);
+}
+
+void ComboBox::AddItem(const std::string& row, int index) {
+    Quiet q(quiet_);
+    int n = ListCount();
+    if (index < 0 || index > n) index = n;
+    int cur = currentIndex();
+    QString edit = isEditable() ? currentText() : QString();
+    rows_.insert(rows_.begin() + index, row);
+    data_.insert(data_.begin() + index, 0);
+    insertItem(index, shownText(row));
+    // Adding rows never selects one.
+    if (cur < 0) {
+        setCurrentIndex(-1);
+        if (isEditable()) setEditText(edit);
+    }
+}
+
+void ComboBox::RemoveItem(int i) {
+    if (i < 0 || i >= ListCount()) return;
+    Quiet q(quiet_);
+    removeItem(i);
+    rows_.erase(rows_.begin() + i);
+    data_.erase(data_.begin() + i);
+}
+
+void ComboBox::Clear() {
+    Quiet q(quiet_);
+    clear();
+    rows_.clear();
+    data_.clear();
+    if (isEditable()) clearEditText();
+    lastText_.clear();
+}
+
+const std::string& ComboBox::List(int i) const {
+    if (i < 0 || i >= ListCount()) return kNoRow;
+    return rows_[static_cast<size_t>(i)];
+}
+
+void ComboBox::setList(int i, const std::string& row) {
+    if (i < 0 || i >= ListCount()) return;
+    Quiet q(quiet_);
+    rows_[static_cast<size_t>(i)] = row;
+    setItemText(i, shownText(row));
+}
+
+long ComboBox::ItemData(int i) const { return i >= 0 && i < ListCount() ? data_[static_cast<size_t>(i)] : 0; }
+
+void ComboBox::setItemData(int i, long v) {
+    if (i >= 0 && i < ListCount()) data_[static_cast<size_t>(i)] = v;
+}
+
+void ComboBox::setListIndex(int i) {
+    if (i < -1 || i >= ListCount() || i == currentIndex()) return;
+    {
+        Quiet q(quiet_);
+        setCurrentIndex(i);
+    }
+    std::string t = Text();
+    bool changed = isEditable() && t != lastText_;
+    lastText_ = t;
+    if (changed) fire(Change);
+    fire(Click);
+}
+
+std::string ComboBox::Text() const {
+    int i = currentIndex();
+    if (i >= 0 && i < ListCount() && currentText() == itemText(i)) return rows_[static_cast<size_t>(i)];
+    return fromQt(currentText());
+}
+
+void ComboBox::setText(const std::string& t) {
+    if (isEditable()) {
+        {
+            Quiet q(quiet_);
+            setEditText(toQt(t));
+        }
+        if (Text() != lastText_) {
+            lastText_ = Text();
+            fire(Change);
+        }
+        return;
+    }
+    // A drop-down list takes only one of its rows.
+    for (int i = 0; i < ListCount(); ++i)
+        if (rows_[static_cast<size_t>(i)] == t) {
+            setListIndex(i);
+            return;
+        }
+}
+
+// ---- Label, buttons, frame -------------------------------------------------------
+
+Label::Label(QWidget* parent, const QString& name, int index) : Control<QLabel>(parent, name, index) {
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setCaption(const std::string& c) {
+    caption_ = c;
+    setText(shownText(c));
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* e) {
+    QLabel::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) fire(Click);
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent* e) {
+    QLabel::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton) fire(DblClick);
+}
+
+CommandButton::CommandButton(QWidget* parent, const QString& name, int index)
+    : Control<QPushButton>(parent, name, index) {
+    setAutoDefault(false);
+    connect(this, &QPushButton::clicked, this, [this] { fire(Click); });
+}
+
+void CommandButton::setCaption(const std::string& c) {
+    caption_ = c;
+    setText(shownText(c));
+}
+
+void CommandButton::press() {
+    if (isEnabled()) fire(Click);
+}
+
+CheckBox::CheckBox(QWidget* parent, const QString& name, int index) : Control<QCheckBox>(parent, name, index) {
+    connect(this, &QCheckBox::stateChanged, this, [this](int) { fire(Click); });
+}
+
+void CheckBox::setCaption(const std::string& c) {
+    caption_ = c;
+    setText(shownText(c));
+}
+
+int CheckBox::Value() const {
+    switch (checkState()) {
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    default: return 0;
+    }
+}
+
+void CheckBox::setValue(int v) {
+    if (v == 2) setTristate(true);
+    setCheckState(v == 1 ? Qt::Checked : v == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+OptionButton::OptionButton(QWidget* parent, const QString& name, int index)
+    : Control<QRadioButton>(parent, name, index) {
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) fire(Click);
+    });
+}
+
+void OptionButton::setCaption(const std::string& c) {
+    caption_ = c;
+    setText(shownText(c));
+}
+
+void OptionButton::setValue(bool on) {
+    if (on) {
+        setChecked(true);
+    } else if (isChecked()) {
+        // Exclusive buttons refuse to be cleared one by one.
+        bool ex = autoExclusive();
+        setAutoExclusive(false);
+        setChecked(false);
+        setAutoExclusive(ex);
+    }
+}
+
+Frame::Frame(QWidget* parent, const QString& name, int index) : Control<QGroupBox>(parent, name, index) {}
+
+void Frame::setCaption(const std::string& c) {
+    caption_ = c;
+    setTitle(shownText(c));
+}
+
+// ---- scroll bars -------------------------------------------------------------------
+
+ScrollBarBase::ScrollBarBase(Qt::Orientation o, QWidget* parent, const QString& name, int index)
+    : Control<QScrollBar>(parent, name, index) {
+    setOrientation(o);
+    setSingleStep(1);
+    setPageStep(1);
+    applyRange();
+    connect(this, &QAbstractSlider::valueChanged, this, [this](int) {
+        if (isSliderDown())
+            fire(Scroll);
+        else
+            fire(Change);
+    });
+    connect(this, &QAbstractSlider::sliderPressed, this, [this] { pressValue_ = value(); });
+    connect(this, &QAbstractSlider::sliderReleased, this, [this] {
+        if (value() != pressValue_) fire(Change);
+    });
+}
+
+void ScrollBarBase::applyRange() {
+    // The value keeps its meaning; with Min above Max the bar is drawn the other way round.
+    bool inverted = min_ > max_;
+    setInvertedAppearance(inverted);
+    setInvertedControls(!inverted);
+    setRange(std::min(min_, max_), std::max(min_, max_));
+}
+
+void ScrollBarBase::setMin(int v) {
+    min_ = v;
+    applyRange();
+}
+
+void ScrollBarBase::setMax(int v) {
+    max_ = v;
+    applyRange();
+}
+
+void ScrollBarBase::setValue(int v) { QScrollBar::setValue(std::clamp(v, minimum(), maximum())); }
+
+// ---- PictureBox ----------------------------------------------------------------------
+
+PictureBox::PictureBox(QWidget* parent, const QString& name, int index) : Control<QWidget>(parent, name, index) {}
+
+void PictureBox::Cls() {
+    ops_.clear();
+    CurrentX = CurrentY = 0;
+    update();
+}
+
+void PictureBox::Print(const std::string& text) {
+    ops_.push_back({true, CurrentX, CurrentY, 0, 0, palette().color(QPalette::WindowText), shownText(text)});
+    CurrentX = 0;
+    CurrentY += pxToTwipsY(fontMetrics().height());
+    update();
+}
+
+void PictureBox::Line(int x1, int y1, int x2, int y2, QColor color) {
+    ops_.push_back({false, x1, y1, x2, y2, color, QString()});
+    CurrentX = x2;
+    CurrentY = y2;
+    update();
+}
+
+void PictureBox::setBackColor(QColor c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    for (const Op& op : ops_) {
+        p.setPen(op.color);
+        if (op.text)
+            p.drawText(QPoint(twipsToPxX(op.x1), twipsToPxY(op.y1) + p.fontMetrics().ascent()), op.s);
+        else
+            p.drawLine(twipsToPxX(op.x1), twipsToPxY(op.y1), twipsToPxX(op.x2), twipsToPxY(op.y2));
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* e) { report(MouseDown, e); }
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) fire(Click);
+}
+
+// ---- SSTab ---------------------------------------------------------------------------
+
+SSTab::SSTab(QWidget* parent, const QString& name, int index) : Control<QTabWidget>(parent, name, index) {
+    connect(this, &QTabWidget::currentChanged, this, [this](int now) {
+        int prev = current_;
+        current_ = now;
+        if (prev != now && prev >= 0 && Click) Click(prev);
+    });
+}
+
+void SSTab::setTab(int i) {
+    if (i >= 0 && i < count()) setCurrentIndex(i);
+}
+
+void SSTab::setTabs(int n) {
+    if (n < 0) n = 0;
+    while (count() < n) {
+        auto* page = new QWidget;
+        page->setObjectName(QStringLiteral("page%1").arg(count()));
+        addTab(page, QString());
+    }
+    while (count() > n) {
+        QWidget* w = widget(count() - 1);
+        removeTab(count() - 1);
+        delete w;
+    }
+    current_ = currentIndex();
+}
+
+std::string SSTab::TabCaption(int i) const { return fromQt(tabText(i)); }
+
+void SSTab::setTabCaption(int i, const std::string& c) { setTabText(i, shownText(c)); }
+
+// ---- MenuItem ------------------------------------------------------------------------
+
+MenuItem::MenuItem(QObject* parent, const QString& name, int index) : QAction(parent) {
+    setObjectName(name);
+    SetControlIndex(this, index);
+    connect(this, &QAction::triggered, this, &MenuItem::onTriggered);
+}
+
+MenuItem::~MenuItem() { delete menu_; }
+
+void MenuItem::onTriggered(bool) {
+    // A click never moves the check mark; only code does.
+    if (isCheckable() && isChecked() != wantChecked_) {
+        QSignalBlocker b(this);
+        QAction::setChecked(wantChecked_);
+    }
+    fire(Click);
+}
+
+void MenuItem::setCaption(const std::string& c) {
+    caption_ = c;
+    setText(shownText(c));
+}
+
+void MenuItem::setChecked(bool on) {
+    wantChecked_ = on;
+    if (on) setCheckable(true);
+    if (isCheckable()) QAction::setChecked(on);
+}
+
+QMenu* MenuItem::subMenu() {
+    if (!menu_) {
+        menu_ = new QMenu;
+        menu_->setObjectName(objectName() + QStringLiteral("_menu"));
+        menu_->setTitle(text());
+        setMenu(menu_);
+        connect(menu_, &QMenu::aboutToShow, this, [this] { fire(Click); });
+        connect(this, &QAction::changed, menu_, [this] { menu_->setTitle(text()); });
+    }
+    return menu_;
+}
+
+MenuItem* MenuItem::insert(MenuItem* before, const QString& name, const std::string& caption, int index) {
+    auto* m = new MenuItem(this, name, index);
+    m->setCaption(caption);
+    subMenu()->insertAction(before, m);
+    return m;
+}
+
+MenuItem* MenuItem::add(const QString& name, const std::string& caption, int index) {
+    return insert(nullptr, name, caption, index);
+}
+
+MenuItem* MenuItem::addSeparator(const QString& name, int index) {
+    auto* m = new MenuItem(this, name, index);
+    m->setSeparator(true);
+    subMenu()->addAction(m);
+    return m;
+}
+
+MenuItem* AddMenu(QMenuBar* bar, QObject* owner, const QString& name, const std::string& caption) {
+    auto* m = new MenuItem(owner, name);
+    m->setCaption(caption);
+    m->subMenu();
+    if (bar) bar->addAction(m);
+    return m;
+}

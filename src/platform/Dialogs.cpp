@@ -1,0 +1,117 @@
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <vector>
+
+#include "platform/Text.h"
+
+namespace {
+
+// The real boxes, shown modally over the active window.
+class QtDialogs : public DialogService {
+public:
+    int msgBox(const std::string& text, int style, const std::string& title) override {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(title.empty() ? QApplication::applicationName() : toQt(title));
+        box.setText(toQt(text));
+        switch (style & 0x70) {
+        case vbCritical: box.setIcon(QMessageBox::Critical); break;
+        case vbQuestion: box.setIcon(QMessageBox::Question); break;
+        case vbExclamation: box.setIcon(QMessageBox::Warning); break;
+        case vbInformation: box.setIcon(QMessageBox::Information); break;
+        default: box.setIcon(QMessageBox::NoIcon); break;
+        }
+        struct B { QMessageBox::StandardButton qt; int answer; };
+        std::vector<B> buttons;
+        switch (style & 0x0F) {
+        case vbOKCancel: buttons = {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}}; break;
+        case vbAbortRetryIgnore:
+            buttons = {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
+            break;
+        case vbYesNoCancel:
+            buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
+            break;
+        case vbYesNo: buttons = {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}}; break;
+        case vbRetryCancel: buttons = {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}}; break;
+        default: buttons = {{QMessageBox::Ok, vbOK}}; break;
+        }
+        QMessageBox::StandardButtons all;
+        for (const B& b : buttons) all |= b.qt;
+        box.setStandardButtons(all);
+        int result = box.exec();
+        for (const B& b : buttons)
+            if (result == b.qt) return b.answer;
+        // Closed by the window's close box: Cancel where there is one, else the only answer.
+        int style0 = style & 0x0F;
+        if (style0 == vbYesNo) return vbNo;
+        if (style0 == vbOKOnly) return vbOK;
+        return vbCancel;
+    }
+
+    bool inputBox(const std::string& prompt, const std::string& title, const std::string& def,
+                  std::string& answer) override {
+        bool ok = false;
+        QString s = QInputDialog::getText(QApplication::activeWindow(), toQt(title), toQt(prompt), QLineEdit::Normal,
+                                          toQt(def), &ok);
+        answer = ok ? fromQt(s) : std::string();
+        return ok;
+    }
+
+    bool fileDialog(FileDialogRequest& req) override {
+        QFileDialog dlg(QApplication::activeWindow(), toQt(req.title), toQt(req.initDir));
+        dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+        dlg.setAcceptMode(req.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dlg.setFileMode(req.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (!req.defaultExt.empty()) dlg.setDefaultSuffix(toQt(req.defaultExt));
+        // "Description|pattern|Description|pattern" -> one name filter per pair.
+        QStringList parts = toQt(req.filter).split('|');
+        QStringList filters;
+        for (int i = 0; i + 1 < parts.size(); i += 2) {
+            QString desc = parts[i].trimmed();
+            QString pat = parts[i + 1].replace(';', ' ');
+            filters << (desc.contains('(') ? desc.left(desc.indexOf('(')).trimmed() : desc) + " (" + pat + ")";
+        }
+        if (!filters.isEmpty()) {
+            dlg.setNameFilters(filters);
+            int idx = req.filterIndex >= 1 && req.filterIndex <= filters.size() ? req.filterIndex - 1 : 0;
+            dlg.selectNameFilter(filters[idx]);
+        }
+        if (!req.fileName.empty()) dlg.selectFile(toQt(req.fileName));
+        QCheckBox* ro = nullptr;
+        if (req.showReadOnly) {
+            ro = new QCheckBox(QObject::tr("Open as read-only"), &dlg);
+            ro->setChecked(req.readOnly);
+            if (auto* grid = qobject_cast<QGridLayout*>(dlg.layout())) grid->addWidget(ro, grid->rowCount(), 0, 1, -1);
+        }
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+        req.fileName = fromQt(dlg.selectedFiles().first());
+        req.filterIndex = static_cast<int>(filters.indexOf(dlg.selectedNameFilter())) + 1;
+        if (req.filterIndex < 1) req.filterIndex = 1;
+        if (ro) req.readOnly = ro->isChecked();
+        return true;
+    }
+};
+
+QtDialogs qtDialogs;
+DialogService* current = nullptr;
+
+}  // namespace
+
+void SetDialogService(DialogService* service) { current = service; }
+DialogService& Dialogs() { return current ? *current : qtDialogs; }
+
+int MsgBox(const std::string& text, int style, const std::string& title) { return Dialogs().msgBox(text, style, title); }
+
+std::string InputBox(const std::string& prompt, const std::string& title, const std::string& def) {
+    std::string answer;
+    if (!Dialogs().inputBox(prompt, title, def, answer)) return {};
+    return answer;
+}
+
+bool ShowFileDialog(FileDialogRequest& req) { return Dialogs().fileDialog(req); }

@@ -1,0 +1,200 @@
+#include "platform/Files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+FileError simulatedWriteFailure = FileError::None;
+
+FileError fromErrno(int e, bool writing) {
+    switch (e) {
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+    case EFBIG:
+        return FileError::DiskFull;
+    case ENOENT:
+    case ENOTDIR:
+        return FileError::PathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+        return FileError::AccessDenied;
+    case ENXIO:
+    case ENODEV:
+#ifdef ENOMEDIUM
+    case ENOMEDIUM:
+#endif
+        return FileError::DiskNotReady;
+    case EIO:
+        return writing ? FileError::DeviceIO : FileError::ReadError;
+    default:
+        return writing ? FileError::DeviceIO : FileError::ReadError;
+    }
+}
+
+std::string dirOf(const std::string& path) {
+    auto p = path.rfind('/');
+    if (p == std::string::npos) return ".";
+    if (p == 0) return "/";
+    return path.substr(0, p);
+}
+
+bool dirExists(const std::string& dir) {
+    struct stat st {};
+    return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace
+
+const char* fileErrorText(FileError e) {
+    switch (e) {
+    case FileError::None: return "no error";
+    case FileError::NotFound: return "file not found";
+    case FileError::DiskNotReady: return "disk not ready";
+    case FileError::ReadError: return "read error";
+    case FileError::DiskFull: return "disk full";
+    case FileError::PathNotFound: return "path not found";
+    case FileError::DeviceIO: return "device I/O error";
+    case FileError::AccessDenied: return "access denied";
+    }
+    return "unknown error";
+}
+
+void SimulateWriteFailure(FileError e) { simulatedWriteFailure = e; }
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+long long FileLen(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+    return static_cast<long long>(st.st_size);
+}
+
+FileError DeleteFile(const std::string& path) {
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return FileError::None;
+    return fromErrno(errno, true);
+}
+
+FileError ReadWholeFile(const std::string& path, std::string& out) {
+    out.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return dirExists(dirOf(path)) ? FileError::NotFound : FileError::PathNotFound;
+        return fromErrno(errno, false);
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return FileError::AccessDenied;
+    }
+    if (st.st_size > 0) out.reserve(static_cast<std::size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int e = errno;
+            ::close(fd);
+            out.clear();
+            return fromErrno(e, false);
+        }
+        if (n == 0) break;
+        out.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return FileError::None;
+}
+
+FileError WriteWholeFile(const std::string& path, const std::string& data) {
+    if (simulatedWriteFailure != FileError::None) return simulatedWriteFailure;
+    std::string dir = dirOf(path);
+    if (!dirExists(dir)) return FileError::PathNotFound;
+    // Write beside the target, then rename over it: the old file stays whole
+    // until the new one is complete on disk.
+    std::string tmpl = path + ".XXXXXX";
+    std::string buf(tmpl);
+    int fd = ::mkstemp(buf.data());
+    if (fd < 0) return fromErrno(errno, true);
+    std::string tmp = buf;
+    const char* p = data.data();
+    std::size_t left = data.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int e = errno;
+            ::close(fd);
+            ::unlink(tmp.c_str());
+            return fromErrno(e, true);
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0 && errno != EINVAL) {
+        int e = errno;
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        return fromErrno(e, true);
+    }
+    // Keep the permissions of the file being replaced; a new file gets 0644.
+    struct stat st {};
+    ::fchmod(fd, ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
+    if (::close(fd) != 0) {
+        int e = errno;
+        ::unlink(tmp.c_str());
+        return fromErrno(e, true);
+    }
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        int e = errno;
+        ::unlink(tmp.c_str());
+        return fromErrno(e, true);
+    }
+    return FileError::None;
+}
+
+FileError RecordRead(const std::string& path, int reclen, long recno, std::string& out, bool& empty) {
+    out.clear();
+    empty = false;
+    std::string all;
+    FileError e = ReadWholeFile(path, all);
+    if (e == FileError::NotFound) {
+        empty = true;
+        return FileError::None;
+    }
+    if (e != FileError::None) return e;
+    if (all.empty()) {
+        // A file found empty is removed, as the program always did.
+        DeleteFile(path);
+        empty = true;
+        return FileError::None;
+    }
+    if (reclen <= 0 || recno < 1) return FileError::ReadError;
+    std::size_t start = static_cast<std::size_t>(recno - 1) * static_cast<std::size_t>(reclen);
+    if (start < all.size()) out = all.substr(start, static_cast<std::size_t>(reclen));
+    out.resize(static_cast<std::size_t>(reclen), '\0');
+    return FileError::None;
+}
+
+FileError RecordWrite(const std::string& path, int reclen, long recno, const std::string& rec) {
+    if (reclen <= 0 || recno < 1) return FileError::DeviceIO;
+    std::string all;
+    FileError e = ReadWholeFile(path, all);
+    if (e != FileError::None && e != FileError::NotFound) return e;
+    std::size_t start = static_cast<std::size_t>(recno - 1) * static_cast<std::size_t>(reclen);
+    std::string r = rec.substr(0, static_cast<std::size_t>(reclen));
+    r.resize(static_cast<std::size_t>(reclen), '\0');
+    if (all.size() < start + r.size()) all.resize(start + r.size(), '\0');
+    all.replace(start, r.size(), r);
+    return WriteWholeFile(path, all);
+}

@@ -1,0 +1,193 @@
+#pragma once
+// The child-window base and the multiple-document frame.
+//
+// A ChildForm lives in a QMdiSubWindow of its MdiFrame. It holds the window
+// image (Tag), its geometry in twips (frame included) and its state, and it
+// raises the old window events as virtual methods: Form_Load (once, when first
+// shown or loaded), Form_Activate (when it becomes the frame's active child),
+// Form_Resize, Form_QueryUnload and Form_Unload (either may cancel). Closing
+// the window by its close box goes through the same queries.
+//
+// Unloading removes the sub-window; by default the form is then deleted
+// (deleteLater), so keep forms in QPointer or forget them on Form_Unload. A
+// form created with setDeleteOnUnload(false) survives and loads again on the
+// next Show.
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QMdiArea;
+class QMenu;
+class MdiFrame;
+
+// Why a window is being unloaded (UnloadMode).
+enum UnloadModeValue {
+    vbFormControlMenu = 0,  // the user closed it (close box)
+    vbFormCode = 1,         // Unload from code
+    vbAppWindows = 2,
+    vbAppTaskManager = 3,
+    vbFormMDIForm = 4,      // the frame is closing
+    vbFormOwner = 5,
+};
+
+// Window states.
+enum { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
+
+class ChildForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChildForm(MdiFrame* frame, const QString& name = QString());
+    ~ChildForm() override;
+
+    MdiFrame* frame() const { return frame_; }
+    QMdiSubWindow* subWindow() const { return sub_; }
+
+    // The window image.
+    std::string& Tag() { return tag_; }
+    const std::string& Tag() const { return tag_; }
+    void setTag(const std::string& t) { tag_ = t; }
+
+    std::string Caption() const { return caption_; }
+    void setCaption(const std::string& c);
+
+    // Geometry of the whole window, frame included, in twips within the frame's
+    // client area. Set before loading, it is applied after Form_Load.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void setLeft(int t);
+    void setTop(int t);
+    void setWidth(int t);
+    void setHeight(int t);
+    void Move(int left, int top, int width = -1, int height = -1);
+    // The inside (client area) in twips.
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+
+    // 0 normal, 1 minimised, 2 maximised.
+    int WindowState() const;
+    void setWindowState(int state);
+
+    bool Loaded() const { return loaded_; }
+    // Loads without showing (Form_Load once).
+    void Load();
+    // Loads when needed, shows and makes it the active child.
+    void Show();
+    // Runs Form_QueryUnload, then Form_Unload; either may cancel. True when
+    // the window was unloaded (or was not loaded).
+    bool Unload(int unloadMode = vbFormCode);
+    // Makes it the frame's active child and brings it to the front (ZOrder).
+    void activate();
+    // Shows a menu of the frame as this window's pop-up menu.
+    void PopupMenu(QMenu* menu);
+
+    bool deleteOnUnload() const { return deleteOnUnload_; }
+    void setDeleteOnUnload(bool on) { deleteOnUnload_ = on; }
+
+    // The window events.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Resize() {}
+    virtual void Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {}
+    virtual void Form_Unload(int& /*Cancel*/) {}
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    friend class MdiFrame;
+    void ensureSubWindow();
+    void applyPending();
+    bool query(int unloadMode);
+    bool unloadOnly();
+    void finishUnload();
+    void raiseResize();
+
+    MdiFrame* frame_;
+    QPointer<QMdiSubWindow> sub_;
+    std::string tag_, caption_;
+    bool loaded_ = false;
+    bool loading_ = false;
+    bool closing_ = false;  // the sub-window is being closed by us
+    bool deleteOnUnload_ = true;
+    int pendingLeft_ = -1, pendingTop_ = -1, pendingWidth_ = -1, pendingHeight_ = -1, pendingState_ = -1;
+};
+
+class MdiFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MdiFrame(QWidget* parent = nullptr, const QString& name = QString());
+    ~MdiFrame() override;
+
+    QMdiArea* mdiArea() const { return area_; }
+    // The child of QMdiArea::currentSubWindow (also when the frame has no focus).
+    ChildForm* ActiveForm() const;
+    // Loaded children, in the order they were created.
+    std::vector<ChildForm*> Forms() const;
+
+    void Cascade();
+    void TileHorizontal();
+    void TileVertical();
+    void ArrangeIcons();
+
+    // The Window menu: before it opens, the frame appends one entry per child
+    // (the active one checked) after the menu's own items; choosing one
+    // activates that child.
+    void setWindowListMenu(QMenu* menu);
+
+    // Shows a menu as a pop-up at the mouse. Modal; tests replace it with
+    // SetPopupMenuHandler.
+    void PopupMenu(QMenu* menu);
+
+    // The frame's geometry in twips, frame included.
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void Move(int left, int top, int width = -1, int height = -1);
+    int WindowState() const;
+    void setWindowState(int state);
+    std::string Caption() const;
+    void setCaption(const std::string& c);
+
+    bool Loaded() const { return loaded_; }
+    // Form_Load once, then shows the frame.
+    void Show();
+    // The ordered close: the frame's Form_QueryUnload, every child's
+    // Form_QueryUnload (any may cancel; then nothing is unloaded), every
+    // child's Form_Unload, then the frame's own Form_Unload. True when
+    // everything was unloaded.
+    bool QueryClose(int unloadMode = vbFormControlMenu);
+    // Unload from code: QueryClose, then the frame closes. True when it closed.
+    bool Unload(int unloadMode = vbFormCode);
+
+    virtual void Form_Load() {}
+    virtual void Form_Resize() {}
+    virtual void Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {}
+    virtual void Form_Unload(int& /*Cancel*/) {}
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    friend class ChildForm;
+    void fillWindowMenu();
+    // Raises Form_Activate when the current child is not the one last told.
+    void notifyActive();
+    QMdiArea* area_;
+    QPointer<ChildForm> activeNotified_;
+    QPointer<QMenu> windowMenu_;
+    std::vector<QAction*> windowEntries_;
+    bool loaded_ = false;
+    bool closed_ = false;  // QueryClose has unloaded everything
+};
+
+// Replaces the modal pop-up (nullptr restores it); tests record the menu.
+void SetPopupMenuHandler(std::function<void(QMenu*)> handler);

@@ -1,0 +1,36 @@
+#pragma once
+// The main window, in its first and smallest form: the frame with the status
+// bar labels, the File menu (Exit) and the Window menu. It registers itself
+// in MainWindowLink and runs the shared closing steps when it unloads.
+#include "platform/Forms.h"
+
+class Label;
+class MenuItem;
+
+class frmMain : public MdiFrame {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    void Form_Load() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+    void Form_Unload(int& Cancel) override;
+
+    Label* LabelNomeAppl = nullptr;
+    Label* LabelMode = nullptr;
+    Label* Label1 = nullptr;
+    Label* LabelArr = nullptr;
+    Label* LabelSty = nullptr;
+    Label* LabelPrg = nullptr;
+    MenuItem* mnuFile = nullptr;
+    MenuItem* mnuExit = nullptr;
+    MenuItem* mnuWindow = nullptr;
+    MenuItem* mnuWCascade = nullptr;
+};
+
+// The one main window of the run (nullptr before it exists).
+frmMain* MainForm();
+// Registers the main window with the start-up (MainWindowFactory), and the
+// MIDI and file services with theirs.
+void InstallShell();

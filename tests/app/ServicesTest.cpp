@@ -1,0 +1,353 @@
+#include "apptest.h"
+
+#include <set>
+
+#include "app/Captions.h"
+#include "app/InfoFile.h"
+#include "app/Messages.h"
+#include "app/Mru.h"
+#include "app/Names.h"
+#include "platform/bytes.h"
+
+// ---- Messages ---------------------------------------------------------------
+
+TEST_F(AppTest, EveryMessageTheProgramUsesExistsInBothLanguages) {
+    std::set<int> used;
+    for (int n : ErrMsgCodes)
+        if (n >= 0) used.insert(n);
+    for (std::size_t k = 1; k < StatusMsgKinds.size(); ++k) used.insert(StatusMsgKinds[k]);
+    for (int n : {2, 4, 7, 9, 52, 53, 80, 81, 88, 94, 97, 111, 114, 121, 122, 126, 127}) used.insert(n);
+    for (int n : MsgNumbers()) used.insert(n);
+    for (int n : used) {
+        EXPECT_GE(n, 2);
+        EXPECT_LT(n, 200);
+        EXPECT_FALSE(MsgRaw(n).empty()) << "Italian " << n;
+        EXPECT_FALSE(MsgRaw(n + 200).empty()) << "English " << n;
+    }
+}
+
+TEST_F(AppTest, ErrMsgReplacesTheFirstBlankInTheChosenLanguage) {
+    LangBase = 200;
+    dialogs.answer(vbOK);
+    ErrMsg(ErrFileNotFoundName, "Opening x", "a_b.arr");
+    LangBase = 0;
+    dialogs.answer(vbOK);
+    ErrMsg(ErrFileNotFoundName, "", "a_b.arr");
+    dialogs.answer(vbOK);
+    ErrMsg(ErrReadOnly, "t", "ignored");
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[0].text, "File a_b.arr not found");
+    EXPECT_EQ(dialogs.shown[0].title, "Opening x");
+    EXPECT_EQ(dialogs.shown[0].style, vbOKOnly | vbExclamation);
+    EXPECT_EQ(dialogs.shown[1].text, "File a_b.arr assente");
+    EXPECT_EQ(dialogs.shown[2].text, "File di sola lettura");
+    EXPECT_EQ(ErrMsgNumber(4), 14);
+    EXPECT_EQ(ErrMsgNumber(32), 116);
+    EXPECT_EQ(ErrMsgNumber(99), -1);
+}
+
+TEST_F(AppTest, FileErrorsHaveTheirOwnCodes) {
+    std::set<int> codes;
+    for (FileError e : {FileError::DiskNotReady, FileError::ReadError, FileError::DiskFull, FileError::PathNotFound,
+                        FileError::DeviceIO, FileError::AccessDenied, FileError::NotFound})
+        codes.insert(FileErrCode(e));
+    EXPECT_EQ(codes.size(), 7u);
+    EXPECT_EQ(FileErrCode(FileError::None), 0);
+}
+
+TEST_F(AppTest, QuestionsAndStatusLine) {
+    LangBase = 200;
+    dialogs.answer(vbYes);
+    dialogs.answer(vbNo);
+    dialogs.answer(vbCancel);
+    dialogs.answer(vbNo);
+    EXPECT_EQ(AskSaveChanges(2, "T"), vbYes);
+    EXPECT_EQ(AskSaveChanges(0, "T"), vbNo);
+    EXPECT_EQ(AskSaveChanges(1, "T"), vbCancel);
+    EXPECT_EQ(AskKeepChanges(4, "K"), vbNo);
+    EXPECT_EQ(dialogs.shown[0].text, "The Arrangement has changed.\nSave changes ?");
+    EXPECT_EQ(dialogs.shown[0].style, vbYesNoCancel | vbExclamation);
+    EXPECT_EQ(dialogs.shown[1].text, "Save changes ?");
+    EXPECT_EQ(dialogs.shown[2].text, "The file has changed\nSave changes ?");
+    EXPECT_EQ(dialogs.shown[3].text, "The Program has changed.\nKeep changes ?");
+    EXPECT_EQ(dialogs.shown[3].style, vbYesNo | vbExclamation);
+    EXPECT_EQ(AskKeepChangesText(3), "Choose the directory of the opened file as working directory of i40DBArr?");
+
+    std::string label = "x";
+    bool busy = false;
+    MainWindowLink.setStatus = [&](const std::string& s) { label = s; };
+    MainWindowLink.setBusyPointer = [&](bool b) { busy = b; };
+    StatusMsg(6, "song.arr");
+    EXPECT_EQ(label, "Opening song.arr");
+    EXPECT_TRUE(busy);
+    StatusMsg(0);
+    EXPECT_EQ(label, "");
+    EXPECT_FALSE(busy);
+    LangBase = 0;
+    StatusMsg(4);
+    EXPECT_EQ(label, "Trasmissione Program");
+}
+
+// ---- Paths and captions -----------------------------------------------------
+
+TEST_F(AppTest, PathParts) {
+    EXPECT_EQ(DirFromPath("/home/u/song.arr  "), "/home/u");
+    EXPECT_EQ(DirFromPath("song.arr"), "");
+    EXPECT_EQ(FileNameFromPath("/home/u/song.arr  "), "song.arr");
+    EXPECT_EQ(FileNameFromPath("song  "), "song");
+    EXPECT_EQ(FileNameFromPath("/a/b/"), "");
+}
+
+namespace {
+std::string image(int kind, int ro, int slot, const std::string& path, int chan16 = 0, int type19 = 0,
+                  int chan286 = 0) {
+    std::string img(300, '\0');
+    put(img, 1, static_cast<unsigned>(kind));
+    put(img, 2, static_cast<unsigned>(ro));
+    put(img, 15, static_cast<unsigned>(slot));
+    put(img, 16, static_cast<unsigned>(chan16));
+    put(img, 19, static_cast<unsigned>(type19));
+    putField(img, 21, 238, path);
+    put(img, 286, static_cast<unsigned>(chan286));
+    return img;
+}
+}  // namespace
+
+TEST_F(AppTest, CaptionsOfEveryKind) {
+    LangBase = 200;
+    struct {
+        std::string img, caption;
+    } cases[] = {
+        {image(2, 1, 0, "Arr A"), "Arr A - Read Only"},
+        {image(17, 1, 0, "Style B"), "Style B - Read Only"},
+        {image(4, 1, 0, "Prg A"), "Prg A - MIDI Channel 1 - Read Only"},
+        {image(8, 0, 0, "Prg E", 15), "Prg E - MIDI Channel 16"},
+        {image(9, 1, 0, "Drum", 9), "Drum - MIDI Channel 10 - Read Only"},
+        {image(14, 0, 0, "Global Parameters"), "Global Parameters"},
+        {image(19, 0, 3, "/m/songs"), "File Arr - songs.arr (3)"},
+        {image(19, 1, 3, "/m/songs"), "File Arr - songs.arr (3) - Read Only"},
+        {image(19, 1, 9, "/m/bank"), "Arr User (bank.arr)"},
+        {image(20, 0, 1, "Untitled"), "New File Arr - Untitled.arr (1)"},
+        {image(21, 0, 2, "/m/piano", 0, 1, 4), "File Prg - piano.pgg (2) - MIDI Channel 5"},
+        {image(21, 0, 9, "/m/user", 0, 0, 0), "Prg F(User) (user.prg) - MIDI Channel 1"},
+        {image(22, 0, 1, "Untitled", 0, 0, 0), "New File Program - Untitled.prg (1) - MIDI Channel 1"},
+        {image(23, 0, 4, "/m/rock"), "File Sty - rock.sty (4)"},
+        {image(23, 1, 9, "/m/ub"), "Sty User (ub.sty)"},
+        {image(24, 0, 2, "Untitled"), "New Style - Untitled.sty (2)"},
+        {image(25, 0, 1, "/m/setup"), "File Gbl - setup.gbl"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DocCaptionBuild(c.img), c.caption);
+    LangBase = 0;
+    EXPECT_EQ(DocCaptionBuild(image(2, 1, 0, "Arr A")), "Arr A - Sola Lettura");
+}
+
+// ---- Recent files -----------------------------------------------------------
+
+TEST_F(AppTest, RecentFiles) {
+    int refreshed = 0;
+    MainWindowLink.refreshRecentFiles = [&] { ++refreshed; };
+    MruAdd("/m/a.arr", 0);
+    MruAdd("/m/a.ARR", 1);       // same path and kind: nothing
+    MruAdd("/m/a.sty", 0);       // same path, other kind: added
+    MruAdd("/m/readme.txt", 0);  // not a document: nothing
+    EXPECT_EQ(refreshed, 2);
+    EXPECT_EQ(MruTable[1].Path, "/m/a");
+    EXPECT_EQ(MruTable[1].Kind, 1);
+    EXPECT_EQ(MruTable[1].Top, 0);
+    EXPECT_EQ(MruTable[1].Height, FormSizes.ArrUHeight);
+    EXPECT_EQ(MruTable[1].Width, FormSizes.ArrUWidth);
+    EXPECT_EQ(MruTable[2].Kind, 2);
+    EXPECT_EQ(MruTable[3].Kind, 0);
+
+    // An entry emptied in the middle (kind 32) is filled first.
+    MruTable[2].Kind = 32;
+    MruAdd("/m/b.prg", 0);
+    EXPECT_EQ(MruTable[2].Path, "/m/b");
+    EXPECT_EQ(MruTable[2].Kind, 3);
+
+    for (int i = 3; i <= 8; ++i) MruAdd("/m/f" + std::to_string(i) + ".gbl", 0);
+    MruAdd("/m/new.bsq", 1);     // full: everything moves down
+    EXPECT_EQ(MruTable[1].Path, "/m/new");
+    EXPECT_EQ(MruTable[1].Kind, 6);
+    EXPECT_EQ(MruTable[1].RdOnly, 1);
+    EXPECT_EQ(MruTable[2].Path, "/m/a");
+    EXPECT_EQ(MruTable[8].Path, "/m/f7");
+
+    std::string img(300, '\0');
+    put(img, 1, 26);
+    putField(img, 21, 238, "/m/new");
+    MruStorePos(img, 11, 22, 33, 44);
+    EXPECT_EQ(MruTable[1].Top, 11);
+    EXPECT_EQ(MruTable[1].Width, 44);
+
+    EXPECT_EQ(MruCaption(1), "&1 /m/new.bsq");
+    MruTable[1].Path = "/" + std::string(27, 'x');     // "&1 " + 28 + ".bsq" = 35
+    EXPECT_EQ(MruCaption(1), "&1 /" + std::string(27, 'x') + ".bsq");
+    MruTable[1].Path = "/" + std::string(28, 'x');
+    EXPECT_EQ(MruCaption(1).size(), 35u);
+    EXPECT_EQ(MruCaption(1), "&1 ..." + std::string(25, 'x') + ".bsq");
+}
+
+// ---- Info file --------------------------------------------------------------
+
+TEST_F(AppTest, InfoFileTitles) {
+    std::string labelArr, labelPrg;
+    MainWindowLink.setLabelArr = [&](const std::string& s) { labelArr = s; };
+    MainWindowLink.setLabelPrg = [&](const std::string& s) { labelPrg = s; };
+    InfoFileEnsure();
+    EXPECT_EQ(readFileBytes(InfoFile), std::string(1000, ' '));
+
+    std::string img(300, '\0');
+    const std::string longName = "a_very_long_arrangement_file_name";
+    putField(img, 21, 238, "/m/" + longName);
+    InfoSetArr(img);
+    putField(img, 21, 238, "/m/piano");
+    InfoSetPrg(img, "pgg");
+    const std::string f = readFileBytes(InfoFile);
+    ASSERT_EQ(f.size(), 1000u);
+    EXPECT_EQ(mid(f, 51, 50), padRight(longName.substr(0, 24), 50));
+    EXPECT_EQ(mid(f, 151, 50), padRight("piano", 50));
+    EXPECT_EQ(labelArr, longName.substr(0, 24) + ".arr");
+    EXPECT_EQ(labelPrg, "piano.pgg");
+
+    InfoArrTitle.clear();
+    EXPECT_EQ(InfoFileRead(), "");
+    EXPECT_EQ(InfoArrTitle, longName.substr(0, 24));
+    EXPECT_EQ(InfoPrgTitle, "piano");
+    EXPECT_TRUE(InfoTitleIs(InfoArrTitle, longName));
+    EXPECT_FALSE(InfoTitleIs(InfoArrTitle, "a_very_long"));
+    EXPECT_FALSE(InfoTitleIs("", ""));
+
+    // Missing file: InfoSet creates it; an empty one is deleted by the reader.
+    DeleteFile(InfoFile);
+    InfoSetSty(img);
+    EXPECT_EQ(mid(readFileBytes(InfoFile), 101, 5), "piano");
+    writeFileBytes(InfoFile, "");
+    InfoFileRead();
+    EXPECT_FALSE(FileExists(InfoFile));
+}
+
+// ---- Slots ------------------------------------------------------------------
+
+TEST_F(AppTest, SlotsFreeAndFind) {
+    EXPECT_EQ(ArrSlotFree(), 1);
+    for (int i = 1; i <= 8; ++i) PrgSlotUsed[static_cast<std::size_t>(i)] = 1;
+    EXPECT_EQ(PrgSlotFree(), 0);
+    PrgSlotUsed[6] = 0;
+    EXPECT_EQ(PrgSlotFree(), 6);
+
+    ArrSlots[2] = {"/m/open", 0, 1};
+    ArrSlots[3] = {"/m/min", 0, 2};
+    ArrSlots[4] = {"/m/closed", 0, 0};
+    ArrSlots[9] = {"/m/user", 0, 1};
+    EXPECT_EQ(ArrSlotFind("/m/open"), 1);
+    EXPECT_EQ(ArrSlotFind("/m/min"), 1);
+    EXPECT_EQ(ArrSlotFind("/m/closed"), 0);
+    EXPECT_EQ(ArrSlotFind("/m/user"), 0);
+    EXPECT_EQ(ArrSlotFind("/m/Open"), 0);
+
+    GblSlots[1] = {"/m/g", 0, 1};
+    EXPECT_EQ(GblSlotFind("/m/g.gbl"), 1);
+    GblSlotFree();
+    EXPECT_EQ(GblSlotCur, 2);
+    BsqSlots[1].State = ' ';
+    EXPECT_EQ(BsqSlotFree(), 1);
+}
+
+TEST_F(AppTest, ProgramWindowOpening) {
+    int shownKind = 0, shownSlot = 0;
+    std::string readPath;
+    WindowLink.showPrgWindow = [&](int k, int s) { shownKind = k; shownSlot = s; };
+    WindowLink.readProgramFile = [&](const std::string& p) { readPath = p; return p.find("bad") != std::string::npos ? 2 : 4; };
+    PrgSlotUsed[1] = 1;
+    EXPECT_EQ(PrgWinOpen("/m/set/piano"), 0);
+    EXPECT_EQ(readPath, "/m/set/piano.prg");
+    EXPECT_EQ(shownKind, 21);
+    EXPECT_EQ(shownSlot, 2);
+    EXPECT_EQ(PrgSlotUsed[2], 1);
+    EXPECT_EQ(PrgDir, "/m/set");
+    EXPECT_EQ(PrgName, "piano");
+    EXPECT_EQ(PrgWinCount, 1);
+    EXPECT_EQ(PrgWinOpen("/m/bad"), 2);
+    EXPECT_EQ(PrgSlotUsed[3], 0);
+    for (auto& u : PrgSlotUsed) u = 1;
+    EXPECT_EQ(PrgWinOpen("/m/x"), 1);
+
+    int unloaded = 0;
+    std::string menu;
+    WindowLink.unloadStyUN = [&](int s) { unloaded = s; };
+    MainWindowLink.enableMenu = [&](const std::string& m, bool) { menu = m; };
+    StySlots[9].State = 2;
+    std::string img(300, '\0');
+    putField(img, 21, 238, "/m/mystyles");
+    StyUserBankSet(img);
+    EXPECT_EQ(StyUFile, "/m/mystyles");
+    EXPECT_EQ(unloaded, 9);
+    EXPECT_EQ(menu, "mnuStyU");
+}
+
+// ---- Names ------------------------------------------------------------------
+
+TEST_F(AppTest, NoteAndArrangementNames) {
+    EXPECT_EQ(NoteName(0), "C-1");
+    EXPECT_EQ(NoteName(60), "C4");
+    EXPECT_EQ(NoteName(61), "C#4");
+    EXPECT_EQ(NoteName(127), "G9");
+    EXPECT_EQ(ArrNumName(0), "A11");
+    EXPECT_EQ(ArrNumName(63), "A88");
+    EXPECT_EQ(ArrNumName(64), "B11");
+    EXPECT_EQ(ArrNumName(127), "B88");
+    EXPECT_EQ(ArrNumName(9), "A22");
+}
+
+TEST_F(AppTest, NameTablesAndTrackPrograms) {
+    NameTablesFill();
+    for (const auto& b : PrgRomNames) EXPECT_EQ(b.size(), 1024u);
+    EXPECT_EQ(mid(PrgRomNames[1], 16 * 63 + 1, 16), padRight("Gunshot", 16));
+    EXPECT_EQ(mid(PrgRomNames[2], 1, 16), padRight("Program C11", 16));
+    EXPECT_EQ(DrumKitNames.size(), 256u);
+    EXPECT_EQ(mid(DrumKitNames, 16 * 11 + 1, 16), padRight("Latin Perc. Kit", 16));
+    EXPECT_EQ(StyRomNames[64], padRight("Style B11", 16));
+    EXPECT_EQ(GblOrder[3], 47);
+    EXPECT_EQ(GblOrder[51], 53);
+
+    std::string img(303 + 164 * 64, '\0');
+    auto setTrack = [&](int i, int t, int prog, int bank) {
+        put(img, 303 + 164 * i + 39 + 8 * t, static_cast<unsigned>(prog));
+        put(img, 303 + 164 * i + 40 + 8 * t, static_cast<unsigned>(bank));
+    };
+    setTrack(0, 6, 0, 0);
+    setTrack(0, 7, 127, 0);
+    setTrack(5, 6, 65, 1);
+    setTrack(5, 7, 9, 3);
+    setTrack(63, 0, 2, 4);
+    setTrack(63, 8, 1, 9);
+    EXPECT_EQ(PrgNameOfTrack(img, 0, 6), "A11 Ac. Grand Piano");
+    EXPECT_EQ(PrgNameOfTrack(img, 0, 7), "B88 Gunshot");
+    EXPECT_EQ(PrgNameOfTrack(img, 5, 6), "D12 Program D12");
+    EXPECT_EQ(PrgNameOfTrack(img, 5, 7), "F22 User");
+    EXPECT_EQ(PrgNameOfTrack(img, 63, 0), "Dr13 Room Kit");
+    EXPECT_EQ(PrgNameOfTrack(img, 63, 8), "");
+    EXPECT_EQ(PrgNameOfTrack(std::string(10, '\0'), 63, 8), "A11 Ac. Grand Piano");
+}
+
+TEST_F(AppTest, MultisampleFileRoundTrip) {
+    auto names = MultisampleDefaultNames();
+    names[7] = "007Strings Pad";
+    names[518] = "518Last Sample!!!";   // cut to 15
+    const std::string file = MultisampleFileImage(names);
+    ASSERT_EQ(file.size(), 7785u);
+    EXPECT_EQ(file.find("Strings"), std::string::npos);   // stored scrambled
+    writeFileBytes(MultisampleFile, file);
+    MultisampleNamesLoad();
+    EXPECT_EQ(MultisampleNames[7], "007Strings Pad ");
+    EXPECT_EQ(MultisampleNames[518], "518Last Sample!");
+    EXPECT_EQ(MultisampleNames[0], "000Multisample ");
+
+    writeFileBytes(MultisampleFile, file.substr(0, 7784));   // short: own names, no crash
+    MultisampleNamesLoad();
+    EXPECT_EQ(MultisampleNames[7], "007Multisample ");
+    DeleteFile(MultisampleFile);
+    MultisampleNamesLoad();
+    EXPECT_EQ(MultisampleNames[518], "518Multisample ");
+}

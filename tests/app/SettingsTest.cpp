@@ -1,0 +1,174 @@
+#include "apptest.h"
+
+#include "app/Settings.h"
+#include "platform/bytes.h"
+
+namespace {
+
+long pos(int rec, int p) { return (rec - 1) * 250L + p; }
+
+// A state with something distinctive in every field the settings keep.
+void knownState() {
+    IniDefaults();
+    LangSel = 2;
+    RdOnlyOpt = true; CaricaStyNuovoArrOpt = true; CaricaStyOpt = false; ApriPrgOpt = true;
+    CaricaPrgOpt = true; AutoDBArrOpt = false; StatusBarOpt = false; CaricaArrOpt = true; MidiThruOn = true;
+    KbdSettings = std::string("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f\x10", 16);
+    ModeNow = 4;
+    GblInstrSet = 1;
+    GblInstr.clear();
+    for (int i = 0; i < 448; ++i) GblInstr.push_back(static_cast<char>(i % 251));
+    GlobalChannel = 1; ArrChannel = 2; LowChannel = 3; Up2Channel = 4; Up1Channel = 5; DrmChannel = 6;
+    PerChannel = 7; BasChannel = 8; Ac1Channel = 9; Ac2Channel = 10; Ac3Channel = 15;
+    WinEntry(1) = {100, 200, 7000, 9000, 2, 0};
+    WinEntry(2) = {-20000, 20000, 4810, 7780, 1, 0};
+    WinEntry(4) = {10, 20, 30, 40, 1, 9};
+    WinEntry(35) = {5, 6, 7, 8, 2, 0};
+    WinEntry(34) = {-1, -2, 5280, 4440, 1, 0};
+    DirLast = "/home/u/arr";
+    DirLastPrg = "/home/u/prg";
+    ArrSlots[3] = {"/home/u/arr/live", 0, 1, -20000, 20000, 4810, 9040, 1, 0, 7, 0};
+    ArrSlots[5] = {"/home/u/arr/min", 0, 2, 0, 0, 100, 200, 0, 0, 0, 0};
+    ArrUFile = "/home/u/arr/bank";
+    ArrSlots[9].State = 0;
+    PrgSlots[1] = {"/home/u/prg/one", 5, 1, 1, 2, 3, 4, 1, 1, 0, 0};
+    StyUFile = "/home/u/sty/user";
+    StySlots[9] = {"/x", 0, 1, 10, 10, 10, 10, 0, 0, 0, 0};
+    MruTable[1] = {"/home/u/arr/live", 4810, 9040, 16500, -17000, 1, 1};
+    MruTable[2] = {"/home/u/prg/one", 1, 2, 3, 4, 4, 0};
+}
+
+}  // namespace
+
+TEST_F(AppTest, SettingsWrittenAtTheirPositions) {
+    knownState();
+    const std::string img = IniImageBuild("");
+    ASSERT_EQ(img.size(), 50u * 250u);
+    EXPECT_EQ(mid(img, 1, 9), "Velmora30");
+    const std::pair<int, int> bytes[] = {{17, 1}, {20, 1}, {21, 0}, {22, 1}, {23, 1}, {25, 2}, {26, 0},
+                                         {27, 0}, {28, 1}, {30, 1}, {45, 16}, {46, 1}, {47, 4}, {49, 1}};
+    for (auto [p, v] : bytes) EXPECT_EQ(at(img, p), v) << "position " << p;
+    for (int i = 0; i < 11; ++i) EXPECT_EQ(at(img, 240 + i), i == 10 ? 15 : i + 1) << "channel " << i;
+
+    // Frame entry (kind 1) at 51, kind 2 at 60 (clamped), kind 4 at 78 with its channel, kind 35 last.
+    EXPECT_EQ(mid(img, 51, 9), bytesOf({0x3E, 0xE4, 0x3F, 0x48, 0x1B, 0x58, 0x23, 0x28, 2}));
+    EXPECT_EQ(get16hi(img, 60), 0u);
+    EXPECT_EQ(get16hi(img, 62), 32000u);
+    EXPECT_EQ(at(img, 68), 1);
+    EXPECT_EQ(at(img, 78 + 8), 145);
+    EXPECT_EQ(mid(img, 51 + 9 * 19, 9), bytesOf({0x3E, 0x85, 0x3E, 0x86, 0, 7, 0, 8, 2}));
+
+    // Record 2: kind 34, then zeros; records 3 and 4 blank-padded folders.
+    EXPECT_EQ(get16hi(img, pos(2, 1)), 15999u);
+    EXPECT_EQ(at(img, pos(2, 9)), 1);
+    EXPECT_EQ(mid(img, pos(2, 10), 241), std::string(241, '\0'));
+    EXPECT_EQ(mid(img, pos(3, 1), 250), padRight("/home/u/arr", 250));
+    EXPECT_EQ(mid(img, pos(4, 1), 250), padRight("/home/u/prg", 250));
+
+    // Arrangement slots: 1, 2 closed (zeros), 3 open, 5 minimised; slot 9 always written.
+    EXPECT_EQ(mid(img, pos(14, 1), 250), std::string(250, '\0'));
+    EXPECT_EQ(mid(img, pos(15, 1), 250), std::string(250, '\0'));
+    EXPECT_EQ(mid(img, pos(16, 1), 238), padRight("/home/u/arr/live", 238));
+    EXPECT_EQ(get16hi(img, pos(16, 239)), 4810u);
+    EXPECT_EQ(at(img, pos(16, 241)), 1);
+    EXPECT_EQ(at(img, pos(16, 242)), 0);
+    EXPECT_EQ(get16hi(img, pos(16, 243)), 0u);
+    EXPECT_EQ(get16hi(img, pos(16, 245)), 32000u);
+    EXPECT_EQ(at(img, pos(16, 247)), 1);
+    EXPECT_EQ(get16hi(img, pos(16, 249)), 9040u);
+    EXPECT_EQ(at(img, pos(18, 241)), 2);
+    EXPECT_EQ(mid(img, pos(48, 1), 238), padRight("/home/u/arr/bank", 238));
+    EXPECT_EQ(at(img, pos(48, 241)), 0);
+    // Program slot: channel and type bytes; style slot 9 carries the user-bank name.
+    EXPECT_EQ(at(img, pos(6, 242)), 5);
+    EXPECT_EQ(at(img, pos(6, 248)), 1);
+    EXPECT_EQ(mid(img, pos(7, 1), 250), std::string(250, '\0'));
+    EXPECT_EQ(mid(img, pos(49, 1), 238), padRight("/home/u/sty/user", 238));
+    EXPECT_EQ(at(img, pos(49, 241)), 1);
+
+    // Global block in records 30-31, the rest of 31 blank.
+    EXPECT_EQ(mid(img, pos(30, 1), 250) + mid(img, pos(31, 1), 198), GblInstr);
+    EXPECT_EQ(mid(img, pos(31, 199), 52), std::string(52, ' '));
+
+    // Recent files.
+    EXPECT_EQ(mid(img, pos(40, 1), 238), padRight("/home/u/arr/live", 238));
+    EXPECT_EQ(at(img, pos(40, 242)), 1);
+    EXPECT_EQ(get16hi(img, pos(40, 243)), 32000u);
+    EXPECT_EQ(get16hi(img, pos(40, 245)), 0u);
+    EXPECT_EQ(at(img, pos(41, 242)), 4);
+    EXPECT_EQ(at(img, pos(42, 242)), 0);
+}
+
+TEST_F(AppTest, SettingsReadBackAndRewriteIdentically) {
+    knownState();
+    const std::string img = IniImageBuild("");
+    resetAppState();
+    ASSERT_TRUE(IniImageParse(img));
+    EXPECT_EQ(LangSel, 2);
+    EXPECT_TRUE(RdOnlyOpt);
+    EXPECT_FALSE(StatusBarOpt);
+    EXPECT_TRUE(MidiThruOn);
+    EXPECT_EQ(ModeNow, 4);
+    EXPECT_EQ(Ac3Channel, 15);
+    EXPECT_EQ(GblInstr.size(), 448u);
+    EXPECT_EQ(WinEntry(4).State, 1);
+    EXPECT_EQ(WinEntry(4).Chan, 9);
+    EXPECT_EQ(WinEntry(2).Top, -16000);
+    EXPECT_EQ(WinEntry(2).Left, 16000);
+    EXPECT_EQ(WinEntry(34).Height, 5280);
+    EXPECT_EQ(ArrSlots[3].Path, "/home/u/arr/live");
+    EXPECT_EQ(ArrSlots[3].Top, -16000);
+    EXPECT_EQ(ArrSlots[1].State, 0);
+    EXPECT_EQ(ArrSlots[1].Path, "");
+    EXPECT_EQ(ArrUFile, "/home/u/arr/bank");
+    EXPECT_EQ(StyUFile, "/home/u/sty/user");
+    EXPECT_EQ(PrgSlots[1].Chan, 5);
+    EXPECT_EQ(PrgSlots[1].Type, 1);
+    EXPECT_EQ(MruTable[2].Kind, 4);
+    EXPECT_EQ(MruTable[1].Top, 16000);
+    EXPECT_EQ(DirLastPrg, "/home/u/prg");
+    EXPECT_EQ(IniImageBuild(img), img);
+}
+
+TEST_F(AppTest, SettingsKeepWhatTheyDoNotOwn) {
+    knownState();
+    GblInstrSet = 0;
+    std::string old(50 * 250, '\0');
+    for (long p : {10L, 16L, 18L, 24L, 29L, 48L, 50L, 231L, 239L, pos(5, 1), pos(30, 7), pos(31, 250), pos(35, 3)})
+        put(old, p, 0x5A);
+    const std::string img = IniImageBuild(old);
+    for (long p : {10L, 16L, 18L, 24L, 29L, 48L, 50L, 231L, 239L, pos(5, 1), pos(30, 7), pos(31, 250), pos(35, 3)})
+        EXPECT_EQ(at(img, p), 0x5A) << "position " << p;
+}
+
+TEST_F(AppTest, SettingsRejectForeignShortOrLanguagelessImages) {
+    knownState();
+    const std::string good = IniImageBuild("");
+    resetAppState();
+    std::string foreign = good;
+    foreign[0] = 'X';
+    std::string noLang = good;
+    put(noLang, 25, 0);
+    for (const std::string& bad : {std::string(), good.substr(0, 249), foreign, noLang}) {
+        EXPECT_FALSE(IniImageParse(bad));
+        EXPECT_EQ(LangSel, 0);
+        EXPECT_TRUE(ArrSlots[3].Path.empty());
+    }
+    // A file shorter than the slot records still reads: missing records are closed slots.
+    EXPECT_TRUE(IniImageParse(good.substr(0, 4 * 250)));
+    EXPECT_EQ(ArrSlots[3].State, 0);
+    EXPECT_EQ(WinEntry(4).Chan, 9);
+}
+
+TEST_F(AppTest, SettingsWriteFailureIsReportedAndLeavesTheOldFile) {
+    knownState();
+    LangBase = 200;
+    writeFileBytes(IniFile, "old settings");
+    SimulateWriteFailure(FileError::DiskFull);
+    dialogs.answer(vbOK);
+    EXPECT_EQ(IniWrite(), FileError::DiskFull);
+    SimulateWriteFailure(FileError::None);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find("Disk full"), std::string::npos);
+    EXPECT_EQ(readFileBytes(IniFile), "old settings");
+}

@@ -1,0 +1,258 @@
+#include "apptest.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "app/Settings.h"
+#include "app/frmLingua.h"
+#include "platform/Controls.h"
+#include "platform/bytes.h"
+
+namespace {
+
+struct MidiCalls {
+    int opens = 0, closes = 0, thruOn = 0, thruOff = 0;
+    bool share = false;
+    uint32_t savedOut = 0;
+};
+
+std::string devRecord(uint32_t savedOut, int users, int myRun) {
+    std::string r(145, '#');
+    putMid(r, 1, "Morvekan");
+    put32lo(r, 9, savedOut);
+    put(r, 13, static_cast<unsigned>(users));
+    put(r, 14, static_cast<unsigned>(myRun));
+    return r;
+}
+
+}  // namespace
+
+class StartUpTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        installMidi();
+    }
+    void installMidi() {
+        MidiLink.openDevices = [this](bool share, uint32_t saved) {
+            ++calls.opens;
+            calls.share = share;
+            calls.savedOut = saved;
+            return uint32_t{0x1234};
+        };
+        MidiLink.closeDevices = [this] { ++calls.closes; };
+        MidiLink.thruConnect = [this] { ++calls.thruOn; };
+        MidiLink.thruDisconnect = [this] { ++calls.thruOff; };
+    }
+    // A settings file of an earlier run in the given language.
+    void earlierRun(int lang) {
+        IniDefaults();
+        LangSel = static_cast<uint8_t>(lang);
+        ModeNow = 1;
+        writeFileBytes(sysFile("Velmora.ini"), IniImageBuild(""));
+        resetAppState();
+    }
+    int chooserRuns = 0;
+    void choose(int lang) {
+        LanguageChooser = [this, lang] {
+            ++chooserRuns;
+            if (lang == 0) StartAbort = true;
+            else LangSel = static_cast<uint8_t>(lang);
+        };
+    }
+    MidiCalls calls;
+};
+
+TEST_F(StartUpTest, FirstRunAsksTheLanguageAndSetsDefaults) {
+    writeFileBytes(sysFile("Velmora.ini"), "something else entirely");
+    choose(2);
+    ASSERT_EQ(StartUp(), 0);
+    EXPECT_EQ(chooserRuns, 1);
+    EXPECT_EQ(LangSel, 2);
+    EXPECT_EQ(LangBase, 200);
+    EXPECT_TRUE(StatusBarOpt);
+    EXPECT_FALSE(CaricaArrOpt);
+    EXPECT_EQ(ArrChannel, 15);
+    EXPECT_EQ(DrmChannel, 9);
+    EXPECT_EQ(WinEntry(1).State, 2);
+    EXPECT_EQ(WinEntry(2).Height, FormSizes.ArrABHeight);
+    EXPECT_EQ(DirLast, startDir());
+    EXPECT_EQ(ArrAFile, startFile("i40ArrA"));
+    EXPECT_EQ(PrgSelAutoFile, startFile("Velmora_PrgSelAuto"));
+    EXPECT_EQ(IniFile, sysFile("Velmora.ini"));
+    EXPECT_EQ(mid(PrgRomNames[0], 1, 16), "Ac. Grand Piano ");
+    EXPECT_EQ(MultisampleNames[518], "518Multisample ");
+    // The foreign file is left alone until the settings are written at exit.
+    EXPECT_EQ(readFileBytes(sysFile("Velmora.ini")), "something else entirely");
+}
+
+TEST_F(StartUpTest, FirstRunLeftWithoutALanguageStops) {
+    choose(0);
+    EXPECT_EQ(StartUp(), 1);
+    EXPECT_TRUE(StartAbort);
+    EXPECT_EQ(calls.opens, 0);
+    EXPECT_FALSE(FileExists(sysFile("Morvekan")));
+    EXPECT_FALSE(InstanceLockHeld());
+}
+
+TEST_F(StartUpTest, LaterRunReadsTheSettings) {
+    earlierRun(1);
+    choose(2);
+    ASSERT_EQ(StartUp(), 0);
+    EXPECT_EQ(chooserRuns, 0);
+    EXPECT_EQ(LangSel, 1);
+    EXPECT_EQ(LangBase, 0);
+    EXPECT_EQ(ModeNow, 1);
+    // The info file exists from now on, 1000 blanks.
+    EXPECT_EQ(readFileBytes(sysFile("Telquorin")), std::string(1000, ' '));
+}
+
+TEST_F(StartUpTest, DeviceStateAtStartUp) {
+    struct Case {
+        const char* what;
+        std::string file;       // "" = missing
+        bool share;
+        uint32_t savedOut;      // recorded afterwards
+        int users;
+    } cases[] = {
+        {"missing", "", false, 0x1234, 1},
+        {"foreign", std::string(145, 'x'), false, 0x1234, 1},
+        {"sibling holds the devices", devRecord(0x55, 1, 0), true, 0x55, 2},
+        {"sibling record without a handle", devRecord(0, 2, 0), false, 0x1234, 1},
+        {"our own copy crashed as owner", devRecord(0x77, 1, 1), false, 0x1234, 1},
+        {"our own copy crashed as sharer", devRecord(0x55, 2, 1), true, 0x55, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        InstanceLockRelease();
+        calls = {};
+        earlierRun(2);
+        installMidi();
+        MidiThruOn = false;
+        if (c.file.empty()) DeleteFile(sysFile("Morvekan"));
+        else writeFileBytes(sysFile("Morvekan"), c.file);
+        ASSERT_EQ(StartUp(), 0);
+        EXPECT_EQ(calls.opens, 1);
+        EXPECT_EQ(calls.share, c.share);
+        EXPECT_EQ(OwnsOut, !c.share);
+        const std::string rec = readFileBytes(sysFile("Morvekan"));
+        ASSERT_EQ(rec.size(), 145u);
+        EXPECT_EQ(mid(rec, 1, 8), "Morvekan");
+        EXPECT_EQ(get32lo(rec, 9), c.savedOut);
+        EXPECT_EQ(at(rec, 13), c.users);
+        EXPECT_EQ(at(rec, 14), 1);
+        // The rest of the record is kept; a new one is blank.
+        EXPECT_EQ(mid(rec, 15), std::string(131, c.file.size() == 145 && c.file[0] == 'M' ? '#' : ' '));
+    }
+}
+
+TEST_F(StartUpTest, ThruIsSwitchedOnWhenTheSettingsSaySo) {
+    IniDefaults();
+    LangSel = 2;
+    MidiThruOn = true;
+    writeFileBytes(sysFile("Velmora.ini"), IniImageBuild(""));
+    ASSERT_EQ(StartUp(), 0);
+    EXPECT_EQ(calls.thruOn, 1);
+}
+
+TEST_F(StartUpTest, SecondCopyIsRefusedWithoutTouchingTheFiles) {
+    int fd = ::open(InstanceLockPath().c_str(), O_RDWR | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    dialogs.answer(vbOK);
+    choose(2);
+    EXPECT_EQ(StartUp(), 2);
+    ::close(fd);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find("gi\xC3\xA0 in esecuzione"), std::string::npos);
+    EXPECT_NE(dialogs.shown[0].text.find("already running"), std::string::npos);
+    EXPECT_EQ(chooserRuns, 0);
+    EXPECT_EQ(calls.opens, 0);
+    EXPECT_FALSE(FileExists(sysFile("Morvekan")));
+    EXPECT_FALSE(FileExists(sysFile("Telquorin")));
+    EXPECT_FALSE(FileExists(sysFile("Velmora.ini")));
+}
+
+TEST_F(StartUpTest, LockFileLeftByACrashDoesNotBlock) {
+    writeFileBytes(InstanceLockPath(), "12345\n");
+    earlierRun(2);
+    EXPECT_EQ(StartUp(), 0);
+    EXPECT_TRUE(InstanceLockHeld());
+}
+
+TEST(DevExit, Decisions) {
+    EXPECT_EQ(DevExitDecide(false, true, 1, 1), DevExitAction::Foreign);
+    EXPECT_EQ(DevExitDecide(false, false, 3, 1), DevExitAction::Foreign);
+    EXPECT_EQ(DevExitDecide(true, true, 1, 1), DevExitAction::OwnerRelease);
+    EXPECT_EQ(DevExitDecide(true, true, 2, 1), DevExitAction::Refuse);
+    EXPECT_EQ(DevExitDecide(true, true, 1, 0), DevExitAction::Refuse);
+    EXPECT_EQ(DevExitDecide(true, false, 2, 1), DevExitAction::SharerRelease);
+    EXPECT_EQ(DevExitDecide(true, false, 0, 1), DevExitAction::SharerRelease);
+}
+
+TEST_F(StartUpTest, DeviceStateAtExit) {
+    // Owner with a sibling still registered: refused, nothing written.
+    earlierRun(2);
+    ASSERT_EQ(StartUp(), 0);
+    std::string shared = devRecord(0x1234, 2, 1);
+    writeFileBytes(sysFile("Morvekan"), shared);
+    DeleteFile(sysFile("Velmora.ini"));
+    AppClosing = true;
+    dialogs.answer(vbOK);
+    EXPECT_FALSE(AppShutDown());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Close before all other applications");
+    EXPECT_EQ(dialogs.shown[0].title, "Closing MIDI out device");
+    EXPECT_EQ(dialogs.shown[0].style, vbOKOnly | vbExclamation);
+    EXPECT_FALSE(AppClosing);
+    EXPECT_EQ(readFileBytes(sysFile("Morvekan")), shared);
+    EXPECT_FALSE(FileExists(sysFile("Velmora.ini")));
+    EXPECT_EQ(calls.closes, 0);
+
+    // Alone: record cleared, devices closed, settings written.
+    writeFileBytes(sysFile("Morvekan"), devRecord(0x1234, 1, 1));
+    EXPECT_TRUE(AppShutDown());
+    std::string rec = readFileBytes(sysFile("Morvekan"));
+    EXPECT_EQ(get32lo(rec, 9), 0u);
+    EXPECT_EQ(at(rec, 13), 0);
+    EXPECT_EQ(at(rec, 14), 0);
+    EXPECT_EQ(calls.closes, 1);
+    EXPECT_EQ(mid(readFileBytes(sysFile("Velmora.ini")), 1, 9), "Velmora30");
+
+    // Sharer: counts itself out, never below 0, leaves the devices.
+    OwnsOut = false;
+    writeFileBytes(sysFile("Morvekan"), devRecord(0x55, 0, 1));
+    EXPECT_TRUE(AppShutDown());
+    rec = readFileBytes(sysFile("Morvekan"));
+    EXPECT_EQ(at(rec, 13), 0);
+    EXPECT_EQ(get32lo(rec, 9), 0x55u);
+    EXPECT_EQ(calls.closes, 1);
+
+    // Foreign file: deleted, devices and thru closed.
+    MidiThruOn = true;
+    writeFileBytes(sysFile("Morvekan"), "garbage");
+    EXPECT_TRUE(AppShutDown());
+    EXPECT_FALSE(FileExists(sysFile("Morvekan")));
+    EXPECT_EQ(calls.closes, 2);
+    EXPECT_EQ(calls.thruOff, 1);
+}
+
+TEST_F(AppTest, LanguageWindow) {
+    frmLingua w;
+    EXPECT_EQ(w.windowTitle().toStdString(), "Velmora v 3.0");
+    w.CommOK->animateClick();   // no language yet: nothing happens
+    w.CommOK_Click();
+    EXPECT_FALSE(w.LinguaOk);
+    w.reject();                 // closed by its close box
+    EXPECT_TRUE(StartAbort);
+
+    frmLingua w2;
+    EXPECT_FALSE(StartAbort);
+    w2.Option1[1]->setChecked(true);
+    w2.Option1_Click(1);
+    w2.CommOK_Click();
+    EXPECT_TRUE(w2.LinguaOk);
+    EXPECT_EQ(LangSel, 2);
+    EXPECT_FALSE(StartAbort);
+}

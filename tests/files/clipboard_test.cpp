@@ -1,0 +1,204 @@
+// The clipboard's work on window images.
+#include "files/Clipboard.h"
+#include "files/StyGroups.h"
+#include "filestest.h"
+
+namespace {
+// An arrangement file whose arrangement i is named `name` and uses user style
+// `style` (-1: a factory style).
+void setArr(std::string& img, int i, const std::string& name, int style = -1) {
+    long b = 303 + 164L * i;
+    putField(img, b, 16, name);
+    put(img, b + 17, style < 0 ? 5 : static_cast<unsigned>(style));
+    put(img, b + 18, style < 0 ? 0 : 1);
+}
+std::string emptyArrFile() {
+    std::string f = ArrBankImage(0);
+    putMid(f, 33, std::string(64 * 164, '\0'));
+    return f;
+}
+}  // namespace
+
+TEST_F(FilesTest, CopyWritesTheRowTable) {
+    std::string img = styImage(StyTemplateImage(), "s");
+    std::vector<std::string> rows(19, "12345678901234567890EXTRA");
+    rows[2] = "ab";
+    std::vector<bool> sel(19, false);
+    sel[2] = true;
+    RowTableWrite(img, rows, sel);
+    EXPECT_EQ(mid(img, 271, 21), chr(0) + "12345678901234567890");
+    EXPECT_EQ(mid(img, 271 + 42, 21), chr(1) + "ab" + std::string(18, '\0')) << "a short text overwrites its length";
+    EXPECT_EQ(mid(img, 670), StyTemplateImage()) << "the style part right after the table is untouched";
+    EXPECT_TRUE(RowMarked(img, 2));
+    EXPECT_EQ(RowTableRows(34), 0);
+}
+
+TEST_F(FilesTest, ArrangementPasteBringsUserStylesAndStopsAtRow63) {
+    const std::string style = styItem("MyGroove", 500);
+    std::string src = arrImage(emptyArrFile(), "src", styFile({styItem("Other", 40), style}));
+    setArr(src, 0, "Plain");
+    setArr(src, 1, "Groovy", 1);
+    setArr(src, 2, "Groovy too", 1);
+    setArr(src, 3, "Tail");
+    markRows(src, 10799, {0, 1, 2, 3});
+    ClipBuf = src;
+
+    std::string dest = arrImage(emptyArrFile(), "dest", StyTemplateImage());
+    put(dest, 9, 1);   // template appended: no style file of its own yet
+    ASSERT_TRUE(ClipPasteArr(dest, 61));
+    EXPECT_EQ(ClipKind, 19);
+    EXPECT_EQ(ArrRowText(dest, 61), "86  Plain           ");
+    EXPECT_EQ(ArrRowText(dest, 62), "87 +Groovy          ");
+    EXPECT_EQ(ArrRowText(dest, 63), "88 +Groovy too      ");
+    EXPECT_EQ(ArrRowText(dest, 60), "85") << "nothing before the destination row";
+    EXPECT_EQ(at(dest, 303 + 164 * 62 + 17), 0) << "the style took the first free item";
+    EXPECT_EQ(at(dest, 303 + 164 * 63 + 17), 0) << "the same style is brought once";
+    EXPECT_EQ(StyItemBytes(0, StyPartOf(dest)), style);
+    EXPECT_EQ(at(dest, 9), 2);
+    EXPECT_EQ(at(dest, 10), 1);
+    EXPECT_EQ(at(dest, 4), 1);
+
+    // From a bank window no style comes along.
+    std::string bank = arrImage(ArrBankImage(1), "Arr B", "", 3);
+    markRows(bank, 10799, {0});
+    ClipBuf = bank;
+    std::string plain = arrImage(emptyArrFile(), "p");
+    ASSERT_TRUE(ClipPasteArr(plain, 0));
+    EXPECT_EQ(ArrRowText(plain, 0), "11  Arrangement B11 ");
+    EXPECT_EQ(at(plain, 9), 0);
+    EXPECT_EQ(plain.size(), 42622u);
+}
+
+TEST_F(FilesTest, ArrangementPasteWithAMissingStyleSaysSo) {
+    std::string src = arrImage(emptyArrFile(), "src");   // no style part at all
+    setArr(src, 0, "Lost", 3);
+    markRows(src, 10799, {0});
+    ClipBuf = src;
+    std::string dest = arrImage(emptyArrFile(), "dest");
+    dialogs.answer(vbOK);
+    EXPECT_FALSE(ClipPasteArr(dest, 0));
+    EXPECT_EQ(onlyBox(), ErrMsgText(ErrFileNotFoundName, ".sty"));
+    EXPECT_EQ(at(dest, 4), 0);
+}
+
+TEST_F(FilesTest, StylePasteLimits) {
+    std::string src = styImage(styFile({styItem("A", 100), styItem("B", 100)}), "src");
+    markRows(src, 271, {0, 1});
+    ClipBuf = src;
+
+    std::string dest = styImage(StyTemplateImage(), "dest", 24);
+    ASSERT_TRUE(ClipPasteSty(dest, 2));
+    StyListView v = StyListOf(StyPartOf(dest));
+    EXPECT_EQ(v.rows[2], "13  A");
+    EXPECT_EQ(v.rows[3], "14  B");
+    EXPECT_EQ(at(dest, 10), 1);
+
+    // No free item left after the destination: message 82.
+    dialogs.answer(vbOK);
+    std::string full = styImage(styFile(std::vector<std::string>(16, styItem("S", 4))), "full");
+    put(full, 1, 23);
+    std::string fullPart = StyPartOf(full);
+    StyItemRemove(fullPart, 15);   // one free item: room for A, not for B
+    StyPartSet(full, fullPart);
+    EXPECT_TRUE(ClipPasteSty(full, 18));
+    EXPECT_EQ(onlyBox(), ErrMsgText(ErrStylesPerFile));
+    EXPECT_EQ(StyListOf(StyPartOf(full)).rows[18], "28  A");
+
+    // A group reaching 65496 bytes: message 119, nothing changes.
+    dialogs.shown.clear();
+    std::string huge = styImage(StyTemplateImage(), "h");
+    std::string bigSrc = styImage(styFile({styItem("Big", 64000)}), "b");
+    markRows(bigSrc, 271, {0});
+    ClipBuf = bigSrc;
+    std::string hugeBefore = huge;
+    dialogs.answer(vbOK);
+    EXPECT_FALSE(ClipPasteSty(huge, 0));
+    EXPECT_EQ(onlyBox(), ErrMsgText(ErrStyleGroupLength));
+    EXPECT_EQ(huge, hugeBefore);
+}
+
+TEST_F(FilesTest, ProgramPasteOfReferencesAndFiles) {
+    std::string bankA = std::string(20, '\0') + padRight("Prg B", 10);
+    bankA.resize(1373, '\0');
+    put(bankA, 1, 5);   // bank B: programs 64-127 of LSB 0
+    putMid(bankA, 30 + 21 * 2 + 1, "13  Warm Pad        ");
+    markRows(bankA, 30, {2});
+    ClipBuf = bankA;
+    std::string dest = prgImage(PrgTemplateImage(), "d", 22);
+    ASSERT_TRUE(ClipPastePrg(dest, 63));
+    long b = 319 + 172 * 63;
+    EXPECT_EQ(mid(dest, b, 19), bytesOf({1, 0, 66}) + "Warm Pad        ");
+    EXPECT_EQ(PrgRowText(dest, 63), "88 *Warm Pad        ");
+    EXPECT_EQ(at(dest, 19), 1);
+    EXPECT_EQ(mid(dest, 271, 4), "KPGG");
+    EXPECT_EQ(at(dest, 7), 1);
+
+    // Cutting the reference makes the file a .prg again; cutting the last
+    // program clears the programs-present mark.
+    markRows(dest, 30751, {63});
+    EXPECT_FALSE(CutPrg(dest));
+    EXPECT_EQ(at(dest, 19), 0);
+    EXPECT_EQ(mid(dest, 271, 4), "KORG");
+    EXPECT_EQ(at(dest, 6), 0);
+    EXPECT_EQ(mid(dest, 30751 + 21 * 63, 21), chr(0) + std::string(20, ' '));
+
+    // From a program file: the records themselves.
+    std::string src = prgImage(PrgTemplateImage(), "s");
+    putField(src, 319, 16, "Piano");
+    putField(src, 319 + 172, 16, "Organ");
+    markRows(src, 30751, {0, 1});
+    ClipBuf = src;
+    ASSERT_TRUE(ClipPastePrg(dest, 10));
+    EXPECT_EQ(mid(dest, 319 + 172 * 10, 172), mid(src, 319, 172));
+    EXPECT_EQ(mid(dest, 319 + 172 * 11, 172), mid(src, 319 + 172, 172));
+    EXPECT_EQ(mid(dest, 271, 4), "KORG");
+    EXPECT_EQ(at(dest, 6), 2);
+    markRows(dest, 30751, {10});
+    EXPECT_TRUE(CutPrg(dest)) << "one program left";
+}
+
+TEST_F(FilesTest, ArrangementCutDropsStylesNoLongerUsed) {
+    std::string img = arrImage(emptyArrFile(), "f", styFile({styItem("Used", 50), styItem("Dropped", 60)}));
+    setArr(img, 0, "Keeps", 0);
+    setArr(img, 1, "Goes", 1);
+    markRows(img, 10799, {1});
+    CutArrResult r = CutArr(img);
+    EXPECT_TRUE(r.changed);
+    EXPECT_EQ(r.droppedStyles, std::vector<int>{1});
+    EXPECT_EQ(ArrRowText(img, 1), "12");
+    EXPECT_EQ(StyBlkName(0, StyPartOf(img)), "Used");
+    EXPECT_EQ(StyBlkName(1, StyPartOf(img)), "- empty -");
+    EXPECT_EQ(at(img, 4), 1);
+    EXPECT_EQ(at(img, 10), 1);
+
+    std::string ro = img;
+    put(ro, 2, 1);
+    markRows(ro, 10799, {0});
+    EXPECT_FALSE(CutArr(ro).changed) << "read-only";
+}
+
+TEST_F(FilesTest, StyleCutAndAutomaticSelection) {
+    std::string img = styImage(styFile({styItem("A", 10), styItem("B", 10)}), "s");
+    markRows(img, 271, {1, 4});
+    ASSERT_TRUE(CutSty(img));
+    EXPECT_EQ(StyListOf(StyPartOf(img)).rows[1], "12  - empty -");
+    EXPECT_EQ(StyListOf(StyPartOf(img)).rows[0], "11  A");
+
+    std::string arr = arrImage(emptyArrFile(), "a");
+    putMid(arr, 10799 + 21 * 5 + 1, "16  Ballad          ");
+    putMid(arr, 10799 + 21 * 9 + 1, "22  Second          ");
+    markRows(arr, 10799, {5, 9});
+    ClipBuf = arr;
+    PrgSelAutoPaste p = ClipPastePrgSelAuto();
+    EXPECT_EQ(p.list, 1);
+    EXPECT_EQ(p.text, "Ballad          ");
+    ClipBuf = std::string(1, static_cast<char>(34)) + chr(0);
+    EXPECT_EQ(ClipPastePrgSelAuto().list, 0);
+
+    std::string name = "Ballad          ", prg = "11  Piano           ";
+    CutPrgSelAuto(2, name, prg);
+    EXPECT_EQ(name, "Ballad          ");
+    EXPECT_EQ(prg, std::string(20, ' '));
+    CutPrgSelAuto(1, name, prg);
+    EXPECT_EQ(name, std::string(16, ' '));
+}

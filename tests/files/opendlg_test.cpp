@@ -1,0 +1,96 @@
+// The open dialog's dispatch: filters, folders, results 0-3, refusals.
+#include "files/OpenDlg.h"
+#include "files/Readers.h"
+#include "filestest.h"
+#include "platform/Files.h"
+
+TEST_F(FilesTest, OpenDialogReadsTheChosenFile) {
+    DirLast = startDir();
+    RdOnlyOpt = true;
+    writeFileBytes(startFile("set.arr"), ArrBankImage(0));
+    dialogs.chooseFile(startFile("set.arr"), 0, true);
+    EXPECT_EQ(FileOpenDlg(19), 0);
+    const FileDialogRequest& req = dialogs.fileRequests.back();
+    EXPECT_EQ(req.filterIndex, 1);
+    EXPECT_EQ(req.initDir, startDir());
+    EXPECT_TRUE(req.showReadOnly);
+    EXPECT_TRUE(req.readOnly);
+    EXPECT_EQ(req.filter.substr(0, 20), "Arrangements (*.arr)");
+    EXPECT_EQ(ArrFileBuf, ArrBankImage(0));
+    EXPECT_EQ(ArrDir, startDir());
+    EXPECT_EQ(ArrName, "set");
+    EXPECT_EQ(RdOnlyOpen, 1);
+}
+
+TEST_F(FilesTest, OpenDialogResults) {
+    // 1: cancelled.
+    dialogs.cancelFile();
+    EXPECT_EQ(FileOpenDlg(19), 1);
+    // 3: missing.
+    dialogs.chooseFile(startFile("none.arr"));
+    EXPECT_EQ(FileOpenDlg(19), 3);
+    // 1: damaged (the reader's message).
+    writeFileBytes(startFile("bad.arr"), "bad");
+    dialogs.chooseFile(startFile("bad.arr"));
+    dialogs.answer(vbOK);
+    EXPECT_EQ(FileOpenDlg(19), 1);
+    EXPECT_EQ(onlyBox(), ErrMsgText(ErrReading, "bad.arr"));
+    // 2: already open in a window of its kind.
+    writeFileBytes(startFile("open.arr"), ArrBankImage(0));
+    ArrSlots[3].Path = startFile("open");
+    ArrSlots[3].State = 2;
+    dialogs.chooseFile(startFile("open.arr"));
+    EXPECT_EQ(FileOpenDlg(19), 2);
+    // A missing style file is refused without a word.
+    dialogs.chooseFile(startFile("none.sty"));
+    EXPECT_EQ(FileOpenDlg(23), 1);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+TEST_F(FilesTest, OpenDialogRefusesAFileOfAnotherType) {
+    writeFileBytes(startFile("g.gbl"), GblMagic() + std::string(440, '\0'));
+    ArrFileBuf = "previous";
+    dialogs.chooseFile(startFile("g.gbl"), 4);   // Global chosen in Open arrangement
+    dialogs.answer(vbOK);
+    EXPECT_EQ(FileOpenDlg(19), 1);
+    EXPECT_EQ(onlyBox(), ErrMsgText(ErrDataFormat, "g.gbl"));
+    EXPECT_TRUE(GblFileData.empty());
+    EXPECT_EQ(ArrFileBuf, "previous");
+    // "All files": the extension decides.
+    writeFileBytes(startFile("p.prg"), PrgTemplateImage());
+    dialogs.chooseFile(startFile("p.prg"), 8);
+    DirLastPrg = "/somewhere";
+    EXPECT_EQ(FileOpenDlg(21), 0);
+    EXPECT_EQ(dialogs.fileRequests.back().initDir, "/somewhere");
+    EXPECT_EQ(PrgName, "p");
+    EXPECT_EQ(ExtCur, "prg");
+    EXPECT_EQ(DirLastPrg, startDir());
+}
+
+TEST_F(FilesTest, OpenDialogPreselectsByKindAndImport) {
+    struct { int kind; bool* flag; int filter; } table[] = {
+        {21, nullptr, 3}, {21, &ImpPrgI30, 6}, {21, &ImpPcgI5, 7}, {23, nullptr, 2}, {25, nullptr, 4}, {26, nullptr, 5},
+    };
+    for (auto& t : table) {
+        if (t.flag) *t.flag = true;
+        dialogs.cancelFile();
+        EXPECT_EQ(FileOpenDlg(t.kind), 1);
+        EXPECT_EQ(dialogs.fileRequests.back().filterIndex, t.filter) << t.kind;
+        if (t.flag) *t.flag = false;
+    }
+}
+
+TEST_F(FilesTest, NewProgramFileComesFromTheZeroedTemplate) {
+    EXPECT_EQ(FileOpenDlg(22), 3);
+    std::string t = PrgTemplateImage();
+    put(t, 16, 5);
+    putField(t, 49, 16, "Leftover");
+    writeFileBytes(PrgBankFile, t);
+    EXPECT_EQ(FileOpenDlg(22), 0);
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+    EXPECT_EQ(at(PrgFileBuf, 16), 5);
+    EXPECT_EQ(mid(PrgFileBuf, 49, 64 * 172), std::string(64 * 172, '\0'));
+    writeFileBytes(PrgBankFile, "bad");
+    dialogs.answer(vbOK);
+    EXPECT_EQ(FileOpenDlg(22), 1);
+}

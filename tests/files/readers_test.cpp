@@ -1,0 +1,241 @@
+// The readers: status, message and buffer for missing, empty, wrong length,
+// wrong header and good files; a refused file is never changed.
+#include <functional>
+
+#include "files/Imports.h"
+#include "files/Readers.h"
+#include "filestest.h"
+#include "platform/Files.h"
+
+namespace {
+
+struct ReaderCase {
+    const char* name;
+    std::function<int(const std::string&)> read;
+    std::function<std::string()> good;
+    std::string* buffer;
+    int okStatus, missing, empty, bad;
+    int badCode;          // ErrMsg code of a refused file
+    long badHeaderPos;    // a byte whose change makes the header wrong
+    bool fixedLen;        // one byte more or less makes the file bad
+};
+
+std::vector<ReaderCase> cases() {
+    return {
+        {"arr", ArrFileRead, [] { return ArrBankImage(0); }, &ArrFileBuf, 0, 3, 3, 2, ErrReading, 7, true},
+        {"prg", PrgFileRead, [] { return PrgTemplateImage(); }, &PrgFileBuf, 0, 3, 3, 1, ErrDataFormat, 6, true},
+        {"gbl", GblFileRead, [] { return GblMagic() + std::string(440, '\x11'); }, &GblFileData, 0, 3, 3, 2,
+         ErrReading, 8, true},
+        {"sty", StyFileLoad, [] { return styFile({styItem("Pop", 300)}); }, &StyFileBuf, 0, 2, 2, 1, ErrReading, 8, false},
+        {"bsq", BsqFileRead, [] { return BsqMagicBytes() + std::string(3000, '\x01'); }, &BsqFileBuf, 0, 2, 2, 1,
+         ErrReading, 7, false},
+    };
+}
+
+}  // namespace
+
+TEST_F(FilesTest, EveryReaderGivesItsStatusAndMessage) {
+    for (const auto& c : cases()) {
+        SCOPED_TRACE(c.name);
+        const std::string path = startFile(std::string("doc.") + c.name);
+        dialogs.shown.clear();
+
+        EXPECT_EQ(c.read(path), c.missing);
+        EXPECT_TRUE(dialogs.shown.empty());
+        EXPECT_FALSE(FileExists(path));
+
+        writeFileBytes(path, "");
+        EXPECT_EQ(c.read(path), c.empty);
+        EXPECT_TRUE(dialogs.shown.empty());
+        EXPECT_FALSE(FileExists(path)) << "an empty file is deleted";
+
+        const std::string good = c.good();
+        std::string wrongHeader = good;
+        wrongHeader[static_cast<std::size_t>(c.badHeaderPos - 1)] ^= 0x40;
+        std::vector<std::string> bads = {wrongHeader, "garbage"};
+        if (c.fixedLen) bads.insert(bads.end(), {good.substr(0, good.size() - 1), good + "x"});
+        for (const std::string& bad : bads) {
+            writeFileBytes(path, bad);
+            *c.buffer = "before";
+            dialogs.shown.clear();
+            dialogs.answer(vbOK);
+            EXPECT_EQ(c.read(path), c.bad);
+            EXPECT_EQ(onlyBox(), ErrMsgText(c.badCode, "doc." + std::string(c.name)));
+            EXPECT_TRUE(*c.buffer == "before");
+            EXPECT_TRUE(readFileBytes(path) == bad) << "a refused file stays as it was";
+        }
+
+        writeFileBytes(path, good);
+        dialogs.shown.clear();
+        EXPECT_EQ(c.read(path), c.okStatus);
+        EXPECT_TRUE(dialogs.shown.empty());
+        EXPECT_TRUE(*c.buffer == good);
+    }
+}
+
+TEST_F(FilesTest, ArrangementReaderSetsTheOpeningTitle) {
+    writeFileBytes(startFile("set.arr"), ArrBankImage(1));
+    EXPECT_EQ(ArrFileRead(startFile("set.arr")), 0);
+    EXPECT_EQ(MsgTitle, Msg(111) + "set.arr");
+}
+
+TEST_F(FilesTest, ProgramReaderTakesTheTwinWhenTheNamedFileIsUnusable) {
+    std::string pgg = PrgTemplateImage();
+    putMid(pgg, 1, "KPGG");
+    writeFileBytes(startFile("bank.pgg"), pgg);
+    EXPECT_EQ(PrgOrPggRead(startFile("bank.prg")), 4);
+    EXPECT_EQ(ExtCur, "pgg");
+    EXPECT_EQ(PrgFileBuf, pgg);
+
+    writeFileBytes(startFile("bank.prg"), "short");   // wrong length: the twin is read
+    EXPECT_EQ(PrgOrPggRead(startFile("bank.prg")), 4);
+    EXPECT_EQ(readFileBytes(startFile("bank.prg")), "short");
+
+    writeFileBytes(startFile("bank.prg"), PrgTemplateImage());
+    EXPECT_EQ(PrgOrPggRead(startFile("bank.prg")), 0);
+    EXPECT_EQ(ExtCur, "prg");
+
+    std::string foreign = PrgTemplateImage();
+    putMid(foreign, 1, "XXXX");
+    writeFileBytes(startFile("odd.prg"), foreign);
+    dialogs.answer(vbOK);
+    EXPECT_EQ(PrgOrPggRead(startFile("odd.prg")), 2);
+    EXPECT_EQ(onlyBox(), ErrMsgText(ErrDataFormat, "odd.prg"));
+}
+
+TEST_F(FilesTest, StyleTemplateFillsBothBuffersWithPlaceholders) {
+    std::string t = StyTemplateImage();
+    putField(t, 225, 16, "Something");
+    writeFileBytes(StyGrpFile, t);
+    EXPECT_EQ(StyFileLoad(StyGrpFile), 0);
+    EXPECT_EQ(StyGrpBuf, StyTemplateImage());
+    EXPECT_EQ(StyFileBuf, StyGrpBuf);
+}
+
+TEST_F(FilesTest, StyleReaderTakesOnlyTheI30HeaderDuringTheImport) {
+    std::string native = styFile({styItem("A", 100)});
+    std::string i30 = native;
+    putMid(i30, 1, StyI30Magic());
+    writeFileBytes(startFile("n.sty"), native);
+    writeFileBytes(startFile("o.sty"), i30);
+    ImpStyI30 = true;
+    dialogs.answer(vbOK);
+    EXPECT_EQ(StyFileLoad(startFile("n.sty")), 1);
+    EXPECT_EQ(StyFileLoad(startFile("o.sty")), 0);
+    ImpStyI30 = false;
+    dialogs.answer(vbOK);
+    EXPECT_EQ(StyFileLoad(startFile("o.sty")), 1);
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+}
+
+TEST_F(FilesTest, StyleSizesMustFitTheFile) {
+    std::string f = styFile({styItem("A", 100), styItem("B", 50)});
+    writeFileBytes(startFile("s.sty"), f);
+    EXPECT_EQ(StyFileLoad(startFile("s.sty")), 0);
+    put16lo(f, 29, 67);  // item 1 now claims one byte more than the file holds
+    writeFileBytes(startFile("s.sty"), f);
+    dialogs.answer(vbOK);
+    EXPECT_EQ(StyFileLoad(startFile("s.sty")), 1);
+}
+
+TEST_F(FilesTest, BackingSequenceHeaderIgnoresByteSixAndLengthIsBounded) {
+    std::string f = BsqMagicBytes() + std::string(3000, '\0');
+    put(f, 6, 0x7F);
+    writeFileBytes(startFile("a.bsq"), f);
+    EXPECT_EQ(BsqFileRead(startFile("a.bsq")), 0);
+    for (long len : {BsqMinLen - 1, BsqMaxLen + 1}) {
+        std::string g = f;
+        g.resize(static_cast<std::size_t>(len), '\0');
+        writeFileBytes(startFile("a.bsq"), g);
+        dialogs.answer(vbOK);
+        EXPECT_EQ(BsqFileRead(startFile("a.bsq")), 1) << len;
+    }
+    std::string g = f;
+    g.resize(BsqMaxLen, '\0');
+    writeFileBytes(startFile("a.bsq"), g);
+    EXPECT_EQ(BsqFileRead(startFile("a.bsq")), 0);
+}
+
+TEST_F(FilesTest, BackingSequenceOffsetsStayInsideTheFile) {
+    BsqFileBuf = BsqMagicBytes() + std::string(4000, '\0');
+    put16lo(BsqFileBuf, 1997, 10);            // sequence 0 starts at unit 10
+    put16lo(BsqFileBuf, 1997 + 34, 30);       // sequence 1: 20 units later
+    put16lo(BsqFileBuf, 1997 + 68, 5);        // below sequence 0: clamped
+    put16lo(BsqFileBuf, 1997 + 102, 0xFFFF);  // far beyond the file: clamped
+    EXPECT_EQ(BsqOffsetCalc(0), 2339);
+    EXPECT_EQ(BsqOffsetCalc(1), 2339 + 320);
+    EXPECT_EQ(BsqOffsetCalc(2), 2339);
+    EXPECT_EQ(BsqOffsetCalc(3), static_cast<long>(BsqFileBuf.size()) + 1);
+    EXPECT_EQ(BsqOffsetCalc(-1), 2339);
+    EXPECT_EQ(BsqOffsetCalc(11), 2339);
+    BsqFileBuf = "short";
+    EXPECT_EQ(BsqOffsetCalc(1), 2339);
+}
+
+TEST_F(FilesTest, DatabaseSignatureIsCheckedAlsoAtStartUp) {
+    Starting = true;
+    EXPECT_EQ(DBArrLoad(), 1);   // missing: no message while starting
+    std::string db = DBArrSignature() + std::string(DBArrLen - 8, '\0');
+    writeFileBytes(DBArrFile, "foreign" + std::string(DBArrLen - 7, '\0'));
+    EXPECT_EQ(DBArrLoad(), 2);
+    EXPECT_TRUE(dialogs.shown.empty());
+    writeFileBytes(DBArrFile, db);
+    EXPECT_EQ(DBArrLoad(), 0);
+    EXPECT_EQ(DBArrImage, db);
+
+    Starting = false;
+    writeFileBytes(DBArrFile, "foreign" + std::string(DBArrLen - 7, '\0'));
+    dialogs.answer(vbOK);
+    EXPECT_EQ(DBArrLoad(), 2);
+    EXPECT_EQ(dialogs.shown.back().text, ErrMsgText(ErrDBArrData));
+    EXPECT_EQ(dialogs.shown.back().title, "Edit i40DBArr");
+    EXPECT_TRUE(FileExists(DBArrFile));
+    writeFileBytes(DBArrFile, "");
+    dialogs.answer(vbOK);
+    EXPECT_EQ(DBArrLoad(), 1);
+    EXPECT_EQ(dialogs.shown.back().text, ErrMsgText(ErrDBArrNotFound));
+    EXPECT_FALSE(FileExists(DBArrFile));
+}
+
+TEST_F(FilesTest, OlderModelFilesAreRecognisedByLengthAndHeader) {
+    std::string arr = "KORG" + std::string(ArrI30Len - 4, '\0');
+    writeFileBytes(startFile("old.arr"), arr);
+    EXPECT_EQ(ArrI30Check(startFile("old.arr")), 0);
+    EXPECT_EQ(ArrI30Buf, arr);
+    writeFileBytes(startFile("old.arr"), "XXXX" + std::string(ArrI30Len - 4, '\0'));
+    dialogs.answer(vbOK);
+    EXPECT_EQ(ArrI30Check(startFile("old.arr")), 2);
+
+    std::string prg = "KORG" + std::string(PrgI30Len - 4, '\0');
+    writeFileBytes(startFile("old.prg"), prg.substr(1));
+    dialogs.answer(vbOK);
+    EXPECT_EQ(PrgI30Check(startFile("old.prg")), 1);
+    EXPECT_EQ(dialogs.shown.back().text, ErrMsgText(ErrDataFormat, "old.prg"));
+    writeFileBytes(startFile("old.prg"), prg);
+    EXPECT_EQ(PrgI30Check(startFile("old.prg")), 0);
+}
+
+TEST_F(FilesTest, ImportHeadersAreTheNativeOnes) {
+    ArrFileBuf = std::string(ArrFileLen, '\x7F');
+    ArrI30Hdr();
+    EXPECT_EQ(ArrFileBuf.substr(0, 32), ArrNativeHeader());
+    EXPECT_EQ(at(ArrFileBuf, 33), 0x7F);
+    EXPECT_TRUE(ArrFileCheck(ArrFileBuf));
+
+    std::string tmpl = PrgTemplateImage();
+    put(tmpl, 16, 9);
+    writeFileBytes(PrgBankFile, tmpl);
+    PrgFileBuf = std::string(PrgFileLen, '\x55');
+    PrgI30Hdr();
+    EXPECT_EQ(PrgFileBuf.substr(0, 48), tmpl.substr(0, 48));
+    EXPECT_EQ(at(PrgFileBuf, 49), 0x55);
+
+    StyFileBuf = std::string(300, '\x33');
+    StyI30Hdr();
+    EXPECT_EQ(mid(StyFileBuf, 1, 8), StyMagic());
+    EXPECT_EQ(mid(StyFileBuf, 9, 8), std::string(8, '\0'));
+    EXPECT_EQ(at(StyFileBuf, 17), 0xE0);
+    EXPECT_EQ(at(StyFileBuf, 22), 0x30);
+    EXPECT_EQ(at(StyFileBuf, 25), 0x33) << "the size table stays";
+    EXPECT_EQ(mid(StyFileBuf, 87, 138), std::string(138, '\0'));
+}

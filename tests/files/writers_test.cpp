@@ -1,0 +1,147 @@
+// Saving: byte-exact round trips, companion files, failed writes and Save As.
+#include "files/Readers.h"
+#include "files/StyGroups.h"
+#include "files/Writers.h"
+#include "filestest.h"
+#include "platform/Files.h"
+
+TEST_F(FilesTest, SavedFilesEqualTheFilesRead) {
+    struct Case {
+        std::string ext, file, image;
+    };
+    const std::string base = startFile("doc");
+    std::string gbl = GblMagic() + std::string(440, '\x05');
+    std::string sty = styFile({styItem("Rock", 500), styItem("Jazz", 300)});
+    std::vector<Case> cases = {
+        {"arr", ArrBankImage(0), arrImage(ArrBankImage(0), base)},
+        {"prg", PrgTemplateImage(), prgImage(PrgTemplateImage(), base)},
+        {"sty", sty, styImage(sty, base)},
+        {"gbl", gbl, [&] { std::string i(20, '\0'); i += padRight(base, 250) + gbl; put(i, 1, 25); return i; }()},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.ext);
+        put(c.image, 4, 1);
+        put(c.image, 7, 1);
+        put(c.image, 10, 1);
+        EXPECT_EQ(FileSave(c.image), 0);
+        EXPECT_EQ(readFileBytes(base + "." + c.ext), c.file);
+        EXPECT_EQ(at(c.image, 4) + at(c.image, 7) + at(c.image, 10), c.ext == "arr" ? 1 : 0)
+            << "changed marks cleared (an arrangement keeps its programs mark)";
+    }
+    EXPECT_EQ(GblFileData, gbl);
+}
+
+TEST_F(FilesTest, FailedSaveKeepsTheOldFileAndSaysSo) {
+    const std::string base = startFile("keep");
+    writeFileBytes(base + ".arr", ArrBankImage(1));
+    std::string img = arrImage(ArrBankImage(0), base);
+    put(img, 4, 1);
+    SimulateWriteFailure(FileError::DiskFull);
+    dialogs.answer(vbOK);
+    EXPECT_EQ(FileSave(img), 2);
+    EXPECT_EQ(onlyBox(), ErrMsgText(ErrDiskFull, "keep.arr"));
+    EXPECT_EQ(readFileBytes(base + ".arr"), ArrBankImage(1));
+    EXPECT_EQ(at(img, 4), 1) << "still changed";
+}
+
+TEST_F(FilesTest, ArrangementSaveTreatsTheCompanionStyleFile) {
+    const std::string base = startFile("song");
+    const std::string goodSty = styFile({styItem("Mine", 200)});
+    // No style file of its own: a stale one goes, a damaged one stays.
+    std::string img = arrImage(ArrBankImage(0), base, StyTemplateImage());
+    put(img, 9, 1);
+    writeFileBytes(base + ".sty", goodSty);
+    EXPECT_EQ(ArrSave(img), 0);
+    EXPECT_FALSE(FileExists(base + ".sty"));
+    writeFileBytes(base + ".sty", "damaged");
+    EXPECT_EQ(ArrSave(img), 0);
+    EXPECT_EQ(readFileBytes(base + ".sty"), "damaged");
+
+    // Its own styles: written only when they changed.
+    std::string own = arrImage(ArrBankImage(0), base, goodSty);
+    EXPECT_EQ(ArrSave(own), 0);
+    EXPECT_EQ(readFileBytes(base + ".sty"), "damaged");
+    put(own, 10, 1);
+    EXPECT_EQ(ArrSave(own), 0);
+    EXPECT_EQ(readFileBytes(base + ".sty"), goodSty);
+    EXPECT_EQ(at(own, 10), 0);
+}
+
+TEST_F(FilesTest, ProgramSaveDeletesTheTwinOnlyWhenItIsTheFileOpened) {
+    const std::string base = startFile("prog");
+    writeFileBytes(base + ".prg", PrgTemplateImage());
+    std::string img = prgImage(PrgTemplateImage(), base);
+    put(img, ImgPrgOnDisk, 1);   // opened from prog.prg
+    put(img, 19, 1);             // now holds a reference: a .pgg
+    putMid(img, 271, "KPGG");
+    EXPECT_EQ(FileSave(img), 0);
+    EXPECT_TRUE(FileExists(base + ".pgg"));
+    EXPECT_FALSE(FileExists(base + ".prg"));
+    EXPECT_EQ(at(img, ImgPrgOnDisk), 2);
+
+    // A window that did not come from the twin leaves it alone.
+    writeFileBytes(startFile("other.pgg"), "someone's file");
+    std::string fresh = prgImage(PrgTemplateImage(), startFile("other"));
+    EXPECT_EQ(FileSave(fresh), 0);
+    EXPECT_EQ(readFileBytes(startFile("other.pgg")), "someone's file");
+    EXPECT_EQ(readFileBytes(startFile("other.prg")), PrgTemplateImage());
+}
+
+TEST_F(FilesTest, SaveAsResults) {
+    std::string img = arrImage(ArrBankImage(0), "Untitled (1)", "", 20);
+    put(img, 18, 1);
+    put(img, 4, 1);
+    put(img, 11, 1);
+    const std::string before = img;
+
+    dialogs.cancelFile();
+    EXPECT_EQ(FileSaveAs(img), 1);
+    EXPECT_EQ(img, before);
+    EXPECT_EQ(dialogs.fileRequests.back().fileName, "Untitled (1).arr");
+
+    SimulateWriteFailure(FileError::AccessDenied);
+    dialogs.chooseFile(startFile("new.arr"));
+    dialogs.answer(vbOK);
+    EXPECT_EQ(FileSaveAs(img), 2);
+    EXPECT_EQ(img, before);
+    EXPECT_FALSE(FileExists(startFile("new.arr")));
+    SimulateWriteFailure(FileError::None);
+
+    dialogs.chooseFile(startFile("new.arr"));
+    EXPECT_EQ(FileSaveAs(img), 0);
+    EXPECT_EQ(readFileBytes(startFile("new.arr")), ArrBankImage(0));
+    EXPECT_EQ(rtrim(mid(img, 21, 250)), startFile("new"));
+    for (long p : {4L, 7L, 10L, 11L, 18L}) EXPECT_EQ(at(img, p), 0) << p;
+    // A plain Save now writes to the new file.
+    put(img, 4, 1);
+    EXPECT_EQ(FileSave(img), 0);
+}
+
+TEST_F(FilesTest, SaveAsProposesTheBankNamesAndTakesTheStylesAlong) {
+    std::string bank = arrImage(ArrBankImage(1), "Arr B", "", 3);
+    dialogs.chooseFile(startFile("copyB.arr"));
+    EXPECT_EQ(FileSaveAs(bank), 0);
+    EXPECT_EQ(dialogs.fileRequests.back().fileName, "i40ArrB.arr");
+    EXPECT_EQ(readFileBytes(startFile("copyB.arr")), ArrBankImage(1));
+
+    const std::string sty = styFile({styItem("Own", 100)});
+    std::string img = arrImage(ArrBankImage(0), startFile("a"), sty);
+    dialogs.chooseFile(startFile("b.ARR"));
+    EXPECT_EQ(FileSaveAs(img), 0);
+    EXPECT_EQ(readFileBytes(startFile("b.sty")), sty) << "unchanged styles still go with the new file";
+
+    std::string longName(300, 'n');
+    dialogs.chooseFile(startFile(longName + ".arr"));
+    dialogs.answer(vbOK);
+    EXPECT_EQ(FileSaveAs(img), 2);
+    EXPECT_EQ(dialogs.shown.back().text, ErrMsgText(ErrPathTooLong, startFile(longName)));
+}
+
+TEST_F(FilesTest, ProgramFileLinkMakesTheUserBank) {
+    std::string img = prgImage(PrgTemplateImage(), startFile("live"));
+    put(img, 19, 1);
+    PrgFileLink(img);
+    EXPECT_EQ(PrgSlots[9].Path, startFile("live"));
+    EXPECT_EQ(PrgSlots[9].Type, 1);
+    EXPECT_EQ(PrgUFile, startFile("live"));
+}

@@ -1,0 +1,134 @@
+// Opening, wiring and closing the devices, and how failures are reported.
+#include "app/Messages.h"
+#include "midi/MidiLink.h"
+#include "midi_fixture.h"
+
+using Ev = CaptureBackend::Event;
+
+TEST_F(MidiTest, StartUpOpensTheFirstDevices) {
+    EXPECT_EQ(MidiOn, 1);
+    EXPECT_EQ(DevOpen, 1);
+    EXPECT_NE(MidiOutHandle, 0u);
+    EXPECT_NE(MidiInHandle, 0u);
+
+    MidiThruConnect();
+    MidiInStartDev();
+    MidiInStopDev();
+    MidiThruDisconnect();
+    std::vector<Ev::Kind> kinds;
+    for (const auto& e : midi->events) kinds.push_back(e.kind);
+    EXPECT_EQ(kinds, (std::vector<Ev::Kind>{Ev::Connect, Ev::InStart, Ev::InStop, Ev::Disconnect}));
+
+    midi->clear();
+    MidiOutCloseDev();
+    EXPECT_EQ(DevOpen, 0);
+    MidiInCloseDev();
+    ASSERT_EQ(midi->events.size(), 2u);
+    EXPECT_EQ(midi->events[0].kind, Ev::OutClose);
+    EXPECT_EQ(midi->events[1].kind, Ev::InClose);
+}
+
+TEST_F(MidiTest, ClosingTheOutputWaitsForWhatIsQueued) {
+    std::string img(11000, '\x55');
+    ArrTxBank(img);
+    MidiOutCloseDev();
+    EXPECT_EQ(midi->written().size(), 12002u);
+    EXPECT_EQ(midi->events.back().kind, Ev::OutClose);
+}
+
+TEST_F(MidiTest, NoDeviceLeavesMidiOffWithoutABox) {
+    MidiOutCloseDev();
+    MidiInCloseDev();
+    resetMidiState();
+    midi->outs.clear();
+    EXPECT_EQ(MidiOpenDevices(), 0u);
+    EXPECT_EQ(MidiOn, 0);
+    EXPECT_EQ(DevOpen, 0);
+    EXPECT_EQ(MidiOffReason, 1);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MidiTest, FailedOpenIsReportedAndLeavesMidiOff) {
+    const struct { bool inFails; int code; } cases[] = {{false, ErrMidiOutOpen}, {true, ErrMidiInOpen}};
+    for (const auto& c : cases) {
+        MidiOutCloseDev();
+        MidiInCloseDev();
+        resetMidiState();
+        midi->clear();
+        dialogs.shown.clear();
+        (c.inFails ? midi->failInOpen : midi->failOutOpen) = MidiErrAllocated;
+        dialogs.answer(vbOK);
+        EXPECT_EQ(MidiOpenDevices(), 0u);
+        EXPECT_EQ(MidiOn, 0);
+        EXPECT_EQ(DevOpen, 0);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, ErrMsgText(c.code));
+        // The output opened before the input failed is not left open.
+        if (c.inFails) {
+            EXPECT_EQ(midi->events.back().kind, Ev::OutClose);
+        }
+        // Off until the end: nothing goes out afterwards.
+        NoteOnSend(0, 60, 100);
+        Timer::Advance(100);
+        EXPECT_EQ(midi->written(), "");
+    }
+}
+
+TEST_F(MidiTest, FailedClosesAreReportedWithTheirOwnMessages) {
+    MainWindowLink.caption = [] { return std::string("Velmora"); };
+    midi->failOutClose = MidiErrFailed;
+    dialogs.answer(vbOK);
+    MidiOutCloseDev();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, ErrMsgText(ErrMidiOutClose));
+    EXPECT_EQ(dialogs.shown[0].title, "Velmora");
+    EXPECT_EQ(DevOpen, 1) << "a failed close leaves the devices counted as open";
+
+    midi->failInClose = MidiErrFailed;
+    dialogs.answer(vbOK);
+    MidiInCloseDev();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, ErrMsgText(ErrMidiInClose));
+    EXPECT_NE(dialogs.shown[1].text, dialogs.shown[0].text);
+    EXPECT_EQ(DevOpen, 1);
+
+    MidiOutCloseDev();  // the failures were one-off: now they close
+    MidiInCloseDev();
+    EXPECT_EQ(DevOpen, 0);
+}
+
+TEST_F(MidiTest, FailedSendIsReportedOnce) {
+    midi->failWrite = MidiErrNotReady;
+    dialogs.answer(vbOK);
+    int n = 1;
+    ArrSelectSend(n, 2);  // the first message fails: the other two are not tried
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, ErrMsgText(ErrMidiSend));
+    // Mode changes never report.
+    midi->failWrite = MidiErrNotReady;
+    ModeTx06();
+    EXPECT_EQ(ModeNow, 1);
+    Timer::Advance(100);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+TEST_F(MidiTest, LinkOpensWiresAndCloses) {
+    MidiOutCloseDev();
+    MidiInCloseDev();
+    resetMidiState();
+    midi->clear();
+    MidiLink = {};
+    InstallMidiLink();
+    ASSERT_TRUE(MidiLink.openDevices);
+    uint32_t h = MidiLink.openDevices(false, 0);
+    EXPECT_NE(h, 0u);
+    EXPECT_EQ(h, MidiOutHandle);
+    MidiLink.thruConnect();
+    MidiLink.thruDisconnect();
+    MidiLink.closeDevices();
+    std::vector<Ev::Kind> kinds;
+    for (const auto& e : midi->events) kinds.push_back(e.kind);
+    EXPECT_EQ(kinds, (std::vector<Ev::Kind>{Ev::OutOpen, Ev::InOpen, Ev::Connect, Ev::InStart, Ev::InStop,
+                                            Ev::Disconnect, Ev::OutClose, Ev::InClose}));
+    MidiLink = {};
+}

@@ -1,0 +1,361 @@
+// Exact bytes of every message the program sends to the instrument.
+#include <random>
+
+#include "midi_fixture.h"
+
+namespace {
+
+std::string randomBytes(std::size_t n, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::string s(n, '\0');
+    for (auto& c : s) c = static_cast<char>(rng() & 0xFF);
+    return s;
+}
+
+}  // namespace
+
+// ---- Frame and packing ------------------------------------------------------
+
+TEST_F(MidiTest, SysExHdrCarriesTheGlobalChannel) {
+    const struct { int ch; std::string hex; } cases[] = {{0, "F0 42 30 4D"}, {5, "F0 42 35 4D"}, {15, "F0 42 3F 4D"}};
+    for (const auto& c : cases) {
+        GlobalChannel = c.ch;
+        EXPECT_EQ(hexOf(SysExHdr()), c.hex) << c.ch;
+    }
+}
+
+TEST_F(MidiTest, Pack7LengthsBitsAndRoundTrip) {
+    const struct { std::size_t n, packed; } lengths[] = {{0, 0}, {1, 2}, {7, 8}, {8, 10}, {415, 475}};
+    for (const auto& l : lengths) {
+        std::string data = randomBytes(l.n, static_cast<unsigned>(l.n));
+        const std::string copy = data;
+        SysExPack7(data);
+        const std::string& p = MidiHdr.lpData;
+        ASSERT_EQ(p.size(), l.packed) << l.n;
+        EXPECT_EQ(data, copy) << "the data must be left as it was";
+        for (std::size_t i = 0; i < l.n; ++i) {
+            unsigned char lead = static_cast<unsigned char>(p[(i / 7) * 8]);
+            unsigned char b = static_cast<unsigned char>(p[(i / 7) * 8 + 1 + i % 7]);
+            unsigned char orig = static_cast<unsigned char>(data[i]);
+            EXPECT_EQ((lead >> (i % 7)) & 1, orig >> 7) << "byte " << i;
+            EXPECT_EQ(b, orig & 0x7F) << "byte " << i;
+        }
+        for (std::size_t g = 0; g < p.size(); g += 8) EXPECT_LT(static_cast<unsigned char>(p[g]), 0x80);
+        EXPECT_EQ(Unpack7(p), data) << l.n;
+    }
+    EXPECT_EQ(hexOf(Pack7(bytesOf({0x80, 0x01, 0xFF}))), "05 00 01 7F");
+}
+
+// ---- Selections ---------------------------------------------------------------
+
+TEST_F(MidiTest, ArrSelectSendByKind) {
+    const struct { int kind, n, nAfter; std::string hex; } cases[] = {
+        {2, 5, 5, "BF 00 00 BF 20 00 CF 05"},
+        {3, 5, 69, "BF 00 00 BF 20 00 CF 45"},
+        {19, 63, 63, "BF 00 00 BF 20 01 CF 3F"},
+        {20, 0, 0, "BF 00 00 BF 20 01 CF 00"},
+    };
+    for (const auto& c : cases) {
+        midi->clear();
+        int n = c.n;
+        ArrSelectSend(n, c.kind);
+        EXPECT_EQ(hexOf(sent()), c.hex) << "kind " << c.kind;
+        EXPECT_EQ(n, c.nAfter) << "kind " << c.kind;
+        EXPECT_EQ(MidiHdr.lpData, bytesOf({0xCF, static_cast<unsigned>(c.nAfter)})) << "kind " << c.kind;
+    }
+}
+
+TEST_F(MidiTest, PrgSelectSendByKind) {
+    auto image = [](int kind, int chan) {
+        std::string img(32094, '\0');
+        put(img, 1, kind);
+        put(img, 16, chan);
+        put(img, 286, 6);  // a program file's own channel
+        return img;
+    };
+    const struct { int kind, n; std::string hex; } cases[] = {
+        {4, 10, "B3 00 00 B3 20 00 C3 0A"},  {5, 10, "B3 00 00 B3 20 00 C3 4A"},
+        {6, 10, "B3 00 00 B3 20 01 C3 0A"},  {7, 63, "B3 00 00 B3 20 01 C3 7F"},
+        {8, 0, "B3 00 00 B3 20 02 C3 00"},   {9, 2, "B3 00 00 B3 20 04 C3 08"},
+        {10, 13, "B3 00 00 B3 20 04 C3 38"}, {10, 15, "B3 00 00 B3 20 04 C3 49"},
+        {21, 7, "B6 00 00 B6 20 03 C6 07"},  {31, 7, "B6 00 00 B6 20 03 C6 07"},
+        {22, 7, "B3 00 00 B3 20 03 C3 07"},
+    };
+    for (const auto& c : cases) {
+        midi->clear();
+        PrgSelectSend(image(c.kind, 3), c.n);
+        EXPECT_EQ(hexOf(sent()), c.hex) << "kind " << c.kind << " n " << c.n;
+    }
+    // A reference record names a program of the instrument itself.
+    std::string img = image(21, 3);
+    put(img, 319 + 172 * 4, 1);
+    put(img, 319 + 172 * 4 + 1, 2);
+    put(img, 319 + 172 * 4 + 2, 0x33);
+    midi->clear();
+    PrgSelectSend(img, 4);
+    EXPECT_EQ(hexOf(sent()), "B6 00 00 B6 20 02 C6 33");
+    EXPECT_EQ(MidiHdr.lpData, bytesOf({0xC6, 0x33}));
+    // Kits take their program numbers from the table.
+    const int pcs[16] = {0, 1, 8, 16, 24, 25, 26, 32, 40, 48, 64, 65, 66, 56, 72, 73};
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(DrumKitPcTable(i), pcs[i]);
+    // Rows outside the list send nothing.
+    midi->clear();
+    PrgSelectSend(image(9, 3), 16);
+    PrgSelectSend(image(4, 3), 64);
+    PrgSelectSend(image(13, 3), 1);
+    EXPECT_EQ(sent(), "");
+}
+
+TEST_F(MidiTest, PrgSelectSendUsesTheSelectedTrackChannel) {
+    std::string img(1373, '\0');
+    put(img, 1, 4);
+    put(img, 16, 3);
+    const struct { int field; int* channel; } tracks[] = {
+        {2, &DrmChannel},  {4, &PerChannel},  {6, &BasChannel},  {8, &Ac1Channel}, {10, &Ac2Channel},
+        {12, &Ac3Channel}, {14, &Up1Channel}, {16, &Up2Channel}, {18, &LowChannel},
+    };
+    int ch = 0;
+    for (const auto& t : tracks) *t.channel = ch++;  // distinct channels 0..8
+    for (const auto& t : tracks) {
+        EditArrSelPrg = t.field;
+        midi->clear();
+        PrgSelectSend(img, 1);
+        unsigned c = static_cast<unsigned>(*t.channel);
+        EXPECT_EQ(sent(), bytesOf({0xB0 | c, 0, 0, 0xB0 | c, 0x20, 0, 0xC0 | c, 1})) << "field " << t.field;
+    }
+    EditArrSelPrg = 0;
+    midi->clear();
+    PrgSelectSend(img, 1);
+    EXPECT_EQ(hexOf(sent()), "B3 00 00 B3 20 00 C3 01");
+}
+
+// ---- Dumps ----------------------------------------------------------------------
+
+TEST_F(MidiTest, ArrTxBankSendsTheArrangements) {
+    GlobalChannel = 2;
+    std::string img = std::string(302, 'h') + randomBytes(10496, 1) + std::string(500, 't');
+    ArrTxBank(img);
+    std::string m = sent();
+    ASSERT_EQ(m.size(), 12002u);
+    EXPECT_EQ(hexOf(m.substr(0, 5)), "F0 42 32 4D 64");
+    EXPECT_EQ(static_cast<unsigned char>(m.back()), 0xF7);
+    EXPECT_EQ(Unpack7(m.substr(5, m.size() - 6)), img.substr(302, 10496));
+    EXPECT_EQ(MidiHdr.lpData, m);
+    // Handed to the device in chunks no longer than the layer allows.
+    for (const auto& w : midi->writes()) EXPECT_LE(w.bytes.size(), static_cast<std::size_t>(MidiMaxEvent));
+}
+
+TEST_F(MidiTest, PrgTxBankBlanksReferenceRecordsOfPggFiles) {
+    std::string img = std::string(318, '\0') + randomBytes(64 * 172, 2);
+    img.resize(23366, 'x');
+    img += randomBytes(2104, 3);
+    img.resize(30750, 'y');
+    for (int r : {0, 10, 63}) put(img, 319 + 172 * r, 1);  // reference records
+    put(img, 319 + 172 * 5, 2);
+    for (int pgg : {0, 1}) {
+        put(img, 19, pgg);
+        midi->clear();
+        PrgTxBank(img);
+        std::string m = sent(30000);
+        ASSERT_EQ(m.size(), 14992u);
+        EXPECT_EQ(hexOf(m.substr(0, 5)), "F0 42 30 4D 4C");
+        EXPECT_EQ(static_cast<unsigned char>(m.back()), 0xF7);
+        std::string data = Unpack7(m.substr(5, m.size() - 6));
+        std::string expect = img.substr(318, 64 * 172) + img.substr(23366, 2104);
+        if (pgg)
+            for (int r : {0, 10, 63}) expect.replace(172 * r, 20, 20, '\0');
+        EXPECT_EQ(data, expect) << "pgg " << pgg;
+    }
+}
+
+TEST_F(MidiTest, StyTxDumpSendsAGroupOrRefusesAnEmptyStyle) {
+    // A style window image: style part at 670, sizes at 694, items at 894.
+    std::string img(669, '\0');
+    put(img, 1, 23);
+    std::string block(224, '\0');
+    std::string items;
+    const unsigned sizes[8] = {20, 30, 17, 40, 25, 25, 0, 18};
+    for (int k = 0; k < 8; ++k) {
+        put16lo(block, 25 + 4 * k, sizes[k]);
+        items += randomBytes(sizes[k], 10 + k);
+    }
+    img += block + items;
+    EXPECT_EQ(StyTxDump(0, img), 0);
+    std::string m = sent();
+    EXPECT_EQ(hexOf(m.substr(0, 5)), "F0 42 30 4D 65");
+    EXPECT_EQ(Unpack7(m.substr(5, m.size() - 6)), items.substr(0, 107));
+    EXPECT_EQ(static_cast<unsigned char>(m.back()), 0xF7);
+
+    midi->clear();
+    EXPECT_EQ(StyTxDump(1, img), 1) << "style 6 has size 0";
+    EXPECT_EQ(StyTxDump(2, img), 1) << "an empty group";
+    // A size table that claims more than the image holds sends nothing.
+    std::string cut = img.substr(0, img.size() - 10);
+    put16lo(cut, 669 + 25, 2000);
+    EXPECT_EQ(StyTxDump(0, cut), 1);
+    EXPECT_EQ(sent(), "");
+
+    // Arrangement images keep their style part at 42623.
+    std::string arr(42622, '\0');
+    put(arr, 1, 19);
+    arr += block + items;
+    EXPECT_EQ(StyGroupData(0, arr), items.substr(0, 107));
+}
+
+TEST_F(MidiTest, GlobalAndBackingSequenceDumps) {
+    GlobalChannel = 1;
+    std::string img = std::string(302, '\0') + randomBytes(416, 4);
+    GblTxDump(img);
+    std::string m = sent();
+    ASSERT_EQ(m.size(), 481u);
+    EXPECT_EQ(hexOf(m.substr(0, 5)), "F0 42 31 4D 51");
+    EXPECT_EQ(Unpack7(m.substr(5, 475)), img.substr(302, 415)) << "the 416th byte is never sent";
+    EXPECT_EQ(static_cast<unsigned char>(m.back()), 0xF7);
+
+    const struct { std::size_t len; unsigned lo, hi; } cases[] = {
+        {2322 + 16 * 5, 5, 0}, {2322 + 16 * 300 + 15, 300 & 0x7F, 2}, {89984, 5478 & 0x7F, 42}, {100, 0, 0},
+    };
+    for (const auto& c : cases) {
+        std::string data = randomBytes(c.len, static_cast<unsigned>(c.len));
+        std::string b = BsqDumpMsg(data);
+        EXPECT_EQ(b.substr(0, 7), bytesOf({0xF0, 0x42, 0x31, 0x4D, 0x66, c.lo, c.hi})) << c.len;
+        EXPECT_EQ(Unpack7(b.substr(7, b.size() - 8)), data);
+    }
+    midi->clear();
+    BsqTxDump(randomBytes(3000, 9));
+    EXPECT_EQ(sent(), BsqDumpMsg(randomBytes(3000, 9)));
+}
+
+// ---- Parameter changes --------------------------------------------------------
+
+TEST_F(MidiTest, PrgParamTxThenTwentyZeroBytes) {
+    const struct { int g, i, v; std::string tail; } cases[] = {
+        {2, 0, -50, "02 00 4E 7F F7"}, {1, 9, -15, "01 09 71 7F F7"}, {3, 4, 99, "03 04 63 00 F7"},
+        {0, 1, 300, "00 01 2C 02 F7"},
+    };
+    for (const auto& c : cases) {
+        midi->clear();
+        PrgParamTx(c.g, c.i, static_cast<int16_t>(c.v));
+        std::string m = sent();
+        EXPECT_EQ(hexOf(m.substr(0, 10)), "F0 42 30 4D 60 " + c.tail) << c.v;
+        EXPECT_EQ(m.substr(10), std::string(20, '\0'));
+        EXPECT_EQ(MidiHdr.lpData, m.substr(0, 10)) << "the buffer holds the parameter message again";
+    }
+}
+
+TEST_F(MidiTest, ArrParamTxValues) {
+    const struct { int par, value, neg; std::string tail; } cases[] = {
+        {2, 255, 1, "02 7F 7F F7"}, {3, 200, 0, "03 48 01 F7"}, {15, 96, 0, "0F 60 00 F7"}, {6, 0, 0, "06 00 00 F7"},
+    };
+    openMonitor();
+    for (const auto& c : cases) {
+        midi->clear();
+        ArrParamTx(0, c.par, c.value, c.neg);
+        EXPECT_EQ(hexOf(sent()), "F0 42 30 4D 41 " + c.tail) << c.value;
+    }
+    EXPECT_EQ(monitor, "") << "parameter changes are not logged";
+}
+
+// ---- Modes ----------------------------------------------------------------------
+
+TEST_F(MidiTest, ModeSendersSendLogAndSetTheMode) {
+    const struct { void (*send)(); unsigned byte; int mode; } cases[] = {
+        {ModeTx0A, 0x0A, 0}, {ModeTx06, 0x06, 1}, {ModeTx04, 0x04, 2}, {ModeTx0B, 0x0B, 3}, {ModeTx02, 0x02, 4},
+    };
+    openMonitor();
+    int modeAtDisplay = -1;
+    std::size_t sentAtDisplay = 0;
+    MainWindowLink.modeDisplay = [&] {
+        modeAtDisplay = ModeNow;
+        sentAtDisplay = midi->written().size();
+    };
+    for (const auto& c : cases) {
+        ModeNow = c.mode == 0 ? 1 : 0;
+        midi->clear();
+        monitor = "stale";
+        c.send();
+        std::string want = bytesOf({0xF0, 0x42, 0x30, 0x4D, 0x4E, c.byte, 0xF7});
+        EXPECT_EQ(sent(), want) << c.mode;
+        EXPECT_EQ(ModeNow, c.mode);
+        EXPECT_EQ(modeAtDisplay, c.mode);
+        // GLOBAL shows the mode before it sends; the others after.
+        EXPECT_EQ(sentAtDisplay, c.mode == 2 ? 0u : 7u) << c.mode;
+        EXPECT_EQ(monitor, MidiMonFormat(want)) << "cleared, then the mode message";
+    }
+    // PROGRAM again: nothing at all.
+    midi->clear();
+    modeAtDisplay = -1;
+    monitor = "kept";
+    ModeTx02();
+    EXPECT_EQ(sent(), "");
+    EXPECT_EQ(modeAtDisplay, -1);
+    EXPECT_EQ(monitor, "kept");
+}
+
+// ---- Channel messages and the monitor -------------------------------------------
+
+TEST_F(MidiTest, ChannelMessages) {
+    NoteOnSend(2, 60, 100);
+    NoteOffSend(2, 60);
+    ControlSend(2, 1, 64);
+    PitchBendSend(2, 0);
+    PitchBendSend(2, -8192);
+    PitchBendSend(2, 8191);
+    AllNotesOffSend(2);
+    EXPECT_EQ(hexOf(sent()), "92 3C 64 82 3C 00 B2 01 40 E2 00 40 E2 00 00 E2 7F 7F B2 7B 00");
+}
+
+TEST_F(MidiTest, MonitorLogsOnlyWhileOnAndOpen) {
+    MidiMonLog(bytesOf({0xF0, 0x0A}));  // off and closed
+    EXPECT_EQ(monitor, "");
+    openMonitor();
+    MidiMonLogOn = false;
+    MidiMonLog(bytesOf({0xF0, 0x0A}));
+    EXPECT_EQ(monitor, "");
+    MidiMonLogOn = true;
+    MidiMonLog(bytesOf({0xF0, 0x0A, 0xF7}));
+    MidiMonLog(bytesOf({0x00}));
+    EXPECT_EQ(monitor, "F0 0A F7 \n\n00 \n\n");
+    MidiMonLog("");
+    EXPECT_EQ(monitor, "");
+    MidiMonSink = {};  // window closed
+    MidiMonLog(bytesOf({0x01}));
+    EXPECT_EQ(monitor, "");
+}
+
+// ---- MIDI off -------------------------------------------------------------------
+
+TEST_F(MidiTest, NothingIsSentWhileMidiIsOff) {
+    MidiOn = 0;
+    openMonitor();
+    MidiHdr.lpData = "untouched";
+    std::string img(32094, '\x01');
+    put(img, 1, 4);
+    int n = 3;
+    ModeTx0A(); ModeTx06(); ModeTx04(); ModeTx0B(); ModeTx02();
+    ArrSelectSend(n, 3);
+    PrgSelectSend(img, 1);
+    ArrTxBank(img);
+    PrgTxBank(img);
+    GblTxDump(img);
+    BsqTxDump(img);
+    PrgParamTx(1, 1, 1);
+    ArrParamTx(0, 2, 60, 0);
+    NoteOnSend(0, 60, 100);
+    NoteOffSend(0, 60);
+    ControlSend(0, 1, 1);
+    PitchBendSend(0, 100);
+    AllNotesOffSend(0);
+    MidiOutLongSend();
+    MidiThruConnect();
+    MidiInStartDev();
+    MidiOutCloseDev();
+    MidiInCloseDev();
+    Timer::Advance(30000);
+    EXPECT_TRUE(midi->events.empty()) << midi->events.size() << " device calls";
+    EXPECT_EQ(n, 3);
+    EXPECT_EQ(ModeNow, 0);
+    EXPECT_EQ(MidiHdr.lpData, "untouched");
+    EXPECT_EQ(monitor, "");
+    EXPECT_EQ(DevOpen, 1);
+}

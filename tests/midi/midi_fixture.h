@@ -1,0 +1,43 @@
+#pragma once
+// A MIDI test: fresh shared state, the capture back-end with its output and
+// input open, and helpers to let the paced queue deliver.
+#include "app/Links.h"
+#include "app/state.h"
+#include "midi/MIDI.h"
+#include "platform/Timer.h"
+#include "platform/bytes.h"
+#include "testenv.h"
+
+class MidiTest : public VelmoraTest {
+protected:
+    void SetUp() override {
+        VelmoraTest::SetUp();
+        resetAppState();
+        resetMidiState();
+        MainWindowLink = {};
+        ASSERT_NE(MidiOpenDevices(), 0u);
+        midi->clear();
+    }
+    void TearDown() override {
+        MainWindowLink = {};
+        resetMidiState();
+        VelmoraTest::TearDown();
+    }
+    // Everything written once the queue has had time to deliver.
+    std::string sent(long long ms = 20000) {
+        Timer::Advance(ms);
+        return midi->written();
+    }
+    // Monitor text, as the window would show it.
+    std::string monitor;
+    void openMonitor() {
+        MidiMonLogOn = true;
+        MidiMonSink.clear = [this] { monitor.clear(); };
+        MidiMonSink.append = [this](const std::string& s) { monitor += s; };
+    }
+};
+
+inline std::string hexOf(const std::string& b) {
+    std::string s = MidiMonFormat(b);
+    return s.substr(0, s.size() >= 3 ? s.size() - 3 : 0);  // without the last blank and line breaks
+}

@@ -1,0 +1,120 @@
+// The keyboard and MIDI-messages windows, driven as a user drives them.
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "app/Messages.h"
+#include "midi/Keyboard.h"
+#include "midi/frmMsgEx.h"
+#include "midi/frmTastiera.h"
+#include "midi_fixture.h"
+
+namespace {
+
+void click(QWidget* w, QPoint p, QEvent::Type type) {
+    QPointF local(p);
+    QMouseEvent e(type, local, w->mapToGlobal(local), Qt::LeftButton,
+                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+}  // namespace
+
+class MidiWindowTest : public MidiTest {
+protected:
+    void SetUp() override {
+        MidiTest::SetUp();
+        frame = std::make_unique<MdiFrame>();
+        frame->resize(1200, 900);
+        frame->Show();
+    }
+    void TearDown() override {
+        frame.reset();
+        MidiTest::TearDown();
+    }
+    std::unique_ptr<MdiFrame> frame;
+};
+
+TEST_F(MidiWindowTest, KeyboardPlaysSplitsAndSilencesOnClose) {
+    KbdSettings = KbdSettingsEncode({4, 90, 7, 0, 48});
+    frmTastiera* f = frmTastiera::Instance(frame.get());
+    f->Show();
+    EXPECT_EQ(KeyboardLoaded, 1);
+    EXPECT_NEAR(f->Width(), frmTastiera::StdWidth, TwipsPerPixelX());
+    EXPECT_EQ(f->VScroll1->Value(), 48);
+    EXPECT_EQ(f->Combo1->ListIndex(), 4);
+    Timer::Advance(100);
+    EXPECT_EQ(midi->written(), "") << "opening the keyboard sends nothing";
+
+    // Press and release middle C, then a black key.
+    for (int note : {60, 61}) {
+        QPoint p = f->Keys->keyCentre(note);
+        ASSERT_EQ(f->Keys->noteAt(p), note);
+        click(f->Keys, p, QEvent::MouseButtonPress);
+        click(f->Keys, p, QEvent::MouseButtonRelease);
+    }
+    EXPECT_EQ(hexOf(sent()), "94 3C 5A 84 3C 00 94 3D 5A 84 3D 00");
+
+    // The split slider sends the arrangement's split point and is kept.
+    midi->clear();
+    f->VScroll1->setValue(72);
+    EXPECT_EQ(hexOf(sent()), "F0 42 30 4D 41 02 48 00 F7");
+    EXPECT_EQ(f->Label4->Caption(), "Split C5");
+    EXPECT_EQ(KbdSettingsDecode(KbdSettings).split, 72);
+
+    // Controller and pitch bend on the keyboard's channel.
+    midi->clear();
+    f->HScroll2->setValue(64);
+    f->HScroll3->setValue(-8192);
+    EXPECT_EQ(hexOf(sent()), "B4 07 40 E4 00 00");
+
+    // A key held while the window closes is silenced.
+    midi->clear();
+    click(f->Keys, f->Keys->keyCentre(36), QEvent::MouseButtonPress);
+    EXPECT_TRUE(f->Unload(vbFormControlMenu));
+    EXPECT_EQ(hexOf(sent()), "94 24 5A B4 7B 00");
+    EXPECT_EQ(KeyboardLoaded, 0);
+    EXPECT_EQ(WinEntry(frmTastiera::Kind).State, 0);
+}
+
+TEST_F(MidiWindowTest, KeyboardSettingsSurviveDamage) {
+    // Out-of-range bytes read as the defaults.
+    KbdChoice c = KbdSettingsDecode(bytesOf({16, 0, 120, 200, 20}));
+    KbdChoice d;
+    EXPECT_EQ(c.channel, d.channel);
+    EXPECT_EQ(c.velocity, d.velocity);
+    EXPECT_EQ(c.controller, d.controller);
+    EXPECT_EQ(c.ctlValue, d.ctlValue);
+    EXPECT_EQ(c.split, d.split);
+    EXPECT_EQ(KbdSettingsDecode("").split, 60);
+    EXPECT_EQ(KbdSettingsDefault().size(), 16u);
+    KbdChoice e{15, 127, 119, 127, 96};
+    EXPECT_EQ(KbdSettingsDecode(KbdSettingsEncode(e)).split, 96);
+    EXPECT_EQ(KbdSettingsDecode(KbdSettingsEncode(e)).channel, 15);
+}
+
+TEST_F(MidiWindowTest, MonitorWindowShowsWhatIsLogged) {
+    frmMsgEx* f = frmMsgEx::Instance(frame.get());
+    f->Show();
+    MidiMonLogOn = true;
+    EXPECT_NEAR(f->Height(), frmMsgEx::StdHeight, TwipsPerPixelY());
+    EXPECT_EQ(f->Label1->Caption(), MidiDev::OutName(0));
+    ModeTx06();
+    EXPECT_EQ(f->Text1->Text(), "F0 42 30 4D 4E 06 F7 \n\n");
+    int n = 0;
+    MidiMonLog("");
+    ArrSelectSend(n, 19);
+    MidiMonLog(MidiHdr.lpData);
+    EXPECT_EQ(f->Text1->Text(), "CF 00 \n\n");
+    EXPECT_TRUE(f->Unload(vbFormControlMenu));
+    MidiMonLogOn = true;
+    MidiMonLog(bytesOf({1}));  // the window is gone: nothing to write to
+    EXPECT_FALSE(MidiMonSink.append);
+}
+
+TEST_F(MidiWindowTest, MonitorWindowSaysWhenMidiIsOff) {
+    MidiOn = 0;
+    frmMsgEx* f = frmMsgEx::Instance(frame.get());
+    f->Show();
+    EXPECT_EQ(f->Label1->Caption(), Msg(33));
+    f->Unload();
+}

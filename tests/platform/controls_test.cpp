@@ -1,0 +1,356 @@
+// Controls: the old controls' events and data, driven by code and by the mouse.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <array>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <memory>
+
+#include "platform/Controls.h"
+#include "platform/Timer.h"
+#include "testenv.h"
+
+namespace {
+// Sends a press (and release) of `button` to a point of a widget.
+void click(QWidget* w, QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QPointF local(at), global(w->mapToGlobal(at));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, mods);
+    QApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, mods);
+    QApplication::sendEvent(w, &release);
+}
+
+void pressOnly(QWidget* w, QPoint at, Qt::MouseButton button) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(w->mapToGlobal(at)), button, button,
+                      Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
+}  // namespace
+
+class ControlsTest : public VelmoraTest {
+protected:
+    void SetUp() override {
+        VelmoraTest::SetUp();
+        OverrideTwipsPerPixel(0, 0);
+        window = std::make_unique<QWidget>();
+        window->resize(400, 300);
+    }
+    void TearDown() override {
+        window.reset();
+        OverrideTwipsPerPixel(0, 0);
+        VelmoraTest::TearDown();
+    }
+    // A shown list with `n` rows "row 0"...
+    ListBox* makeList(int n, int multiSelect = 0) {
+        auto* l = new ListBox(window.get(), "List1");
+        l->setMultiSelect(multiSelect);
+        l->setGeometry(0, 0, 200, 250);
+        for (int i = 0; i < n; ++i) l->AddItem("row " + std::to_string(i));
+        window->show();
+        return l;
+    }
+    QPoint rowPoint(ListBox* l, int row) { return l->visualItemRect(l->item(row)).center(); }
+
+    std::unique_ptr<QWidget> window;
+};
+
+// ---- ListBox -------------------------------------------------------------------
+
+TEST_F(ControlsTest, ListIndexSetInCodeRaisesClickAtOnce) {
+    ListBox* l = makeList(5);
+    std::vector<int> clicks;
+    l->Click = [&] { clicks.push_back(l->ListIndex()); };
+    EXPECT_EQ(l->ListIndex(), -1);  // adding rows selects none
+    l->setListIndex(2);
+    ASSERT_EQ(clicks, std::vector<int>{2});  // raised inside the assignment, row already set
+    EXPECT_TRUE(l->Selected(2));
+    l->setListIndex(2);  // unchanged: no event
+    EXPECT_EQ(clicks.size(), 1u);
+    l->setSelected(4, true);  // selecting a row of a single-selection list moves the row
+    l->setListIndex(-1);
+    EXPECT_EQ(clicks, (std::vector<int>{2, 4, -1}));
+    EXPECT_EQ(l->SelCount(), 0);
+    l->setListIndex(9);  // out of range: ignored
+    EXPECT_EQ(l->ListIndex(), -1);
+    EXPECT_EQ(clicks.size(), 3u);
+}
+
+TEST_F(ControlsTest, LeftClickPicksARowAndAlwaysRaisesClick) {
+    ListBox* l = makeList(5);
+    int clicks = 0, dbl = 0;
+    std::vector<int> downs;
+    l->Click = [&] { ++clicks; };
+    l->DblClick = [&] { ++dbl; };
+    l->MouseDown = [&](int button, int, int, int) { downs.push_back(button); };
+    click(l->viewport(), rowPoint(l, 3), Qt::LeftButton);
+    EXPECT_EQ(l->ListIndex(), 3);
+    EXPECT_EQ(clicks, 1);
+    click(l->viewport(), rowPoint(l, 3), Qt::LeftButton);  // the same row again
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(downs, (std::vector<int>{vbLeftButton, vbLeftButton}));
+    QMouseEvent dc(QEvent::MouseButtonDblClick, QPointF(rowPoint(l, 3)), QPointF(), Qt::LeftButton, Qt::LeftButton,
+                   Qt::NoModifier);
+    QApplication::sendEvent(l->viewport(), &dc);
+    EXPECT_EQ(dbl, 1);
+}
+
+TEST_F(ControlsTest, RightButtonChangesNeitherRowNorSelection) {
+    for (int mode : {0, 1, 2}) {
+        SCOPED_TRACE(mode);
+        ListBox* l = makeList(6, mode);
+        l->setListIndex(1);
+        if (mode != 0) l->setSelected(1, true);
+        int clicks = 0;
+        std::vector<std::array<int, 4>> downs;
+        l->Click = [&] { ++clicks; };
+        l->MouseDown = [&](int b, int s, int x, int y) { downs.push_back({b, s, x, y}); };
+        QPoint p = rowPoint(l, 4);
+        click(l->viewport(), p, Qt::RightButton);
+        pressOnly(l->viewport(), rowPoint(l, 5), Qt::RightButton);
+        EXPECT_EQ(l->ListIndex(), 1);
+        EXPECT_EQ(l->SelCount(), 1);
+        EXPECT_TRUE(l->Selected(1));
+        EXPECT_FALSE(l->Selected(4));
+        EXPECT_EQ(clicks, 0);
+        ASSERT_EQ(downs.size(), 2u);
+        EXPECT_EQ(downs[0][0], vbRightButton);
+        EXPECT_EQ(downs[0][2], pxToTwipsX(p.x()));  // position in twips
+        EXPECT_EQ(downs[0][3], pxToTwipsY(p.y()));
+        delete l;
+    }
+}
+
+TEST_F(ControlsTest, RowsKeepTheirBytesAndShowUpToTheFirstNul) {
+    ListBox* l = makeList(0);
+    const std::string withNul("Piano\0\x01junk", 11);
+    const std::string latin("Caf\xE9", 4);  // a name as the instrument stores it
+    l->AddItem(withNul);
+    l->AddItem(latin);
+    l->AddItem("first", 0);
+    EXPECT_EQ(l->NewIndex(), 0);
+    ASSERT_EQ(l->ListCount(), 3);
+    EXPECT_EQ(l->List(1), withNul);
+    EXPECT_EQ(l->item(1)->text(), QString("Piano"));
+    EXPECT_EQ(l->item(2)->text(), QString::fromUtf8("Caf\xC3\xA9"));
+    EXPECT_EQ(l->List(2), latin);
+    l->setList(0, std::string("A\0B", 3));
+    EXPECT_EQ(l->item(0)->text(), QString("A"));
+    EXPECT_EQ(l->List(7), "");
+    l->setListIndex(2);
+    l->RemoveItem(0);
+    EXPECT_EQ(l->List(0), withNul);
+    EXPECT_EQ(l->ListIndex(), 1);  // the current row moves with its row
+    l->RemoveItem(1);
+    EXPECT_EQ(l->ListIndex(), -1);  // removing it leaves none, and picks no other
+    EXPECT_EQ(l->SelCount(), 0);
+    l->Clear();
+    EXPECT_EQ(l->ListCount(), 0);
+    EXPECT_EQ(l->ListIndex(), -1);
+}
+
+TEST_F(ControlsTest, MultiSelectionBySimpleClicksAndByCode) {
+    ListBox* l = makeList(5, 1);
+    int clicks = 0;
+    l->Click = [&] { ++clicks; };
+    click(l->viewport(), rowPoint(l, 0), Qt::LeftButton);
+    click(l->viewport(), rowPoint(l, 2), Qt::LeftButton);
+    EXPECT_EQ(l->SelCount(), 2);
+    click(l->viewport(), rowPoint(l, 0), Qt::LeftButton);  // a click toggles its row
+    EXPECT_FALSE(l->Selected(0));
+    EXPECT_EQ(clicks, 3);
+    l->setSelected(4, true);
+    l->setSelected(4, true);  // already selected: nothing happens
+    EXPECT_EQ(clicks, 4);
+    EXPECT_EQ(l->SelCount(), 2);
+    l->setListIndex(3);  // moves the current row only
+    EXPECT_EQ(l->ListIndex(), 3);
+    EXPECT_FALSE(l->Selected(3));
+}
+
+// ---- the other controls -----------------------------------------------------------
+
+TEST_F(ControlsTest, AssignmentsRaiseTheChangeEvents) {
+    CheckBox chk(window.get(), "Check1");
+    int chkClicks = 0;
+    chk.Click = [&] { ++chkClicks; };
+    chk.setValue(1);
+    EXPECT_EQ(chk.Value(), 1);
+    chk.setValue(1);
+    chk.setValue(0);
+    EXPECT_EQ(chkClicks, 2);
+    chk.click();  // the user
+    EXPECT_EQ(chk.Value(), 1);
+    EXPECT_EQ(chkClicks, 3);
+
+    VScroll vs(window.get(), "VScroll1");
+    std::vector<int> changes;
+    vs.Change = [&] { changes.push_back(vs.Value()); };
+    vs.setMax(0);
+    vs.setMin(127);  // the value grows upwards
+    vs.setValue(64);
+    vs.setValue(64);
+    vs.setValue(500);  // clamped
+    EXPECT_EQ(changes, (std::vector<int>{64, 127}));
+    EXPECT_EQ(vs.Min(), 127);
+    EXPECT_EQ(vs.Max(), 0);
+    HScroll hs(window.get(), "HScroll1");
+    hs.setMax(10);
+    hs.setLargeChange(4);
+    int hsChanges = 0;
+    hs.Change = [&] { ++hsChanges; };
+    hs.triggerAction(QAbstractSlider::SliderPageStepAdd);  // the user clicks the trough
+    EXPECT_EQ(hs.Value(), 4);
+    EXPECT_EQ(hsChanges, 1);
+
+    for (bool multi : {false, true}) {
+        SCOPED_TRACE(multi);
+        TextBox t(window.get(), "Text1", -1, multi);
+        std::vector<std::string> seen;
+        t.Change = [&] { seen.push_back(t.Text()); };
+        t.setText("abc");
+        t.setText("abc");
+        t.setText("");
+        EXPECT_EQ(seen, (std::vector<std::string>{"abc", ""}));
+        const std::string name("Dr\xFCm", 4);  // Latin-1 bytes from a file come back unchanged
+        t.setText(name);
+        EXPECT_EQ(t.Text(), name);
+        if (t.lineEdit()) t.lineEdit()->insert("x");  // the user types
+        if (t.plainEdit()) {
+            t.plainEdit()->moveCursor(QTextCursor::End);
+            t.plainEdit()->insertPlainText("x");
+        }
+        EXPECT_EQ(seen.size(), 4u);
+        EXPECT_EQ(t.Text().back(), 'x');
+        t.setLocked(true);
+        EXPECT_TRUE(t.lineEdit() ? t.lineEdit()->isReadOnly() : t.plainEdit()->isReadOnly());
+        t.setText("hello");
+        t.setSelStart(1);
+        t.setSelLength(3);
+        EXPECT_EQ(t.SelStart(), 1);
+        EXPECT_EQ(t.SelLength(), 3);
+    }
+}
+
+TEST_F(ControlsTest, ComboOptionsButtonsAndTabs) {
+    ComboBox c(window.get(), "Combo1");
+    c.setComboStyle(2);
+    int cClicks = 0;
+    c.Click = [&] { ++cClicks; };
+    c.AddItem("one");
+    c.AddItem(std::string("two\0x", 5));
+    EXPECT_EQ(c.ListIndex(), -1);  // adding rows selects none
+    c.setListIndex(1);
+    EXPECT_EQ(cClicks, 1);
+    EXPECT_EQ(c.Text(), std::string("two\0x", 5));
+    EXPECT_EQ(c.itemText(1), QString("two"));
+    c.setListIndex(1);
+    EXPECT_EQ(cClicks, 1);
+
+    OptionButton a(window.get(), "Option1", 0), b(window.get(), "Option1", 1);
+    std::vector<int> opts;
+    a.Click = [&] { opts.push_back(0); };
+    b.Click = [&] { opts.push_back(1); };
+    a.setValue(true);
+    b.setValue(true);
+    EXPECT_FALSE(a.Value());
+    EXPECT_EQ(opts, (std::vector<int>{0, 1}));
+    b.setValue(false);
+    EXPECT_FALSE(b.Value());
+
+    CommandButton cmd(window.get(), "CommClose");
+    int pressed = 0;
+    cmd.Click = [&] { ++pressed; };
+    cmd.press();
+    cmd.click();
+    cmd.setEnabled(false);
+    cmd.press();
+    EXPECT_EQ(pressed, 2);
+
+    SSTab tab(window.get(), "SSTab1");
+    tab.setTabs(3);
+    tab.setTabCaption(1, "Pitch");
+    std::vector<int> prev;
+    tab.Click = [&](int p) { prev.push_back(p); };
+    tab.setTab(2);
+    tab.setTab(2);
+    tab.setTab(1);
+    EXPECT_EQ(prev, (std::vector<int>{0, 2}));
+    EXPECT_EQ(tab.TabCaption(1), "Pitch");
+    auto* onPage = new Label(tab.page(1), "Label1");
+    EXPECT_EQ(FindControl<Label>(&tab, "Label1"), onPage);
+}
+
+TEST_F(ControlsTest, MenuCheckMarksMoveOnlyByCode) {
+    QMenuBar bar;
+    MenuItem* file = AddMenu(&bar, window.get(), "mnuFile", "&File");
+    MenuItem* thru = file->add("mnuMidiThru", "MIDI &Thru");
+    file->addSeparator("mnuSep1");
+    MenuItem* plain = file->add("mnuExit", "E&xit");
+    int clicks = 0, opened = 0;
+    thru->Click = [&] { ++clicks; };
+    file->Click = [&] { ++opened; };
+    for (bool state : {false, true}) {
+        thru->setChecked(state);
+        thru->trigger();  // as a click on it does
+        EXPECT_EQ(thru->Checked(), state);
+        EXPECT_EQ(thru->isChecked(), state);
+    }
+    EXPECT_EQ(clicks, 2);
+    plain->trigger();
+    EXPECT_FALSE(plain->Checked());
+    emit file->subMenu()->aboutToShow();  // opening a menu raises its Click
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(file->subMenu()->actions().size(), 3);
+    thru->setVisible(false);
+    EXPECT_FALSE(thru->Visible());
+    EXPECT_EQ(FindControl<MenuItem>(window.get(), "mnuExit"), plain);
+}
+
+TEST_F(ControlsTest, ControlsAndArraysAreFoundByNameAndIndex) {
+    auto* frame = new Frame(window.get(), "Frame1");
+    std::vector<CommandButton*> loads;
+    for (int i : {2, 0, 1}) loads.push_back(new CommandButton(frame, "CommLoadStyGrp", i));
+    auto* single = new CommandButton(window.get(), "CommClose");
+    auto* timer = new Timer(window.get(), "TimerAuto", 19);
+    auto* text = new TextBox(window.get(), "Text1");
+
+    EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommLoadStyGrp", 2), loads[0]);
+    EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommLoadStyGrp", 1), loads[2]);
+    EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommLoadStyGrp", 5), nullptr);
+    EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommClose"), single);
+    EXPECT_EQ(FindControl<Label>(window.get(), "CommClose"), nullptr);  // wrong kind
+    EXPECT_EQ(FindControl<Timer>(window.get(), "TimerAuto", 19), timer);
+    EXPECT_EQ(FindControl<TextBox>(window.get(), "Text1"), text);
+    auto arr = FindControls<CommandButton>(window.get(), "CommLoadStyGrp");
+    ASSERT_EQ(arr.size(), 3u);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(arr[static_cast<size_t>(i)]->Index(), i);
+    EXPECT_EQ(single->Index(), -1);
+}
+
+TEST_F(ControlsTest, TwipsFollowTheScreenAndClampsSettle) {
+    double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+    EXPECT_EQ(TwipsPerPixelX(), static_cast<int>(std::lround(1440.0 / dpi)));
+    OverrideTwipsPerPixel(12, 12);  // 120 dpi
+    Label lab(window.get(), "Label1");
+    lab.Move(1200, 600, 2400, 300);
+    EXPECT_EQ(lab.geometry(), QRect(100, 50, 200, 25));
+    EXPECT_EQ(lab.Left(), 1200);
+    EXPECT_EQ(lab.Height(), 300);
+    // 5000 twips is not a whole number of pixels: the clamp reads back as reached.
+    lab.setWidth(5000);
+    EXPECT_NE(lab.Width(), 5000);
+    EXPECT_FALSE(WidthBelow(lab.Width(), 5000));
+    EXPECT_TRUE(WidthBelow(lab.Width() - 12, 5000));
+    OverrideTwipsPerPixel(15, 15);
+    EXPECT_EQ(twipsToPxX(1440), 96);
+    EXPECT_EQ(pxToTwipsY(10), 150);
+    lab.setVisible(false);
+    EXPECT_FALSE(lab.Visible());
+    lab.setVisible(true);
+    EXPECT_TRUE(lab.Visible());  // shown with its window, even while that is hidden
+}

@@ -1,0 +1,129 @@
+// Whole-file and record access, folders and the byte-image helpers.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/Files.h"
+#include "platform/Paths.h"
+#include "platform/bytes.h"
+#include "testenv.h"
+
+namespace fs = std::filesystem;
+
+class FilesTest : public VelmoraTest {};
+
+TEST_F(FilesTest, WholeFileRoundTripKeepsEveryByte) {
+    std::string data;
+    for (int i = 0; i < 70000; ++i) data.push_back(static_cast<char>(i * 7));
+    std::string p = sysFile("data.bin");
+    ASSERT_EQ(WriteWholeFile(p, data), FileError::None);
+    std::string back;
+    ASSERT_EQ(ReadWholeFile(p, back), FileError::None);
+    EXPECT_EQ(back, data);
+    EXPECT_EQ(FileLen(p), 70000);
+    // No temporary file is left beside it.
+    int count = 0;
+    for (auto& e : fs::directory_iterator(sysDir())) { (void)e; ++count; }
+    EXPECT_EQ(count, 1);
+}
+
+TEST_F(FilesTest, FailedWriteLeavesTheOldFileWhole) {
+    std::string p = sysFile("keep.bin");
+    writeFileBytes(p, "old contents");
+    for (FileError e : {FileError::DiskFull, FileError::DeviceIO, FileError::DiskNotReady}) {
+        SimulateWriteFailure(e);
+        EXPECT_EQ(WriteWholeFile(p, "new"), e);
+        EXPECT_EQ(RecordWrite(p, 4, 1, "new!"), e);
+        EXPECT_EQ(readFileBytes(p), "old contents");
+    }
+    SimulateWriteFailure(FileError::None);
+    // A real failure at the final step: the target is a folder.
+    fs::create_directory(sysFile("folder"));
+    EXPECT_NE(WriteWholeFile(sysFile("folder"), "x"), FileError::None);
+    EXPECT_TRUE(fs::is_directory(sysFile("folder")));
+    EXPECT_EQ(fs::directory_iterator(sysFile("folder")) == fs::directory_iterator(), true);
+}
+
+TEST_F(FilesTest, ErrorsMapToTheirKinds) {
+    std::string out;
+    EXPECT_EQ(ReadWholeFile(sysFile("missing"), out), FileError::NotFound);
+    EXPECT_EQ(ReadWholeFile(sysFile("nodir/missing"), out), FileError::PathNotFound);
+    EXPECT_EQ(WriteWholeFile(sysFile("nodir/x"), "x"), FileError::PathNotFound);
+    EXPECT_FALSE(FileExists(sysFile("nodir/x")));
+}
+
+TEST_F(FilesTest, RecordFilesBehaveAsTheProgramExpects) {
+    std::string rec;
+    bool empty = false;
+    // A missing file reads as empty and is not created.
+    ASSERT_EQ(RecordRead(sysFile("r"), 10, 1, rec, empty), FileError::None);
+    EXPECT_TRUE(empty);
+    EXPECT_FALSE(FileExists(sysFile("r")));
+    // A file found empty is deleted.
+    writeFileBytes(sysFile("r"), "");
+    ASSERT_EQ(RecordRead(sysFile("r"), 10, 1, rec, empty), FileError::None);
+    EXPECT_TRUE(empty);
+    EXPECT_FALSE(FileExists(sysFile("r")));
+    // Writing record 3 grows the file with zeros and keeps what is there.
+    writeFileBytes(sysFile("r"), "AAAAAAAAAA");
+    ASSERT_EQ(RecordWrite(sysFile("r"), 10, 3, "CC"), FileError::None);
+    std::string all = readFileBytes(sysFile("r"));
+    ASSERT_EQ(all.size(), 30u);
+    EXPECT_EQ(all.substr(0, 10), "AAAAAAAAAA");
+    EXPECT_EQ(all.substr(10, 10), std::string(10, '\0'));
+    EXPECT_EQ(all.substr(20, 10), "CC" + std::string(8, '\0'));
+    ASSERT_EQ(RecordRead(sysFile("r"), 10, 3, rec, empty), FileError::None);
+    EXPECT_FALSE(empty);
+    EXPECT_EQ(rec, "CC" + std::string(8, '\0'));
+    // A record past the end reads as zeros of full length.
+    ASSERT_EQ(RecordRead(sysFile("r"), 10, 5, rec, empty), FileError::None);
+    EXPECT_EQ(rec, std::string(10, '\0'));
+}
+
+TEST_F(FilesTest, FoldersAndPathFields) {
+    EXPECT_TRUE(PathFits(std::string(238, 'a')));
+    EXPECT_FALSE(PathFits(std::string(239, 'a')));
+    EXPECT_EQ(PathJoin("/a/b", "c"), "/a/b/c");
+    EXPECT_EQ(PathJoin("/a/b/", "c"), "/a/b/c");
+    // The system folder follows XDG_CONFIG_HOME and is created when missing.
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    std::string oldValue = old ? old : "";
+    setenv("XDG_CONFIG_HOME", (startDir() + "/cfg").c_str(), 1);
+    SetSystemDir("");
+    EXPECT_EQ(SystemDir(), startDir() + "/cfg/Velmora");
+    EXPECT_TRUE(fs::is_directory(startDir() + "/cfg/Velmora"));
+    if (old) setenv("XDG_CONFIG_HOME", oldValue.c_str(), 1);
+    else unsetenv("XDG_CONFIG_HOME");
+    SetSystemDir(sysDir());
+}
+
+TEST(Bytes, OneBasedAccessNeverLeavesTheImage) {
+    std::string img(4, '\0');
+    put(img, 1, 0xFF);
+    EXPECT_EQ(at(img, 1), 0xFF);  // never sign-extended
+    EXPECT_EQ(at(img, 0), 0);
+    EXPECT_EQ(at(img, 5), 0);
+    put(img, 6, 7);               // grows with zeros
+    EXPECT_EQ(img.size(), 6u);
+    EXPECT_EQ(at(img, 6), 7);
+    EXPECT_EQ(mid("abcdef", 2, 3), "bcd");
+    EXPECT_EQ(mid("abcdef", 5, 10), "ef");
+    EXPECT_EQ(mid("abcdef", 7, 1), "");
+    std::string s = "abc";
+    putMid(s, 2, "XYZ");
+    EXPECT_EQ(s, "aXYZ");
+    putField(s, 1, 6, "hi");
+    EXPECT_EQ(s, "hi    ");
+    EXPECT_EQ(rtrim("ab  "), "ab");
+    EXPECT_EQ(rtrim(std::string("ab\0 ", 4)), std::string("ab\0", 3));
+    std::string w(4, '\0');
+    put16hi(w, 1, 0x1234);
+    put16lo(w, 3, 0x1234);
+    EXPECT_EQ(w, bytesOf({0x12, 0x34, 0x34, 0x12}));
+    EXPECT_EQ(get16hi(w, 1), 0x1234u);
+    EXPECT_EQ(get16lo(w, 3), 0x1234u);
+    put16hi(w, 1, static_cast<unsigned>(-2));
+    EXPECT_EQ(getS16hi(w, 1), -2);
+    EXPECT_EQ(cutAtNul(std::string("ab\0cd", 5)), "ab");
+}

@@ -1,0 +1,225 @@
+// Child windows and the frame: loading, activation, geometry, the ordered close.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPointer>
+#include <memory>
+
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "testenv.h"
+
+namespace {
+using Log = std::vector<std::string>;
+
+class LoggedChild : public ChildForm {
+public:
+    LoggedChild(MdiFrame* f, const QString& name, Log& log) : ChildForm(f, name), log_(log) {
+        setCaption(name.toStdString());
+    }
+    void Form_Load() override {
+        ++loads;
+        log_.push_back(objectName().toStdString() + " load");
+    }
+    void Form_Activate() override { log_.push_back(objectName().toStdString() + " activate"); }
+    void Form_Resize() override {
+        ++resizes;
+        if (minWidth > 0 && WidthBelow(Width(), minWidth)) setWidth(minWidth);
+    }
+    void Form_QueryUnload(int& cancel, int mode) override {
+        log_.push_back(objectName().toStdString() + " query " + std::to_string(mode));
+        cancel = cancelQuery;
+    }
+    void Form_Unload(int& cancel) override {
+        log_.push_back(objectName().toStdString() + " unload");
+        cancel = cancelUnload;
+    }
+    int loads = 0, resizes = 0, minWidth = 0;
+    int cancelQuery = 0, cancelUnload = 0;
+
+private:
+    Log& log_;
+};
+
+class LoggedFrame : public MdiFrame {
+public:
+    explicit LoggedFrame(Log& log) : MdiFrame(nullptr, "frmMain"), log_(log) {}
+    void Form_QueryUnload(int& cancel, int mode) override {
+        log_.push_back("frame query " + std::to_string(mode));
+        cancel = cancelQuery;
+    }
+    void Form_Unload(int&) override { log_.push_back("frame unload"); }
+    int cancelQuery = 0;
+
+private:
+    Log& log_;
+};
+}  // namespace
+
+class FormsTest : public VelmoraTest {
+protected:
+    void SetUp() override {
+        VelmoraTest::SetUp();
+        OverrideTwipsPerPixel(15, 15);
+        frame = std::make_unique<LoggedFrame>(log);
+        frame->resize(800, 600);
+        frame->Show();
+    }
+    void TearDown() override {
+        frame.reset();
+        OverrideTwipsPerPixel(0, 0);
+        SetPopupMenuHandler(nullptr);
+        VelmoraTest::TearDown();
+    }
+    LoggedChild* child(const char* name) { return new LoggedChild(frame.get(), name, log); }
+    bool has(const std::string& entry) const { return std::find(log.begin(), log.end(), entry) != log.end(); }
+
+    Log log;
+    std::unique_ptr<LoggedFrame> frame;
+};
+
+TEST_F(FormsTest, LoadsOnceAndTheActiveChildIsTheCurrentSubWindow) {
+    LoggedChild* a = child("frmArrU");
+    LoggedChild* b = child("frmStyU");
+    EXPECT_FALSE(a->Loaded());
+    EXPECT_EQ(frame->ActiveForm(), nullptr);
+    a->Show();
+    b->Show();
+    a->Show();  // shown again: no second load, it comes to the front
+    EXPECT_EQ(a->loads, 1);
+    EXPECT_EQ(frame->ActiveForm(), a);
+    // Another window has the focus: the frame's active sub-window is null, the current one is not.
+    QEvent deactivate(QEvent::ApplicationDeactivate), activate(QEvent::ApplicationActivate);
+    QApplication::sendEvent(qApp, &deactivate);
+    EXPECT_EQ(frame->mdiArea()->activeSubWindow(), nullptr);
+    EXPECT_EQ(frame->ActiveForm(), a);
+    QApplication::sendEvent(qApp, &activate);  // coming back raises no second Form_Activate
+    EXPECT_EQ(log, (Log{"frmArrU load", "frmArrU activate", "frmStyU load", "frmStyU activate",
+                        "frmArrU activate"}));
+    EXPECT_EQ(frame->Forms(), (std::vector<ChildForm*>{a, b}));
+
+    // The Window menu lists the children, the active one checked; choosing one activates it.
+    QMenu windowMenu;
+    windowMenu.addAction("&Cascade");
+    frame->setWindowListMenu(&windowMenu);
+    for (int pass = 0; pass < 2; ++pass) {  // filled afresh each time it opens
+        emit windowMenu.aboutToShow();
+        ASSERT_EQ(windowMenu.actions().size(), 4);  // own item, separator, two children
+    }
+    QAction* second = windowMenu.actions()[3];
+    EXPECT_EQ(second->text(), QString("&2 frmStyU"));
+    EXPECT_FALSE(second->isChecked());
+    EXPECT_TRUE(windowMenu.actions()[2]->isChecked());
+    second->trigger();
+    EXPECT_EQ(frame->ActiveForm(), b);
+}
+
+TEST_F(FormsTest, AChildUnloadsOnlyWhenNeitherHandlerCancels) {
+    LoggedChild* a = child("frmA");
+    a->Show();
+    QPointer<ChildForm> alive(a);
+    a->cancelQuery = 1;
+    EXPECT_FALSE(a->Unload());
+    a->cancelQuery = 0;
+    a->cancelUnload = 1;
+    EXPECT_FALSE(a->Unload());
+    a->cancelUnload = 0;
+    a->cancelQuery = 1;
+    a->subWindow()->close();  // the close box asks the same questions
+    EXPECT_TRUE(a->Loaded());
+    EXPECT_TRUE(a->subWindow()->isVisible());
+    EXPECT_EQ(frame->Forms().size(), 1u);
+    a->cancelQuery = 0;
+    a->subWindow()->close();
+    EXPECT_FALSE(a->Loaded());
+    EXPECT_TRUE(frame->Forms().empty());
+    EXPECT_EQ(frame->ActiveForm(), nullptr);
+    EXPECT_EQ(log, (Log{"frmA load", "frmA activate", "frmA query 1", "frmA query 1", "frmA unload",
+                        "frmA query 0", "frmA query 0", "frmA unload"}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());  // unloaded forms go away
+}
+
+TEST_F(FormsTest, AKeptFormLoadsAgainAndTheNextChildBecomesActive) {
+    LoggedChild* a = child("frmA");
+    LoggedChild* b = child("frmB");
+    a->setDeleteOnUnload(false);
+    a->Show();
+    b->Show();
+    EXPECT_TRUE(b->Unload());
+    EXPECT_EQ(frame->ActiveForm(), a);
+    EXPECT_TRUE(a->Unload());
+    EXPECT_EQ(frame->ActiveForm(), nullptr);
+    a->Show();
+    EXPECT_EQ(a->loads, 2);
+    EXPECT_EQ(frame->ActiveForm(), a);
+}
+
+TEST_F(FormsTest, FrameCloseAsksEveryoneBeforeUnloadingAnyone) {
+    LoggedChild* a = child("frmA");
+    LoggedChild* b = child("frmB");
+    LoggedChild* c = child("frmC");
+    a->Show();
+    b->Show();
+    c->Show();
+    log.clear();
+
+    b->cancelQuery = 1;  // one child refuses: nothing at all is unloaded
+    frame->close();
+    EXPECT_EQ(log, (Log{"frame query 0", "frmA query 4", "frmB query 4"}));
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->Forms().size(), 3u);
+
+    log.clear();
+    frame->cancelQuery = 1;  // the frame refuses: no child is even asked
+    EXPECT_FALSE(frame->QueryClose());
+    EXPECT_EQ(log, (Log{"frame query 0"}));
+
+    log.clear();
+    frame->cancelQuery = 0;
+    b->cancelQuery = 0;
+    frame->close();
+    EXPECT_EQ(log, (Log{"frame query 0", "frmA query 4", "frmB query 4", "frmC query 4", "frmA unload",
+                        "frmB unload", "frmC unload", "frame unload"}));
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(frame->Forms().empty());
+}
+
+TEST_F(FormsTest, GeometryIsInTwipsAndAClampingResizeSettles) {
+    LoggedChild* a = child("frmA");
+    a->Move(1500, 750, 6000, 4500);  // before loading: applied after Form_Load
+    a->setWindowState(vbNormal);
+    a->Show();
+    EXPECT_EQ(a->subWindow()->geometry(), QRect(100, 50, 400, 300));
+    EXPECT_EQ(a->Left(), 1500);
+    EXPECT_EQ(a->Height(), 4500);
+    EXPECT_LT(a->ScaleWidth(), a->Width());  // the frame is part of the size
+    EXPECT_GT(a->ScaleWidth(), 0);
+
+    // 5003 twips is no whole number of pixels; the clamp must not call itself for ever.
+    a->minWidth = 5003;
+    a->resizes = 0;
+    a->setWidth(3000);
+    EXPECT_FALSE(WidthBelow(a->Width(), 5003));
+    EXPECT_LE(a->resizes, 3);
+    EXPECT_GE(a->resizes, 1);
+
+    a->setWindowState(vbMaximized);
+    EXPECT_EQ(a->WindowState(), vbMaximized);
+    a->setWindowState(vbMinimized);
+    EXPECT_EQ(a->WindowState(), vbMinimized);
+    a->setWindowState(vbNormal);
+    EXPECT_EQ(a->WindowState(), vbNormal);
+}
+
+TEST_F(FormsTest, PopupMenusGoThroughTheReplaceableHandler) {
+    LoggedChild* a = child("frmA");
+    a->Show();
+    QMenu edit;
+    QMenu* shown = nullptr;
+    SetPopupMenuHandler([&](QMenu* m) { shown = m; });
+    a->PopupMenu(&edit);
+    EXPECT_EQ(shown, &edit);
+}

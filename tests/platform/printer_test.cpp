@@ -1,0 +1,64 @@
+// The line printer: the service switch, the capture printer and the real one
+// (into a PDF file, or with no printer installed).
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QPrinterInfo>
+
+#include "platform/QtPrinter.h"
+#include "testenv.h"
+
+class PrinterTest : public VelmoraTest {};
+
+TEST_F(PrinterTest, TheInstalledServiceOrTheRealPrinter) {
+    EXPECT_EQ(&Printer(), &printer);
+    std::string error;
+    printer.available = false;
+    EXPECT_FALSE(Printer().begin(error));
+    EXPECT_EQ(error, "No printer is installed.");
+    EXPECT_FALSE(printer.begun);
+    printer.available = true;
+    ASSERT_TRUE(Printer().begin(error));
+    Printer().setFont("Courier New", 9);
+    Printer().printLine("Program list");
+    Printer().newPage();
+    Printer().endDoc();
+    EXPECT_EQ(printer.lines, (std::vector<std::string>{"Program list", "\f"}));
+    EXPECT_EQ(printer.fontSize, 9);
+    EXPECT_TRUE(printer.ended);
+
+    SetPrinterService(nullptr);
+    EXPECT_NE(dynamic_cast<QtLinePrinter*>(&Printer()), nullptr);
+}
+
+TEST_F(PrinterTest, WithoutAPrinterBeginSaysSo) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+    QtLinePrinter real;
+    std::string error;
+    EXPECT_FALSE(real.begin(error));
+    EXPECT_EQ(error, "No printer is installed.");
+    real.printLine("nothing happens");  // no document: ignored
+    real.endDoc();
+}
+
+TEST_F(PrinterTest, FullPagesStartNewOnes) {
+    QtLinePrinter pdf;
+    QString path = QString::fromStdString(startFile("list.pdf"));
+    pdf.setOutputFile(path);
+    std::string error;
+    ASSERT_TRUE(pdf.begin(error)) << error;
+    pdf.setFont("DejaVu Sans Mono", 10);
+    pdf.printLine("one line");
+    EXPECT_EQ(pdf.pages(), 1);
+    // A 10-point line is about 12 points high: some 55 to 75 lines on a page.
+    for (int i = 0; i < 299; ++i) pdf.printLine("line " + std::to_string(i));
+    int pages = pdf.pages();
+    EXPECT_GE(pages, 4);
+    EXPECT_LE(pages, 6);
+    pdf.newPage();
+    EXPECT_EQ(pdf.pages(), pages + 1);
+    pdf.printLine("last");
+    pdf.endDoc();
+    EXPECT_FALSE(pdf.active());
+    EXPECT_GT(QFileInfo(path).size(), 0);
+}

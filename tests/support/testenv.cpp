@@ -1,0 +1,93 @@
+#include "testenv.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/Paths.h"
+#include "platform/Timer.h"
+#include "platform/Files.h"
+
+void ScriptedDialogs::chooseFile(const std::string& path, int filterIndex, bool readOnly) {
+    files.push_back([=](FileDialogRequest& r) {
+        r.fileName = path;
+        if (filterIndex > 0) r.filterIndex = filterIndex;
+        r.readOnly = readOnly;
+        return true;
+    });
+}
+
+void ScriptedDialogs::cancelFile() {
+    files.push_back([](FileDialogRequest&) { return false; });
+}
+
+int ScriptedDialogs::msgBox(const std::string& text, int style, const std::string& title) {
+    shown.push_back({text, title, style});
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected message box \"" << title << "\": " << text;
+        return vbCancel;
+    }
+    int a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+bool ScriptedDialogs::inputBox(const std::string& prompt, const std::string&, const std::string&,
+                               std::string& answer) {
+    inputPrompts.push_back(prompt);
+    if (inputs.empty()) {
+        ADD_FAILURE() << "unexpected input box: " << prompt;
+        return false;
+    }
+    answer = inputs.front();
+    inputs.pop_front();
+    return !answer.empty();
+}
+
+bool ScriptedDialogs::fileDialog(FileDialogRequest& req) {
+    fileRequests.push_back(req);
+    if (files.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << req.title;
+        return false;
+    }
+    auto f = files.front();
+    files.pop_front();
+    return f(req);
+}
+
+void VelmoraTest::SetUp() {
+    ASSERT_TRUE(sysTmp_.isValid());
+    ASSERT_TRUE(startTmp_.isValid());
+    SetSystemDir(sysTmp_.path().toStdString());
+    SetStartDir(startTmp_.path().toStdString());
+    SetDialogService(&dialogs);
+    SetPrinterService(&printer);
+    SimulateWriteFailure(FileError::None);
+    Timer::SetManualClock(true);
+    midi = &MidiDev::UseCapture();
+}
+
+void VelmoraTest::TearDown() {
+    EXPECT_TRUE(dialogs.answers.empty()) << dialogs.answers.size() << " scripted answer(s) never asked for";
+    EXPECT_TRUE(dialogs.files.empty()) << "a scripted file dialog was never shown";
+    MidiDev::ClearQueue();
+    SetDialogService(nullptr);
+    SetPrinterService(nullptr);
+    SimulateWriteFailure(FileError::None);
+}
+
+std::string VelmoraTest::sysDir() const { return sysTmp_.path().toStdString(); }
+std::string VelmoraTest::startDir() const { return startTmp_.path().toStdString(); }
+std::string VelmoraTest::sysFile(const std::string& n) const { return sysDir() + "/" + n; }
+std::string VelmoraTest::startFile(const std::string& n) const { return startDir() + "/" + n; }
+
+std::string readFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void writeFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}

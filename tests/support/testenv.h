@@ -1,0 +1,63 @@
+#pragma once
+// What every test runs in: a fresh temporary system folder and start folder,
+// the capture MIDI back-end, scripted dialogs, a capture printer and the
+// manual timer clock. Nothing touches the real home folder, printer or MIDI.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Dialogs.h"
+#include "platform/MidiDevice.h"
+#include "platform/Printer.h"
+
+// Answers boxes from a script and records every one. A box that no answer
+// was queued for fails the test.
+class ScriptedDialogs : public DialogService {
+public:
+    struct Box {
+        std::string text, title;
+        int style = 0;
+    };
+    std::vector<Box> shown;               // every message box, in order
+    std::deque<int> answers;              // answers for the next message boxes
+    std::deque<std::string> inputs;       // answers for input boxes ("" = cancel)
+    std::vector<std::string> inputPrompts;
+    // Each handles one file dialog: fill req (fileName, filterIndex, readOnly)
+    // and return true, or return false to cancel.
+    std::deque<std::function<bool(FileDialogRequest&)>> files;
+    std::vector<FileDialogRequest> fileRequests;  // as the program asked them
+
+    void answer(int a) { answers.push_back(a); }
+    void chooseFile(const std::string& path, int filterIndex = 0, bool readOnly = false);
+    void cancelFile();
+
+    int msgBox(const std::string& text, int style, const std::string& title) override;
+    bool inputBox(const std::string& prompt, const std::string& title, const std::string& def,
+                  std::string& answer) override;
+    bool fileDialog(FileDialogRequest& req) override;
+};
+
+class VelmoraTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string sysDir() const;
+    std::string startDir() const;
+    // Full path of a file in the system / start folder.
+    std::string sysFile(const std::string& name) const;
+    std::string startFile(const std::string& name) const;
+
+    QTemporaryDir sysTmp_, startTmp_;
+    ScriptedDialogs dialogs;
+    CapturePrinter printer;
+    CaptureBackend* midi = nullptr;
+};
+
+// Small file helpers for tests.
+std::string readFileBytes(const std::string& path);
+void writeFileBytes(const std::string& path, const std::string& bytes);
