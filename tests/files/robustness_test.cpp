@@ -96,8 +96,9 @@ TEST_F(FilesTest, StyleHelpersAndSplitStayInsideTheirBuffers) {
         EXPECT_LE(c, 4);
         if (StyFileCheck(b)) {
             std::string edited = b;
-            if (StyItemPut(edited, StyFirstFree(edited), styItem("New", rng() % 5000)) == StyEditOk)
+            if (StyItemPut(edited, StyFirstFree(edited), styItem("New", rng() % 5000)) == StyEditOk) {
                 EXPECT_TRUE(StyFileCheck(edited));
+            }
             StyItemRemove(edited, static_cast<int>(rng() % 16));
             EXPECT_TRUE(StyFileCheck(edited));
         }
