@@ -7,13 +7,14 @@ what=${1:-run}
 pkgs="cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libasound2-dev fonts-dejavu-core"
 missing=""
 for p in $pkgs; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+  [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || missing="$missing $p"
 done
 if [ -n "$missing" ]; then
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo=sudo
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+  # env, not a plain assignment: sudo would drop it from the environment.
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get update
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -70,12 +70,15 @@ public:
         dlg.setFileMode(req.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (!req.defaultExt.empty()) dlg.setDefaultSuffix(toQt(req.defaultExt));
         // "Description|pattern|Description|pattern" -> one name filter per pair.
+        // "*.*" means every file, also the bank files that have no extension.
         QStringList parts = toQt(req.filter).split('|');
         QStringList filters;
         for (int i = 0; i + 1 < parts.size(); i += 2) {
             QString desc = parts[i].trimmed();
-            QString pat = parts[i + 1].replace(';', ' ');
-            filters << (desc.contains('(') ? desc.left(desc.indexOf('(')).trimmed() : desc) + " (" + pat + ")";
+            QStringList pats = parts[i + 1].split(';', Qt::SkipEmptyParts);
+            for (QString& p : pats) p = p.trimmed() == QLatin1String("*.*") ? QStringLiteral("*") : p.trimmed();
+            filters << (desc.contains('(') ? desc.left(desc.indexOf('(')).trimmed() : desc) + " (" +
+                           pats.join(' ') + ")";
         }
         if (!filters.isEmpty()) {
             dlg.setNameFilters(filters);

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -116,8 +117,20 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
     return FileError::None;
 }
 
-FileError WriteWholeFile(const std::string& path, const std::string& data) {
+FileError WriteWholeFile(const std::string& target, const std::string& data) {
     if (simulatedWriteFailure != FileError::None) return simulatedWriteFailure;
+    // Through a link to the file it names, so the link stays a link.
+    std::string path = target;
+    struct stat lst {};
+    if (::lstat(target.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+        if (char* real = ::realpath(target.c_str(), nullptr)) {
+            path = real;
+            std::free(real);
+        }
+    }
+    // A file the user may not write stays as it is, although its folder
+    // would let us put a new one in its place.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) return FileError::AccessDenied;
     std::string dir = dirOf(path);
     if (!dirExists(dir)) return FileError::PathNotFound;
     // Write beside the target, then rename over it: the old file stays whole

@@ -25,6 +25,8 @@ long long FileLen(const std::string& path);
 FileError DeleteFile(const std::string& path);
 
 FileError ReadWholeFile(const std::string& path, std::string& out);
+// Writes through a symbolic link to its file; a file without write
+// permission is refused with AccessDenied and left as it is.
 FileError WriteWholeFile(const std::string& path, const std::string& data);
 
 // Record `recno` (1-based) of length `reclen`. A missing file, or one that

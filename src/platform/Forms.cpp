@@ -265,6 +265,8 @@ bool ChildForm::eventFilter(QObject* o, QEvent* e) {
             Unload(vbFormControlMenu);
             return true;
         }
+        // Minimising raises Resize; restoring does too, through the resize
+        // of the restored window (resizeEvent).
         if (e->type() == QEvent::WindowStateChange && sub_->isMinimized()) raiseResize();
     }
     return QWidget::eventFilter(o, e);

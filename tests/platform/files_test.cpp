@@ -1,7 +1,10 @@
 // Whole-file and record access, folders and the byte-image helpers.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <filesystem>
 
 #include "platform/Files.h"
@@ -31,18 +34,37 @@ TEST_F(FilesTest, WholeFileRoundTripKeepsEveryByte) {
 TEST_F(FilesTest, FailedWriteLeavesTheOldFileWhole) {
     std::string p = sysFile("keep.bin");
     writeFileBytes(p, "old contents");
-    for (FileError e : {FileError::DiskFull, FileError::DeviceIO, FileError::DiskNotReady}) {
-        SimulateWriteFailure(e);
-        EXPECT_EQ(WriteWholeFile(p, "new"), e);
-        EXPECT_EQ(RecordWrite(p, 4, 1, "new!"), e);
-        EXPECT_EQ(readFileBytes(p), "old contents");
-    }
-    SimulateWriteFailure(FileError::None);
-    // A real failure at the final step: the target is a folder.
-    fs::create_directory(sysFile("folder"));
-    EXPECT_NE(WriteWholeFile(sysFile("folder"), "x"), FileError::None);
-    EXPECT_TRUE(fs::is_directory(sysFile("folder")));
-    EXPECT_EQ(fs::directory_iterator(sysFile("folder")) == fs::directory_iterator(), true);
+    // A real failure halfway through the data: the file size limit stands in
+    // for a disk that fills up while writing.
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit small = old;
+    small.rlim_cur = 4096;
+    auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    FileError whole = WriteWholeFile(p, std::string(10000, 'n'));
+    FileError record = RecordWrite(p, 100, 50, "new record");
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(whole, FileError::DiskFull);
+    EXPECT_EQ(record, FileError::DiskFull);
+    EXPECT_EQ(readFileBytes(p), "old contents");
+    int count = 0;  // and no half-written file beside it
+    for (auto& e : fs::directory_iterator(sysDir())) { (void)e; ++count; }
+    EXPECT_EQ(count, 1);
+}
+
+TEST_F(FilesTest, WritesGoThroughLinksAndSpareReadOnlyFiles) {
+    std::string real = sysFile("bank.arr"), link = startFile("bank.arr");
+    writeFileBytes(real, "old");
+    fs::create_symlink(real, link);
+    ASSERT_EQ(WriteWholeFile(link, "new"), FileError::None);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readFileBytes(real), "new");
+    if (geteuid() == 0) return;  // root may write anything
+    fs::permissions(real, fs::perms::owner_read);
+    EXPECT_EQ(WriteWholeFile(real, "newer"), FileError::AccessDenied);
+    EXPECT_EQ(readFileBytes(real), "new");
 }
 
 TEST_F(FilesTest, ErrorsMapToTheirKinds) {

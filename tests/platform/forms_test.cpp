@@ -208,10 +208,15 @@ TEST_F(FormsTest, GeometryIsInTwipsAndAClampingResizeSettles) {
 
     a->setWindowState(vbMaximized);
     EXPECT_EQ(a->WindowState(), vbMaximized);
+    a->resizes = 0;
     a->setWindowState(vbMinimized);
     EXPECT_EQ(a->WindowState(), vbMinimized);
+    EXPECT_GE(a->resizes, 1);
+    // Restoring raises Resize too, so a window sees it is no longer minimised.
+    a->resizes = 0;
     a->setWindowState(vbNormal);
     EXPECT_EQ(a->WindowState(), vbNormal);
+    EXPECT_GE(a->resizes, 1);
 }
 
 TEST_F(FormsTest, PopupMenusGoThroughTheReplaceableHandler) {

@@ -1,5 +1,5 @@
-// The line printer: the service switch, the capture printer and the real one
-// (into a PDF file, or with no printer installed).
+// The line printer: the service switch and the real one (into a PDF file,
+// or with no printer installed).
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
@@ -12,21 +12,6 @@ class PrinterTest : public VelmoraTest {};
 
 TEST_F(PrinterTest, TheInstalledServiceOrTheRealPrinter) {
     EXPECT_EQ(&Printer(), &printer);
-    std::string error;
-    printer.available = false;
-    EXPECT_FALSE(Printer().begin(error));
-    EXPECT_EQ(error, "No printer is installed.");
-    EXPECT_FALSE(printer.begun);
-    printer.available = true;
-    ASSERT_TRUE(Printer().begin(error));
-    Printer().setFont("Courier New", 9);
-    Printer().printLine("Program list");
-    Printer().newPage();
-    Printer().endDoc();
-    EXPECT_EQ(printer.lines, (std::vector<std::string>{"Program list", "\f"}));
-    EXPECT_EQ(printer.fontSize, 9);
-    EXPECT_TRUE(printer.ended);
-
     SetPrinterService(nullptr);
     EXPECT_NE(dynamic_cast<QtLinePrinter*>(&Printer()), nullptr);
 }

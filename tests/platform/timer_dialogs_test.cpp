@@ -2,8 +2,14 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
 #include <QEventLoop>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
 
 #include "platform/Dialogs.h"
 #include "platform/Timer.h"
@@ -100,4 +106,81 @@ TEST_F(DialogTest, ScriptedBoxesAreRecordedAndAnswered) {
 TEST_F(DialogTest, AnUnexpectedBoxFailsTheTest) {
     EXPECT_NONFATAL_FAILURE(MsgBox("surprise", vbOKOnly, "T"), "unexpected message box");
     EXPECT_NONFATAL_FAILURE({ FileDialogRequest r; ShowFileDialog(r); }, "unexpected file dialog");
+}
+
+namespace {
+// Acts on the modal box the next call opens, as the user would.
+template <class Box>
+void whenShown(std::function<void(Box*)> act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<Box*>(w)) return act(box);
+        ADD_FAILURE() << "the expected box was not shown";
+        if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+    });
+}
+}  // namespace
+
+TEST_F(DialogTest, RealMessageBoxGivesTheOldAnswers) {
+    SetDialogService(nullptr);
+    struct Case {
+        int style;
+        QMessageBox::StandardButton press;  // NoButton: the close box
+        int answer;
+        QMessageBox::Icon icon;
+    };
+    const Case cases[] = {
+        {vbYesNoCancel | vbExclamation, QMessageBox::Yes, vbYes, QMessageBox::Warning},
+        {vbYesNoCancel | vbExclamation, QMessageBox::No, vbNo, QMessageBox::Warning},
+        {vbYesNoCancel | vbExclamation, QMessageBox::Cancel, vbCancel, QMessageBox::Warning},
+        {vbYesNoCancel, QMessageBox::NoButton, vbCancel, QMessageBox::NoIcon},
+        {vbYesNo | vbQuestion, QMessageBox::NoButton, vbNo, QMessageBox::Question},
+        {vbOKOnly | vbCritical, QMessageBox::Ok, vbOK, QMessageBox::Critical},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.style);
+        whenShown<QMessageBox>([c](QMessageBox* box) {
+            EXPECT_EQ(box->windowTitle(), QString("Title"));
+            EXPECT_EQ(box->text(), QString("Save changes ?"));
+            EXPECT_EQ(box->icon(), c.icon);
+            if (c.press == QMessageBox::NoButton) box->close();
+            else box->button(c.press)->click();
+        });
+        EXPECT_EQ(MsgBox("Save changes ?", c.style, "Title"), c.answer);
+    }
+}
+
+TEST_F(DialogTest, RealFileDialogTakesAndGivesBackTheRequest) {
+    SetDialogService(nullptr);
+    FileDialogRequest r;
+    r.save = true;
+    r.filter = "Arrangements (*.arr)|*.arr|Programs (*.prg/pgg)|*.prg;*.pgg| All files (*.*)|*.*";
+    r.filterIndex = 2;
+    r.initDir = startDir();
+    r.defaultExt = "arr";
+    r.showReadOnly = true;
+    r.readOnly = true;
+    whenShown<QFileDialog>([this](QFileDialog* d) {
+        EXPECT_EQ(d->nameFilters(), (QStringList{"Arrangements (*.arr)", "Programs (*.prg *.pgg)", "All files (*)"}));
+        EXPECT_EQ(d->selectedNameFilter(), QString("Programs (*.prg *.pgg)"));
+        EXPECT_EQ(d->directory().absolutePath(), QString::fromStdString(startDir()));
+        EXPECT_EQ(d->defaultSuffix(), QString("arr"));
+        auto boxes = d->findChildren<QCheckBox*>();
+        if (boxes.size() != 1) {
+            ADD_FAILURE() << "no read-only box";
+            return d->reject();
+        }
+        EXPECT_TRUE(boxes[0]->isChecked());
+        boxes[0]->setChecked(false);
+        d->selectNameFilter("All files (*)");
+        d->selectFile("Songs");
+        static_cast<QDialog*>(d)->accept();  // the Save button
+    });
+    ASSERT_TRUE(ShowFileDialog(r));
+    EXPECT_EQ(r.fileName, startDir() + "/Songs.arr");
+    EXPECT_EQ(r.filterIndex, 3);
+    EXPECT_FALSE(r.readOnly);
+
+    whenShown<QFileDialog>([](QFileDialog* d) { d->reject(); });
+    EXPECT_FALSE(ShowFileDialog(r));
 }

@@ -69,6 +69,7 @@ void VelmoraTest::SetUp() {
 void VelmoraTest::TearDown() {
     EXPECT_TRUE(dialogs.answers.empty()) << dialogs.answers.size() << " scripted answer(s) never asked for";
     EXPECT_TRUE(dialogs.files.empty()) << "a scripted file dialog was never shown";
+    EXPECT_TRUE(dialogs.inputs.empty()) << "a scripted input box was never shown";
     MidiDev::ClearQueue();
     SetDialogService(nullptr);
     SetPrinterService(nullptr);
