@@ -34,6 +34,7 @@ struct MainWindowLinkT {
     std::function<void(const std::string&)> setLabelArr, setLabelSty, setLabelPrg;
     std::function<void()> refreshRecentFiles;                 // mnuRecentFile entries
     std::function<void(const std::string& menu, bool enabled)> enableMenu;
+    std::function<void()> menuAgg;                            // MenuAgg: File, Edit and Window menus from the active child
     std::function<std::string()> caption;
     std::function<void()> show;                               // shows frmMain (its load runs)
 };

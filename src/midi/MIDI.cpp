@@ -22,7 +22,6 @@ void resetMidiState() {
     MidiOutHandle = 0;
     MidiInHandle = 0;
     MidiLastResult = 0;
-    MidiOffReason = 0;
     MidiMonLogOn = false;
     MidiMonSink = {};
     KeyboardLoaded = 0;
@@ -39,14 +38,10 @@ MidiHandle MidiOpenDevices(bool /*share*/) {
     DevOpen = 0;
     MidiOutHandle = 0;
     MidiInHandle = 0;
-    if (MidiDev::OutCount() <= 0) {
-        MidiOffReason = 1;
-        return 0;
-    }
+    if (MidiDev::OutCount() <= 0) return 0;
     MidiHandle out = 0;
     int rc = MidiDev::OutOpen(out, 0);
     if (rc != MidiOk) {
-        MidiOffReason = 2;
         report(ErrMidiOutOpen, MidiDev::OutName(0));
         return 0;
     }
@@ -55,7 +50,6 @@ MidiHandle MidiOpenDevices(bool /*share*/) {
         rc = MidiDev::InOpen(in, 0);
         if (rc != MidiOk) {
             MidiDev::OutClose(out);
-            MidiOffReason = 2;
             report(ErrMidiInOpen, MidiDev::InName(0));
             return 0;
         }
@@ -64,7 +58,6 @@ MidiHandle MidiOpenDevices(bool /*share*/) {
     MidiInHandle = in;
     MidiOn = 1;
     DevOpen = 1;
-    MidiOffReason = 0;
     return out;
 }
 

@@ -302,9 +302,10 @@ void PrgParamTx(int group, int index, int16_t value) {
 
 void ArrParamTx(int /*sel*/, int par, int value, int neg) {
     if (MidiOn == 0) return;
-    unsigned v = static_cast<unsigned>(value);
-    unsigned lo = v & 0x7F;
-    unsigned hi = neg == 1 ? 0x7F : (v / 128) & 0x7F;
+    // Data bytes stay below 80h whatever the value, so the message can never
+    // be cut short by a stray status byte.
+    unsigned lo = static_cast<unsigned>(value) & 0x7F;
+    unsigned hi = neg == 1 ? 0x7F : static_cast<unsigned>(value / 128) & 0x7F;
     MidiHdr.lpData = frame(0x41, bytesOf({static_cast<unsigned>(par) & 0x7F, lo, hi}));
     longSend(true);
 }

@@ -10,7 +10,11 @@
 
 namespace {
 QPointer<frmMsgEx> theForm;
+
+void menuAgg() {
+    if (MainWindowLink.menuAgg) MainWindowLink.menuAgg();
 }
+}  // namespace
 
 frmMsgEx::frmMsgEx(MdiFrame* frame) : ChildForm(frame, QStringLiteral("frmMsgEx")) {
     Label1 = new Label(this, QStringLiteral("Label1"));
@@ -40,10 +44,17 @@ void frmMsgEx::Form_Load() {
 
     MidiMonSink.clear = [this] { Text1->setText(""); };
     MidiMonSink.append = [this](const std::string& s) { Text1->setText(Text1->Text() + s); };
+    // Also when the window comes back with the others at start-up.
+    if (MainWindowLink.enableMenu) MainWindowLink.enableMenu("mnuMsgEx", false);
 }
 
+void frmMsgEx::Form_Activate() { menuAgg(); }
+
 void frmMsgEx::Form_Resize() {
-    if (WindowState() == vbMinimized) return;
+    if (WindowState() == vbMinimized) {
+        menuAgg();
+        return;
+    }
     const int m = 60;
     Label1->Move(m, m, std::max(0, ScaleWidth() - 2 * m), 300);
     Text1->Move(m, 420, std::max(0, ScaleWidth() - 2 * m), std::max(0, ScaleHeight() - 480));
@@ -52,6 +63,7 @@ void frmMsgEx::Form_Resize() {
         e.Height = Height();
         e.Width = Width();
     }
+    menuAgg();
 }
 
 void frmMsgEx::Form_Unload(int& /*Cancel*/) {
@@ -60,7 +72,11 @@ void frmMsgEx::Form_Unload(int& /*Cancel*/) {
     WinState& e = WinEntry(Kind);
     e.Top = Top();
     e.Left = Left();
+    // Closed by the user: not reopened next time. Closed with the program:
+    // reopened as it is now, minimised or not (maximised keeps its mark).
     if (!AppClosing) e.State = 0;
+    else if (WindowState() != vbMaximized) e.State = WindowState() == vbMinimized ? 2 : 1;
     --ChildWinCount;
     if (MainWindowLink.enableMenu) MainWindowLink.enableMenu("mnuMsgEx", true);
+    menuAgg();
 }

@@ -22,6 +22,7 @@ public:
     TextBox* Text1;   // the monitor text
 
     void Form_Load() override;
+    void Form_Activate() override;
     void Form_Resize() override;
     void Form_Unload(int& Cancel) override;
 };

@@ -15,13 +15,20 @@ namespace {
 
 QPointer<frmTastiera> theForm;
 
+void menuAgg() {
+    if (MainWindowLink.menuAgg) MainWindowLink.menuAgg();
+}
+
+void enableMenu(const char* item, bool on) {
+    if (MainWindowLink.enableMenu) MainWindowLink.enableMenu(item, on);
+}
+
 bool isBlack(int note) {
     switch (note % 12) {
     case 1: case 3: case 6: case 8: case 10: return true;
     default: return false;
     }
 }
-
 
 }  // namespace
 
@@ -179,10 +186,16 @@ void frmTastiera::Form_Load() {
     e.State = 1;
     ++ChildWinCount;
     KeyboardLoaded = 1;
+    enableMenu("mnuTastiera", false);
 }
 
+void frmTastiera::Form_Activate() { menuAgg(); }
+
 void frmTastiera::Form_Resize() {
-    if (WindowState() == vbMinimized) return;
+    if (WindowState() == vbMinimized) {
+        menuAgg();
+        return;
+    }
     const int m = 120, row = 330, labelW = 1300;
     const int w = std::max(3000, ScaleWidth());
     const int h = std::max(3000, ScaleHeight());
@@ -209,7 +222,12 @@ void frmTastiera::Form_Resize() {
         e.Height = Height();
         e.Width = Width();
     }
+    menuAgg();
 }
+
+// The keyboard refreshes the menus while it is being closed rather than once
+// it is gone.
+void frmTastiera::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) { menuAgg(); }
 
 void frmTastiera::Form_Unload(int& /*Cancel*/) {
     // No note may keep sounding once the keyboard is gone.
@@ -220,8 +238,12 @@ void frmTastiera::Form_Unload(int& /*Cancel*/) {
     WinState& e = WinEntry(Kind);
     e.Top = Top();
     e.Left = Left();
+    // Closed by the user: not reopened next time. Closed with the program:
+    // reopened as it is now, minimised or not (maximised keeps its mark).
     if (!AppClosing) e.State = 0;
+    else if (WindowState() != vbMaximized) e.State = WindowState() == vbMinimized ? 2 : 1;
     --ChildWinCount;
+    enableMenu("mnuTastiera", true);
 }
 
 // Keeps the choices for the next run.

@@ -59,7 +59,9 @@ public:
     KeyboardKeys* Keys;
 
     void Form_Load() override;
+    void Form_Activate() override;
     void Form_Resize() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
     void Form_Unload(int& Cancel) override;
 
     // The channel notes go out on.

@@ -25,9 +25,6 @@ inline MidiHdrT MidiHdr;
 inline MidiHandle MidiOutHandle = 0;
 inline MidiHandle MidiInHandle = 0;
 inline int MidiLastResult = 0;
-// Why MIDI is off, shown in the MIDI-messages window: 0 in use (or not yet
-// opened), 1 no output device, 2 opening failed.
-inline int MidiOffReason = 0;
 
 // Logging to the MIDI-messages window: on once the window is opened from the
 // menu. The window registers where the text goes while it is open.

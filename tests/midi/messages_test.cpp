@@ -174,21 +174,27 @@ TEST_F(MidiTest, StyTxDumpSendsAGroupOrRefusesAnEmptyStyle) {
     put(img, 1, 23);
     std::string block(224, '\0');
     std::string items;
-    const unsigned sizes[8] = {20, 30, 17, 40, 25, 25, 0, 18};
-    for (int k = 0; k < 8; ++k) {
+    // Each item is its 16-character name and its data; the size counts both.
+    const unsigned sizes[12] = {20, 30, 17, 40, 25, 25, 33, 18, 16, 0, 20, 20};
+    for (int k = 0; k < 12; ++k) {
         put16lo(block, 25 + 4 * k, sizes[k]);
         items += randomBytes(sizes[k], 10 + k);
     }
     img += block + items;
-    EXPECT_EQ(StyTxDump(0, img), 0);
-    std::string m = sent();
-    EXPECT_EQ(hexOf(m.substr(0, 5)), "F0 42 30 4D 65");
-    EXPECT_EQ(Unpack7(m.substr(5, m.size() - 6)), items.substr(0, 107));
-    EXPECT_EQ(static_cast<unsigned char>(m.back()), 0xF7);
+    // A group carries its four items in order, found after the groups before it.
+    const struct { int g; std::size_t from, len; } groups[] = {{0, 0, 107}, {1, 107, 101}};
+    for (const auto& c : groups) {
+        midi->clear();
+        EXPECT_EQ(StyTxDump(c.g, img), 0);
+        std::string m = sent();
+        EXPECT_EQ(hexOf(m.substr(0, 5)), "F0 42 30 4D 65");
+        EXPECT_EQ(Unpack7(m.substr(5, m.size() - 6)), items.substr(c.from, c.len)) << "group " << c.g;
+        EXPECT_EQ(static_cast<unsigned char>(m.back()), 0xF7);
+    }
 
     midi->clear();
-    EXPECT_EQ(StyTxDump(1, img), 1) << "style 6 has size 0";
-    EXPECT_EQ(StyTxDump(2, img), 1) << "an empty group";
+    EXPECT_EQ(StyTxDump(2, img), 1) << "style 9 has size 0";
+    EXPECT_EQ(StyTxDump(3, img), 1) << "an empty group";
     // A size table that claims more than the image holds sends nothing.
     std::string cut = img.substr(0, img.size() - 10);
     put16lo(cut, 669 + 25, 2000);
@@ -199,7 +205,7 @@ TEST_F(MidiTest, StyTxDumpSendsAGroupOrRefusesAnEmptyStyle) {
     std::string arr(42622, '\0');
     put(arr, 1, 19);
     arr += block + items;
-    EXPECT_EQ(StyGroupData(0, arr), items.substr(0, 107));
+    EXPECT_EQ(StyGroupData(1, arr), items.substr(107, 101));
 }
 
 TEST_F(MidiTest, GlobalAndBackingSequenceDumps) {
@@ -231,7 +237,7 @@ TEST_F(MidiTest, GlobalAndBackingSequenceDumps) {
 TEST_F(MidiTest, PrgParamTxThenTwentyZeroBytes) {
     const struct { int g, i, v; std::string tail; } cases[] = {
         {2, 0, -50, "02 00 4E 7F F7"}, {1, 9, -15, "01 09 71 7F F7"}, {3, 4, 99, "03 04 63 00 F7"},
-        {0, 1, 300, "00 01 2C 02 F7"},
+        {0, 1, 300, "00 01 2C 02 F7"}, {0, 1, 20000, "00 01 20 1C F7"},  // never a status byte inside
     };
     for (const auto& c : cases) {
         midi->clear();
@@ -337,6 +343,11 @@ TEST_F(MidiTest, NothingIsSentWhileMidiIsOff) {
     PrgSelectSend(img, 1);
     ArrTxBank(img);
     PrgTxBank(img);
+    std::string sty(669, '\0');
+    put(sty, 1, 23);
+    sty += std::string(224, '\0') + std::string(64, 'x');
+    for (int k = 0; k < 4; ++k) put16lo(sty, 669 + 25 + 4 * k, 16);
+    StyTxDump(0, sty);
     GblTxDump(img);
     BsqTxDump(img);
     PrgParamTx(1, 1, 1);

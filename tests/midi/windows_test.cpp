@@ -1,6 +1,8 @@
 // The keyboard and MIDI-messages windows, driven as a user drives them.
 #include <QApplication>
 #include <QMouseEvent>
+#include <map>
+#include <vector>
 
 #include "app/Messages.h"
 #include "midi/Keyboard.h"
@@ -35,10 +37,17 @@ protected:
 };
 
 TEST_F(MidiWindowTest, KeyboardPlaysSplitsAndSilencesOnClose) {
+    std::map<std::string, bool> menus;
+    MainWindowLink.enableMenu = [&](const std::string& m, bool on) { menus[m] = on; };
+    std::vector<int> refreshes;  // KeyboardLoaded at each menu refresh
+    MainWindowLink.menuAgg = [&] { refreshes.push_back(KeyboardLoaded); };
     KbdSettings = KbdSettingsEncode({4, 90, 7, 0, 48});
     frmTastiera* f = frmTastiera::Instance(frame.get());
     f->Show();
+    EXPECT_EQ(frmTastiera::Instance(frame.get()), f);
     EXPECT_EQ(KeyboardLoaded, 1);
+    EXPECT_FALSE(menus.at("mnuTastiera"));
+    EXPECT_FALSE(refreshes.empty()) << "shown and activated";
     EXPECT_NEAR(f->Width(), frmTastiera::StdWidth, TwipsPerPixelX());
     EXPECT_EQ(f->VScroll1->Value(), 48);
     EXPECT_EQ(f->Combo1->ListIndex(), 4);
@@ -70,31 +79,36 @@ TEST_F(MidiWindowTest, KeyboardPlaysSplitsAndSilencesOnClose) {
     // A key held while the window closes is silenced.
     midi->clear();
     click(f->Keys, f->Keys->keyCentre(36), QEvent::MouseButtonPress);
+    refreshes.clear();
     EXPECT_TRUE(f->Unload(vbFormControlMenu));
     EXPECT_EQ(hexOf(sent()), "94 24 5A B4 7B 00");
     EXPECT_EQ(KeyboardLoaded, 0);
     EXPECT_EQ(WinEntry(frmTastiera::Kind).State, 0);
+    EXPECT_TRUE(menus.at("mnuTastiera"));
+    // The menus are refreshed while the keyboard is being closed, not after.
+    EXPECT_EQ(refreshes, std::vector<int>{1});
 }
 
-TEST_F(MidiWindowTest, KeyboardSettingsSurviveDamage) {
-    // Out-of-range bytes read as the defaults.
-    KbdChoice c = KbdSettingsDecode(bytesOf({16, 0, 120, 200, 20}));
-    KbdChoice d;
-    EXPECT_EQ(c.channel, d.channel);
-    EXPECT_EQ(c.velocity, d.velocity);
-    EXPECT_EQ(c.controller, d.controller);
-    EXPECT_EQ(c.ctlValue, d.ctlValue);
-    EXPECT_EQ(c.split, d.split);
-    EXPECT_EQ(KbdSettingsDecode("").split, 60);
+TEST(KbdSettings, DamagedBytesReadAsTheDefaultsAndLimitsRoundTrip) {
+    const KbdChoice d;
+    for (const std::string& bad : {bytesOf({16, 0, 120, 200, 20}), bytesOf({255, 128, 255, 128, 97}), std::string()}) {
+        KbdChoice c = KbdSettingsDecode(bad);
+        EXPECT_EQ(KbdSettingsEncode(c), KbdSettingsEncode(d));
+    }
     EXPECT_EQ(KbdSettingsDefault().size(), 16u);
-    KbdChoice e{15, 127, 119, 127, 96};
-    EXPECT_EQ(KbdSettingsDecode(KbdSettingsEncode(e)).split, 96);
-    EXPECT_EQ(KbdSettingsDecode(KbdSettingsEncode(e)).channel, 15);
+    const KbdChoice top{15, 127, 119, 127, 96};
+    EXPECT_EQ(KbdSettingsEncode(KbdSettingsDecode(KbdSettingsEncode(top))), KbdSettingsEncode(top));
 }
 
 TEST_F(MidiWindowTest, MonitorWindowShowsWhatIsLogged) {
+    std::map<std::string, bool> menus;
+    MainWindowLink.enableMenu = [&](const std::string& m, bool on) { menus[m] = on; };
+    int refreshes = 0;
+    MainWindowLink.menuAgg = [&] { ++refreshes; };
     frmMsgEx* f = frmMsgEx::Instance(frame.get());
     f->Show();
+    EXPECT_EQ(frmMsgEx::Instance(frame.get()), f);
+    EXPECT_FALSE(menus.at("mnuMsgEx"));
     MidiMonLogOn = true;
     EXPECT_NEAR(f->Height(), frmMsgEx::StdHeight, TwipsPerPixelY());
     EXPECT_EQ(f->Label1->Caption(), MidiDev::OutName(0));
@@ -105,16 +119,23 @@ TEST_F(MidiWindowTest, MonitorWindowShowsWhatIsLogged) {
     ArrSelectSend(n, 19);
     MidiMonLog(MidiHdr.lpData);
     EXPECT_EQ(f->Text1->Text(), "CF 00 \n\n");
+    refreshes = 0;
     EXPECT_TRUE(f->Unload(vbFormControlMenu));
+    EXPECT_TRUE(menus.at("mnuMsgEx"));
+    EXPECT_EQ(refreshes, 1);
     MidiMonLogOn = true;
     MidiMonLog(bytesOf({1}));  // the window is gone: nothing to write to
     EXPECT_FALSE(MidiMonSink.append);
 }
 
-TEST_F(MidiWindowTest, MonitorWindowSaysWhenMidiIsOff) {
+TEST_F(MidiWindowTest, MonitorWindowSaysWhenMidiIsOffAndComesBackMinimised) {
     MidiOn = 0;
     frmMsgEx* f = frmMsgEx::Instance(frame.get());
     f->Show();
     EXPECT_EQ(f->Label1->Caption(), Msg(33));
-    f->Unload();
+    // Left minimised when the program closes: marked to come back minimised.
+    f->setWindowState(vbMinimized);
+    AppClosing = true;
+    EXPECT_TRUE(f->Unload(vbFormMDIForm));
+    EXPECT_EQ(WinEntry(frmMsgEx::Kind).State, 2);
 }
