@@ -115,6 +115,10 @@ bool DevStateExit() {
     case DevExitAction::SharerRelease:
         if (r.users > 0) r.users -= 1;
         r.myRun = 0;
+        // A sharer's connection to the devices is its own here: closing it
+        // lets what is still queued reach the instrument and leaves the
+        // sibling's devices as they are.
+        if (MidiLink.closeDevices) MidiLink.closeDevices();
         break;
     }
     devStateStore(r);

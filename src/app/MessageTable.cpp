@@ -45,6 +45,7 @@ const MsgPair kMessages[] = {
     {31, "Nessuna stampante installata", "No printer is installed"},
     {32, "Percorso troppo lungo: _", "Path too long: _"},
     {33, "Il MIDI resta disattivato fino al prossimo avvio", "MIDI stays off until the next start"},
+    {34, "Esiste già un altro file _: salvare con Salva con nome", "Another file _ already exists: save with Save As"},
     {38, "Cerca Arra&ngement (ID)", "Find Arra&ngement (ID)"},
     {39, "&Aggiorna i40DBArr", "&Update i40DBArr"},
     {40, "File i40DBArr assente", "File i40DBArrnot found"},
@@ -140,10 +141,4 @@ std::string MsgRaw(int n) {
     const auto& t = table();
     auto it = t.find(n);
     return it == t.end() ? std::string() : it->second;
-}
-
-std::vector<int> MsgNumbers() {
-    std::vector<int> v;
-    for (const auto& p : kMessages) v.push_back(p.n);
-    return v;
 }

@@ -38,7 +38,7 @@ const std::array<int, ErrCodeCount> ErrMsgCodes = {
     31,   // 28 no printer
     32,   // 29 path too long
     33,   // 30 MIDI off until restart
-    -1,   // 31
+    34,   // 31 another file already has that name
     116,  // 32 data format error
     -1,   // 33
     -1,   // 34

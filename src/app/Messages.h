@@ -4,7 +4,6 @@
 // n + 200; LangBase (0 or 200) is added to every number.
 #include <array>
 #include <string>
-#include <vector>
 
 #include "platform/Files.h"
 
@@ -12,8 +11,6 @@
 std::string Msg(int n);
 // Text of table entry n exactly (no LangBase added); "" when there is none.
 std::string MsgRaw(int n);
-// The numbers 2..199 that have a text (each in both languages).
-std::vector<int> MsgNumbers();
 // `text` with its first "_" replaced by `word` (unchanged when it has none).
 std::string MsgSubst(const std::string& text, const std::string& word);
 
@@ -52,6 +49,7 @@ enum ErrCode {
     ErrNoPrinter = 28,
     ErrPathTooLong = 29,
     ErrMidiOff = 30,
+    ErrFileExists = 31,        // a save would replace another file
     ErrDataFormat = 32,
     ErrStylesPerFile = 36,
 };

@@ -103,6 +103,9 @@ std::string MruCaption(int i) {
     const std::string body = m.Path + "." + MruExtOfKind(m.Kind);
     const std::size_t limit = 35;
     if (head.size() + body.size() <= limit) return head + body;
-    const std::size_t keep = limit - head.size() - 3;
-    return head + "..." + body.substr(body.size() - keep);
+    // Keep the tail (the file name), starting on a whole character: a cut
+    // inside a multi-byte UTF-8 character would spoil the whole caption.
+    std::size_t from = body.size() - (limit - head.size() - 3);
+    while (from < body.size() && (static_cast<unsigned char>(body[from]) & 0xC0u) == 0x80u) ++from;
+    return head + "..." + body.substr(from);
 }

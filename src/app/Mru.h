@@ -16,5 +16,6 @@ void MruAdd(const std::string& pathWithExt, int readOnly);
 // Stores a closing window's geometry in the entry of its image's path and
 // kind (image positions 21-258 and 1); nothing when there is none.
 void MruStorePos(const std::string& image, int top, int left, int height, int width);
-// "&i path.ext", shortened to 35 characters ("..." in front of the tail).
+// "&i path.ext"; when that is longer than 35 bytes, "&i ..." and as much of
+// the end of path.ext as fits in 35 (never half a UTF-8 character).
 std::string MruCaption(int i);

@@ -5,8 +5,9 @@
 #include <array>
 #include <string>
 
-// Fills PrgRomNames, DrumKitNames, StyRomNames and GblOrder from the
-// program's own lists (blank-padded to 16 characters).
+// Fills PrgRomNames, DrumKitNames, StyRomNames and GblOrder from the name
+// lists of data/names built into the program (one name a line, blank-padded
+// to 16 characters; entries a list lacks get a name made from the position).
 void NameTablesFill();
 
 // ---- Multisample names ------------------------------------------------------
@@ -20,7 +21,7 @@ constexpr int MultisampleFileLen = MultisampleCount * MultisampleEntryLen;
 std::string MultisampleScramble(const std::string& bytes);
 // The file image for 519 entries (each cut or blank-padded to 15 bytes).
 std::string MultisampleFileImage(const std::array<std::string, 519>& names);
-// The program's own default entries ("000Multisample " ...).
+// The entries of the built-in list (data/names), "000Multisample " ...
 std::array<std::string, 519> MultisampleDefaultNames();
 // Entries from a file image; false (and the defaults) for a short image.
 bool MultisampleNamesParse(const std::string& image, std::array<std::string, 519>& out);

@@ -97,7 +97,7 @@ void IniWinEntryDecode(int kind, const std::string& e, WinState& w) {
 }
 
 bool IniImageParse(const std::string& img) {
-    if (img.size() < static_cast<std::size_t>(IniRecLen)) return false;
+    if (img.size() < static_cast<std::size_t>(IniRecLen) * IniRecCount) return false;
     if (mid(img, 1, 9) != IniSignatureText) return false;
     uint8_t lang = at(img, 25);
     if (lang != 1 && lang != 2) return false;

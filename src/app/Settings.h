@@ -15,6 +15,10 @@
 #include "platform/Files.h"
 
 constexpr int IniRecLen = 250;
+// Every settings file the program writes holds records 1-50 (slot 9 of the
+// style table, record 49, and of the program table, record 50, are always
+// written); a shorter file was cut off and is not trusted.
+constexpr int IniRecCount = 50;
 inline constexpr const char* IniSignatureText = "Velmora30";
 
 // One window entry (9 bytes): Top+16000, Left+16000, Height, Width (all
@@ -27,8 +31,8 @@ void IniWinEntryDecode(int kind, const std::string& entry9, WinState& w);
 inline constexpr int IniWinKinds[20] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 32, 35};
 
 // Reads a settings image into the shared state. False (state untouched)
-// when the image is short, carries another signature or names no language:
-// the start-up then runs as a first run.
+// when the image is shorter than 50 records, carries another signature or
+// names no language: the start-up then runs as a first run.
 bool IniImageParse(const std::string& img);
 // The settings image to write at exit: `old` (the file as it is now, may be
 // empty) with every position the program keeps overwritten from the shared

@@ -1,5 +1,7 @@
 #include "apptest.h"
 
+#include <filesystem>
+#include <regex>
 #include <set>
 
 #include "app/Captions.h"
@@ -11,19 +13,52 @@
 
 // ---- Messages ---------------------------------------------------------------
 
+namespace {
+
+// Every "<name>(<number>" and "<name> = <number>" in the program's sources.
+std::set<int> numbersInSources(const std::regex& re) {
+    std::set<int> found;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(VELMORA_SOURCE_DIR)) {
+        const auto ext = e.path().extension();
+        if (!e.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
+        const std::string text = readFileBytes(e.path().string());
+        for (std::sregex_iterator m(text.begin(), text.end(), re), end; m != end; ++m)
+            found.insert(std::stoi((*m)[1].str()));
+    }
+    return found;
+}
+
+}  // namespace
+
 TEST_F(AppTest, EveryMessageTheProgramUsesExistsInBothLanguages) {
-    std::set<int> used;
+    // Numbers written in the code, the error codes it names, and the tables.
+    std::set<int> used = numbersInSources(std::regex(R"(\bMsg(?:Raw)?\(\s*(\d+)\s*\))"));
+    for (int code : numbersInSources(std::regex(R"(\bErr[A-Z]\w* = (\d+),)")))
+        used.insert(ErrMsgNumber(code));
+    for (int code : numbersInSources(std::regex(R"(\bErrMsg\(\s*(\d+)\s*,)")))
+        used.insert(ErrMsgNumber(code));
     for (int n : ErrMsgCodes)
         if (n >= 0) used.insert(n);
     for (std::size_t k = 1; k < StatusMsgKinds.size(); ++k) used.insert(StatusMsgKinds[k]);
-    for (int n : {2, 4, 7, 9, 52, 53, 80, 81, 88, 94, 97, 111, 114, 121, 122, 126, 127}) used.insert(n);
-    for (int n : MsgNumbers()) used.insert(n);
+    for (int n : {52, 53, 94, 97, 126, 127}) used.insert(n);   // the questions
+    ASSERT_GT(used.size(), 40u);
     for (int n : used) {
-        EXPECT_GE(n, 2);
-        EXPECT_LT(n, 200);
+        ASSERT_GE(n, 2);
+        ASSERT_LE(n, 146);
         EXPECT_FALSE(MsgRaw(n).empty()) << "Italian " << n;
         EXPECT_FALSE(MsgRaw(n + 200).empty()) << "English " << n;
     }
+    // Texts users and sibling programs know as they are, odd spellings included.
+    const std::pair<int, const char*> exact[] = {
+        {240, "File i40DBArrnot found"},
+        {241, "File i40DBArrdata error"},
+        {319, "The lenght of a 4 Styles group must be less than 65496 bytes"},
+        {297, "Choose the directory of the opened file as working directory of i40DBArr?"},
+        {97, "Scegliere la directory del file aperto come directory di lavoro di i40DBArr ?"},
+        {266, "The change will take place next time you will run the programme"},
+        {13, "Trasmissione Program"},
+    };
+    for (auto [n, text] : exact) EXPECT_EQ(MsgRaw(n), text) << n;
 }
 
 TEST_F(AppTest, ErrMsgReplacesTheFirstBlankInTheChosenLanguage) {
@@ -186,6 +221,10 @@ TEST_F(AppTest, RecentFiles) {
     MruTable[1].Path = "/" + std::string(28, 'x');
     EXPECT_EQ(MruCaption(1).size(), 35u);
     EXPECT_EQ(MruCaption(1), "&1 ..." + std::string(25, 'x') + ".bsq");
+    std::string e20;   // twenty two-byte characters: the cut falls inside one
+    for (int k = 0; k < 20; ++k) e20 += "\xC3\xA8";
+    MruTable[1].Path = "/" + e20;
+    EXPECT_EQ(MruCaption(1), "&1 ..." + e20.substr(16) + ".bsq");
 }
 
 // ---- Info file --------------------------------------------------------------
@@ -228,6 +267,20 @@ TEST_F(AppTest, InfoFileTitles) {
 }
 
 // ---- Slots ------------------------------------------------------------------
+
+TEST_F(AppTest, StandardSizesFollowTheScreen) {
+    TwipsY = 12;
+    FormSizesSet();
+    EXPECT_EQ(FormSizes.ArrABHeight, 4600);
+    EXPECT_EQ(FormSizes.StyUNHeight, 5280);
+    EXPECT_EQ(FormSizes.DrumHeight, 1840);
+    TwipsY = 15;
+    FormSizesSet();
+    EXPECT_EQ(FormSizes.ArrABHeight, 4810);
+    EXPECT_EQ(FormSizes.StyUNHeight, 5560);
+    EXPECT_EQ(FormSizes.DrumHeight, 1920);
+    EXPECT_EQ(FormSizes.ArrUWidth, 9040);
+}
 
 TEST_F(AppTest, SlotsFreeAndFind) {
     EXPECT_EQ(ArrSlotFree(), 1);

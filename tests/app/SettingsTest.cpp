@@ -149,15 +149,13 @@ TEST_F(AppTest, SettingsRejectForeignShortOrLanguagelessImages) {
     foreign[0] = 'X';
     std::string noLang = good;
     put(noLang, 25, 0);
-    for (const std::string& bad : {std::string(), good.substr(0, 249), foreign, noLang}) {
-        EXPECT_FALSE(IniImageParse(bad));
+    for (const std::string& bad :
+         {std::string(), good.substr(0, 249), good.substr(0, 4 * 250), good.substr(0, 50 * 250 - 1), foreign, noLang}) {
+        EXPECT_FALSE(IniImageParse(bad)) << bad.size();
         EXPECT_EQ(LangSel, 0);
+        EXPECT_EQ(ArrChannel, 15);
         EXPECT_TRUE(ArrSlots[3].Path.empty());
     }
-    // A file shorter than the slot records still reads: missing records are closed slots.
-    EXPECT_TRUE(IniImageParse(good.substr(0, 4 * 250)));
-    EXPECT_EQ(ArrSlots[3].State, 0);
-    EXPECT_EQ(WinEntry(4).Chan, 9);
 }
 
 TEST_F(AppTest, SettingsWriteFailureIsReportedAndLeavesTheOldFile) {

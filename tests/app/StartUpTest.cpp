@@ -50,6 +50,7 @@ protected:
         IniDefaults();
         LangSel = static_cast<uint8_t>(lang);
         ModeNow = 1;
+        MidiThruOn = true;
         writeFileBytes(sysFile("Velmora.ini"), IniImageBuild(""));
         resetAppState();
     }
@@ -65,26 +66,39 @@ protected:
 };
 
 TEST_F(StartUpTest, FirstRunAsksTheLanguageAndSetsDefaults) {
-    writeFileBytes(sysFile("Velmora.ini"), "something else entirely");
-    choose(2);
-    ASSERT_EQ(StartUp(), 0);
-    EXPECT_EQ(chooserRuns, 1);
-    EXPECT_EQ(LangSel, 2);
-    EXPECT_EQ(LangBase, 200);
-    EXPECT_TRUE(StatusBarOpt);
-    EXPECT_FALSE(CaricaArrOpt);
-    EXPECT_EQ(ArrChannel, 15);
-    EXPECT_EQ(DrmChannel, 9);
-    EXPECT_EQ(WinEntry(1).State, 2);
-    EXPECT_EQ(WinEntry(2).Height, FormSizes.ArrABHeight);
-    EXPECT_EQ(DirLast, startDir());
+    // Settings of an earlier run with other values, then damaged in three ways.
+    IniDefaults();
+    LangSel = 1;
+    ArrChannel = 3;
+    StatusBarOpt = false;
+    const std::string good = IniImageBuild("");
+    std::string noLang = good;
+    put(noLang, 25, 0);
+    for (const std::string& bad : {std::string("something else entirely"), good.substr(0, 3000), noLang}) {
+        SCOPED_TRACE(bad.size());
+        InstanceLockRelease();
+        chooserRuns = 0;
+        writeFileBytes(sysFile("Velmora.ini"), bad);
+        choose(2);
+        ASSERT_EQ(StartUp(), 0);
+        EXPECT_EQ(chooserRuns, 1);
+        EXPECT_EQ(LangSel, 2);
+        EXPECT_EQ(LangBase, 200);
+        EXPECT_TRUE(StatusBarOpt);
+        EXPECT_FALSE(CaricaArrOpt);
+        EXPECT_EQ(ArrChannel, 15);
+        EXPECT_EQ(DrmChannel, 9);
+        EXPECT_EQ(WinEntry(1).State, 2);
+        EXPECT_EQ(WinEntry(2).Height, FormSizes.ArrABHeight);
+        EXPECT_EQ(DirLast, startDir());
+        // The damaged file is left alone until the settings are written at exit.
+        EXPECT_EQ(readFileBytes(sysFile("Velmora.ini")), bad);
+    }
     EXPECT_EQ(ArrAFile, startFile("i40ArrA"));
     EXPECT_EQ(PrgSelAutoFile, startFile("Velmora_PrgSelAuto"));
     EXPECT_EQ(IniFile, sysFile("Velmora.ini"));
     EXPECT_EQ(mid(PrgRomNames[0], 1, 16), "Ac. Grand Piano ");
     EXPECT_EQ(MultisampleNames[518], "518Multisample ");
-    // The foreign file is left alone until the settings are written at exit.
-    EXPECT_EQ(readFileBytes(sysFile("Velmora.ini")), "something else entirely");
 }
 
 TEST_F(StartUpTest, FirstRunLeftWithoutALanguageStops) {
@@ -104,6 +118,7 @@ TEST_F(StartUpTest, LaterRunReadsTheSettings) {
     EXPECT_EQ(LangSel, 1);
     EXPECT_EQ(LangBase, 0);
     EXPECT_EQ(ModeNow, 1);
+    EXPECT_EQ(calls.thruOn, 1);   // the settings ask for MIDI thru
     // The info file exists from now on, 1000 blanks.
     EXPECT_EQ(readFileBytes(sysFile("Telquorin")), std::string(1000, ' '));
 }
@@ -129,7 +144,6 @@ TEST_F(StartUpTest, DeviceStateAtStartUp) {
         calls = {};
         earlierRun(2);
         installMidi();
-        MidiThruOn = false;
         if (c.file.empty()) DeleteFile(sysFile("Morvekan"));
         else writeFileBytes(sysFile("Morvekan"), c.file);
         ASSERT_EQ(StartUp(), 0);
@@ -145,15 +159,6 @@ TEST_F(StartUpTest, DeviceStateAtStartUp) {
         // The rest of the record is kept; a new one is blank.
         EXPECT_EQ(mid(rec, 15), std::string(131, c.file.size() == 145 && c.file[0] == 'M' ? '#' : ' '));
     }
-}
-
-TEST_F(StartUpTest, ThruIsSwitchedOnWhenTheSettingsSaySo) {
-    IniDefaults();
-    LangSel = 2;
-    MidiThruOn = true;
-    writeFileBytes(sysFile("Velmora.ini"), IniImageBuild(""));
-    ASSERT_EQ(StartUp(), 0);
-    EXPECT_EQ(calls.thruOn, 1);
 }
 
 TEST_F(StartUpTest, SecondCopyIsRefusedWithoutTouchingTheFiles) {
@@ -220,38 +225,41 @@ TEST_F(StartUpTest, DeviceStateAtExit) {
     EXPECT_EQ(calls.closes, 1);
     EXPECT_EQ(mid(readFileBytes(sysFile("Velmora.ini")), 1, 9), "Velmora30");
 
-    // Sharer: counts itself out, never below 0, leaves the devices.
+    // Sharer: counts itself out, never below 0, keeps the owner's record and
+    // closes only its own connection (so its queued output still goes out).
     OwnsOut = false;
     writeFileBytes(sysFile("Morvekan"), devRecord(0x55, 0, 1));
     EXPECT_TRUE(AppShutDown());
     rec = readFileBytes(sysFile("Morvekan"));
     EXPECT_EQ(at(rec, 13), 0);
     EXPECT_EQ(get32lo(rec, 9), 0x55u);
-    EXPECT_EQ(calls.closes, 1);
+    EXPECT_EQ(calls.closes, 2);
 
     // Foreign file: deleted, devices and thru closed.
     MidiThruOn = true;
     writeFileBytes(sysFile("Morvekan"), "garbage");
     EXPECT_TRUE(AppShutDown());
     EXPECT_FALSE(FileExists(sysFile("Morvekan")));
-    EXPECT_EQ(calls.closes, 2);
+    EXPECT_EQ(calls.closes, 3);
     EXPECT_EQ(calls.thruOff, 1);
 }
 
 TEST_F(AppTest, LanguageWindow) {
     frmLingua w;
+    w.show();
     EXPECT_EQ(w.windowTitle().toStdString(), "Velmora v 3.0");
-    w.CommOK->animateClick();   // no language yet: nothing happens
-    w.CommOK_Click();
-    EXPECT_FALSE(w.LinguaOk);
-    w.reject();                 // closed by its close box
+    w.CommOK->click();          // no language yet: nothing happens
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(StartAbort);
+    w.close();                  // its close box
     EXPECT_TRUE(StartAbort);
 
     frmLingua w2;
+    w2.show();
     EXPECT_FALSE(StartAbort);
-    w2.Option1[1]->setChecked(true);
-    w2.Option1_Click(1);
-    w2.CommOK_Click();
+    w2.Option1[1]->click();
+    w2.CommOK->click();
+    EXPECT_FALSE(w2.isVisible());
     EXPECT_TRUE(w2.LinguaOk);
     EXPECT_EQ(LangSel, 2);
     EXPECT_FALSE(StartAbort);
