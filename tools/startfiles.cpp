@@ -11,6 +11,9 @@
 
 namespace {
 
+// The guide window takes at most this many characters after the first line.
+constexpr std::size_t GuideTextMax = 32000;
+
 bool write(const std::string& dir, const std::string& name, const std::string& data) {
     FileError e = WriteWholeFile(PathJoin(dir, name), data);
     if (e == FileError::None) return true;
@@ -18,15 +21,56 @@ bool write(const std::string& dir, const std::string& name, const std::string& d
     return false;
 }
 
-bool copyText(const std::string& from, const std::string& dir, const std::string& name) {
-    std::string text;
-    FileError e = ReadWholeFile(PathJoin(from, name), text);
+// A guide text as the guide window reads it: a first line naming the text
+// ("UserGuide.txt", "GuidaUtente.txt"), CR LF line ends and Latin-1, one
+// byte a character, at most GuideTextMax of them after the first line. The
+// sources in data/ are UTF-8 with plain line ends. "" and `why` set when a
+// source does not fit.
+std::string guideImage(const std::string& utf8, const std::string& firstLine, std::string& why) {
+    std::string body;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c == '\r') continue;
+        if (c == '\n') {
+            body += "\r\n";
+        } else if (c < 0x80) {
+            body += static_cast<char>(c);
+        } else if ((c & 0xE0) == 0xC0 && i + 1 < utf8.size() &&
+                   (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) {
+            unsigned cp = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
+            if (cp < 0xA0 || cp > 0xFF) {
+                why = "a character that Latin-1 cannot hold, at byte " + std::to_string(i + 1);
+                return {};
+            }
+            body += static_cast<char>(cp);
+            ++i;
+        } else {
+            why = "a character that Latin-1 cannot hold, at byte " + std::to_string(i + 1);
+            return {};
+        }
+    }
+    if (body.size() > GuideTextMax) {
+        why = "longer than " + std::to_string(GuideTextMax) + " characters";
+        return {};
+    }
+    return firstLine + "\r\n" + body;
+}
+
+bool writeGuide(const std::string& from, const std::string& dir, const std::string& name,
+                const std::string& firstLine) {
+    const std::string src = PathJoin(from, name);
+    std::string text, why;
+    FileError e = ReadWholeFile(src, text);
     if (e != FileError::None) {
-        std::fprintf(stderr, "velmora_startfiles: cannot read %s: %s\n", PathJoin(from, name).c_str(),
-                     fileErrorText(e));
+        std::fprintf(stderr, "velmora_startfiles: cannot read %s: %s\n", src.c_str(), fileErrorText(e));
         return false;
     }
-    return write(dir, name, text);
+    std::string image = guideImage(text, firstLine, why);
+    if (image.empty()) {
+        std::fprintf(stderr, "velmora_startfiles: %s: %s\n", src.c_str(), why.c_str());
+        return false;
+    }
+    return write(dir, name, image);
 }
 
 }  // namespace
@@ -40,6 +84,7 @@ int main(int argc, char** argv) {
     bool ok = write(out, "i40ArrA", ArrBankImage(0)) && write(out, "i40ArrB", ArrBankImage(1)) &&
               write(out, "i40Prg", PrgTemplateImage()) && write(out, "i40Sty", StyTemplateImage()) &&
               write(out, "i40Multisample", MultisampleFileImage(MultisampleDefaultNames())) &&
-              copyText(data, out, "Velmora_GuidaUtente.txt") && copyText(data, out, "Velmora_UserGuide.txt");
+              writeGuide(data, out, "Velmora_GuidaUtente.txt", "GuidaUtente.txt") &&
+              writeGuide(data, out, "Velmora_UserGuide.txt", "UserGuide.txt");
     return ok ? 0 : 1;
 }

@@ -71,14 +71,6 @@ int StyGrpCount(const std::string& image) {
     return 0;
 }
 
-std::string StyGrpData(int g, const std::string& block) {
-    if (g < 0 || g > 3) return {};
-    long pos = StyBlkPos(4 * g, block);
-    long len = groupSum(block, g);
-    if (pos + len - 1 > blockLen(block)) return {};
-    return mid(block, pos, len);
-}
-
 std::string StyItemBytes(int k, const std::string& block) {
     if (k < 0 || k > 15) return {};
     long pos = StyBlkPos(k, block);

@@ -1,7 +1,7 @@
 #pragma once
 // Style blocks and style groups: the names and sizes of the sixteen styles of
-// a style file or of a window's style part, the data of a group of four, and
-// the insertion and removal of single styles that paste and cut need.
+// a style file or of a window's style part, the groups in use, and the
+// insertion and removal of single styles that paste and cut need.
 //
 // Where a style goes and how the others follow:
 // - A style item is free when its size is 0 or its name is "- empty -" (the
@@ -42,9 +42,6 @@ std::string StyItemName(int i, const std::string& image);
 // nor nameless. 0 for an image without a style part (position 9 = 0) except
 // the style windows, whose part always counts as four groups.
 int StyGrpCount(const std::string& image);
-// The four items of group g (names and data, in order) as a group dump
-// carries them; "" when the table points beyond the block.
-std::string StyGrpData(int g, const std::string& block);
 
 // ---- Insertion and removal ------------------------------------------------
 

@@ -40,8 +40,17 @@ std::string lower(std::string s) {
 // its twin with the other extension is deleted when the window came from it.
 bool writeProgramFile(std::string& image, const std::string& path, bool sameFile) {
     bool pgg = at(image, 19) != 0;
-    if (!writeFile(path + (pgg ? ".pgg" : ".prg"), mid(image, 271, PrgFileLen))) return false;
+    const std::string target = path + (pgg ? ".pgg" : ".prg");
     unsigned onDisk = at(image, ImgPrgOnDisk);
+    // Saving in place after the file's kind changed (a reference pasted into a
+    // .prg, say) would replace a different file that happens to carry the
+    // other extension: refuse, so the user can choose a name with Save As.
+    if (sameFile && onDisk != 0 && onDisk != (pgg ? 2u : 1u) && FileExists(target)) {
+        MsgTitle = PathName(target);
+        ErrMsg(ErrFileExists, MsgTitle, PathName(target));
+        return false;
+    }
+    if (!writeFile(target, mid(image, 271, PrgFileLen))) return false;
     if (sameFile && onDisk == (pgg ? 1u : 2u)) DeleteFile(path + (pgg ? ".prg" : ".pgg"));
     put(image, ImgPrgOnDisk, pgg ? 2 : 1);
     return true;
@@ -139,7 +148,9 @@ int FileSaveAs(std::string& image) {
 
     if (isArrKind(kind)) {
         if (!writeFile(chosen + ".arr", mid(image, 271, ArrFileLen))) return 2;
-        // The arrangements that use styles of their own take them along.
+        // The arrangements that use styles of their own take them along. A
+        // style file already lying under the new name is not the document's
+        // yet, so it is left where it is.
         if ((kind == 19 || kind == 20) && at(image, 9) == 2 && !writeFile(chosen + ".sty", StyPartOf(image)))
             return 2;
     } else if (isPrgKind(kind)) {

@@ -33,6 +33,26 @@ TEST_F(FilesTest, StartFolderFilesPassTheirReaders) {
     std::array<std::string, 519> names;
     EXPECT_TRUE(MultisampleNamesParse(readFileBytes(PathJoin(dir, "i40Multisample")), names));
     EXPECT_EQ(names, MultisampleDefaultNames());
-    EXPECT_GT(FileLen(PathJoin(dir, "Velmora_GuidaUtente.txt")), 1000);
-    EXPECT_GT(FileLen(PathJoin(dir, "Velmora_UserGuide.txt")), 1000);
+
+    // The guide window checks the first line, drops its CR LF and takes at
+    // most 32000 Latin-1 characters after it.
+    struct { const char* file; std::string firstLine, sample; } guides[] = {
+        {"Velmora_GuidaUtente.txt", "GuidaUtente.txt\r\n", "Che cos'\xE8 Velmora"},
+        {"Velmora_UserGuide.txt", "UserGuide.txt\r\n", "What Velmora is"},
+    };
+    for (auto& g : guides) {
+        SCOPED_TRACE(g.file);
+        const std::string text = readFileBytes(PathJoin(dir, g.file));
+        ASSERT_EQ(text.compare(0, g.firstLine.size(), g.firstLine), 0);
+        const std::string body = text.substr(g.firstLine.size());
+        EXPECT_GT(body.size(), 3000u);
+        EXPECT_LE(body.size(), 32000u);
+        EXPECT_NE(body.find(g.sample), std::string::npos);
+        EXPECT_NE(body[0], '\n');
+        for (std::size_t i = 1; i < body.size(); ++i) {
+            if (body[i] == '\n') {
+                ASSERT_EQ(body[i - 1], '\r') << "a bare line feed at " << i;
+            }
+        }
+    }
 }

@@ -26,16 +26,6 @@ TEST_F(FilesTest, StyleNamesAndGroupCount) {
     EXPECT_EQ(StyGrpCount(cut), 1);
 }
 
-TEST_F(FilesTest, GroupDataIsTheFourItemsInOrder) {
-    std::vector<std::string> items = {styItem("A", 3), styItem("B", 4), styItem("C", 5), styItem("D", 6),
-                                      styItem("E", 7)};
-    std::string part = styFile(items);
-    EXPECT_EQ(StyGrpData(0, part), items[0] + items[1] + items[2] + items[3]);
-    EXPECT_EQ(StyGrpData(1, part), items[4]);
-    put16lo(part, 25, 60000);
-    EXPECT_EQ(StyGrpData(0, part), "") << "a table pointing past the block";
-}
-
 TEST_F(FilesTest, InsertionKeepsNumbersAndHonoursTheLimits) {
     std::string part = StyTemplateImage();
     EXPECT_EQ(StyItemPut(part, 1, styItem("New", 3000)), StyEditOk);

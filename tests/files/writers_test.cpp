@@ -85,6 +85,21 @@ TEST_F(FilesTest, ProgramSaveDeletesTheTwinOnlyWhenItIsTheFileOpened) {
     EXPECT_EQ(FileSave(fresh), 0);
     EXPECT_EQ(readFileBytes(startFile("other.pgg")), "someone's file");
     EXPECT_EQ(readFileBytes(startFile("other.prg")), PrgTemplateImage());
+
+    // A window opened from a .prg whose save would now go to another .pgg
+    // that already exists replaces nothing: it says so and saves nothing.
+    writeFileBytes(startFile("two.prg"), PrgTemplateImage());
+    writeFileBytes(startFile("two.pgg"), "a different bank");
+    std::string two = prgImage(PrgTemplateImage(), startFile("two"));
+    put(two, ImgPrgOnDisk, 1);
+    put(two, 19, 1);
+    put(two, 7, 1);
+    dialogs.answer(vbOK);
+    EXPECT_GT(FileSave(two), 0);
+    EXPECT_NE(dialogs.shown.back().text.find("two.pgg"), std::string::npos);
+    EXPECT_EQ(readFileBytes(startFile("two.pgg")), "a different bank");
+    EXPECT_EQ(readFileBytes(startFile("two.prg")), PrgTemplateImage());
+    EXPECT_EQ(at(two, 7), 1);
 }
 
 TEST_F(FilesTest, SaveAsResults) {
