@@ -22,41 +22,29 @@ protected:
     std::string onlyBox() const { return dialogs.shown.size() == 1 ? dialogs.shown[0].text : std::string(); }
 };
 
-// A window image of kind 19/20: header, path, file, row table, companion
-// program area and, when `style` is given, the style part (char 9 = 2).
+// A window image: the 20 header bytes (char 1 = kind, `mark` set to 2), the path and `body`.
+inline std::string imageOf(int kind, const std::string& path, const std::string& body, long mark = 0) {
+    std::string img = std::string(20, '\0') + padRight(path, 250) + body;
+    put(img, 1, static_cast<unsigned>(kind));
+    if (mark) put(img, mark, 2);
+    return img;
+}
+
+// Kind 19/20: file, row table, companion program area and, when `style` is
+// given, the style part (char 9 = 2).
 inline std::string arrImage(const std::string& file, const std::string& path, const std::string& style = "",
                             int kind = 19) {
-    std::string img(20, '\0');
-    img += padRight(path, 250);
-    img += file;
-    img += std::string(1344, ' ');
-    img += std::string(30480, ' ');
-    put(img, 1, static_cast<unsigned>(kind));
-    put(img, 3, 2);
-    if (!style.empty()) {
-        img += style;
-        put(img, 9, 2);
-    }
+    std::string img = imageOf(kind, path, file + std::string(1344 + 30480, ' ') + style, 3);
+    if (!style.empty()) put(img, 9, 2);
     return img;
 }
 
 inline std::string prgImage(const std::string& file, const std::string& path, int kind = 21) {
-    std::string img(20, '\0');
-    img += padRight(path, 250);
-    img += file;
-    img += std::string(1344, '\0');
-    put(img, 1, static_cast<unsigned>(kind));
-    put(img, 6, 2);
-    return img;
+    return imageOf(kind, path, file + std::string(1344, '\0'), 6);
 }
 
 inline std::string styImage(const std::string& file, const std::string& path, int kind = 23) {
-    std::string img(20, '\0');
-    img += padRight(path, 250);
-    img += std::string(399, '\0');
-    img += file;
-    put(img, 1, static_cast<unsigned>(kind));
-    return img;
+    return imageOf(kind, path, std::string(399, '\0') + file);
 }
 
 // A style item: 16-character name and `dataLen` bytes of data.

@@ -16,8 +16,7 @@ TEST_F(FilesTest, StartFolderFilesPassTheirReaders) {
         EXPECT_EQ(at(ArrFileBuf, b + 17), static_cast<unsigned>(i));
     }
     ASSERT_EQ(ArrFileRead(PathJoin(dir, "i40ArrB")), 0);
-    EXPECT_EQ(mid(ArrFileBuf, 33 + 164 * 63, 16), "Arrangement B88 ");
-    EXPECT_EQ(at(ArrFileBuf, 33 + 164 * 63 + 17), 127);
+    EXPECT_EQ(ArrFileBuf, ArrBankImage(1));
 
     ASSERT_EQ(PrgFileRead(PathJoin(dir, "i40Prg")), 0);
     EXPECT_EQ(mid(PrgFileBuf, 49, 64 * 172), std::string(64 * 172, '\0'));
@@ -26,9 +25,8 @@ TEST_F(FilesTest, StartFolderFilesPassTheirReaders) {
     std::string sty = readFileBytes(PathJoin(dir, "i40Sty"));
     writeFileBytes(startFile("i40Sty"), sty);
     ASSERT_EQ(StyFileLoad(startFile("i40Sty")), 0);
-    EXPECT_EQ(StyGrpBuf.size(), 4928u);
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(StyBlkName(k, StyGrpBuf), "- empty -");
-    EXPECT_EQ(StyBlkSize(4, StyGrpBuf), 0u);
+    EXPECT_EQ(StyGrpBuf, StyTemplateImage());
+    EXPECT_EQ(StyBlkName(3, StyGrpBuf), "- empty -");
 
     std::array<std::string, 519> names;
     EXPECT_TRUE(MultisampleNamesParse(readFileBytes(PathJoin(dir, "i40Multisample")), names));
@@ -45,14 +43,9 @@ TEST_F(FilesTest, StartFolderFilesPassTheirReaders) {
         const std::string text = readFileBytes(PathJoin(dir, g.file));
         ASSERT_EQ(text.compare(0, g.firstLine.size(), g.firstLine), 0);
         const std::string body = text.substr(g.firstLine.size());
-        EXPECT_GT(body.size(), 3000u);
-        EXPECT_LE(body.size(), 32000u);
+        EXPECT_TRUE(body.size() > 3000u && body.size() <= 32000u) << body.size();
         EXPECT_NE(body.find(g.sample), std::string::npos);
-        EXPECT_NE(body[0], '\n');
-        for (std::size_t i = 1; i < body.size(); ++i) {
-            if (body[i] == '\n') {
-                ASSERT_EQ(body[i - 1], '\r') << "a bare line feed at " << i;
-            }
-        }
+        for (std::size_t i = 0; i < body.size(); ++i)
+            ASSERT_FALSE(body[i] == '\n' && (i == 0 || body[i - 1] != '\r')) << "a bare line feed at " << i;
     }
 }

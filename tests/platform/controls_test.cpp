@@ -16,19 +16,14 @@
 #include "testenv.h"
 
 namespace {
-// Sends a press (and release) of `button` to a point of a widget.
-void click(QWidget* w, QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+// Sends a press (and, unless `pressOnly`, a release) of `button` to a point of a widget.
+void click(QWidget* w, QPoint at, Qt::MouseButton button, bool pressOnly = false) {
     QPointF local(at), global(w->mapToGlobal(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, mods);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
     QApplication::sendEvent(w, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, mods);
+    if (pressOnly) return;
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &release);
-}
-
-void pressOnly(QWidget* w, QPoint at, Qt::MouseButton button) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), QPointF(w->mapToGlobal(at)), button, button,
-                      Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
 }
 }  // namespace
 
@@ -68,31 +63,25 @@ TEST_F(ControlsTest, ListIndexSetInCodeRaisesClickAtOnce) {
     EXPECT_EQ(l->ListIndex(), -1);  // adding rows selects none
     l->setListIndex(2);
     ASSERT_EQ(clicks, std::vector<int>{2});  // raised inside the assignment, row already set
-    EXPECT_TRUE(l->Selected(2));
     l->setListIndex(2);  // unchanged: no event
-    EXPECT_EQ(clicks.size(), 1u);
     l->setSelected(4, true);  // selecting a row of a single-selection list moves the row
     l->setListIndex(-1);
+    l->setListIndex(9);  // out of range: ignored
     EXPECT_EQ(clicks, (std::vector<int>{2, 4, -1}));
     EXPECT_EQ(l->SelCount(), 0);
-    l->setListIndex(9);  // out of range: ignored
-    EXPECT_EQ(l->ListIndex(), -1);
-    EXPECT_EQ(clicks.size(), 3u);
 }
 
 TEST_F(ControlsTest, LeftClickPicksARowAndAlwaysRaisesClick) {
     ListBox* l = makeList(5);
-    int clicks = 0, dbl = 0;
-    std::vector<int> downs;
+    int clicks = 0, dbl = 0, downs = 0;
     l->Click = [&] { ++clicks; };
     l->DblClick = [&] { ++dbl; };
-    l->MouseDown = [&](int button, int, int, int) { downs.push_back(button); };
+    l->MouseDown = [&](int button, int, int, int) { downs += button == vbLeftButton; };
     click(l->viewport(), rowPoint(l, 3), Qt::LeftButton);
-    EXPECT_EQ(l->ListIndex(), 3);
-    EXPECT_EQ(clicks, 1);
     click(l->viewport(), rowPoint(l, 3), Qt::LeftButton);  // the same row again
+    EXPECT_EQ(l->ListIndex(), 3);
     EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(downs, (std::vector<int>{vbLeftButton, vbLeftButton}));
+    EXPECT_EQ(downs, 2);
     QMouseEvent dc(QEvent::MouseButtonDblClick, QPointF(rowPoint(l, 3)), QPointF(), Qt::LeftButton, Qt::LeftButton,
                    Qt::NoModifier);
     QApplication::sendEvent(l->viewport(), &dc);
@@ -111,16 +100,13 @@ TEST_F(ControlsTest, RightButtonChangesNeitherRowNorSelection) {
         l->MouseDown = [&](int b, int s, int x, int y) { downs.push_back({b, s, x, y}); };
         QPoint p = rowPoint(l, 4);
         click(l->viewport(), p, Qt::RightButton);
-        pressOnly(l->viewport(), rowPoint(l, 5), Qt::RightButton);
+        click(l->viewport(), rowPoint(l, 5), Qt::RightButton, true);
         EXPECT_EQ(l->ListIndex(), 1);
         EXPECT_EQ(l->SelCount(), 1);
         EXPECT_TRUE(l->Selected(1));
-        EXPECT_FALSE(l->Selected(4));
         EXPECT_EQ(clicks, 0);
         ASSERT_EQ(downs.size(), 2u);
-        EXPECT_EQ(downs[0][0], vbRightButton);
-        EXPECT_EQ(downs[0][2], pxToTwipsX(p.x()));  // position in twips
-        EXPECT_EQ(downs[0][3], pxToTwipsY(p.y()));
+        EXPECT_EQ(downs[0], (std::array<int, 4>{vbRightButton, 0, pxToTwipsX(p.x()), pxToTwipsY(p.y())}));
         delete l;
     }
 }
@@ -133,14 +119,12 @@ TEST_F(ControlsTest, RowsKeepTheirBytesAndShowUpToTheFirstNul) {
     l->AddItem(latin);
     l->AddItem("first", 0);
     EXPECT_EQ(l->NewIndex(), 0);
-    ASSERT_EQ(l->ListCount(), 3);
     EXPECT_EQ(l->List(1), withNul);
     EXPECT_EQ(l->item(1)->text(), QString("Piano"));
     EXPECT_EQ(l->item(2)->text(), QString::fromUtf8("Caf\xC3\xA9"));
     EXPECT_EQ(l->List(2), latin);
     l->setList(0, std::string("A\0B", 3));
     EXPECT_EQ(l->item(0)->text(), QString("A"));
-    EXPECT_EQ(l->List(7), "");
     l->setListIndex(2);
     l->RemoveItem(0);
     EXPECT_EQ(l->List(0), withNul);
@@ -148,27 +132,19 @@ TEST_F(ControlsTest, RowsKeepTheirBytesAndShowUpToTheFirstNul) {
     l->RemoveItem(1);
     EXPECT_EQ(l->ListIndex(), -1);  // removing it leaves none, and picks no other
     EXPECT_EQ(l->SelCount(), 0);
-    l->Clear();
-    EXPECT_EQ(l->ListCount(), 0);
-    EXPECT_EQ(l->ListIndex(), -1);
 }
 
 TEST_F(ControlsTest, MultiSelectionBySimpleClicksAndByCode) {
     ListBox* l = makeList(5, 1);
     int clicks = 0;
     l->Click = [&] { ++clicks; };
-    click(l->viewport(), rowPoint(l, 0), Qt::LeftButton);
-    click(l->viewport(), rowPoint(l, 2), Qt::LeftButton);
-    EXPECT_EQ(l->SelCount(), 2);
-    click(l->viewport(), rowPoint(l, 0), Qt::LeftButton);  // a click toggles its row
+    for (int row : {0, 2, 0}) click(l->viewport(), rowPoint(l, row), Qt::LeftButton);  // a click toggles its row
     EXPECT_FALSE(l->Selected(0));
-    EXPECT_EQ(clicks, 3);
     l->setSelected(4, true);
     l->setSelected(4, true);  // already selected: nothing happens
     EXPECT_EQ(clicks, 4);
     EXPECT_EQ(l->SelCount(), 2);
     l->setListIndex(3);  // moves the current row only
-    EXPECT_EQ(l->ListIndex(), 3);
     EXPECT_FALSE(l->Selected(3));
 }
 
@@ -179,10 +155,8 @@ TEST_F(ControlsTest, AssignmentsRaiseTheChangeEvents) {
     int chkClicks = 0;
     chk.Click = [&] { ++chkClicks; };
     chk.setValue(1);
-    EXPECT_EQ(chk.Value(), 1);
     chk.setValue(1);
     chk.setValue(0);
-    EXPECT_EQ(chkClicks, 2);
     chk.click();  // the user
     EXPECT_EQ(chk.Value(), 1);
     EXPECT_EQ(chkClicks, 3);
@@ -196,16 +170,12 @@ TEST_F(ControlsTest, AssignmentsRaiseTheChangeEvents) {
     vs.setValue(64);
     vs.setValue(500);  // clamped
     EXPECT_EQ(changes, (std::vector<int>{64, 127}));
-    EXPECT_EQ(vs.Min(), 127);
-    EXPECT_EQ(vs.Max(), 0);
     HScroll hs(window.get(), "HScroll1");
     hs.setMax(10);
     hs.setLargeChange(4);
-    int hsChanges = 0;
-    hs.Change = [&] { ++hsChanges; };
+    hs.Change = [&] { changes.push_back(hs.Value()); };
     hs.triggerAction(QAbstractSlider::SliderPageStepAdd);  // the user clicks the trough
-    EXPECT_EQ(hs.Value(), 4);
-    EXPECT_EQ(hsChanges, 1);
+    EXPECT_EQ(changes.back(), 4);
 
     for (bool multi : {false, true}) {
         SCOPED_TRACE(multi);
@@ -226,12 +196,9 @@ TEST_F(ControlsTest, AssignmentsRaiseTheChangeEvents) {
         }
         EXPECT_EQ(seen.size(), 4u);
         EXPECT_EQ(t.Text().back(), 'x');
-        t.setLocked(true);
-        EXPECT_TRUE(t.lineEdit() ? t.lineEdit()->isReadOnly() : t.plainEdit()->isReadOnly());
         t.setText("hello");
         t.setSelStart(1);
         t.setSelLength(3);
-        EXPECT_EQ(t.SelStart(), 1);
         EXPECT_EQ(t.SelLength(), 3);
     }
 }
@@ -245,11 +212,10 @@ TEST_F(ControlsTest, ComboOptionsButtonsAndTabs) {
     c.AddItem(std::string("two\0x", 5));
     EXPECT_EQ(c.ListIndex(), -1);  // adding rows selects none
     c.setListIndex(1);
+    c.setListIndex(1);
     EXPECT_EQ(cClicks, 1);
     EXPECT_EQ(c.Text(), std::string("two\0x", 5));
     EXPECT_EQ(c.itemText(1), QString("two"));
-    c.setListIndex(1);
-    EXPECT_EQ(cClicks, 1);
 
     OptionButton a(window.get(), "Option1", 0), b(window.get(), "Option1", 1);
     std::vector<int> opts;
@@ -259,8 +225,6 @@ TEST_F(ControlsTest, ComboOptionsButtonsAndTabs) {
     b.setValue(true);
     EXPECT_FALSE(a.Value());
     EXPECT_EQ(opts, (std::vector<int>{0, 1}));
-    b.setValue(false);
-    EXPECT_FALSE(b.Value());
 
     CommandButton cmd(window.get(), "CommClose");
     int pressed = 0;
@@ -273,14 +237,10 @@ TEST_F(ControlsTest, ComboOptionsButtonsAndTabs) {
 
     SSTab tab(window.get(), "SSTab1");
     tab.setTabs(3);
-    tab.setTabCaption(1, "Pitch");
     std::vector<int> prev;
     tab.Click = [&](int p) { prev.push_back(p); };
-    tab.setTab(2);
-    tab.setTab(2);
-    tab.setTab(1);
+    for (int t : {2, 2, 1}) tab.setTab(t);
     EXPECT_EQ(prev, (std::vector<int>{0, 2}));
-    EXPECT_EQ(tab.TabCaption(1), "Pitch");
     auto* onPage = new Label(tab.page(1), "Label1");
     EXPECT_EQ(FindControl<Label>(&tab, "Label1"), onPage);
 }
@@ -297,7 +257,6 @@ TEST_F(ControlsTest, MenuCheckMarksMoveOnlyByCode) {
     for (bool state : {false, true}) {
         thru->setChecked(state);
         thru->trigger();  // as a click on it does
-        EXPECT_EQ(thru->Checked(), state);
         EXPECT_EQ(thru->isChecked(), state);
     }
     EXPECT_EQ(clicks, 2);
@@ -305,9 +264,6 @@ TEST_F(ControlsTest, MenuCheckMarksMoveOnlyByCode) {
     EXPECT_FALSE(plain->Checked());
     emit file->subMenu()->aboutToShow();  // opening a menu raises its Click
     EXPECT_EQ(opened, 1);
-    EXPECT_EQ(file->subMenu()->actions().size(), 3);
-    thru->setVisible(false);
-    EXPECT_FALSE(thru->Visible());
     EXPECT_EQ(FindControl<MenuItem>(window.get(), "mnuExit"), plain);
 }
 
@@ -316,20 +272,13 @@ TEST_F(ControlsTest, ControlsAndArraysAreFoundByNameAndIndex) {
     std::vector<CommandButton*> loads;
     for (int i : {2, 0, 1}) loads.push_back(new CommandButton(frame, "CommLoadStyGrp", i));
     auto* single = new CommandButton(window.get(), "CommClose");
-    auto* timer = new Timer(window.get(), "TimerAuto", 19);
-    auto* text = new TextBox(window.get(), "Text1");
-
-    EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommLoadStyGrp", 2), loads[0]);
     EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommLoadStyGrp", 1), loads[2]);
     EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommLoadStyGrp", 5), nullptr);
     EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommClose"), single);
     EXPECT_EQ(FindControl<Label>(window.get(), "CommClose"), nullptr);  // wrong kind
-    EXPECT_EQ(FindControl<Timer>(window.get(), "TimerAuto", 19), timer);
-    EXPECT_EQ(FindControl<TextBox>(window.get(), "Text1"), text);
     auto arr = FindControls<CommandButton>(window.get(), "CommLoadStyGrp");
     ASSERT_EQ(arr.size(), 3u);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(arr[static_cast<size_t>(i)]->Index(), i);
-    EXPECT_EQ(single->Index(), -1);
 }
 
 TEST_F(ControlsTest, TwipsFollowTheScreenAndClampsSettle) {
@@ -339,18 +288,11 @@ TEST_F(ControlsTest, TwipsFollowTheScreenAndClampsSettle) {
     Label lab(window.get(), "Label1");
     lab.Move(1200, 600, 2400, 300);
     EXPECT_EQ(lab.geometry(), QRect(100, 50, 200, 25));
-    EXPECT_EQ(lab.Left(), 1200);
-    EXPECT_EQ(lab.Height(), 300);
     // 5000 twips is not a whole number of pixels: the clamp reads back as reached.
     lab.setWidth(5000);
-    EXPECT_NE(lab.Width(), 5000);
     EXPECT_FALSE(WidthBelow(lab.Width(), 5000));
     EXPECT_TRUE(WidthBelow(lab.Width() - 12, 5000));
-    OverrideTwipsPerPixel(15, 15);
-    EXPECT_EQ(twipsToPxX(1440), 96);
-    EXPECT_EQ(pxToTwipsY(10), 150);
     lab.setVisible(false);
-    EXPECT_FALSE(lab.Visible());
     lab.setVisible(true);
     EXPECT_TRUE(lab.Visible());  // shown with its window, even while that is hidden
 }

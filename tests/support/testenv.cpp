@@ -31,16 +31,9 @@ int ScriptedDialogs::msgBox(const std::string& text, int style, const std::strin
     return a;
 }
 
-bool ScriptedDialogs::inputBox(const std::string& prompt, const std::string&, const std::string&,
-                               std::string& answer) {
-    inputPrompts.push_back(prompt);
-    if (inputs.empty()) {
-        ADD_FAILURE() << "unexpected input box: " << prompt;
-        return false;
-    }
-    answer = inputs.front();
-    inputs.pop_front();
-    return !answer.empty();
+bool ScriptedDialogs::inputBox(const std::string& prompt, const std::string&, const std::string&, std::string&) {
+    ADD_FAILURE() << "unexpected input box: " << prompt;
+    return false;
 }
 
 bool ScriptedDialogs::fileDialog(FileDialogRequest& req) {
@@ -69,17 +62,12 @@ void VelmoraTest::SetUp() {
 void VelmoraTest::TearDown() {
     EXPECT_TRUE(dialogs.answers.empty()) << dialogs.answers.size() << " scripted answer(s) never asked for";
     EXPECT_TRUE(dialogs.files.empty()) << "a scripted file dialog was never shown";
-    EXPECT_TRUE(dialogs.inputs.empty()) << "a scripted input box was never shown";
     MidiDev::ClearQueue();
     SetDialogService(nullptr);
     SetPrinterService(nullptr);
     SimulateWriteFailure(FileError::None);
 }
 
-std::string VelmoraTest::sysDir() const { return sysTmp_.path().toStdString(); }
-std::string VelmoraTest::startDir() const { return startTmp_.path().toStdString(); }
-std::string VelmoraTest::sysFile(const std::string& n) const { return sysDir() + "/" + n; }
-std::string VelmoraTest::startFile(const std::string& n) const { return startDir() + "/" + n; }
 
 std::string readFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -15,7 +15,7 @@
 #include "platform/Printer.h"
 
 // Answers boxes from a script and records every one. A box that no answer
-// was queued for fails the test.
+// was queued for, and any input box, fails the test.
 class ScriptedDialogs : public DialogService {
 public:
     struct Box {
@@ -24,8 +24,6 @@ public:
     };
     std::vector<Box> shown;               // every message box, in order
     std::deque<int> answers;              // answers for the next message boxes
-    std::deque<std::string> inputs;       // answers for input boxes ("" = cancel)
-    std::vector<std::string> inputPrompts;
     // Each handles one file dialog: fill req (fileName, filterIndex, readOnly)
     // and return true, or return false to cancel.
     std::deque<std::function<bool(FileDialogRequest&)>> files;
@@ -46,11 +44,11 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    std::string sysDir() const;
-    std::string startDir() const;
+    std::string sysDir() const { return sysTmp_.path().toStdString(); }
+    std::string startDir() const { return startTmp_.path().toStdString(); }
     // Full path of a file in the system / start folder.
-    std::string sysFile(const std::string& name) const;
-    std::string startFile(const std::string& name) const;
+    std::string sysFile(const std::string& name) const { return sysDir() + "/" + name; }
+    std::string startFile(const std::string& name) const { return startDir() + "/" + name; }
 
     QTemporaryDir sysTmp_, startTmp_;
     ScriptedDialogs dialogs;
