@@ -4,6 +4,7 @@
 
 #include "app/Links.h"
 #include "app/Messages.h"
+#include "app/Tables.h"
 #include "app/state.h"
 #include "midi/MIDI.h"
 #include "platform/bytes.h"
@@ -69,14 +70,7 @@ void frmMsgEx::Form_Resize() {
 void frmMsgEx::Form_Unload(int& /*Cancel*/) {
     MidiMonSink = {};
     MidiMonLogOn = false;
-    WinState& e = WinEntry(Kind);
-    e.Top = Top();
-    e.Left = Left();
-    // Closed by the user: not reopened next time. Closed with the program:
-    // reopened as it is now, minimised or not (maximised keeps its mark).
-    if (!AppClosing) e.State = 0;
-    else if (WindowState() != vbMaximized) e.State = WindowState() == vbMinimized ? 2 : 1;
-    --ChildWinCount;
+    SingleWinUnloadStore(*this, Kind);
     if (MainWindowLink.enableMenu) MainWindowLink.enableMenu("mnuMsgEx", true);
     menuAgg();
 }

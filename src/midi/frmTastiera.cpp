@@ -7,6 +7,7 @@
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Names.h"
+#include "app/Tables.h"
 #include "app/state.h"
 #include "midi/MIDI.h"
 #include "platform/bytes.h"
@@ -235,14 +236,7 @@ void frmTastiera::Form_Unload(int& /*Cancel*/) {
     if (playing_ >= 0 && playingChannel_ != channel()) AllNotesOffSend(playingChannel_);
     playing_ = -1;
     KeyboardLoaded = 0;
-    WinState& e = WinEntry(Kind);
-    e.Top = Top();
-    e.Left = Left();
-    // Closed by the user: not reopened next time. Closed with the program:
-    // reopened as it is now, minimised or not (maximised keeps its mark).
-    if (!AppClosing) e.State = 0;
-    else if (WindowState() != vbMaximized) e.State = WindowState() == vbMinimized ? 2 : 1;
-    --ChildWinCount;
+    SingleWinUnloadStore(*this, Kind);
     enableMenu("mnuTastiera", true);
 }
 
