@@ -77,5 +77,5 @@ std::string ModeName(int mode) {
 }
 
 void ModeDisplaySet() {
-    if (MainWindowLink.modeDisplay) MainWindowLink.modeDisplay();
+    MainWindowLink().modeDisplay();
 }

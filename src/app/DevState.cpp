@@ -69,7 +69,7 @@ void DevStateStart() {
     }
     DevRecord r = DevStateParse(img);
     DevStartPlan plan = DevStartDecide(r);
-    uint32_t handle = MidiLink.openDevices ? MidiLink.openDevices(plan.share, plan.savedOut) : 0;
+    uint32_t handle = MidiLink().openDevices(plan.share, plan.savedOut);
     if (plan.share) {
         OwnsOut = false;
         r.users = plan.users < 255 ? static_cast<uint8_t>(plan.users + 1) : 255;
@@ -81,7 +81,7 @@ void DevStateStart() {
     r.myRun = 1;
     r.valid = true;
     devStateStore(r);
-    if (MidiThruOn && MidiLink.thruConnect) MidiLink.thruConnect();
+    if (MidiThruOn) MidiLink().thruConnect();
 }
 
 DevExitAction DevExitDecide(bool valid, bool ownsOut, uint8_t users, uint8_t myRun) {
@@ -99,8 +99,8 @@ bool DevStateExit() {
     switch (DevExitDecide(r.valid, OwnsOut, r.users, r.myRun)) {
     case DevExitAction::Foreign:
         if (FileExists(DevStateFile)) DeleteFile(DevStateFile);
-        if (MidiThruOn && MidiLink.thruDisconnect) MidiLink.thruDisconnect();
-        if (MidiLink.closeDevices) MidiLink.closeDevices();
+        if (MidiThruOn) MidiLink().thruDisconnect();
+        MidiLink().closeDevices();
         return true;
     case DevExitAction::Refuse:
         AppClosing = false;
@@ -110,7 +110,7 @@ bool DevStateExit() {
         r.savedOut = 0;
         r.users = 0;
         r.myRun = 0;
-        if (MidiLink.closeDevices) MidiLink.closeDevices();
+        MidiLink().closeDevices();
         break;
     case DevExitAction::SharerRelease:
         if (r.users > 0) r.users -= 1;
@@ -118,7 +118,7 @@ bool DevStateExit() {
         // A sharer's connection to the devices is its own here: closing it
         // lets what is still queued reach the instrument and leaves the
         // sibling's devices as they are.
-        if (MidiLink.closeDevices) MidiLink.closeDevices();
+        MidiLink().closeDevices();
         break;
     }
     devStateStore(r);

@@ -58,15 +58,15 @@ std::string setTitle(const std::string& image, long pos, std::string& memo) {
 
 void InfoSetArr(const std::string& image) {
     std::string t = setTitle(image, 51, InfoArrTitle);
-    if (MainWindowLink.setLabelArr) MainWindowLink.setLabelArr(t + ".arr");
+    MainWindowLink().setLabelArr(t + ".arr");
 }
 
 void InfoSetSty(const std::string& image) {
     std::string t = setTitle(image, 101, InfoStyTitle);
-    if (MainWindowLink.setLabelSty) MainWindowLink.setLabelSty(t + ".sty");
+    MainWindowLink().setLabelSty(t + ".sty");
 }
 
 void InfoSetPrg(const std::string& image, const std::string& ext) {
     std::string t = setTitle(image, 151, InfoPrgTitle);
-    if (MainWindowLink.setLabelPrg) MainWindowLink.setLabelPrg(t + "." + ext);
+    MainWindowLink().setLabelPrg(t + "." + ext);
 }

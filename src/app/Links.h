@@ -1,61 +1,122 @@
 #pragma once
 // Interfaces that higher subsystems register so that the shared procedures
 // can reach them without including them: the MIDI module for start-up and
-// shut-down, and the main window and document windows for the few things the
-// shared procedures set on screen. Every member may be empty (tests, or the
-// window not yet built); callers check before calling.
+// shut-down, the main window for the few things shared procedures set on
+// screen, and the document windows and file readers by slot or kind.
+//
+// Each interface has a do-nothing default that is in place until something
+// registers (tests, or the window not yet built), so callers just call.
+// Whoever registers an object unregisters it before the object goes away;
+// unregistering an object that is no longer the registered one does nothing.
 #include <cstdint>
-#include <functional>
 #include <string>
 
+#include "app/MenuIds.h"
+
 // Registered by the MIDI module.
-struct MidiLinkT {
+class MidiLinkT {
+public:
+    virtual ~MidiLinkT() = default;
     // Opens the output and the input (first devices of the list). When
     // `share` is set, a sibling program holds the devices and `savedOut`
     // names its output: this program opens its own connection to that
     // device instead. Returns the output handle to record (0 on failure or
     // with no device; the MIDI module has then reported it and left MIDI off).
-    std::function<uint32_t(bool share, uint32_t savedOut)> openDevices;
+    virtual uint32_t openDevices(bool /*share*/, uint32_t /*savedOut*/) { return 0; }
     // Connects the input to the output at driver level (MIDI thru on).
-    std::function<void()> thruConnect;
-    std::function<void()> thruDisconnect;
+    virtual void thruConnect() {}
+    virtual void thruDisconnect() {}
     // Closes output and input.
-    std::function<void()> closeDevices;
+    virtual void closeDevices() {}
     // The 16 bytes of the on-screen keyboard's settings for a first run.
-    std::function<std::string()> kbdDefaults;
+    virtual std::string kbdDefaults() { return std::string(16, '\0'); }
 };
-inline MidiLinkT MidiLink;
 
 // Registered by the main window.
-struct MainWindowLinkT {
-    std::function<void(const std::string&)> setStatus;       // status label Label1
-    std::function<void(bool)> setBusyPointer;                 // hourglass on/off
-    std::function<void()> modeDisplay;                        // LabelMode and mode check marks from ModeNow
-    std::function<void(const std::string&)> setLabelArr, setLabelSty, setLabelPrg;
-    std::function<void()> refreshRecentFiles;                 // mnuRecentFile entries
-    std::function<void(const std::string& menu, bool enabled)> enableMenu;
-    std::function<void()> menuAgg;                            // MenuAgg: File, Edit and Window menus from the active child
-    std::function<std::string()> caption;
-    std::function<void()> show;                               // shows frmMain (its load runs)
+class MainWindowLinkT {
+public:
+    virtual ~MainWindowLinkT() = default;
+    virtual void setStatus(const std::string& /*text*/) {}      // status label Label1
+    virtual void setBusyPointer(bool /*on*/) {}                  // hourglass on/off
+    virtual void modeDisplay() {}                                // LabelMode and mode check marks from ModeNow
+    virtual void setLabelArr(const std::string& /*text*/) {}
+    virtual void setLabelSty(const std::string& /*text*/) {}
+    virtual void setLabelPrg(const std::string& /*text*/) {}
+    virtual void refreshRecentFiles() {}                         // mnuRecentFile entries
+    virtual void enableMenu(MenuId /*item*/, bool /*enabled*/) {}
+    virtual void menuAgg() {}                                    // File, Edit and Window menus from the active child
+    virtual std::string caption() { return {}; }
+    virtual void show() {}                                       // shows frmMain (its load runs)
 };
-inline MainWindowLinkT MainWindowLink;
 
-// Registered by the document windows and the file readers, so that the shared
-// window procedures can create, show and close them by slot or kind.
-struct WindowLinkT {
+// Registered by the file readers.
+class ProgramFileLinkT {
+public:
+    virtual ~ProgramFileLinkT() = default;
+    // Reads a program file (path with extension, the other extension is tried
+    // too) into the program file buffer; sets ExtCur. 0 .prg read, 4 .pgg
+    // read, other values not read (the reader has said why; 3 with no reader).
+    virtual int readProgramFile(const std::string& /*path*/) { return 3; }
+};
+
+// Registered by the arrangement and style windows, so that the shared window
+// procedures can show and close them by slot or kind.
+class ArrWindowLinkT {
+public:
+    virtual ~ArrWindowLinkT() = default;
+    // Shows the arrangement bank window of kind 2 or 3, creating it on first use.
+    virtual void showArrAB(int /*kind*/) {}
+    // Unloads the arrangement file window of a slot (slot 9: the user bank).
+    virtual void unloadArrU(int /*slot*/) {}
+};
+class StyWindowLinkT {
+public:
+    virtual ~StyWindowLinkT() = default;
+    // Unloads the style file window of a slot (slot 9: the user bank).
+    virtual void unloadStyUN(int /*slot*/) {}
+};
+
+// Registered by the program windows.
+class PrgWindowLinkT {
+public:
+    virtual ~PrgWindowLinkT() = default;
     // Shows the program window of `slot` (kinds 21 and 31: the file window
     // of that slot; others: the new-file window of that slot), creating it
     // on first use.
-    std::function<void(int kind, int slot)> showPrgWindow;
-    // Shows the arrangement bank window of kind 2 or 3, creating it on first use.
-    std::function<void(int kind)> showArrAB;
-    // Unloads the arrangement / style file window of a slot (slot 9: the user bank).
-    std::function<void(int slot)> unloadArrU;
-    std::function<void(int slot)> unloadStyUN;
-    std::function<void(int slot)> unloadPrgUN;
-    // Reads a program file (path with extension, the other extension is tried
-    // too) into the program file buffer; sets ExtCur. 0 .prg read, 4 .pgg
-    // read, other values not read (the reader has said why).
-    std::function<int(const std::string& path)> readProgramFile;
+    virtual void showPrgWindow(int /*kind*/, int /*slot*/) {}
+    // Unloads the program file window of a slot (slot 9: the user bank).
+    virtual void unloadPrgUN(int /*slot*/) {}
 };
-inline WindowLinkT WindowLink;
+
+// One registration place per interface: the registered object (not owned),
+// or the do-nothing default.
+template <class I>
+struct LinkSlot {
+    static inline I fallback{};
+    static inline I* current = nullptr;
+};
+template <class I>
+I& Linked() {
+    I* c = LinkSlot<I>::current;
+    return c ? *c : LinkSlot<I>::fallback;
+}
+// Registers `link`; nullptr puts the default back.
+template <class I>
+void RegisterLink(I* link) {
+    LinkSlot<I>::current = link;
+}
+// Puts the default back when `link` is the one registered (destructors).
+template <class I>
+void UnregisterLink(const I* link) {
+    if (LinkSlot<I>::current == link) LinkSlot<I>::current = nullptr;
+}
+
+inline MidiLinkT& MidiLink() { return Linked<MidiLinkT>(); }
+inline MainWindowLinkT& MainWindowLink() { return Linked<MainWindowLinkT>(); }
+inline ProgramFileLinkT& ProgramFileLink() { return Linked<ProgramFileLinkT>(); }
+inline ArrWindowLinkT& ArrWindowLink() { return Linked<ArrWindowLinkT>(); }
+inline StyWindowLinkT& StyWindowLink() { return Linked<StyWindowLinkT>(); }
+inline PrgWindowLinkT& PrgWindowLink() { return Linked<PrgWindowLinkT>(); }
+
+// Every link back to its default (tests, a fresh start).
+void ResetLinks();

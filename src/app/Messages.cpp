@@ -94,11 +94,11 @@ void FileErrMsg(FileError e, const std::string& name) {
 void StatusMsg(int kind, const std::string& text) {
     if (kind >= 1 && kind <= 8) {
         std::string s = MsgSubst(Msg(StatusMsgKinds[static_cast<std::size_t>(kind)]), text);
-        if (MainWindowLink.setStatus) MainWindowLink.setStatus(s);
-        if (MainWindowLink.setBusyPointer) MainWindowLink.setBusyPointer(true);
+        MainWindowLink().setStatus(s);
+        MainWindowLink().setBusyPointer(true);
     } else if (kind == 0) {
-        if (MainWindowLink.setStatus) MainWindowLink.setStatus("");
-        if (MainWindowLink.setBusyPointer) MainWindowLink.setBusyPointer(false);
+        MainWindowLink().setStatus("");
+        MainWindowLink().setBusyPointer(false);
     }
 }
 

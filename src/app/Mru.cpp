@@ -76,7 +76,7 @@ void MruAdd(const std::string& pathWithExt, int readOnly) {
         slot = 1;
     }
     MruTable[static_cast<std::size_t>(slot)] = n;
-    if (MainWindowLink.refreshRecentFiles) MainWindowLink.refreshRecentFiles();
+    MainWindowLink().refreshRecentFiles();
 }
 
 void MruStorePos(const std::string& image, int top, int left, int height, int width) {

@@ -219,7 +219,7 @@ void IniDefaults() {
     ModeNow = 0;
     GlobalChannel = 0; ArrChannel = 15; LowChannel = 2; Up2Channel = 1; Up1Channel = 0; DrmChannel = 9;
     PerChannel = 8; BasChannel = 10; Ac1Channel = 11; Ac2Channel = 12; Ac3Channel = 13;
-    KbdSettings = MidiLink.kbdDefaults ? MidiLink.kbdDefaults() : std::string(16, '\0');
+    KbdSettings = MidiLink().kbdDefaults();
     KbdSettings.resize(16, '\0');
     WinStateTableDefaults();
     DirLast = StartDir();

@@ -123,15 +123,14 @@ int GblSlotFind(const std::string& path) {
 }
 
 void PrgWinShow(int kind) {
-    if (WindowLink.showPrgWindow) WindowLink.showPrgWindow(kind, PrgSlotCur);
+    PrgWindowLink().showPrgWindow(kind, PrgSlotCur);
     PrgWinCount += 1;
 }
 
 int PrgWinOpen(const std::string& path) {
     int slot = PrgSlotFree();
     if (slot == 0) return 1;
-    if (!WindowLink.readProgramFile) return 3;
-    int r = WindowLink.readProgramFile(path + ".prg");
+    int r = ProgramFileLink().readProgramFile(path + ".prg");
     if (r != 0 && r != 4) return r == 1 ? 2 : r;
     PrgSlotUsed[static_cast<std::size_t>(slot)] = 1;
     PrgSlotCur = slot;
@@ -143,23 +142,21 @@ int PrgWinOpen(const std::string& path) {
 }
 
 void ArrABWinShow() {
-    if (MainWindowLink.enableMenu) {
-        MainWindowLink.enableMenu("mnuWindow", true);
-        MainWindowLink.enableMenu("mnuChiudi", true);
-    }
-    if (WindowLink.showArrAB) WindowLink.showArrAB(ArrABKind);
+    MainWindowLink().enableMenu(MenuId::mnuWindow, true);
+    MainWindowLink().enableMenu(MenuId::mnuChiudi, true);
+    ArrWindowLink().showArrAB(ArrABKind);
 }
 
 void ArrUserBankSet(const std::string& image) {
     ArrUFile = rtrim(mid(image, 21, 238));
-    if ((ArrSlots[9].State == 1 || ArrSlots[9].State == 2) && WindowLink.unloadArrU) WindowLink.unloadArrU(9);
-    if (MainWindowLink.enableMenu) MainWindowLink.enableMenu("mnuArrU", true);
+    if ((ArrSlots[9].State == 1 || ArrSlots[9].State == 2)) ArrWindowLink().unloadArrU(9);
+    MainWindowLink().enableMenu(MenuId::mnuArrU, true);
 }
 
 void StyUserBankSet(const std::string& image) {
     StyUFile = rtrim(mid(image, 21, 238));
-    if ((StySlots[9].State == 1 || StySlots[9].State == 2) && WindowLink.unloadStyUN) WindowLink.unloadStyUN(9);
-    if (MainWindowLink.enableMenu) MainWindowLink.enableMenu("mnuStyU", true);
+    if ((StySlots[9].State == 1 || StySlots[9].State == 2)) StyWindowLink().unloadStyUN(9);
+    MainWindowLink().enableMenu(MenuId::mnuStyU, true);
 }
 
 void SingleWinUnloadStore(const ChildForm& form, int kind) {

@@ -218,4 +218,10 @@ int PcgI5Check(const std::string& path) {
     return readPrgLike(path, [](const std::string& f) { return lenIs(f, PcgI5Len); }, PcgI5Buf);
 }
 
-void InstallFileLinks() { WindowLink.readProgramFile = PrgOrPggRead; }
+void InstallFileLinks() {
+    struct Reader : ProgramFileLinkT {
+        int readProgramFile(const std::string& path) override { return PrgOrPggRead(path); }
+    };
+    static Reader reader;
+    RegisterLink<ProgramFileLinkT>(&reader);
+}

@@ -167,12 +167,12 @@ int FileSaveAs(std::string& image) {
 
 void PrgFileLink(const std::string& image) {
     // The window showing the previous user bank no longer shows it.
-    if ((PrgSlots[9].State == 1 || PrgSlots[9].State == 2) && WindowLink.unloadPrgUN) WindowLink.unloadPrgUN(9);
+    if ((PrgSlots[9].State == 1 || PrgSlots[9].State == 2) ) PrgWindowLink().unloadPrgUN(9);
     SlotRec rec = PrgSlots[9];
     rec.Path = imagePath(image);
     rec.Type = at(image, 19);
     PrgSlotWork = rec;
     PrgSlots[9] = PrgSlotWork;
     PrgUFile = rec.Path;
-    if (MainWindowLink.enableMenu) MainWindowLink.enableMenu("mnuPrgU", true);
+    MainWindowLink().enableMenu(MenuId::mnuPrgU, true);
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string mainCaption() { return MainWindowLink.caption ? MainWindowLink.caption() : std::string(); }
+std::string mainCaption() { return MainWindowLink().caption(); }
 
 // Reports a failed MIDI call, titled with the main window's caption.
 void report(int code, const std::string& text = "") { ErrMsg(code, mainCaption(), text); }

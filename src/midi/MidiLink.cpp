@@ -5,18 +5,22 @@
 #include "midi/MIDI.h"
 
 void InstallMidiLink() {
-    MidiLink.openDevices = [](bool share, uint32_t /*savedOut*/) -> uint32_t { return MidiOpenDevices(share); };
-    MidiLink.thruConnect = [] {
-        MidiThruConnect();
-        MidiInStartDev();
+    struct Devices : MidiLinkT {
+        uint32_t openDevices(bool share, uint32_t /*savedOut*/) override { return MidiOpenDevices(share); }
+        void thruConnect() override {
+            MidiThruConnect();
+            MidiInStartDev();
+        }
+        void thruDisconnect() override {
+            MidiInStopDev();
+            MidiThruDisconnect();
+        }
+        void closeDevices() override {
+            MidiOutCloseDev();
+            MidiInCloseDev();
+        }
+        std::string kbdDefaults() override { return KbdSettingsDefault(); }
     };
-    MidiLink.thruDisconnect = [] {
-        MidiInStopDev();
-        MidiThruDisconnect();
-    };
-    MidiLink.closeDevices = [] {
-        MidiOutCloseDev();
-        MidiInCloseDev();
-    };
-    MidiLink.kbdDefaults = [] { return KbdSettingsDefault(); };
+    static Devices devices;
+    RegisterLink<MidiLinkT>(&devices);
 }

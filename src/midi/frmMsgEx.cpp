@@ -13,7 +13,7 @@ namespace {
 QPointer<frmMsgEx> theForm;
 
 void menuAgg() {
-    if (MainWindowLink.menuAgg) MainWindowLink.menuAgg();
+    MainWindowLink().menuAgg();
 }
 }  // namespace
 
@@ -46,7 +46,7 @@ void frmMsgEx::Form_Load() {
     MidiMonSink.clear = [this] { Text1->setText(""); };
     MidiMonSink.append = [this](const std::string& s) { Text1->setText(Text1->Text() + s); };
     // Also when the window comes back with the others at start-up.
-    if (MainWindowLink.enableMenu) MainWindowLink.enableMenu("mnuMsgEx", false);
+    MainWindowLink().enableMenu(MenuId::mnuMsgEx, false);
 }
 
 void frmMsgEx::Form_Activate() { menuAgg(); }
@@ -71,6 +71,6 @@ void frmMsgEx::Form_Unload(int& /*Cancel*/) {
     MidiMonSink = {};
     MidiMonLogOn = false;
     SingleWinUnloadStore(*this, Kind);
-    if (MainWindowLink.enableMenu) MainWindowLink.enableMenu("mnuMsgEx", true);
+    MainWindowLink().enableMenu(MenuId::mnuMsgEx, true);
     menuAgg();
 }

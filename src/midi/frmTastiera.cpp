@@ -16,13 +16,9 @@ namespace {
 
 QPointer<frmTastiera> theForm;
 
-void menuAgg() {
-    if (MainWindowLink.menuAgg) MainWindowLink.menuAgg();
-}
+void menuAgg() { MainWindowLink().menuAgg(); }
 
-void enableMenu(const char* item, bool on) {
-    if (MainWindowLink.enableMenu) MainWindowLink.enableMenu(item, on);
-}
+void enableMenu(MenuId item, bool on) { MainWindowLink().enableMenu(item, on); }
 
 bool isBlack(int note) {
     switch (note % 12) {
@@ -187,7 +183,7 @@ void frmTastiera::Form_Load() {
     e.State = 1;
     ++ChildWinCount;
     KeyboardLoaded = 1;
-    enableMenu("mnuTastiera", false);
+    enableMenu(MenuId::mnuTastiera, false);
 }
 
 void frmTastiera::Form_Activate() { menuAgg(); }
@@ -237,7 +233,7 @@ void frmTastiera::Form_Unload(int& /*Cancel*/) {
     playing_ = -1;
     KeyboardLoaded = 0;
     SingleWinUnloadStore(*this, Kind);
-    enableMenu("mnuTastiera", true);
+    enableMenu(MenuId::mnuTastiera, true);
 }
 
 // Keeps the choices for the next run.

@@ -46,24 +46,30 @@ frmMain::frmMain(QWidget* parent) : MdiFrame(parent, "frmMain") {
     mnuWCascade->Click = [this] { Cascade(); };
     setWindowListMenu(mnuWindow->subMenu());
 
-    MainWindowLink.setStatus = [this](const std::string& s) { Label1->setText(toQt(s)); };
-    MainWindowLink.setBusyPointer = [](bool on) {
-        if (on) QApplication::setOverrideCursor(Qt::WaitCursor);
-        else
-            while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
-    };
-    MainWindowLink.modeDisplay = [this] { LabelMode->setText(toQt(ModeName(ModeNow))); };
-    MainWindowLink.setLabelArr = [this](const std::string& s) { LabelArr->setText(toQt(s)); };
-    MainWindowLink.setLabelSty = [this](const std::string& s) { LabelSty->setText(toQt(s)); };
-    MainWindowLink.setLabelPrg = [this](const std::string& s) { LabelPrg->setText(toQt(s)); };
-    MainWindowLink.caption = [this] { return Caption(); };
-    MainWindowLink.show = [this] { Show(); };
+    link_.form = this;
+    RegisterLink<MainWindowLinkT>(&link_);
 }
 
+void frmMain::Link::setStatus(const std::string& s) { form->Label1->setText(toQt(s)); }
+void frmMain::Link::setBusyPointer(bool on) {
+    if (on) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+}
+void frmMain::Link::modeDisplay() { form->LabelMode->setText(toQt(ModeName(ModeNow))); }
+void frmMain::Link::setLabelArr(const std::string& s) { form->LabelArr->setText(toQt(s)); }
+void frmMain::Link::setLabelSty(const std::string& s) { form->LabelSty->setText(toQt(s)); }
+void frmMain::Link::setLabelPrg(const std::string& s) { form->LabelPrg->setText(toQt(s)); }
+void frmMain::Link::enableMenu(MenuId item, bool enabled) {
+    if (auto* m = FindControl<MenuItem>(form, MenuName(item))) m->setEnabled(enabled);
+}
+std::string frmMain::Link::caption() { return form->Caption(); }
+void frmMain::Link::show() { form->Show(); }
+
 frmMain::~frmMain() {
+    UnregisterLink<MainWindowLinkT>(&link_);
     if (theMain == this) {
         theMain = nullptr;
-        MainWindowLink = MainWindowLinkT{};
     }
 }
 

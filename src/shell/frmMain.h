@@ -2,6 +2,7 @@
 // The main window, in its first and smallest form: the frame with the status
 // bar labels, the File menu (Exit) and the Window menu. It registers itself
 // in MainWindowLink and runs the shared closing steps when it unloads.
+#include "app/Links.h"
 #include "platform/Forms.h"
 
 class Label;
@@ -27,6 +28,22 @@ public:
     MenuItem* mnuExit = nullptr;
     MenuItem* mnuWindow = nullptr;
     MenuItem* mnuWCascade = nullptr;
+
+private:
+    // What the shared procedures reach of the frame.
+    struct Link : MainWindowLinkT {
+        frmMain* form = nullptr;
+        void setStatus(const std::string& s) override;
+        void setBusyPointer(bool on) override;
+        void modeDisplay() override;
+        void setLabelArr(const std::string& s) override;
+        void setLabelSty(const std::string& s) override;
+        void setLabelPrg(const std::string& s) override;
+        void enableMenu(MenuId item, bool enabled) override;
+        std::string caption() override;
+        void show() override;
+    };
+    Link link_;
 };
 
 // The one main window of the run (nullptr before it exists).

@@ -99,16 +99,14 @@ TEST_F(AppTest, QuestionsAndStatusLine) {
     EXPECT_EQ(dialogs.shown[3].style, vbYesNo | vbExclamation);
     EXPECT_EQ(AskKeepChangesText(3), "Choose the directory of the opened file as working directory of i40DBArr?");
 
-    std::string label = "x";
-    bool busy = false;
-    MainWindowLink.setStatus = [&](const std::string& s) { label = s; };
-    MainWindowLink.setBusyPointer = [&](bool b) { busy = b; };
+    FakeMainWindow win;
+    win.status = "x";
     StatusMsg(6, "song.arr");
-    EXPECT_EQ(label, "Opening song.arr");
-    EXPECT_TRUE(busy);
+    EXPECT_EQ(win.status, "Opening song.arr");
+    EXPECT_TRUE(win.busy);
     StatusMsg(0);
-    EXPECT_EQ(label, "");
-    EXPECT_FALSE(busy);
+    EXPECT_EQ(win.status, "");
+    EXPECT_FALSE(win.busy);
 }
 
 // ---- Paths and captions -----------------------------------------------------
@@ -166,8 +164,8 @@ TEST_F(AppTest, CaptionsOfEveryKind) {
 // ---- Recent files -----------------------------------------------------------
 
 TEST_F(AppTest, RecentFiles) {
-    int refreshed = 0;
-    MainWindowLink.refreshRecentFiles = [&] { ++refreshed; };
+    FakeMainWindow win;
+    const int& refreshed = win.recentRefreshes;
     MruAdd("/m/a.arr", 0);
     MruAdd("/m/a.ARR", 1);       // same path and kind: nothing
     MruAdd("/m/a.sty", 0);       // same path, other kind: added
@@ -206,9 +204,9 @@ TEST_F(AppTest, RecentFiles) {
 // ---- Info file --------------------------------------------------------------
 
 TEST_F(AppTest, InfoFileTitles) {
-    std::string labelArr, labelPrg;
-    MainWindowLink.setLabelArr = [&](const std::string& s) { labelArr = s; };
-    MainWindowLink.setLabelPrg = [&](const std::string& s) { labelPrg = s; };
+    FakeMainWindow win;
+    const std::string& labelArr = win.labelArr;
+    const std::string& labelPrg = win.labelPrg;
     InfoFileEnsure();
     EXPECT_EQ(readFileBytes(InfoFile), std::string(1000, ' '));
 
@@ -276,10 +274,19 @@ TEST_F(AppTest, SlotsFreeAndFind) {
 }
 
 TEST_F(AppTest, ProgramWindowOpening) {
-    int shownKind = 0, shownSlot = 0;
-    std::string readPath;
-    WindowLink.showPrgWindow = [&](int k, int s) { shownKind = k; shownSlot = s; };
-    WindowLink.readProgramFile = [&](const std::string& p) { readPath = p; return p.find("bad") != std::string::npos ? 2 : 4; };
+    struct Windows : PrgWindowLinkT, ProgramFileLinkT {
+        int shownKind = 0, shownSlot = 0;
+        std::string readPath;
+        void showPrgWindow(int k, int s) override { shownKind = k, shownSlot = s; }
+        int readProgramFile(const std::string& p) override {
+            readPath = p;
+            return p.find("bad") != std::string::npos ? 2 : 4;
+        }
+    } w;
+    RegisterLink<PrgWindowLinkT>(&w);
+    RegisterLink<ProgramFileLinkT>(&w);
+    const int &shownKind = w.shownKind, &shownSlot = w.shownSlot;
+    const std::string& readPath = w.readPath;
     PrgSlotUsed[1] = 1;
     EXPECT_EQ(PrgWinOpen("/m/set/piano"), 0);
     EXPECT_EQ(readPath, "/m/set/piano.prg");
@@ -291,17 +298,20 @@ TEST_F(AppTest, ProgramWindowOpening) {
     for (auto& u : PrgSlotUsed) u = 1;
     EXPECT_EQ(PrgWinOpen("/m/x"), 1);
 
-    int unloaded = 0;
-    std::string menu;
-    WindowLink.unloadStyUN = [&](int s) { unloaded = s; };
-    MainWindowLink.enableMenu = [&](const std::string& m, bool) { menu = m; };
+    struct StyWindows : StyWindowLinkT {
+        int unloaded = 0;
+        void unloadStyUN(int s) override { unloaded = s; }
+    } sw;
+    RegisterLink<StyWindowLinkT>(&sw);
+    FakeMainWindow win;
+    const int& unloaded = sw.unloaded;
     StySlots[9].State = 2;
     std::string img(300, '\0');
     putField(img, 21, 238, "/m/mystyles");
     StyUserBankSet(img);
     EXPECT_EQ(StyUFile, "/m/mystyles");
     EXPECT_EQ(unloaded, 9);
-    EXPECT_EQ(menu, "mnuStyU");
+    EXPECT_EQ(win.menus, (std::map<MenuId, bool>{{MenuId::mnuStyU, true}}));
 }
 
 // ---- Names ------------------------------------------------------------------

@@ -11,12 +11,6 @@
 
 namespace {
 
-struct MidiCalls {
-    int opens = 0, closes = 0, thruOn = 0, thruOff = 0;
-    bool share = false;
-    uint32_t savedOut = 0;
-};
-
 std::string devRecord(uint32_t savedOut, int users, int myRun) {
     std::string r(145, '#');
     putMid(r, 1, "Morvekan");
@@ -35,15 +29,7 @@ protected:
         installMidi();
     }
     void installMidi() {
-        MidiLink.openDevices = [this](bool share, uint32_t saved) {
-            ++calls.opens;
-            calls.share = share;
-            calls.savedOut = saved;
-            return uint32_t{0x1234};
-        };
-        MidiLink.closeDevices = [this] { ++calls.closes; };
-        MidiLink.thruConnect = [this] { ++calls.thruOn; };
-        MidiLink.thruDisconnect = [this] { ++calls.thruOff; };
+        RegisterLink<MidiLinkT>(&calls);
     }
     // A settings file of an earlier run in the given language.
     void earlierRun(int lang) {
@@ -62,7 +48,7 @@ protected:
             else LangSel = static_cast<uint8_t>(lang);
         };
     }
-    MidiCalls calls;
+    FakeMidiLink calls;
 };
 
 TEST_F(StartUpTest, FirstRunAsksTheLanguageAndSetsDefaults) {
@@ -135,7 +121,7 @@ TEST_F(StartUpTest, DeviceStateAtStartUp) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         InstanceLockRelease();
-        calls = {};
+        calls.reset();
         earlierRun(2);
         installMidi();
         if (c.file.empty()) DeleteFile(sysFile("Morvekan"));

@@ -6,6 +6,7 @@
 #include "app/Main.h"
 #include "app/Tables.h"
 #include "app/state.h"
+#include "fakelinks.h"
 
 // Fresh shared state, paths in the test's folders, no windows registered.
 class AppTest : public VelmoraTest {
@@ -16,16 +17,14 @@ protected:
         resetAppState();
         PathsBuild();
         FormSizesSet();
-        MainWindowLink = MainWindowLinkT{};
-        MidiLink = MidiLinkT{};
-        WindowLink = WindowLinkT{};
+        ResetLinks();
         LanguageChooser = nullptr;
         MainWindowFactory = nullptr;
     }
     void TearDown() override {
         InstanceLockRelease();
         LanguageChooser = nullptr;
-        MidiLink = MidiLinkT{};
+        ResetLinks();
         VelmoraTest::TearDown();
     }
 };

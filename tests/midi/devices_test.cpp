@@ -40,7 +40,8 @@ TEST_F(MidiTest, FailedOpenIsReportedAndLeavesMidiOff) {
 }
 
 TEST_F(MidiTest, FailedClosesAreReportedWithTheirOwnMessages) {
-    MainWindowLink.caption = [] { return std::string("Velmora"); };
+    FakeMainWindow win;
+    win.captionText = "Velmora";
     midi->failOutClose = MidiErrFailed;
     dialogs.answer(vbOK);
     MidiOutCloseDev();
@@ -83,20 +84,17 @@ TEST_F(MidiTest, LinkOpensWiresAndCloses) {
     MidiInCloseDev();
     resetMidiState();
     midi->clear();
-    MidiLink = {};
     InstallMidiLink();
-    ASSERT_TRUE(MidiLink.openDevices);
-    uint32_t h = MidiLink.openDevices(false, 0);
+    uint32_t h = MidiLink().openDevices(false, 0);
     EXPECT_NE(h, 0u);
     EXPECT_EQ(h, MidiOutHandle);
     EXPECT_EQ(MidiOn + DevOpen, 2);
-    MidiLink.thruConnect();
-    MidiLink.thruDisconnect();
-    MidiLink.closeDevices();
+    MidiLink().thruConnect();
+    MidiLink().thruDisconnect();
+    MidiLink().closeDevices();
     EXPECT_EQ(DevOpen, 0);
     std::vector<Ev::Kind> kinds;
     for (const auto& e : midi->events) kinds.push_back(e.kind);
     EXPECT_EQ(kinds, (std::vector<Ev::Kind>{Ev::OutOpen, Ev::InOpen, Ev::Connect, Ev::InStart, Ev::InStop,
                                             Ev::Disconnect, Ev::OutClose, Ev::InClose}));
-    MidiLink = {};
 }

@@ -262,7 +262,8 @@ TEST_F(MidiTest, ModeSendersSendLogAndSetTheMode) {
     openMonitor();
     int modeAtDisplay = -1;
     std::size_t sentAtDisplay = 0;
-    MainWindowLink.modeDisplay = [&] {
+    FakeMainWindow win;
+    win.onModeDisplay = [&] {
         modeAtDisplay = ModeNow;
         sentAtDisplay = midi->written().size();
     };

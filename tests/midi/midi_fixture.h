@@ -3,6 +3,7 @@
 // input open, and helpers to let the paced queue deliver.
 #include "app/Links.h"
 #include "app/state.h"
+#include "fakelinks.h"
 #include "midi/MIDI.h"
 #include "platform/Timer.h"
 #include "platform/bytes.h"
@@ -14,12 +15,12 @@ protected:
         VelmoraTest::SetUp();
         resetAppState();
         resetMidiState();
-        MainWindowLink = {};
+        ResetLinks();
         ASSERT_NE(MidiOpenDevices(), 0u);
         midi->clear();
     }
     void TearDown() override {
-        MainWindowLink = {};
+        ResetLinks();
         resetMidiState();
         VelmoraTest::TearDown();
     }

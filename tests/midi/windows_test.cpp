@@ -37,15 +37,15 @@ protected:
 };
 
 TEST_F(MidiWindowTest, KeyboardPlaysSplitsAndSilencesOnClose) {
-    std::map<std::string, bool> menus;
-    MainWindowLink.enableMenu = [&](const std::string& m, bool on) { menus[m] = on; };
+    FakeMainWindow win;
+    auto& menus = win.menus;
     std::vector<int> refreshes;  // KeyboardLoaded at each menu refresh
-    MainWindowLink.menuAgg = [&] { refreshes.push_back(KeyboardLoaded); };
+    win.onMenuAgg = [&] { refreshes.push_back(KeyboardLoaded); };
     KbdSettings = KbdSettingsEncode({4, 90, 7, 0, 48});
     frmTastiera* f = frmTastiera::Instance(frame.get());
     f->Show();
     EXPECT_EQ(KeyboardLoaded, 1);
-    EXPECT_FALSE(menus.at("mnuTastiera"));
+    EXPECT_FALSE(menus.at(MenuId::mnuTastiera));
     EXPECT_FALSE(refreshes.empty()) << "shown and activated";
     EXPECT_EQ(f->VScroll1->Value(), 48);
     EXPECT_EQ(f->Combo1->ListIndex(), 4);
@@ -82,7 +82,7 @@ TEST_F(MidiWindowTest, KeyboardPlaysSplitsAndSilencesOnClose) {
     EXPECT_EQ(hexOf(sent()), "94 24 5A B4 7B 00");
     EXPECT_EQ(KeyboardLoaded, 0);
     EXPECT_EQ(WinEntry(frmTastiera::Kind).State, 0);
-    EXPECT_TRUE(menus.at("mnuTastiera"));
+    EXPECT_TRUE(menus.at(MenuId::mnuTastiera));
     // The menus are refreshed while the keyboard is being closed, not after.
     EXPECT_EQ(refreshes, std::vector<int>{1});
 }
@@ -95,20 +95,19 @@ TEST(KbdSettings, DamagedBytesReadAsTheDefaultsAndLimitsRoundTrip) {
 }
 
 TEST_F(MidiWindowTest, MonitorWindowShowsWhatIsLogged) {
-    std::map<std::string, bool> menus;
-    MainWindowLink.enableMenu = [&](const std::string& m, bool on) { menus[m] = on; };
-    int refreshes = 0;
-    MainWindowLink.menuAgg = [&] { ++refreshes; };
+    FakeMainWindow win;
+    auto& menus = win.menus;
+    int& refreshes = win.menuAggs;
     frmMsgEx* f = frmMsgEx::Instance(frame.get());
     f->Show();
-    EXPECT_FALSE(menus.at("mnuMsgEx"));
+    EXPECT_FALSE(menus.at(MenuId::mnuMsgEx));
     MidiMonLogOn = true;
     EXPECT_EQ(f->Label1->Caption(), MidiDev::OutName(0));
     ModeTx06();
     EXPECT_EQ(f->Text1->Text(), "F0 42 30 4D 4E 06 F7 \n\n");
     refreshes = 0;
     EXPECT_TRUE(f->Unload(vbFormControlMenu));
-    EXPECT_TRUE(menus.at("mnuMsgEx"));
+    EXPECT_TRUE(menus.at(MenuId::mnuMsgEx));
     EXPECT_EQ(refreshes, 1);
     MidiMonLogOn = true;
     MidiMonLog(bytesOf({1}));  // the window is gone: nothing to write to
