@@ -10,18 +10,27 @@
 #include "files/FileFormats.h"
 #include "files/Readers.h"
 #include "files/StyGroups.h"
+#include "files/WindowImage.h"
 #include "files/state.h"
 #include "platform/Files.h"
 #include "platform/bytes.h"
 
 namespace {
 
-std::string arrWindowImage(const std::string& file, int kind) {
-    std::string img(20, '\0');
-    img += std::string(250, ' ') + file + std::string(1344, ' ') + std::string(30480, ' ');
-    put(img, 1, static_cast<unsigned>(kind));
-    return img;
+// The largest image a window builds when it opens: an arrangement file with
+// the style template appended.
+void BM_WindowImageArrWithTemplate(benchmark::State& state) {
+    const std::string file = ArrBankImage(0);
+    const std::string tpl = StyTemplateImage();
+    for (auto _ : state) {
+        std::string img = WindowImageNew(19, file);
+        StyPartSet(img, tpl);
+        put(img, ImgStyPart, ImgStyTemplate);
+        benchmark::DoNotOptimize(img.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * (ImgArrFileWinLen + StyTemplateLen));
 }
+BENCHMARK(BM_WindowImageArrWithTemplate);
 
 void BM_ArrFileCheck(benchmark::State& state) {
     const std::string f = ArrBankImage(0);
@@ -48,12 +57,12 @@ void BM_StyFileCheck(benchmark::State& state) {
 BENCHMARK(BM_StyFileCheck);
 
 void BM_ClipPasteArr64(benchmark::State& state) {
-    std::string src = arrWindowImage(ArrBankImage(1), 3);
-    for (int i = 0; i < 64; ++i) put(src, 10799 + 21L * i, 1);
+    std::string src = WindowImageNew(3, ArrBankImage(1));
+    for (int i = 0; i < 64; ++i) put(src, RowPos(ImgArrRows, i), 1);
     ClipBuf = src;
     std::string empty = ArrBankImage(0);
     putMid(empty, 33, std::string(64 * 164, '\0'));
-    const std::string dest0 = arrWindowImage(empty, 19);
+    const std::string dest0 = WindowImageNew(19, empty);
     for (auto _ : state) {
         std::string dest = dest0;
         benchmark::DoNotOptimize(ClipPasteArr(dest, 0));
@@ -63,7 +72,7 @@ void BM_ClipPasteArr64(benchmark::State& state) {
 BENCHMARK(BM_ClipPasteArr64);
 
 void BM_ArrRowTexts(benchmark::State& state) {
-    const std::string img = arrWindowImage(ArrBankImage(0), 19);
+    const std::string img = WindowImageNew(19, ArrBankImage(0));
     for (auto _ : state)
         for (int i = 0; i < 64; ++i) benchmark::DoNotOptimize(ArrRowText(img, i));
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * 64);

@@ -3,6 +3,7 @@
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
+#include "files/WindowImage.h"
 #include "platform/Paths.h"
 #include "platform/bytes.h"
 
@@ -22,16 +23,16 @@ std::string FileNameFromPath(const std::string& path) {
 
 namespace {
 
-std::string title(const std::string& img) { return rtrim(cutAtNul(mid(img, 21, 238))); }
+std::string title(const std::string& img) { return ImgPathOf(img); }
 std::string fileName(const std::string& img) { return FileNameFromPath(title(img)); }
-std::string readOnlyMark(const std::string& img) { return at(img, 2) == 1 ? " - " + Msg(122) : std::string(); }
+std::string readOnlyMark(const std::string& img) { return ImgIsRdOnly(img) ? " - " + Msg(122) : std::string(); }
 std::string channelPart(int chan) { return " - MIDI Channel " + std::to_string(chan + 1); }
 
 }  // namespace
 
 std::string DocCaptionBuild(const std::string& img) {
-    const int kind = at(img, 1);
-    const int slot = at(img, 15);
+    const int kind = WinKind(img);
+    const int slot = at(img, ImgSlot);
     const bool user = slot == 9;
     const std::string ro = user ? std::string() : readOnlyMark(img);
     const std::string slotPart = " (" + std::to_string(slot) + ")";
@@ -39,23 +40,23 @@ std::string DocCaptionBuild(const std::string& img) {
     case 2: case 3: case 14: case 17: case 18:
         return title(img) + readOnlyMark(img);
     case 4: case 5: case 6: case 7: case 8:
-        return mid(img, 21, 5) + channelPart(at(img, 16)) + readOnlyMark(img);
+        return mid(img, ImgPath, ImgPrgBankTitleLen) + channelPart(at(img, ImgChannel)) + readOnlyMark(img);
     case 9: case 10:
-        return rtrim(mid(img, 21, 24)) + channelPart(at(img, 16)) + readOnlyMark(img);
+        return rtrim(mid(img, ImgPath, ImgDrumTitleLen)) + channelPart(at(img, ImgChannel)) + readOnlyMark(img);
     case 19:
         if (user) return "Arr User (" + fileName(img) + ".arr)";
         return "File Arr - " + fileName(img) + ".arr" + slotPart + ro;
     case 20:
         return Msg(80) + " - " + Msg(81) + ".arr" + slotPart;
     case 21: case 31: {
-        const std::string ext = at(img, 19) == 0 ? ".prg" : ".pgg";
-        const std::string chan = channelPart(at(img, 286));
+        const std::string ext = at(img, ImgPrgType) == 0 ? ".prg" : ".pgg";
+        const std::string chan = channelPart(at(img, ImgPrgChannelByte));
         if (user) return "Prg F(User) (" + fileName(img) + ext + ")" + chan;
         return "File Prg - " + fileName(img) + ext + slotPart + chan + ro;
     }
     case 22: {
-        const std::string ext = at(img, 19) == 0 ? ".prg" : ".pgg";
-        return Msg(88) + " - " + fileName(img) + ext + slotPart + channelPart(at(img, 286));
+        const std::string ext = at(img, ImgPrgType) == 0 ? ".prg" : ".pgg";
+        return Msg(88) + " - " + fileName(img) + ext + slotPart + channelPart(at(img, ImgPrgChannelByte));
     }
     case 23:
         if (user) return "Sty User (" + fileName(img) + ".sty)";

@@ -4,6 +4,7 @@
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
+#include "files/WindowImage.h"
 #include "platform/Files.h"
 #include "platform/bytes.h"
 
@@ -39,7 +40,7 @@ namespace {
 
 // Writes one title; the file is created when missing so a title is never lost.
 std::string setTitle(const std::string& image, long pos, std::string& memo) {
-    std::string t = InfoTitleOf(FileNameFromPath(rtrim(cutAtNul(mid(image, 21, 238)))));
+    std::string t = InfoTitleOf(FileNameFromPath(ImgPathOf(image)));
     std::string img;
     FileError e = ReadWholeFile(InfoFile, img);
     if (e != FileError::None && e != FileError::NotFound) {

@@ -6,6 +6,7 @@
 #include "app/Links.h"
 #include "app/Tables.h"
 #include "app/state.h"
+#include "files/WindowImage.h"
 #include "platform/bytes.h"
 
 namespace {
@@ -22,10 +23,10 @@ int windowKindOf(int mruKind) {
 }
 
 int mruKindOfImage(const std::string& img) {
-    switch (at(img, 1)) {
+    switch (WinKind(img)) {
     case 19: case 20: return 1;
     case 23: case 24: return 2;
-    case 21: case 22: case 31: return at(img, 19) == 0 ? 3 : 4;
+    case 21: case 22: case 31: return at(img, ImgPrgType) == 0 ? 3 : 4;
     case 25: return 5;
     case 26: return 6;
     default: return 0;
@@ -82,7 +83,7 @@ void MruAdd(const std::string& pathWithExt, int readOnly) {
 void MruStorePos(const std::string& image, int top, int left, int height, int width) {
     const int kind = mruKindOfImage(image);
     if (kind == 0) return;
-    const std::string p = rtrim(cutAtNul(mid(image, 21, 238)));
+    const std::string p = ImgPathOf(image);
     for (int i = 1; i <= 8; ++i) {
         MruWork = MruTable[static_cast<std::size_t>(i)];
         if (MruWork.Kind == kind && MruWork.Path == p) {

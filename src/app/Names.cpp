@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/state.h"
+#include "files/WindowImage.h"
 #include "platform/Files.h"
 #include "platform/bytes.h"
 
@@ -117,7 +118,7 @@ std::string ArrNumName(int n) {
 
 std::string PrgNameOfTrack(const std::string& image, int i, int t) {
     if (i < 0 || i > 63 || t < 0 || t > 8) return {};
-    long base = 303 + 164L * i - 1;          // position of record byte 0, less one
+    long base = ImgArrBlock(i) - 1;          // position of record byte 0, less one
     int n = at(image, base + 40 + 8 * t);
     int kind = at(image, base + 41 + 8 * t);
     auto romName = [](int bank, int idx) {

@@ -5,6 +5,7 @@
 #include "app/Captions.h"
 #include "app/Links.h"
 #include "app/state.h"
+#include "files/WindowImage.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/bytes.h"
@@ -148,13 +149,13 @@ void ArrABWinShow() {
 }
 
 void ArrUserBankSet(const std::string& image) {
-    ArrUFile = rtrim(mid(image, 21, 238));
+    ArrUFile = rtrim(mid(image, ImgPath, ImgPathLen));
     if ((ArrSlots[9].State == 1 || ArrSlots[9].State == 2)) ArrWindowLink().unloadArrU(9);
     MainWindowLink().enableMenu(MenuId::mnuArrU, true);
 }
 
 void StyUserBankSet(const std::string& image) {
-    StyUFile = rtrim(mid(image, 21, 238));
+    StyUFile = rtrim(mid(image, ImgPath, ImgPathLen));
     if ((StySlots[9].State == 1 || StySlots[9].State == 2)) StyWindowLink().unloadStyUN(9);
     MainWindowLink().enableMenu(MenuId::mnuStyU, true);
 }

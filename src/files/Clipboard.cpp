@@ -5,32 +5,30 @@
 #include "app/Messages.h"
 #include "files/FileFormats.h"
 #include "files/StyGroups.h"
+#include "files/WindowImage.h"
 #include "files/state.h"
 #include "platform/bytes.h"
 
 namespace {
 
-constexpr long ArrBlk0 = 303;    // arrangement block 0 in an image
-constexpr long PrgBlk0 = 319;    // program block 0 in a program window image
+bool readOnly(const std::string& image) { return ImgIsRdOnly(image); }
 
-bool readOnly(const std::string& image) { return at(image, 2) == 1; }
-
-long arrBlock(int i) { return ArrBlk0 + ArrBlkLen * i; }
-long prgBlock(int i) { return PrgBlk0 + PrgBlkLen * i; }
+long arrBlock(int i) { return ImgArrBlock(i); }
+long prgBlock(int i) { return ImgPrgBlock(i); }
 
 // The program file magic and type mark follow the records: any reference
 // record makes it a ".pgg".
 void prgTypeRefresh(std::string& image) {
     bool ref = false;
     for (int i = 0; i < 64 && !ref; ++i) ref = at(image, prgBlock(i)) == 1;
-    put(image, 19, ref ? 1 : 0);
-    putMid(image, 271, ref ? "KPGG" : "KORG");
+    put(image, ImgPrgType, ref ? 1 : 0);
+    putMid(image, ImgFile, ref ? "KPGG" : "KORG");
 }
 
 // The style part of an arrangement image, ready to take styles: its own
 // style file, else the template.
 std::string arrStylePart(const std::string& image) {
-    if (at(image, 9) != 0) {
+    if (at(image, ImgStyPart) != 0) {
         std::string part = StyPartOf(image);
         if (StyFileCheck(part)) return part;
     }
@@ -44,34 +42,19 @@ void styRefusal(StyEditStatus s) {
 
 }  // namespace
 
-long RowTableBase(int kind) {
-    switch (kind) {
-    case 2: case 3: case 19: case 20: return 10799;
-    case 21: case 22: return 30751;
-    case 23: case 24: return 271;
-    case 4: case 5: case 6: case 7: case 8: return 30;
-    default: return 0;
-    }
-}
-
-int RowTableRows(int kind) {
-    long b = RowTableBase(kind);
-    return b == 0 ? 0 : b == 271 ? 19 : 64;
-}
-
 void RowTableWrite(std::string& image, const std::vector<std::string>& rows, const std::vector<bool>& selected) {
-    int kind = at(image, 1);
+    int kind = WinKind(image);
     long base = RowTableBase(kind);
     for (int i = 0; i < RowTableRows(kind); ++i) {
-        long p = base + 21L * i;
+        long p = RowPos(base, i);
         if (i < static_cast<int>(rows.size())) putMid(image, p + 1, rows[static_cast<std::size_t>(i)].substr(0, 20));
         put(image, p, i < static_cast<int>(selected.size()) && selected[static_cast<std::size_t>(i)] ? 1 : 0);
     }
 }
 
 bool RowMarked(const std::string& image, int row) {
-    long base = RowTableBase(at(image, 1));
-    return base != 0 && at(image, base + 21L * row) == 1;
+    long base = RowTableBase(WinKind(image));
+    return base != 0 && at(image, RowPos(base, row)) == 1;
 }
 
 std::string ArrRowText(const std::string& image, int i) {
@@ -89,17 +72,17 @@ std::string PrgRowText(const std::string& image, int i) {
 }
 
 bool ClipPasteArr(std::string& image, int destRow) {
-    ClipKind = at(ClipBuf, 1);
-    ActiveKind = at(image, 1);
+    ClipKind = WinKind(ClipBuf);
+    ActiveKind = WinKind(image);
     if ((ActiveKind != 19 && ActiveKind != 20) || readOnly(image) || destRow < 0 || destRow > 63) return false;
     if (ClipKind != 2 && ClipKind != 3 && ClipKind != 19 && ClipKind != 20) return false;
     const bool withStyles = ClipKind == 19 || ClipKind == 20;
-    const std::string clipPart = withStyles && at(ClipBuf, 9) == 2 ? StyPartOf(ClipBuf) : std::string();
+    const std::string clipPart = withStyles && at(ClipBuf, ImgStyPart) == ImgStyOwn ? StyPartOf(ClipBuf) : std::string();
     std::string part;       // the destination's style part, once a style comes along
     bool stylesAdded = false, changed = false;
     int t = destRow;
     for (int i = 0; i < 64 && t <= 63; ++i) {
-        if (at(ClipBuf, 10799 + 21L * i) != 1) continue;
+        if (at(ClipBuf, RowPos(ImgArrRows, i)) != 1) continue;
         std::string rec = mid(ClipBuf, arrBlock(i), ArrBlkLen);
         rec.resize(ArrBlkLen, '\0');
         if (withStyles && at(rec, 1) != 0 && at(rec, 19) == 1) {
@@ -127,28 +110,28 @@ bool ClipPasteArr(std::string& image, int destRow) {
     }
     if (stylesAdded) {
         StyPartSet(image, part);
-        put(image, 9, 2);
-        put(image, 10, 1);
+        put(image, ImgStyPart, ImgStyOwn);
+        put(image, ImgStyChanged, 1);
     }
     if (changed) {
-        put(image, 4, 1);
-        put(image, 3, 2);
+        put(image, ImgChanged, 1);
+        put(image, ImgConst, ImgConstValue);
     }
     return changed;
 }
 
 bool ClipPastePrg(std::string& image, int destRow) {
-    ClipKind = at(ClipBuf, 1);
-    ActiveKind = at(image, 1);
+    ClipKind = WinKind(ClipBuf);
+    ActiveKind = WinKind(image);
     if ((ActiveKind != 21 && ActiveKind != 22) || readOnly(image) || destRow < 0 || destRow > 63) return false;
     const bool fromFile = ClipKind == 21 || ClipKind == 22;
     const bool fromBank = ClipKind >= 4 && ClipKind <= 8;
     if (!fromFile && !fromBank) return false;
-    const long base = fromFile ? 30751 : 30;
+    const long base = fromFile ? ImgPrgRows : ImgPcgRows;
     bool changed = false;
     int t = destRow;
     for (int i = 0; i < 64 && t <= 63; ++i) {
-        long p = base + 21L * i;
+        long p = RowPos(base, i);
         if (at(ClipBuf, p) != 1) continue;
         std::string rec;
         if (fromFile) {
@@ -173,15 +156,15 @@ bool ClipPastePrg(std::string& image, int destRow) {
     }
     if (changed) {
         prgTypeRefresh(image);
-        put(image, 7, 1);
-        put(image, 6, 2);
+        put(image, ImgPrgChanged, 1);
+        put(image, ImgPrgPresent, 2);
     }
     return changed;
 }
 
 bool ClipPasteSty(std::string& image, int destRow) {
-    ClipKind = at(ClipBuf, 1);
-    ActiveKind = at(image, 1);
+    ClipKind = WinKind(ClipBuf);
+    ActiveKind = WinKind(image);
     if ((ActiveKind != 23 && ActiveKind != 24) || readOnly(image)) return false;
     if (ClipKind != 23 && ClipKind != 24) return false;
     int k = StyRowItem(destRow);
@@ -191,7 +174,7 @@ bool ClipPasteSty(std::string& image, int destRow) {
     bool changed = false;
     for (int r = 0; r < 19; ++r) {
         int src = StyRowItem(r);
-        if (src < 0 || at(ClipBuf, 271 + 21L * r) != 1 || StyItemFree(src, clipPart)) continue;
+        if (src < 0 || at(ClipBuf, RowPos(ImgStyRows, r)) != 1 || StyItemFree(src, clipPart)) continue;
         std::string item = StyItemBytes(src, clipPart);
         if (item.empty()) continue;
         while (k <= 15 && !StyItemFree(k, part)) ++k;
@@ -205,19 +188,19 @@ bool ClipPasteSty(std::string& image, int destRow) {
     }
     if (changed) {
         StyPartSet(image, part);
-        put(image, 10, 1);
+        put(image, ImgStyChanged, 1);
     }
     return changed;
 }
 
 PrgSelAutoPaste ClipPastePrgSelAuto() {
-    ClipKind = at(ClipBuf, 1);
+    ClipKind = WinKind(ClipBuf);
     ActiveKind = 34;
     PrgSelAutoPaste r;
-    long base = ClipKind == 19 ? 10799 : ClipKind == 21 ? 30751 : 0;
+    long base = ClipKind == 19 ? ImgArrRows : ClipKind == 21 ? ImgPrgRows : 0;
     if (base == 0) return r;
     for (int i = 0; i < 64; ++i) {
-        long p = base + 21L * i;
+        long p = RowPos(base, i);
         if (at(ClipBuf, p) != 1) continue;
         std::string row = mid(ClipBuf, p + 1, 20);
         row.resize(20, ' ');
@@ -230,17 +213,17 @@ PrgSelAutoPaste ClipPastePrgSelAuto() {
 
 CutArrResult CutArr(std::string& image) {
     CutArrResult r;
-    ActiveKind = at(image, 1);
+    ActiveKind = WinKind(image);
     if ((ActiveKind != 19 && ActiveKind != 20) || readOnly(image)) return r;
     for (int i = 0; i < 64; ++i) {
-        if (at(image, 10799 + 21L * i) != 1) continue;
+        if (at(image, RowPos(ImgArrRows, i)) != 1) continue;
         putMid(image, arrBlock(i), std::string(ArrBlkLen, '\0'));
         r.changed = true;
     }
     if (!r.changed) return r;
-    put(image, 4, 1);
-    put(image, 3, 2);
-    if (at(image, 9) != 2) return r;
+    put(image, ImgChanged, 1);
+    put(image, ImgConst, ImgConstValue);
+    if (at(image, ImgStyPart) != ImgStyOwn) return r;
     // Styles of the file that no arrangement uses any longer are dropped.
     bool used[16] = {};
     for (int i = 0; i < 64; ++i) {
@@ -255,13 +238,13 @@ CutArrResult CutArr(std::string& image) {
     }
     if (!r.droppedStyles.empty()) {
         StyPartSet(image, part);
-        put(image, 10, 1);
+        put(image, ImgStyChanged, 1);
     }
     return r;
 }
 
 bool CutPrg(std::string& image) {
-    ActiveKind = at(image, 1);
+    ActiveKind = WinKind(image);
     bool left = false;
     if ((ActiveKind != 21 && ActiveKind != 22) || readOnly(image)) {
         for (int i = 0; i < 64 && !left; ++i) left = at(image, prgBlock(i)) != 0;
@@ -269,7 +252,7 @@ bool CutPrg(std::string& image) {
     }
     bool changed = false;
     for (int i = 0; i < 64; ++i) {
-        long p = 30751 + 21L * i;
+        long p = RowPos(ImgPrgRows, i);
         if (at(image, p) != 1) continue;
         putMid(image, prgBlock(i), std::string(PrgBlkLen, '\0'));
         put(image, p, 0);
@@ -278,27 +261,27 @@ bool CutPrg(std::string& image) {
     }
     for (int i = 0; i < 64 && !left; ++i) left = at(image, prgBlock(i)) != 0;
     if (changed) {
-        put(image, 7, 1);
-        if (!left) put(image, 6, 0);
+        put(image, ImgPrgChanged, 1);
+        if (!left) put(image, ImgPrgPresent, 0);
         prgTypeRefresh(image);
     }
     return left;
 }
 
 bool CutSty(std::string& image) {
-    ActiveKind = at(image, 1);
+    ActiveKind = WinKind(image);
     if ((ActiveKind != 23 && ActiveKind != 24) || readOnly(image)) return false;
     std::string part = StyPartOf(image);
     bool changed = false;
     for (int r = 0; r < 19; ++r) {
         int k = StyRowItem(r);
-        if (k < 0 || at(image, 271 + 21L * r) != 1 || StyItemFree(k, part)) continue;
+        if (k < 0 || at(image, RowPos(ImgStyRows, r)) != 1 || StyItemFree(k, part)) continue;
         StyItemRemove(part, k);
         changed = true;
     }
     if (changed) {
         StyPartSet(image, part);
-        put(image, 10, 1);
+        put(image, ImgStyChanged, 1);
     }
     return changed;
 }

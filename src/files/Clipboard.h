@@ -7,10 +7,8 @@
 #include <string>
 #include <vector>
 
-// Row table of a window kind: base position and number of rows (0 rows: the
-// kind has none).
-long RowTableBase(int kind);
-int RowTableRows(int kind);
+#include "files/WindowImage.h"   // RowTableBase, RowTableRows
+
 // Copy: writes the list's row texts (at most 20 characters each; a shorter
 // text overwrites only its own length) and selection marks into the image's
 // row table.

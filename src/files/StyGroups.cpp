@@ -1,15 +1,13 @@
 #include "files/StyGroups.h"
 
 #include "files/FileFormats.h"
+#include "files/WindowImage.h"
 #include "platform/bytes.h"
 
 namespace {
 
-constexpr long StyPartArr = 42623;
-constexpr long StyPartSty = 670;
-
 bool isStyleWindow(const std::string& image) {
-    unsigned k = at(image, 1);
+    unsigned k = WinKind(image);
     return k == 23 || k == 24;
 }
 
@@ -34,10 +32,10 @@ void replaceItem(std::string& block, int k, const std::string& item) {
 
 }  // namespace
 
-long StyPartPos(const std::string& image) { return isStyleWindow(image) ? StyPartSty : StyPartArr; }
+long StyPartPos(const std::string& image) { return StyPartPosOf(WinKind(image)); }
 
 std::string StyPartOf(const std::string& image) {
-    if (!isStyleWindow(image) && at(image, 9) == 0) return {};
+    if (!isStyleWindow(image) && at(image, ImgStyPart) == ImgStyNone) return {};
     return mid(image, StyPartPos(image));
 }
 
@@ -55,14 +53,14 @@ std::string StyBlkName(int k, const std::string& block) {
 }
 
 std::string StyItemName(int i, const std::string& image) {
-    if (at(image, 9) == 0) return "-empty-";
+    if (at(image, ImgStyPart) == ImgStyNone) return "-empty-";
     long base = StyPartPos(image);
     if (base > static_cast<long>(image.size())) return {};
     return StyBlkName(i, image.substr(static_cast<std::size_t>(base - 1)));
 }
 
 int StyGrpCount(const std::string& image) {
-    if (at(image, 9) == 0) return isStyleWindow(image) ? 4 : 0;
+    if (at(image, ImgStyPart) == ImgStyNone) return isStyleWindow(image) ? 4 : 0;
     std::string block = StyPartOf(image);
     for (int i = 15; i >= 0; --i) {
         std::string n = StyBlkName(i, block);

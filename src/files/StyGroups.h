@@ -24,8 +24,7 @@
 
 #include "midi/StyleBlock.h"   // StyBlkSize, StyBlkPos
 
-// Position of the style part in a window image: 670 in style windows (kinds
-// 23, 24), 42623 in every other image.
+// Position of the style part in a window image (StyPartPosOf its kind).
 long StyPartPos(const std::string& image);
 // The style part of an image ("" when the image has none).
 std::string StyPartOf(const std::string& image);

@@ -8,6 +8,7 @@
 #include "files/FileFormats.h"
 #include "files/Readers.h"
 #include "files/StyGroups.h"
+#include "files/WindowImage.h"
 #include "files/state.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-std::string imagePath(const std::string& image) { return rtrim(mid(image, 21, PathFieldLen)); }
+std::string imagePath(const std::string& image) { return rtrim(mid(image, ImgPath, ImgPathLen)); }
 
 // Writes one file; a failure is reported with the file's name.
 bool writeFile(const std::string& path, const std::string& data) {
@@ -36,10 +37,10 @@ std::string lower(std::string s) {
 }
 
 // The program file of the image at `path` (no extension), as ".prg" or
-// ".pgg" by image char 19. `sameFile`: the image's own file is rewritten, so
+// ".pgg" by the image's program type. `sameFile`: the image's own file is rewritten, so
 // its twin with the other extension is deleted when the window came from it.
 bool writeProgramFile(std::string& image, const std::string& path, bool sameFile) {
-    bool pgg = at(image, 19) != 0;
+    bool pgg = at(image, ImgPrgType) != 0;
     const std::string target = path + (pgg ? ".pgg" : ".prg");
     unsigned onDisk = at(image, ImgPrgOnDisk);
     // Saving in place after the file's kind changed (a reference pasted into a
@@ -50,18 +51,18 @@ bool writeProgramFile(std::string& image, const std::string& path, bool sameFile
         ErrMsg(ErrFileExists, MsgTitle, PathName(target));
         return false;
     }
-    if (!writeFile(target, mid(image, 271, PrgFileLen))) return false;
+    if (!writeFile(target, mid(image, ImgFile, PrgFileLen))) return false;
     if (sameFile && onDisk == (pgg ? 1u : 2u)) DeleteFile(path + (pgg ? ".prg" : ".pgg"));
     put(image, ImgPrgOnDisk, pgg ? 2 : 1);
     return true;
 }
 
 void clearChanged(std::string& image) {
-    for (long p : {4L, 7L, 10L}) put(image, p, 0);
+    for (long p : {ImgChanged, ImgPrgChanged, ImgStyChanged}) put(image, p, 0);
 }
 
 bool writeGlobalFile(const std::string& image, const std::string& path) {
-    std::string data = mid(image, 271, GblFileLen);
+    std::string data = mid(image, ImgFile, GblFileLen);
     if (!writeFile(path + ".gbl", data)) return false;
     GblFileData = data;
     return true;
@@ -72,26 +73,26 @@ bool writeGlobalFile(const std::string& image, const std::string& path) {
 int ArrSave(std::string& image) {
     std::string path = imagePath(image);
     if (path.empty()) return 1;
-    if (!writeFile(path + ".arr", mid(image, 271, ArrFileLen))) return 2;
-    put(image, 4, 0);
+    if (!writeFile(path + ".arr", mid(image, ImgFile, ArrFileLen))) return 2;
+    put(image, ImgChanged, 0);
     std::string sty = path + ".sty";
-    if (at(image, 9) == 1) {
+    if (at(image, ImgStyPart) == ImgStyTemplate) {
         // No style file of its own: a stale one of that name goes, but a file
         // that does not read as a style file is the user's to deal with.
         std::string old;
         if (ReadWholeFile(sty, old) == FileError::None && StyFileCheck(old)) DeleteFile(sty);
-    } else if (at(image, 9) == 2 && at(image, 10) != 0) {
+    } else if (at(image, ImgStyPart) == ImgStyOwn && at(image, ImgStyChanged) != 0) {
         if (!writeFile(sty, StyPartOf(image))) return 2;
     }
-    put(image, 10, 0);
+    put(image, ImgStyChanged, 0);
     return 0;
 }
 
 int FileSave(std::string& image) {
-    unsigned kind = at(image, 1);
+    unsigned kind = WinKind(image);
     std::string path = imagePath(image);
-    if (kind == 19 || kind == 20) return path.empty() || at(image, 18) ? 1 : ArrSave(image);
-    if (path.empty() || at(image, 18) != 0) return 1;
+    if (kind == 19 || kind == 20) return path.empty() || at(image, ImgUntitled) ? 1 : ArrSave(image);
+    if (path.empty() || at(image, ImgUntitled) != 0) return 1;
     if (isPrgKind(kind)) {
         if (!writeProgramFile(image, path, true)) return 2;
         clearChanged(image);
@@ -111,12 +112,12 @@ int FileSave(std::string& image) {
 }
 
 int FileSaveAs(std::string& image) {
-    unsigned kind = at(image, 1);
+    unsigned kind = WinKind(image);
     const char* ext = nullptr;
     int filter = 8;
     std::string dir = DirLast;
     if (isArrKind(kind)) ext = "arr", filter = 1;
-    else if (isPrgKind(kind)) ext = at(image, 19) ? "pgg" : "prg", filter = 3, dir = DirLastPrg;
+    else if (isPrgKind(kind)) ext = at(image, ImgPrgType) ? "pgg" : "prg", filter = 3, dir = DirLastPrg;
     else if (kind == 23 || kind == 24) ext = "sty", filter = 2;
     else if (kind == 25) ext = "gbl", filter = 4, dir = GblDirLast;
     else return 1;
@@ -144,14 +145,14 @@ int FileSaveAs(std::string& image) {
         ErrMsg(ErrPathTooLong, Msg(75), chosen);
         return 2;
     }
-    bool same = chosen == imagePath(image) && at(image, 18) == 0;
+    bool same = chosen == imagePath(image) && at(image, ImgUntitled) == 0;
 
     if (isArrKind(kind)) {
-        if (!writeFile(chosen + ".arr", mid(image, 271, ArrFileLen))) return 2;
+        if (!writeFile(chosen + ".arr", mid(image, ImgFile, ArrFileLen))) return 2;
         // The arrangements that use styles of their own take them along. A
         // style file already lying under the new name is not the document's
         // yet, so it is left where it is.
-        if ((kind == 19 || kind == 20) && at(image, 9) == 2 && !writeFile(chosen + ".sty", StyPartOf(image)))
+        if ((kind == 19 || kind == 20) && at(image, ImgStyPart) == ImgStyOwn && !writeFile(chosen + ".sty", StyPartOf(image)))
             return 2;
     } else if (isPrgKind(kind)) {
         if (!writeProgramFile(image, chosen, same)) return 2;
@@ -160,8 +161,8 @@ int FileSaveAs(std::string& image) {
     } else if (!writeGlobalFile(image, chosen)) {
         return 2;
     }
-    putField(image, 21, 250, chosen);
-    for (long p : {4L, 7L, 10L, 11L, 18L}) put(image, p, 0);
+    putField(image, ImgPath, ImgTitleFieldLen, chosen);
+    for (long p : {ImgChanged, ImgPrgChanged, ImgStyChanged, ImgSaveAs, ImgUntitled}) put(image, p, 0);
     return 0;
 }
 
@@ -170,7 +171,7 @@ void PrgFileLink(const std::string& image) {
     if ((PrgSlots[9].State == 1 || PrgSlots[9].State == 2) ) PrgWindowLink().unloadPrgUN(9);
     SlotRec rec = PrgSlots[9];
     rec.Path = imagePath(image);
-    rec.Type = at(image, 19);
+    rec.Type = at(image, ImgPrgType);
     PrgSlotWork = rec;
     PrgSlots[9] = PrgSlotWork;
     PrgUFile = rec.Path;

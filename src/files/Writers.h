@@ -2,11 +2,8 @@
 // Saving documents from their window images.
 #include <string>
 
-// Image position 20 of a program window: the extension of the file the window
-// holds on disk (0 none yet, 1 ".prg", 2 ".pgg"). The window sets it when it
-// reads a file; saving keeps it current. Saving deletes the twin with the
-// other extension only when that twin is this file.
-constexpr long ImgPrgOnDisk = 20;
+#include "files/WindowImage.h"   // ImgPrgOnDisk: saving deletes the twin with
+                                 // the other extension only when it is this file
 
 // Writes the document of the image to the path it holds, by window kind:
 // 19, 20 arrangement file and companion style file (ArrSave); 21, 22, 31

@@ -6,6 +6,7 @@
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
+#include "files/WindowImage.h"
 #include "midi/MIDI.h"
 #include "midi/StyleBlock.h"
 
@@ -162,13 +163,13 @@ int PrgSelectChannel(const std::string& image) {
     case 18: return LowChannel;
     default: break;
     }
-    int kind = at(image, 1);
-    return at(image, (kind == 21 || kind == 31) ? 286 : 16) & 0x0F;
+    int kind = WinKind(image);
+    return at(image, (kind == 21 || kind == 31) ? ImgPrgChannelByte : ImgChannel) & 0x0F;
 }
 
 void PrgSelectSend(const std::string& image, int n) {
     if (MidiOn == 0) return;
-    int kind = at(image, 1);
+    int kind = WinKind(image);
     int lsb = 0, pc = 0;
     switch (kind) {
     case 4: lsb = 0; pc = n; break;
@@ -186,7 +187,7 @@ void PrgSelectSend(const std::string& image, int n) {
     case 22:
     case 31: {
         if (n < 0 || n > 63) return;
-        long rec = 319 + 172L * n;
+        long rec = ImgPrgBlock(n);
         if (at(image, rec) == 1) {
             lsb = at(image, rec + 1);
             pc = at(image, rec + 2);
@@ -204,7 +205,7 @@ void PrgSelectSend(const std::string& image, int n) {
 
 // ---- Dumps ----------------------------------------------------------------------
 
-std::string ArrBankMsg(const std::string& image) { return frame(0x64, Pack7(field(image, 303, 10496))); }
+std::string ArrBankMsg(const std::string& image) { return frame(0x64, Pack7(field(image, ImgArrBlock0, 64 * 164))); }
 
 void ArrTxBank(const std::string& image) {
     if (MidiOn == 0) return;
@@ -214,8 +215,8 @@ void ArrTxBank(const std::string& image) {
 
 std::string StyGroupData(int g, const std::string& image) {
     if (g < 0 || g > 3) return {};
-    int kind = at(image, 1);
-    long part = (kind == 23 || kind == 24) ? 670 : 42623;
+    int kind = WinKind(image);
+    long part = StyPartPosOf(kind);
     // Only the head and the size table are needed to find the group.
     std::string head = field(image, part, 224);
     long start = StyBlkPos(4 * g, head);
@@ -242,14 +243,14 @@ int StyTxDump(int g, const std::string& image) {
 }
 
 std::string PrgBankMsg(const std::string& image) {
-    std::string data = field(image, 319, 64 * 172);
-    if (at(image, 19) == 1) {
+    std::string data = field(image, ImgPrgBlock0, 64 * 172);
+    if (at(image, ImgPrgType) == 1) {
         for (std::size_t r = 0; r < 64; ++r) {
             std::size_t at0 = r * 172;
             if (static_cast<unsigned char>(data[at0]) == 1) data.replace(at0, 20, 20, '\0');
         }
     }
-    data += field(image, 23367, 2104);
+    data += field(image, ImgPrgBankData, 2104);
     return frame(0x4C, Pack7(data));
 }
 
@@ -259,7 +260,7 @@ void PrgTxBank(const std::string& image) {
     longSend(true);
 }
 
-std::string GblDumpMsg(const std::string& image) { return frame(0x51, Pack7(field(image, 303, 415))); }
+std::string GblDumpMsg(const std::string& image) { return frame(0x51, Pack7(field(image, ImgGblParam0, 415))); }
 
 void GblTxDump(const std::string& image) {
     if (MidiOn == 0) return;

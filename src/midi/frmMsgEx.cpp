@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
+#include "files/WindowImage.h"
 #include "midi/MIDI.h"
 #include "platform/bytes.h"
 
@@ -31,8 +32,8 @@ frmMsgEx* frmMsgEx::Instance(MdiFrame* frame) {
 frmMsgEx* frmMsgEx::Existing() { return theForm; }
 
 void frmMsgEx::Form_Load() {
-    std::string tag(20, '\0');
-    put(tag, 1, Kind);
+    std::string tag(ImgFixedLen, '\0');
+    put(tag, ImgKind, Kind);
     setTag(tag);
     setCaption(Msg(108));
     Label1->setCaption(MidiOn ? MidiDev::OutName(0) : Msg(33));

@@ -9,6 +9,7 @@
 #include "app/Names.h"
 #include "app/Tables.h"
 #include "app/state.h"
+#include "files/WindowImage.h"
 #include "midi/MIDI.h"
 #include "platform/bytes.h"
 
@@ -156,8 +157,8 @@ frmTastiera* frmTastiera::Existing() { return theForm; }
 int frmTastiera::channel() const { return std::max(0, Combo1->ListIndex()); }
 
 void frmTastiera::Form_Load() {
-    std::string tag(20, '\0');
-    put(tag, 1, Kind);
+    std::string tag(ImgFixedLen, '\0');
+    put(tag, ImgKind, Kind);
     setTag(tag);
     setCaption(Msg(106));
     Label1->setCaption("MIDI Ch");
