@@ -90,6 +90,16 @@ DevExitAction DevExitDecide(bool valid, bool ownsOut, uint8_t users, uint8_t myR
     return DevExitAction::SharerRelease;
 }
 
+bool DevExitAllowed() {
+    std::string img;
+    if (ReadWholeFile(DevStateFile, img) != FileError::None) return true;
+    DevRecord r = DevStateParse(img);
+    if (DevExitDecide(r.valid, OwnsOut, r.users, r.myRun) != DevExitAction::Refuse) return true;
+    AppClosing = false;
+    ErrMsg(ErrCloseOthersFirst, Msg(114), "");
+    return false;
+}
+
 bool DevStateExit() {
     MsgTitle = Msg(114);
     std::string img;
@@ -103,21 +113,20 @@ bool DevStateExit() {
         MidiLink().closeDevices();
         return true;
     case DevExitAction::Refuse:
-        AppClosing = false;
-        ErrMsg(ErrCloseOthersFirst, MsgTitle, "");
-        return false;
-    case DevExitAction::OwnerRelease:
-        r.savedOut = 0;
-        r.users = 0;
-        r.myRun = 0;
-        MidiLink().closeDevices();
-        break;
+        // Others started sharing after the exit was allowed and every window
+        // is gone: count this program out as a sharer does.
     case DevExitAction::SharerRelease:
         if (r.users > 0) r.users -= 1;
         r.myRun = 0;
         // A sharer's connection to the devices is its own here: closing it
         // lets what is still queued reach the instrument and leaves the
         // sibling's devices as they are.
+        MidiLink().closeDevices();
+        break;
+    case DevExitAction::OwnerRelease:
+        r.savedOut = 0;
+        r.users = 0;
+        r.myRun = 0;
         MidiLink().closeDevices();
         break;
     }

@@ -49,6 +49,11 @@ enum class DevExitAction {
     SharerRelease,  // count this program out, leave the devices to their owner
 };
 DevExitAction DevExitDecide(bool valid, bool ownsOut, uint8_t users, uint8_t myRun);
+// The first question of an exit, asked before any window closes: false when
+// this program owns the devices and other programs still use them (the
+// refusal has been shown and AppClosing cleared). A file that cannot be read
+// never refuses.
+bool DevExitAllowed();
 // The device-state part of closing the main window. False when the exit is
 // refused (the message has been shown and AppClosing cleared).
 bool DevStateExit();

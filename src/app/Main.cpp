@@ -4,6 +4,7 @@
 
 #include "app/DevState.h"
 #include "app/InfoFile.h"
+#include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Names.h"
 #include "app/Settings.h"
@@ -96,6 +97,8 @@ int Main(int argc, char** argv) {
 
 bool AppShutDown() {
     if (!DevStateExit()) return false;
+    // A settings error is about the program, not the MIDI devices.
+    MsgTitle = MainWindowLink().caption();
     IniWrite();
     return true;
 }

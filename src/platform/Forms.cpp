@@ -462,16 +462,26 @@ bool MdiFrame::QueryClose(int unloadMode) {
     // Every child is asked before any is unloaded.
     for (auto& f : forms) {
         if (!f || !f->loaded_) continue;
-        if (!f->query(vbFormMDIForm)) return false;
+        if (!f->query(vbFormMDIForm)) {
+            Form_CloseCancelled();
+            return false;
+        }
     }
+    Form_QueryDone();
     for (auto& f : forms) {
         if (!f || !f->loaded_) continue;
-        if (!f->unloadOnly()) return false;
+        if (!f->unloadOnly()) {
+            Form_CloseCancelled();
+            return false;
+        }
         f->finishUnload();
     }
     cancel = 0;
     Form_Unload(cancel);
-    if (cancel) return false;
+    if (cancel) {
+        Form_CloseCancelled();
+        return false;
+    }
     closed_ = true;
     loaded_ = false;
     return true;

@@ -171,6 +171,10 @@ public:
     virtual void Form_Resize() {}
     virtual void Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {}
     virtual void Form_Unload(int& /*Cancel*/) {}
+    // The ordered close: every child has agreed and none is unloaded yet.
+    virtual void Form_QueryDone() {}
+    // The ordered close was cancelled after the frame's own query agreed.
+    virtual void Form_CloseCancelled() {}
 
 protected:
     void closeEvent(QCloseEvent* e) override;

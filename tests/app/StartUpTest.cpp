@@ -173,7 +173,8 @@ TEST(DevExit, Decisions) {
 }
 
 TEST_F(StartUpTest, DeviceStateAtExit) {
-    // Owner with a sibling still registered: refused, nothing written.
+    // Owner with a sibling still registered: the exit is refused before
+    // anything closes; nothing written.
     earlierRun(2);
     ASSERT_EQ(StartUp(), 0);
     std::string shared = devRecord(0x1234, 2, 1);
@@ -181,13 +182,21 @@ TEST_F(StartUpTest, DeviceStateAtExit) {
     DeleteFile(sysFile("Velmora.ini"));
     AppClosing = true;
     dialogs.answer(vbOK);
-    EXPECT_FALSE(AppShutDown());
+    EXPECT_FALSE(DevExitAllowed());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Close before all other applications");
+    EXPECT_EQ(dialogs.shown[0].title, "Closing MIDI out device");
     EXPECT_FALSE(AppClosing);
     EXPECT_EQ(readFileBytes(sysFile("Morvekan")), shared);
     EXPECT_FALSE(FileExists(sysFile("Velmora.ini")));
     EXPECT_EQ(calls.closes, 0);
+    // A sibling that registered after the exit was allowed, when every
+    // window is gone: this program counts itself out and closes its own.
+    EXPECT_TRUE(AppShutDown());
+    EXPECT_EQ(at(readFileBytes(sysFile("Morvekan")), 13), 1);
+    EXPECT_EQ(calls.closes, 1);
+    calls.reset();
+    OwnsOut = true;
 
     // Alone: record cleared, devices closed, settings written.
     writeFileBytes(sysFile("Morvekan"), devRecord(0x1234, 1, 1));

@@ -7,6 +7,7 @@
 #include "app/Main.h"
 #include "app/Settings.h"
 #include "app/state.h"
+#include "files/FileFormats.h"
 #include "midi/state.h"
 #include "platform/bytes.h"
 #include "shell/frmMain.h"
@@ -19,6 +20,7 @@ protected:
         resetAppState();
         resetMidiState();
         InstallShell();
+        writeFileBytes(startFile("i40Sty"), StyTemplateImage());
     }
     void TearDown() override {
         LanguageChooser = nullptr;

@@ -1,0 +1,5 @@
+#pragma once
+// The menu-state refresh: which commands of the main window apply to the
+// active child window, read from its window image, its size, its lists and
+// its buttons by name, and from the clipboard. Safe to call at any time.
+void MenuAgg();

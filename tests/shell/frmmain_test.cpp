@@ -1,0 +1,233 @@
+// The main window's start-up: menu tree, status bar, captions, mode, the
+// state that depends on start data, the frame's geometry and the restore
+// arming.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+
+#include "app/Messages.h"
+#include "app/Settings.h"
+#include "files/state.h"
+#include "platform/Paths.h"
+#include "platform/bytes.h"
+#include "shelltest.h"
+
+namespace {
+// The tree as built: one line per menu, its items in order; "#n" array
+// index, "=keys" shortcut, "!" hidden.
+std::vector<std::string> listing(frmMain* f) {
+    std::vector<std::string> out;
+    std::function<void(QAction*)> walk = [&](QAction* a) {
+        std::string line = a->objectName().toStdString() + ":";
+        std::vector<QAction*> subs;
+        if (a->menu())
+            for (QAction* c : a->menu()->actions()) {
+                std::string t = c->objectName().toStdString();
+                if (ControlIndex(c) >= 0) t += "#" + std::to_string(ControlIndex(c));
+                if (!c->shortcut().isEmpty()) t += "=" + c->shortcut().toString().toStdString();
+                if (!c->isVisible()) t += "!";
+                line += " " + t;
+                if (c->menu()) subs.push_back(c);
+            }
+        out.push_back(line);
+        for (QAction* s : subs) walk(s);
+    };
+    for (QAction* a : f->menuBar()->actions()) walk(a);
+    return out;
+}
+}  // namespace
+
+TEST_F(ShellTest, MenuTreeAndCaptionsInBothLanguages) {
+    frmMain* f = open();
+    const std::vector<std::string> tree = {
+        "mnuFile: mnuNuovoArr mnuNuovoSty mnuNuovoPrg mnuSep10 mnuApriArr=Ctrl+O mnuApriSty mnuApriPrg mnuApriGbl "
+        "mnuApriBSQ mnuSep1 mnuImporta mnuSep15 mnuChiudi mnuSep13 mnuSalva mnuSalvaAs mnuSep14 mnuPrint=Ctrl+P "
+        "mnuSep17 mnuExit=Ctrl+X mnuSep16! mnuRecentFile#1! mnuRecentFile#2! mnuRecentFile#3! mnuRecentFile#4! "
+        "mnuRecentFile#5! mnuRecentFile#6! mnuRecentFile#7! mnuRecentFile#8!",
+        "mnuImporta: mnuImportaArri30 mnuImportaStyi30 mnuImportaPrgi30 mnuSep12 mnuImportaArri5 mnuImportaPcgi5",
+        "mnuModifica: mnuIngrandisci Sep3 mnuTaglia=Ctrl+Z mnuCopia=Ctrl+C mnuIncolla=Ctrl+V Sep#0 mnuLoadArr "
+        "mnuLoadSty mnuShowSty mnuLoadPrg mnuShowPrg mnuEdit mnuEditPerf mnui40DBArr Sep1 mnuArrPlay mnuSongPlay "
+        "mnuProgram Sep2 mnuCancella mnuDBArrApri mnuAddAll mnuSepB1 mnuWFindID mnuAggArr",
+        "mnuView: mnuArrA=Ctrl+A mnuArrB=Ctrl+B mnuArrU mnuSep21 mnuStyA mnuStyB mnuStyU mnuSep25#0 mnuWProgA "
+        "mnuWProgB mnuWProgC mnuWProgD mnuWProgE mnuPrgU mnuSep22 mnuDrum mnuPerc mnuSep23 mnuMultisample mnuSep27 "
+        "mnuGlobalParam mnuSep26 mnuPrgSelAuto mnuSep31#3 mnuMsgEx mnuSep34 mnuWEditDBArr mnuSep35 mnuTastiera",
+        "mnuPreferenze: mnuLingua mnuSep41 mnuMIDIThru mnuSep44 mnuCaricaArr mnuCaricaSty mnuCaricaStyNuovoArr "
+        "mnuCaricaPrg mnuSep43 mnuRdOnly mnuSep47 mnuVisBarraStato mnuSep46 mnuAddi40DBArr",
+        "mnuLingua: mnuItaliano mnuInglese",
+        "mnuBloccoNote:",
+        "mnuWindow: mnuWCascade",
+        "mnuHelp: mnuGuida mnuSep51 mnuInfo",
+    };
+    EXPECT_EQ(listing(f), tree);
+    // Every identifier names a member and an item of that name.
+    for (std::size_t i = 0; i < MenuIdCount; ++i) {
+        MenuItem* m = f->item(static_cast<MenuId>(i));
+        ASSERT_NE(m, nullptr);
+        EXPECT_EQ(m->objectName().toStdString(), MenuName(static_cast<MenuId>(i)));
+    }
+
+    struct Case {
+        uint8_t lang;
+        const char *view, *info, *exit, *rdOnly;
+    } cases[] = {{1, "&Visualizza", "Informazioni su Velmora", nullptr, nullptr},
+                 {2, "&View", "About Velmora", "E&xit", "Read only file"}};
+    for (const Case& c : cases) {
+        delete frame.data();
+        InstanceLockRelease();
+        f = open([&] {
+            LangSel = c.lang;
+            LangBase = (c.lang - 1) * 200;
+        });
+        EXPECT_EQ(f->mnuView->Caption(), c.view);
+        EXPECT_EQ(f->mnuInfo->Caption(), c.info);
+        EXPECT_EQ(f->mnuHelp->Caption(), "&?");
+        EXPECT_EQ(f->mnuArrA->Caption(), "Arrangement &A");
+        if (c.exit) {
+            EXPECT_EQ(f->mnuExit->Caption(), c.exit);
+            EXPECT_EQ(f->mnuRdOnly->Caption(), c.rdOnly);
+        }
+        EXPECT_TRUE(f->mnuItaliano->Checked() == (c.lang == 1) && f->mnuInglese->Checked() == (c.lang == 2));
+    }
+}
+
+TEST_F(ShellTest, CtrlXInATextBoxCutsTextAndDoesNotExit) {
+    frmMain* f = open();
+    auto* child = new TestChild(f, WindowImageNew(16));
+    auto* edit = new QLineEdit(child);
+    edit->setText("abc");
+    child->Show();
+    f->show();
+    QApplication::setActiveWindow(f);
+    edit->setFocus();
+    edit->selectAll();
+    int exits = 0;
+    RegisterMenuCommand(MenuId::mnuExit, [&] { ++exits; });
+    QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(edit->text(), "");
+    InstallShell();
+}
+
+TEST_F(ShellTest, ModeIsSentAndShownAtStart) {
+    struct Case {
+        int mode;
+        bool midiOn;
+        std::string bytes;
+        const char* label;
+    } cases[] = {
+        {0, true, bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x0A, 0xF7}), "ARR PLAY"},
+        {1, true, bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x06, 0xF7}), "SONG PLAY"},
+        {2, true, bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x04, 0xF7}), "GLOBAL"},
+        {3, true, "", "BACK.SEQ."},
+        {4, true, "", "PROGRAM"},
+        {2, false, "", "GLOBAL"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        delete frame.data();
+        InstanceLockRelease();
+        frmMain* f = open([&] {
+            ModeNow = c.mode;
+            GlobalChannel = 5;
+            if (!c.midiOn) MidiOn = 0;
+        });
+        Timer::Advance(1000);
+        EXPECT_EQ(midi->written(), c.bytes);
+        EXPECT_EQ(f->LabelMode->Caption(), c.label);
+        EXPECT_EQ(f->mnuArrPlay->Checked(), c.mode == 0);
+        EXPECT_EQ(f->mnuProgram->Checked(), c.mode == 4);
+    }
+}
+
+TEST_F(ShellTest, StartDataSetsMenusMarksAndLabels) {
+    frmMain* f = open([] {
+        MruTable[1] = {"/m/a", 0, 0, 0, 0, 1, 0};
+        MruTable[2] = {"/m/b", 0, 0, 0, 0, 2, 0};
+        MruTable[4] = {"/m/d", 0, 0, 0, 0, 1, 0};
+        ArrUFile = std::string(10, ' ');
+        StyUFile = "/m/user";
+        PrgUFile = "";
+        StatusBarOpt = false;
+        CaricaStyOpt = true;
+        RdOnlyOpt = true;
+        GblInstrSet = 1;
+    });
+    EXPECT_TRUE(f->mnuSep16->isVisible());
+    std::vector<bool> shown;
+    for (int i = 1; i <= 8; ++i) shown.push_back(f->mnuRecentFile[static_cast<std::size_t>(i)]->isVisible());
+    EXPECT_EQ(shown, (std::vector<bool>{true, true, false, false, false, false, false, false}));
+    EXPECT_EQ(std::tuple(f->mnuArrU->isEnabled(), f->mnuStyU->isEnabled(), f->mnuPrgU->isEnabled()),
+              std::tuple(false, true, false));
+    EXPECT_TRUE(f->mnuCaricaSty->Checked() && f->mnuRdOnly->Checked() && !f->mnuCaricaArr->Checked());
+    EXPECT_FALSE(f->mnuVisBarraStato->Checked());
+    EXPECT_TRUE(f->mnuGlobalParam->isEnabled());
+    // The database is missing: its commands are off, without a word.
+    for (MenuItem* m : {f->mnuWEditDBArr, f->mnuAggArr, f->mnuWFindID}) EXPECT_FALSE(m->isEnabled());
+    EXPECT_TRUE(dialogs.shown.empty());
+    // The bar is hidden but laid out all the same, in whole pixels.
+    EXPECT_FALSE(f->Picture1->isVisibleTo(f));
+    std::vector<std::array<int, 4>> geo;
+    for (Label* l : {f->LabelNomeAppl, f->LabelMode, f->Label1, f->LabelArr, f->LabelSty, f->LabelPrg})
+        geo.push_back({l->Left(), l->Top(), l->Width(), l->Height()});
+    auto px = [](int t) { return (t + 7) / 15 * 15; };
+    EXPECT_EQ(geo, (std::vector<std::array<int, 4>>{{px(20), 0, px(2244), px(290)},
+                                                   {px(2274), 0, px(1116), px(290)},
+                                                   {px(3410), 0, px(1812), px(290)},
+                                                   {px(5242), 0, px(1428), px(290)},
+                                                   {px(6690), 0, px(1428), px(290)},
+                                                   {px(8138), 0, px(1428), px(290)}}));
+    EXPECT_EQ(f->LabelNomeAppl->Caption(), "Velmora v 3.0");
+    EXPECT_EQ(f->Caption(), "Velmora - Velmora v 3.0 ");
+    EXPECT_EQ(f->LabelPrg->Caption(), ".prg");
+}
+
+TEST_F(ShellTest, StyleTemplateMissingOrDamaged) {
+    struct Case {
+        bool missing;
+        const char* text;
+    } cases[] = {{true, nullptr}, {false, "Error reading i40Sty"}};
+    for (const Case& c : cases) {
+        delete frame.data();
+        InstanceLockRelease();
+        dialogs.shown.clear();
+        if (c.missing)
+            DeleteFile(startFile("i40Sty"));
+        else
+            writeFileBytes(startFile("i40Sty"), std::string(4928, 'x'));
+        dialogs.answer(vbOK);
+        open();
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        if (c.missing) {
+            EXPECT_EQ(dialogs.shown[0].text, "File " + startFile("i40Sty") + " not found");
+            EXPECT_EQ(dialogs.shown[0].title, "Velmora - Velmora v 3.0 ");
+        } else {
+            EXPECT_EQ(dialogs.shown[0].text.rfind("Error reading", 0), 0u) << dialogs.shown[0].text;
+        }
+        EXPECT_EQ(StyGrpBuf, StyTemplateImage());
+    }
+}
+
+TEST_F(ShellTest, GeometryOffTheScreenAndRestoreArming) {
+    frmMain* f = open([] {
+        WinEntry(1) = {30000, 30000, 6000, 8000, 0, 0};
+        WinEntry(11).State = 1;
+        WinEntry(3).State = 1;
+        ArrSlots[5].State = 1;
+    });
+    EXPECT_EQ(f->pos(), QPoint(0, 0));
+    EXPECT_EQ(f->size(), QSize(9600 / 15, 7200 / 15));
+    EXPECT_EQ(RestoreArmed, 2);
+    EXPECT_TRUE(f->TimerAuto[11]->Enabled() && f->TimerAuto[3]->Enabled() && !f->TimerArrU->Enabled());
+    Timer::Advance(50);
+    for (Timer* t : f->findChildren<Timer*>()) EXPECT_FALSE(t->Enabled()) << t->objectName().toStdString();
+    EXPECT_TRUE(f->Forms().empty());
+    EXPECT_EQ(ArrSlots[5].State, 0) << "a mark of the last run holds no slot";
+
+    delete frame.data();
+    InstanceLockRelease();
+    f = open();
+    EXPECT_EQ(RestoreArmed, 0);
+    EXPECT_TRUE(f->TimerArrU->Enabled());
+}

@@ -1,0 +1,67 @@
+#pragma once
+// A main-window test: the program started in-process up to its frame, with
+// the capture MIDI back-end, scripted dialogs, the manual clock and 15 twips
+// per pixel.
+#include <QPointer>
+#include <functional>
+
+#include "app/DevState.h"
+#include "app/Main.h"
+#include "app/Links.h"
+#include "app/state.h"
+#include "files/FileFormats.h"
+#include "files/WindowImage.h"
+#include "midi/state.h"
+#include "platform/Controls.h"
+#include "platform/Timer.h"
+#include "shell/frmMain.h"
+#include "shell/state.h"
+#include "testenv.h"
+
+class ShellTest : public VelmoraTest {
+protected:
+    void SetUp() override {
+        VelmoraTest::SetUp();
+        InstanceLockRelease();
+        resetMidiState();
+        resetShellState();
+        ResetLinks();
+        OverrideTwipsPerPixel(15, 15);
+        InstallShell();
+        writeFileBytes(startFile("i40Sty"), StyTemplateImage());
+        LanguageChooser = [] { LangSel = 2; };
+    }
+    void TearDown() override {
+        delete frame.data();
+        InstanceLockRelease();
+        LanguageChooser = nullptr;
+        OverrideTwipsPerPixel(0, 0);
+        VelmoraTest::TearDown();
+    }
+    // Start-up, then `before` (settings as the last run left them), then the
+    // frame's load.
+    frmMain* open(const std::function<void()>& before = {}) {
+        EXPECT_EQ(StartUp(), 0);
+        if (before) before();
+        midi->clear();
+        Starting = true;
+        frame = new frmMain();
+        frame->Show();
+        Starting = false;
+        return frame.data();
+    }
+    QPointer<frmMain> frame;
+};
+
+// A child window carrying whatever named controls a test gives it.
+class TestChild : public ChildForm {
+public:
+    explicit TestChild(MdiFrame* f, const std::string& image) : ChildForm(f, "TestChild") { Tag() = image; }
+    std::function<void(int&)> onQuery, onUnload;
+    void Form_QueryUnload(int& Cancel, int) override {
+        if (onQuery) onQuery(Cancel);
+    }
+    void Form_Unload(int& Cancel) override {
+        if (onUnload) onUnload(Cancel);
+    }
+};
