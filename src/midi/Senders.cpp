@@ -7,7 +7,7 @@
 #include "app/Messages.h"
 #include "app/state.h"
 #include "midi/MIDI.h"
-#include "midi/StyleBlock.h"
+#include "app/StyleBlock.h"
 
 namespace midi_detail {
 bool longSend(bool reportFailure);

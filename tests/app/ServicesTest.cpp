@@ -111,14 +111,7 @@ TEST_F(AppTest, QuestionsAndStatusLine) {
     EXPECT_FALSE(busy);
 }
 
-// ---- Paths and captions -----------------------------------------------------
-
-TEST_F(AppTest, PathParts) {
-    EXPECT_EQ(DirFromPath("/home/u/song.arr  "), "/home/u");
-    EXPECT_EQ(DirFromPath("song.arr"), "");
-    EXPECT_EQ(FileNameFromPath("/home/u/song.arr  "), "song.arr");
-    EXPECT_EQ(FileNameFromPath("/a/b/"), "");
-}
+// ---- Captions -----------------------------------------------------------
 
 namespace {
 std::string image(int kind, int ro, int slot, const std::string& path, int chan16 = 0, int type19 = 0,
@@ -159,6 +152,8 @@ TEST_F(AppTest, CaptionsOfEveryKind) {
         {image(25, 0, 1, "/m/setup"), "File Gbl - setup.gbl"},
     };
     for (const auto& c : cases) EXPECT_EQ(DocCaptionBuild(c.img), c.caption);
+    writeFileBytes(startFile("SONG.ARR"), "");
+    EXPECT_EQ(DocCaptionBuild(image(19, 0, 1, startFile("SONG"))), "File Arr - SONG.ARR (1)") << "the name on disk";
     LangBase = 0;
     EXPECT_EQ(DocCaptionBuild(image(2, 1, 0, "Arr A")), "Arr A - Sola Lettura");
 }
@@ -240,6 +235,28 @@ TEST_F(AppTest, InfoFileTitles) {
     EXPECT_FALSE(FileExists(InfoFile));
 }
 
+TEST_F(AppTest, InfoTitlesAreWholePrintableCharactersOnOneLine) {
+    std::string label;
+    MainWindowLink.setLabelArr = [&](const std::string& s) { label = s; };
+    std::string e13;   // thirteen two-byte characters: byte 24 falls inside the twelfth
+    for (int k = 0; k < 13; ++k) e13 += "\xC3\xA8";
+    EXPECT_EQ(InfoTitleOf("x" + e13), "x" + e13.substr(0, 22));
+    std::string img(300, '\0');
+    putField(img, 21, 238, "/m/x" + e13);
+    InfoSetArr(img);
+    EXPECT_EQ(label, "x" + e13.substr(0, 22) + ".arr");
+    EXPECT_EQ(mid(readFileBytes(InfoFile), 51, 24), "x" + e13.substr(0, 22) + " ");
+
+    // A damaged file: the titles keep only what can be shown on one line.
+    std::string damaged(1000, ' ');
+    putMid(damaged, 51, "two\nlines\x01\xFF");
+    putMid(damaged, 101, "tab\there\r\n");
+    writeFileBytes(InfoFile, damaged);
+    EXPECT_EQ(InfoFileRead(), "tabhere");
+    EXPECT_EQ(InfoArrTitle, "twolines");
+    EXPECT_TRUE(InfoTitleIs(InfoArrTitle, "two\nlines"));
+}
+
 // ---- Slots ------------------------------------------------------------------
 
 TEST_F(AppTest, StandardSizesFollowTheScreen) {
@@ -266,6 +283,8 @@ TEST_F(AppTest, SlotsFreeAndFind) {
     EXPECT_EQ(ArrSlotFind("/m/min"), 1);
     EXPECT_EQ(ArrSlotFind("/m/closed"), 0);
     EXPECT_EQ(ArrSlotFind("/m/user"), 0);
+    EXPECT_EQ(ArrSlotFind("/m/x/../open"), 1) << "another spelling of the same path";
+    EXPECT_EQ(ArrSlotFind("/m/Open"), 0);
 
     GblSlots[1] = {"/m/g", 0, 1};
     EXPECT_EQ(GblSlotFind("/m/g.gbl"), 1);

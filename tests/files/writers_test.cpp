@@ -4,6 +4,7 @@
 #include "files/Writers.h"
 #include "filestest.h"
 #include "platform/Files.h"
+#include "platform/Paths.h"
 
 TEST_F(FilesTest, SavedFilesEqualTheFilesRead) {
     struct Case { std::string ext, file, image; };
@@ -38,6 +39,81 @@ TEST_F(FilesTest, FailedSaveKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(onlyBox(), ErrMsgText(ErrDiskFull, "keep.arr"));
     EXPECT_EQ(readFileBytes(base + ".arr"), ArrBankImage(1));
     EXPECT_EQ(at(img, 4), 1) << "still changed";
+}
+
+TEST_F(FilesTest, SavingWritesBackToTheNameOnDisk) {
+    const std::string sty = styFile({styItem("Mine", 200)});
+    const std::string gbl = GblMagic() + std::string(440, '\x05');
+    struct Case {
+        std::string onDisk, image, written;
+    } cases[] = {
+        {"SONG.ARR", arrImage(ArrBankImage(0), startFile("SONG"), StyTemplateImage()), ArrBankImage(0)},
+        {"BANK.Prg", prgImage(PrgTemplateImage(), startFile("BANK")), PrgTemplateImage()},
+        {"ROCK.STY", styImage(sty, startFile("ROCK")), sty},
+        {"SETUP.GBL", imageOf(25, startFile("SETUP"), gbl), gbl},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.onDisk);
+        writeFileBytes(startFile(c.onDisk), "old");
+        EXPECT_EQ(FileSave(c.image), 0);
+        EXPECT_EQ(readFileBytes(startFile(c.onDisk)), c.written);
+        EXPECT_FALSE(FileExists(startFile(AsciiLower(c.onDisk))) && AsciiLower(c.onDisk) != c.onDisk)
+            << "no second file beside it";
+    }
+
+    // The companions too: a stale SONG.STY goes, a .PRG twin is replaced.
+    writeFileBytes(startFile("SONG.STY"), sty);
+    std::string song = arrImage(ArrBankImage(0), startFile("SONG"), StyTemplateImage());
+    put(song, 9, 1);
+    EXPECT_EQ(ArrSave(song), 0);
+    EXPECT_FALSE(FileExists(startFile("SONG.STY")));
+    std::string bank = prgImage(PrgTemplateImage(), startFile("BANK"));
+    put(bank, ImgPrgOnDisk, 1);
+    put(bank, 19, 1);
+    EXPECT_EQ(FileSave(bank), 0);
+    EXPECT_FALSE(FileExists(startFile("BANK.Prg")));
+
+    // Save As writes the name as typed.
+    dialogs.chooseFile(startFile("NEW.ARR"));
+    EXPECT_EQ(FileSaveAs(song), 0);
+    EXPECT_EQ(readFileBytes(startFile("NEW.ARR")), ArrBankImage(0));
+    EXPECT_FALSE(FileExists(startFile("NEW.arr")));
+    EXPECT_EQ(rtrim(mid(song, 21, 250)), startFile("NEW"));
+}
+
+TEST_F(FilesTest, WritersRefuseAFilePartOfTheWrongLength) {
+    std::string badStyle = styFile({styItem("A", 100)});
+    put16lo(badStyle, 25, 500);   // claims more than it holds
+    std::string styled = arrImage(ArrBankImage(0), startFile("d"), badStyle);
+    put(styled, 10, 1);
+    struct Case {
+        const char* file;
+        std::string image;
+    } cases[] = {
+        {"d.arr", imageOf(19, startFile("d"), ArrBankImage(0).substr(0, 5000))},
+        {"d.sty", styled},   // its .arr is not written either
+        {"d.prg", imageOf(21, startFile("d"), PrgTemplateImage().substr(0, 1001))},
+        {"d.sty", styImage(badStyle, startFile("d"))},
+        {"d.gbl", imageOf(25, startFile("d"), GblMagic())},
+    };
+    for (const char* f : {"d.arr", "d.prg", "d.sty", "d.gbl"}) writeFileBytes(startFile(f), std::string("good ") + f);
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        put(c.image, 4, 1);
+        put(c.image, 10, 1);
+        dialogs.shown.clear();
+        dialogs.answer(vbOK);
+        EXPECT_EQ(FileSave(c.image), 2);
+        ASSERT_EQ(onlyBox(), ErrMsgText(ErrDataFormat));
+        EXPECT_EQ(dialogs.shown[0].title, c.file);
+        EXPECT_EQ(at(c.image, 4) + at(c.image, 10), 2) << "still changed";
+    }
+    for (const char* f : {"d.arr", "d.prg", "d.sty", "d.gbl"})
+        EXPECT_EQ(readFileBytes(startFile(f)), std::string("good ") + f);
+    dialogs.chooseFile(startFile("e.arr"));
+    dialogs.answer(vbOK);
+    EXPECT_EQ(FileSaveAs(cases[0].image), 2);
+    EXPECT_FALSE(FileExists(startFile("e.arr")));
 }
 
 TEST_F(FilesTest, ArrangementSaveTreatsTheCompanionStyleFile) {
