@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "app/Captions.h"
 #include "app/Links.h"
 #include "app/state.h"
 #include "platform/Controls.h"

@@ -207,45 +207,28 @@ TEST_F(AppTest, InfoFileTitles) {
     InfoFileEnsure();
     EXPECT_EQ(readFileBytes(InfoFile), std::string(1000, ' '));
 
+    // A long name keeps at most 24 bytes of whole characters: here the cut
+    // falls inside the twelfth two-byte character.
+    std::string longName = "x";
+    for (int k = 0; k < 13; ++k) longName += "\xC3\xA8";
+    const std::string title = longName.substr(0, 23);
     std::string img(300, '\0');
-    const std::string longName = "a_very_long_arrangement_file_name";
     putField(img, 21, 238, "/m/" + longName);
     InfoSetArr(img);
     putField(img, 21, 238, "/m/piano");
     InfoSetPrg(img, "pgg");
     const std::string f = readFileBytes(InfoFile);
     ASSERT_EQ(f.size(), 1000u);
-    EXPECT_EQ(mid(f, 51, 50), padRight(longName.substr(0, 24), 50));
+    EXPECT_EQ(mid(f, 51, 50), padRight(title, 50));
     EXPECT_EQ(mid(f, 151, 50), padRight("piano", 50));
-    EXPECT_EQ(labelArr, longName.substr(0, 24) + ".arr");
+    EXPECT_EQ(labelArr, title + ".arr");
     EXPECT_EQ(labelPrg, "piano.pgg");
 
     InfoArrTitle.clear();
     EXPECT_EQ(InfoFileRead(), "");
     EXPECT_EQ(InfoPrgTitle, "piano");
     EXPECT_TRUE(InfoTitleIs(InfoArrTitle, longName));
-    EXPECT_FALSE(InfoTitleIs(InfoArrTitle, "a_very_long"));
-
-    // Missing file: InfoSet creates it; an empty one is deleted by the reader.
-    DeleteFile(InfoFile);
-    InfoSetSty(img);
-    EXPECT_EQ(mid(readFileBytes(InfoFile), 101, 5), "piano");
-    writeFileBytes(InfoFile, "");
-    InfoFileRead();
-    EXPECT_FALSE(FileExists(InfoFile));
-}
-
-TEST_F(AppTest, InfoTitlesAreWholePrintableCharactersOnOneLine) {
-    std::string label;
-    MainWindowLink.setLabelArr = [&](const std::string& s) { label = s; };
-    std::string e13;   // thirteen two-byte characters: byte 24 falls inside the twelfth
-    for (int k = 0; k < 13; ++k) e13 += "\xC3\xA8";
-    EXPECT_EQ(InfoTitleOf("x" + e13), "x" + e13.substr(0, 22));
-    std::string img(300, '\0');
-    putField(img, 21, 238, "/m/x" + e13);
-    InfoSetArr(img);
-    EXPECT_EQ(label, "x" + e13.substr(0, 22) + ".arr");
-    EXPECT_EQ(mid(readFileBytes(InfoFile), 51, 24), "x" + e13.substr(0, 22) + " ");
+    EXPECT_FALSE(InfoTitleIs(InfoArrTitle, "x"));
 
     // A damaged file: the titles keep only what can be shown on one line.
     std::string damaged(1000, ' ');
@@ -255,6 +238,14 @@ TEST_F(AppTest, InfoTitlesAreWholePrintableCharactersOnOneLine) {
     EXPECT_EQ(InfoFileRead(), "tabhere");
     EXPECT_EQ(InfoArrTitle, "twolines");
     EXPECT_TRUE(InfoTitleIs(InfoArrTitle, "two\nlines"));
+
+    // Missing file: InfoSet creates it; an empty one is deleted by the reader.
+    DeleteFile(InfoFile);
+    InfoSetSty(img);
+    EXPECT_EQ(mid(readFileBytes(InfoFile), 101, 5), "piano");
+    writeFileBytes(InfoFile, "");
+    InfoFileRead();
+    EXPECT_FALSE(FileExists(InfoFile));
 }
 
 // ---- Slots ------------------------------------------------------------------

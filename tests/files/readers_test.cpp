@@ -219,10 +219,4 @@ TEST_F(FilesTest, ImportHeadersAreTheNativeOnes) {
     PrgFileBuf = std::string(PrgFileLen, '\x55');
     PrgI30Hdr();
     EXPECT_EQ(PrgFileBuf, tmpl.substr(0, 48) + std::string(PrgFileLen - 48, '\x55'));
-
-    StyFileBuf = std::string(300, '\x33');
-    StyI30Hdr();
-    EXPECT_EQ(mid(StyFileBuf, 1, 22), StyMagic() + std::string(8, '\0') + "\xE0" + std::string(4, '\0') + "\x30");
-    EXPECT_EQ(at(StyFileBuf, 25), 0x33) << "the size table stays";
-    EXPECT_EQ(mid(StyFileBuf, 87, 138), std::string(138, '\0'));
 }
