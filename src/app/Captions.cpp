@@ -7,24 +7,12 @@
 #include "platform/Paths.h"
 #include "platform/bytes.h"
 
-std::string DirFromPath(const std::string& path) {
-    std::string p = rtrim(path);
-    auto k = p.rfind(PathSep);
-    if (k == std::string::npos) return {};
-    return rtrim(p.substr(0, k));
-}
-
-std::string FileNameFromPath(const std::string& path) {
-    std::string p = rtrim(path);
-    auto k = p.rfind(PathSep);
-    if (k == std::string::npos) return p;
-    return rtrim(p.substr(k + 1));
-}
-
 namespace {
 
 std::string title(const std::string& img) { return ImgPathOf(img); }
-std::string fileName(const std::string& img) { return FileNameFromPath(title(img)); }
+// The file part of the document's file as it lies on disk ("SONG.ARR"), or
+// with the extension of its kind when there is none yet.
+std::string fileName(const std::string& img, const char* ext) { return PathName(FileWithExt(title(img), ext)); }
 std::string readOnlyMark(const std::string& img) { return ImgIsRdOnly(img) ? " - " + Msg(122) : std::string(); }
 std::string channelPart(int chan) { return " - MIDI Channel " + std::to_string(chan + 1); }
 
@@ -44,29 +32,29 @@ std::string DocCaptionBuild(const std::string& img) {
     case 9: case 10:
         return rtrim(mid(img, ImgPath, ImgDrumTitleLen)) + channelPart(at(img, ImgChannel)) + readOnlyMark(img);
     case 19:
-        if (user) return "Arr User (" + fileName(img) + ".arr)";
-        return "File Arr - " + fileName(img) + ".arr" + slotPart + ro;
+        if (user) return "Arr User (" + fileName(img, "arr") + ")";
+        return "File Arr - " + fileName(img, "arr") + slotPart + ro;
     case 20:
         return Msg(80) + " - " + Msg(81) + ".arr" + slotPart;
     case 21: case 31: {
-        const std::string ext = at(img, ImgPrgType) == 0 ? ".prg" : ".pgg";
+        const char* ext = at(img, ImgPrgType) == 0 ? "prg" : "pgg";
         const std::string chan = channelPart(at(img, ImgPrgChannelByte));
-        if (user) return "Prg F(User) (" + fileName(img) + ext + ")" + chan;
-        return "File Prg - " + fileName(img) + ext + slotPart + chan + ro;
+        if (user) return "Prg F(User) (" + fileName(img, ext) + ")" + chan;
+        return "File Prg - " + fileName(img, ext) + slotPart + chan + ro;
     }
     case 22: {
-        const std::string ext = at(img, ImgPrgType) == 0 ? ".prg" : ".pgg";
-        return Msg(88) + " - " + fileName(img) + ext + slotPart + channelPart(at(img, ImgPrgChannelByte));
+        const char* ext = at(img, ImgPrgType) == 0 ? "prg" : "pgg";
+        return Msg(88) + " - " + PathName(title(img)) + "." + ext + slotPart + channelPart(at(img, ImgPrgChannelByte));
     }
     case 23:
-        if (user) return "Sty User (" + fileName(img) + ".sty)";
-        return "File Sty - " + fileName(img) + ".sty" + slotPart + ro;
+        if (user) return "Sty User (" + fileName(img, "sty") + ")";
+        return "File Sty - " + fileName(img, "sty") + slotPart + ro;
     case 24:
         return Msg(121) + " - " + Msg(81) + ".sty" + slotPart;
     case 25:
-        return "File Gbl - " + fileName(img) + ".gbl" + ro;
+        return "File Gbl - " + fileName(img, "gbl") + ro;
     case 26:
-        return "File Bsq - " + fileName(img) + ".bsq" + slotPart + ro;
+        return "File Bsq - " + fileName(img, "bsq") + slotPart + ro;
     default:
         return title(img);
     }

@@ -1,14 +1,16 @@
 #include "app/InfoFile.h"
 
-#include "app/Captions.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
 #include "files/WindowImage.h"
 #include "platform/Files.h"
+#include "platform/Paths.h"
 #include "platform/bytes.h"
 
-std::string InfoTitleOf(const std::string& fileName) { return rtrim(rtrim(fileName).substr(0, InfoTitleLen)); }
+std::string InfoTitleOf(const std::string& fileName) {
+    return rtrim(Utf8Head(PrintableLine(rtrim(fileName)), InfoTitleLen));
+}
 
 bool InfoTitleIs(const std::string& infoTitle, const std::string& fileName) {
     return !rtrim(fileName).empty() && rtrim(infoTitle) == InfoTitleOf(fileName);
@@ -30,9 +32,12 @@ std::string InfoFileRead() {
     } else if (img.empty()) {
         DeleteFile(InfoFile);
     }
-    InfoArrTitle = rtrim(cutAtNul(mid(img, 51, 50)));
-    InfoStyTitle = rtrim(cutAtNul(mid(img, 101, 50)));
-    InfoPrgTitle = rtrim(cutAtNul(mid(img, 151, 50)));
+    // A damaged file may hold anything: a title is shown as one line of
+    // printable characters.
+    auto title = [&](long pos) { return rtrim(PrintableLine(cutAtNul(mid(img, pos, 50)))); };
+    InfoArrTitle = title(51);
+    InfoStyTitle = title(101);
+    InfoPrgTitle = title(151);
     return InfoStyTitle;
 }
 
@@ -40,7 +45,7 @@ namespace {
 
 // Writes one title; the file is created when missing so a title is never lost.
 std::string setTitle(const std::string& image, long pos, std::string& memo) {
-    std::string t = InfoTitleOf(FileNameFromPath(ImgPathOf(image)));
+    std::string t = InfoTitleOf(PathName(ImgPathOf(image)));
     std::string img;
     FileError e = ReadWholeFile(InfoFile, img);
     if (e != FileError::None && e != FileError::NotFound) {

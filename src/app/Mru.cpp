@@ -1,12 +1,10 @@
 #include "app/Mru.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "app/Links.h"
 #include "app/Tables.h"
 #include "app/state.h"
 #include "files/WindowImage.h"
+#include "platform/Paths.h"
 #include "platform/bytes.h"
 
 namespace {
@@ -36,8 +34,7 @@ int mruKindOfImage(const std::string& img) {
 }  // namespace
 
 int MruKindOfExt(const std::string& ext) {
-    std::string e = ext;
-    std::transform(e.begin(), e.end(), e.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string e = AsciiLower(ext);
     if (e == "arr") return 1;
     if (e == "sty") return 2;
     if (e == "prg") return 3;
@@ -62,7 +59,7 @@ void MruAdd(const std::string& pathWithExt, int readOnly) {
     p.resize(dot);
     for (int i = 1; i <= 8; ++i) {
         const MruRec& m = MruTable[static_cast<std::size_t>(i)];
-        if (!MruEmpty(m.Kind) && m.Kind == kind && m.Path == p) return;
+        if (!MruEmpty(m.Kind) && m.Kind == kind && SamePath(m.Path, p)) return;
     }
     MruRec n;
     n.Path = p;
@@ -86,7 +83,7 @@ void MruStorePos(const std::string& image, int top, int left, int height, int wi
     const std::string p = ImgPathOf(image);
     for (int i = 1; i <= 8; ++i) {
         MruWork = MruTable[static_cast<std::size_t>(i)];
-        if (MruWork.Kind == kind && MruWork.Path == p) {
+        if (MruWork.Kind == kind && SamePath(MruWork.Path, p)) {
             MruWork.Top = top;
             MruWork.Left = left;
             MruWork.Height = height;
@@ -104,9 +101,6 @@ std::string MruCaption(int i) {
     const std::string body = m.Path + "." + MruExtOfKind(m.Kind);
     const std::size_t limit = 35;
     if (head.size() + body.size() <= limit) return head + body;
-    // Keep the tail (the file name), starting on a whole character: a cut
-    // inside a multi-byte UTF-8 character would spoil the whole caption.
-    std::size_t from = body.size() - (limit - head.size() - 3);
-    while (from < body.size() && (static_cast<unsigned char>(body[from]) & 0xC0u) == 0x80u) ++from;
-    return head + "..." + body.substr(from);
+    // Keep the tail (the file name), starting on a whole character.
+    return head + "..." + Utf8Tail(body, limit - head.size() - 3);
 }

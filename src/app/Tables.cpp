@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 
-#include "app/Captions.h"
 #include "app/Links.h"
 #include "app/state.h"
 #include "files/WindowImage.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "platform/Paths.h"
 #include "platform/bytes.h"
 
 void TwipsYTake() {
@@ -85,7 +85,7 @@ template <std::size_t N>
 int findOpen(const std::array<SlotRec, N>& table, const std::string& path) {
     for (int i = 1; i <= 8; ++i) {
         const SlotRec& s = table[static_cast<std::size_t>(i)];
-        if ((s.State == 1 || s.State == 2) && rtrim(s.Path) == path) return 1;
+        if ((s.State == 1 || s.State == 2) && SamePath(s.Path, path)) return 1;
     }
     return 0;
 }
@@ -136,8 +136,8 @@ int PrgWinOpen(const std::string& path) {
     PrgSlotUsed[static_cast<std::size_t>(slot)] = 1;
     PrgSlotCur = slot;
     PrgWinKind = 21;
-    PrgDir = DirFromPath(path);
-    PrgName = FileNameFromPath(path);
+    PrgDir = PathDir(path);
+    PrgName = PathName(path);
     PrgWinShow(21);
     return 0;
 }

@@ -22,8 +22,9 @@ int BsqSlotFree();
 // Leaves in GblSlotCur the first Global slot 1-8 with state 0, else 0.
 void GblSlotFree();
 
-// 1 when a slot 1-8 is open (state 1, or 2 when minimised) with exactly this
-// path (without extension; trailing blanks ignored), else 0. GblSlotFind
+// 1 when a slot 1-8 is open (state 1, or 2 when minimised) with this path
+// (without extension; trailing blanks ignored; two spellings of one folder
+// are one), else 0. GblSlotFind
 // first drops a three-character extension from the argument.
 int ArrSlotFind(const std::string& path);
 int StySlotFind(const std::string& path);

@@ -60,15 +60,15 @@ bool RowMarked(const std::string& image, int row) {
 std::string ArrRowText(const std::string& image, int i) {
     long b = arrBlock(i);
     if (at(image, b) == 0) return RowCode(i);
-    return RowCode(i) + (at(image, b + 18) == 1 ? " +" : "  ") + mid(image, b, 16);
+    return RowCode(i) + (at(image, b + 18) == 1 ? " +" : "  ") + NameField(image, b);
 }
 
 std::string PrgRowText(const std::string& image, int i) {
     long b = prgBlock(i);
     unsigned first = at(image, b);
     if (first == 0) return RowCode(i) + "  ";
-    if (first == 1) return RowCode(i) + " *" + mid(image, b + 3, 16);
-    return RowCode(i) + "  " + mid(image, b, 16);
+    if (first == 1) return RowCode(i) + " *" + NameField(image, b + 3);
+    return RowCode(i) + "  " + NameField(image, b);
 }
 
 bool ClipPasteArr(std::string& image, int destRow) {
@@ -146,9 +146,7 @@ bool ClipPastePrg(std::string& image, int destRow) {
             put(rec, 1, 1);
             put(rec, 2, lsb[ClipKind - 4]);
             put(rec, 3, static_cast<unsigned>(i) + add[ClipKind - 4]);
-            std::string name = mid(ClipBuf, p + 5, 16);
-            name.resize(16, ' ');
-            putMid(rec, 4, name);
+            putMid(rec, 4, NameField(ClipBuf, p + 5));
         }
         putMid(image, prgBlock(t), rec);
         changed = true;
@@ -202,8 +200,7 @@ PrgSelAutoPaste ClipPastePrgSelAuto() {
     for (int i = 0; i < 64; ++i) {
         long p = RowPos(base, i);
         if (at(ClipBuf, p) != 1) continue;
-        std::string row = mid(ClipBuf, p + 1, 20);
-        row.resize(20, ' ');
+        const std::string row = NameField(ClipBuf, p + 1, 20);
         r.list = ClipKind == 19 ? 1 : 2;
         r.text = ClipKind == 19 ? row.substr(4) : row;
         break;

@@ -15,7 +15,9 @@
 void RowTableWrite(std::string& image, const std::vector<std::string>& rows, const std::vector<bool>& selected);
 bool RowMarked(const std::string& image, int row);
 
-// Row texts of the arrangement and program windows, from their images.
+// Row texts of the arrangement and program windows, from their images: the
+// row code, the mark and the 16-character name (ending at its first zero
+// byte, blank-padded).
 std::string ArrRowText(const std::string& image, int i);
 std::string PrgRowText(const std::string& image, int i);
 

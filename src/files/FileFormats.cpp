@@ -56,7 +56,7 @@ int PrgFileType(const std::string& f) {
 
 bool StyFileCheck(const std::string& f, bool i30) {
     long len = static_cast<long>(f.size());
-    if (len < StyHdrLen) return false;
+    if (len < StyHdrLen || len > (i30 ? StyI30MaxLen : StyMaxLen)) return false;
     if (f.compare(0, 8, i30 ? StyI30Magic() : StyMagic()) != 0) return false;
     long sum = 0;
     for (int k = 0; k < 16; ++k) sum += get16lo(f, 25 + 4L * k);
@@ -86,6 +86,10 @@ bool ArrI30FileCheck(const std::string& f) {
 
 bool PrgI30FileCheck(const std::string& f) {
     return static_cast<long>(f.size()) == PrgI30Len && f.compare(0, 4, "KORG") == 0;
+}
+
+std::string NameField(const std::string& img, long pos, long len) {
+    return padRight(cutAtNul(mid(img, pos, len)), static_cast<std::size_t>(len));
 }
 
 std::string RowCode(int i) {

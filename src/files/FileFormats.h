@@ -16,6 +16,10 @@ constexpr long StyHdrLen = 224;         // head and size table of a style block
 constexpr long StyTemplateLen = 4928;   // the style template: four empty styles
 constexpr long StyEmptyItemLen = 1176;  // one empty style: name and data
 constexpr long StyRecLen = 32200;       // records in which style files are read
+// The largest style files: the header and sixteen items of the largest size
+// an entry can give (three tables of sixteen in an i30 file).
+constexpr long StyMaxLen = StyHdrLen + 16 * 65535L;
+constexpr long StyI30MaxLen = StyHdrLen + 3 * 16 * 65535L;
 constexpr long StyGroupLimit = 65496;   // a group of four must stay below this
 constexpr long GblFileLen = 448;
 constexpr long BsqMinLen = 2339;        // header, sequence blocks and track table
@@ -51,8 +55,9 @@ void StyHeaderRewrite(std::string& f);
 bool ArrFileCheck(const std::string& f);
 // 0 not a program file, 1 ".prg" ("KORG"), 2 ".pgg" ("KPGG").
 int PrgFileType(const std::string& f);
-// The style file check: the magic (the i30 one when `i30`), at least 224 bytes,
-// and the 16 item sizes adding up to no more than the data after the header.
+// The style file check: the magic (the i30 one when `i30`), 224 bytes to the
+// largest style file, and the 16 item sizes adding up to no more than the
+// data after the header.
 bool StyFileCheck(const std::string& f, bool i30 = false);
 bool GblFileCheck(const std::string& f);
 bool BsqFileCheck(const std::string& f);
@@ -71,6 +76,10 @@ std::string PrgTemplateImage();
 std::string StyEmptyItem();
 // The style template: four empty styles, 4928 bytes.
 std::string StyTemplateImage();
+
+// A name field of `len` bytes at `pos`: the name ends at its first zero
+// byte, and the field is blank-padded from there.
+std::string NameField(const std::string& img, long pos, long len = 16);
 
 // Row code of entry i (0-63) of a 64-entry list: "11".."18", "21".."88".
 std::string RowCode(int i);

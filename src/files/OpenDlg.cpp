@@ -1,7 +1,5 @@
 #include "files/OpenDlg.h"
 
-#include <algorithm>
-
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
@@ -18,8 +16,7 @@ namespace {
 enum FileType { TArr = 1, TSty = 2, TPrg = 3, TGbl = 4, TBsq = 5, TPrgOnly = 6, TPcg = 7, TAll = 8 };
 
 int typeOfExtension(const std::string& path) {
-    std::string e = PathExt(path);
-    std::transform(e.begin(), e.end(), e.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string e = AsciiLower(PathExt(path));
     if (e == "arr") return TArr;
     if (e == "sty") return TSty;
     if (e == "prg" || e == "pgg") return TPrg;
@@ -115,7 +112,7 @@ int FileOpenDlg(int kind) {
         if (s == 3) return 3;
         if (s != 0) return 1;
         PrgDir = dir, PrgName = name, DirLastPrg = dir;
-        ExtCur = PathExt(path);
+        ExtCur = AsciiLower(PathExt(path));
         return 0;
     }
     case TGbl: {

@@ -8,46 +8,36 @@
 #include "files/FileFormats.h"
 #include "files/state.h"
 #include "platform/Files.h"
+#include "platform/Paths.h"
 #include "platform/bytes.h"
-
-std::string PathDir(const std::string& path) {
-    std::string p = rtrim(path);
-    auto i = p.rfind('/');
-    return i == std::string::npos ? std::string() : rtrim(p.substr(0, i));
-}
-
-std::string PathName(const std::string& path) {
-    std::string p = rtrim(path);
-    auto i = p.rfind('/');
-    return i == std::string::npos ? p : p.substr(i + 1);
-}
-
-std::string PathStem(const std::string& path) {
-    std::string n = PathName(path);
-    auto i = n.rfind('.');
-    return i == std::string::npos || i == 0 ? n : n.substr(0, i);
-}
-
-std::string PathExt(const std::string& path) {
-    std::string n = PathName(path);
-    auto i = n.rfind('.');
-    return i == std::string::npos || i == 0 ? std::string() : n.substr(i + 1);
-}
 
 namespace {
 
-enum class Got { Data, Empty, Failed };
+enum class Got { Data, Empty, Failed, Refused };
 
-// Reads a whole file. A missing file and a file found empty (then deleted)
-// count as empty; a disk error is reported and counts as failed.
-Got readFile(const std::string& path, std::string& out) {
-    FileError e = ReadWholeFile(path, out);
+// The file a reader was given, as it lies on disk: "SONG.ARR" answers for
+// "SONG.arr".
+std::string onDisk(const std::string& path) {
+    const std::string ext = PathExt(path);
+    if (ext.empty() || FileLen(path) >= 0) return path;
+    const std::string dir = PathDir(path), stem = PathStem(path);
+    return FileWithExt(dir.empty() ? stem : PathJoin(dir, stem), ext);
+}
+
+// Reads a whole file of at most `maxLen` bytes. A missing file and a file
+// found empty (then deleted) count as empty; a disk error is reported and
+// counts as failed; anything longer, or that is not a regular file, is
+// refused unread (the caller says so, as for a damaged file).
+Got readFile(const std::string& path, long long maxLen, std::string& out) {
+    FileFit fit;
+    FileError e = ReadFileUpTo(path, maxLen, out, fit);
     if (e == FileError::NotFound) return Got::Empty;
     if (e != FileError::None) {
         FileErrMsg(e, PathName(path));
         out.clear();
         return Got::Failed;
     }
+    if (fit != FileFit::Fits) return Got::Refused;
     if (out.empty()) {
         DeleteFile(path);
         return Got::Empty;
@@ -57,20 +47,23 @@ Got readFile(const std::string& path, std::string& out) {
 
 void openingTitle(const std::string& path) { MsgTitle = Msg(111) + PathName(path); }
 
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
+// A file that did not pass its check (or was refused unread): reported with
+// the kind's message, titled "Opening " and the file's name.
+void refused(int code, const std::string& path) {
+    openingTitle(path);
+    ErrMsg(code, MsgTitle, PathName(path));
 }
 
 // An arrangement-type file: 0 read, 2 refused (error code 4), 3 empty.
-int readArrLike(const std::string& path, bool (*check)(const std::string&), std::string& buf) {
+int readArrLike(const std::string& given, long maxLen, bool (*check)(const std::string&), std::string& buf) {
+    const std::string path = onDisk(given);
     openingTitle(path);
     std::string f;
-    Got g = readFile(path, f);
+    Got g = readFile(path, maxLen, f);
     if (g == Got::Empty) return 3;
     if (g == Got::Failed) return 2;
-    if (!check(f)) {
-        ErrMsg(ErrReading, MsgTitle, PathName(path));
+    if (g == Got::Refused || !check(f)) {
+        refused(ErrReading, path);
         return 2;
     }
     buf = std::move(f);
@@ -78,14 +71,15 @@ int readArrLike(const std::string& path, bool (*check)(const std::string&), std:
 }
 
 // A program-type file: 0 read, 1 refused (error code 32), 3 empty.
-int readPrgLike(const std::string& path, bool (*check)(const std::string&), std::string& buf) {
+int readPrgLike(const std::string& given, long maxLen, bool (*check)(const std::string&), std::string& buf) {
+    const std::string path = onDisk(given);
     openingTitle(path);
     std::string f;
-    Got g = readFile(path, f);
+    Got g = readFile(path, maxLen, f);
     if (g == Got::Empty) return 3;
     if (g == Got::Failed) return 1;
-    if (!check(f)) {
-        ErrMsg(ErrDataFormat, MsgTitle, PathName(path));
+    if (g == Got::Refused || !check(f)) {
+        refused(ErrDataFormat, path);
         return 1;
     }
     buf = std::move(f);
@@ -96,33 +90,34 @@ bool lenIs(const std::string& f, long n) { return static_cast<long>(f.size()) ==
 
 }  // namespace
 
-int ArrFileRead(const std::string& path) { return readArrLike(path, ArrFileCheck, ArrFileBuf); }
+int ArrFileRead(const std::string& path) { return readArrLike(path, ArrFileLen, ArrFileCheck, ArrFileBuf); }
 
 int PrgFileRead(const std::string& path) {
-    return readPrgLike(path, [](const std::string& f) { return PrgFileType(f) != 0; }, PrgFileBuf);
+    return readPrgLike(path, PrgFileLen, [](const std::string& f) { return PrgFileType(f) != 0; }, PrgFileBuf);
 }
 
 int PrgOrPggRead(const std::string& path) {
-    std::string ext = lower(PathExt(path));
-    std::string chosen = path;
+    std::string ext = AsciiLower(PathExt(path));
+    std::string chosen = onDisk(path);
     if (ext == "prg" || ext == "pgg") {
         // The named file missing or of the wrong length: the twin with the
         // other extension, when there is a usable one.
-        std::string other = ext == "prg" ? "pgg" : "prg";
-        std::string twin = path.substr(0, path.size() - 3) + other;
-        if (FileLen(path) != PrgFileLen && FileLen(twin) == PrgFileLen) {
+        const std::string other = ext == "prg" ? "pgg" : "prg";
+        const std::string dir = PathDir(path), stem = PathStem(path);
+        const std::string twin = FileWithExt(dir.empty() ? stem : PathJoin(dir, stem), other);
+        if (FileLen(chosen) != PrgFileLen && FileLen(twin) == PrgFileLen) {
             chosen = twin;
             ext = other;
         }
     }
     openingTitle(chosen);
     std::string f;
-    Got g = readFile(chosen, f);
+    Got g = readFile(chosen, PrgFileLen, f);
     if (g == Got::Empty) return 3;
     if (g == Got::Failed) return 2;
-    int type = PrgFileType(f);
+    int type = g == Got::Refused ? 0 : PrgFileType(f);
     if (type == 0) {
-        ErrMsg(ErrDataFormat, MsgTitle, PathName(chosen));
+        refused(ErrDataFormat, chosen);
         return 2;
     }
     PrgFileBuf = std::move(f);
@@ -130,17 +125,18 @@ int PrgOrPggRead(const std::string& path) {
     return type == 1 ? 0 : 4;
 }
 
-int StyFileLoad(const std::string& path) {
+int StyFileLoad(const std::string& given) {
+    const std::string path = onDisk(given);
+    const bool tmpl = PathName(path) == "i40Sty";
+    const bool i30 = ImpStyI30 && !tmpl;
     std::string f;
-    Got g = readFile(path, f);
+    Got g = readFile(path, tmpl ? StyTemplateLen : i30 ? StyI30MaxLen : StyMaxLen, f);
     if (g == Got::Empty) return 2;
     if (g == Got::Failed) return 1;
-    bool tmpl = PathName(path) == "i40Sty";
-    bool ok = StyFileCheck(f, ImpStyI30 && !tmpl);
+    bool ok = g == Got::Data && StyFileCheck(f, i30);
     if (ok && tmpl && static_cast<long>(f.size()) != StyTemplateLen) ok = false;
     if (!ok) {
-        MsgTitle = Msg(111) + PathName(path);
-        ErrMsg(ErrReading, MsgTitle, PathName(path));
+        refused(ErrReading, path);
         return 1;
     }
     if (tmpl) {
@@ -157,16 +153,16 @@ int StyFileLoad(const std::string& path) {
     return 0;
 }
 
-int GblFileRead(const std::string& path) { return readArrLike(path, GblFileCheck, GblFileData); }
+int GblFileRead(const std::string& path) { return readArrLike(path, GblFileLen, GblFileCheck, GblFileData); }
 
-int BsqFileRead(const std::string& path) {
+int BsqFileRead(const std::string& given) {
+    const std::string path = onDisk(given);
     std::string f;
-    Got g = readFile(path, f);
+    Got g = readFile(path, BsqMaxLen, f);
     if (g == Got::Empty) return 2;
     if (g == Got::Failed) return 1;
-    if (!BsqFileCheck(f)) {
-        MsgTitle = Msg(111) + PathName(path);
-        ErrMsg(ErrReading, MsgTitle, PathName(path));
+    if (g == Got::Refused || !BsqFileCheck(f)) {
+        refused(ErrReading, path);
         return 1;
     }
     BsqFileBuf = std::move(f);
@@ -183,8 +179,11 @@ long BsqOffsetCalc(int idx) {
 }
 
 int DBArrLoad() {
+    // One record of the database's length is read; anything after it is not
+    // the database's.
     std::string f;
-    FileError e = ReadWholeFile(DBArrFile, f);
+    FileFit fit;
+    FileError e = ReadFileHead(DBArrFile, DBArrLen, f, fit);
     const std::string title = "Edit i40DBArr";
     if (e != FileError::None && e != FileError::NotFound) {
         if (!Starting) {
@@ -192,6 +191,10 @@ int DBArrLoad() {
             FileErrMsg(e, PathName(DBArrFile));
         }
         return 1;
+    }
+    if (fit == FileFit::NotAFile) {
+        if (!Starting) ErrMsg(ErrDBArrData, title);
+        return 2;
     }
     if (f.empty()) {
         if (e == FileError::None) DeleteFile(DBArrFile);
@@ -209,13 +212,13 @@ int DBArrLoad() {
     return 0;
 }
 
-int ArrI30Check(const std::string& path) { return readArrLike(path, ArrI30FileCheck, ArrI30Buf); }
+int ArrI30Check(const std::string& path) { return readArrLike(path, ArrI30Len, ArrI30FileCheck, ArrI30Buf); }
 int ArrI5Check(const std::string& path) {
-    return readArrLike(path, [](const std::string& f) { return lenIs(f, ArrI5Len); }, ArrI5Buf);
+    return readArrLike(path, ArrI5Len, [](const std::string& f) { return lenIs(f, ArrI5Len); }, ArrI5Buf);
 }
-int PrgI30Check(const std::string& path) { return readPrgLike(path, PrgI30FileCheck, PrgI30Buf); }
+int PrgI30Check(const std::string& path) { return readPrgLike(path, PrgI30Len, PrgI30FileCheck, PrgI30Buf); }
 int PcgI5Check(const std::string& path) {
-    return readPrgLike(path, [](const std::string& f) { return lenIs(f, PcgI5Len); }, PcgI5Buf);
+    return readPrgLike(path, PcgI5Len, [](const std::string& f) { return lenIs(f, PcgI5Len); }, PcgI5Buf);
 }
 
 void InstallFileLinks() {

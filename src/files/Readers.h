@@ -46,9 +46,3 @@ int PcgI5Check(const std::string& path);
 // Registers the program-file reader with the shared window procedures.
 void InstallFileLinks();
 
-// Folder part and file part of a path ("" when there is no folder).
-std::string PathDir(const std::string& path);
-std::string PathName(const std::string& path);
-// The file part without its extension, and the extension without the dot.
-std::string PathStem(const std::string& path);
-std::string PathExt(const std::string& path);

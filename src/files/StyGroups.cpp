@@ -49,7 +49,7 @@ std::string StyBlkName(int k, const std::string& block) {
     if (k < 0 || k > 15 || StyBlkSize(k, block) == 0) return {};
     long pos = StyBlkPos(k, block);
     if (pos > blockLen(block)) return {};
-    return rtrim(mid(block, pos, 16));
+    return rtrim(cutAtNul(mid(block, pos, 16)));
 }
 
 std::string StyItemName(int i, const std::string& image) {

@@ -22,7 +22,7 @@
 #include <array>
 #include <string>
 
-#include "midi/StyleBlock.h"   // StyBlkSize, StyBlkPos
+#include "app/StyleBlock.h"   // StyBlkSize, StyBlkPos
 
 // Position of the style part in a window image (StyPartPosOf its kind).
 long StyPartPos(const std::string& image);
@@ -31,7 +31,8 @@ std::string StyPartOf(const std::string& image);
 // Replaces the style part of an image (the image is cut or grown to fit).
 void StyPartSet(std::string& image, const std::string& part);
 
-// The name of item k: its 16 characters, trailing blanks removed; "" for an
+// The name of item k: its 16 characters up to the first zero byte, trailing
+// blanks removed; "" for an
 // item of size 0 and when its position lies beyond the block.
 std::string StyBlkName(int k, const std::string& block);
 // Name of item i (0-15) of the image's style part; "-empty-" when image

@@ -1,12 +1,9 @@
 #include "files/Writers.h"
 
-#include <algorithm>
-
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
 #include "files/FileFormats.h"
-#include "files/Readers.h"
 #include "files/StyGroups.h"
 #include "files/WindowImage.h"
 #include "files/state.h"
@@ -28,42 +25,63 @@ bool writeFile(const std::string& path, const std::string& data) {
     return false;
 }
 
+// A part of the image that is no whole file of its kind is never written:
+// the file on disk stays as it is, and the user is told.
+bool partFits(bool fits, const std::string& target) {
+    if (fits) return true;
+    MsgTitle = PathName(target);
+    ErrMsg(ErrDataFormat, MsgTitle, PathName(target));
+    return false;
+}
+
+std::string arrPart(const std::string& image) { return mid(image, ImgFile, ArrFileLen); }
+bool arrFits(const std::string& part) { return static_cast<long>(part.size()) == ArrFileLen; }
+std::string prgPart(const std::string& image) { return mid(image, ImgFile, PrgFileLen); }
+std::string gblPart(const std::string& image) { return mid(image, ImgFile, GblFileLen); }
+
 bool isPrgKind(unsigned k) { return k == 21 || k == 22 || k == 31; }
 bool isArrKind(unsigned k) { return k == 2 || k == 3 || k == 19 || k == 20; }
 
-std::string lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
+// The file of a document (path without extension) on disk. `spelled` is the
+// extension as the user typed it in the save dialog, tried first.
+std::string target(const std::string& path, const std::string& ext, const std::string& spelled = "") {
+    return FileWithExt(path, SameNoCase(spelled, ext) ? spelled : ext);
 }
 
 // The program file of the image at `path` (no extension), as ".prg" or
 // ".pgg" by the image's program type. `sameFile`: the image's own file is rewritten, so
 // its twin with the other extension is deleted when the window came from it.
-bool writeProgramFile(std::string& image, const std::string& path, bool sameFile) {
+bool writeProgramFile(std::string& image, const std::string& path, bool sameFile, const std::string& spelled = "") {
     bool pgg = at(image, ImgPrgType) != 0;
-    const std::string target = path + (pgg ? ".pgg" : ".prg");
+    const std::string file = target(path, pgg ? "pgg" : "prg", spelled);
     unsigned onDisk = at(image, ImgPrgOnDisk);
     // Saving in place after the file's kind changed (a reference pasted into a
     // .prg, say) would replace a different file that happens to carry the
     // other extension: refuse, so the user can choose a name with Save As.
-    if (sameFile && onDisk != 0 && onDisk != (pgg ? 2u : 1u) && FileExists(target)) {
-        MsgTitle = PathName(target);
-        ErrMsg(ErrFileExists, MsgTitle, PathName(target));
+    if (sameFile && onDisk != 0 && onDisk != (pgg ? 2u : 1u) && FileExists(file)) {
+        MsgTitle = PathName(file);
+        ErrMsg(ErrFileExists, MsgTitle, PathName(file));
         return false;
     }
-    if (!writeFile(target, mid(image, ImgFile, PrgFileLen))) return false;
-    if (sameFile && onDisk == (pgg ? 1u : 2u)) DeleteFile(path + (pgg ? ".prg" : ".pgg"));
+    const std::string data = prgPart(image);
+    if (!partFits(static_cast<long>(data.size()) == PrgFileLen, file) || !writeFile(file, data)) return false;
+    if (sameFile && onDisk == (pgg ? 1u : 2u)) DeleteFile(target(path, pgg ? "prg" : "pgg"));
     put(image, ImgPrgOnDisk, pgg ? 2 : 1);
     return true;
+}
+
+bool writeStyleFile(const std::string& image, const std::string& file) {
+    const std::string part = StyPartOf(image);
+    return partFits(StyFileCheck(part), file) && writeFile(file, part);
 }
 
 void clearChanged(std::string& image) {
     for (long p : {ImgChanged, ImgPrgChanged, ImgStyChanged}) put(image, p, 0);
 }
 
-bool writeGlobalFile(const std::string& image, const std::string& path) {
-    std::string data = mid(image, ImgFile, GblFileLen);
-    if (!writeFile(path + ".gbl", data)) return false;
+bool writeGlobalFile(const std::string& image, const std::string& file) {
+    std::string data = gblPart(image);
+    if (!partFits(static_cast<long>(data.size()) == GblFileLen, file) || !writeFile(file, data)) return false;
     GblFileData = data;
     return true;
 }
@@ -73,15 +91,21 @@ bool writeGlobalFile(const std::string& image, const std::string& path) {
 int ArrSave(std::string& image) {
     std::string path = imagePath(image);
     if (path.empty()) return 1;
-    if (!writeFile(path + ".arr", mid(image, ImgFile, ArrFileLen))) return 2;
-    put(image, ImgChanged, 0);
-    std::string sty = path + ".sty";
-    if (at(image, ImgStyPart) == ImgStyTemplate) {
-        // No style file of its own: a stale one of that name goes, but a file
-        // that does not read as a style file is the user's to deal with.
+    const std::string arr = target(path, "arr"), sty = target(path, "sty");
+    const bool withStyles = at(image, 9) == 2 && at(image, 10) != 0;
+    // Both parts are checked before either file is touched.
+    if (!partFits(arrFits(arrPart(image)), arr)) return 2;
+    if (withStyles && !partFits(StyFileCheck(StyPartOf(image)), sty)) return 2;
+    if (!writeFile(arr, arrPart(image))) return 2;
+    put(image, 4, 0);
+    if (at(image, 9) == 1) {
+        // No style file of its own: a stale one goes, but a file that does
+        // not read as a style file is the user's to deal with.
         std::string old;
-        if (ReadWholeFile(sty, old) == FileError::None && StyFileCheck(old)) DeleteFile(sty);
-    } else if (at(image, ImgStyPart) == ImgStyOwn && at(image, ImgStyChanged) != 0) {
+        FileFit fit;
+        if (ReadFileUpTo(sty, StyMaxLen, old, fit) == FileError::None && fit == FileFit::Fits && StyFileCheck(old))
+            DeleteFile(sty);
+    } else if (withStyles) {
         if (!writeFile(sty, StyPartOf(image))) return 2;
     }
     put(image, ImgStyChanged, 0);
@@ -99,12 +123,12 @@ int FileSave(std::string& image) {
         return 0;
     }
     if (kind == 23 || kind == 24) {
-        if (!writeFile(path + ".sty", StyPartOf(image))) return 2;
+        if (!writeStyleFile(image, target(path, "sty"))) return 2;
         clearChanged(image);
         return 0;
     }
     if (kind == 25) {
-        if (!writeGlobalFile(image, path)) return 2;
+        if (!writeGlobalFile(image, target(path, "gbl"))) return 2;
         clearChanged(image);
         return 0;
     }
@@ -137,9 +161,13 @@ int FileSaveAs(std::string& image) {
     if (!ShowFileDialog(req)) return 1;
 
     std::string chosen = rtrim(req.fileName);
-    std::string cext = lower(PathExt(chosen));
+    // The extension as typed ("SONG.ARR") names the file written.
+    std::string spelled = PathExt(chosen);
+    const std::string cext = AsciiLower(spelled);
     if (cext == ext || (isPrgKind(kind) && (cext == "prg" || cext == "pgg")))
         chosen = chosen.substr(0, chosen.size() - cext.size() - 1);
+    else
+        spelled.clear();
     if (PathName(chosen).empty()) return 1;
     if (!PathFits(chosen)) {
         ErrMsg(ErrPathTooLong, Msg(75), chosen);
@@ -148,17 +176,20 @@ int FileSaveAs(std::string& image) {
     bool same = chosen == imagePath(image) && at(image, ImgUntitled) == 0;
 
     if (isArrKind(kind)) {
-        if (!writeFile(chosen + ".arr", mid(image, ImgFile, ArrFileLen))) return 2;
+        const std::string arr = target(chosen, "arr", spelled), sty = target(chosen, "sty");
         // The arrangements that use styles of their own take them along. A
         // style file already lying under the new name is not the document's
         // yet, so it is left where it is.
-        if ((kind == 19 || kind == 20) && at(image, ImgStyPart) == ImgStyOwn && !writeFile(chosen + ".sty", StyPartOf(image)))
-            return 2;
+        const bool withStyles = (kind == 19 || kind == 20) && at(image, 9) == 2;
+        if (!partFits(arrFits(arrPart(image)), arr)) return 2;
+        if (withStyles && !partFits(StyFileCheck(StyPartOf(image)), sty)) return 2;
+        if (!writeFile(arr, arrPart(image))) return 2;
+        if (withStyles && !writeFile(sty, StyPartOf(image))) return 2;
     } else if (isPrgKind(kind)) {
-        if (!writeProgramFile(image, chosen, same)) return 2;
+        if (!writeProgramFile(image, chosen, same, spelled)) return 2;
     } else if (kind == 23 || kind == 24) {
-        if (!writeFile(chosen + ".sty", StyPartOf(image))) return 2;
-    } else if (!writeGlobalFile(image, chosen)) {
+        if (!writeStyleFile(image, target(chosen, "sty", spelled))) return 2;
+    } else if (!writeGlobalFile(image, target(chosen, "gbl", spelled))) {
         return 2;
     }
     putField(image, ImgPath, ImgTitleFieldLen, chosen);

@@ -5,14 +5,20 @@
 #include "files/WindowImage.h"   // ImgPrgOnDisk: saving deletes the twin with
                                  // the other extension only when it is this file
 
+// Every writer writes a document's file under its name on disk: "SONG.ARR"
+// stays "SONG.ARR" (an extension differing only in case is the same file).
+// A file part that is not a whole file of its kind (its exact length; a valid
+// style file for a style part) is refused with message "Data format error"
+// before anything is written, so the file on disk stays as it was.
+
 // Writes the document of the image to the path it holds, by window kind:
 // 19, 20 arrangement file and companion style file (ArrSave); 21, 22, 31
 // program file; 23, 24 style file; 25 Global file (also left in GblFileData).
 // Clears the changed marks. 0 saved; above 0 not saved (2: a write error,
 // already reported; 1: nothing to save to).
 int FileSave(std::string& image);
-// Save dialog, then writes as FileSave does to the chosen file (kinds 2 and 3
-// as arrangement files). On success stores the new path at 21 and clears the
+// Save dialog, then writes as FileSave does to the chosen file, its
+// extension spelled as typed (kinds 2 and 3 as arrangement files). On success stores the new path at 21 and clears the
 // marks 4, 7, 10, 11 and 18. 0 written, 1 cancelled, 2 a write error reported.
 // The caller renews the caption and the recent files.
 int FileSaveAs(std::string& image);

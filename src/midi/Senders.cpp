@@ -8,7 +8,7 @@
 #include "app/state.h"
 #include "files/WindowImage.h"
 #include "midi/MIDI.h"
-#include "midi/StyleBlock.h"
+#include "app/StyleBlock.h"
 
 namespace midi_detail {
 bool longSend(bool reportFailure);

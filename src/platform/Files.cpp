@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -87,22 +88,50 @@ FileError DeleteFile(const std::string& path) {
     return fromErrno(errno, true);
 }
 
-FileError ReadWholeFile(const std::string& path, std::string& out) {
+namespace {
+
+// Opens and reads a regular file without ever blocking on something else: a
+// pipe with no writer or a device would hold the program forever. Reads the
+// whole file when it holds at most `maxLen` bytes (any length when maxLen <
+// 0); a longer one is read only with `head`, and then only its first maxLen.
+FileError readBounded(const std::string& path, long long maxLen, bool head, std::string& out, FileFit& fit) {
     out.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    fit = FileFit::Fits;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return dirExists(dirOf(path)) ? FileError::NotFound : FileError::PathNotFound;
+        return fromErrno(errno, false);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        fit = FileFit::NotAFile;
+        return FileError::None;
+    }
+    if (maxLen >= 0 && st.st_size > maxLen) {
+        fit = FileFit::TooLong;
+        if (!head) return FileError::None;
+    }
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         if (errno == ENOENT) return dirExists(dirOf(path)) ? FileError::NotFound : FileError::PathNotFound;
         return fromErrno(errno, false);
     }
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    // The name may have been given to something else since the check above.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return FileError::AccessDenied;
+        fit = FileFit::NotAFile;
+        return FileError::None;
     }
-    if (st.st_size > 0) out.reserve(static_cast<std::size_t>(st.st_size));
+    const long long limit = maxLen < 0 ? -1 : head ? maxLen : maxLen + 1;
+    if (st.st_size > 0) out.reserve(static_cast<std::size_t>(limit >= 0 ? std::min<long long>(st.st_size, limit) : st.st_size));
     char buf[65536];
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        std::size_t want = sizeof buf;
+        if (limit >= 0) {
+            long long left = limit - static_cast<long long>(out.size());
+            if (left <= 0) break;
+            want = static_cast<std::size_t>(std::min<long long>(left, static_cast<long long>(sizeof buf)));
+        }
+        ssize_t n = ::read(fd, buf, want);
         if (n < 0) {
             if (errno == EINTR) continue;
             int e = errno;
@@ -113,8 +142,33 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
         if (n == 0) break;
         out.append(buf, static_cast<std::size_t>(n));
     }
+    if (head && maxLen >= 0) {
+        char extra;
+        if (::read(fd, &extra, 1) == 1) fit = FileFit::TooLong;
+    }
     ::close(fd);
+    if (!head && maxLen >= 0 && static_cast<long long>(out.size()) > maxLen) {
+        // It grew while being read.
+        out.clear();
+        fit = FileFit::TooLong;
+    }
     return FileError::None;
+}
+
+}  // namespace
+
+FileError ReadWholeFile(const std::string& path, std::string& out) {
+    FileFit fit;
+    FileError e = readBounded(path, -1, false, out, fit);
+    return e == FileError::None && fit == FileFit::NotAFile ? FileError::AccessDenied : e;
+}
+
+FileError ReadFileUpTo(const std::string& path, long long maxLen, std::string& out, FileFit& fit) {
+    return readBounded(path, maxLen < 0 ? 0 : maxLen, false, out, fit);
+}
+
+FileError ReadFileHead(const std::string& path, long long maxLen, std::string& out, FileFit& fit) {
+    return readBounded(path, maxLen < 0 ? 0 : maxLen, true, out, fit);
 }
 
 FileError WriteWholeFile(const std::string& target, const std::string& data) {

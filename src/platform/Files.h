@@ -24,7 +24,20 @@ bool FileExists(const std::string& path);
 long long FileLen(const std::string& path);
 FileError DeleteFile(const std::string& path);
 
+// Anything that is not a regular file (a folder, a pipe, a device) is
+// refused with AccessDenied, without waiting on it.
 FileError ReadWholeFile(const std::string& path, std::string& out);
+// How a bounded read found the file.
+enum class FileFit { Fits, TooLong, NotAFile };
+// Reads a regular file of at most `maxLen` bytes. A longer file, and anything
+// that is not a regular file, is not read at all: `fit` says which, `out`
+// stays empty and the result is None. Missing files and disk errors as
+// ReadWholeFile.
+FileError ReadFileUpTo(const std::string& path, long long maxLen, std::string& out, FileFit& fit);
+// The first `maxLen` bytes of a regular file, the rest left unread (as the
+// first record of a file of fixed-length records); `fit` is TooLong when
+// there was more.
+FileError ReadFileHead(const std::string& path, long long maxLen, std::string& out, FileFit& fit);
 // Writes through a symbolic link to its file; a file without write
 // permission is refused with AccessDenied and left as it is.
 FileError WriteWholeFile(const std::string& path, const std::string& data);

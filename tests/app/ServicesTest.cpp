@@ -109,14 +109,7 @@ TEST_F(AppTest, QuestionsAndStatusLine) {
     EXPECT_FALSE(win.busy);
 }
 
-// ---- Paths and captions -----------------------------------------------------
-
-TEST_F(AppTest, PathParts) {
-    EXPECT_EQ(DirFromPath("/home/u/song.arr  "), "/home/u");
-    EXPECT_EQ(DirFromPath("song.arr"), "");
-    EXPECT_EQ(FileNameFromPath("/home/u/song.arr  "), "song.arr");
-    EXPECT_EQ(FileNameFromPath("/a/b/"), "");
-}
+// ---- Captions -----------------------------------------------------------
 
 namespace {
 std::string image(int kind, int ro, int slot, const std::string& path, int chan16 = 0, int type19 = 0,
@@ -157,6 +150,8 @@ TEST_F(AppTest, CaptionsOfEveryKind) {
         {image(25, 0, 1, "/m/setup"), "File Gbl - setup.gbl"},
     };
     for (const auto& c : cases) EXPECT_EQ(DocCaptionBuild(c.img), c.caption);
+    writeFileBytes(startFile("SONG.ARR"), "");
+    EXPECT_EQ(DocCaptionBuild(image(19, 0, 1, startFile("SONG"))), "File Arr - SONG.ARR (1)") << "the name on disk";
     LangBase = 0;
     EXPECT_EQ(DocCaptionBuild(image(2, 1, 0, "Arr A")), "Arr A - Sola Lettura");
 }
@@ -210,24 +205,37 @@ TEST_F(AppTest, InfoFileTitles) {
     InfoFileEnsure();
     EXPECT_EQ(readFileBytes(InfoFile), std::string(1000, ' '));
 
+    // A long name keeps at most 24 bytes of whole characters: here the cut
+    // falls inside the twelfth two-byte character.
+    std::string longName = "x";
+    for (int k = 0; k < 13; ++k) longName += "\xC3\xA8";
+    const std::string title = longName.substr(0, 23);
     std::string img(300, '\0');
-    const std::string longName = "a_very_long_arrangement_file_name";
     putField(img, 21, 238, "/m/" + longName);
     InfoSetArr(img);
     putField(img, 21, 238, "/m/piano");
     InfoSetPrg(img, "pgg");
     const std::string f = readFileBytes(InfoFile);
     ASSERT_EQ(f.size(), 1000u);
-    EXPECT_EQ(mid(f, 51, 50), padRight(longName.substr(0, 24), 50));
+    EXPECT_EQ(mid(f, 51, 50), padRight(title, 50));
     EXPECT_EQ(mid(f, 151, 50), padRight("piano", 50));
-    EXPECT_EQ(labelArr, longName.substr(0, 24) + ".arr");
+    EXPECT_EQ(labelArr, title + ".arr");
     EXPECT_EQ(labelPrg, "piano.pgg");
 
     InfoArrTitle.clear();
     EXPECT_EQ(InfoFileRead(), "");
     EXPECT_EQ(InfoPrgTitle, "piano");
     EXPECT_TRUE(InfoTitleIs(InfoArrTitle, longName));
-    EXPECT_FALSE(InfoTitleIs(InfoArrTitle, "a_very_long"));
+    EXPECT_FALSE(InfoTitleIs(InfoArrTitle, "x"));
+
+    // A damaged file: the titles keep only what can be shown on one line.
+    std::string damaged(1000, ' ');
+    putMid(damaged, 51, "two\nlines\x01\xFF");
+    putMid(damaged, 101, "tab\there\r\n");
+    writeFileBytes(InfoFile, damaged);
+    EXPECT_EQ(InfoFileRead(), "tabhere");
+    EXPECT_EQ(InfoArrTitle, "twolines");
+    EXPECT_TRUE(InfoTitleIs(InfoArrTitle, "two\nlines"));
 
     // Missing file: InfoSet creates it; an empty one is deleted by the reader.
     DeleteFile(InfoFile);
@@ -264,6 +272,8 @@ TEST_F(AppTest, SlotsFreeAndFind) {
     EXPECT_EQ(ArrSlotFind("/m/min"), 1);
     EXPECT_EQ(ArrSlotFind("/m/closed"), 0);
     EXPECT_EQ(ArrSlotFind("/m/user"), 0);
+    EXPECT_EQ(ArrSlotFind("/m/x/../open"), 1) << "another spelling of the same path";
+    EXPECT_EQ(ArrSlotFind("/m/Open"), 0);
 
     GblSlots[1] = {"/m/g", 0, 1};
     EXPECT_EQ(GblSlotFind("/m/g.gbl"), 1);

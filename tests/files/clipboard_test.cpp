@@ -192,3 +192,36 @@ TEST_F(FilesTest, StyleCutAndAutomaticSelection) {
     CutPrgSelAuto(1, name, prg);
     EXPECT_EQ(name, std::string(16, ' '));
 }
+
+TEST_F(FilesTest, NamesEndAtTheirFirstZeroByte) {
+    const std::string tail = std::string("Tail") + std::string(4, '\0') + "junk" + std::string(4, '\0');
+    const std::string shown = "Tail" + std::string(12, ' ');
+    std::string arr = arrImage(emptyArrFile(), "a");
+    putMid(arr, 303, tail);
+    std::string prg = prgImage(PrgTemplateImage(), "p");
+    putMid(prg, 319, tail);
+    put(prg, 319 + 172, 1);                 // a reference, its name from the fourth byte
+    putMid(prg, 319 + 172 + 3, tail);
+    EXPECT_EQ(ArrRowText(arr, 0), "11  " + shown);
+    EXPECT_EQ(PrgRowText(prg, 0), "11  " + shown);
+    EXPECT_EQ(PrgRowText(prg, 1), "12 *" + shown);
+
+    std::string styles = styFile({styItem("A", 20), styItem("B", 20)});
+    putMid(styles, 225, tail);
+    putMid(styles, 225 + 36, std::string("- empty -") + std::string(7, '\0'));
+    EXPECT_EQ(StyBlkName(0, styles), "Tail");
+    EXPECT_TRUE(StyItemFree(1, styles)) << "the placeholder, zero-filled";
+
+    // Names taken from a copied row table: the automatic selection and a
+    // reference pasted from a bank window.
+    putMid(arr, 10799 + 1, "11  " + tail);
+    markRows(arr, 10799, {0});
+    ClipBuf = arr;
+    EXPECT_EQ(ClipPastePrgSelAuto().text, shown);
+    std::string bankRows = imageOf(4, "Prg A", "");
+    putMid(bankRows, 30 + 1, "11  " + tail);
+    markRows(bankRows, 30, {0});
+    ClipBuf = bankRows;
+    ASSERT_TRUE(ClipPastePrg(prg, 5));
+    EXPECT_EQ(PrgRowText(prg, 5), "16 *" + shown);
+}

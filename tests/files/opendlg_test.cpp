@@ -31,11 +31,11 @@ TEST_F(FilesTest, OpenDialogResults) {
     dialogs.answer(vbOK);
     EXPECT_EQ(FileOpenDlg(19), 1);
     EXPECT_EQ(onlyBox(), ErrMsgText(ErrReading, "bad.arr"));
-    // 2: already open in a window of its kind.
-    writeFileBytes(startFile("open.arr"), ArrBankImage(0));
-    ArrSlots[3].Path = startFile("open");
+    // 2: already open in a window of its kind, under another spelling.
+    writeFileBytes(startFile("open.ARR"), ArrBankImage(0));
+    ArrSlots[3].Path = startDir() + "/./open";
     ArrSlots[3].State = 2;
-    dialogs.chooseFile(startFile("open.arr"));
+    dialogs.chooseFile(startFile("open.ARR"));
     EXPECT_EQ(FileOpenDlg(19), 2);
     // A missing style file is refused without a word.
     dialogs.chooseFile(startFile("none.sty"));
@@ -51,9 +51,9 @@ TEST_F(FilesTest, OpenDialogRefusesAFileOfAnotherType) {
     EXPECT_EQ(FileOpenDlg(19), 1);
     EXPECT_EQ(onlyBox(), ErrMsgText(ErrDataFormat, "g.gbl"));
     EXPECT_EQ(GblFileData + ArrFileBuf, "previous");
-    // "All files": the extension decides.
-    writeFileBytes(startFile("p.prg"), PrgTemplateImage());
-    dialogs.chooseFile(startFile("p.prg"), 8);
+    // "All files": the extension decides, in any case.
+    writeFileBytes(startFile("p.PRG"), PrgTemplateImage());
+    dialogs.chooseFile(startFile("p.PRG"), 8);
     DirLastPrg = "/somewhere";
     EXPECT_EQ(FileOpenDlg(21), 0);
     EXPECT_EQ(dialogs.fileRequests.back().initDir, "/somewhere");

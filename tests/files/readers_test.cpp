@@ -1,11 +1,14 @@
 // The readers: status, message and buffer for missing, empty, wrong length,
 // wrong header and good files; a refused file is never changed.
+#include <filesystem>
 #include <functional>
 
 #include "files/Imports.h"
 #include "files/Readers.h"
 #include "filestest.h"
+#include "IdlePipe.h"
 #include "platform/Files.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -30,6 +33,12 @@ std::vector<ReaderCase> cases() {
         {"bsq", BsqFileRead, [] { return BsqMagicBytes() + std::string(3000, '\x01'); }, &BsqFileBuf, 0, 2, 2, 1,
          ErrReading, 7, false},
     };
+}
+
+std::string AsciiUpper(std::string s) {
+    for (char& ch : s)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    return s;
 }
 
 }  // namespace
@@ -71,6 +80,46 @@ TEST_F(FilesTest, EveryReaderGivesItsStatusAndMessage) {
         EXPECT_TRUE(*c.buffer == good);
         if (c.missing == 3) { EXPECT_EQ(MsgTitle, Msg(111) + "doc." + c.name) << "the opening title"; }
     }
+}
+
+TEST_F(FilesTest, ReadersRefuseOversizedFilesAndPipesUnread) {
+    for (const auto& c : cases()) {
+        SCOPED_TRACE(c.name);
+        // A good file's start, then far more than any file of the kind holds.
+        const std::string big = startFile(std::string("big.") + c.name);
+        writeFileBytes(big, c.good());
+        std::filesystem::resize_file(big, 400LL << 20);
+        const std::string pipePath = startFile(std::string("pipe.") + c.name);
+        IdlePipe pipe(pipePath);
+        ASSERT_TRUE(pipe.made());
+        for (const std::string& path : {big, pipePath}) {
+            dialogs.shown.clear();
+            dialogs.answer(vbOK);
+            *c.buffer = "before";
+            EXPECT_EQ(c.read(path), c.bad) << path;
+            EXPECT_EQ(onlyBox(), ErrMsgText(c.badCode, PathName(path)));
+            EXPECT_TRUE(*c.buffer == "before");
+            dialogs.answers.clear();
+        }
+        EXPECT_EQ(FileLen(big), 400LL << 20);
+        EXPECT_TRUE(pipe.present()) << "a pipe is not an empty file to delete";
+        EXPECT_FALSE(pipe.released()) << "the reader waited on the pipe";
+    }
+}
+
+TEST_F(FilesTest, ReadersFindAnExtensionInAnyCase) {
+    for (const auto& c : cases()) {
+        SCOPED_TRACE(c.name);
+        const std::string upper = AsciiUpper(c.name);
+        writeFileBytes(startFile("DISK." + upper), c.good());
+        EXPECT_EQ(c.read(startFile(std::string("DISK.") + c.name)), c.okStatus);
+        EXPECT_TRUE(*c.buffer == c.good());
+    }
+    std::string pgg = PrgTemplateImage();
+    putMid(pgg, 1, "KPGG");
+    writeFileBytes(startFile("BANK.PGG"), pgg);
+    EXPECT_EQ(PrgOrPggRead(startFile("BANK.prg")), 4) << "the twin in capitals";
+    EXPECT_EQ(ExtCur, "pgg");
 }
 
 TEST_F(FilesTest, ProgramReaderTakesTheTwinWhenTheNamedFileIsUnusable) {
@@ -121,19 +170,6 @@ TEST_F(FilesTest, StyleReaderChecksSizesAndTakesTheI30HeaderOnlyDuringTheImport)
     EXPECT_EQ(dialogs.shown.size(), 3u);
 }
 
-TEST_F(FilesTest, BackingSequenceHeaderIgnoresByteSixAndLengthIsBounded) {
-    std::string f = BsqMagicBytes() + std::string(3000, '\0');
-    put(f, 6, 0x7F);
-    for (long len : {3016L, BsqMinLen - 1, BsqMaxLen + 1, BsqMaxLen}) {
-        std::string g = f;
-        g.resize(static_cast<std::size_t>(len), '\0');
-        writeFileBytes(startFile("a.bsq"), g);
-        const bool fits = len >= BsqMinLen && len <= BsqMaxLen;
-        if (!fits) dialogs.answer(vbOK);
-        EXPECT_EQ(BsqFileRead(startFile("a.bsq")), fits ? 0 : 1) << len;
-    }
-}
-
 TEST_F(FilesTest, BackingSequenceOffsetsStayInsideTheFile) {
     BsqFileBuf = BsqMagicBytes() + std::string(4000, '\0');
     put16lo(BsqFileBuf, 1997, 10);            // sequence 0 starts at unit 10
@@ -172,18 +208,6 @@ TEST_F(FilesTest, DatabaseSignatureIsCheckedAlsoAtStartUp) {
     EXPECT_FALSE(FileExists(DBArrFile));
 }
 
-TEST_F(FilesTest, OlderModelFilesAreRecognisedByLengthAndHeader) {
-    std::string arr = "KORG" + std::string(ArrI30Len - 4, '\0');
-    writeFileBytes(startFile("old.arr"), arr);
-    EXPECT_EQ(ArrI30Check(startFile("old.arr")), 0);
-    EXPECT_EQ(ArrI30Buf, arr);
-    std::string prg = "KORG" + std::string(PrgI30Len - 4, '\0');
-    writeFileBytes(startFile("old.prg"), prg.substr(1));
-    dialogs.answer(vbOK);
-    EXPECT_EQ(PrgI30Check(startFile("old.prg")), 1);
-    EXPECT_EQ(onlyBox(), ErrMsgText(ErrDataFormat, "old.prg"));
-}
-
 TEST_F(FilesTest, ImportHeadersAreTheNativeOnes) {
     ArrFileBuf = std::string(ArrFileLen, '\x7F');
     ArrI30Hdr();
@@ -195,10 +219,4 @@ TEST_F(FilesTest, ImportHeadersAreTheNativeOnes) {
     PrgFileBuf = std::string(PrgFileLen, '\x55');
     PrgI30Hdr();
     EXPECT_EQ(PrgFileBuf, tmpl.substr(0, 48) + std::string(PrgFileLen - 48, '\x55'));
-
-    StyFileBuf = std::string(300, '\x33');
-    StyI30Hdr();
-    EXPECT_EQ(mid(StyFileBuf, 1, 22), StyMagic() + std::string(8, '\0') + "\xE0" + std::string(4, '\0') + "\x30");
-    EXPECT_EQ(at(StyFileBuf, 25), 0x33) << "the size table stays";
-    EXPECT_EQ(mid(StyFileBuf, 87, 138), std::string(138, '\0'));
 }

@@ -1,30 +1,50 @@
 // Saving: byte-exact round trips, companion files, failed writes and Save As.
-#include "files/Readers.h"
+#include <filesystem>
+
 #include "files/StyGroups.h"
 #include "files/Writers.h"
 #include "filestest.h"
 #include "platform/Files.h"
+#include "platform/Paths.h"
 
-TEST_F(FilesTest, SavedFilesEqualTheFilesRead) {
-    struct Case { std::string ext, file, image; };
-    const std::string base = startFile("doc");
+TEST_F(FilesTest, SavedFilesEqualTheFilesReadUnderTheirNamesOnDisk) {
+    struct Case { std::string onDisk, file, image; };
     std::string gbl = GblMagic() + std::string(440, '\x05');
     std::string sty = styFile({styItem("Rock", 500), styItem("Jazz", 300)});
+    // The instrument's disks name files in capitals: "SONG.ARR" is written
+    // back to, never joined by a "SONG.arr".
     std::vector<Case> cases = {
-        {"arr", ArrBankImage(0), arrImage(ArrBankImage(0), base)},
-        {"prg", PrgTemplateImage(), prgImage(PrgTemplateImage(), base)},
-        {"sty", sty, styImage(sty, base)},
-        {"gbl", gbl, imageOf(25, base, gbl)},
+        {"SONG.ARR", ArrBankImage(0), arrImage(ArrBankImage(0), startFile("SONG"))},
+        {"BANK.Prg", PrgTemplateImage(), prgImage(PrgTemplateImage(), startFile("BANK"))},
+        {"ROCK.STY", sty, styImage(sty, startFile("ROCK"))},
+        {"doc.gbl", gbl, imageOf(25, startFile("doc"), gbl)},
     };
     for (auto& c : cases) {
-        SCOPED_TRACE(c.ext);
+        SCOPED_TRACE(c.onDisk);
+        writeFileBytes(startFile(c.onDisk), "old");
         for (long mark : {4, 7, 10}) put(c.image, mark, 1);
         EXPECT_EQ(FileSave(c.image), 0);
-        EXPECT_EQ(readFileBytes(base + "." + c.ext), c.file);
-        EXPECT_EQ(at(c.image, 4) + at(c.image, 7) + at(c.image, 10), c.ext == "arr" ? 1 : 0)
+        EXPECT_EQ(readFileBytes(startFile(c.onDisk)), c.file);
+        namespace fs = std::filesystem;
+        EXPECT_EQ(std::distance(fs::directory_iterator(startDir()), fs::directory_iterator()), 1) << "no file beside it";
+        std::filesystem::remove(startFile(c.onDisk));
+        EXPECT_EQ(at(c.image, 4) + at(c.image, 7) + at(c.image, 10), PathExt(c.onDisk) == "ARR" ? 1 : 0)
             << "changed marks cleared (an arrangement keeps its programs mark)";
     }
     EXPECT_EQ(GblFileData, gbl);
+
+    // The companions too: a stale SONG.STY goes, a .PRG twin is replaced.
+    writeFileBytes(startFile("SONG.STY"), sty);
+    std::string song = cases[0].image;
+    put(song, 9, 1);
+    EXPECT_EQ(ArrSave(song), 0);
+    EXPECT_FALSE(FileExists(startFile("SONG.STY")));
+    writeFileBytes(startFile("BANK.PRG"), PrgTemplateImage());
+    std::string bank = cases[1].image;
+    put(bank, ImgPrgOnDisk, 1);
+    put(bank, 19, 1);
+    EXPECT_EQ(FileSave(bank), 0);
+    EXPECT_FALSE(FileExists(startFile("BANK.PRG")));
 }
 
 TEST_F(FilesTest, FailedSaveKeepsTheOldFileAndSaysSo) {
@@ -38,6 +58,41 @@ TEST_F(FilesTest, FailedSaveKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(onlyBox(), ErrMsgText(ErrDiskFull, "keep.arr"));
     EXPECT_EQ(readFileBytes(base + ".arr"), ArrBankImage(1));
     EXPECT_EQ(at(img, 4), 1) << "still changed";
+}
+
+TEST_F(FilesTest, WritersRefuseAFilePartOfTheWrongLength) {
+    std::string badStyle = styFile({styItem("A", 100)});
+    put16lo(badStyle, 25, 500);   // claims more than it holds
+    std::string styled = arrImage(ArrBankImage(0), startFile("d"), badStyle);
+    put(styled, 10, 1);
+    struct Case {
+        const char* file;
+        std::string image;
+    } cases[] = {
+        {"d.arr", imageOf(19, startFile("d"), ArrBankImage(0).substr(0, 5000))},
+        {"d.sty", styled},   // its .arr is not written either
+        {"d.prg", imageOf(21, startFile("d"), PrgTemplateImage().substr(0, 1001))},
+        {"d.sty", styImage(badStyle, startFile("d"))},
+        {"d.gbl", imageOf(25, startFile("d"), GblMagic())},
+    };
+    for (const char* f : {"d.arr", "d.prg", "d.sty", "d.gbl"}) writeFileBytes(startFile(f), std::string("good ") + f);
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        put(c.image, 4, 1);
+        put(c.image, 10, 1);
+        dialogs.shown.clear();
+        dialogs.answer(vbOK);
+        EXPECT_EQ(FileSave(c.image), 2);
+        ASSERT_EQ(onlyBox(), ErrMsgText(ErrDataFormat));
+        EXPECT_EQ(dialogs.shown[0].title, c.file);
+        EXPECT_EQ(at(c.image, 4) + at(c.image, 10), 2) << "still changed";
+    }
+    for (const char* f : {"d.arr", "d.prg", "d.sty", "d.gbl"})
+        EXPECT_EQ(readFileBytes(startFile(f)), std::string("good ") + f);
+    dialogs.chooseFile(startFile("e.arr"));
+    dialogs.answer(vbOK);
+    EXPECT_EQ(FileSaveAs(cases[0].image), 2);
+    EXPECT_FALSE(FileExists(startFile("e.arr")));
 }
 
 TEST_F(FilesTest, ArrangementSaveTreatsTheCompanionStyleFile) {
@@ -130,6 +185,8 @@ TEST_F(FilesTest, SaveAsProposesTheBankNamesAndTakesTheStylesAlong) {
     std::string img = arrImage(ArrBankImage(0), startFile("a"), sty);
     dialogs.chooseFile(startFile("b.ARR"));
     EXPECT_EQ(FileSaveAs(img), 0);
+    EXPECT_EQ(readFileBytes(startFile("b.ARR")), ArrBankImage(0)) << "the name as typed";
+    EXPECT_FALSE(FileExists(startFile("b.arr")));
     EXPECT_EQ(readFileBytes(startFile("b.sty")), sty) << "unchanged styles still go with the new file";
 
     std::string longName(300, 'n');
@@ -137,13 +194,4 @@ TEST_F(FilesTest, SaveAsProposesTheBankNamesAndTakesTheStylesAlong) {
     dialogs.answer(vbOK);
     EXPECT_EQ(FileSaveAs(img), 2);
     EXPECT_EQ(dialogs.shown.back().text, ErrMsgText(ErrPathTooLong, startFile(longName)));
-}
-
-TEST_F(FilesTest, ProgramFileLinkMakesTheUserBank) {
-    std::string img = prgImage(PrgTemplateImage(), startFile("live"));
-    put(img, 19, 1);
-    PrgFileLink(img);
-    EXPECT_EQ(PrgSlots[9].Path, startFile("live"));
-    EXPECT_EQ(PrgSlots[9].Type, 1);
-    EXPECT_EQ(PrgUFile, startFile("live"));
 }

@@ -10,6 +10,7 @@
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "platform/bytes.h"
+#include "IdlePipe.h"
 #include "testenv.h"
 
 namespace fs = std::filesystem;
@@ -72,6 +73,32 @@ TEST_F(FilesTest, ErrorsMapToTheirKinds) {
     EXPECT_EQ(ReadWholeFile(sysFile("nodir/missing"), out), FileError::PathNotFound);
     EXPECT_EQ(WriteWholeFile(sysFile("nodir/x"), "x"), FileError::PathNotFound);
     EXPECT_FALSE(FileExists(sysFile("nodir/x")));
+}
+
+TEST_F(FilesTest, BoundedReadsLookBeforeTheyRead) {
+    const std::string big = sysFile("big");
+    writeFileBytes(big, "");
+    fs::resize_file(big, 400LL << 20);   // sparse: nothing of it needs reading
+    std::string out = "x";
+    FileFit fit = FileFit::Fits;
+    EXPECT_EQ(ReadFileUpTo(big, 1000, out, fit), FileError::None);
+    EXPECT_EQ(fit, FileFit::TooLong);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(ReadFileHead(big, 10, out, fit), FileError::None);
+    EXPECT_EQ(std::pair(out, fit), std::pair(std::string(10, '\0'), FileFit::TooLong));
+    writeFileBytes(big, "0123456789");
+    EXPECT_EQ(ReadFileUpTo(big, 10, out, fit), FileError::None);
+    EXPECT_EQ(std::pair(out, fit), std::pair(std::string("0123456789"), FileFit::Fits));
+    EXPECT_EQ(ReadFileUpTo(sysFile("none"), 10, out, fit), FileError::NotFound);
+
+    // Something that is not a file is refused at once, also by whole reads.
+    IdlePipe pipe(sysFile("pipe"));
+    ASSERT_TRUE(pipe.made());
+    EXPECT_EQ(ReadFileUpTo(sysFile("pipe"), 10, out, fit), FileError::None);
+    EXPECT_EQ(fit, FileFit::NotAFile);
+    EXPECT_EQ(ReadWholeFile(sysFile("pipe"), out), FileError::AccessDenied);
+    EXPECT_EQ(ReadWholeFile(sysDir(), out), FileError::AccessDenied);
+    EXPECT_FALSE(pipe.released()) << "the read waited on the pipe";
 }
 
 TEST_F(FilesTest, RecordFilesBehaveAsTheProgramExpects) {

@@ -1,10 +1,9 @@
 #pragma once
-// The style bank layout, as far as sending style groups needs it: bytes 1-24
-// head, 16 four-byte entries from byte 25 whose first two bytes are the size
-// of item k (low byte first), the items from byte 225 in entry order, each a
-// 16-character name followed by its data (the size counts both).
-// Plain functions over a block that starts at its byte 1; shared with the
-// file code, which may call them.
+// The style bank layout shared by the style file code and the sending of
+// style groups: bytes 1-24 head, 16 four-byte entries from byte 25 whose
+// first two bytes are the size of item k (low byte first), the items from
+// byte 225 in entry order, each a 16-character name followed by its data (the
+// size counts both). Plain functions over a block that starts at its byte 1.
 #include <string>
 
 #include "platform/bytes.h"
