@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 
 #include "app/Captions.h"
@@ -10,14 +11,16 @@
 #include "app/Links.h"
 #include "app/Main.h"
 #include "app/Messages.h"
+#include "app/Mru.h"
 #include "app/state.h"
 #include "files/Readers.h"
 #include "midi/MidiLink.h"
+#include "midi/frmMsgEx.h"
+#include "midi/frmTastiera.h"
 #include "platform/Controls.h"
-#include "platform/Text.h"
 
 namespace {
-frmMain* theMain = nullptr;
+QPointer<frmMain> theMain;
 }
 
 frmMain* MainForm() { return theMain; }
@@ -41,6 +44,22 @@ frmMain::frmMain(QWidget* parent) : MdiFrame(parent, "frmMain") {
     mnuFile = AddMenu(menuBar(), this, "mnuFile", "&File");
     mnuExit = mnuFile->add("mnuExit", "E&xit");
     mnuExit->Click = [this] { Unload(vbFormCode); };
+    mnuSep16 = mnuFile->addSeparator("mnuSep16");
+    mnuSep16->setVisible(false);
+    for (int i = 1; i <= 8; ++i) {
+        mnuRecentFile[static_cast<size_t>(i)] = mnuFile->add("mnuRecentFile", "", i);
+        mnuRecentFile[static_cast<size_t>(i)]->setVisible(false);
+    }
+    mnuView = AddMenu(menuBar(), this, "mnuView", "&View");
+    mnuMsgEx = mnuView->add("mnuMsgEx", "MIDI Messages");
+    mnuMsgEx->Click = [this] {
+        mnuWindow->setEnabled(true);
+        ToolForm::Instance<frmMsgEx>(this)->Show();
+        mnuMsgEx->setEnabled(false);
+        MidiMonLogOn = true;
+    };
+    mnuTastiera = mnuView->add("mnuTastiera", "Keyboard");
+    mnuTastiera->Click = [this] { ToolForm::Instance<frmTastiera>(this)->Show(); };
     mnuWindow = AddMenu(menuBar(), this, "mnuWindow", "&Window");
     mnuWCascade = mnuWindow->add("mnuWCascade", "&Cascade");
     mnuWCascade->Click = [this] { Cascade(); };
@@ -50,18 +69,41 @@ frmMain::frmMain(QWidget* parent) : MdiFrame(parent, "frmMain") {
     RegisterLink<MainWindowLinkT>(&link_);
 }
 
-void frmMain::Link::setStatus(const std::string& s) { form->Label1->setText(toQt(s)); }
+void frmMain::Link::setStatus(const std::string& s) { form->Label1->setCaption(s); }
 void frmMain::Link::setBusyPointer(bool on) {
     if (on) QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
 }
-void frmMain::Link::modeDisplay() { form->LabelMode->setText(toQt(ModeName(ModeNow))); }
-void frmMain::Link::setLabelArr(const std::string& s) { form->LabelArr->setText(toQt(s)); }
-void frmMain::Link::setLabelSty(const std::string& s) { form->LabelSty->setText(toQt(s)); }
-void frmMain::Link::setLabelPrg(const std::string& s) { form->LabelPrg->setText(toQt(s)); }
+void frmMain::Link::modeDisplay() { form->LabelMode->setCaption(ModeName(ModeNow)); }
+void frmMain::Link::setLabelArr(const std::string& s) { form->LabelArr->setCaption(s); }
+void frmMain::Link::setLabelSty(const std::string& s) { form->LabelSty->setCaption(s); }
+void frmMain::Link::setLabelPrg(const std::string& s) { form->LabelPrg->setCaption(s); }
+
+// The recent files after the File menu's own items; the first empty entry
+// ends the list.
+void frmMain::Link::refreshRecentFiles() {
+    bool listed = true;
+    for (int i = 1; i <= 8; ++i) {
+        MenuItem* m = form->mnuRecentFile[static_cast<size_t>(i)];
+        listed = listed && !MruEmpty(MruTable[static_cast<size_t>(i)].Kind);
+        if (listed) m->setCaption(MruCaption(i));
+        m->setVisible(listed);
+    }
+    form->mnuSep16->setVisible(form->mnuRecentFile[1]->isVisible());
+}
+
+// Items this frame does not have yet are left alone.
 void frmMain::Link::enableMenu(MenuId item, bool enabled) {
     if (auto* m = FindControl<MenuItem>(form, MenuName(item))) m->setEnabled(enabled);
+}
+
+// What this frame has of the menu refresh: the Window menu while any window
+// is counted open.
+void frmMain::Link::menuAgg() {
+    if (AppClosing) return;
+    const int total = ArrWinCount + StyWinCount + PrgWinCount + BsqWinCount + ChildWinCount + GblWinCount;
+    form->mnuWindow->setEnabled(total > 0);
 }
 std::string frmMain::Link::caption() { return form->Caption(); }
 void frmMain::Link::show() { form->Show(); }
@@ -74,17 +116,21 @@ frmMain::~frmMain() {
 }
 
 void frmMain::Form_Load() {
-    LabelNomeAppl->setText(toQt("Velmora v 3.0"));
+    LabelNomeAppl->setCaption("Velmora v 3.0");
     setCaption("Velmora - Velmora v 3.0 ");
     mnuFile->setCaption(Msg(2));
     mnuExit->setCaption(Msg(7));
+    mnuView->setCaption(Msg(3));
+    mnuMsgEx->setCaption(Msg(108));
+    mnuTastiera->setCaption(Msg(106));
     mnuWindow->setCaption(Msg(4));
     mnuWCascade->setCaption(Msg(9));
+    link_.refreshRecentFiles();
     statusBar()->setVisible(StatusBarOpt);
     ModeDisplaySet();
-    LabelSty->setText(toQt(InfoFileRead() + ".sty"));
-    LabelArr->setText(toQt(InfoArrTitle + ".arr"));
-    LabelPrg->setText(toQt(InfoPrgTitle + ".prg"));
+    LabelSty->setCaption(InfoFileRead() + ".sty");
+    LabelArr->setCaption(InfoArrTitle + ".arr");
+    LabelPrg->setCaption(InfoPrgTitle + ".prg");
     const WinState& w = WinEntry(1);
     if (w.State == 0) {
         setWindowState(vbNormal);
@@ -94,6 +140,7 @@ void frmMain::Form_Load() {
     } else if (w.State == 2) {
         setWindowState(vbMaximized);
     }
+    link_.menuAgg();
 }
 
 void frmMain::Form_QueryUnload(int&, int) { AppClosing = true; }

@@ -1,7 +1,10 @@
 #pragma once
 // The main window, in its first and smallest form: the frame with the status
-// bar labels, the File menu (Exit) and the Window menu. It registers itself
-// in MainWindowLink and runs the shared closing steps when it unloads.
+// bar labels, the File menu (Exit and the recent files), the View menu with
+// the MIDI windows, and the Window menu. It registers itself in
+// MainWindowLink and runs the shared closing steps when it unloads.
+#include <array>
+
 #include "app/Links.h"
 #include "platform/Forms.h"
 
@@ -26,6 +29,11 @@ public:
     Label* LabelPrg = nullptr;
     MenuItem* mnuFile = nullptr;
     MenuItem* mnuExit = nullptr;
+    MenuItem* mnuSep16 = nullptr;
+    std::array<MenuItem*, 9> mnuRecentFile{};  // 1-8
+    MenuItem* mnuView = nullptr;
+    MenuItem* mnuMsgEx = nullptr;
+    MenuItem* mnuTastiera = nullptr;
     MenuItem* mnuWindow = nullptr;
     MenuItem* mnuWCascade = nullptr;
 
@@ -39,7 +47,9 @@ private:
         void setLabelArr(const std::string& s) override;
         void setLabelSty(const std::string& s) override;
         void setLabelPrg(const std::string& s) override;
+        void refreshRecentFiles() override;
         void enableMenu(MenuId item, bool enabled) override;
+        void menuAgg() override;
         std::string caption() override;
         void show() override;
     };
