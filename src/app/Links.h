@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/MenuIds.h"
+#include "platform/Registration.h"
 
 // Registered by the MIDI module.
 class MidiLinkT {
@@ -109,6 +110,18 @@ void RegisterLink(I* link) {
 template <class I>
 void UnregisterLink(const I* link) {
     if (LinkSlot<I>::current == link) LinkSlot<I>::current = nullptr;
+}
+// True while something is registered (not the default).
+template <class I>
+bool IsLinked() {
+    return LinkSlot<I>::current != nullptr;
+}
+// Registers `link` until the returned Registration is released or destroyed
+// (a window's member, so that it goes with the window).
+template <class I>
+Registration LinkRegistration(I* link) {
+    RegisterLink<I>(link);
+    return Registration([link] { UnregisterLink<I>(link); });
 }
 
 inline MidiLinkT& MidiLink() { return Linked<MidiLinkT>(); }

@@ -6,7 +6,6 @@
 #include "app/state.h"
 #include "files/WindowImage.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 #include "platform/Paths.h"
 #include "platform/bytes.h"
 
@@ -159,13 +158,3 @@ void StyUserBankSet(const std::string& image) {
     if ((StySlots[9].State == 1 || StySlots[9].State == 2)) StyWindowLink().unloadStyUN(9);
     MainWindowLink().enableMenu(MenuId::mnuStyU, true);
 }
-
-void SingleWinUnloadStore(const ChildForm& form, int kind) {
-    WinState& e = WinEntry(kind);
-    e.Top = form.Top();
-    e.Left = form.Left();
-    if (!AppClosing) e.State = 0;
-    else if (form.WindowState() != vbMaximized) e.State = form.WindowState() == vbMinimized ? 2 : 1;
-    --ChildWinCount;
-}
-

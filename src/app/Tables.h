@@ -43,11 +43,3 @@ void ArrABWinShow();
 // is kept, an open user-bank window (slot 9) is closed, the menu enabled.
 void ArrUserBankSet(const std::string& image);
 void StyUserBankSet(const std::string& image);
-
-class ChildForm;
-// A single-instance child window unloading: stores its position in its
-// WinStateTable entry and its open mark (0 when the user closed it; while the
-// application closes, 2 minimised or 1 open, a maximised window keeping its
-// mark), and counts it out of ChildWinCount.
-void SingleWinUnloadStore(const ChildForm& form, int kind);
-

@@ -23,7 +23,7 @@ void resetMidiState() {
     MidiInHandle = 0;
     MidiLastResult = 0;
     MidiMonLogOn = false;
-    MidiMonSink = {};
+    RegisterLink<MidiMonSinkT>(nullptr);
     KeyboardLoaded = 0;
     EditArrSelPrg = 0;
 }
@@ -155,10 +155,9 @@ std::string MidiMonFormat(const std::string& bytes) {
 }
 
 void MidiMonLog(const std::string& text) {
-    if (!MidiMonLogOn || !MidiMonSink.append) return;
-    if (text.empty()) {
-        if (MidiMonSink.clear) MidiMonSink.clear();
-        return;
-    }
-    MidiMonSink.append(MidiMonFormat(text));
+    if (!MidiMonLogOn || !IsLinked<MidiMonSinkT>()) return;
+    if (text.empty())
+        MidiMonSink().clear();
+    else
+        MidiMonSink().append(MidiMonFormat(text));
 }

@@ -2,21 +2,18 @@
 // The MIDI-messages window: a read-only text that shows what MidiMonLog
 // writes, and a line that tells whether MIDI is in use. Single instance,
 // window kind 16.
+#include "app/ToolForm.h"
+#include "midi/state.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 
-class frmMsgEx : public ChildForm {
+class frmMsgEx : public ToolForm {
     Q_OBJECT
 public:
     static constexpr int Kind = 16;
-    static constexpr int StdHeight = 5760;
-    static constexpr int StdWidth = 8000;
+    // The monitor keeps the newest messages up to this many characters.
+    static constexpr int KeepChars = 1 << 20;
 
     explicit frmMsgEx(MdiFrame* frame);
-
-    // The single instance, created on first use (not shown).
-    static frmMsgEx* Instance(MdiFrame* frame);
-    static frmMsgEx* Existing();
 
     Label* Label1;    // MIDI device in use, or why MIDI is off
     TextBox* Text1;   // the monitor text
@@ -25,4 +22,14 @@ public:
     void Form_Activate() override;
     void Form_Resize() override;
     void Form_Unload(int& Cancel) override;
+
+private:
+    // Where MidiMonLog writes while the window is open.
+    struct Sink : MidiMonSinkT {
+        frmMsgEx* form = nullptr;
+        void clear() override;
+        void append(const std::string& text) override;
+    };
+    Sink sink_;
+    Registration logging_;  // the sink and the log switch
 };

@@ -2,12 +2,10 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Names.h"
-#include "app/Tables.h"
 #include "app/state.h"
 #include "files/WindowImage.h"
 #include "midi/MIDI.h"
@@ -15,11 +13,7 @@
 
 namespace {
 
-QPointer<frmTastiera> theForm;
-
 void menuAgg() { MainWindowLink().menuAgg(); }
-
-void enableMenu(MenuId item, bool on) { MainWindowLink().enableMenu(item, on); }
 
 bool isBlack(int note) {
     switch (note % 12) {
@@ -107,7 +101,8 @@ void KeyboardKeys::mouseReleaseEvent(QMouseEvent* e) {
 
 // ---- the window -----------------------------------------------------------------
 
-frmTastiera::frmTastiera(MdiFrame* frame) : ChildForm(frame, QStringLiteral("frmTastiera")) {
+frmTastiera::frmTastiera(MdiFrame* frame)
+    : ToolForm(frame, QStringLiteral("frmTastiera"), Kind, MenuId::mnuTastiera) {
     Label1 = new Label(this, QStringLiteral("Label1"));
     Combo1 = new ComboBox(this, QStringLiteral("Combo1"));
     Label2 = new Label(this, QStringLiteral("Label2"));
@@ -147,12 +142,10 @@ frmTastiera::frmTastiera(MdiFrame* frame) : ChildForm(frame, QStringLiteral("frm
     Keys->KeyUp = [this](int n) { keyUp(n); };
 }
 
-frmTastiera* frmTastiera::Instance(MdiFrame* frame) {
-    if (!theForm) theForm = new frmTastiera(frame);
-    return theForm;
+// Gone without being closed (its frame went first): no note keeps sounding.
+frmTastiera::~frmTastiera() {
+    if (Loaded()) silence();
 }
-
-frmTastiera* frmTastiera::Existing() { return theForm; }
 
 int frmTastiera::channel() const { return std::max(0, Combo1->ListIndex()); }
 
@@ -179,12 +172,9 @@ void frmTastiera::Form_Load() {
     filling_ = false;
     store();
 
-    WinState& e = WinEntry(Kind);
-    Move(e.Left, e.Top, e.Width > 0 ? e.Width : StdWidth, e.Height > 0 ? e.Height : StdHeight);
-    e.State = 1;
-    ++ChildWinCount;
     KeyboardLoaded = 1;
-    enableMenu(MenuId::mnuTastiera, false);
+    loadedFlag_ = Registration([] { KeyboardLoaded = 0; });
+    ToolLoaded();
 }
 
 void frmTastiera::Form_Activate() { menuAgg(); }
@@ -215,11 +205,7 @@ void frmTastiera::Form_Resize() {
     Label4->Move(w - m - 1500, y, 1500, row);
     y += row + m;
     Keys->setGeometry(twipsToPxX(m), twipsToPxY(y), twipsToPxX(w - 2 * m), twipsToPxY(std::max(600, h - y - m)));
-    if (WindowState() == vbNormal) {
-        WinState& e = WinEntry(Kind);
-        e.Height = Height();
-        e.Width = Width();
-    }
+    ToolResized();
     menuAgg();
 }
 
@@ -228,13 +214,16 @@ void frmTastiera::Form_Resize() {
 void frmTastiera::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) { menuAgg(); }
 
 void frmTastiera::Form_Unload(int& /*Cancel*/) {
-    // No note may keep sounding once the keyboard is gone.
+    silence();
+    loadedFlag_.release();
+    ToolUnloaded();
+}
+
+// No note may keep sounding once the keyboard is gone.
+void frmTastiera::silence() {
     AllNotesOffSend(channel());
     if (playing_ >= 0 && playingChannel_ != channel()) AllNotesOffSend(playingChannel_);
     playing_ = -1;
-    KeyboardLoaded = 0;
-    SingleWinUnloadStore(*this, Kind);
-    enableMenu(MenuId::mnuTastiera, true);
 }
 
 // Keeps the choices for the next run.

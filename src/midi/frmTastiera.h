@@ -6,9 +6,9 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/ToolForm.h"
 #include "midi/Keyboard.h"
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 
 // The keys, drawn from note KbdLowNote to KbdHighNote; the split note is marked.
 class KeyboardKeys : public QWidget {
@@ -34,16 +34,13 @@ private:
     int down_ = -1;
 };
 
-class frmTastiera : public ChildForm {
+class frmTastiera : public ToolForm {
     Q_OBJECT
 public:
     static constexpr int Kind = 15;
-    static constexpr int StdHeight = 5532;
-    static constexpr int StdWidth = 9288;
 
     explicit frmTastiera(MdiFrame* frame);
-    static frmTastiera* Instance(MdiFrame* frame);
-    static frmTastiera* Existing();
+    ~frmTastiera() override;
 
     Label* Label1;         // "MIDI Ch"
     ComboBox* Combo1;      // channel 1-16
@@ -78,6 +75,9 @@ private:
     void keyUp(int note);
     void store();
 
+    void silence();
+
     bool filling_ = false;
     int playing_ = -1, playingChannel_ = 0;
+    Registration loadedFlag_;  // KeyboardLoaded
 };

@@ -2,9 +2,9 @@
 // State of the MIDI module: the devices in use, the message buffer, the
 // monitor switch and the on-screen keyboard flag.
 #include <cstdint>
-#include <functional>
 #include <string>
 
+#include "app/Links.h"
 #include "platform/MidiDevice.h"
 
 // 1 while MIDI is in use; 0 when there is no device or opening failed at
@@ -27,13 +27,16 @@ inline MidiHandle MidiInHandle = 0;
 inline int MidiLastResult = 0;
 
 // Logging to the MIDI-messages window: on once the window is opened from the
-// menu. The window registers where the text goes while it is open.
+// menu. The window registers where the text goes while it is open
+// (RegisterLink / LinkRegistration); nothing is logged while none is.
 inline bool MidiMonLogOn = false;
-struct MidiMonSinkT {
-    std::function<void()> clear;
-    std::function<void(const std::string&)> append;
+class MidiMonSinkT {
+public:
+    virtual ~MidiMonSinkT() = default;
+    virtual void clear() {}
+    virtual void append(const std::string& /*text*/) {}
 };
-inline MidiMonSinkT MidiMonSink;
+inline MidiMonSinkT& MidiMonSink() { return Linked<MidiMonSinkT>(); }
 
 // True while the on-screen keyboard window is open.
 inline int16_t KeyboardLoaded = 0;

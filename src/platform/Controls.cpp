@@ -454,13 +454,22 @@ void ComboBox::setText(const std::string& t) {
 
 // ---- Label, buttons, frame -------------------------------------------------------
 
+QString CaptionText::set(const std::string& bytes) {
+    bytes_ = bytes;
+    shown_ = shownText(bytes);
+    return shown_;
+}
+
+std::string CaptionText::read(const QString& shownNow) const {
+    return shownNow == shown_ ? bytes_ : fromQt(shownNow);
+}
+
 Label::Label(QWidget* parent, const QString& name, int index) : Control<QLabel>(parent, name, index) {
     setTextFormat(Qt::PlainText);
 }
 
 void Label::setCaption(const std::string& c) {
-    caption_ = c;
-    setText(shownText(c));
+    setText(caption_.set(c));
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {
@@ -480,8 +489,7 @@ CommandButton::CommandButton(QWidget* parent, const QString& name, int index)
 }
 
 void CommandButton::setCaption(const std::string& c) {
-    caption_ = c;
-    setText(shownText(c));
+    setText(caption_.set(c));
 }
 
 void CommandButton::press() {
@@ -493,8 +501,7 @@ CheckBox::CheckBox(QWidget* parent, const QString& name, int index) : Control<QC
 }
 
 void CheckBox::setCaption(const std::string& c) {
-    caption_ = c;
-    setText(shownText(c));
+    setText(caption_.set(c));
 }
 
 int CheckBox::Value() const {
@@ -518,8 +525,7 @@ OptionButton::OptionButton(QWidget* parent, const QString& name, int index)
 }
 
 void OptionButton::setCaption(const std::string& c) {
-    caption_ = c;
-    setText(shownText(c));
+    setText(caption_.set(c));
 }
 
 void OptionButton::setValue(bool on) {
@@ -537,8 +543,7 @@ void OptionButton::setValue(bool on) {
 Frame::Frame(QWidget* parent, const QString& name, int index) : Control<QGroupBox>(parent, name, index) {}
 
 void Frame::setCaption(const std::string& c) {
-    caption_ = c;
-    setTitle(shownText(c));
+    setTitle(caption_.set(c));
 }
 
 // ---- scroll bars -------------------------------------------------------------------
@@ -682,8 +687,7 @@ void MenuItem::onTriggered(bool) {
 }
 
 void MenuItem::setCaption(const std::string& c) {
-    caption_ = c;
-    setText(shownText(c));
+    setText(caption_.set(c));
 }
 
 void MenuItem::setChecked(bool on) {

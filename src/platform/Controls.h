@@ -215,6 +215,10 @@ public:
 
     std::string Text() const;
     void setText(const std::string& t);
+    // Adds text at the end without rebuilding what is there (a log that
+    // grows by small pieces). keepChars > 0 keeps at most that many
+    // characters, dropping the oldest whole lines. Raises Change.
+    void AppendText(const std::string& t, int keepChars = 0);
     bool Locked() const { return locked_; }
     void setLocked(bool on);
     bool MultiLine() const { return plain_ != nullptr; }
@@ -248,10 +252,24 @@ private:
 };
 
 // ---- Label, CommandButton, CheckBox, OptionButton, Frame -------------------
+// A caption keeps the bytes it was given (names from files come back
+// unchanged) as long as the widget still shows them; once its text was set
+// some other way (Qt's own setText), Caption() reads that text.
+class CaptionText {
+public:
+    // Keeps the bytes; returns the text to show (cut at the first NUL).
+    QString set(const std::string& bytes);
+    std::string read(const QString& shownNow) const;
+
+private:
+    std::string bytes_;
+    QString shown_;
+};
+
 class Label : public Control<QLabel> {
 public:
     explicit Label(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
-    std::string Caption() const { return caption_; }
+    std::string Caption() const { return caption_.read(text()); }
     void setCaption(const std::string& c);
     std::function<void()> Click, DblClick;
 
@@ -260,20 +278,20 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
-    std::string caption_;
+    CaptionText caption_;
 };
 
 class CommandButton : public Control<QPushButton> {
 public:
     explicit CommandButton(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
-    std::string Caption() const { return caption_; }
+    std::string Caption() const { return caption_.read(text()); }
     void setCaption(const std::string& c);
     // Presses the button from code (Value = True): Click when enabled.
     void press();
     std::function<void()> Click;
 
 private:
-    std::string caption_;
+    CaptionText caption_;
 };
 
 // Value 0 unchecked, 1 checked, 2 grayed. Click is raised whenever Value
@@ -281,14 +299,14 @@ private:
 class CheckBox : public Control<QCheckBox> {
 public:
     explicit CheckBox(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
-    std::string Caption() const { return caption_; }
+    std::string Caption() const { return caption_.read(text()); }
     void setCaption(const std::string& c);
     int Value() const;
     void setValue(int v);
     std::function<void()> Click;
 
 private:
-    std::string caption_;
+    CaptionText caption_;
 };
 
 // Option buttons with the same parent exclude each other. Click is raised
@@ -296,24 +314,24 @@ private:
 class OptionButton : public Control<QRadioButton> {
 public:
     explicit OptionButton(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
-    std::string Caption() const { return caption_; }
+    std::string Caption() const { return caption_.read(text()); }
     void setCaption(const std::string& c);
     bool Value() const { return isChecked(); }
     void setValue(bool on);
     std::function<void()> Click;
 
 private:
-    std::string caption_;
+    CaptionText caption_;
 };
 
 class Frame : public Control<QGroupBox> {
 public:
     explicit Frame(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
-    std::string Caption() const { return caption_; }
+    std::string Caption() const { return caption_.read(title()); }
     void setCaption(const std::string& c);
 
 private:
-    std::string caption_;
+    CaptionText caption_;
 };
 
 // ---- scroll bars -----------------------------------------------------------
@@ -414,7 +432,7 @@ public:
     ~MenuItem() override;
 
     int Index() const { return ControlIndex(this); }
-    std::string Caption() const { return caption_; }
+    std::string Caption() const { return caption_.read(text()); }
     void setCaption(const std::string& c);
     bool Checked() const { return isChecked(); }
     void setChecked(bool on);
@@ -436,7 +454,7 @@ public:
 
 private:
     void onTriggered(bool);
-    std::string caption_;
+    CaptionText caption_;
     std::string tag_;
     QMenu* menu_ = nullptr;
     bool wantChecked_ = false;

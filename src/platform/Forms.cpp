@@ -33,6 +33,10 @@ ChildForm::ChildForm(MdiFrame* frame, const QString& name) : QWidget(frame), fra
 }
 
 ChildForm::~ChildForm() {
+    // Whatever the removal of the sub-window sets off must not treat this
+    // half-destroyed form as a live one.
+    loaded_ = false;
+    discarded_ = true;
     if (sub_) {
         // Deleted by its owner while loaded: take the empty sub-window away too.
         QMdiSubWindow* s = sub_;
@@ -226,6 +230,7 @@ void ChildForm::finishUnload() {
     if (frame_ && frame_->activeNotified_ == this) frame_->activeNotified_ = nullptr;
     QMdiSubWindow* s = sub_;
     sub_ = nullptr;
+    if (deleteOnUnload_) discarded_ = true;
     if (!s || !frame_) {
         hide();
         if (deleteOnUnload_) deleteLater();
@@ -292,6 +297,10 @@ void MdiFrame::notifyActive() {
 }
 
 MdiFrame::~MdiFrame() {
+    // The area outlives this destructor (it goes with the base class); its
+    // signals must not reach this frame any more.
+    disconnect(area_, nullptr, this, nullptr);
+    if (windowMenu_) disconnect(windowMenu_, nullptr, this, nullptr);
     // The sub-windows go with the area; the forms inside must not touch them.
     for (QMdiSubWindow* s : area_->subWindowList())
         if (auto* f = qobject_cast<ChildForm*>(s->widget())) {

@@ -9,9 +9,14 @@
 // the window by its close box goes through the same queries.
 //
 // Unloading removes the sub-window; by default the form is then deleted
-// (deleteLater), so keep forms in QPointer or forget them on Form_Unload. A
-// form created with setDeleteOnUnload(false) survives and loads again on the
-// next Show.
+// (deleteLater), so keep forms in QPointer or forget them on Form_Unload, and
+// never show a form that is Discarded(). A form created with
+// setDeleteOnUnload(false) survives and loads again on the next Show.
+//
+// A form holds its frame through a guarded pointer: frame() is nullptr once
+// the frame is gone. The frame may be destroyed without the ordered close;
+// its forms are then destroyed without Form_Unload, so whatever a form
+// registers must also be undone by its destructor (see Registration.h).
 #include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -43,7 +48,8 @@ public:
     explicit ChildForm(MdiFrame* frame, const QString& name = QString());
     ~ChildForm() override;
 
-    MdiFrame* frame() const { return frame_; }
+    // The frame it belongs to; nullptr once that is gone.
+    MdiFrame* frame() const { return frame_.data(); }
     QMdiSubWindow* subWindow() const { return sub_; }
 
     // The window image.
@@ -86,6 +92,9 @@ public:
     // Shows a menu of the frame as this window's pop-up menu.
     void PopupMenu(QMenu* menu);
 
+    // True once unloaded for good: its deletion is pending.
+    bool Discarded() const { return discarded_; }
+
     bool deleteOnUnload() const { return deleteOnUnload_; }
     void setDeleteOnUnload(bool on) { deleteOnUnload_ = on; }
 
@@ -109,13 +118,14 @@ private:
     void finishUnload();
     void raiseResize();
 
-    MdiFrame* frame_;
+    QPointer<MdiFrame> frame_;
     QPointer<QMdiSubWindow> sub_;
     std::string tag_, caption_;
     bool loaded_ = false;
     bool loading_ = false;
     bool closing_ = false;  // the sub-window is being closed by us
     bool deleteOnUnload_ = true;
+    bool discarded_ = false;
     int pendingLeft_ = -1, pendingTop_ = -1, pendingWidth_ = -1, pendingHeight_ = -1, pendingState_ = -1;
 };
 

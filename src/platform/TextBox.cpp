@@ -3,6 +3,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextCursor>
 
 #include "platform/Controls.h"
@@ -71,6 +75,41 @@ void TextBox::setText(const std::string& t) {
     if (plain_) plain_->setPlainText(bytesShown_);
     bytesShown_ = shown();  // as the control keeps it (a limited length may cut it)
     if (bytesShown_ != toQt(t)) bytes_ = fromQt(bytesShown_);
+}
+
+void TextBox::AppendText(const std::string& t, int keepChars) {
+    if (!plain_) {
+        // One line: no log is kept in such a box.
+        setText(Text() + t);
+        return;
+    }
+    QScrollBar* bar = plain_->verticalScrollBar();
+    const bool atEnd = bar->value() == bar->maximum();
+    {
+        // The whole text is compared only when someone listens for Change.
+        QSignalBlocker quiet(plain_);
+        QTextDocument* doc = plain_->document();
+        QTextCursor c(doc);
+        c.movePosition(QTextCursor::End);
+        c.insertText(toQt(t));
+        const int excess = doc->characterCount() - 1 - keepChars;
+        if (keepChars > 0 && excess > 0) {
+            // Up to the first line with text after the cut; a single line
+            // that is longer than the whole allowance is cut inside.
+            QTextBlock b = doc->findBlock(excess);
+            if (b.position() != excess) b = b.next();
+            while (b.isValid() && b.length() == 1) b = b.next();  // empty lines
+            const int upTo = b.isValid() ? b.position() : excess;
+            c.setPosition(0);
+            c.setPosition(upTo, QTextCursor::KeepAnchor);
+            c.removeSelectedText();
+        }
+    }
+    if (atEnd) bar->setValue(bar->maximum());
+    if (Change) {
+        last_ = shown();
+        Change();
+    }
 }
 
 void TextBox::setLocked(bool on) {

@@ -2,14 +2,19 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "app/Captions.h"
 #include "app/Main.h"
 #include "app/Messages.h"
+#include "app/ToolForm.h"
 #include "app/state.h"
 #include "files/Readers.h"
 #include "midi/MidiLink.h"
+#include "midi/frmMsgEx.h"
+#include "midi/frmTastiera.h"
+#include "midi/state.h"
 #include "platform/Controls.h"
 #include "platform/Text.h"
 #include "platform/Timer.h"
@@ -17,7 +22,7 @@
 #include "shell/MenuTree.h"
 
 namespace {
-frmMain* theMain = nullptr;
+QPointer<frmMain> theMain;
 
 std::array<std::function<void()>, MenuIdCount>& commands() {
     static std::array<std::function<void()>, MenuIdCount> c;
@@ -306,6 +311,17 @@ void InstallShell() {
     });
     RegisterMenuCommand(MenuId::mnuWCascade, [] {
         if (frmMain* f = MainForm()) f->Cascade();
+    });
+    RegisterMenuCommand(MenuId::mnuMsgEx, [] {
+        frmMain* f = MainForm();
+        if (!f) return;
+        f->mnuWindow->setEnabled(true);
+        ToolForm::Instance<frmMsgEx>(f)->Show();
+        f->mnuMsgEx->setEnabled(false);
+        MidiMonLogOn = true;
+    });
+    RegisterMenuCommand(MenuId::mnuTastiera, [] {
+        if (frmMain* f = MainForm()) ToolForm::Instance<frmTastiera>(f)->Show();
     });
     MainWindowFactory = [] {
         auto* f = new frmMain();

@@ -314,7 +314,7 @@ TEST_F(MidiTest, MonitorLogsOnlyWhileOnAndOpen) {
     EXPECT_EQ(monitor, "F0 0A F7 \n\n00 \n\n");
     MidiMonLog("");
     EXPECT_EQ(monitor, "");
-    MidiMonSink = {};  // window closed
+    monitorOpen.release();  // window closed
     MidiMonLog(bytesOf({0x01}));
     EXPECT_EQ(monitor, "");
 }

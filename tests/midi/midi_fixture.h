@@ -31,10 +31,16 @@ protected:
     }
     // Monitor text, as the window would show it.
     std::string monitor;
+    struct Monitor : MidiMonSinkT {
+        std::string& text;
+        explicit Monitor(std::string& t) : text(t) {}
+        void clear() override { text.clear(); }
+        void append(const std::string& s) override { text += s; }
+    } monitorSink{monitor};
+    Registration monitorOpen;
     void openMonitor() {
         MidiMonLogOn = true;
-        MidiMonSink.clear = [this] { monitor.clear(); };
-        MidiMonSink.append = [this](const std::string& s) { monitor += s; };
+        monitorOpen = LinkRegistration<MidiMonSinkT>(&monitorSink);
     }
 };
 

@@ -31,6 +31,7 @@ protected:
     }
     void TearDown() override {
         frame.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         MidiTest::TearDown();
     }
     std::unique_ptr<MdiFrame> frame;
@@ -42,7 +43,7 @@ TEST_F(MidiWindowTest, KeyboardPlaysSplitsAndSilencesOnClose) {
     std::vector<int> refreshes;  // KeyboardLoaded at each menu refresh
     win.onMenuAgg = [&] { refreshes.push_back(KeyboardLoaded); };
     KbdSettings = KbdSettingsEncode({4, 90, 7, 0, 48});
-    frmTastiera* f = frmTastiera::Instance(frame.get());
+    frmTastiera* f = ToolForm::Instance<frmTastiera>(frame.get());
     f->Show();
     EXPECT_EQ(KeyboardLoaded, 1);
     EXPECT_FALSE(menus.at(MenuId::mnuTastiera));
@@ -94,29 +95,42 @@ TEST(KbdSettings, DamagedBytesReadAsTheDefaultsAndLimitsRoundTrip) {
     EXPECT_EQ(KbdSettingsEncode(KbdSettingsDecode(KbdSettingsEncode(top))), KbdSettingsEncode(top));
 }
 
-TEST_F(MidiWindowTest, MonitorWindowShowsWhatIsLogged) {
+TEST_F(MidiWindowTest, MonitorWindowShowsWhatIsLoggedAndKeepsTheNewest) {
     FakeMainWindow win;
     auto& menus = win.menus;
     int& refreshes = win.menuAggs;
-    frmMsgEx* f = frmMsgEx::Instance(frame.get());
+    frmMsgEx* f = ToolForm::Instance<frmMsgEx>(frame.get());
     f->Show();
     EXPECT_FALSE(menus.at(MenuId::mnuMsgEx));
     MidiMonLogOn = true;
     EXPECT_EQ(f->Label1->Caption(), MidiDev::OutName(0));
     ModeTx06();
     EXPECT_EQ(f->Text1->Text(), "F0 42 30 4D 4E 06 F7 \n\n");
+
+    // Long dumps: the oldest whole messages make room for the newest.
+    std::vector<std::string> logged;
+    for (int i = 0; i < 12; ++i) {
+        logged.push_back(MidiMonFormat(std::string(30000, static_cast<char>(i))));
+        MidiMonLog(std::string(30000, static_cast<char>(i)));
+    }
+    const std::string text = f->Text1->Text();
+    EXPECT_LE(text.size(), static_cast<size_t>(frmMsgEx::KeepChars));
+    std::string newest;
+    for (auto it = logged.rbegin(); newest.size() + it->size() <= text.size(); ++it) newest = *it + newest;
+    EXPECT_TRUE(text == newest) << "the text is the newest messages, whole";
+
     refreshes = 0;
     EXPECT_TRUE(f->Unload(vbFormControlMenu));
     EXPECT_TRUE(menus.at(MenuId::mnuMsgEx));
     EXPECT_EQ(refreshes, 1);
     MidiMonLogOn = true;
     MidiMonLog(bytesOf({1}));  // the window is gone: nothing to write to
-    EXPECT_FALSE(MidiMonSink.append);
+    EXPECT_FALSE(IsLinked<MidiMonSinkT>());
 }
 
 TEST_F(MidiWindowTest, MonitorWindowSaysWhenMidiIsOffAndComesBackMinimised) {
     MidiOn = 0;
-    frmMsgEx* f = frmMsgEx::Instance(frame.get());
+    frmMsgEx* f = ToolForm::Instance<frmMsgEx>(frame.get());
     f->Show();
     EXPECT_EQ(f->Label1->Caption(), Msg(33));
     // Left minimised when the program closes: marked to come back minimised.
@@ -124,4 +138,42 @@ TEST_F(MidiWindowTest, MonitorWindowSaysWhenMidiIsOffAndComesBackMinimised) {
     AppClosing = true;
     EXPECT_TRUE(f->Unload(vbFormMDIForm));
     EXPECT_EQ(WinEntry(frmMsgEx::Kind).State, 2);
+}
+
+TEST_F(MidiWindowTest, AFrameGoneWithoutClosingLeavesNoRegistrationBehind) {
+    FakeMainWindow win;
+    auto* kbd = ToolForm::Instance<frmTastiera>(frame.get());
+    kbd->Show();
+    click(kbd->Keys, kbd->Keys->keyCentre(60), QEvent::MouseButtonPress);  // a note held
+    // Closed by the user: its deletion is pending, and it is never handed out again.
+    auto* closed = ToolForm::Instance<frmMsgEx>(frame.get());
+    closed->Show();
+    EXPECT_TRUE(closed->Unload(vbFormControlMenu));
+    auto* mon = ToolForm::Instance<frmMsgEx>(frame.get());
+    EXPECT_NE(mon, closed);
+    mon->Show();
+    MidiMonLogOn = true;
+    EXPECT_EQ(ChildWinCount, 2);
+    sent();
+    midi->clear();
+
+    frame.reset();  // no ordered close
+    EXPECT_FALSE(IsLinked<MidiMonSinkT>());
+    EXPECT_FALSE(MidiMonLogOn);
+    MidiMonLog(bytesOf({1}));
+    EXPECT_EQ(KeyboardLoaded, 0);
+    EXPECT_EQ(ChildWinCount, 0);
+    EXPECT_TRUE(win.menus.at(MenuId::mnuTastiera) && win.menus.at(MenuId::mnuMsgEx));
+    EXPECT_EQ(hexOf(sent()), "B0 7B 00") << "the held note is silenced";
+
+    // A new frame gets windows of its own that load and show.
+    frame = std::make_unique<MdiFrame>();
+    frame->Show();
+    ChildForm* again[] = {ToolForm::Instance<frmTastiera>(frame.get()), ToolForm::Instance<frmMsgEx>(frame.get())};
+    for (ChildForm* f : again) {
+        EXPECT_EQ(f->frame(), frame.get());
+        f->Show();
+        EXPECT_TRUE(f->Loaded() && f->subWindow()->isVisible());
+    }
+    EXPECT_EQ(ChildWinCount, 2);
 }

@@ -296,3 +296,36 @@ TEST_F(ControlsTest, TwipsFollowTheScreenAndClampsSettle) {
     lab.setVisible(true);
     EXPECT_TRUE(lab.Visible());  // shown with its window, even while that is hidden
 }
+
+TEST_F(ControlsTest, CaptionsReadBackWhateverSetTheText) {
+    Label label(window.get(), "Label1");
+    CommandButton button(window.get(), "CommOK");
+    CheckBox check(window.get(), "Check1");
+    OptionButton option(window.get(), "Option1");
+    Frame frame(window.get(), "Frame1");
+    MenuItem item(window.get(), "mnuExit");
+    struct Case {
+        const char* name;
+        std::function<void(const std::string&)> setCaption;
+        std::function<void(const QString&)> setQt;  // Qt's own setter
+        std::function<std::string()> caption;
+    };
+    const Case cases[] = {
+        {"Label", [&](auto& c) { label.setCaption(c); }, [&](auto& t) { label.setText(t); }, [&] { return label.Caption(); }},
+        {"CommandButton", [&](auto& c) { button.setCaption(c); }, [&](auto& t) { button.setText(t); }, [&] { return button.Caption(); }},
+        {"CheckBox", [&](auto& c) { check.setCaption(c); }, [&](auto& t) { check.setText(t); }, [&] { return check.Caption(); }},
+        {"OptionButton", [&](auto& c) { option.setCaption(c); }, [&](auto& t) { option.setText(t); }, [&] { return option.Caption(); }},
+        {"Frame", [&](auto& c) { frame.setCaption(c); }, [&](auto& t) { frame.setTitle(t); }, [&] { return frame.Caption(); }},
+        {"MenuItem", [&](auto& c) { item.setCaption(c); }, [&](auto& t) { item.setText(t); }, [&] { return item.Caption(); }},
+    };
+    const std::string latin1("Caf\xE9", 4);  // a name from a file keeps its bytes
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.setCaption(latin1);
+        EXPECT_EQ(c.caption(), latin1);
+        c.setQt(QStringLiteral("Velocity 90"));
+        EXPECT_EQ(c.caption(), "Velocity 90");
+        c.setQt(QString());
+        EXPECT_EQ(c.caption(), "");
+    }
+}

@@ -201,3 +201,19 @@ TEST_F(FormsTest, GeometryIsInTwipsAndAClampingResizeSettles) {
         EXPECT_GE(a->resizes, 1) << state;
     }
 }
+
+TEST_F(FormsTest, AFrameDestroyedWithoutClosingLeavesNoLiveReferences) {
+    QPointer<LoggedChild> open = child("frmA"), closed = child("frmB");
+    open->Show();
+    closed->Show();
+    EXPECT_TRUE(closed->Unload());
+    EXPECT_TRUE(closed->Discarded());  // its deletion waits for the event loop
+    log.clear();
+    frame.reset();
+    EXPECT_TRUE(open.isNull());  // gone with its frame, without events
+    EXPECT_EQ(log, Log{});
+    ASSERT_FALSE(closed.isNull());
+    EXPECT_EQ(closed->frame(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+}

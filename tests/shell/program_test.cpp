@@ -2,13 +2,19 @@
 // main window is closed.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTimer>
+#include <functional>
 
+#include "app/Captions.h"
 #include "app/Main.h"
+#include "app/Mru.h"
 #include "app/Settings.h"
 #include "app/state.h"
 #include "files/FileFormats.h"
+#include "midi/frmTastiera.h"
 #include "midi/state.h"
+#include "platform/Controls.h"
 #include "platform/bytes.h"
 #include "shell/frmMain.h"
 #include "testenv.h"
@@ -63,4 +69,70 @@ TEST_F(ProgramTest, FirstRunLeftWithoutALanguageEndsWithoutAWindow) {
     EXPECT_NE(Main(0, nullptr), 0);
     EXPECT_EQ(MainForm(), nullptr);
     EXPECT_FALSE(FileExists(sysFile("Velmora.ini")));
+}
+
+// Every member of the main window's link does something on the frame that
+// InstallShell makes, so no shared procedure talks to a do-nothing default.
+TEST_F(ProgramTest, TheMainWindowAnswersEveryLinkMember) {
+    ASSERT_TRUE(MainWindowFactory);
+    PathsBuild();
+    Starting = true;
+    MainWindowFactory();
+    Starting = false;
+    frmMain* f = MainForm();
+    ASSERT_NE(f, nullptr);
+    ASSERT_TRUE(IsLinked<MainWindowLinkT>());
+    MainWindowLinkT& link = MainWindowLink();
+    auto recent = [f](int i) { return FindControl<MenuItem>(f, "mnuRecentFile", i); };
+    struct Case {
+        const char* member;
+        std::function<void()> call;
+        std::function<bool()> seen;
+    };
+    const Case cases[] = {
+        {"setStatus", [&] { link.setStatus("Sending"); }, [&] { return f->Label1->Caption() == "Sending"; }},
+        {"setBusyPointer", [&] { link.setBusyPointer(true); },
+         [&] {
+             bool on = QApplication::overrideCursor();
+             link.setBusyPointer(false);
+             return on && !QApplication::overrideCursor();
+         }},
+        {"modeDisplay", [&] { ModeNow = 4; link.modeDisplay(); }, [&] { return f->LabelMode->Caption() == ModeName(4); }},
+        {"setLabelArr", [&] { link.setLabelArr("A.arr"); }, [&] { return f->LabelArr->Caption() == "A.arr"; }},
+        {"setLabelSty", [&] { link.setLabelSty("S.sty"); }, [&] { return f->LabelSty->Caption() == "S.sty"; }},
+        {"setLabelPrg", [&] { link.setLabelPrg("P.prg"); }, [&] { return f->LabelPrg->Caption() == "P.prg"; }},
+        {"refreshRecentFiles",
+         [&] {
+             MruTable[1] = {"/songs/SONG", 0, 0, 0, 0, 1, 0};
+             link.refreshRecentFiles();
+         },
+         [&] { return recent(1)->Visible() && recent(1)->Caption() == MruCaption(1) && !recent(2)->Visible(); }},
+        {"enableMenu", [&] { link.enableMenu(MenuId::mnuTastiera, false); }, [&] { return !f->mnuTastiera->Enabled(); }},
+        {"menuAgg", [&] { f->mnuWindow->setEnabled(true); link.menuAgg(); },
+         [&] { return !f->mnuWindow->Enabled(); }},
+        {"caption", [&] { f->setCaption("Velmora test"); }, [&] { return link.caption() == "Velmora test"; }},
+        {"show", [&] { f->hide(); link.show(); }, [&] { return f->isVisible(); }},
+    };
+    for (const Case& c : cases) {
+        c.call();
+        EXPECT_TRUE(c.seen()) << c.member;
+    }
+
+    // The MIDI windows, opened from the View menu, keep their items off while open.
+    f->mnuTastiera->setEnabled(true);
+    f->mnuTastiera->trigger();
+    f->mnuMsgEx->trigger();
+    ToolForm* kbd = ToolForm::Find(f, frmTastiera::Kind);
+    ASSERT_TRUE(kbd && kbd->Loaded());
+    EXPECT_FALSE(f->mnuTastiera->Enabled() || f->mnuMsgEx->Enabled());
+    EXPECT_TRUE(MidiMonLogOn && f->mnuWindow->Enabled());
+    EXPECT_TRUE(kbd->Unload(vbFormControlMenu));
+    EXPECT_TRUE(f->mnuTastiera->Enabled());
+
+    // Gone with the monitor still open: nothing of it stays registered.
+    delete f;
+    EXPECT_EQ(MainForm(), nullptr);
+    EXPECT_FALSE(IsLinked<MainWindowLinkT>() || IsLinked<MidiMonSinkT>() || MidiMonLogOn);
+    EXPECT_EQ(ChildWinCount, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
