@@ -4,6 +4,7 @@
 
 #include "app/DevState.h"
 #include "app/InfoFile.h"
+#include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Names.h"
 #include "app/Settings.h"
@@ -13,6 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Signals.h"
 #include "platform/bytes.h"
 
 void PathsBuild() {
@@ -86,6 +88,7 @@ int Main(int argc, char** argv) {
     if (!QCoreApplication::instance()) app = std::make_unique<QApplication>(argc, argv);
     int r = StartUp();
     if (r != 0) return r;
+    InstallQuitSignals(QuitOnSignal);
     Starting = true;
     if (MainWindowFactory) MainWindowFactory();
     Starting = false;
@@ -98,4 +101,14 @@ bool AppShutDown() {
     if (!DevStateExit()) return false;
     IniWrite();
     return true;
+}
+
+void QuitOnSignal(int sig) {
+    // No one to ask: a refused device-state release still writes the
+    // settings and closes the devices.
+    QuitQuietly(sig, [] {
+        if (AppShutDown()) return;
+        IniWrite();
+        MidiLink().closeDevices();
+    });
 }
