@@ -14,6 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Signals.h"
 #include "platform/bytes.h"
 
 void PathsBuild() {
@@ -87,6 +88,7 @@ int Main(int argc, char** argv) {
     if (!QCoreApplication::instance()) app = std::make_unique<QApplication>(argc, argv);
     int r = StartUp();
     if (r != 0) return r;
+    InstallQuitSignals(QuitOnSignal);
     Starting = true;
     if (MainWindowFactory) MainWindowFactory();
     Starting = false;
@@ -101,4 +103,14 @@ bool AppShutDown() {
     MsgTitle = MainWindowLink().caption();
     IniWrite();
     return true;
+}
+
+void QuitOnSignal(int sig) {
+    // No one to ask: a refused device-state release still writes the
+    // settings and closes the devices.
+    QuitQuietly(sig, [] {
+        if (AppShutDown()) return;
+        IniWrite();
+        MidiLink().closeDevices();
+    });
 }

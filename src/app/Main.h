@@ -25,3 +25,8 @@ int Main(int argc, char** argv);
 // has refreshed its own entry 1 of WinStateTable: the device-state file
 // (false when the exit is refused) and the settings file.
 bool AppShutDown();
+
+// A termination signal (SIGTERM, SIGINT, SIGHUP; caught from start-up on):
+// stops sending, writes the device state and settings, closes the devices
+// and ends the event loop, asking nothing.
+void QuitOnSignal(int sig);

@@ -121,6 +121,18 @@ const MsgPair kMessages[] = {
     {143, "Apri Sty", "Open Sty"},
     {144, "Apri Gbl", "Open Gbl"},
     {145, "Apri Bsq", "Open Bsq"},
+    {147,
+     "MIDI Thru non attivato: ingresso e uscita MIDI sono la stessa porta (_), "
+     "che ripeterebbe ogni messaggio all'infinito.",
+     "MIDI Thru not switched on: the MIDI input and output are the same port (_), "
+     "which would repeat every message endlessly."},
+    {148, "Trasmissione dati MIDI", "Sending MIDI data"},
+    {149,
+     "Trasmissione interrotta. Il messaggio System Exclusive in corso \xC3\xA8 stato chiuso con F7, "
+     "lo strumento non resta in attesa.",
+     "Sending stopped. The System Exclusive message in progress was ended with F7, "
+     "so the instrument is not left waiting."},
+    {150, "Interrompi", "Stop"},
 };
 
 const std::map<int, std::string>& table() {

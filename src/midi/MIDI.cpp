@@ -4,6 +4,7 @@
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
+#include "platform/Dialogs.h"
 #include "platform/bytes.h"
 
 namespace {
@@ -12,6 +13,40 @@ std::string mainCaption() { return MainWindowLink().caption(); }
 
 // Reports a failed MIDI call, titled with the main window's caption.
 void report(int code, const std::string& text = "") { ErrMsg(code, mainCaption(), text); }
+
+// "Loading Arrangement 45%": the long send on the wire and how far it is.
+std::string sendingText() {
+    MidiDev::Progress p = MidiDev::CurrentProgress();
+    if (p.percent < 0) return Msg(148);
+    return (p.label.empty() ? Msg(148) : p.label) + " " + std::to_string(p.percent) + "%";
+}
+
+// While a long send is on the wire the status bar shows what it is and how
+// far it has got, until its last byte has left; a piece that fails after its
+// call has returned is reported then and there.
+void installSendWatch() {
+    MidiDev::SetProgressHandler([](const MidiDev::Progress& p) {
+        MainWindowLink().setStatus(p.percent < 0 ? std::string() : sendingText());
+    });
+    MidiDev::SetFailureHandler([](MidiHandle, int rc) { report(ErrMidiSend, std::to_string(rc)); });
+}
+
+// Closing waits until everything queued has left. When that takes more than
+// a moment, a box says what is still being sent and offers to stop; stopping
+// ends a system-exclusive message left open with F7, so the instrument does
+// not wait for the rest of it, and says so.
+void waitForOutput(MidiHandle h) {
+    if (MidiDev::Pending(h) <= static_cast<std::size_t>(MidiMaxEvent)) return;
+    bool stopped = WaitBox(Msg(114), Msg(150), [h](std::string& text) {
+        if (!MidiDev::Busy(h)) return false;
+        text = sendingText();
+        return true;
+    });
+    if (!stopped) return;
+    bool ended = MidiDev::Stop(h);
+    MainWindowLink().setStatus("");
+    if (ended) MsgBox(Msg(149), vbOKOnly | vbInformation, mainCaption());
+}
 
 }  // namespace
 
@@ -54,6 +89,7 @@ MidiHandle MidiOpenDevices(bool /*share*/) {
             return 0;
         }
     }
+    installSendWatch();
     MidiOutHandle = out;
     MidiInHandle = in;
     MidiOn = 1;
@@ -62,7 +98,9 @@ MidiHandle MidiOpenDevices(bool /*share*/) {
 }
 
 void MidiOutCloseDev() {
-    if (MidiOn == 0) return;
+    if (MidiOn == 0 || MidiOutHandle == 0) return;
+    waitForOutput(MidiOutHandle);
+    if (MidiOutHandle == 0) return;  // closed while we waited (the program was told to end)
     int rc = MidiDev::OutClose(MidiOutHandle);
     if (rc != MidiOk) {
         report(ErrMidiOutClose);
@@ -86,6 +124,12 @@ void MidiInCloseDev() {
 void MidiThruConnect() {
     if (MidiOn == 0 || MidiInHandle == 0) return;
     MidiLastResult = MidiDev::Connect(MidiInHandle, MidiOutHandle);
+    if (MidiLastResult == MidiErrSamePort) {
+        // Input and output are one port: thru would send every message
+        // round in a loop. It stays off, and the user is told why.
+        MidiThruOn = false;
+        MsgBox(MsgSubst(Msg(147), MidiDev::InName(0)), vbOKOnly | vbExclamation, mainCaption());
+    }
 }
 
 void MidiThruDisconnect() {
@@ -105,11 +149,12 @@ void MidiInStopDev() {
 
 namespace midi_detail {
 
-// Sends MidiHdr.lpData as one long message; false on failure (reported when
-// asked to).
-bool longSend(bool reportFailure) {
+// Sends MidiHdr.lpData as one long message, named by `label` in the status
+// bar while it is on the wire (a general text when empty); false on failure
+// (reported when asked to).
+bool longSend(bool reportFailure, const std::string& label) {
     if (MidiOn == 0 || MidiHdr.lpData.empty()) return true;
-    int rc = MidiDev::OutLong(MidiOutHandle, MidiHdr.lpData);
+    int rc = MidiDev::OutLong(MidiOutHandle, MidiHdr.lpData, label.empty() ? Msg(148) : label);
     if (rc != MidiOk) {
         if (reportFailure) report(ErrMidiSend, std::to_string(rc));
         return false;
@@ -137,7 +182,7 @@ bool shortSend(unsigned status, unsigned d1, unsigned d2 = 0) {
 
 }  // namespace midi_detail
 
-void MidiOutLongSend() { midi_detail::longSend(true); }
+void MidiOutLongSend() { midi_detail::longSend(true, {}); }
 
 // ---- Monitor ------------------------------------------------------------------
 

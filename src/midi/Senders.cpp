@@ -11,7 +11,7 @@
 #include "app/StyleBlock.h"
 
 namespace midi_detail {
-bool longSend(bool reportFailure);
+bool longSend(bool reportFailure, const std::string& label = {});
 bool shortSend(unsigned status, unsigned d1, unsigned d2 = 0);
 }  // namespace midi_detail
 
@@ -210,7 +210,7 @@ std::string ArrBankMsg(const std::string& image) { return frame(0x64, Pack7(fiel
 void ArrTxBank(const std::string& image) {
     if (MidiOn == 0) return;
     MidiHdr.lpData = ArrBankMsg(image);
-    longSend(true);
+    longSend(true, Msg(StatusMsgKinds[3]));
 }
 
 std::string StyGroupData(int g, const std::string& image) {
@@ -238,7 +238,7 @@ int StyTxDump(int g, const std::string& image) {
     if (MidiOn == 0) return 0;
     StatusMsg(2);
     MidiHdr.lpData = frame(0x65, Pack7(data));
-    longSend(true);
+    longSend(true, Msg(StatusMsgKinds[2]));
     return 0;
 }
 
@@ -257,7 +257,7 @@ std::string PrgBankMsg(const std::string& image) {
 void PrgTxBank(const std::string& image) {
     if (MidiOn == 0) return;
     MidiHdr.lpData = PrgBankMsg(image);
-    longSend(true);
+    longSend(true, Msg(StatusMsgKinds[4]));
 }
 
 std::string GblDumpMsg(const std::string& image) { return frame(0x51, Pack7(field(image, ImgGblParam0, 415))); }
@@ -282,7 +282,7 @@ std::string BsqDumpMsg(const std::string& data) {
 void BsqTxDump(const std::string& data) {
     if (MidiOn == 0) return;
     MidiHdr.lpData = BsqDumpMsg(data);
-    longSend(true);
+    longSend(true, Msg(StatusMsgKinds[5]));
 }
 
 // ---- Parameter changes --------------------------------------------------------

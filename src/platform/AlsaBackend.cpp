@@ -1,11 +1,15 @@
 // The ALSA sequencer back-end.
 //
 // The program is a sequencer client named "Velmora" with one output port,
-// "Velmora Out". Opening an output device connects that port to the device's
-// port; every write goes straight to the device (direct, unqueued: the layer
-// above does the pacing). Thru is a subscription from the input device's port
-// to the output device's port, made by us but carried by the sequencer, so no
-// code of ours ever reads input.
+// "Velmora Out". Everything we send is addressed to that port's subscribers,
+// so a connection the user makes from it (aconnect, a graph editor) gets the
+// same data as the device. Opening an output device subscribes the device to
+// our port and closing it takes that subscription away again - unless the
+// user had made it before we opened, in which case it stays theirs. Events go
+// out direct, unqueued: the layer above does the pacing. Thru is a
+// subscription from the input device's port to the output device's port,
+// made by us but carried by the sequencer, so no code of ours ever reads
+// input; a port is never subscribed to itself.
 //
 // Output devices are the writable ports of other clients, hardware first and
 // then software; input devices the readable ones. The System client (0) and
@@ -17,10 +21,12 @@
 #include <cerrno>
 #include <chrono>
 #include <map>
+#include <memory>
 #include <thread>
 #include <utility>
 #include <vector>
 
+#include "platform/AlsaEvents.h"
 #include "platform/MidiDevice.h"
 
 namespace {
@@ -35,10 +41,10 @@ struct Port {
 };
 
 struct Output {
-    snd_seq_addr_t addr;
-    snd_midi_event_t* encoder = nullptr;  // raw bytes to events, outside system exclusive
-    bool inSysex = false;                 // a system-exclusive message runs on into the next piece
-    std::string sysex;                    // bytes of it not yet sent
+    explicit Output(int port) : writer(port) {}
+    snd_seq_addr_t addr{};
+    bool ownSubscription = false;  // we made the subscription to the device, so we take it away
+    AlsaEventWriter writer;
 };
 
 bool sameAddr(const snd_seq_addr_t& a, const snd_seq_addr_t& b) {
@@ -91,10 +97,8 @@ public:
         // Thru connections are ours to undo: the sequencer would keep them
         // after we are gone.
         for (auto [in, out] : thru_) unsubscribe(in, out);
-        for (auto& [h, o] : outs_) {
-            snd_seq_disconnect_to(seq_, port_, o.addr.client, o.addr.port);
-            snd_midi_event_free(o.encoder);
-        }
+        for (auto& [h, o] : outs_)
+            if (o->ownSubscription) snd_seq_disconnect_to(seq_, port_, o->addr.client, o->addr.port);
         snd_seq_close(seq_);
     }
 
@@ -125,14 +129,15 @@ public:
         if (dev < 0 || dev >= static_cast<int>(outList_.size())) return MidiErrBadDevice;
         snd_seq_addr_t addr = outList_[dev].addr;
         for (auto& [other, o] : outs_)
-            if (sameAddr(o.addr, addr)) return MidiErrAllocated;
-        Output o;
-        o.addr = addr;
-        if (snd_midi_event_new(MidiMaxEvent, &o.encoder) < 0) return MidiErrNoMem;
-        if (int rc = snd_seq_connect_to(seq_, port_, addr.client, addr.port); rc < 0) {
-            snd_midi_event_free(o.encoder);
-            return fromErrno(rc);
-        }
+            if (sameAddr(o->addr, addr)) return MidiErrAllocated;
+        auto o = std::make_unique<Output>(port_);
+        o->addr = addr;
+        if (!o->writer.ok()) return MidiErrNoMem;
+        int rc = snd_seq_connect_to(seq_, port_, addr.client, addr.port);
+        // Already subscribed: the user joined the device to our port before
+        // we opened it. It carries our data all the same and stays theirs.
+        if (rc < 0 && rc != -EBUSY) return fromErrno(rc);
+        o->ownSubscription = rc >= 0;
         h = next_++;
         outs_.emplace(h, std::move(o));
         return MidiOk;
@@ -142,48 +147,18 @@ public:
         auto it = outs_.find(h);
         if (it == outs_.end()) return MidiErrInvalidHandle;
         dropThru([&](const std::pair<MidiHandle, MidiHandle>& t) { return t.second == h; });
-        snd_seq_disconnect_to(seq_, port_, it->second.addr.client, it->second.addr.port);
-        snd_midi_event_free(it->second.encoder);
+        const Output& o = *it->second;
+        if (o.ownSubscription) snd_seq_disconnect_to(seq_, port_, o.addr.client, o.addr.port);
         outs_.erase(it);
         return MidiOk;
     }
 
-    // One piece of raw bytes. System-exclusive bytes go out as sysex events
-    // exactly as given (a message cut across pieces goes out as several sysex
-    // events, which the sequencer passes on as raw bytes); everything else is
-    // turned into events by the encoder, which also keeps running status.
+    // One piece of raw bytes, turned into events by the output's writer.
     int outWrite(MidiHandle h, const std::string& bytes) override {
         auto it = outs_.find(h);
         if (it == outs_.end()) return MidiErrInvalidHandle;
-        Output& o = it->second;
-        for (unsigned char c : bytes) {
-            if (o.inSysex) {
-                // Any status byte but a real-time one or the end ends it.
-                if (c < 0x80 || c == 0xF7 || c >= 0xF8) {
-                    o.sysex.push_back(static_cast<char>(c));
-                    if (c == 0xF7) {
-                        o.inSysex = false;
-                        if (int rc = flushSysex(o)) return rc;
-                    }
-                    continue;
-                }
-                o.inSysex = false;
-                if (int rc = flushSysex(o)) return rc;
-            }
-            if (c == 0xF0 || c == 0xF7) {
-                o.sysex.assign(1, static_cast<char>(c));
-                o.inSysex = c == 0xF0;
-                snd_midi_event_reset_encode(o.encoder);
-                if (!o.inSysex)
-                    if (int rc = flushSysex(o)) return rc;
-                continue;
-            }
-            snd_seq_event_t ev;
-            snd_seq_ev_clear(&ev);
-            if (snd_midi_event_encode_byte(o.encoder, c, &ev) == 1)
-                if (int rc = send(o, ev)) return rc;
-        }
-        return flushSysex(o);
+        int rc = it->second->writer.write(bytes, [&](snd_seq_event_t& ev) { return send(ev); });
+        return rc < 0 ? fromErrno(rc) : MidiOk;
     }
 
     int inOpen(int dev, MidiHandle& h) override {
@@ -210,10 +185,13 @@ public:
     int thruConnect(MidiHandle in, MidiHandle out) override {
         if (!ins_.count(in) || !outs_.count(out)) return MidiErrInvalidHandle;
         if (std::find(thru_.begin(), thru_.end(), std::make_pair(in, out)) != thru_.end()) return MidiOk;
+        // Input and output are one port ("Midi Through" on both sides when no
+        // hardware is there): joining it to itself would loop every message.
+        if (sameAddr(ins_[in], outs_[out]->addr)) return MidiErrSamePort;
         snd_seq_port_subscribe_t* sub = nullptr;
         if (snd_seq_port_subscribe_malloc(&sub) < 0) return MidiErrNoMem;
         snd_seq_port_subscribe_set_sender(sub, &ins_[in]);
-        snd_seq_port_subscribe_set_dest(sub, &outs_[out].addr);
+        snd_seq_port_subscribe_set_dest(sub, &outs_[out]->addr);
         int rc = snd_seq_subscribe_port(seq_, sub);
         snd_seq_port_subscribe_free(sub);
         // Already joined (by someone else): the thru runs, which is what was asked.
@@ -268,10 +246,7 @@ private:
         return found;
     }
 
-    int send(Output& o, snd_seq_event_t& ev) {
-        snd_seq_ev_set_source(&ev, port_);
-        snd_seq_ev_set_dest(&ev, o.addr.client, o.addr.port);
-        snd_seq_ev_set_direct(&ev);
+    int send(snd_seq_event_t& ev) {
         int rc = 0;
         // The pacing above keeps the sequencer's pool from filling; should it be
         // full all the same, give it a moment before calling the write failed.
@@ -280,17 +255,7 @@ private:
             if (rc != -EAGAIN) break;
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
-        return rc < 0 ? fromErrno(rc) : MidiOk;
-    }
-
-    int flushSysex(Output& o) {
-        if (o.sysex.empty()) return MidiOk;
-        snd_seq_event_t ev;
-        snd_seq_ev_clear(&ev);
-        snd_seq_ev_set_sysex(&ev, o.sysex.size(), o.sysex.data());
-        int rc = send(o, ev);
-        o.sysex.clear();
-        return rc;
+        return rc < 0 ? rc : 0;
     }
 
     int unsubscribe(MidiHandle in, MidiHandle out) {
@@ -300,7 +265,7 @@ private:
         snd_seq_port_subscribe_t* sub = nullptr;
         if (snd_seq_port_subscribe_malloc(&sub) < 0) return MidiErrNoMem;
         snd_seq_port_subscribe_set_sender(sub, &i->second);
-        snd_seq_port_subscribe_set_dest(sub, &o->second.addr);
+        snd_seq_port_subscribe_set_dest(sub, &o->second->addr);
         int rc = snd_seq_unsubscribe_port(seq_, sub);
         snd_seq_port_subscribe_free(sub);
         return rc < 0 ? fromErrno(rc) : MidiOk;
@@ -323,7 +288,7 @@ private:
     int port_ = -1;
     MidiHandle next_ = 1;
     std::vector<Port> outList_, inList_;
-    std::map<MidiHandle, Output> outs_;
+    std::map<MidiHandle, std::unique_ptr<Output>> outs_;
     std::map<MidiHandle, snd_seq_addr_t> ins_;
     std::vector<std::pair<MidiHandle, MidiHandle>> thru_;
 };

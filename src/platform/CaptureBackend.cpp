@@ -56,6 +56,7 @@ int CaptureBackend::outOpen(int dev, MidiHandle& h) {
     if (dev < 0 || dev >= outCount()) return MidiErrBadDevice;
     h = next_++;
     openOuts_.push_back(h);
+    portOf_[h] = outs[static_cast<std::size_t>(dev)];
     events.push_back({Event::OutOpen, h, outs[static_cast<std::size_t>(dev)], Timer::Now()});
     return MidiOk;
 }
@@ -81,6 +82,7 @@ int CaptureBackend::inOpen(int dev, MidiHandle& h) {
     if (dev < 0 || dev >= inCount()) return MidiErrBadDevice;
     h = next_++;
     openIns_.push_back(h);
+    portOf_[h] = ins[static_cast<std::size_t>(dev)];
     events.push_back({Event::InOpen, h, ins[static_cast<std::size_t>(dev)], Timer::Now()});
     return MidiOk;
 }
@@ -109,6 +111,7 @@ int CaptureBackend::inStop(MidiHandle h) {
 int CaptureBackend::thruConnect(MidiHandle in, MidiHandle out) {
     if (int rc = takeFailure(failConnect)) return rc;
     if (!contains(openIns_, in) || !contains(openOuts_, out)) return MidiErrInvalidHandle;
+    if (portOf_[in] == portOf_[out]) return MidiErrSamePort;
     // The output handle travels in the bytes so a test can see which pair was joined.
     events.push_back({Event::Connect, in, std::to_string(out), Timer::Now()});
     return MidiOk;

@@ -2,11 +2,18 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
+#include <QEventLoop>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "platform/Text.h"
@@ -99,12 +106,45 @@ public:
         if (ro) req.readOnly = ro->isChecked();
         return true;
     }
+
+    bool waitBox(const std::string& title, const std::string& stopCaption,
+                 const std::function<bool(std::string&)>& step) override {
+        std::string text;
+        if (!step(text)) return false;
+        QDialog dlg(QApplication::activeWindow());
+        dlg.setWindowTitle(title.empty() ? QApplication::applicationName() : toQt(title));
+        auto* layout = new QVBoxLayout(&dlg);
+        auto* label = new QLabel(toQt(text), &dlg);
+        label->setMinimumWidth(320);
+        auto* stop = new QPushButton(toQt(stopCaption), &dlg);
+        layout->addWidget(label);
+        layout->addWidget(stop, 0, Qt::AlignHCenter);
+        QObject::connect(stop, &QPushButton::clicked, &dlg, &QDialog::reject);
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, &dlg, [&] {
+            if (step(text)) label->setText(toQt(text));
+            else dlg.accept();
+        });
+        tick.start(100);
+        // Stop, Escape and the close box all stop.
+        return dlg.exec() != QDialog::Accepted;
+    }
 };
 
 QtDialogs qtDialogs;
 DialogService* current = nullptr;
 
 }  // namespace
+
+bool DialogService::waitBox(const std::string&, const std::string&,
+                            const std::function<bool(std::string&)>& step) {
+    std::string text;
+    while (step(text)) {
+        if (QCoreApplication::instance()) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 100);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
 
 void SetDialogService(DialogService* service) { current = service; }
 DialogService& Dialogs() { return current ? *current : qtDialogs; }
@@ -118,3 +158,8 @@ std::string InputBox(const std::string& prompt, const std::string& title, const 
 }
 
 bool ShowFileDialog(FileDialogRequest& req) { return Dialogs().fileDialog(req); }
+
+bool WaitBox(const std::string& title, const std::string& stopCaption,
+             const std::function<bool(std::string& text)>& step) {
+    return Dialogs().waitBox(title, stopCaption, step);
+}

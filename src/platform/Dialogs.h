@@ -1,6 +1,7 @@
 #pragma once
 // Modal boxes and the common file dialog, through one replaceable service so
 // that tests can answer them from a script and see every box that was shown.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -32,6 +33,13 @@ public:
                           std::string& answer) = 0;
     // False when cancelled.
     virtual bool fileDialog(FileDialogRequest& req) = 0;
+    // A modal box with one button (`stopCaption`) that stays up while `step`
+    // returns true; the event loop runs meanwhile. `step` is called at once
+    // and then about every 100 ms, and sets the text shown. True when the
+    // user pressed the button. This default shows nothing and cannot be
+    // stopped.
+    virtual bool waitBox(const std::string& title, const std::string& stopCaption,
+                         const std::function<bool(std::string& text)>& step);
 };
 
 // Installs a service (nullptr: the Qt one). The caller keeps ownership.
@@ -42,3 +50,5 @@ int MsgBox(const std::string& text, int style = vbOKOnly, const std::string& tit
 // "" when cancelled, as the old InputBox.
 std::string InputBox(const std::string& prompt, const std::string& title = "", const std::string& def = "");
 bool ShowFileDialog(FileDialogRequest& req);
+bool WaitBox(const std::string& title, const std::string& stopCaption,
+             const std::function<bool(std::string& text)>& step);

@@ -8,7 +8,14 @@
 // from the time the timer happened to fire, so a late timer never stretches a
 // dump. A single Timer on the GUI thread fires for each item that is due; the
 // event loop is free in between.
+//
+// A write that fails is the business of the call that queued it: while that
+// call runs, the call returns the failure; once it has returned, the failure
+// handler hears of it at once. Either way the rest of that output's queue is
+// dropped and the next call starts afresh.
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <deque>
@@ -17,6 +24,7 @@
 #include <thread>
 
 #include "platform/MidiDevice.h"
+#include "platform/MidiEvents.h"
 #include "platform/Timer.h"
 
 namespace {
@@ -30,16 +38,39 @@ constexpr long long kCatchUpUs = MidiMaxEvent * kUsPerByte;
 struct Item {
     MidiHandle handle;
     std::string bytes;
+    unsigned long long msg;  // which message it belongs to
+};
+
+// A message longer than one piece, from its first piece until its last byte
+// has left the wire.
+struct LongSend {
+    MidiHandle handle;
+    unsigned long long msg;
+    std::string label;
+    std::size_t total = 0, sent = 0;
+    int percent = 0;      // what the progress report said last
+    long long endUs = 0;  // when its last byte leaves, once all is written
 };
 
 struct Layer {
     std::unique_ptr<MidiBackend> backend;
     std::deque<Item> queue;
     std::size_t pendingBytes = 0;
-    long long wireFreeUs = 0;               // when the wire can take the next item
-    std::set<MidiHandle> outs;              // output handles open through the layer
-    std::map<MidiHandle, int> errors;       // a failed write, reported on the next call
-    std::map<MidiHandle, uint8_t> running;  // last channel status sent per handle
+    long long wireFreeUs = 0;                 // when the wire can take the next item
+    std::set<MidiHandle> outs;                // output handles open through the layer
+    std::map<MidiHandle, uint8_t> running;    // last channel status sent per handle
+    std::map<MidiHandle, bool> sysexOpen;     // what went out leaves an F0 without its F7
+    std::map<MidiHandle, long long> lastByteUs;  // when the last byte written leaves the wire
+    std::deque<LongSend> longs;
+    bool progressShown = false;
+    unsigned long long nextMsg = 1;
+    // The call now running: its messages are numbered from callFirstMsg on.
+    bool inCall = false;
+    unsigned long long callFirstMsg = 0;
+    int callError = 0;
+    std::vector<std::pair<MidiHandle, int>> failures;  // to hand to the failure handler
+    std::function<void(const MidiDev::Progress&)> onProgress;
+    std::function<void(MidiHandle, int)> onFailure;
     Timer* timer = nullptr;
     bool pumping = false;
 };
@@ -67,32 +98,90 @@ Timer& queueTimer() {
     return *l.timer;
 }
 
-// Sets the timer for the next due item, or stops it when nothing waits.
+// Sets the timer for the next due item, or for the end of a long send still
+// on the wire; stops it when there is neither.
 void arm() {
     Layer& l = layer();
-    if (l.queue.empty()) {
+    long long dueUs = 0;
+    if (!l.queue.empty()) {
+        dueUs = l.wireFreeUs;
+    } else if (!l.longs.empty()) {
+        dueUs = l.longs.front().endUs;
+    } else {
         if (l.timer) l.timer->setEnabled(false);
         return;
     }
-    long long waitUs = l.wireFreeUs - nowUs();
-    int ms = static_cast<int>(std::max(1LL, (waitUs + 999) / 1000));
+    int ms = static_cast<int>(std::max(1LL, (dueUs - nowUs() + 999) / 1000));
     Timer& t = queueTimer();
     if (t.Interval() != ms) t.setInterval(ms);
     if (!t.Enabled()) t.setEnabled(true);
 }
 
-// A write failed: nothing more of that handle goes out; the error waits for
-// the program's next call on the handle.
-void fail(MidiHandle h, int rc) {
+// Reported as each piece goes out: the share of the message that went
+// before it, so 100% is never shown while a byte is still to leave.
+void showProgress(LongSend& s) {
     Layer& l = layer();
-    l.errors.emplace(h, rc);
+    l.progressShown = true;
+    s.percent = static_cast<int>(s.sent * 100 / s.total);
+    if (l.onProgress) l.onProgress({s.label, s.percent});
+}
+
+// Long sends whose last byte has left are done; when none is left, the
+// progress report ends.
+void retireLongSends(long long now) {
+    Layer& l = layer();
+    while (!l.longs.empty() && l.longs.front().sent == l.longs.front().total && l.longs.front().endUs <= now)
+        l.longs.pop_front();
+    if (l.longs.empty() && l.progressShown) {
+        l.progressShown = false;
+        if (l.onProgress) l.onProgress({{}, -1});
+    }
+}
+
+// Drops what is queued for an output (of messages before `fromMsg` only,
+// when given) and the long sends among it.
+void drop(MidiHandle h, unsigned long long beforeMsg = ~0ULL) {
+    Layer& l = layer();
     for (auto it = l.queue.begin(); it != l.queue.end();) {
-        if (it->handle == h) {
+        if (it->handle == h && it->msg < beforeMsg) {
             l.pendingBytes -= it->bytes.size();
             it = l.queue.erase(it);
         } else {
             ++it;
         }
+    }
+    std::erase_if(l.longs, [&](const LongSend& s) { return s.handle == h && s.msg < beforeMsg && s.sent < s.total; });
+}
+
+// A write failed: nothing more of what was queued for that output goes out.
+// The failure belongs to the running call when it is one of its messages;
+// otherwise the failure handler hears of it.
+void fail(const Item& item, int rc) {
+    Layer& l = layer();
+    if (l.inCall && item.msg >= l.callFirstMsg) {
+        drop(item.handle);
+        if (l.callError == MidiOk) l.callError = rc;
+        return;
+    }
+    // The running call's own messages are still to go.
+    drop(item.handle, l.inCall ? l.callFirstMsg : ~0ULL);
+    l.failures.emplace_back(item.handle, rc);
+}
+
+void deliverFailures() {
+    Layer& l = layer();
+    while (!l.failures.empty()) {
+        auto [h, rc] = l.failures.front();
+        l.failures.erase(l.failures.begin());
+        if (l.onFailure) l.onFailure(h, rc);
+    }
+}
+
+void noteSysex(MidiHandle h, const std::string& bytes) {
+    bool& open = layer().sysexOpen[h];
+    for (unsigned char c : bytes) {
+        if (c == 0xF0) open = true;
+        else if (c >= 0x80 && c < 0xF8) open = false;
     }
 }
 
@@ -105,10 +194,19 @@ void sendFront(long long now) {
     long long due = std::max(l.wireFreeUs, now - kCatchUpUs);
     int rc = MidiDev::Backend().outWrite(item.handle, item.bytes);
     if (rc != MidiOk) {
-        fail(item.handle, rc);
+        fail(item, rc);
         return;
     }
     l.wireFreeUs = due + static_cast<long long>(item.bytes.size()) * kUsPerByte;
+    l.lastByteUs[item.handle] = l.wireFreeUs;
+    noteSysex(item.handle, item.bytes);
+    for (LongSend& s : l.longs) {
+        if (s.msg != item.msg) continue;
+        showProgress(s);
+        s.sent += item.bytes.size();
+        if (s.sent == s.total) s.endUs = l.wireFreeUs;
+        break;
+    }
 }
 
 bool hasItemsFor(MidiHandle h) {
@@ -117,38 +215,34 @@ bool hasItemsFor(MidiHandle h) {
     return false;
 }
 
-void enqueue(MidiHandle h, std::string bytes) {
+unsigned long long enqueue(MidiHandle h, std::string bytes, unsigned long long msg = 0) {
     Layer& l = layer();
     // An idle wire starts its clock now, so a new message never goes out in a
     // burst to make up for the idle time.
     if (l.queue.empty()) l.wireFreeUs = std::max(l.wireFreeUs, nowUs());
+    if (msg == 0) msg = l.nextMsg++;
     l.pendingBytes += bytes.size();
-    l.queue.push_back({h, std::move(bytes)});
+    l.queue.push_back({h, std::move(bytes), msg});
+    return msg;
 }
 
-int takeError(MidiHandle h) {
+// Runs the queue for a call that has just queued its messages; the result is
+// the call's own.
+int pumpForCall(unsigned long long firstMsg) {
     Layer& l = layer();
-    auto it = l.errors.find(h);
-    if (it == l.errors.end()) return MidiOk;
-    int rc = it->second;
-    l.errors.erase(it);
+    // Calls can nest (a box shown by the failure handler runs the event loop).
+    const bool wasInCall = l.inCall;
+    const unsigned long long wasFirst = l.callFirstMsg;
+    const int wasError = l.callError;
+    l.inCall = true;
+    l.callFirstMsg = firstMsg;
+    l.callError = MidiOk;
+    MidiDev::Pump();
+    int rc = l.callError;
+    l.inCall = wasInCall;
+    l.callFirstMsg = wasFirst;
+    l.callError = wasError;
     return rc;
-}
-
-// Bytes of a short message, by its status byte.
-int shortLength(uint8_t status) {
-    if (status < 0xC0) return 3;
-    if (status < 0xE0) return 2;
-    if (status < 0xF0) return 3;
-    switch (status) {
-    case 0xF1:  // time code quarter frame
-    case 0xF3:  // song select
-        return 2;
-    case 0xF2:  // song position
-        return 3;
-    default:
-        return 1;
-    }
 }
 
 }  // namespace
@@ -159,8 +253,10 @@ void SetBackend(std::unique_ptr<MidiBackend> b) {
     Layer& l = layer();
     ClearQueue();
     l.outs.clear();
-    l.errors.clear();
     l.running.clear();
+    l.sysexOpen.clear();
+    l.lastByteUs.clear();
+    l.failures.clear();
     l.wireFreeUs = 0;
     l.backend = std::move(b);
 }
@@ -190,54 +286,58 @@ int OutOpen(MidiHandle& h, int dev) {
     if (rc != MidiOk) return rc;
     Layer& l = layer();
     l.outs.insert(opened);
-    l.errors.erase(opened);
     l.running.erase(opened);
+    l.sysexOpen.erase(opened);
+    l.lastByteUs.erase(opened);
     h = opened;
     return MidiOk;
 }
 
-// With the real clock the queue is worked off here, sleeping between pieces,
-// for at most DrainLimitMs; what is still waiting then is dropped and the
-// close reports MidiErrNotReady. With the manual clock of the tests nothing
+// With the real clock the queue is worked off by its timer while a local
+// event loop runs (user input held back until the close is done), until the
+// last byte has left the wire. With the manual clock of the tests nothing
 // would ever come due while we wait, so the rest is sent at once without
 // moving the clock.
 int OutClose(MidiHandle h) {
     Layer& l = layer();
     if (!l.outs.count(h)) return MidiErrInvalidHandle;
 
-    bool timedOut = false;
     if (Timer::ManualClock()) {
         while (hasItemsFor(h)) sendFront(nowUs());
+        retireLongSends(nowUs());
         arm();
-    } else {
-        const long long deadline = Timer::Now() + DrainLimitMs;
-        for (;;) {
+        deliverFailures();
+    } else if (Busy(h)) {
+        Pump();
+        if (QCoreApplication::instance()) {
+            QEventLoop loop;
+            QTimer check;
+            QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+                if (!Busy(h)) loop.quit();
+            });
+            check.start(5);
+            if (Busy(h)) loop.exec(QEventLoop::ExcludeUserInputEvents);
+        }
+        while (Busy(h)) {  // no event loop to wait with
             Pump();
-            if (!hasItemsFor(h)) break;
-            if (Timer::Now() >= deadline) {
-                fail(h, MidiErrNotReady);
-                timedOut = true;
-                arm();
-                break;
-            }
-            long long waitUs = std::clamp(l.wireFreeUs - nowUs(), 500LL, 20'000LL);
-            std::this_thread::sleep_for(std::chrono::microseconds(waitUs));
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
     }
 
     int rc = Backend().outClose(h);
     if (rc != MidiOk) return rc;  // still open; the caller may try again
-    int pending = takeError(h);
+    std::erase_if(l.longs, [&](const LongSend& s) { return s.handle == h; });
+    retireLongSends(nowUs());
     l.outs.erase(h);
     l.running.erase(h);
-    if (pending != MidiOk) return pending;
-    return timedOut ? MidiErrNotReady : MidiOk;
+    l.sysexOpen.erase(h);
+    l.lastByteUs.erase(h);
+    return MidiOk;
 }
 
 int OutShort(MidiHandle h, uint32_t msg) {
     Layer& l = layer();
     if (!l.outs.count(h)) return MidiErrInvalidHandle;
-    if (int rc = takeError(h)) return rc;
 
     uint8_t b[3] = {static_cast<uint8_t>(msg), static_cast<uint8_t>(msg >> 8), static_cast<uint8_t>(msg >> 16)};
     std::string bytes;
@@ -245,27 +345,28 @@ int OutShort(MidiHandle h, uint32_t msg) {
         // Running status: the data bytes of the last channel message's kind.
         auto it = l.running.find(h);
         if (it == l.running.end()) return MidiErrFailed;
-        int n = shortLength(it->second);
+        int n = MidiMessageLength(it->second);
         bytes.push_back(static_cast<char>(it->second));
         for (int i = 0; i < n - 1; ++i) bytes.push_back(static_cast<char>(b[i]));
     } else {
-        int n = shortLength(b[0]);
+        int n = std::max(1, MidiMessageLength(b[0]));
         for (int i = 0; i < n; ++i) bytes.push_back(static_cast<char>(b[i]));
         if (b[0] < 0xF0) l.running[h] = b[0];
     }
-    enqueue(h, std::move(bytes));
-    Pump();
-    return takeError(h);
+    return pumpForCall(enqueue(h, std::move(bytes)));
 }
 
-int OutLong(MidiHandle h, const std::string& bytes) {
+int OutLong(MidiHandle h, const std::string& bytes, const std::string& label) {
     Layer& l = layer();
     if (!l.outs.count(h)) return MidiErrInvalidHandle;
-    if (int rc = takeError(h)) return rc;
-    for (std::size_t at = 0; at < bytes.size(); at += MidiMaxEvent)
-        enqueue(h, bytes.substr(at, MidiMaxEvent));
-    Pump();
-    return takeError(h);
+    if (bytes.empty()) return MidiOk;
+    const unsigned long long msg = l.nextMsg++;
+    if (bytes.size() > static_cast<std::size_t>(MidiMaxEvent)) {
+        retireLongSends(nowUs());
+        l.longs.push_back({h, msg, label, bytes.size(), 0, 0});
+    }
+    for (std::size_t at = 0; at < bytes.size(); at += MidiMaxEvent) enqueue(h, bytes.substr(at, MidiMaxEvent), msg);
+    return pumpForCall(msg);
 }
 
 int InOpen(MidiHandle& h, int dev) {
@@ -280,21 +381,79 @@ int Disconnect(MidiHandle in, MidiHandle out) { return Backend().thruDisconnect(
 
 std::size_t Pending() { return layer().pendingBytes; }
 
+std::size_t Pending(MidiHandle h) {
+    std::size_t n = 0;
+    for (const Item& i : layer().queue)
+        if (i.handle == h) n += i.bytes.size();
+    return n;
+}
+
+bool Busy(MidiHandle h) {
+    Layer& l = layer();
+    if (hasItemsFor(h)) return true;
+    auto it = l.lastByteUs.find(h);
+    return it != l.lastByteUs.end() && it->second > nowUs();
+}
+
 void Pump() {
     Layer& l = layer();
     if (l.pumping) return;
     l.pumping = true;
     const long long now = nowUs();
     while (!l.queue.empty() && l.wireFreeUs <= now) sendFront(now);
+    retireLongSends(now);
     l.pumping = false;
     arm();
+    deliverFailures();
 }
 
 void ClearQueue() {
     Layer& l = layer();
     l.queue.clear();
     l.pendingBytes = 0;
+    l.longs.clear();
+    l.progressShown = false;
     if (l.timer) l.timer->setEnabled(false);
 }
+
+bool Stop(MidiHandle h) {
+    Layer& l = layer();
+    if (!l.outs.count(h)) return false;
+    drop(h);
+    bool ended = false;
+    if (l.sysexOpen[h]) {
+        // Straight to the device: the wire may still be busy with the last
+        // piece, and one byte more fits in any buffer.
+        if (Backend().outWrite(h, std::string(1, '\xF7')) == MidiOk) {
+            ended = true;
+            l.wireFreeUs = std::max(l.wireFreeUs, nowUs()) + kUsPerByte;
+            l.lastByteUs[h] = l.wireFreeUs;
+        }
+        l.sysexOpen[h] = false;
+    }
+    // What was stopped is no longer being sent.
+    std::erase_if(l.longs, [&](const LongSend& s) { return s.handle == h; });
+    retireLongSends(nowUs());
+    arm();
+    return ended;
+}
+
+bool StopAll() {
+    bool any = false;
+    const std::set<MidiHandle> outs = layer().outs;
+    for (MidiHandle h : outs) any = Stop(h) || any;
+    return any;
+}
+
+void SetProgressHandler(std::function<void(const Progress&)> handler) { layer().onProgress = std::move(handler); }
+
+Progress CurrentProgress() {
+    const Layer& l = layer();
+    if (l.longs.empty()) return {{}, -1};
+    const LongSend& s = l.longs.front();
+    return {s.label, s.percent};
+}
+
+void SetFailureHandler(std::function<void(MidiHandle, int)> handler) { layer().onFailure = std::move(handler); }
 
 }  // namespace MidiDev

@@ -7,9 +7,11 @@
 // Output goes through one ordered queue: long messages are cut into pieces of
 // at most MidiMaxEvent bytes and paced at the DIN wire rate (3,125 bytes/s)
 // by a timer on the GUI thread; short messages wait in the same queue, so the
-// order of everything sent is kept. Closing an output waits (bounded) until
-// its queue has drained.
+// order of everything sent is kept. Closing an output waits, with the event
+// loop running, until its queue has drained and its last byte has left.
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +25,7 @@ enum MidiResult {
     MidiErrInvalidHandle = 5,
     MidiErrNoDriver = 6,       // no MIDI system on this machine
     MidiErrNoMem = 7,
+    MidiErrSamePort = 11,      // thru asked from a port to itself
     MidiErrNotReady = 67,
     MidiErrFailed = 1,         // anything else
 };
@@ -51,7 +54,8 @@ public:
 };
 
 // Records everything in order with its time (Timer::Now), simulates devices
-// and failures. Every test uses it.
+// and failures. Every test uses it. A port is known by its name here: an
+// input and an output of the same name are one port, as "Midi Through" is.
 class CaptureBackend : public MidiBackend {
 public:
     struct Event {
@@ -90,6 +94,7 @@ public:
 private:
     MidiHandle next_ = 0x100;
     std::vector<MidiHandle> openOuts_, openIns_;
+    std::map<MidiHandle, std::string> portOf_;
 };
 
 // ALSA sequencer back-end: the program's own client and port; output devices
@@ -109,11 +114,16 @@ int InCount();
 std::string OutName(int dev);
 std::string InName(int dev);
 int OutOpen(MidiHandle& h, int dev);
-// Waits (bounded) for the queue to drain, then closes.
+// Sends what is still queued for the output, waits until it has left, then
+// closes. With the manual clock of the tests the rest goes out at once.
 int OutClose(MidiHandle h);
 // status | data1 << 8 | data2 << 16; the length follows from the status byte.
+// The call's result is its own: a failure of something queued earlier is
+// reported through the failure handler, never here.
 int OutShort(MidiHandle h, uint32_t msg);
-int OutLong(MidiHandle h, const std::string& bytes);
+// A message longer than one piece is a long send: `label` names it in the
+// progress reports while it is on the wire.
+int OutLong(MidiHandle h, const std::string& bytes, const std::string& label = {});
 int InOpen(MidiHandle& h, int dev);
 int InClose(MidiHandle h);
 int InStart(MidiHandle h);
@@ -121,12 +131,34 @@ int InStop(MidiHandle h);
 int Connect(MidiHandle in, MidiHandle out);
 int Disconnect(MidiHandle in, MidiHandle out);
 
-// Bytes still waiting in the output queue.
+// Bytes still waiting in the output queue (of every output, or of one).
 std::size_t Pending();
+std::size_t Pending(MidiHandle h);
+// True while something is queued for the output or its last bytes are
+// still on the wire.
+bool Busy(MidiHandle h);
 // Sends at once everything due by the clock now (the queue timer calls it).
 void Pump();
-// Drops everything queued (used when an output fails).
+// Drops everything queued, sending nothing more (tests, a new back-end).
 void ClearQueue();
-// Longest wait of OutClose, in milliseconds.
-constexpr int DrainLimitMs = 10000;
+// Stops sending to an output: what is queued is dropped, and a
+// system-exclusive message left open is ended with F7 at once so the
+// instrument does not wait for the rest. True when an F7 was sent.
+bool Stop(MidiHandle h);
+// Stop for every open output; true when any F7 was sent.
+bool StopAll();
+
+// The long send on the wire now: its label and how much of it has gone out.
+struct Progress {
+    std::string label;
+    int percent = 0;
+};
+// Called on the GUI thread as a long send goes out, piece by piece, with
+// percent 0-99; once its last byte has left, with percent -1.
+void SetProgressHandler(std::function<void(const Progress&)> handler);
+// The long send on the wire now, percent -1 when there is none.
+Progress CurrentProgress();
+// Called on the GUI thread, once, when a queued piece fails after the call
+// that queued it has returned; the rest of that output's queue is dropped.
+void SetFailureHandler(std::function<void(MidiHandle, int)> handler);
 }  // namespace MidiDev

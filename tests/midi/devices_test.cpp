@@ -1,16 +1,128 @@
 // Opening, wiring and closing the devices, and how failures are reported.
+#include <QEventLoop>
+#include <QTimer>
+#include <csignal>
+
+#include "alsastream.h"
+#include "app/Main.h"
 #include "app/Messages.h"
 #include "midi/MidiLink.h"
 #include "midi_fixture.h"
+#include "platform/Files.h"
+#include "platform/Signals.h"
 
 using Ev = CaptureBackend::Event;
 
-TEST_F(MidiTest, ClosingTheOutputWaitsForWhatIsQueued) {
+// Closing waits for everything queued, showing what is still being sent,
+// and can be stopped: the open dump then gets its F7 and the user is told.
+TEST_F(MidiTest, ClosingWaitsForTheQueueShowsProgressAndCanBeStopped) {
+    FakeMainWindow win;
     std::string img(11000, '\x55');
-    ArrTxBank(img);
+    for (int stopAt : {-1, 5}) {
+        SCOPED_TRACE(stopAt);
+        dialogs.waits.clear();
+        ASSERT_NE(MidiOutHandle, 0u);
+        midi->clear();
+        ArrTxBank(img);
+        Timer::Advance(1000);
+        EXPECT_EQ(win.status, Msg(12) + " 25%") << "the status shows the dump on the wire";
+        dialogs.stopWaitAt = stopAt;
+        if (stopAt >= 0) dialogs.answer(vbOK);
+        MidiOutCloseDev();
+
+        ASSERT_EQ(dialogs.waits.size(), 1u);
+        EXPECT_EQ(dialogs.waits[0].title, Msg(114));
+        EXPECT_EQ(dialogs.waits[0].texts.front(), Msg(12) + " 25%");
+        std::string w = midi->written();
+        if (stopAt < 0) {
+            EXPECT_EQ(w.size(), 12002u);
+            EXPECT_EQ(dialogs.waits[0].texts.back().rfind(Msg(12), 0), 0u);
+            EXPECT_TRUE(dialogs.shown.empty());
+        } else {
+            EXPECT_LT(w.size(), 12002u - 1000);
+            EXPECT_EQ(static_cast<unsigned char>(w.back()), 0xF7) << "the instrument is left waiting";
+            ASSERT_EQ(dialogs.shown.size(), 1u);
+            EXPECT_EQ(dialogs.shown[0].text, Msg(149));
+        }
+        EXPECT_EQ(midi->events.back().kind, Ev::OutClose);
+        EXPECT_EQ(MidiOutHandle, 0u);
+        EXPECT_EQ(DevOpen, 0);
+        EXPECT_EQ(win.status, "");
+        MidiInCloseDev();
+        MidiOpenDevices();
+    }
+}
+
+// A piece that fails after its call has returned is reported then, once;
+// the next call is not blamed for it and goes out.
+TEST_F(MidiTest, AFailedPieceIsReportedWhenItFailsAndTheNextCallGoesOut) {
+    ArrTxBank(std::string(11000, '\x55'));
+    midi->failWrite = MidiErrFailed;
+    dialogs.answer(vbOK);
+    Timer::Advance(100);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, ErrMsgText(ErrMidiSend));
+    NoteOnSend(0, 60, 100);
+    EXPECT_EQ(hexOf(sent().substr(256)), "90 3C 64");
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+// With the ALSA back-end's own event stream in the write path, the zero
+// bytes after a parameter change reach the wire.
+TEST_F(MidiTest, ParameterChangeAndItsTrailerReachTheWireThroughAlsaEvents) {
+    MidiDev::SetBackend(std::make_unique<AlsaStreamBackend>());
+    auto& alsa = static_cast<AlsaStreamBackend&>(MidiDev::Backend());
+    midi = &alsa;
+    ASSERT_NE(MidiOpenDevices(), 0u);
+    alsa.clear();
+    PrgParamTx(2, 0, -50);
+    EXPECT_EQ(sent(), bytesOf({0xF0, 0x42, 0x30, 0x4D, 0x60, 0x02, 0x00, 0x4E, 0x7F, 0xF7}) + std::string(20, '\0'));
+}
+
+// "Midi Through" as both input and output (no hardware): thru would loop
+// every message, so it is refused with its reason and stays off.
+TEST_F(MidiTest, ThruFromAPortToItselfIsRefusedAndStaysOff) {
     MidiOutCloseDev();
-    EXPECT_EQ(midi->written().size(), 12002u);
-    EXPECT_EQ(midi->events.back().kind, Ev::OutClose);
+    MidiInCloseDev();
+    midi->outs = {"Midi Through"};
+    midi->ins = {"Midi Through"};
+    ASSERT_NE(MidiOpenDevices(), 0u);
+    InstallMidiLink();
+    MidiThruOn = true;
+    midi->clear();
+    dialogs.answer(vbOK);
+    MidiLink().thruConnect();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, MsgSubst(Msg(147), "Midi Through"));
+    EXPECT_FALSE(MidiThruOn);
+    for (const auto& e : midi->events) EXPECT_NE(e.kind, Ev::Connect);
+    NoteOnSend(0, 60, 100);
+    EXPECT_EQ(hexOf(sent()), "90 3C 64");
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+// A termination signal in the middle of a dump: the dump stops with its F7,
+// the device state and settings are written, the devices closed, and the
+// event loop ends - without a box.
+TEST_F(MidiTest, TerminationSignalStopsTheDumpKeepsTheSettingsAndEndsQuietly) {
+    PathsBuild();
+    InstallMidiLink();
+    ArrTxBank(std::string(11000, '\x55'));
+    Timer::Advance(500);
+    InstallQuitSignals(QuitOnSignal);
+    QEventLoop loop;
+    QTimer::singleShot(5000, &loop, [&] { loop.exit(-1); });
+    ::raise(SIGTERM);
+    EXPECT_EQ(loop.exec(), 128 + SIGTERM);
+    std::string w = midi->written();
+    EXPECT_LT(w.size(), 3000u);
+    EXPECT_EQ(static_cast<unsigned char>(w.back()), 0xF7);
+    std::vector<Ev::Kind> tail;
+    for (const auto& e : midi->events)
+        if (e.kind != Ev::Write) tail.push_back(e.kind);
+    EXPECT_EQ(tail, (std::vector<Ev::Kind>{Ev::OutClose, Ev::InClose}));
+    EXPECT_TRUE(FileExists(IniFile));
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 // No device: off without a word. A failed open: its message, and off.

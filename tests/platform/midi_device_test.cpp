@@ -2,7 +2,9 @@
 // back-end, and the ALSA back-end on a machine without a sequencer.
 #include <sys/stat.h>
 
+#include "alsastream.h"
 #include "platform/MidiDevice.h"
+#include "platform/MidiEvents.h"
 #include "platform/Timer.h"
 #include "testenv.h"
 
@@ -147,38 +149,156 @@ TEST_F(MidiQueueTest, BadHandlesAndDevicesAreRefused) {
     EXPECT_TRUE(midi->written().empty());
 }
 
-TEST_F(MidiQueueTest, FailedWriteDropsThatOutputsDataAndIsReportedOnce) {
+TEST_F(MidiQueueTest, AFailureIsTheCallsOwnOrReportedOnceWhenItHappens) {
     midi->outs.push_back("Second Out");
     MidiHandle second = 0;
     ASSERT_EQ(MidiDev::OutOpen(second, 1), MidiOk);
+    std::vector<int> reported;
+    MidiDev::SetFailureHandler([&](MidiHandle, int rc) { reported.push_back(rc); });
 
-    // A failure on the spot is returned by the call itself.
+    // A failure on the spot is returned by the call itself, and only there.
     midi->failWrite = MidiErrNotReady;
     EXPECT_EQ(MidiDev::OutShort(out, 0x7F3C90), MidiErrNotReady);
     EXPECT_EQ(MidiDev::OutShort(out, 0x003C90), MidiOk);
     drain();
+    EXPECT_TRUE(reported.empty());
     Timer::Advance(10);
 
-    // A failure halfway through a dump: the rest of that dump is dropped, the
-    // other output's data still goes out, and the next call on the failed
-    // output hears of it (and sends nothing).
+    // Halfway through a dump: reported by the handler as the piece fails, the
+    // rest of that dump is dropped, the other output's data still goes out.
     midi->clear();
     ASSERT_EQ(MidiDev::OutLong(out, dump(1'000)), MidiOk);
     ASSERT_EQ(MidiDev::OutShort(second, 0x7F3C91), MidiOk);
     midi->failWrite = MidiErrFailed;
+    Timer::Advance(90);
+    EXPECT_EQ(reported, std::vector<int>{MidiErrFailed}) << "not reported when it happened";
     drain();
     EXPECT_EQ(midi->written(), dump(1'000).substr(0, 256) + "\x91\x3C\x7F");
-    EXPECT_EQ(MidiDev::OutShort(out, 0x7F3E90), MidiErrFailed);
+    // The next call on that output is not blamed for it and goes out.
     EXPECT_EQ(MidiDev::OutShort(out, 0x7F3E90), MidiOk);
     drain();
     EXPECT_EQ(midi->writes().back().bytes, "\x90\x3E\x7F");
 
-    // Recorded on a handle that is then closed: the close reports it.
-    ASSERT_EQ(MidiDev::OutLong(out, dump(600)), MidiOk);
+    // An earlier message failing while a call runs: the handler hears of it,
+    // the call's own message still goes out.
+    Timer::Advance(10);
+    midi->clear();
+    ASSERT_EQ(MidiDev::OutLong(out, dump(300)), MidiOk);
     midi->failWrite = MidiErrFailed;
+    Timer::Advance(100);  // the second piece is due now
+    EXPECT_EQ(reported.size(), 2u);
+    EXPECT_EQ(MidiDev::OutShort(out, 0x7F3E80), MidiOk);
+    drain();
+    EXPECT_EQ(midi->writes().back().bytes, "\x80\x3E\x7F");
+    EXPECT_EQ(reported.size(), 2u);
+    MidiDev::SetFailureHandler(nullptr);
+}
+
+TEST_F(MidiQueueTest, ALongSendReportsProgressUntilItsLastByteHasLeftAndStopEndsItWithF7) {
+    std::vector<MidiDev::Progress> seen;
+    MidiDev::SetProgressHandler([&](const MidiDev::Progress& p) { seen.push_back(p); });
+    const long long t0 = Timer::Now();
+    ASSERT_EQ(MidiDev::OutLong(out, dump(1'000), "Dump"), MidiOk);
+    ASSERT_EQ(MidiDev::OutShort(out, 0x7F3C90), MidiOk);  // short messages report nothing
+    long long doneAt = -1;
+    while (doneAt < 0 && Timer::Now() - t0 < 2000) {
+        Timer::Advance(1);
+        if (!seen.empty() && seen.back().percent < 0) doneAt = Timer::Now() - t0;
+    }
+    std::vector<int> percents;
+    for (const auto& p : seen) {
+        if (p.percent >= 0) {
+            EXPECT_EQ(p.label, "Dump");
+        }
+        percents.push_back(p.percent);
+    }
+    EXPECT_EQ(percents, (std::vector<int>{0, 25, 51, 76, -1}));
+    // 1,000 bytes leave the wire 320 ms after the first.
+    EXPECT_GE(doneAt, 320);
+    EXPECT_LE(doneAt, 322);
+    Timer::Advance(2);  // the note after it
+    EXPECT_FALSE(MidiDev::Busy(out));
+
+    // Stopped in the middle: nothing more of it, and the instrument gets the
+    // F7 it waits for; a stop with no open message sends nothing.
+    midi->clear();
+    seen.clear();
+    ASSERT_EQ(MidiDev::OutLong(out, dump(1'000), "Dump"), MidiOk);
     Timer::Advance(100);
-    EXPECT_EQ(MidiDev::OutClose(out), MidiErrFailed);
-    EXPECT_EQ(MidiDev::OutShort(out, 0x7F3E90), MidiErrInvalidHandle);
+    EXPECT_EQ(MidiDev::CurrentProgress().label, "Dump");
+    EXPECT_TRUE(MidiDev::Stop(out));
+    Timer::Advance(2000);
+    EXPECT_EQ(midi->written(), dump(1'000).substr(0, 512) + "\xF7");
+    EXPECT_EQ(seen.back().percent, -1);
+    EXPECT_EQ(MidiDev::CurrentProgress().percent, -1);
+    EXPECT_FALSE(MidiDev::Stop(out));
+    EXPECT_EQ(midi->written().size(), 513u);
+    MidiDev::SetProgressHandler(nullptr);
+}
+
+// Raw bytes to sequencer events: complete messages as messages, everything
+// else as raw events carrying exactly those bytes, across writes.
+TEST(MidiEvents, BytesBecomeMessagesOrRawEventsWithNothingLost) {
+    using E = MidiEvent;
+    const auto M = [](std::string b) { return E{E::Message, std::move(b)}; };
+    const auto R = [](std::string b) { return E{E::Raw, std::move(b)}; };
+    const std::string zeros(20, '\0');
+    const struct {
+        const char* what;
+        std::vector<std::string> writes;
+        std::vector<E> events;
+    } cases[] = {
+        {"parameter change and its trailer", {"\xF0\x42\x30\x4D\x60\x02\x00\x4E\x7F\xF7", zeros},
+         {R("\xF0\x42\x30\x4D\x60\x02\x00\x4E\x7F\xF7"), R(zeros)}},
+        {"running status", {"\x90\x3C\x7F\x3E\x7F", std::string("\x40\x00", 2)},
+         {M("\x90\x3C\x7F"), M("\x90\x3E\x7F"), M(std::string("\x90\x40\x00", 3))}},
+        {"a message cut across writes", {"\xB2\x07", "\x7F\xC3", "\x05"}, {M("\xB2\x07\x7F"), M("\xC3\x05")}},
+        {"a dump ends running status", {"\x90\x3C\x7F\xF0\x01\xF7\x3E\x7F"},
+         {M("\x90\x3C\x7F"), R("\xF0\x01\xF7"), R("\x3E\x7F")}},
+        {"real time inside a dump stays in it; a status byte ends it", {"\xF0\x01\xF8\x02\x90\x3C\x7F"},
+         {R("\xF0\x01\xF8\x02"), M("\x90\x3C\x7F")}},
+        {"a cut-off message still goes out", {"\x90\x3C\xC0\x01\xF8\xF4"},
+         {R("\x90\x3C"), M("\xC0\x01"), M("\xF8"), R("\xF4")}},
+        {"system common", {"\xF2\x01\x02\xF6\x05"}, {M("\xF2\x01\x02"), M("\xF6"), R("\x05")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MidiStreamState st;
+        std::vector<E> got;
+        for (const auto& w : c.writes)
+            for (auto& e : MidiBytesToEvents(st, w)) got.push_back(std::move(e));
+        EXPECT_EQ(got, c.events);
+    }
+
+    // A 12,002-byte dump cut in 256-byte pieces: one raw event per piece,
+    // exactly its bytes.
+    MidiStreamState st;
+    const std::string d = dump(12'002);
+    for (std::size_t at = 0; at < d.size(); at += MidiMaxEvent) {
+        auto ev = MidiBytesToEvents(st, d.substr(at, MidiMaxEvent));
+        ASSERT_EQ(ev.size(), 1u) << at;
+        EXPECT_EQ(ev[0], R(d.substr(at, MidiMaxEvent))) << at;
+    }
+    EXPECT_FALSE(st.inSysex);
+}
+
+// What the ALSA back-end emits: events for our port's subscribers that put
+// exactly the given bytes on the wire.
+TEST(MidiEvents, AlsaEventsGoToOurSubscribersAndCarryTheBytes) {
+    AlsaStreamBackend alsa;
+    MidiHandle h = 0;
+    ASSERT_EQ(alsa.outOpen(0, h), MidiOk);
+    const std::string bytes = dump(300) + std::string(20, '\0') + std::string("\x90\x3C\x7F\x3E\x00\xE1\x00\x40", 8);
+    ASSERT_EQ(alsa.outWrite(h, bytes.substr(0, 256)), MidiOk);
+    ASSERT_EQ(alsa.outWrite(h, bytes.substr(256)), MidiOk);
+    EXPECT_EQ(alsa.written(), std::string(bytes).replace(320, 5, std::string("\x90\x3C\x7F\x90\x3E\x00", 6)));
+    std::vector<int> types;
+    for (const auto& e : alsa.seq) {
+        EXPECT_TRUE(e.toSubscribers);
+        types.push_back(e.type);
+    }
+    EXPECT_EQ(types, (std::vector<int>{SND_SEQ_EVENT_SYSEX, SND_SEQ_EVENT_SYSEX, SND_SEQ_EVENT_SYSEX,
+                                       SND_SEQ_EVENT_NOTEON, SND_SEQ_EVENT_NOTEON, SND_SEQ_EVENT_PITCHBEND}));
 }
 
 using AlsaBackendTest = VelmoraTest;

@@ -47,6 +47,25 @@ bool ScriptedDialogs::fileDialog(FileDialogRequest& req) {
     return f(req);
 }
 
+bool ScriptedDialogs::waitBox(const std::string& title, const std::string&,
+                              const std::function<bool(std::string&)>& step) {
+    waits.push_back({title, {}, false});
+    const std::size_t me = waits.size() - 1;
+    std::string text;
+    for (int i = 0; i < 100000; ++i) {
+        if (!step(text)) return false;
+        waits[me].texts.push_back(text);
+        if (i == stopWaitAt) {
+            stopWaitAt = -1;
+            waits[me].stopped = true;
+            return true;
+        }
+        Timer::Advance(100);
+    }
+    ADD_FAILURE() << "a wait box never ended: " << title;
+    return true;
+}
+
 void VelmoraTest::SetUp() {
     ASSERT_TRUE(sysTmp_.isValid());
     ASSERT_TRUE(startTmp_.isValid());

@@ -28,6 +28,16 @@ public:
     // and return true, or return false to cancel.
     std::deque<std::function<bool(FileDialogRequest&)>> files;
     std::vector<FileDialogRequest> fileRequests;  // as the program asked them
+    // Wait boxes run on the manual clock, 100 ms a step, and record the
+    // texts they showed; the next one is stopped at step stopWaitAt (-1: it
+    // runs until it ends by itself).
+    struct Wait {
+        std::string title;
+        std::vector<std::string> texts;
+        bool stopped = false;
+    };
+    std::vector<Wait> waits;
+    int stopWaitAt = -1;
 
     void answer(int a) { answers.push_back(a); }
     void chooseFile(const std::string& path, int filterIndex = 0, bool readOnly = false);
@@ -37,6 +47,8 @@ public:
     bool inputBox(const std::string& prompt, const std::string& title, const std::string& def,
                   std::string& answer) override;
     bool fileDialog(FileDialogRequest& req) override;
+    bool waitBox(const std::string& title, const std::string& stopCaption,
+                 const std::function<bool(std::string&)>& step) override;
 };
 
 class VelmoraTest : public ::testing::Test {
