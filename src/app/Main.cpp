@@ -45,18 +45,22 @@ void secondInstanceMessage() {
                        : lang == 2 ? MsgRaw(ErrMsgNumber(ErrSecondInstance) + 200)
                                    : MsgRaw(ErrMsgNumber(ErrSecondInstance)) + "\n" +
                                          MsgRaw(ErrMsgNumber(ErrSecondInstance) + 200);
-    MsgBox(text, vbOKOnly | vbExclamation, "Velmora v 3.0");
+    MsgBox(text, vbOKOnly | vbExclamation, ProgramTitle);
 }
 
 }  // namespace
 
 int StartUp() {
     resetAppState();
+    // Until the settings or the user name a language, messages come in both.
+    LangPending = true;
+    MsgTitle = ProgramTitle;
     PathsBuild();
     if (!InstanceLockAcquire()) {
         secondInstanceMessage();
         return 2;
     }
+    SettingsKeptCheck();
 
     TwipsYTake();
     FormSizesSet();
@@ -74,6 +78,7 @@ int StartUp() {
         }
     }
     LangBase = LangSel == 2 ? 200 : 0;
+    LangPending = false;
     MultisampleNamesLoad();
     NameTablesFill();
     InfoFileEnsure();
@@ -83,7 +88,12 @@ int StartUp() {
 
 int Main(int argc, char** argv) {
     std::unique_ptr<QApplication> app;
-    if (!QCoreApplication::instance()) app = std::make_unique<QApplication>(argc, argv);
+    if (!QCoreApplication::instance()) {
+        app = std::make_unique<QApplication>(argc, argv);
+        // Boxes without a title of their own show the program's name, not
+        // the executable's.
+        QCoreApplication::setApplicationName("Velmora");
+    }
     int r = StartUp();
     if (r != 0) return r;
     Starting = true;
@@ -96,6 +106,7 @@ int Main(int argc, char** argv) {
 
 bool AppShutDown() {
     if (!DevStateExit()) return false;
+    MsgTitle = ProgramTitle;
     IniWrite();
     return true;
 }

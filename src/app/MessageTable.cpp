@@ -121,6 +121,11 @@ const MsgPair kMessages[] = {
     {143, "Apri Sty", "Open Sty"},
     {144, "Apri Gbl", "Open Gbl"},
     {145, "Apri Bsq", "Open Bsq"},
+    {148, "lo stato dei dispositivi MIDI del programma (_)", "the program's MIDI device state (_)"},
+    {149, "il file informazioni del programma (_)", "the program's info file (_)"},
+    {150, "le impostazioni del programma (_)", "the program's settings (_)"},
+    {151, "Le impostazioni non possono essere conservate: all'uscita le modifiche andranno perse.",
+     "The settings cannot be kept: changes will be lost when the program ends."},
 };
 
 const std::map<int, std::string>& table() {

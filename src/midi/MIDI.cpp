@@ -15,19 +15,6 @@ void report(int code, const std::string& text = "") { ErrMsg(code, mainCaption()
 
 }  // namespace
 
-void resetMidiState() {
-    MidiOn = 0;
-    DevOpen = 0;
-    MidiHdr = {};
-    MidiOutHandle = 0;
-    MidiInHandle = 0;
-    MidiLastResult = 0;
-    MidiMonLogOn = false;
-    MidiMonSink = {};
-    KeyboardLoaded = 0;
-    EditArrSelPrg = 0;
-}
-
 // ---- Devices ----------------------------------------------------------------
 
 MidiHandle MidiOpenDevices(bool /*share*/) {

@@ -1,0 +1,7 @@
+#include "midi/state.h"
+
+void resetMidiState() {
+    MidiVars = {};
+    MidiMonSink = {};
+    KeyboardLoaded = 0;
+}
