@@ -2,7 +2,10 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include "app/Links.h"
 #include "app/Messages.h"
@@ -49,22 +52,40 @@ DevStartPlan DevStartDecide(const DevRecord& r) {
 }
 
 namespace {
-// Keeps the record in memory and writes it back whole.
-void devStateStore(const DevRecord& r) {
+
+// A device-state file that cannot be read or written is reported once in a
+// run; the program goes on without it.
+void devStateFailed(FileError e) {
+    if (AppRun.DevStateReported) return;
+    AppRun.DevStateReported = true;
+    FileErrMsg(e, DevStateFile);
+}
+
+// Keeps the record in memory and writes it back whole; false when the write
+// failed (reported).
+bool devStateStore(const DevRecord& r) {
     DevState = DevStateImage(r);
     SavedOut = r.savedOut;
     Users = r.users;
     MyRun = r.myRun;
     FileError e = WriteWholeFile(DevStateFile, DevState);
-    if (e != FileError::None) FileErrMsg(e, DevStateFile);
+    if (e == FileError::None) return true;
+    devStateFailed(e);
+    return false;
 }
+
+void closeAll() {
+    if (MidiThruOn) MidiLink().thruDisconnect();
+    MidiLink().closeDevices();
+}
+
 }  // namespace
 
 void DevStateStart() {
     std::string img;
     FileError e = ReadWholeFile(DevStateFile, img);
     if (e != FileError::None && e != FileError::NotFound) {
-        FileErrMsg(e, DevStateFile);
+        devStateFailed(e);
         img.clear();
     }
     DevRecord r = DevStateParse(img);
@@ -80,7 +101,7 @@ void DevStateStart() {
     }
     r.myRun = 1;
     r.valid = true;
-    devStateStore(r);
+    AppRun.DevStateKept = devStateStore(r);
     if (MidiThruOn) MidiLink().thruConnect();
 }
 
@@ -91,6 +112,7 @@ DevExitAction DevExitDecide(bool valid, bool ownsOut, uint8_t users, uint8_t myR
 }
 
 bool DevExitAllowed() {
+    if (!AppRun.DevStateKept) return true;
     std::string img;
     if (ReadWholeFile(DevStateFile, img) != FileError::None) return true;
     DevRecord r = DevStateParse(img);
@@ -102,15 +124,24 @@ bool DevExitAllowed() {
 
 bool DevStateExit() {
     MsgTitle = Msg(114);
+    // Without this run's registration in the file, what the file says is not
+    // about this run: it neither refuses the exit nor is changed.
+    if (!AppRun.DevStateKept) {
+        closeAll();
+        return true;
+    }
     std::string img;
     FileError e = ReadWholeFile(DevStateFile, img);
-    if (e != FileError::None && e != FileError::NotFound) img.clear();
+    if (e != FileError::None && e != FileError::NotFound) {
+        devStateFailed(e);
+        closeAll();
+        return true;
+    }
     DevRecord r = DevStateParse(img);
     switch (DevExitDecide(r.valid, OwnsOut, r.users, r.myRun)) {
     case DevExitAction::Foreign:
         if (FileExists(DevStateFile)) DeleteFile(DevStateFile);
-        if (MidiThruOn) MidiLink().thruDisconnect();
-        MidiLink().closeDevices();
+        closeAll();
         return true;
     case DevExitAction::Refuse:
         // Others started sharing after the exit was allowed and every window
@@ -130,26 +161,55 @@ bool DevStateExit() {
         MidiLink().closeDevices();
         break;
     }
-    devStateStore(r);
+    devStateStore(r);   // a failure is reported; the exit goes on
     return true;
 }
 
 namespace {
+
 int lockFd = -1;
+
+// Opens a lock file of ours: a regular file owned by this user, never
+// through a link (the runtime folder may be /tmp). -1 when it cannot be had.
+int openLockFile(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
+
+}  // namespace
 
 std::string InstanceLockPath() { return PathJoin(SystemDir(), "Velmora.lock"); }
 
+std::string RuntimeLockPath() {
+    // One lock per system folder, as the lock inside it is: FNV-1a of its path.
+    uint32_t h = 2166136261u;
+    for (unsigned char c : SystemDir()) h = (h ^ c) * 16777619u;
+    char name[64];
+    std::snprintf(name, sizeof name, "Velmora-%u-%08x.lock", static_cast<unsigned>(::geteuid()), h);
+    return PathJoin(RuntimeDir(), name);
+}
+
 bool InstanceLockAcquire() {
     if (lockFd >= 0) return true;
-    int fd = ::open(InstanceLockPath().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return true;   // no lock possible (read-only folder): the files themselves will report
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return false;
+    // In the system folder; where that cannot be written, in the runtime folder.
+    for (const std::string& path : {InstanceLockPath(), RuntimeLockPath()}) {
+        int fd = openLockFile(path);
+        if (fd < 0) continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            ::close(fd);
+            return false;
+        }
+        lockFd = fd;
+        return true;
     }
-    lockFd = fd;
-    return true;
+    return true;   // no lock anywhere: the program runs without one
 }
 
 void InstanceLockRelease() {

@@ -6,8 +6,10 @@
 // as read (blanks in a new file).
 //
 // Whether another copy of this program runs is decided by an operating-system
-// lock (flock on Velmora.lock in the system folder), never by MyRun: the lock
-// dies with its process, so a crash cannot keep the program from starting.
+// lock (flock on Velmora.lock in the system folder, or, when that folder
+// cannot be written, on a lock file of the same folder in the user's runtime
+// folder), never by MyRun: the lock dies with its process, so a crash cannot
+// keep the program from starting.
 #include <cstdint>
 #include <string>
 
@@ -39,6 +41,8 @@ struct DevStartPlan {
 DevStartPlan DevStartDecide(const DevRecord& r);
 // Reads the file, opens or shares the MIDI devices through MidiLink, records
 // this program (OwnsOut, SavedOut, Users, MyRun) and writes the file back.
+// A file that cannot be read or written is reported once; the program goes
+// on without it.
 void DevStateStart();
 
 // ---- Shut-down --------------------------------------------------------------
@@ -55,7 +59,9 @@ DevExitAction DevExitDecide(bool valid, bool ownsOut, uint8_t users, uint8_t myR
 // never refuses.
 bool DevExitAllowed();
 // The device-state part of closing the main window. False when the exit is
-// refused (the message has been shown and AppClosing cleared).
+// refused (the message has been shown and AppClosing cleared): only when this
+// run is registered in the file, owns the devices and the file names other
+// users. A file this run could not keep its registration in never refuses.
 bool DevStateExit();
 
 // ---- One copy at a time -----------------------------------------------------
@@ -63,4 +69,5 @@ bool DevStateExit();
 bool InstanceLockAcquire();
 void InstanceLockRelease();
 bool InstanceLockHeld();
-std::string InstanceLockPath();
+std::string InstanceLockPath();   // in the system folder
+std::string RuntimeLockPath();    // where the system folder cannot be written

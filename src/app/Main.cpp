@@ -47,18 +47,22 @@ void secondInstanceMessage() {
                        : lang == 2 ? MsgRaw(ErrMsgNumber(ErrSecondInstance) + 200)
                                    : MsgRaw(ErrMsgNumber(ErrSecondInstance)) + "\n" +
                                          MsgRaw(ErrMsgNumber(ErrSecondInstance) + 200);
-    MsgBox(text, vbOKOnly | vbExclamation, "Velmora v 3.0");
+    MsgBox(text, vbOKOnly | vbExclamation, ProgramTitle);
 }
 
 }  // namespace
 
 int StartUp() {
     resetAppState();
+    // Until the settings or the user name a language, messages come in both.
+    LangPending = true;
+    MsgTitle = ProgramTitle;
     PathsBuild();
     if (!InstanceLockAcquire()) {
         secondInstanceMessage();
         return 2;
     }
+    SettingsKeptCheck();
 
     TwipsYTake();
     FormSizesSet();
@@ -76,6 +80,7 @@ int StartUp() {
         }
     }
     LangBase = LangSel == 2 ? 200 : 0;
+    LangPending = false;
     MultisampleNamesLoad();
     NameTablesFill();
     InfoFileEnsure();
@@ -85,7 +90,12 @@ int StartUp() {
 
 int Main(int argc, char** argv) {
     std::unique_ptr<QApplication> app;
-    if (!QCoreApplication::instance()) app = std::make_unique<QApplication>(argc, argv);
+    if (!QCoreApplication::instance()) {
+        app = std::make_unique<QApplication>(argc, argv);
+        // Boxes without a title of their own show the program's name, not
+        // the executable's.
+        QCoreApplication::setApplicationName("Velmora");
+    }
     int r = StartUp();
     if (r != 0) return r;
     InstallQuitSignals(QuitOnSignal);
@@ -101,6 +111,7 @@ bool AppShutDown() {
     if (!DevStateExit()) return false;
     // A settings error is about the program, not the MIDI devices.
     MsgTitle = MainWindowLink().caption();
+    if (MsgTitle.empty()) MsgTitle = ProgramTitle;
     IniWrite();
     return true;
 }

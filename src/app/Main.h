@@ -3,12 +3,17 @@
 // shared part of closing the main window.
 #include <functional>
 
-// The first-run language choice; tests replace it (default: the modal
-// language window). It leaves LangSel and StartAbort set.
-inline std::function<void()> LanguageChooser;
-// Shows the main window; registered by the main window's module. Main sets
-// Starting while it runs.
-inline std::function<void()> MainWindowFactory;
+struct StartHooks {
+    // The first-run language choice; tests replace it (default: the modal
+    // language window). It leaves LangSel and StartAbort set.
+    std::function<void()> LanguageChooser;
+    // Shows the main window; registered by the main window's module. Main
+    // sets Starting while it runs.
+    std::function<void()> MainWindowFactory;
+};
+inline StartHooks AppHooks;
+inline auto& LanguageChooser = AppHooks.LanguageChooser;
+inline auto& MainWindowFactory = AppHooks.MainWindowFactory;
 
 // Builds the start-folder and system-folder paths from the current folders.
 void PathsBuild();

@@ -133,6 +133,11 @@ const MsgPair kMessages[] = {
      "Sending stopped. The System Exclusive message in progress was ended with F7, "
      "so the instrument is not left waiting."},
     {150, "Interrompi", "Stop"},
+    {151, "lo stato dei dispositivi MIDI del programma (_)", "the program's MIDI device state (_)"},
+    {152, "il file informazioni del programma (_)", "the program's info file (_)"},
+    {153, "le impostazioni del programma (_)", "the program's settings (_)"},
+    {154, "Le impostazioni non possono essere conservate: all'uscita le modifiche andranno perse.",
+     "The settings cannot be kept: changes will be lost when the program ends."},
 };
 
 const std::map<int, std::string>& table() {

@@ -3,6 +3,7 @@
 #include "app/Links.h"
 #include "app/state.h"
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
 
 // Code -> message number. Codes without a message of their own show the
 // caller's text as it is.
@@ -62,14 +63,45 @@ int ErrMsgNumber(int code) {
     return ErrMsgCodes[static_cast<std::size_t>(code)];
 }
 
-std::string ErrMsgText(int code, const std::string& text) {
+namespace {
+
+// A text in the chosen language, or, while start-up does not know it yet,
+// in both (Italian first), one per line. `text(base)` builds it for the
+// language whose messages start at `base`.
+template <class F>
+std::string inShownLanguages(F text) {
+    if (!LangPending) return text(LangBase);
+    return text(0) + "\n" + text(200);
+}
+
+std::string errTextIn(int base, int code, const std::string& text) {
     int n = ErrMsgNumber(code);
     if (n < 0) return text;
-    return MsgSubst(Msg(n), text);
+    return MsgSubst(MsgRaw(n + base), text);
+}
+
+// The program's own files by what they are for, with their path.
+std::string fileShownIn(int base, const std::string& path) {
+    int n = path.empty()           ? 0
+            : path == DevStateFile ? MsgDevStateFile
+            : path == InfoFile     ? MsgInfoFile
+            : path == IniFile      ? MsgSettingsFile
+                                   : 0;
+    return n ? MsgSubst(MsgRaw(n + base), path) : path;
+}
+
+bool programStateFile(const std::string& path) {
+    return !path.empty() && (path == DevStateFile || path == InfoFile || path == IniFile);
+}
+
+}  // namespace
+
+std::string ErrMsgText(int code, const std::string& text) {
+    return inShownLanguages([&](int base) { return errTextIn(base, code, text); });
 }
 
 void ErrMsg(int code, const std::string& title, const std::string& text) {
-    MsgBox(ErrMsgText(code, text), vbOKOnly | vbExclamation, title);
+    MsgBox(ErrMsgText(code, text), vbOKOnly | vbExclamation, title.empty() ? std::string(ProgramTitle) : title);
 }
 
 int FileErrCode(FileError e) {
@@ -82,13 +114,37 @@ int FileErrCode(FileError e) {
     case FileError::PathNotFound: return ErrPathNotFound;
     case FileError::DeviceIO: return ErrDeviceIO;
     case FileError::AccessDenied: return ErrAccessDenied;
+    case FileError::PathTooLong: return ErrPathTooLong;
     }
     return ErrDeviceIO;
 }
 
+std::string FileErrText(FileError e, const std::string& name) {
+    return inShownLanguages([&](int base) { return errTextIn(base, FileErrCode(e), fileShownIn(base, name)); });
+}
+
 void FileErrMsg(FileError e, const std::string& name) {
     if (e == FileError::None) return;
-    ErrMsg(FileErrCode(e), MsgTitle, name);
+    // The user has been told that the system folder keeps nothing.
+    if (AppRun.SettingsUnkept && programStateFile(name)) return;
+    MsgBox(FileErrText(e, name), vbOKOnly | vbExclamation, MsgTitle.empty() ? std::string(ProgramTitle) : MsgTitle);
+}
+
+bool SettingsKeptCheck() {
+    std::string culprit = SystemDir();
+    FileError e = WriteAccess(culprit);
+    if (e == FileError::None) {
+        culprit = IniFile;
+        e = WriteAccess(culprit);
+    }
+    if (e == FileError::None) return true;
+    AppRun.SettingsUnkept = true;
+    MsgBox(inShownLanguages([&](int base) {
+               return MsgRaw(MsgSettingsUnkept + base) + "\n" +
+                      errTextIn(base, FileErrCode(e), fileShownIn(base, culprit));
+           }),
+           vbOKOnly | vbExclamation, ProgramTitle);
+    return false;
 }
 
 void StatusMsg(int kind, const std::string& text) {

@@ -7,6 +7,18 @@
 
 #include "platform/Files.h"
 
+// The title of boxes that have none of their own (start-up, settings).
+inline constexpr const char* ProgramTitle = "Velmora v 3.0";
+
+// Messages that name the program's own files by what they are for ("_" is
+// the path), and the one that says the settings cannot be kept.
+enum : int {
+    MsgDevStateFile = 151,
+    MsgInfoFile = 152,
+    MsgSettingsFile = 153,
+    MsgSettingsUnkept = 154,
+};
+
 // Text of message n in the current language (n + LangBase).
 std::string Msg(int n);
 // Text of table entry n exactly (no LangBase added); "" when there is none.
@@ -55,18 +67,28 @@ enum ErrCode {
 };
 
 // Message box (exclamation icon, OK) for an ErrMsgCodes code; the first "_"
-// of the text is replaced by `text`.
+// of the text is replaced by `text`. An empty title gives ProgramTitle.
 void ErrMsg(int code, const std::string& title, const std::string& text = "");
 // The message number an error code shows (ErrMsgCodes), -1 for an unknown code.
 int ErrMsgNumber(int code);
-// The text ErrMsg shows for a code (current language).
+// The text ErrMsg shows for a code: in the current language, or in both
+// while start-up does not know the language yet (LangPending).
 std::string ErrMsgText(int code, const std::string& text = "");
 
 // The ErrMsg code of a file error kind (0 for FileError::None).
 int FileErrCode(FileError e);
 // A file error reported through ErrMsg with the code of its kind; `name` is
-// the file concerned. Titled MsgTitle. Nothing for FileError::None.
+// the file concerned; the program's own files of the system folder are named
+// by what they are for. Titled MsgTitle (ProgramTitle when empty). Nothing
+// for FileError::None, nor for the program's own files once the user has
+// been told that the system folder keeps nothing (SettingsUnkept).
 void FileErrMsg(FileError e, const std::string& name);
+std::string FileErrText(FileError e, const std::string& name);
+
+// Start-up: whether the settings can be written at exit (the system folder
+// and the settings file). When not, says so once, with the reason, sets
+// SettingsUnkept and returns false.
+bool SettingsKeptCheck();
 
 // Status line: kinds 1-8 write the progress text (StatusMsgKinds) with "_"
 // replaced by `text` and show the busy pointer; kind 0 clears it.

@@ -210,25 +210,18 @@ std::string IniImageBuild(const std::string& old) {
 }
 
 void IniDefaults() {
+    AppSettings = {};
     IniSignature = IniSignatureText;
-    StatusBarOpt = true;
-    CaricaArrOpt = CaricaStyOpt = CaricaStyNuovoArrOpt = CaricaPrgOpt = false;
-    RdOnlyOpt = ApriPrgOpt = AutoDBArrOpt = MidiThruOn = false;
-    GblInstrSet = 0;
-    GblInstr.assign(448, '\0');
-    ModeNow = 0;
-    GlobalChannel = 0; ArrChannel = 15; LowChannel = 2; Up2Channel = 1; Up1Channel = 0; DrmChannel = 9;
-    PerChannel = 8; BasChannel = 10; Ac1Channel = 11; Ac2Channel = 12; Ac3Channel = 13;
+    AppChannels = {};
     KbdSettings = MidiLink().kbdDefaults();
     KbdSettings.resize(16, '\0');
     WinStateTableDefaults();
     DirLast = StartDir();
     DirLastPrg = StartDir();
-    for (auto& s : ArrSlots) s = {};
-    for (auto& s : StySlots) s = {};
-    for (auto& s : PrgSlots) s = {};
+    ArrSlots = {};
+    StySlots = {};
+    PrgSlots = {};
     ArrUFile.clear(); StyUFile.clear(); PrgUFile.clear();
-    for (auto& m : MruTable) m = {};
 }
 
 bool IniRead() {

@@ -2,6 +2,7 @@
 
 #include <QVBoxLayout>
 
+#include "app/Messages.h"
 #include "app/state.h"
 #include "platform/Controls.h"
 #include "platform/Text.h"
@@ -28,7 +29,7 @@ frmLingua::frmLingua(QWidget* parent) : QDialog(parent) {
 void frmLingua::Form_Load() {
     LinguaOk = false;
     StartAbort = false;
-    setWindowTitle(toQt("Velmora v 3.0"));
+    setWindowTitle(toQt(ProgramTitle));
 }
 
 void frmLingua::Option1_Click(int index) { LangSel = index == 0 ? 1 : 2; }

@@ -50,19 +50,6 @@ void waitForOutput(MidiHandle h) {
 
 }  // namespace
 
-void resetMidiState() {
-    MidiOn = 0;
-    DevOpen = 0;
-    MidiHdr = {};
-    MidiOutHandle = 0;
-    MidiInHandle = 0;
-    MidiLastResult = 0;
-    MidiMonLogOn = false;
-    RegisterLink<MidiMonSinkT>(nullptr);
-    KeyboardLoaded = 0;
-    EditArrSelPrg = 0;
-}
-
 // ---- Devices ----------------------------------------------------------------
 
 MidiHandle MidiOpenDevices(bool /*share*/) {

@@ -35,6 +35,8 @@ FileError fromErrno(int e, bool writing) {
     case ENOMEDIUM:
 #endif
         return FileError::DiskNotReady;
+    case ENAMETOOLONG:
+        return FileError::PathTooLong;
     case EIO:
         return writing ? FileError::DeviceIO : FileError::ReadError;
     default:
@@ -66,6 +68,7 @@ const char* fileErrorText(FileError e) {
     case FileError::PathNotFound: return "path not found";
     case FileError::DeviceIO: return "device I/O error";
     case FileError::AccessDenied: return "access denied";
+    case FileError::PathTooLong: return "path too long";
     }
     return "unknown error";
 }
@@ -86,6 +89,17 @@ long long FileLen(const std::string& path) {
 FileError DeleteFile(const std::string& path) {
     if (::unlink(path.c_str()) == 0 || errno == ENOENT) return FileError::None;
     return fromErrno(errno, true);
+}
+
+FileError WriteAccess(const std::string& path) {
+    struct stat st {};
+    std::string target = path;
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT) return fromErrno(errno, true);
+        target = dirOf(path);
+    }
+    if (::access(target.c_str(), W_OK) != 0) return fromErrno(errno, true);
+    return FileError::None;
 }
 
 namespace {

@@ -14,6 +14,7 @@ enum class FileError {
     PathNotFound,   // the folder does not exist
     DeviceIO,       // any other input/output failure
     AccessDenied,   // no permission / read-only medium
+    PathTooLong,    // a name longer than the system allows
 };
 
 // A short text naming the failure (English), for logs and fallbacks.
@@ -23,6 +24,10 @@ bool FileExists(const std::string& path);
 // Length in bytes, -1 when missing.
 long long FileLen(const std::string& path);
 FileError DeleteFile(const std::string& path);
+
+// None when `path` may be written: an existing file that is writable, or a
+// missing one whose folder is. For a folder: files can be made in it.
+FileError WriteAccess(const std::string& path);
 
 // Anything that is not a regular file (a folder, a pipe, a device) is
 // refused with AccessDenied, without waiting on it.

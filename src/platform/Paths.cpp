@@ -35,6 +35,12 @@ void SetSystemDir(const std::string& dir) {
     while (systemDir.size() > 1 && systemDir.back() == '/') systemDir.pop_back();
 }
 
+std::string RuntimeDir() {
+    const char* run = std::getenv("XDG_RUNTIME_DIR");
+    if (run && *run && QDir(QString::fromLocal8Bit(run)).exists()) return run;
+    return "/tmp";
+}
+
 std::string StartDir() {
     if (startDir.empty()) startDir = QDir::currentPath().toStdString();
     return startDir;

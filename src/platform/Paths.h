@@ -9,6 +9,8 @@
 // $XDG_CONFIG_HOME/Velmora, default ~/.config/Velmora; created when missing.
 std::string SystemDir();
 void SetSystemDir(const std::string& dir);   // tests, and nothing else
+// The user's runtime folder ($XDG_RUNTIME_DIR), /tmp when there is none.
+std::string RuntimeDir();
 // The current directory at start-up.
 std::string StartDir();
 void SetStartDir(const std::string& dir);

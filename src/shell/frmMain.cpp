@@ -56,6 +56,16 @@ void RunMenuCommand(MenuId id) {
 
 frmMain::frmMain(QWidget* parent) : MdiFrame(parent, "frmMain") {
     theMain = this;
+    // The commands the frame carries out itself.
+    RegisterMenuCommand(MenuId::mnuChiudi, [] {
+        if (frmMain* f = MainForm()) f->mnuChiudi_Click();
+    });
+    RegisterMenuCommand(MenuId::mnuExit, [] {
+        if (frmMain* f = MainForm()) f->mnuExit_Click();
+    });
+    RegisterMenuCommand(MenuId::mnuWCascade, [] {
+        if (frmMain* f = MainForm()) f->Cascade();
+    });
     buildStatusBar();
     buildMenus();
     buildTimers();
@@ -303,15 +313,6 @@ void InstallShell() {
     // through links.
     InstallMidiLink();
     InstallFileLinks();
-    RegisterMenuCommand(MenuId::mnuChiudi, [] {
-        if (frmMain* f = MainForm()) f->mnuChiudi_Click();
-    });
-    RegisterMenuCommand(MenuId::mnuExit, [] {
-        if (frmMain* f = MainForm()) f->mnuExit_Click();
-    });
-    RegisterMenuCommand(MenuId::mnuWCascade, [] {
-        if (frmMain* f = MainForm()) f->Cascade();
-    });
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {
         frmMain* f = MainForm();
         if (!f) return;

@@ -41,6 +41,7 @@ TEST_F(AppTest, EveryMessageTheProgramUsesExistsInBothLanguages) {
         if (n >= 0) used.insert(n);
     for (std::size_t k = 1; k < StatusMsgKinds.size(); ++k) used.insert(StatusMsgKinds[k]);
     for (int n : {52, 53, 94, 97, 126, 127}) used.insert(n);   // the questions
+    for (int n : {MsgDevStateFile, MsgInfoFile, MsgSettingsFile, MsgSettingsUnkept}) used.insert(n);
     ASSERT_GT(used.size(), 40u);
     for (int n : used) {
         ASSERT_TRUE(n >= 2 && n < 200) << n;
@@ -72,13 +73,20 @@ TEST_F(AppTest, ErrMsgReplacesTheFirstBlankInTheChosenLanguage) {
     EXPECT_EQ(dialogs.shown[0].title, "Opening x");
     EXPECT_EQ(dialogs.shown[0].style, vbOKOnly | vbExclamation);
     EXPECT_EQ(dialogs.shown[1].text, "File a_b.arr assente");
+    EXPECT_EQ(dialogs.shown[1].title, ProgramTitle) << "a box without a title of its own";
     EXPECT_EQ(dialogs.shown[2].text, "File di sola lettura");
     // Every disk failure has a message of its own.
     std::set<int> codes;
     for (FileError e : {FileError::DiskNotReady, FileError::ReadError, FileError::DiskFull, FileError::PathNotFound,
-                        FileError::DeviceIO, FileError::AccessDenied, FileError::NotFound})
+                        FileError::DeviceIO, FileError::AccessDenied, FileError::NotFound, FileError::PathTooLong})
         codes.insert(FileErrCode(e));
-    EXPECT_EQ(codes.size(), 7u);
+    EXPECT_EQ(codes.size(), 8u);
+    // A name longer than the system allows is said to be so, read or written.
+    LangBase = 200;
+    const std::string tooLong = startDir() + "/" + std::string(300, 'n');
+    std::string got;
+    for (FileError e : {ReadWholeFile(tooLong, got), WriteWholeFile(tooLong, "x")})
+        EXPECT_EQ(FileErrText(e, "n.arr"), "Path too long: n.arr");
 }
 
 TEST_F(AppTest, QuestionsAndStatusLine) {
@@ -247,15 +255,6 @@ TEST_F(AppTest, InfoFileTitles) {
 }
 
 // ---- Slots ------------------------------------------------------------------
-
-TEST_F(AppTest, StandardSizesFollowTheScreen) {
-    for (auto [twips, arrAB, styUN] : {std::tuple{12, 4600, 5280}, std::tuple{15, 4810, 5560}}) {
-        TwipsY = twips;
-        FormSizesSet();
-        EXPECT_EQ(FormSizes.ArrABHeight, arrAB);
-        EXPECT_EQ(FormSizes.StyUNHeight, styUN);
-    }
-}
 
 TEST_F(AppTest, SlotsFreeAndFind) {
     EXPECT_EQ(ArrSlotFree(), 1);

@@ -4,9 +4,21 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "app/Messages.h"
 #include "app/Settings.h"
 #include "app/frmLingua.h"
+#include "midi/MidiLink.h"
+#include "midi/state.h"
+#include "shell/frmMain.h"
 #include "platform/Controls.h"
+#include "platform/Paths.h"
+#include "files/FileFormats.h"
 #include "platform/bytes.h"
 
 namespace {
@@ -19,6 +31,8 @@ std::string devRecord(uint32_t savedOut, int users, int myRun) {
     put(r, 14, static_cast<unsigned>(myRun));
     return r;
 }
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -161,17 +175,6 @@ TEST_F(StartUpTest, LockFileLeftByACrashDoesNotBlock) {
     EXPECT_TRUE(InstanceLockHeld());
 }
 
-TEST(DevExit, Decisions) {
-    // (record valid, this copy owns the output, users, our run) -> action
-    EXPECT_EQ(DevExitDecide(false, true, 1, 1), DevExitAction::Foreign);
-    EXPECT_EQ(DevExitDecide(false, false, 3, 1), DevExitAction::Foreign);
-    EXPECT_EQ(DevExitDecide(true, true, 1, 1), DevExitAction::OwnerRelease);
-    EXPECT_EQ(DevExitDecide(true, true, 2, 1), DevExitAction::Refuse);
-    EXPECT_EQ(DevExitDecide(true, true, 1, 0), DevExitAction::Refuse);
-    EXPECT_EQ(DevExitDecide(true, false, 2, 1), DevExitAction::SharerRelease);
-    EXPECT_EQ(DevExitDecide(true, false, 0, 1), DevExitAction::SharerRelease);
-}
-
 TEST_F(StartUpTest, DeviceStateAtExit) {
     // Owner with a sibling still registered: the exit is refused before
     // anything closes; nothing written.
@@ -225,6 +228,45 @@ TEST_F(StartUpTest, DeviceStateAtExit) {
     EXPECT_EQ(calls.thruOff, 1);
 }
 
+TEST_F(StartUpTest, ExitRefusedWhileWindowsAreOpenLeavesTheFrameUsableAndTheDevicesOpen) {
+    InstallMidiLink();   // the real devices, on the capture back-end
+    choose(2);
+    ASSERT_EQ(StartUp(), 0);
+    ASSERT_EQ(DevOpen, 1);
+    writeFileBytes(StyGrpFile, StyTemplateImage());
+    QPointer<frmMain> frame = new frmMain();
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    Starting = true;
+    frame->Show();
+    Starting = false;
+    for (const char* name : {"A", "B"}) (new ChildForm(frame, name))->Show();
+    ASSERT_EQ(frame->Forms().size(), 2u);
+
+    // A sibling program has registered while this one owns the devices.
+    writeFileBytes(DevStateFile, devRecord(SavedOut, 2, 1));
+    dialogs.answer(vbOK);
+    frame->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(frame.isNull());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Close before all other applications");
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_FALSE(AppClosing);
+    EXPECT_EQ(DevOpen, 1);
+    EXPECT_EQ(MidiOn, 1);
+    EXPECT_FALSE(FileExists(IniFile)) << "nothing is saved";
+    // Windows open in it again; once the sibling has gone, Exit ends it.
+    auto* c = new ChildForm(frame, "C");
+    c->Show();
+    EXPECT_EQ(frame->ActiveForm(), c);
+    writeFileBytes(DevStateFile, devRecord(SavedOut, 1, 1));
+    frame->mnuExit->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(frame.isNull());
+    EXPECT_EQ(DevOpen, 0);
+    EXPECT_TRUE(FileExists(IniFile));
+}
+
 TEST_F(AppTest, LanguageWindow) {
     frmLingua w;
     w.show();
@@ -242,4 +284,122 @@ TEST_F(AppTest, LanguageWindow) {
     EXPECT_FALSE(w2.isVisible());
     EXPECT_EQ(LangSel, 2);
     EXPECT_FALSE(StartAbort);
+}
+
+// ---- A system folder that cannot keep what it should -----------------------
+
+TEST_F(StartUpTest, DeviceStateFileThatCannotBeKeptIsReportedOnceAndNeverRefusesTheExit) {
+    LangBase = 200;
+    // A record left by an earlier run, as another user's run leaves it: this
+    // run owns the devices and the file names no other user.
+    const std::string stale = devRecord(0x55, 0, 0);
+    const struct {
+        const char* what;
+        std::function<void()> spoil;
+        const char* shown;
+    } cases[] = {
+        {"file that cannot be written",
+         [&] {
+             writeFileBytes(sysFile("Morvekan"), stale);
+             SimulateWriteFailure(FileError::AccessDenied);
+         },
+         "Access denied: the program's MIDI device state ("},
+        {"file that cannot be read (a folder in its place)",
+         [&] {
+             DeleteFile(sysFile("Morvekan"));
+             QDir().mkpath(qs(sysFile("Morvekan")));
+         },
+         "Access denied: the program's MIDI device state ("},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        AppRun = {};
+        calls.reset();
+        dialogs.shown.clear();
+        c.spoil();
+        dialogs.answer(vbOK);
+        DevStateStart();
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, c.shown + sysFile("Morvekan") + ")");
+        EXPECT_EQ(calls.opens, 1);
+
+        AppClosing = true;
+        EXPECT_TRUE(DevStateExit());
+        EXPECT_TRUE(AppClosing);
+        EXPECT_EQ(dialogs.shown.size(), 1u) << "reported once";
+        EXPECT_EQ(calls.closes, 1);
+        SimulateWriteFailure(FileError::None);
+    }
+    EXPECT_TRUE(QFileInfo(qs(sysFile("Morvekan"))).isDir()) << "left as it is";
+}
+
+TEST_F(StartUpTest, UnwritableSystemFolderIsToldOnceAndASecondCopyIsStillRefused) {
+    // A system folder that cannot be made (a file stands where its parent
+    // should be): nothing can be kept there.
+    QTemporaryDir runtime;
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    writeFileBytes(sysFile("file"), "x");
+    const std::string blocked = sysFile("file") + "/Velmora";
+    SetSystemDir(blocked);
+    PathsBuild();
+
+    // Another copy holds the lock in the runtime folder.
+    int fd = ::open(RuntimeLockPath().c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    EXPECT_EQ(RuntimeLockPath().rfind(runtime.path().toStdString(), 0), 0u);
+    dialogs.answer(vbOK);
+    choose(2);
+    EXPECT_EQ(StartUp(), 2);
+    ::close(fd);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find("already running"), std::string::npos);
+
+    // Alone: one message, in both languages (none is known yet), with the
+    // reason; nothing else about the files it cannot keep, now or at exit.
+    dialogs.shown.clear();
+    dialogs.answer(vbOK);
+    ASSERT_EQ(StartUp(), 0);
+    EXPECT_TRUE(InstanceLockHeld());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              MsgRaw(MsgSettingsUnkept) + "\nPercorso inesistente: " + blocked + "\n" +
+                  MsgRaw(MsgSettingsUnkept + 200) + "\nPath not found: " + blocked);
+    EXPECT_EQ(dialogs.shown[0].title, ProgramTitle);
+    EXPECT_EQ(chooserRuns, 1);
+    AppClosing = true;
+    EXPECT_TRUE(AppShutDown());
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(calls.closes, 1);
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+}
+
+TEST_F(StartUpTest, MessagesBeforeALanguageIsKnownComeInBothAndCarryTheProgramsTitle) {
+    // Settings that cannot be read: the first run's language window follows.
+    QDir().mkpath(qs(sysFile("Velmora.ini")));
+    dialogs.answer(vbOK);
+    choose(2);
+    ASSERT_EQ(StartUp(), 0);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    const std::string ini = sysFile("Velmora.ini");
+    EXPECT_EQ(dialogs.shown[0].text, "Accesso negato: le impostazioni del programma (" + ini +
+                                         ")\nAccess denied: the program's settings (" + ini + ")");
+    EXPECT_EQ(dialogs.shown[0].title, ProgramTitle);
+    // Once the language is known, only that one.
+    EXPECT_EQ(ErrMsgText(ErrReadOnly), "Read only file");
+}
+
+TEST_F(StartUpTest, ExitMessagesSayWhatFailedAndWhich) {
+    earlierRun(2);
+    ASSERT_EQ(StartUp(), 0);
+    SimulateWriteFailure(FileError::DiskFull);
+    dialogs.answer(vbOK);
+    dialogs.answer(vbOK);
+    EXPECT_TRUE(AppShutDown());
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, "Disk full: the program's MIDI device state (" + sysFile("Morvekan") + ")");
+    EXPECT_EQ(dialogs.shown[0].title, "Closing MIDI out device");
+    EXPECT_EQ(dialogs.shown[1].text, "Disk full: the program's settings (" + sysFile("Velmora.ini") + ")");
+    EXPECT_EQ(dialogs.shown[1].title, ProgramTitle);
 }

@@ -8,23 +8,12 @@
 #include "app/state.h"
 #include "fakelinks.h"
 
-// Fresh shared state, paths in the test's folders, no windows registered.
+// Paths in the test's folders, standard window sizes, no windows registered.
 class AppTest : public VelmoraTest {
 protected:
     void SetUp() override {
         VelmoraTest::SetUp();
-        InstanceLockRelease();
-        resetAppState();
         PathsBuild();
         FormSizesSet();
-        ResetLinks();
-        LanguageChooser = nullptr;
-        MainWindowFactory = nullptr;
-    }
-    void TearDown() override {
-        InstanceLockRelease();
-        LanguageChooser = nullptr;
-        ResetLinks();
-        VelmoraTest::TearDown();
     }
 };

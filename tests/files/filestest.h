@@ -11,8 +11,6 @@ class FilesTest : public VelmoraTest {
 protected:
     void SetUp() override {
         VelmoraTest::SetUp();
-        resetAppState();
-        resetFilesState();
         LangBase = 200;
         PrgBankFile = startFile("i40Prg");
         StyGrpFile = startFile("i40Sty");

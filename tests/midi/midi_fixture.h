@@ -13,16 +13,8 @@ class MidiTest : public VelmoraTest {
 protected:
     void SetUp() override {
         VelmoraTest::SetUp();
-        resetAppState();
-        resetMidiState();
-        ResetLinks();
         ASSERT_NE(MidiOpenDevices(), 0u);
         midi->clear();
-    }
-    void TearDown() override {
-        ResetLinks();
-        resetMidiState();
-        VelmoraTest::TearDown();
     }
     // Everything written once the queue has had time to deliver.
     std::string sent(long long ms = 20000) {

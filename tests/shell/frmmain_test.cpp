@@ -107,7 +107,6 @@ TEST_F(ShellTest, CtrlXInATextBoxCutsTextAndDoesNotExit) {
     QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(exits, 0);
     EXPECT_EQ(edit->text(), "");
-    InstallShell();
 }
 
 TEST_F(ShellTest, ModeIsSentAndShownAtStart) {

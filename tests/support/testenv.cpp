@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "platform/Timer.h"
 #include "platform/Files.h"
+#include "resetall.h"
 
 void ScriptedDialogs::chooseFile(const std::string& path, int filterIndex, bool readOnly) {
     files.push_back([=](FileDialogRequest& r) {
@@ -76,6 +77,7 @@ void VelmoraTest::SetUp() {
     SimulateWriteFailure(FileError::None);
     Timer::SetManualClock(true);
     midi = &MidiDev::UseCapture();
+    ResetAllState();
 }
 
 void VelmoraTest::TearDown() {
@@ -85,6 +87,7 @@ void VelmoraTest::TearDown() {
     SetDialogService(nullptr);
     SetPrinterService(nullptr);
     SimulateWriteFailure(FileError::None);
+    ResetAllState();
 }
 
 

@@ -1,5 +1,6 @@
 #pragma once
-// What every test runs in: a fresh temporary system folder and start folder,
+// What every test runs in: the program's state as at start (ResetAllState,
+// again after the test), a fresh temporary system folder and start folder,
 // the capture MIDI back-end, scripted dialogs, a capture printer and the
 // manual timer clock. Nothing touches the real home folder, printer or MIDI.
 #include <gtest/gtest.h>

@@ -1,0 +1,7 @@
+#include "midi/state.h"
+
+void resetMidiState() {
+    MidiVars = {};
+    RegisterLink<MidiMonSinkT>(nullptr);
+    KeyboardLoaded = 0;
+}
