@@ -23,15 +23,6 @@
 
 namespace {
 
-std::string devRecord(uint32_t savedOut, int users, int myRun) {
-    std::string r(145, '#');
-    putMid(r, 1, "Morvekan");
-    put32lo(r, 9, savedOut);
-    put(r, 13, static_cast<unsigned>(users));
-    put(r, 14, static_cast<unsigned>(myRun));
-    return r;
-}
-
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
@@ -127,10 +118,10 @@ TEST_F(StartUpTest, DeviceStateAtStartUp) {
     } cases[] = {
         {"missing", "", false, 0x1234, 1},
         {"foreign", std::string(145, 'x'), false, 0x1234, 1},
-        {"sibling holds the devices", devRecord(0x55, 1, 0), true, 0x55, 2},
-        {"sibling record without a handle", devRecord(0, 2, 0), false, 0x1234, 1},
-        {"our own copy crashed as owner", devRecord(0x77, 1, 1), false, 0x1234, 1},
-        {"our own copy crashed as sharer", devRecord(0x55, 2, 1), true, 0x55, 2},
+        {"sibling holds the devices", devStateRecord(0x55, 1, 0), true, 0x55, 2},
+        {"sibling record without a handle", devStateRecord(0, 2, 0), false, 0x1234, 1},
+        {"our own copy crashed as owner", devStateRecord(0x77, 1, 1), false, 0x1234, 1},
+        {"our own copy crashed as sharer", devStateRecord(0x55, 2, 1), true, 0x55, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -180,7 +171,7 @@ TEST_F(StartUpTest, DeviceStateAtExit) {
     // anything closes; nothing written.
     earlierRun(2);
     ASSERT_EQ(StartUp(), 0);
-    std::string shared = devRecord(0x1234, 2, 1);
+    std::string shared = devStateRecord(0x1234, 2, 1);
     writeFileBytes(sysFile("Morvekan"), shared);
     DeleteFile(sysFile("Velmora.ini"));
     AppClosing = true;
@@ -202,7 +193,7 @@ TEST_F(StartUpTest, DeviceStateAtExit) {
     OwnsOut = true;
 
     // Alone: record cleared, devices closed, settings written.
-    writeFileBytes(sysFile("Morvekan"), devRecord(0x1234, 1, 1));
+    writeFileBytes(sysFile("Morvekan"), devStateRecord(0x1234, 1, 1));
     EXPECT_TRUE(AppShutDown());
     std::string rec = readFileBytes(sysFile("Morvekan"));
     EXPECT_EQ(mid(rec, 9, 6), std::string(6, '\0'));
@@ -212,7 +203,7 @@ TEST_F(StartUpTest, DeviceStateAtExit) {
     // Sharer: counts itself out, never below 0, keeps the owner's record and
     // closes only its own connection (so its queued output still goes out).
     OwnsOut = false;
-    writeFileBytes(sysFile("Morvekan"), devRecord(0x55, 0, 1));
+    writeFileBytes(sysFile("Morvekan"), devStateRecord(0x55, 0, 1));
     EXPECT_TRUE(AppShutDown());
     rec = readFileBytes(sysFile("Morvekan"));
     EXPECT_EQ(at(rec, 13), 0);
@@ -243,7 +234,7 @@ TEST_F(StartUpTest, ExitRefusedWhileWindowsAreOpenLeavesTheFrameUsableAndTheDevi
     ASSERT_EQ(frame->Forms().size(), 2u);
 
     // A sibling program has registered while this one owns the devices.
-    writeFileBytes(DevStateFile, devRecord(SavedOut, 2, 1));
+    writeFileBytes(DevStateFile, devStateRecord(SavedOut, 2, 1));
     dialogs.answer(vbOK);
     frame->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -259,7 +250,7 @@ TEST_F(StartUpTest, ExitRefusedWhileWindowsAreOpenLeavesTheFrameUsableAndTheDevi
     auto* c = new ChildForm(frame, "C");
     c->Show();
     EXPECT_EQ(frame->ActiveForm(), c);
-    writeFileBytes(DevStateFile, devRecord(SavedOut, 1, 1));
+    writeFileBytes(DevStateFile, devStateRecord(SavedOut, 1, 1));
     frame->mnuExit->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(frame.isNull());
@@ -292,7 +283,7 @@ TEST_F(StartUpTest, DeviceStateFileThatCannotBeKeptIsReportedOnceAndNeverRefuses
     LangBase = 200;
     // A record left by an earlier run, as another user's run leaves it: this
     // run owns the devices and the file names no other user.
-    const std::string stale = devRecord(0x55, 0, 0);
+    const std::string stale = devStateRecord(0x55, 0, 0);
     const struct {
         const char* what;
         std::function<void()> spoil;

@@ -8,14 +8,6 @@
 #include "shelltest.h"
 
 namespace {
-std::string devRecord(uint32_t savedOut, int users, int myRun) {
-    std::string r(145, ' ');
-    putMid(r, 1, "Morvekan");
-    put32lo(r, 9, savedOut);
-    put(r, 13, static_cast<unsigned>(users));
-    put(r, 14, static_cast<unsigned>(myRun));
-    return r;
-}
 std::string record(const std::string& ini, int n) { return mid(ini, 1 + 250L * (n - 1), 250); }
 }  // namespace
 
@@ -33,7 +25,7 @@ TEST_F(ShellTest, ExitRefusedWhileOthersUseTheDevices) {
         a->Show();
         b->Show();
         ArrSlots[5].State = 1;
-        const std::string shared = devRecord(MidiOutHandle, 2, 1);
+        const std::string shared = devStateRecord(MidiOutHandle, 2, 1);
         writeFileBytes(sysFile("Morvekan"), shared);
         const std::string ini = readFileBytes(sysFile("Velmora.ini"));
         dialogs.shown.clear();

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/Paths.h"
+#include "platform/bytes.h"
 #include "platform/Timer.h"
 #include "platform/Files.h"
 #include "resetall.h"
@@ -101,4 +102,13 @@ std::string readFileBytes(const std::string& path) {
 void writeFileBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string devStateRecord(uint32_t savedOut, int users, int myRun) {
+    std::string r(145, '#');
+    putMid(r, 1, "Morvekan");
+    put32lo(r, 9, savedOut);
+    put(r, 13, static_cast<unsigned>(users));
+    put(r, 14, static_cast<unsigned>(myRun));
+    return r;
 }

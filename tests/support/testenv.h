@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -72,3 +73,6 @@ protected:
 // Small file helpers for tests.
 std::string readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);
+// A device-state record as a sibling program or an earlier run leaves it:
+// signature, shared output, user count and this program's run mark.
+std::string devStateRecord(uint32_t savedOut, int users, int myRun);
