@@ -1,6 +1,7 @@
 #include "shell/frmMain.h"
 
 #include <QApplication>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QPointer>
 #include <QVBoxLayout>
@@ -71,6 +72,9 @@ frmMain::frmMain(QWidget* parent) : MdiFrame(parent, "frmMain") {
     buildTimers();
     link_.form = this;
     RegisterLink<MainWindowLinkT>(&link_);
+    // The menus follow the active child also when no window's own event
+    // does, as when the last child has gone; after the change has settled.
+    connect(mdiArea(), &QMdiArea::subWindowActivated, this, [] { MenuAgg(); }, Qt::QueuedConnection);
 }
 
 frmMain::~frmMain() {

@@ -1,4 +1,6 @@
 // The menu-state refresh over test windows that carry the named controls.
+#include <QCoreApplication>
+
 #include "app/Tables.h"
 #include "files/state.h"
 #include "shell/MenuAgg.h"
@@ -158,5 +160,14 @@ TEST_F(ShellTest, MenuStateFollowsTheActiveWindow) {
     EXPECT_EQ(enabledItems(f), before);
     AppClosing = false;
     MenuAgg();
+    EXPECT_EQ(enabledItems(f), "");
+
+    // The frame follows its children by itself, also when the last one goes.
+    w = new TestChild(f, WindowImageNew(2));
+    w->Show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(enabledItems(f), "Ingrandisci Print Copia SalvaAs Window Chiudi");
+    w->Unload();
+    QCoreApplication::processEvents();
     EXPECT_EQ(enabledItems(f), "");
 }
