@@ -44,7 +44,7 @@ case "$what" in
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON >/dev/null
     cmake --build build-asan -j "$jobs"
     export QT_QPA_PLATFORM=offscreen
-    export ASAN_OPTIONS=abort_on_error=1:detect_leaks=0:strict_init_order=1:detect_stack_use_after_return=1
+    export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1:strict_init_order=1:detect_stack_use_after_return=1
     export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
     status=0
     for t in build-asan/tests/*/*_tests; do

@@ -80,7 +80,7 @@ std::array<std::string, 519> MultisampleDefaultNames() {
     auto list = lines(kMultisampleNamesList);
     std::array<std::string, 519> a;
     for (int k = 0; k < MultisampleCount; ++k) {
-        char num[8];
+        char num[12];
         std::snprintf(num, sizeof num, "%03d", k);
         auto i = static_cast<std::size_t>(k);
         a[i] = padRight(num + (i < list.size() ? list[i] : std::string("Multisample")), MultisampleEntryLen);
