@@ -21,6 +21,7 @@
 #include "platform/Timer.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
+#include "shell/Routing.h"
 
 namespace {
 QPointer<frmMain> theMain;
@@ -317,6 +318,7 @@ void InstallShell() {
     // through links.
     InstallMidiLink();
     InstallFileLinks();
+    InstallRouting();
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {
         frmMain* f = MainForm();
         if (!f) return;
