@@ -164,6 +164,40 @@ TEST_F(MidiTest, StyTxDumpSendsAGroupOrRefusesAnEmptyStyle) {
     EXPECT_EQ(StyGroupData(1, arr), items.substr(107, 101));
 }
 
+// A dump says whether it went out, so that callers record only what did.
+TEST_F(MidiTest, DumpsSayWhetherTheyWentOut) {
+    std::string sty(669, '\0');
+    put(sty, 1, 23);
+    std::string block(224, '\0');
+    for (int k = 0; k < 4; ++k) put16lo(block, 25 + 4 * k, 20);
+    sty += block + std::string(80, 'x');
+    const std::string arr(12142, 'a'), prg(32094, 'p');
+    struct Case {
+        const char* what;
+        std::function<void()> before;
+        int arr, sty, prg;
+    } cases[] = {
+        {"sent", [] {}, 0, 0, 0},
+        {"MIDI off", [] { MidiOn = 0; }, 1, 2, 1},
+        {"refused by the layer", [this] { midi->failWrite = MidiErrFailed; }, 1, 2, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        int rc[3];
+        const std::function<int()> sends[3] = {[&] { return ArrTxBank(arr); }, [&] { return StyTxDump(0, sty); },
+                                               [&] { return PrgTxBank(prg); }};
+        for (int i = 0; i < 3; ++i) {
+            c.before();
+            if (midi->failWrite) dialogs.answer(vbOK);
+            rc[i] = sends[i]();
+            sent();
+            midi->failWrite = 0;
+            MidiOn = 1;
+        }
+        EXPECT_EQ(std::tuple(rc[0], rc[1], rc[2]), std::tuple(c.arr, c.sty, c.prg));
+    }
+}
+
 TEST_F(MidiTest, GlobalAndBackingSequenceDumps) {
     GlobalChannel = 1;
     std::string img = std::string(302, '\0') + randomBytes(416, 4);
