@@ -35,7 +35,11 @@ bool frmBloccoNote::NoteBufLoad() {
         FileErrMsg(e, BloccoNoteFile);
         return false;
     }
-    NoteBuf = NoteRecordFromText(NoteTextFromRecord(rec));
+    // The bytes as they are (line ends from elsewhere included), padded with blanks.
+    std::size_t n = rec.size();
+    while (n > 0 && (rec[n - 1] == ' ' || rec[n - 1] == '\0')) --n;
+    NoteBuf = rec.substr(0, n);
+    NoteBuf.resize(static_cast<std::size_t>(NoteRecLen), ' ');
     return true;
 }
 
@@ -49,8 +53,12 @@ void frmBloccoNote::Form_Load() {
     setTag(tag);
     setCaption(noteCaption());
     Text1->setMaxLength(static_cast<int>(NoteRecLen));
+    // NoteBuf keeps the bytes as read until the text is edited.
     accepted_ = NoteTextFromRecord(NoteBuf);
+    refusing_ = true;
     Text1->setText(fromQt(accepted_));
+    refusing_ = false;
+    accepted_ = shownText();
 }
 
 QString frmBloccoNote::shownText() const {

@@ -36,5 +36,5 @@ private:
     // The text as the edit control holds it, line breaks as "\n".
     QString shownText() const;
     QString accepted_;  // the text as last accepted
-    bool refusing_ = false;
+    bool refusing_ = false;  // the window sets the text itself
 };
