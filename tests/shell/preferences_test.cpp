@@ -1,26 +1,26 @@
-// The Preferences menu: toggles and their kept values, MIDI thru and the
-// language choice, as the settings at exit carry them.
+// The Preferences menu: toggles and their kept values, the language choice,
+// MIDI thru, and what the settings at exit carry.
 #include "app/Messages.h"
 #include "files/state.h"
 #include "platform/bytes.h"
 #include "shell/MenuAgg.h"
 #include "shelltest.h"
 
-TEST_F(ShellTest, TogglesKeepTheirValueAndSaveIt) {
+TEST_F(ShellTest, TogglesAndLanguageAreKeptAndSaved) {
     struct Case {
         MenuId item;
         bool* kept;
         int position;
     } cases[] = {
-        {MenuId::mnuRdOnly, &RdOnlyOpt, 17},
-        {MenuId::mnuCaricaStyNuovoArr, &CaricaStyNuovoArrOpt, 20},
-        {MenuId::mnuCaricaSty, &CaricaStyOpt, 21},
-        {MenuId::mnuCaricaPrg, &CaricaPrgOpt, 23},
-        {MenuId::mnuAddi40DBArr, &AutoDBArrOpt, 26},
-        {MenuId::mnuVisBarraStato, &StatusBarOpt, 27},
+        {MenuId::mnuRdOnly, &RdOnlyOpt, 17},        {MenuId::mnuCaricaStyNuovoArr, &CaricaStyNuovoArrOpt, 20},
+        {MenuId::mnuCaricaSty, &CaricaStyOpt, 21},  {MenuId::mnuCaricaPrg, &CaricaPrgOpt, 23},
+        {MenuId::mnuAddi40DBArr, &AutoDBArrOpt, 26}, {MenuId::mnuVisBarraStato, &StatusBarOpt, 27},
         {MenuId::mnuCaricaArr, &CaricaArrOpt, 28},
     };
-    frmMain* f = open();
+    frmMain* f = open([] {
+        LangSel = 1;
+        LangBase = 0;
+    });
     f->show();
     for (const Case& c : cases) {
         MenuItem* m = f->item(c.item);
@@ -30,36 +30,41 @@ TEST_F(ShellTest, TogglesKeepTheirValueAndSaveIt) {
             EXPECT_EQ(m->Checked(), was != (clicks % 2 == 1)) << c.position;
             EXPECT_EQ(*c.kept, m->Checked()) << c.position;
         }
-        if (c.item == MenuId::mnuVisBarraStato) {
-            EXPECT_EQ(f->Picture1->isVisibleTo(f), m->Checked());
-            m->trigger();
-            EXPECT_EQ(f->Picture1->isVisibleTo(f), m->Checked());
-            m->trigger();
-        }
     }
+    EXPECT_EQ(f->Picture1->isVisibleTo(f), f->mnuVisBarraStato->Checked());
+    // The language: nothing for the one in force; a change is told in it.
+    f->mnuItaliano->trigger();
+    EXPECT_TRUE(dialogs.shown.empty());
+    dialogs.answer(vbOK);
+    dialogs.answer(vbOK);
+    f->mnuInglese->trigger();
+    EXPECT_TRUE(f->mnuInglese->Checked() && !f->mnuItaliano->Checked() && LangSel == 2);
+    f->mnuItaliano->trigger();
+    EXPECT_TRUE(f->mnuItaliano->Checked() && !f->mnuInglese->Checked());
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    for (const auto& box : dialogs.shown) EXPECT_EQ(box.text + "|" + box.title, MsgRaw(66) + "|Cambio lingua");
     f->mnuExit->trigger();
     ASSERT_FALSE(f->Loaded());
     const std::string ini = readFileBytes(sysFile("Velmora.ini"));
     for (const Case& c : cases) EXPECT_EQ(at(ini, c.position), *c.kept ? 1 : 0) << c.position;
+    EXPECT_EQ(at(ini, 25), 1);
 }
 
 TEST_F(ShellTest, MidiThruSwitchesTheDriverOrTellsWhyNot) {
     using E = CaptureBackend::Event;
     struct Case {
-        const char* what;
         bool midiOn, startOn;
         int failConnect;
         std::vector<E::Kind> events;
-        bool on;        // the mark and MidiThruOn afterwards
-        bool message;
+        bool on;  // the mark and MidiThruOn afterwards
     } cases[] = {
-        {"on", true, false, 0, {E::Connect, E::InStart}, true, false},
-        {"off", true, true, 0, {E::Disconnect, E::InStop}, false, false},
-        {"refused", true, false, MidiErrInvalidHandle, {}, false, true},
-        {"MIDI not in use", false, false, 0, {}, true, false},
+        {true, false, 0, {E::Connect, E::InStart}, true},
+        {true, true, 0, {E::Disconnect, E::InStop}, false},
+        {true, false, MidiErrInvalidHandle, {}, false},
+        {false, false, 0, {}, true},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.events.size() + 10 * c.midiOn);
         delete frame.data();
         InstanceLockRelease();
         frmMain* f = open([&] { MidiThruOn = c.startOn; });
@@ -67,45 +72,21 @@ TEST_F(ShellTest, MidiThruSwitchesTheDriverOrTellsWhyNot) {
         midi->clear();
         midi->failConnect = c.failConnect;
         dialogs.shown.clear();
-        if (c.message) dialogs.answer(vbOK);
+        if (c.failConnect) dialogs.answer(vbOK);
         f->mnuMIDIThru->trigger();
         std::vector<E::Kind> kinds;
         for (const E& e : midi->events) kinds.push_back(e.kind);
         EXPECT_EQ(kinds, c.events);
         EXPECT_EQ(f->mnuMIDIThru->Checked(), c.on);
         EXPECT_EQ(MidiThruOn, c.on);
-        ASSERT_EQ(dialogs.shown.size(), c.message ? 1u : 0u);
-        if (c.message) {
-            EXPECT_EQ(dialogs.shown[0].text, "MIDI Thru could not be switched: the MIDI driver refused it");
-            EXPECT_EQ(dialogs.shown[0].title, "MIDI Thru");
+        ASSERT_EQ(dialogs.shown.size(), c.failConnect ? 1u : 0u);
+        if (c.failConnect) {
+            EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title,
+                      "MIDI Thru could not be switched: the MIDI driver refused it|MIDI Thru");
         }
         f->mnuExit->trigger();
         EXPECT_EQ(at(readFileBytes(sysFile("Velmora.ini")), 46), c.on ? 1 : 0);
     }
-}
-
-TEST_F(ShellTest, LanguageChangeIsToldInTheLanguageOfTheStart) {
-    frmMain* f = open([] {
-        LangSel = 1;
-        LangBase = 0;
-    });
-    f->mnuItaliano->trigger();
-    EXPECT_TRUE(dialogs.shown.empty()) << "the language already set";
-    dialogs.answer(vbOK);
-    dialogs.answer(vbOK);
-    f->mnuInglese->trigger();
-    EXPECT_TRUE(f->mnuInglese->Checked() && !f->mnuItaliano->Checked());
-    EXPECT_EQ(LangSel, 2);
-    f->mnuItaliano->trigger();
-    EXPECT_TRUE(f->mnuItaliano->Checked() && !f->mnuInglese->Checked());
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    for (const auto& box : dialogs.shown) {
-        EXPECT_EQ(box.text, MsgRaw(66));
-        EXPECT_EQ(box.title, "Cambio lingua");
-    }
-    EXPECT_EQ(f->mnuFile->Caption(), "&File");
-    f->mnuExit->trigger();
-    EXPECT_EQ(at(readFileBytes(sysFile("Velmora.ini")), 25), 1);
 }
 
 TEST_F(ShellTest, PreferencesActOnTheOpenWindowsAtOnce) {
@@ -138,17 +119,15 @@ TEST_F(ShellTest, PreferencesActOnTheOpenWindowsAtOnce) {
 
     // Read only blocks Cut and Paste at once.
     auto* list = FindControl<ListBox>(wins[0], "List1");
-    list->setListIndex(0);
-    list->setSelected(0, true);
-    MenuAgg();
-    ASSERT_TRUE(f->mnuTaglia->isEnabled());
-    f->mnuRdOnly->trigger();
-    EXPECT_FALSE(f->mnuTaglia->isEnabled());
     ClipBuf = WindowImageNew(2);
-    list->setListIndex(1);
-    list->setSelected(1, true);
-    f->mnuRdOnly->trigger();
-    ASSERT_TRUE(f->mnuIncolla->isEnabled());
-    f->mnuRdOnly->trigger();
-    EXPECT_FALSE(f->mnuIncolla->isEnabled());
+    for (int row : {0, 1}) {  // a filled row offers Cut, an empty one Paste
+        list->setListIndex(row);
+        list->setSelected(row, true);
+        MenuItem* m = row == 0 ? f->mnuTaglia : f->mnuIncolla;
+        MenuAgg();
+        ASSERT_TRUE(m->isEnabled());
+        f->mnuRdOnly->trigger();
+        EXPECT_FALSE(m->isEnabled());
+        f->mnuRdOnly->trigger();
+    }
 }
