@@ -28,8 +28,8 @@ void frmAbout::Form_Load() {
     Move(0, 0, DesignWidth, DesignHeight);
     setCaption(Msg(30) + "Velmora");
     lblTitolo->setCaption(Msg(129) + "\r\n" + Msg(130) + "\r\n" + Msg(131));
-    lblTitolo->Move(240, 600, DesignWidth - 600, 1300);
-    cmdOK->Move((DesignWidth - 1200) / 2 - 60, 2100, 1200, 375);
+    lblTitolo->Move(240, 450, DesignWidth - 600, 1300);
+    cmdOK->Move((DesignWidth - 1200) / 2 - 60, 1850, 1200, 375);
     std::string tag(ImgFixedLen, '\0');
     put(tag, ImgKind, Kind);
     setTag(tag);
@@ -51,7 +51,7 @@ void frmAbout::paintEvent(QPaintEvent* /*e*/) {
     g.setColorAt(0, QColor(18, 32, 74));
     g.setColorAt(1, QColor(58, 92, 160));
     p.fillRect(rect(), g);
-    const int keysTop = height() * 5 / 6, keyW = 12;
+    const int keysTop = height() * 6 / 7, keyW = 12;
     p.setPen(QColor(30, 30, 30));
     for (int x = 0, k = 0; x < width(); x += keyW, ++k) {
         p.setBrush(Qt::white);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -88,7 +89,13 @@ void frmBloccoNote::Text1_Change() {
     NoteBuf = NoteRecordFromText(now);
 }
 
-void frmBloccoNote::Form_Activate() { MenuAgg(); }
+void frmBloccoNote::Form_Activate() {
+    MenuAgg();
+    // Once the menu that opened the window has given the focus back.
+    QTimer::singleShot(0, this, [this] {
+        if (frame() && frame()->ActiveForm() == this) Text1->setFocus();
+    });
+}
 
 void frmBloccoNote::Form_Resize() {
     switch (WindowState()) {

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <algorithm>
 
 #include "app/Messages.h"
@@ -51,7 +52,13 @@ void frmGuida::Form_Load() {
     setTag(tag);
 }
 
-void frmGuida::Form_Activate() { MenuAgg(); }
+void frmGuida::Form_Activate() {
+    MenuAgg();
+    // Once the menu that opened the window has given the focus back.
+    QTimer::singleShot(0, this, [this] {
+        if (frame() && frame()->ActiveForm() == this) Text1->setFocus();
+    });
+}
 
 void frmGuida::Form_Resize() {
     if (Height() > 380) Text1->setHeight(Height() - 380);

@@ -144,10 +144,10 @@ TEST_F(SmallWindowsTest, NotebookKeepsWhatIsTyped) {
     type(notes(), u"citt\u00e0  "_qs);
     window<frmBloccoNote>()->Unload(vbFormControlMenu);
     EXPECT_EQ(noteText(), "first\r\ncitt\xE0");
+    QApplication::setActiveWindow(f);
     f->mnuBloccoNote->trigger();
     EXPECT_EQ(notes()->toPlainText(), u"first\ncitt\u00e0"_qs);
     // Ctrl+X cuts inside the text and does not end the program.
-    QApplication::setActiveWindow(f);
     notes()->setFocus();
     notes()->selectAll();
     int exits = 0;
