@@ -21,7 +21,9 @@
 #include "platform/Timer.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
+#include "shell/Preferences.h"
 #include "shell/Routing.h"
+#include "shell/SmallWindows.h"
 
 namespace {
 QPointer<frmMain> theMain;
@@ -319,6 +321,8 @@ void InstallShell() {
     InstallMidiLink();
     InstallFileLinks();
     InstallRouting();
+    InstallSmallWindows();
+    InstallPreferences();
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {
         frmMain* f = MainForm();
         if (!f) return;
