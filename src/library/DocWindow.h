@@ -1,0 +1,94 @@
+#pragma once
+// The frame every document list window shares (user and new arrangement
+// files, the arrangement and style banks, style files, backing sequences):
+// its layout record, the loading flag, the standard size as the largest
+// size, the menu refresh on activation, resizing and closing, the Edit menu
+// as the right button's pop-up, the Close button, the save question and the
+// bookkeeping of its unload.
+//
+// A window of this frame:
+//   Form_Load:    beginLoad(), its own load, endLoad(counter);
+//   its record:   layoutRead / layoutWrite through its kind's working copy;
+//   its save:     saveDocument() and saved(), when it keeps a document;
+//   its unload:   unloadMenus() and what it adds to Form_Unload.
+#include <QPointer>
+
+#include "platform/Forms.h"
+
+class CommandButton;
+class ListBox;
+class QMouseEvent;
+
+class DocWindow : public ChildForm {
+    Q_OBJECT
+public:
+    DocWindow(MdiFrame* frame, const QString& name, int kind);
+    ~DocWindow() override;
+
+    int kind() const { return kind_; }
+    bool loading() const { return loading_; }
+
+    void Form_Activate() override;
+    void Form_Resize() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
+    void Form_Unload(int& Cancel) override;
+
+    // Unloads the window (the Close button).
+    void CommClose_Click();
+    // The right button on the window or its list: the main window's Edit menu.
+    void showEditPopup();
+
+    CommandButton* CommClose = nullptr;
+
+protected:
+    // The layout fields of the window's record (slot record or window-state
+    // entry).
+    struct Layout {
+        int Top = 0, Left = 0, Height = 0, Width = 0;
+        int State = 0;   // 0 closed, 1 open, 2 open minimised
+    };
+    // Copies the record into its kind's working copy and gives its fields.
+    virtual Layout layoutRead() = 0;
+    // Sets the fields in the working copy and copies it back.
+    virtual void layoutWrite(const Layout& l) = 0;
+
+    // Before a window's own load: the loading flag.
+    void beginLoad();
+    // After it: counts the window in `counter` while it is open, then clears
+    // the loading flag.
+    void endLoad(int& counter);
+
+    // The image position of the document-changed flag (4; 10 for styles).
+    virtual long changedPos() const;
+    // Closes whatever must close before the window (the arrangement editor
+    // when it holds one of the window's arrangements); false cancels.
+    virtual bool closeDependents() { return true; }
+    // Saves the document: 0 saved, anything else not (the reason was shown).
+    virtual int saveDocument() { return 0; }
+    // After a completed save in the save question (recent files).
+    virtual void saved() {}
+    // The entries of the main window enabled again, and the slot given back.
+    virtual void unloadMenus() {}
+    // The open mark the record keeps while the program closes (by default
+    // 1 normal, 2 minimised; a maximised window keeps its mark).
+    virtual int closingState(int current) const;
+    // Whether the window leaves its open counter while the program closes
+    // (the arrangement file and backing-sequence windows do not).
+    virtual bool countOutWhileClosing() const { return true; }
+    // A manual close, after the record is written: what the window adds
+    // (its place in the recent files).
+    virtual void closedByHand() {}
+
+    // The list whose right press shows the pop-up (set by the window).
+    void setPopupList(ListBox* list);
+
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    void countOut();
+
+    const int kind_;
+    bool loading_ = false;
+    bool resizing_ = false;
+    int* counter_ = nullptr;   // the open counter the window is in, while it is
+};

@@ -1,0 +1,419 @@
+// The user arrangement window: its controls, its load from the file just
+// read, and what it leaves behind when it closes.
+#include "library/frmArrU.h"
+
+#include <QFont>
+#include <QKeyEvent>
+
+#include "app/Captions.h"
+#include "app/Links.h"
+#include "app/Messages.h"
+#include "app/Mru.h"
+#include "app/state.h"
+#include "files/Clipboard.h"
+#include "files/Readers.h"
+#include "files/Writers.h"
+#include "files/state.h"
+#include "library/ArrUView.h"
+#include "library/Links.h"
+#include "library/state.h"
+#include "platform/Controls.h"
+#include "platform/Paths.h"
+#include "platform/Timer.h"
+#include "platform/bytes.h"
+#include "shell/frmMain.h"
+
+std::array<QPointer<frmArrU>, 10>& ArrUForms() {
+    static std::array<QPointer<frmArrU>, 10> forms;
+    return forms;
+}
+
+namespace {
+constexpr int Kind = 19;
+
+// Control layout (twips); the first value with large fonts (TwipsY 12).
+struct Placement {
+    int listHeight, bottomTop, buttonStep;
+};
+Placement placement(bool largeFonts) { return largeFonts ? Placement{3900, 3820, 527} : Placement{4000, 4000, 520}; }
+constexpr int ListLeft = 0, ListTop = 20, ListWidth = 9350;
+constexpr int BoxHeight = 315, ButtonWidth = 1200, ButtonHeight = 375, ModeButtonWidth = 1400;
+constexpr int Text1Width = 800, Combo1Width = 2500, Text2Width = 1000;
+constexpr int LabelDrop = 40;
+
+SlotRec& slotRecord(int slot) {
+    return ArrSlots[static_cast<std::size_t>(slot >= 1 && slot <= 9 ? slot : 0)];
+}
+}  // namespace
+
+frmArrU::frmArrU(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrU"), Kind) { buildControls(); }
+
+frmArrU::~frmArrU() {
+    // Destroyed while open, without unloading: its slot is free again.
+    const int s = slot();
+    if (open_ && s >= 1 && s <= 8) ArrSlotUsed[static_cast<std::size_t>(s)] = 0;
+}
+
+int frmArrU::slot() const {
+    const int s = at(Tag(), ImgSlot);
+    return s >= 1 && s <= 9 ? s : 0;
+}
+
+void frmArrU::buildControls() {
+    List1 = new ListBox(this, QStringLiteral("List1"));
+    List1->setColumns(4);
+    List1->setMultiSelect(2);
+    QFont f(QStringLiteral("arial"));
+    f.setPointSize(10);
+    f.setWeight(QFont::Normal);
+    List1->setFont(f);
+    List1->Click = [this] { List1_Click(); };
+    List1->DblClick = [this] { List1_DblClick(); };
+    List1->installEventFilter(this);
+    setPopupList(List1);
+
+    Text1 = new TextBox(this, QStringLiteral("Text1"));
+    Text2 = new TextBox(this, QStringLiteral("Text2"));
+    Text1->setLocked(true);
+    Text2->setLocked(true);
+    Combo1 = new ComboBox(this, QStringLiteral("Combo1"));
+    const char* labels[] = {"ID", "Style", "Program"};
+    for (int i = 0; i < 3; ++i) {
+        Label1[static_cast<std::size_t>(i)] = new Label(this, QStringLiteral("Label1"), i);
+        Label1[static_cast<std::size_t>(i)]->setCaption(labels[i]);
+    }
+    CommArrPlay = new CommandButton(this, QStringLiteral("CommArrPlay"));
+    CommArrPlay->setCaption("&ARR PLAY");
+    CommArrPlay->Click = [this] { CommArrPlay_Click(); };
+    CommSongPlay = new CommandButton(this, QStringLiteral("CommSongPlay"));
+    CommSongPlay->setCaption("SO&NG PLAY");
+    CommSongPlay->Click = [this] { CommSongPlay_Click(); };
+
+    auto button = [this](const char* name) { return new CommandButton(this, QString::fromLatin1(name)); };
+    CommLoadArr = button("CommLoadArr");
+    CommLoadSty = button("CommLoadSty");
+    CommShowSty = button("CommShowSty");
+    CommLoadPrg = button("CommLoadPrg");
+    CommShowPrg = button("CommShowPrg");
+    CommEdit = button("CommEdit");
+    CommAdd = button("CommAdd");
+    CommEdit->setCaption("&Edit");
+    CommLoadArr->Click = [this] { CommLoadArr_Click(); };
+    CommLoadSty->Click = [this] { CommLoadSty_Click(); };
+    CommShowPrg->Click = [this] { CommShowPrg_Click(); };
+    CommEdit->Click = [this] { CommEdit_Click(); };
+
+    auto timer = [this](const char* name, int index = -1) {
+        auto* t = new Timer(this, QString::fromLatin1(name), index);
+        t->setInterval(10);
+        t->setEnabled(false);
+        // Until a job gives it more to do, a tick only stops its timer.
+        t->onTimer = [t] { t->setEnabled(false); };
+        return t;
+    };
+    TimerFindID = timer("TimerFindID");
+    TimerList1 = timer("TimerList1");
+    TimerEdit = timer("TimerEdit");
+    TimerLoadArr = timer("TimerLoadArr");
+    TimerLoadSty = timer("TimerLoadSty");
+    TimerTxSty = {timer("TimerTxSty", 0), timer("TimerTxSty", 1)};
+    TimerLoadPrg = timer("TimerLoadPrg");
+    TimerShowSty = timer("TimerShowSty");
+    TimerShowPrg = timer("TimerShowPrg");
+    Timer4 = timer("Timer", 4);
+    TimerList1->onTimer = [this] {
+        TimerList1->setEnabled(false);
+        List1_Click();
+    };
+    TimerEdit->onTimer = [this] {
+        TimerEdit->setEnabled(false);
+        CommEdit_Click();
+    };
+    TimerLoadArr->onTimer = [this] {
+        TimerLoadArr->setEnabled(false);
+        CommLoadArr_Click();
+    };
+    TimerLoadSty->onTimer = [this] {
+        TimerLoadSty->setEnabled(false);
+        CommLoadSty_Click();
+    };
+    TimerShowPrg->onTimer = [this] {
+        TimerShowPrg->setEnabled(false);
+        CommShowPrg_Click();
+    };
+}
+
+void frmArrU::layoutControls(bool slot9) {
+    const Placement p = placement(TwipsY == 12);
+    const int top = p.bottomTop, labelTop = top + LabelDrop;
+    List1->Move(ListLeft, ListTop, ListWidth, p.listHeight);
+    int combo = 400, text2 = 400 + 3600, label2 = 400 + 3600 + 1060;
+    if (!slot9) {
+        const int text1 = 100;
+        Text1->Move(text1, top, Text1Width, BoxHeight);
+        Label1[0]->Move(text1 + 900, labelTop, 300, BoxHeight);
+        combo = text1 + 1200;
+        text2 = combo + 3100;
+        label2 = text2 + 1040;
+    }
+    Combo1->Move(combo, top, Combo1Width, BoxHeight);
+    Label1[1]->Move(combo + 2600, labelTop, 480, BoxHeight);
+    Text2->Move(text2, top, Text2Width, BoxHeight);
+    Label1[2]->Move(label2, labelTop, 900, BoxHeight);
+    CommArrPlay->Move(6380, top, ModeButtonWidth, ButtonHeight);
+    CommSongPlay->Move(6380 + 1520, top, ModeButtonWidth, ButtonHeight);
+    // The command column, beyond the largest width the window may have.
+    const int column = ListLeft + ListWidth + 80;
+    int y = ListTop + 100;
+    CommClose->Move(column, y, ButtonWidth, ButtonHeight);
+    for (CommandButton* b : {CommLoadArr, CommLoadSty, CommShowSty, CommLoadPrg, CommShowPrg, CommEdit}) {
+        y += p.buttonStep;
+        b->Move(column, y, ButtonWidth, ButtonHeight);
+    }
+    CommAdd->Move(column, top, ButtonWidth, ButtonHeight);
+}
+
+void frmArrU::setMenu(MenuId id, bool on) { MainWindowLink().enableMenu(id, on); }
+
+void frmArrU::setDatabaseButton() {
+    // The add command belongs to the database; files are added by hand only
+    // while they are not added at every open.
+    frmMain* m = MainForm();
+    const bool on = IsLinked<DatabaseLinkT>() && !(m && m->mnuAddi40DBArr->Checked());
+    CommAdd->setEnabled(on);
+    setMenu(MenuId::mnui40DBArr, on);
+}
+
+void frmArrU::Form_Load() {
+    beginLoad();
+    // 1-3: the slot record, and the window placed from it.
+    const int s = ArrSlotCur >= 1 && ArrSlotCur <= 9 ? ArrSlotCur : 1;
+    ArrSlotWork = slotRecord(s);
+    if (ArrSlotWork.State == 0) {
+        ArrSlotWork.Path = ArrDir.empty() ? ArrName : PathJoin(ArrDir, ArrName);
+        ArrSlotWork.State = 1;
+        if (s != 9) {
+            ArrSlotWork.Top = ArrSlotWork.Left = 0;
+            ArrSlotWork.Height = FormSizes.ArrUHeight;
+            ArrSlotWork.Width = FormSizes.ArrUWidth;
+        }
+    } else {
+        ArrDir = PathDir(ArrSlotWork.Path);
+        ArrName = rtrim(PathName(ArrSlotWork.Path));
+    }
+    // A record that never held a size opens at the standard one.
+    if (ArrSlotWork.Height <= 0 || ArrSlotWork.Width <= 0) {
+        ArrSlotWork.Height = FormSizes.ArrUHeight;
+        ArrSlotWork.Width = FormSizes.ArrUWidth;
+    }
+    Move(ArrSlotWork.Left, ArrSlotWork.Top, ArrSlotWork.Width, ArrSlotWork.Height);
+    slotRecord(s) = ArrSlotWork;
+
+    // 4-5: controls.
+    layoutControls(s == 9);
+    CommClose->setCaption(Msg(8));
+    setDatabaseButton();
+    Text2->setText("");
+
+    // 6: the image.
+    const bool importing = ImpArrI30 || ImpArrI5;
+    const std::string path = rtrim(ArrSlotWork.Path);
+    std::string image = ArrUImageNew(ArrFileBuf, path, s, RdOnlyOpen, importing, ArrSlotWork.State);
+
+    // 7: the file's number in the database.
+    if (s != 9) {
+        const int id = DatabaseLink().dbArrLookupID(path);
+        Text1->setText(id > 0 ? std::to_string(id) : std::string());
+        ArrSlotWork = slotRecord(s);
+        ArrSlotWork.DBID = id > 0 ? id : 0;
+        slotRecord(s) = ArrSlotWork;
+    }
+
+    // 8-9: the list, the factory styles, what a find by number needs.
+    FindIDUserSty = FindIDUserPrg = false;
+    bool any = false;
+    for (int i = 0; i < 64; ++i) {
+        if (ArrExists(image, i)) {
+            any = true;
+            if (i == FindIDPos) {
+                FindIDUserPrg = ArrUsesUserProgram(image, i);
+                FindIDUserSty = ArrUsesOwnStyle(image, i);
+            }
+        }
+        List1->AddItem(ArrRowText(image, i));
+    }
+    CommLoadArr->setEnabled(any);
+    setMenu(MenuId::mnuLoadArr, any);
+
+    // 10-11: the companion files, then the style box.
+    if (importing) {
+        ImgSet(image, ImgStyPart, ImgStyNone);
+        ImgSet(image, ImgPrgPresent, 0);
+        for (CommandButton* b : {CommLoadSty, CommShowSty, CommLoadPrg, CommShowPrg}) b->setEnabled(false);
+        for (MenuId id : {MenuId::mnuLoadSty, MenuId::mnuShowSty, MenuId::mnuLoadPrg, MenuId::mnuShowPrg})
+            setMenu(id, false);
+    } else {
+        attachCompanions(image);
+    }
+    for (const std::string& e : ArrStyleEntries(image)) Combo1->AddItem(e);
+    setCaption(DocCaptionBuild(image));
+
+    // 12: counted and kept.
+    setTag(image);
+    open_ = true;
+    ArrUForms()[static_cast<std::size_t>(s)] = this;
+
+    // 13: a find by number selects its arrangement (the click waits for the load).
+    if (FindIDPending) {
+        List1->setListIndex(FindIDPos);
+        TimerFindID->setInterval(10);
+        TimerFindID->setEnabled(true);
+    }
+
+    // 14.
+    CommEdit->setEnabled(false);
+    setMenu(MenuId::mnuEdit, false);
+    if (s == 9) {
+        Text1->setVisible(false);
+        Label1[0]->setVisible(false);
+        CommAdd->setVisible(false);
+    }
+    // 15.
+    endLoad(ArrWinCount);
+}
+
+void frmArrU::attachCompanions(std::string& image) {
+    const std::string path = ImgPathOf(image);
+    // Styles: the file's own, or the template (a damaged file has been
+    // reported by the reader, and saving leaves it where it is).
+    FilePathCur = path + ".sty";
+    if (StyFileLoad(FilePathCur) == 0) {
+        image += StyFileBuf;
+        ImgSet(image, ImgStyPart, ImgStyOwn);
+    } else {
+        image += StyGrpBuf;
+        ImgSet(image, ImgStyPart, ImgStyTemplate);
+    }
+    const bool styles = at(image, ImgStyPart) == ImgStyOwn;
+    CommLoadSty->setEnabled(styles);
+    CommShowSty->setEnabled(styles);
+    setMenu(MenuId::mnuLoadSty, styles);
+    setMenu(MenuId::mnuShowSty, styles);
+
+    // Programs: the .prg, else the .pgg.
+    ImgSet(image, ImgPrgPresent, 0);
+    ImgSet(image, ImgPrgType, 0);
+    bool programs = false;
+    for (int pgg = 0; pgg <= 1 && !programs; ++pgg) {
+        if (PrgFileRead(path + (pgg ? ".pgg" : ".prg")) != 0) continue;
+        putMid(image, ImgCompanion, PrgFileBuf);
+        ImgSet(image, ImgPrgPresent, 1);
+        ImgSet(image, ImgPrgType, static_cast<unsigned>(pgg));
+        programs = true;
+    }
+    // The program window comes with the program library.
+    const bool show = programs && IsLinked<PrgWindowLinkT>();
+    CommLoadPrg->setEnabled(programs);
+    CommShowPrg->setEnabled(show);
+    setMenu(MenuId::mnuLoadPrg, programs);
+    setMenu(MenuId::mnuShowPrg, show);
+}
+
+void frmArrU::Form_Activate() {
+    DocWindow::Form_Activate();
+    setDatabaseButton();
+    const int i = List1->ListIndex();
+    if (!EditArrOpen && IsLinked<EditorLinkT>() && i >= 0 && !ArrRowEmpty(List1->List(i)) && List1->Selected(i)) {
+        CommEdit->setEnabled(true);
+        setMenu(MenuId::mnuEdit, true);
+    }
+}
+
+// ---- the layout record --------------------------------------------------------
+
+DocWindow::Layout frmArrU::layoutRead() {
+    ArrSlotWork = slotRecord(slot());
+    return {ArrSlotWork.Top, ArrSlotWork.Left, ArrSlotWork.Height, ArrSlotWork.Width, ArrSlotWork.State};
+}
+
+void frmArrU::layoutWrite(const Layout& l) {
+    ArrSlotWork.Top = l.Top;
+    ArrSlotWork.Left = l.Left;
+    ArrSlotWork.Height = l.Height;
+    ArrSlotWork.Width = l.Width;
+    ArrSlotWork.State = static_cast<uint8_t>(l.State);
+    if (slot() != 0) slotRecord(slot()) = ArrSlotWork;
+}
+
+// ---- closing -------------------------------------------------------------------
+
+bool frmArrU::closeDependents() {
+    if (!EditArrOpen || at(ArrRec, ArrRecKind) != Kind || at(ArrRec, ArrRecSlot) != static_cast<unsigned>(slot()))
+        return true;
+    SaveCancelled = false;
+    EditorLink().unload();
+    if (SaveCancelled) return false;
+    EditArrOpen = false;
+    return true;
+}
+
+int frmArrU::saveDocument() {
+    // Saved from a copy: a save that fails leaves the image, and with it the
+    // changed marks, as they were.
+    std::string image = Tag();
+    const int r = at(image, ImgSaveAs) != 0 ? FileSaveAs(image) : ArrSave(image);
+    if (r != 0) return r;
+    setTag(image);
+    setCaption(DocCaptionBuild(image));
+    return 0;
+}
+
+void frmArrU::saved() {
+    const std::string path = ImgPathOf(Tag());
+    ArrDir = PathDir(path);
+    ArrName = PathName(path);
+    RdOnlyOpen = at(Tag(), ImgRdOnly);
+    MruAdd((ArrDir.empty() ? ArrName : PathJoin(ArrDir, ArrName)) + ".arr", RdOnlyOpen);
+}
+
+void frmArrU::unloadMenus() {
+    const int s = slot();
+    ArrSlotCur = s;
+    if (s == 9) {
+        setMenu(MenuId::mnuArrU, true);
+    } else if (s >= 1) {
+        ArrSlotUsed[static_cast<std::size_t>(s)] = 0;
+        for (MenuId id : {MenuId::mnuApriArr, MenuId::mnuImportaArri5, MenuId::mnuImportaArri30}) setMenu(id, true);
+    }
+    if (s >= 1 && ArrUForms()[static_cast<std::size_t>(s)] == this) ArrUForms()[static_cast<std::size_t>(s)] = nullptr;
+    open_ = false;
+}
+
+int frmArrU::closingState(int current) const {
+    // A window made by an import and never saved is not reopened.
+    if (at(Tag(), ImgSaveAs) == ImgSaveAsArrImport) return 0;
+    return DocWindow::closingState(current);
+}
+
+void frmArrU::closedByHand() {
+    if (slot() != 9) MruStorePos(Tag(), Top(), Left(), Height(), Width());
+}
+
+bool frmArrU::eventFilter(QObject* o, QEvent* e) {
+    if (o == List1 && e->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        const int shift = (k->modifiers() & Qt::ShiftModifier ? vbShiftMask : 0) |
+                          (k->modifiers() & Qt::ControlModifier ? vbCtrlMask : 0) |
+                          (k->modifiers() & Qt::AltModifier ? vbAltMask : 0);
+        // Space and Delete are the window's, before the list acts on them.
+        if (k->key() == Qt::Key_Space) {
+            List1_KeyDown(32, shift);
+            return true;
+        }
+        if (k->key() == Qt::Key_Delete) {
+            List1_KeyDown(46, shift);
+            return true;
+        }
+    }
+    return DocWindow::eventFilter(o, e);
+}

@@ -1,0 +1,101 @@
+#pragma once
+// The window of one user arrangement file (kind 19): its 64 arrangements, the
+// style box, the file's number in the arrangement database and the program
+// origin of the picked arrangement. Slots 1-8 hold files; slot 9 is the file
+// the instrument holds as its user bank.
+//
+// Its buttons of the send and companion commands stand in a column beyond
+// the window's largest width: the Edit menu mirrors them (MenuAgg) and the
+// main window's timer commands press them.
+#include <QPointer>
+#include <array>
+#include <string>
+
+#include "app/MenuIds.h"
+#include "library/DocWindow.h"
+
+class ComboBox;
+class Label;
+class TextBox;
+class Timer;
+
+class frmArrU : public DocWindow {
+    Q_OBJECT
+public:
+    explicit frmArrU(MdiFrame* frame);
+    ~frmArrU() override;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+
+    // The list.
+    void List1_Click();
+    void List1_DblClick();
+    void List1_KeyDown(int KeyCode, int Shift);
+
+    // Buttons.
+    void CommEdit_Click();
+    void CommArrPlay_Click();
+    void CommSongPlay_Click();
+    // Send the bank or the styles; a click parked for them (TimerList1
+    // state 11 or 12) is released when they end.
+    void CommLoadArr_Click();
+    void CommLoadSty_Click();
+    // Shows the file's program window.
+    void CommShowPrg_Click();
+
+    // The slot of the window (image position 15), 0 when it holds none.
+    int slot() const;
+
+    ListBox* List1 = nullptr;
+    TextBox* Text1 = nullptr;   // the number in the arrangement database
+    TextBox* Text2 = nullptr;   // the program origin
+    ComboBox* Combo1 = nullptr; // the styles
+    std::array<Label*, 3> Label1{};
+    CommandButton* CommArrPlay = nullptr;
+    CommandButton* CommSongPlay = nullptr;
+    CommandButton* CommLoadArr = nullptr;
+    CommandButton* CommLoadSty = nullptr;
+    CommandButton* CommShowSty = nullptr;
+    CommandButton* CommLoadPrg = nullptr;
+    CommandButton* CommShowPrg = nullptr;
+    CommandButton* CommEdit = nullptr;
+    CommandButton* CommAdd = nullptr;
+
+    // All created disabled with Interval 10. TimerList1's Interval is the
+    // state of a parked click: 10 idle, 11 waiting for the bank send, 12 for
+    // the style send.
+    Timer* TimerFindID = nullptr;
+    Timer* TimerList1 = nullptr;
+    Timer* TimerEdit = nullptr;
+    Timer* TimerLoadArr = nullptr;
+    Timer* TimerLoadSty = nullptr;
+    std::array<Timer*, 2> TimerTxSty{};
+    Timer* TimerLoadPrg = nullptr;
+    Timer* TimerShowSty = nullptr;
+    Timer* TimerShowPrg = nullptr;
+    Timer* Timer4 = nullptr;   // the timer array "Timer", element 4
+
+protected:
+    Layout layoutRead() override;
+    void layoutWrite(const Layout& l) override;
+    bool closeDependents() override;
+    int saveDocument() override;
+    void saved() override;
+    void unloadMenus() override;
+    int closingState(int current) const override;
+    bool countOutWhileClosing() const override { return false; }
+    void closedByHand() override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void buildControls();
+    void layoutControls(bool slot9);
+    void attachCompanions(std::string& image);
+    void setDatabaseButton();
+    void setMenu(MenuId id, bool on);
+    bool open_ = false;   // loaded and holding its slot
+};
+
+// The windows of the slots 1-9 (nullptr where none is open).
+std::array<QPointer<frmArrU>, 10>& ArrUForms();

@@ -1,0 +1,10 @@
+#include "library/state.h"
+
+#include "library/Links.h"
+
+void resetLibraryState() {
+    EditorVars = {};
+    SelectionVars = {};
+    RegisterLink<EditorLinkT>(nullptr);
+    RegisterLink<DatabaseLinkT>(nullptr);
+}

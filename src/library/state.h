@@ -1,0 +1,58 @@
+#pragma once
+// State the arrangement and style windows share with the windows that come
+// later (the arrangement editor, the automatic program selection, the find
+// by number). Those windows set it; until they exist it keeps its values at
+// start, which the library windows read as "not open".
+#include <array>
+#include <string>
+
+// ---- The arrangement editor ---------------------------------------------------
+
+constexpr long ArrRecLen = 567;
+constexpr long ArrRecKind = 325;   // window kind of the window the record came from
+constexpr long ArrRecSlot = 327;   // its slot
+
+struct EditorState {
+    bool EditArrOpen = false;   // the arrangement editor is loaded
+    bool ArrModified = false;   // the current record changed since it was filled or stored
+    bool EditArrSelSty = false; // the editor's style field waits for a style
+    // The current arrangement record; the library windows read only where it
+    // came from (ArrRecKind, ArrRecSlot).
+    std::string ArrRec = std::string(ArrRecLen, '\0');
+};
+inline EditorState EditorVars;
+
+inline auto& EditArrOpen = EditorVars.EditArrOpen;
+inline auto& ArrModified = EditorVars.ArrModified;
+inline auto& EditArrSelSty = EditorVars.EditArrSelSty;
+inline auto& ArrRec = EditorVars.ArrRec;
+
+// ---- Automatic program selection and find by number ----------------------------
+
+// One pair of the selection table: a 16-character arrangement name and a
+// 20-character program text whose first two characters are its number.
+struct PrgSelAutoPair {
+    std::string arrName;
+    std::string prgText;
+};
+constexpr int PrgSelAutoPairs = 100;
+
+struct SelectionState {
+    bool PrgSelAutoOn = false;   // the automatic program selection window is open
+    std::array<PrgSelAutoPair, PrgSelAutoPairs> PrgSelAutoTab{};
+    int PrgSelAutoNum = 0;       // the program the next active program window selects
+    // What the find-by-number chain needs of the arrangement it found: a
+    // style of the file's own, a user program on a track.
+    bool FindIDUserSty = false;
+    bool FindIDUserPrg = false;
+};
+inline SelectionState SelectionVars;
+
+inline auto& PrgSelAutoOn = SelectionVars.PrgSelAutoOn;
+inline auto& PrgSelAutoTab = SelectionVars.PrgSelAutoTab;
+inline auto& PrgSelAutoNum = SelectionVars.PrgSelAutoNum;
+inline auto& FindIDUserSty = SelectionVars.FindIDUserSty;
+inline auto& FindIDUserPrg = SelectionVars.FindIDUserPrg;
+
+// Back to the state of a fresh start, links included (tests).
+void resetLibraryState();

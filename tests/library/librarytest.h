@@ -1,0 +1,135 @@
+#pragma once
+// A library window test: the program started in-process up to its frame
+// (the main window's test set-up), the library installed, and builders of
+// the instrument files the windows open.
+#include <QDir>
+#include <QTest>
+#include <vector>
+
+#include "../shell/shelltest.h"
+#include "app/Mru.h"
+#include "app/Tables.h"
+#include "files/Readers.h"
+#include "files/state.h"
+#include "library/Library.h"
+#include "library/Links.h"
+#include "library/frmArrU.h"
+#include "library/state.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
+
+// One arrangement of a test file.
+struct ArrEntry {
+    int index;
+    std::string name;
+    int style = 0;      // block byte 18
+    int kind = 0;       // block byte 19 (1: a style of the file's own)
+    std::vector<std::pair<int, int>> pairs = {};  // (k, first byte), second byte 1
+};
+
+inline std::string arrFileOf(const std::vector<ArrEntry>& arrs) {
+    std::string f = ArrNativeHeader() + std::string(64 * ArrBlkLen, '\0');
+    for (const ArrEntry& a : arrs) {
+        const long b = ArrHdrLen + 1 + ArrBlkLen * a.index;
+        if (!a.name.empty()) putField(f, b, 16, a.name);
+        put(f, b + 17, static_cast<unsigned>(a.style));
+        put(f, b + 18, static_cast<unsigned>(a.kind));
+        for (auto [k, first] : a.pairs) {
+            put(f, b + 34 + 8L * k, static_cast<unsigned>(first));
+            put(f, b + 35 + 8L * k, 1);
+        }
+    }
+    return f;
+}
+
+// A style file holding items named `names` in items 0.. in order.
+inline std::string styFileOf(const std::vector<std::string>& names) {
+    std::string f = StyNativeHeader();
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        const std::string item = padRight(names[k], 16) + std::string(40 + 8 * k, static_cast<char>('a' + k));
+        put16lo(f, 25 + 4L * static_cast<long>(k), static_cast<unsigned>(item.size()));
+        f += item;
+    }
+    return f;
+}
+
+// A program file (".prg" header "KORG", ".pgg" "KPGG"), its first byte of
+// program data marking which.
+inline std::string prgFileOf(bool pgg, char mark) {
+    std::string f = PrgNativeHeader() + std::string(PrgFileLen - PrgHdrLen, '\0');
+    if (pgg) putMid(f, 1, "KPGG");
+    put(f, PrgHdrLen + 1, static_cast<unsigned char>(mark));
+    return f;
+}
+
+// Standing in for the program library: the program window is there.
+struct FakePrgWindows : PrgWindowLinkT {
+    FakePrgWindows() { RegisterLink<PrgWindowLinkT>(this); }
+    ~FakePrgWindows() override { UnregisterLink<PrgWindowLinkT>(this); }
+};
+
+struct FakeDatabase : DatabaseLinkT {
+    int id = 0;
+    std::vector<std::string> lookups;
+    std::vector<int> adds;
+    FakeDatabase() { RegisterLink<DatabaseLinkT>(this); }
+    ~FakeDatabase() override { UnregisterLink<DatabaseLinkT>(this); }
+    int dbArrLookupID(const std::string& path) override {
+        lookups.push_back(path);
+        return id;
+    }
+    void dbArrAdd(int kind) override { adds.push_back(kind); }
+};
+
+// Records what the list asks of the arrangement editor, in order.
+struct FakeEditor : EditorLinkT {
+    std::vector<std::string> calls;
+    FakeEditor() { RegisterLink<EditorLinkT>(this); }
+    ~FakeEditor() override { UnregisterLink<EditorLinkT>(this); }
+    void arrRecBuild(const std::string&, int index) override { calls.push_back("build " + std::to_string(index)); }
+    void arrRecStore() override { calls.push_back("store"); }
+    void editArrFill() override { calls.push_back("fill"); }
+    void show() override { calls.push_back("show"); }
+    void unload() override { calls.push_back("unload"); }
+    std::string caption() override { return "Edit Arrangement"; }
+};
+
+class LibraryTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        resetLibraryState();
+        InstallLibrary();
+        songs = startDir() + "/songs";
+        QDir().mkpath(QString::fromStdString(songs));
+    }
+    void TearDown() override {
+        SetPopupMenuHandler(nullptr);
+        ShellTest::TearDown();
+        resetLibraryState();
+    }
+    // The frame, with the last run's restore done and nothing sent or shown yet.
+    frmMain* start(const std::function<void()>& before = {}) {
+        frmMain* f = open(before);
+        Timer::Advance(200);
+        midi->clear();
+        dialogs.shown.clear();
+        return f;
+    }
+    std::string song(const std::string& name) const { return songs + "/" + name; }
+    // Writes the files of a song: name.arr, and the companions given.
+    void writeSong(const std::string& name, const std::string& arr, const std::string& sty = "",
+                   const std::string& prg = "") {
+        writeFileBytes(song(name + ".arr"), arr);
+        if (!sty.empty()) writeFileBytes(song(name + ".sty"), sty);
+        if (!prg.empty()) writeFileBytes(song(name + ".prg"), prg);
+    }
+    // File > Open Arr on a file; the window of the slot it took.
+    frmArrU* openArr(const std::string& name, bool readOnly = false) {
+        const int slot = ArrSlotFree();
+        dialogs.chooseFile(song(name + ".arr"), 0, readOnly);
+        RunMenuCommand(MenuId::mnuApriArr);
+        return slot ? ArrUForms()[static_cast<std::size_t>(slot)].data() : nullptr;
+    }
+    std::string songs;
+};
