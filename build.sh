@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 what=${1:-run}
 
-pkgs="cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libasound2-dev fonts-dejavu-core"
+pkgs="cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libasound2-dev fonts-dejavu-core fonts-liberation2"
 missing=""
 for p in $pkgs; do
   [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || missing="$missing $p"

@@ -37,7 +37,7 @@ struct Placement {
 };
 Placement placement(bool largeFonts) { return largeFonts ? Placement{3900, 3820, 527} : Placement{4000, 4000, 520}; }
 constexpr int ListLeft = 0, ListTop = 20, ListWidth = 9350;
-constexpr int BoxHeight = 315, ButtonWidth = 1200, ButtonHeight = 375, ModeButtonWidth = 1400;
+constexpr int BoxHeight = 315, ButtonWidth = 1200, ButtonHeight = 375, ModeButtonWidth = 980;
 constexpr int Text1Width = 800, Combo1Width = 2500, Text2Width = 1000;
 constexpr int LabelDrop = 40;
 
