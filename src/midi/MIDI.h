@@ -65,15 +65,18 @@ int PrgSelectChannel(const std::string& image);
 
 // ---- Dumps ------------------------------------------------------------------
 
+// The dumps return 0 when the dump reached the MIDI layer, anything else when
+// nothing went out (MIDI off, or the send failed and was reported), so that
+// a caller records only what was sent.
 // The 64 arrangements (image 303-10798) as one dump, function 64h: 12002 bytes.
-void ArrTxBank(const std::string& image);
+int ArrTxBank(const std::string& image);
 // Style group g (0-3) of a style or arrangement window image, function 65h.
 // Returns 1 and sends nothing when a style of the group has size 0 (or the
-// image does not hold the sizes it claims); otherwise shows the status text,
-// sends the dump and returns 0.
+// image does not hold the sizes it claims); 2 when MIDI is off or the send
+// failed; otherwise shows the status text, sends the dump and returns 0.
 int StyTxDump(int g, const std::string& image);
 // The program bank of a program window image, function 4Ch: 14992 bytes.
-void PrgTxBank(const std::string& image);
+int PrgTxBank(const std::string& image);
 // The Global dump of a Global window image (positions 303-717), function 51h:
 // 481 bytes. The caller logs it.
 void GblTxDump(const std::string& image);

@@ -207,10 +207,10 @@ void PrgSelectSend(const std::string& image, int n) {
 
 std::string ArrBankMsg(const std::string& image) { return frame(0x64, Pack7(field(image, ImgArrBlock0, 64 * 164))); }
 
-void ArrTxBank(const std::string& image) {
-    if (MidiOn == 0) return;
+int ArrTxBank(const std::string& image) {
+    if (MidiOn == 0) return 1;
     MidiHdr.lpData = ArrBankMsg(image);
-    longSend(true, Msg(StatusMsgKinds[3]));
+    return longSend(true, Msg(StatusMsgKinds[3])) ? 0 : 1;
 }
 
 std::string StyGroupData(int g, const std::string& image) {
@@ -235,11 +235,10 @@ std::string StyGroupData(int g, const std::string& image) {
 int StyTxDump(int g, const std::string& image) {
     std::string data = StyGroupData(g, image);
     if (data.empty()) return 1;
-    if (MidiOn == 0) return 0;
+    if (MidiOn == 0) return 2;
     StatusMsg(2);
     MidiHdr.lpData = frame(0x65, Pack7(data));
-    longSend(true, Msg(StatusMsgKinds[2]));
-    return 0;
+    return longSend(true, Msg(StatusMsgKinds[2])) ? 0 : 2;
 }
 
 std::string PrgBankMsg(const std::string& image) {
@@ -254,10 +253,10 @@ std::string PrgBankMsg(const std::string& image) {
     return frame(0x4C, Pack7(data));
 }
 
-void PrgTxBank(const std::string& image) {
-    if (MidiOn == 0) return;
+int PrgTxBank(const std::string& image) {
+    if (MidiOn == 0) return 1;
     MidiHdr.lpData = PrgBankMsg(image);
-    longSend(true, Msg(StatusMsgKinds[4]));
+    return longSend(true, Msg(StatusMsgKinds[4])) ? 0 : 1;
 }
 
 std::string GblDumpMsg(const std::string& image) { return frame(0x51, Pack7(field(image, ImgGblParam0, 415))); }

@@ -21,6 +21,9 @@
 #include "platform/Timer.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
+#include "shell/Preferences.h"
+#include "shell/Routing.h"
+#include "shell/SmallWindows.h"
 
 namespace {
 QPointer<frmMain> theMain;
@@ -317,6 +320,9 @@ void InstallShell() {
     // through links.
     InstallMidiLink();
     InstallFileLinks();
+    InstallRouting();
+    InstallSmallWindows();
+    InstallPreferences();
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {
         frmMain* f = MainForm();
         if (!f) return;

@@ -1,6 +1,7 @@
 #pragma once
 // State of the main window and the shell that other windows read.
 #include <cstdint>
+#include <string>
 
 // True while the performance editor is loaded (it sets and clears it).
 inline bool EditPerfOpen = false;
@@ -10,6 +11,14 @@ inline int PrgSelAutoFocus = 0;
 // start-up, and how many have done their part.
 inline int RestoreArmed = 0;
 inline int RestoreDone = 0;
+// The user's guide as the guide command last read it (the text after the
+// file's first line, one Latin-1 byte a character).
+inline std::string GuidaText;
+// The notebook's text as its file record: 32000 Latin-1 bytes, line breaks
+// as CR LF, padded with blanks. It outlives the window; NoteUnsaved is set
+// while it holds text that could not be written.
+inline std::string NoteBuf;
+inline bool NoteUnsaved = false;
 
 // Back to the state of a fresh start (tests).
 inline void resetShellState() {
@@ -17,4 +26,7 @@ inline void resetShellState() {
     PrgSelAutoFocus = 0;
     RestoreArmed = 0;
     RestoreDone = 0;
+    GuidaText.clear();
+    NoteBuf.clear();
+    NoteUnsaved = false;
 }

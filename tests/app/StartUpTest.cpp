@@ -25,15 +25,20 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+// Holds the lock at `path` as another running copy does; the fd is closed by the caller.
+int holdLock(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT, 0600);
+    EXPECT_GE(fd, 0);
+    EXPECT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    return fd;
+}
+
 }  // namespace
 
 class StartUpTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        installMidi();
-    }
-    void installMidi() {
         RegisterLink<MidiLinkT>(&calls);
     }
     // A settings file of an earlier run in the given language.
@@ -96,15 +101,16 @@ TEST_F(StartUpTest, FirstRunLeftWithoutALanguageStops) {
     EXPECT_FALSE(InstanceLockHeld());
 }
 
-TEST_F(StartUpTest, LaterRunReadsTheSettings) {
+TEST_F(StartUpTest, LaterRunReadsTheSettingsPastALockFileLeftByACrash) {
+    writeFileBytes(InstanceLockPath(), "12345\n");
     earlierRun(1);
     choose(2);
     ASSERT_EQ(StartUp(), 0);
     EXPECT_EQ(chooserRuns, 0);
     EXPECT_EQ(LangBase, 0);
     EXPECT_EQ(ModeNow, 1);
-    EXPECT_EQ(calls.thruOn, 1);   // the settings ask for MIDI thru
-    // The info file exists from now on, 1000 blanks.
+    EXPECT_EQ(calls.thruOn, 1);
+    EXPECT_TRUE(InstanceLockHeld());
     EXPECT_EQ(readFileBytes(sysFile("Telquorin")), std::string(1000, ' '));
 }
 
@@ -128,7 +134,7 @@ TEST_F(StartUpTest, DeviceStateAtStartUp) {
         InstanceLockRelease();
         calls.reset();
         earlierRun(2);
-        installMidi();
+        RegisterLink<MidiLinkT>(&calls);
         if (c.file.empty()) DeleteFile(sysFile("Morvekan"));
         else writeFileBytes(sysFile("Morvekan"), c.file);
         ASSERT_EQ(StartUp(), 0);
@@ -146,9 +152,7 @@ TEST_F(StartUpTest, DeviceStateAtStartUp) {
 }
 
 TEST_F(StartUpTest, SecondCopyIsRefusedWithoutTouchingTheFiles) {
-    int fd = ::open(InstanceLockPath().c_str(), O_RDWR | O_CREAT, 0644);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    const int fd = holdLock(InstanceLockPath());
     dialogs.answer(vbOK);
     choose(2);
     EXPECT_EQ(StartUp(), 2);
@@ -157,13 +161,6 @@ TEST_F(StartUpTest, SecondCopyIsRefusedWithoutTouchingTheFiles) {
     EXPECT_NE(dialogs.shown[0].text.find("already running"), std::string::npos);
     EXPECT_EQ(chooserRuns + calls.opens, 0);
     for (const char* f : {"Morvekan", "Telquorin", "Velmora.ini"}) EXPECT_FALSE(FileExists(sysFile(f))) << f;
-}
-
-TEST_F(StartUpTest, LockFileLeftByACrashDoesNotBlock) {
-    writeFileBytes(InstanceLockPath(), "12345\n");
-    earlierRun(2);
-    EXPECT_EQ(StartUp(), 0);
-    EXPECT_TRUE(InstanceLockHeld());
 }
 
 TEST_F(StartUpTest, DeviceStateAtExit) {
@@ -246,60 +243,47 @@ TEST_F(StartUpTest, ExitRefusedWhileWindowsAreOpenLeavesTheFrameUsableAndTheDevi
     EXPECT_TRUE(FileExists(IniFile));
 }
 
-TEST_F(AppTest, LanguageWindow) {
+TEST_F(AppTest, LanguageWindowNeedsAChoiceAndItsCloseBoxAborts) {
     frmLingua w;
     w.show();
-    w.CommOK->click();          // no language yet: nothing happens
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(StartAbort);
-    w.close();                  // its close box
-    EXPECT_TRUE(StartAbort);
-
+    w.CommOK->click();
+    EXPECT_TRUE(w.isVisible() && !StartAbort);
+    w.Option1[1]->click();
+    w.CommOK->click();
+    EXPECT_FALSE(w.isVisible() || StartAbort);
+    EXPECT_EQ(LangSel, 2);
     frmLingua w2;
     w2.show();
-    EXPECT_FALSE(StartAbort);
-    w2.Option1[1]->click();
-    w2.CommOK->click();
-    EXPECT_FALSE(w2.isVisible());
-    EXPECT_EQ(LangSel, 2);
-    EXPECT_FALSE(StartAbort);
+    w2.close();
+    EXPECT_TRUE(StartAbort);
 }
-
-// ---- A system folder that cannot keep what it should -----------------------
 
 TEST_F(StartUpTest, DeviceStateFileThatCannotBeKeptIsReportedOnceAndNeverRefusesTheExit) {
     LangBase = 200;
     // A record left by an earlier run, as another user's run leaves it: this
     // run owns the devices and the file names no other user.
     const std::string stale = devStateRecord(0x55, 0, 0);
-    const struct {
-        const char* what;
-        std::function<void()> spoil;
-        const char* shown;
-    } cases[] = {
+    const std::pair<const char*, std::function<void()>> cases[] = {
         {"file that cannot be written",
          [&] {
              writeFileBytes(sysFile("Morvekan"), stale);
              SimulateWriteFailure(FileError::AccessDenied);
-         },
-         "Access denied: the program's MIDI device state ("},
-        {"file that cannot be read (a folder in its place)",
-         [&] {
+         }},
+        {"a folder in its place", [&] {
              DeleteFile(sysFile("Morvekan"));
              QDir().mkpath(qs(sysFile("Morvekan")));
-         },
-         "Access denied: the program's MIDI device state ("},
+         }},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, spoil] : cases) {
+        SCOPED_TRACE(what);
         AppRun = {};
         calls.reset();
         dialogs.shown.clear();
-        c.spoil();
+        spoil();
         dialogs.answer(vbOK);
         DevStateStart();
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, c.shown + sysFile("Morvekan") + ")");
+        EXPECT_EQ(dialogs.shown[0].text, "Access denied: the program's MIDI device state (" + sysFile("Morvekan") + ")");
         EXPECT_EQ(calls.opens, 1);
 
         AppClosing = true;
@@ -324,9 +308,7 @@ TEST_F(StartUpTest, UnwritableSystemFolderIsToldOnceAndASecondCopyIsStillRefused
     PathsBuild();
 
     // Another copy holds the lock in the runtime folder.
-    int fd = ::open(RuntimeLockPath().c_str(), O_RDWR | O_CREAT, 0600);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    const int fd = holdLock(RuntimeLockPath());
     EXPECT_EQ(RuntimeLockPath().rfind(runtime.path().toStdString(), 0), 0u);
     dialogs.answer(vbOK);
     choose(2);

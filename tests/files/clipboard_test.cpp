@@ -19,19 +19,6 @@ std::string emptyArrFile() {
 }
 }  // namespace
 
-TEST_F(FilesTest, CopyWritesTheRowTable) {
-    std::string img = styImage(StyTemplateImage(), "s");
-    std::vector<std::string> rows(19, "12345678901234567890EXTRA");
-    rows[2] = "ab";
-    std::vector<bool> sel(19, false);
-    sel[2] = true;
-    RowTableWrite(img, rows, sel);
-    EXPECT_EQ(mid(img, 271, 21), chr(0) + "12345678901234567890");
-    EXPECT_EQ(mid(img, 271 + 42, 21), chr(1) + "ab" + std::string(18, '\0')) << "a short text overwrites its length";
-    EXPECT_EQ(mid(img, 670), StyTemplateImage()) << "the style part right after the table is untouched";
-    EXPECT_TRUE(RowMarked(img, 2));
-}
-
 TEST_F(FilesTest, ArrangementPasteBringsUserStylesAndStopsAtRow63) {
     const std::string style = styItem("MyGroove", 500);
     std::string src = arrImage(emptyArrFile(), "src", styFile({styItem("Other", 40), style}));

@@ -61,19 +61,6 @@ TEST_F(FilesTest, OpenDialogRefusesAFileOfAnotherType) {
     EXPECT_EQ(DirLastPrg, startDir());
 }
 
-TEST_F(FilesTest, OpenDialogPreselectsByKindAndImport) {
-    struct { int kind; bool* flag; int filter; } table[] = {
-        {21, nullptr, 3}, {21, &ImpPrgI30, 6}, {21, &ImpPcgI5, 7}, {23, nullptr, 2}, {25, nullptr, 4}, {26, nullptr, 5},
-    };
-    for (auto& t : table) {
-        if (t.flag) *t.flag = true;
-        dialogs.cancelFile();
-        EXPECT_EQ(FileOpenDlg(t.kind), 1);
-        EXPECT_EQ(dialogs.fileRequests.back().filterIndex, t.filter) << t.kind;
-        if (t.flag) *t.flag = false;
-    }
-}
-
 TEST_F(FilesTest, NewProgramFileComesFromTheZeroedTemplate) {
     EXPECT_EQ(FileOpenDlg(22), 3);
     std::string t = PrgTemplateImage();

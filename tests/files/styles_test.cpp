@@ -107,13 +107,9 @@ TEST_F(FilesTest, StyleListRows) {
     std::string part = StyTemplateImage();
     StyItemPut(part, 5, styItem("Waltz", 84));
     StyListView v = StyListOf(part);
-    const std::pair<int, const char*> rows[] = {{0, "11  - empty -"}, {4, " "}, {5, "15  "}, {6, "16  Waltz"}, {18, "28  "}};
-    for (auto [r, text] : rows) EXPECT_EQ(v.rows[r], text) << r;
+    EXPECT_EQ(v.rows[0] + "|" + v.rows[4] + "|" + v.rows[6] + "|" + v.rows[18], "11  - empty -| |16  Waltz|28  ");
     EXPECT_EQ(v.itemSizes[5] + v.groupSizes[1] + v.groupSizes[2], " 100  100  0 ");
-    EXPECT_TRUE(v.groupSendable[1]);
-    EXPECT_FALSE(v.groupSendable[2]);
+    EXPECT_TRUE(v.groupSendable[1] && !v.groupSendable[2]);
     EXPECT_EQ(v.total, std::to_string(part.size()));
-    EXPECT_EQ(StyRowItem(4), -1);
-    EXPECT_EQ(StyRowItem(18), 15);
-    EXPECT_EQ(StyItemRow(15), 18);
+    EXPECT_EQ(std::tuple(StyRowItem(4), StyRowItem(18), StyItemRow(15)), std::tuple(-1, 15, 18));
 }

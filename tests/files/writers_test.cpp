@@ -149,7 +149,7 @@ TEST_F(FilesTest, ProgramSaveDeletesTheTwinOnlyWhenItIsTheFileOpened) {
     EXPECT_EQ(at(two, 7), 1);
 }
 
-TEST_F(FilesTest, SaveAsResults) {
+TEST_F(FilesTest, SaveAsCancelledFailedAndDone) {
     std::string img = arrImage(ArrBankImage(0), "Untitled (1)", "", 20);
     for (long mark : {4, 11, 18}) put(img, mark, 1);
     const std::string before = img;
@@ -172,9 +172,7 @@ TEST_F(FilesTest, SaveAsResults) {
     EXPECT_EQ(readFileBytes(startFile("new.arr")), ArrBankImage(0));
     EXPECT_EQ(rtrim(mid(img, 21, 250)), startFile("new"));
     for (long p : {4L, 7L, 10L, 11L, 18L}) EXPECT_EQ(at(img, p), 0) << p;
-}
-
-TEST_F(FilesTest, SaveAsProposesTheBankNamesAndTakesTheStylesAlong) {
+    // A bank window proposes its own name; the styles go along, the name as typed.
     std::string bank = arrImage(ArrBankImage(1), "Arr B", "", 3);
     dialogs.chooseFile(startFile("copyB.arr"));
     EXPECT_EQ(FileSaveAs(bank), 0);
@@ -182,9 +180,9 @@ TEST_F(FilesTest, SaveAsProposesTheBankNamesAndTakesTheStylesAlong) {
     EXPECT_EQ(readFileBytes(startFile("copyB.arr")), ArrBankImage(1));
 
     const std::string sty = styFile({styItem("Own", 100)});
-    std::string img = arrImage(ArrBankImage(0), startFile("a"), sty);
+    std::string own = arrImage(ArrBankImage(0), startFile("a"), sty);
     dialogs.chooseFile(startFile("b.ARR"));
-    EXPECT_EQ(FileSaveAs(img), 0);
+    EXPECT_EQ(FileSaveAs(own), 0);
     EXPECT_EQ(readFileBytes(startFile("b.ARR")), ArrBankImage(0)) << "the name as typed";
     EXPECT_FALSE(FileExists(startFile("b.arr")));
     EXPECT_EQ(readFileBytes(startFile("b.sty")), sty) << "unchanged styles still go with the new file";
@@ -192,6 +190,6 @@ TEST_F(FilesTest, SaveAsProposesTheBankNamesAndTakesTheStylesAlong) {
     std::string longName(300, 'n');
     dialogs.chooseFile(startFile(longName + ".arr"));
     dialogs.answer(vbOK);
-    EXPECT_EQ(FileSaveAs(img), 2);
+    EXPECT_EQ(FileSaveAs(own), 2);
     EXPECT_EQ(dialogs.shown.back().text, ErrMsgText(ErrPathTooLong, startFile(longName)));
 }

@@ -56,10 +56,12 @@ protected:
 
 // ---- ListBox -------------------------------------------------------------------
 
-TEST_F(ControlsTest, ListIndexSetInCodeRaisesClickAtOnce) {
+TEST_F(ControlsTest, ListIndexInCodeAndLeftClicksRaiseClick) {
     ListBox* l = makeList(5);
     std::vector<int> clicks;
+    int dbl = 0;
     l->Click = [&] { clicks.push_back(l->ListIndex()); };
+    l->DblClick = [&] { ++dbl; };
     EXPECT_EQ(l->ListIndex(), -1);  // adding rows selects none
     l->setListIndex(2);
     ASSERT_EQ(clicks, std::vector<int>{2});  // raised inside the assignment, row already set
@@ -68,20 +70,8 @@ TEST_F(ControlsTest, ListIndexSetInCodeRaisesClickAtOnce) {
     l->setListIndex(-1);
     l->setListIndex(9);  // out of range: ignored
     EXPECT_EQ(clicks, (std::vector<int>{2, 4, -1}));
-    EXPECT_EQ(l->SelCount(), 0);
-}
-
-TEST_F(ControlsTest, LeftClickPicksARowAndAlwaysRaisesClick) {
-    ListBox* l = makeList(5);
-    int clicks = 0, dbl = 0, downs = 0;
-    l->Click = [&] { ++clicks; };
-    l->DblClick = [&] { ++dbl; };
-    l->MouseDown = [&](int button, int, int, int) { downs += button == vbLeftButton; };
-    click(l->viewport(), rowPoint(l, 3), Qt::LeftButton);
-    click(l->viewport(), rowPoint(l, 3), Qt::LeftButton);  // the same row again
-    EXPECT_EQ(l->ListIndex(), 3);
-    EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(downs, 2);
+    for (int k = 0; k < 2; ++k) click(l->viewport(), rowPoint(l, 3), Qt::LeftButton);  // the same row again
+    EXPECT_EQ(clicks, (std::vector<int>{2, 4, -1, 3, 3}));
     QMouseEvent dc(QEvent::MouseButtonDblClick, QPointF(rowPoint(l, 3)), QPointF(), Qt::LeftButton, Qt::LeftButton,
                    Qt::NoModifier);
     QApplication::sendEvent(l->viewport(), &dc);
@@ -100,15 +90,16 @@ TEST_F(ControlsTest, RightButtonChangesNeitherRowNorSelection) {
         l->MouseDown = [&](int b, int s, int x, int y) { downs.push_back({b, s, x, y}); };
         QPoint p = rowPoint(l, 4);
         click(l->viewport(), p, Qt::RightButton);
-        click(l->viewport(), rowPoint(l, 5), Qt::RightButton, true);
         EXPECT_EQ(l->ListIndex(), 1);
         EXPECT_EQ(l->SelCount(), 1);
-        EXPECT_TRUE(l->Selected(1));
         EXPECT_EQ(clicks, 0);
-        ASSERT_EQ(downs.size(), 2u);
-        EXPECT_EQ(downs[0], (std::array<int, 4>{vbRightButton, 0, pxToTwipsX(p.x()), pxToTwipsY(p.y())}));
+        EXPECT_EQ(downs, (std::vector<std::array<int, 4>>{{vbRightButton, 0, pxToTwipsX(p.x()), pxToTwipsY(p.y())}}));
         delete l;
     }
+    ListBox* l = makeList(5, 1);  // simple multi-selection: a click toggles its row
+    for (int row : {0, 2, 0}) click(l->viewport(), rowPoint(l, row), Qt::LeftButton);
+    l->setListIndex(3);  // moves the current row only
+    EXPECT_EQ(std::tuple(l->Selected(0), l->Selected(2), l->Selected(3)), std::tuple(false, true, false));
 }
 
 TEST_F(ControlsTest, RowsKeepTheirBytesAndShowUpToTheFirstNul) {
@@ -118,34 +109,15 @@ TEST_F(ControlsTest, RowsKeepTheirBytesAndShowUpToTheFirstNul) {
     l->AddItem(withNul);
     l->AddItem(latin);
     l->AddItem("first", 0);
-    EXPECT_EQ(l->NewIndex(), 0);
     EXPECT_EQ(l->List(1), withNul);
     EXPECT_EQ(l->item(1)->text(), QString("Piano"));
     EXPECT_EQ(l->item(2)->text(), QString::fromUtf8("Caf\xC3\xA9"));
     EXPECT_EQ(l->List(2), latin);
-    l->setList(0, std::string("A\0B", 3));
-    EXPECT_EQ(l->item(0)->text(), QString("A"));
     l->setListIndex(2);
     l->RemoveItem(0);
-    EXPECT_EQ(l->List(0), withNul);
     EXPECT_EQ(l->ListIndex(), 1);  // the current row moves with its row
     l->RemoveItem(1);
     EXPECT_EQ(l->ListIndex(), -1);  // removing it leaves none, and picks no other
-    EXPECT_EQ(l->SelCount(), 0);
-}
-
-TEST_F(ControlsTest, MultiSelectionBySimpleClicksAndByCode) {
-    ListBox* l = makeList(5, 1);
-    int clicks = 0;
-    l->Click = [&] { ++clicks; };
-    for (int row : {0, 2, 0}) click(l->viewport(), rowPoint(l, row), Qt::LeftButton);  // a click toggles its row
-    EXPECT_FALSE(l->Selected(0));
-    l->setSelected(4, true);
-    l->setSelected(4, true);  // already selected: nothing happens
-    EXPECT_EQ(clicks, 4);
-    EXPECT_EQ(l->SelCount(), 2);
-    l->setListIndex(3);  // moves the current row only
-    EXPECT_FALSE(l->Selected(3));
 }
 
 // ---- the other controls -----------------------------------------------------------
@@ -190,20 +162,12 @@ TEST_F(ControlsTest, AssignmentsRaiseTheChangeEvents) {
         t.setText(name);
         EXPECT_EQ(t.Text(), name);
         if (t.lineEdit()) t.lineEdit()->insert("x");  // the user types
-        if (t.plainEdit()) {
-            t.plainEdit()->moveCursor(QTextCursor::End);
-            t.plainEdit()->insertPlainText("x");
-        }
+        if (t.plainEdit()) t.plainEdit()->insertPlainText("x");
         EXPECT_EQ(seen.size(), 4u);
-        EXPECT_EQ(t.Text().back(), 'x');
-        t.setText("hello");
-        t.setSelStart(1);
-        t.setSelLength(3);
-        EXPECT_EQ(t.SelLength(), 3);
     }
 }
 
-TEST_F(ControlsTest, ComboOptionsButtonsAndTabs) {
+TEST_F(ControlsTest, ComboOptionsAndTabs) {
     ComboBox c(window.get(), "Combo1");
     c.setComboStyle(2);
     int cClicks = 0;
@@ -225,15 +189,6 @@ TEST_F(ControlsTest, ComboOptionsButtonsAndTabs) {
     b.setValue(true);
     EXPECT_FALSE(a.Value());
     EXPECT_EQ(opts, (std::vector<int>{0, 1}));
-
-    CommandButton cmd(window.get(), "CommClose");
-    int pressed = 0;
-    cmd.Click = [&] { ++pressed; };
-    cmd.press();
-    cmd.click();
-    cmd.setEnabled(false);
-    cmd.press();
-    EXPECT_EQ(pressed, 2);
 
     SSTab tab(window.get(), "SSTab1");
     tab.setTabs(3);
@@ -271,14 +226,11 @@ TEST_F(ControlsTest, ControlsAndArraysAreFoundByNameAndIndex) {
     auto* frame = new Frame(window.get(), "Frame1");
     std::vector<CommandButton*> loads;
     for (int i : {2, 0, 1}) loads.push_back(new CommandButton(frame, "CommLoadStyGrp", i));
-    auto* single = new CommandButton(window.get(), "CommClose");
     EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommLoadStyGrp", 1), loads[2]);
     EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommLoadStyGrp", 5), nullptr);
-    EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommClose"), single);
-    EXPECT_EQ(FindControl<Label>(window.get(), "CommClose"), nullptr);  // wrong kind
+    EXPECT_EQ(FindControl<Label>(window.get(), "CommLoadStyGrp", 0), nullptr);  // wrong kind
     auto arr = FindControls<CommandButton>(window.get(), "CommLoadStyGrp");
-    ASSERT_EQ(arr.size(), 3u);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(arr[static_cast<size_t>(i)]->Index(), i);
+    EXPECT_EQ(arr, (std::vector<CommandButton*>{loads[1], loads[2], loads[0]}));
 }
 
 TEST_F(ControlsTest, TwipsFollowTheScreenAndClampsSettle) {
@@ -297,35 +249,32 @@ TEST_F(ControlsTest, TwipsFollowTheScreenAndClampsSettle) {
     EXPECT_TRUE(lab.Visible());  // shown with its window, even while that is hidden
 }
 
+namespace {
+// Whatever set the text, Caption() reads it back; a name from a file keeps its bytes.
+template <class C, class SetQt>
+void expectCaptionReadBack(C& c, SetQt setQt) {
+    const std::string latin1("Caf\xE9", 4);
+    c.setCaption(latin1);
+    EXPECT_EQ(c.Caption(), latin1);
+    setQt(c, QStringLiteral("Velocity 90"));
+    EXPECT_EQ(c.Caption(), "Velocity 90");
+    setQt(c, QString());
+    EXPECT_EQ(c.Caption(), "");
+}
+}  // namespace
+
 TEST_F(ControlsTest, CaptionsReadBackWhateverSetTheText) {
+    const auto setText = [](auto& c, const QString& t) { c.setText(t); };
     Label label(window.get(), "Label1");
     CommandButton button(window.get(), "CommOK");
     CheckBox check(window.get(), "Check1");
     OptionButton option(window.get(), "Option1");
-    Frame frame(window.get(), "Frame1");
     MenuItem item(window.get(), "mnuExit");
-    struct Case {
-        const char* name;
-        std::function<void(const std::string&)> setCaption;
-        std::function<void(const QString&)> setQt;  // Qt's own setter
-        std::function<std::string()> caption;
-    };
-    const Case cases[] = {
-        {"Label", [&](auto& c) { label.setCaption(c); }, [&](auto& t) { label.setText(t); }, [&] { return label.Caption(); }},
-        {"CommandButton", [&](auto& c) { button.setCaption(c); }, [&](auto& t) { button.setText(t); }, [&] { return button.Caption(); }},
-        {"CheckBox", [&](auto& c) { check.setCaption(c); }, [&](auto& t) { check.setText(t); }, [&] { return check.Caption(); }},
-        {"OptionButton", [&](auto& c) { option.setCaption(c); }, [&](auto& t) { option.setText(t); }, [&] { return option.Caption(); }},
-        {"Frame", [&](auto& c) { frame.setCaption(c); }, [&](auto& t) { frame.setTitle(t); }, [&] { return frame.Caption(); }},
-        {"MenuItem", [&](auto& c) { item.setCaption(c); }, [&](auto& t) { item.setText(t); }, [&] { return item.Caption(); }},
-    };
-    const std::string latin1("Caf\xE9", 4);  // a name from a file keeps its bytes
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        c.setCaption(latin1);
-        EXPECT_EQ(c.caption(), latin1);
-        c.setQt(QStringLiteral("Velocity 90"));
-        EXPECT_EQ(c.caption(), "Velocity 90");
-        c.setQt(QString());
-        EXPECT_EQ(c.caption(), "");
-    }
+    Frame frame(window.get(), "Frame1");
+    expectCaptionReadBack(label, setText);
+    expectCaptionReadBack(button, setText);
+    expectCaptionReadBack(check, setText);
+    expectCaptionReadBack(option, setText);
+    expectCaptionReadBack(item, setText);
+    expectCaptionReadBack(frame, [](Frame& f, const QString& t) { f.setTitle(t); });
 }

@@ -90,8 +90,6 @@ TEST_F(MidiQueueTest, ShortMessageLengthFollowsTheStatusByte) {
         {0x7F3C90, "\x90\x3C\x7F"},                     // note on
         {0x40, std::string("\x90\x40\x00", 3)},         // running status: the last status again
         {0x7F05C1, "\xC1\x05"},                         // program change: two bytes, the rest ignored
-        {0x7F40D2, "\xD2\x40"},
-        {0x4000E0, std::string("\xE0\x00\x40", 3)},
         {0x5F7F02F2, "\xF2\x02\x7F"},                   // the top byte is never sent
         {0x1003F3, "\xF3\x03"},
         {0x1234F8, "\xF8"},
@@ -120,7 +118,14 @@ TEST_F(MidiQueueTest, CloseSendsWhatIsQueuedFirst) {
     EXPECT_EQ(Timer::Now(), t0) << "closing moved the manual clock";
     EXPECT_EQ(midi->written(), d + "\xB0\x7B\x7B");
     EXPECT_EQ(midi->events.back().kind, CaptureBackend::Event::OutClose);
-    EXPECT_EQ(MidiDev::OutClose(out), MidiErrInvalidHandle) << "the handle is gone now";
+    // The handle is gone now; a device that does not exist gives none.
+    for (MidiHandle bad : {out, MidiHandle(0)}) {
+        EXPECT_EQ(MidiDev::OutShort(bad, 0x7F3C90), MidiErrInvalidHandle);
+        EXPECT_EQ(MidiDev::OutClose(bad), MidiErrInvalidHandle);
+    }
+    MidiHandle h = 77;
+    EXPECT_EQ(MidiDev::OutOpen(h, 5), MidiErrBadDevice);
+    EXPECT_EQ(h, 0u);
 }
 
 TEST_F(MidiQueueTest, CloseWithTheRealClockWaitsForTheWire) {
@@ -135,18 +140,6 @@ TEST_F(MidiQueueTest, CloseWithTheRealClockWaitsForTheWire) {
     EXPECT_EQ(midi->written(), d);
     // The last piece was due 512 bytes of wire after the first.
     EXPECT_GE(took, 512 * 320 / 1000 - 1) << "the close did not wait for the wire";
-}
-
-TEST_F(MidiQueueTest, BadHandlesAndDevicesAreRefused) {
-    MidiHandle h = 77;
-    EXPECT_EQ(MidiDev::OutOpen(h, 5), MidiErrBadDevice);
-    EXPECT_EQ(h, 0u);
-    for (MidiHandle bad : {MidiHandle(0), out + 1000}) {
-        EXPECT_EQ(MidiDev::OutShort(bad, 0x7F3C90), MidiErrInvalidHandle);
-        EXPECT_EQ(MidiDev::OutLong(bad, dump(10)), MidiErrInvalidHandle);
-        EXPECT_EQ(MidiDev::OutClose(bad), MidiErrInvalidHandle);
-    }
-    EXPECT_TRUE(midi->written().empty());
 }
 
 TEST_F(MidiQueueTest, AFailureIsTheCallsOwnOrReportedOnceWhenItHappens) {
@@ -206,12 +199,8 @@ TEST_F(MidiQueueTest, ALongSendReportsProgressUntilItsLastByteHasLeftAndStopEnds
         if (!seen.empty() && seen.back().percent < 0) doneAt = Timer::Now() - t0;
     }
     std::vector<int> percents;
-    for (const auto& p : seen) {
-        if (p.percent >= 0) {
-            EXPECT_EQ(p.label, "Dump");
-        }
-        percents.push_back(p.percent);
-    }
+    for (const auto& p : seen) percents.push_back(p.percent);
+    EXPECT_EQ(seen.front().label, "Dump");
     EXPECT_EQ(percents, (std::vector<int>{0, 25, 51, 76, -1}));
     // 1,000 bytes leave the wire 320 ms after the first.
     EXPECT_GE(doneAt, 320);
@@ -306,24 +295,15 @@ using AlsaBackendTest = VelmoraTest;
 TEST_F(AlsaBackendTest, WithoutASequencerThereAreNoDevicesAndOpensFail) {
     struct stat st;
     if (stat("/dev/snd/seq", &st) == 0) GTEST_SKIP() << "this machine has a sequencer";
-
     auto alsa = MakeAlsaBackend();
-    EXPECT_EQ(alsa->outCount(), 0);
-    EXPECT_EQ(alsa->inCount(), 0);
-    EXPECT_EQ(alsa->outName(0), "");
+    EXPECT_EQ(alsa->outCount() + alsa->inCount(), 0);
     MidiHandle h = 5;
-    EXPECT_NE(alsa->outOpen(0, h), MidiOk);
-    EXPECT_EQ(h, 0u);
     EXPECT_NE(alsa->inOpen(0, h), MidiOk);
     EXPECT_NE(alsa->outWrite(1, "\x90\x3C\x7F"), MidiOk);
     EXPECT_NE(alsa->thruConnect(1, 2), MidiOk);
-    EXPECT_NE(alsa->outClose(1), MidiOk);
-
-    // And through the layer, as the program sees it.
-    MidiDev::SetBackend(MakeAlsaBackend());
-    EXPECT_EQ(MidiDev::OutCount(), 0);
+    MidiDev::SetBackend(std::move(alsa));
     EXPECT_EQ(MidiDev::OutOpen(h, 0), MidiErrNoDriver);
-    EXPECT_EQ(MidiDev::OutLong(h, dump(10)), MidiErrInvalidHandle);
+    EXPECT_EQ(h, 0u);
     midi = &MidiDev::UseCapture();
 }
 

@@ -162,7 +162,8 @@ TEST_F(ShellTest, StartDataSetsMenusMarksAndLabels) {
     EXPECT_TRUE(f->mnuCaricaSty->Checked() && f->mnuRdOnly->Checked() && !f->mnuCaricaArr->Checked());
     EXPECT_FALSE(f->mnuVisBarraStato->Checked());
     EXPECT_TRUE(f->mnuGlobalParam->isEnabled());
-    // The database is missing: its commands are off, without a word.
+    // The database is missing: its commands are off, without a word (so
+    // with a foreign one, below).
     for (MenuItem* m : {f->mnuWEditDBArr, f->mnuAggArr, f->mnuWFindID}) EXPECT_FALSE(m->isEnabled());
     EXPECT_TRUE(dialogs.shown.empty());
     // The bar is hidden but laid out all the same, in whole pixels.
@@ -180,6 +181,17 @@ TEST_F(ShellTest, StartDataSetsMenusMarksAndLabels) {
     EXPECT_EQ(f->LabelNomeAppl->Caption(), "Velmora v 3.0");
     EXPECT_EQ(f->Caption(), "Velmora - Velmora v 3.0 ");
     EXPECT_EQ(f->LabelPrg->Caption(), ".prg");
+
+    for (bool valid : {false, true}) {
+        std::string db(DBArrLen, ' ');
+        if (valid) putMid(db, 1, DBArrSignature());
+        writeFileBytes(sysFile("i40DBArr"), db);
+        delete frame.data();
+        InstanceLockRelease();
+        f = open();
+        for (MenuItem* m : {f->mnuWEditDBArr, f->mnuAggArr, f->mnuWFindID}) EXPECT_EQ(m->isEnabled(), valid);
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(ShellTest, StyleTemplateMissingOrDamaged) {

@@ -1,0 +1,133 @@
+// The Preferences menu: toggles and their kept values, the language choice,
+// MIDI thru, and what the settings at exit carry.
+#include "app/Messages.h"
+#include "files/state.h"
+#include "platform/bytes.h"
+#include "shell/MenuAgg.h"
+#include "shelltest.h"
+
+TEST_F(ShellTest, TogglesAndLanguageAreKeptAndSaved) {
+    struct Case {
+        MenuId item;
+        bool* kept;
+        int position;
+    } cases[] = {
+        {MenuId::mnuRdOnly, &RdOnlyOpt, 17},        {MenuId::mnuCaricaStyNuovoArr, &CaricaStyNuovoArrOpt, 20},
+        {MenuId::mnuCaricaSty, &CaricaStyOpt, 21},  {MenuId::mnuCaricaPrg, &CaricaPrgOpt, 23},
+        {MenuId::mnuAddi40DBArr, &AutoDBArrOpt, 26}, {MenuId::mnuVisBarraStato, &StatusBarOpt, 27},
+        {MenuId::mnuCaricaArr, &CaricaArrOpt, 28},
+    };
+    frmMain* f = open([] {
+        LangSel = 1;
+        LangBase = 0;
+    });
+    f->show();
+    for (const Case& c : cases) {
+        MenuItem* m = f->item(c.item);
+        const bool was = m->Checked();
+        for (int clicks = 1; clicks <= 3; ++clicks) {
+            m->trigger();
+            EXPECT_EQ(m->Checked(), was != (clicks % 2 == 1)) << c.position;
+            EXPECT_EQ(*c.kept, m->Checked()) << c.position;
+        }
+    }
+    EXPECT_EQ(f->Picture1->isVisibleTo(f), f->mnuVisBarraStato->Checked());
+    // The language: nothing for the one in force; a change is told in it.
+    f->mnuItaliano->trigger();
+    EXPECT_TRUE(dialogs.shown.empty());
+    dialogs.answer(vbOK);
+    dialogs.answer(vbOK);
+    f->mnuInglese->trigger();
+    EXPECT_TRUE(f->mnuInglese->Checked() && !f->mnuItaliano->Checked() && LangSel == 2);
+    f->mnuItaliano->trigger();
+    EXPECT_TRUE(f->mnuItaliano->Checked() && !f->mnuInglese->Checked());
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    for (const auto& box : dialogs.shown) EXPECT_EQ(box.text + "|" + box.title, MsgRaw(66) + "|Cambio lingua");
+    f->mnuExit->trigger();
+    ASSERT_FALSE(f->Loaded());
+    const std::string ini = readFileBytes(sysFile("Velmora.ini"));
+    for (const Case& c : cases) EXPECT_EQ(at(ini, c.position), *c.kept ? 1 : 0) << c.position;
+    EXPECT_EQ(at(ini, 25), 1);
+}
+
+TEST_F(ShellTest, MidiThruSwitchesTheDriverOrTellsWhyNot) {
+    using E = CaptureBackend::Event;
+    struct Case {
+        bool midiOn, startOn;
+        int failConnect;
+        std::vector<E::Kind> events;
+        bool on;  // the mark and MidiThruOn afterwards
+    } cases[] = {
+        {true, false, 0, {E::Connect, E::InStart}, true},
+        {true, true, 0, {E::Disconnect, E::InStop}, false},
+        {true, false, MidiErrInvalidHandle, {}, false},
+        {false, false, 0, {}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.events.size() + 10 * c.midiOn);
+        delete frame.data();
+        InstanceLockRelease();
+        frmMain* f = open([&] { MidiThruOn = c.startOn; });
+        if (!c.midiOn) MidiOn = 0;
+        midi->clear();
+        midi->failConnect = c.failConnect;
+        dialogs.shown.clear();
+        if (c.failConnect) dialogs.answer(vbOK);
+        f->mnuMIDIThru->trigger();
+        std::vector<E::Kind> kinds;
+        for (const E& e : midi->events) kinds.push_back(e.kind);
+        EXPECT_EQ(kinds, c.events);
+        EXPECT_EQ(f->mnuMIDIThru->Checked(), c.on);
+        EXPECT_EQ(MidiThruOn, c.on);
+        ASSERT_EQ(dialogs.shown.size(), c.failConnect ? 1u : 0u);
+        if (c.failConnect) {
+            EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title,
+                      "MIDI Thru could not be switched: the MIDI driver refused it|MIDI Thru");
+        }
+        f->mnuExit->trigger();
+        EXPECT_EQ(at(readFileBytes(sysFile("Velmora.ini")), 46), c.on ? 1 : 0);
+    }
+}
+
+TEST_F(ShellTest, PreferencesActOnTheOpenWindowsAtOnce) {
+    frmMain* f = open();
+    f->show();
+    // Three arrangement file windows and the user bank's, each with its add button.
+    std::vector<CommandButton*> adds;
+    std::vector<TestChild*> wins;
+    for (int slot : {1, 4, 8, 9}) {
+        std::string img = WindowImageNew(19);
+        ImgSet(img, ImgSlot, static_cast<unsigned>(slot));
+        auto* w = new TestChild(f, img);
+        auto* l = new ListBox(w, "List1");
+        l->AddItem("11  Ballad");
+        l->AddItem("12");
+        adds.push_back(new CommandButton(w, "CommAdd"));
+        wins.push_back(w);
+        w->Show();
+    }
+    wins[0]->activate();
+    MenuAgg();
+    EXPECT_TRUE(f->mnui40DBArr->isEnabled());
+    f->mnuAddi40DBArr->trigger();
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(adds[static_cast<std::size_t>(i)]->isEnabled()) << i;
+    EXPECT_TRUE(adds[3]->isEnabled()) << "the user bank's window keeps its own";
+    EXPECT_FALSE(f->mnui40DBArr->isEnabled());
+    f->mnuAddi40DBArr->trigger();
+    for (CommandButton* b : adds) EXPECT_TRUE(b->isEnabled());
+    EXPECT_TRUE(f->mnui40DBArr->isEnabled());
+
+    // Read only blocks Cut and Paste at once.
+    auto* list = FindControl<ListBox>(wins[0], "List1");
+    ClipBuf = WindowImageNew(2);
+    for (int row : {0, 1}) {  // a filled row offers Cut, an empty one Paste
+        list->setListIndex(row);
+        list->setSelected(row, true);
+        MenuItem* m = row == 0 ? f->mnuTaglia : f->mnuIncolla;
+        MenuAgg();
+        ASSERT_TRUE(m->isEnabled());
+        f->mnuRdOnly->trigger();
+        EXPECT_FALSE(m->isEnabled());
+        f->mnuRdOnly->trigger();
+    }
+}

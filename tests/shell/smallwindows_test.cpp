@@ -1,0 +1,222 @@
+// The About box, the user's guide and the notebook, opened from their menu
+// items as a user does.
+#include <QApplication>
+#include <QDir>
+#include <QFontInfo>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "app/Messages.h"
+#include "app/ToolForm.h"
+#include "platform/Files.h"
+#include "platform/bytes.h"
+#include "shell/SmallFiles.h"
+#include "shell/frmAbout.h"
+#include "shell/frmBloccoNote.h"
+#include "shell/frmGuida.h"
+#include "shelltest.h"
+
+namespace {
+class SmallWindowsTest : public ShellTest {
+protected:
+    frmMain* start() {
+        delete frame.data();
+        InstanceLockRelease();
+        writeFileBytes(startFile("Velmora_UserGuide.txt"), "UserGuide.txt\r\nThe guide\r\nline 2");
+        writeFileBytes(startFile("Velmora_GuidaUtente.txt"), "GuidaUtente.txt\r\nLa guida");
+        frmMain* f = open();
+        f->show();
+        return f;
+    }
+    template <class F>
+    F* window() {
+        return dynamic_cast<F*>(ToolForm::Find(frame, F::Kind));
+    }
+    QPlainTextEdit* text(ToolForm* w) { return FindControl<TextBox>(w, "Text1")->plainEdit(); }
+    QPlainTextEdit* notes() { return text(window<frmBloccoNote>()); }
+    // The notebook file's text; the file must be one record padded with blanks.
+    std::string noteText() {
+        const std::string file = readFileBytes(startFile("Velmora_Notebook.txt"));
+        EXPECT_EQ(file.size(), static_cast<std::size_t>(NoteRecLen));
+        return rtrim(file);
+    }
+    // Characters a test keyboard has no key for.
+    static void type(QWidget* w, const QString& s) {
+        for (QChar c : s) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(w, &press);
+        }
+    }
+};
+}  // namespace
+
+TEST_F(SmallWindowsTest, EachWindowOpensOnceAndKeepsItsMark) {
+    frmMain* f = start();
+    for (MenuItem* item : {f->mnuInfo, f->mnuGuida, f->mnuBloccoNote}) {
+        const int count = ChildWinCount;
+        item->trigger();
+        auto* t = dynamic_cast<ToolForm*>(f->ActiveForm());
+        ASSERT_TRUE(t && t->Loaded());
+        const int kind = t->kind();
+        EXPECT_EQ(t->Tag(), std::string(1, static_cast<char>(kind)) + '\0');
+        EXPECT_FALSE(item->isEnabled());
+        EXPECT_EQ(ChildWinCount, count + 1);
+        EXPECT_EQ(WinEntry(kind).State, 1);
+        EXPECT_EQ(t->Top() + t->Left(), 0);
+        t->Unload(vbFormControlMenu);
+        EXPECT_TRUE(item->isEnabled());
+        EXPECT_EQ(ChildWinCount, count);
+        EXPECT_EQ(WinEntry(kind).State, 0);
+    }
+    f->mnuInfo->trigger();
+    EXPECT_EQ(window<frmAbout>()->Caption(), "About Velmora");
+    EXPECT_EQ(window<frmAbout>()->lblTitolo->Caption(),
+              Msg(129) + "\r\n  \r\nVersion 3.0, 2001 (release 11th March 2001)");
+    // Closed by the exit: 1 open, 2 minimised, a maximised one as it was.
+    f->mnuGuida->trigger();
+    f->mnuBloccoNote->trigger();
+    window<frmGuida>()->setWindowState(vbMaximized);
+    window<frmBloccoNote>()->setWindowState(vbMinimized);
+    f->mnuExit->trigger();
+    EXPECT_FALSE(f->Loaded());
+    EXPECT_EQ(std::vector<int>({WinEntry(29).State, WinEntry(28).State, WinEntry(33).State}),
+              std::vector<int>({1, 1, 2}));
+    EXPECT_EQ(dialogs.shown.size(), 0u);
+}
+
+TEST_F(SmallWindowsTest, GuideFollowsTheLanguageAndTheFrame) {
+    for (int tpp : {12, 15}) {
+        OverrideTwipsPerPixel(tpp, tpp);
+        frmMain* f = start();
+        f->Move(0, 0, 12000, 9000);
+        ASSERT_NEAR(f->Height(), 9000, tpp);
+        f->mnuGuida->trigger();
+        frmGuida* g = window<frmGuida>();
+        ASSERT_NE(g, nullptr);
+        EXPECT_NEAR(g->Height(), tpp == 12 ? 8000 : 7950, tpp);
+        EXPECT_NEAR(g->Width(), tpp == 12 ? 8800 : 9600, tpp);
+        EXPECT_EQ(text(g)->toPlainText(), "The guide\nline 2");
+        EXPECT_TRUE(text(g)->isReadOnly());
+        EXPECT_TRUE(QFontInfo(text(g)->font()).fixedPitch());
+        EXPECT_EQ(g->Caption(), "Velmora - Velmora v 3.0  - User's Guide");
+    }
+    // The other language's guide at once, although the texts change at the next start.
+    window<frmGuida>()->Unload();
+    dialogs.answer(vbOK);
+    frame->mnuItaliano->trigger();
+    frame->mnuGuida->trigger();
+    EXPECT_EQ(text(window<frmGuida>())->toPlainText(), "La guida");
+}
+
+TEST_F(SmallWindowsTest, GuideThatCannotBeShownAndOneShorterThanBefore) {
+    const std::string path = startFile("Velmora_UserGuide.txt"), most(GuideMaxChars, 'g');
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "File not found"},
+        {"UserGuide.tx\r\n" + most, "File not found"},
+        {"UserGuide.txt\r\n" + most + "g", "Error reading " + path},
+    };
+    frmMain* f = start();
+    for (const auto& [file, message] : cases) {
+        DeleteFile(path);
+        if (!file.empty()) writeFileBytes(path, file);
+        dialogs.shown.clear();
+        dialogs.answer(vbOK);
+        f->mnuGuida->trigger();
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, message);
+        EXPECT_EQ(dialogs.shown[0].title, "Opening Velmora_UserGuide.txt");
+        EXPECT_EQ(window<frmGuida>(), nullptr);
+    }
+    for (const std::string& t : {most, std::string(100, 'b')}) {
+        writeFileBytes(path, "UserGuide.txt\r\n" + t);
+        f->mnuGuida->trigger();
+        EXPECT_EQ(text(window<frmGuida>())->toPlainText().toStdString(), t);
+        window<frmGuida>()->Unload();
+    }
+}
+
+TEST_F(SmallWindowsTest, NotebookKeepsWhatIsTyped) {
+    frmMain* f = start();
+    f->mnuBloccoNote->trigger();
+    EXPECT_EQ(window<frmBloccoNote>()->Caption(), "Velmora - Velmora v 3.0 - Notebook");
+    QTest::keyClicks(notes(), "first");
+    QTest::keyClick(notes(), Qt::Key_Return);
+    type(notes(), u"citt\u00e0  "_qs);
+    window<frmBloccoNote>()->Unload(vbFormControlMenu);
+    EXPECT_EQ(noteText(), "first\r\ncitt\xE0");
+    QApplication::setActiveWindow(f);
+    f->mnuBloccoNote->trigger();
+    EXPECT_EQ(notes()->toPlainText(), u"first\ncitt\u00e0"_qs);
+    // Ctrl+X cuts inside the text and does not end the program.
+    notes()->setFocus();
+    notes()->selectAll();
+    int exits = 0;
+    RegisterMenuCommand(MenuId::mnuExit, [&] { ++exits; });
+    QTest::keyClick(notes(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(exits, 0);
+    QTest::keyClicks(notes(), "at exit");
+    RegisterMenuCommand(MenuId::mnuExit, [f] { f->mnuExit_Click(); });
+    f->mnuExit->trigger();
+    EXPECT_EQ(noteText(), "at exit");
+}
+
+TEST_F(SmallWindowsTest, NotebookRefusesWhatTheFileCannotHold) {
+    // Lone line ends from elsewhere: shown whole, although they will not fit as CR LF.
+    writeFileBytes(startFile("Velmora_Notebook.txt"), std::string(NoteRecLen - 4, 'n') + "\n\n\n\n");
+    frmMain* f = start();
+    f->mnuBloccoNote->trigger();
+    ASSERT_EQ(notes()->toPlainText().size(), NoteRecLen);
+    const std::string almost(NoteRecLen - 1, 'n');
+    notes()->selectAll();
+    notes()->insertPlainText(QString::fromStdString(almost));
+    QTest::keyClick(notes(), Qt::Key_Return);
+    type(notes(), u"\u20ac"_qs);
+    notes()->insertPlainText(u"a\u0100"_qs);
+    QTest::keyClicks(notes(), "xy");
+    EXPECT_EQ(notes()->toPlainText().toStdString(), almost + "x");
+    window<frmBloccoNote>()->Unload();
+    EXPECT_EQ(noteText(), almost + "x");
+}
+
+TEST_F(SmallWindowsTest, NotebookTextFollowsOnlyANormalWindow) {
+    start()->mnuBloccoNote->trigger();
+    frmBloccoNote* n = window<frmBloccoNote>();
+    n->Move(0, 0, 6000, 4500);
+    EXPECT_NEAR(n->Text1->Height(), n->Height() - 400, 15);
+    EXPECT_NEAR(n->Text1->Width(), n->Width() - 80, 15);
+    const QSize normal = n->Text1->size();
+    for (int state : {vbMaximized, vbMinimized}) {
+        n->setWindowState(state);
+        EXPECT_EQ(n->Text1->size(), normal);
+        EXPECT_EQ(WinEntry(33).State, state == vbMinimized ? 2 : 1);
+    }
+}
+
+TEST_F(SmallWindowsTest, NotebookThatCannotBeWrittenOrRead) {
+    const std::string path = startFile("Velmora_Notebook.txt");
+    writeFileBytes(path, "older");
+    frmMain* f = start();
+    f->mnuBloccoNote->trigger();
+    QTest::keyClick(notes(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(notes(), " and newer");
+    SimulateWriteFailure(FileError::DiskFull);
+    dialogs.answer(vbOK);
+    window<frmBloccoNote>()->Unload(vbFormControlMenu);
+    SimulateWriteFailure(FileError::None);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find(path), std::string::npos);
+    EXPECT_EQ(window<frmBloccoNote>(), nullptr);
+    EXPECT_EQ(readFileBytes(path), "older");
+    f->mnuBloccoNote->trigger();
+    EXPECT_EQ(notes()->toPlainText(), "older and newer");
+    window<frmBloccoNote>()->Unload();
+    EXPECT_EQ(noteText(), "older and newer");
+    // One that cannot be read is not opened, so nothing replaces it.
+    DeleteFile(path);
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path + "/keep")));
+    dialogs.answer(vbOK);
+    f->mnuBloccoNote->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_NE(dialogs.shown[1].text.find(path), std::string::npos);
+    EXPECT_EQ(window<frmBloccoNote>(), nullptr);
+}
