@@ -1,5 +1,6 @@
 #include "library/StyUNView.h"
 
+#include "files/StyGroups.h"
 #include "files/WindowImage.h"
 #include "platform/bytes.h"
 
@@ -23,4 +24,12 @@ std::string StyNewTitle(int n) { return "Untitled (" + std::to_string(n) + ")"; 
 bool StyRowNamesStyle(const std::string& row) {
     const std::string r = rtrim(cutAtNul(row));
     return r.size() > 2 && (r.size() < 4 || r.substr(4) != "- empty -");
+}
+
+int StyGroupsInUse(const std::string& block) {
+    for (int k = 15; k >= 0; --k) {
+        const std::string n = StyBlkName(k, block);
+        if (!n.empty() && n != "- empty -") return k / 4 + 1;
+    }
+    return 0;
 }

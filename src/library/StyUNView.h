@@ -18,6 +18,10 @@ std::string StyNewTitle(int n);
 // alone, and not the template's placeholder "- empty -".
 bool StyRowNamesStyle(const std::string& row);
 
+// The groups a send of the whole document sends, 0-4: up to the group of the
+// last style that has a name other than the template's "- empty -".
+int StyGroupsInUse(const std::string& block);
+
 // The group a list row sends from the menu: four styles and a separator a
 // group; no selection (-1) is group 0.
 inline int StyRowGroup(int row) { return row < 0 ? 0 : row / 5; }

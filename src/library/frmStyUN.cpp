@@ -277,7 +277,7 @@ void frmStyUN::CommLoadStyGrp_Click(int g) {
 
 void frmStyUN::CommLoadSty_Click() {
     if (TimerTxSty[0]->Interval() == Idle) {
-        const int total = StyGrpCount(Tag());
+        const int total = StyGroupsInUse(StyPartOf(Tag()));
         if (total == 0) return;
         // Another window's job is still sending.
         if (StyJobOwner && StyJobOwner != this) return;
