@@ -56,8 +56,10 @@ void BM_OpenArrangementFile(benchmark::State& state) {
     WriteWholeFile(PathJoin(StartDir(), "i40Sty"), StyTemplateImage());
     LanguageChooser = [] { LangSel = 2; };
     StartUp();
+    Starting = true;
     auto* f = new frmMain();
     f->Show();
+    Starting = false;
     const std::string file = fullBank(), path = PathJoin(StartDir(), "Bank");
     WriteWholeFile(path + ".arr", file);
     WriteWholeFile(path + ".sty", StyTemplateImage());

@@ -152,21 +152,21 @@ TEST_F(CloseArrTest, WhatTheRecordKeeps) {
 }
 
 TEST_F(CloseArrTest, EditorHoldingAnArrangementClosesFirst) {
-    FakeEditor editor;
     frmArrU* w = openBank();
     ASSERT_NE(w, nullptr);
     EditArrOpen = true;
     put(ArrRec, ArrRecKind, 19);
     put(ArrRec, ArrRecSlot, 1);
-    // The editor's own question is cancelled: the window stays.
-    struct Cancelling : FakeEditor {
-        void unload() override { SaveCancelled = true; }
-    } cancelling;
-    AppClosing = true;
-    EXPECT_FALSE(w->Unload());
-    EXPECT_TRUE(EditArrOpen);
-    EXPECT_FALSE(AppClosing);
-    RegisterLink<EditorLinkT>(&editor);
+    {
+        // The editor's own question is cancelled: the window stays.
+        struct Cancelling : FakeEditor {
+            void unload() override { SaveCancelled = true; }
+        } cancelling;
+        AppClosing = true;
+        EXPECT_FALSE(w->Unload());
+        EXPECT_TRUE(EditArrOpen && !AppClosing);
+    }
+    FakeEditor editor;
     EXPECT_TRUE(w->Unload());
     EXPECT_EQ(editor.calls, std::vector<std::string>{"unload"});
     EXPECT_FALSE(EditArrOpen);

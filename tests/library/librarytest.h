@@ -20,7 +20,7 @@
 #include "platform/Paths.h"
 
 // One arrangement of a test file.
-struct ArrSpec {
+struct ArrEntry {
     int index;
     std::string name;
     int style = 0;      // block byte 18
@@ -28,9 +28,9 @@ struct ArrSpec {
     std::vector<std::pair<int, int>> pairs = {};  // (k, first byte), second byte 1
 };
 
-inline std::string arrFileOf(const std::vector<ArrSpec>& arrs) {
+inline std::string arrFileOf(const std::vector<ArrEntry>& arrs) {
     std::string f = ArrNativeHeader() + std::string(64 * ArrBlkLen, '\0');
-    for (const ArrSpec& a : arrs) {
+    for (const ArrEntry& a : arrs) {
         const long b = ArrHdrLen + 1 + ArrBlkLen * a.index;
         if (!a.name.empty()) putField(f, b, 16, a.name);
         put(f, b + 17, static_cast<unsigned>(a.style));

@@ -6,7 +6,7 @@
 
 namespace {
 
-const std::vector<ArrSpec> BankArrs = {
+const std::vector<ArrEntry> BankArrs = {
     {0, "Ballad", 9}, {1, "Own One", 0, 1}, {2, "Swing", 70}, {3, "Ballad Two", 9}, {63, "Last", 3}};
 
 std::string expectedImage(const std::string& path, const std::string& arr, const std::string& prg,

@@ -6,7 +6,7 @@ namespace {
 
 class SelectArrTest : public LibraryTest {
 protected:
-    frmArrU* openBank(const std::vector<ArrSpec>& arrs, const std::string& sty = "", bool readOnly = false) {
+    frmArrU* openBank(const std::vector<ArrEntry>& arrs, const std::string& sty = "", bool readOnly = false) {
         writeSong("Bank", arrFileOf(arrs), sty);
         m = start([] {
             GlobalChannel = 5;
@@ -65,33 +65,6 @@ TEST_F(SelectArrTest, EmptyRowEmptiesTheBoxesAndTurnsEditOff) {
               std::tuple(std::string(), std::string(), std::string()));
     EXPECT_FALSE(w->CommEdit->isEnabled() || m->mnuEdit->isEnabled());
     EXPECT_TRUE(editor.calls.empty());
-}
-
-TEST_F(SelectArrTest, ProgramOriginAndStyleBoxFollowTheRow) {
-    const std::string sty = styFileOf({"S0", "S1", "S2", "S3", "S4", "S5", "S6", "Seven", "Eight"});
-    frmArrU* w = openBank({{0, "A", 0, 0, {{1, 70}}},
-                           {1, "B", 7, 1},
-                           {2, "C", 8, 1},
-                           {3, "D", 200},
-                           {4, "E", 20, 1, {{1, 63}}}},
-                          sty);
-    ASSERT_NE(w, nullptr);
-    struct Case {
-        int row;
-        std::string origin, style;
-    } cases[] = {
-        {0, "User", rtrim(StyRomNames[0]) + " (A11)"},
-        {1, "Internal", "Seven (U18)"},
-        {2, "Internal", "Eight (U21)"},
-        {3, "Internal", " (200)"},
-        {4, "Internal", " (U35)"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.row);
-        w->List1->setListIndex(c.row);
-        EXPECT_EQ(std::tuple(w->Text2->Text(), w->Combo1->Text()), std::tuple(c.origin, c.style));
-        EXPECT_EQ(w->Text1->Text(), "") << "the file is in no database";
-    }
 }
 
 TEST_F(SelectArrTest, RightPressShowsTheEditMenuOnceAndSelectsNothing) {

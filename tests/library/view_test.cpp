@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string imageWith(const std::vector<ArrSpec>& arrs, const std::string& sty = "") {
+std::string imageWith(const std::vector<ArrEntry>& arrs, const std::string& sty = "") {
     std::string img = ArrUImageNew(arrFileOf(arrs), "/m/Song", 2, 0, false, 1);
     if (!sty.empty()) {
         img += sty;
@@ -49,7 +49,7 @@ TEST_F(ArrUViewTest, StyleBoxTexts) {
 }
 
 TEST_F(ArrUViewTest, StyleBoxListsFactoryStylesOnceThenTheFilesOwn) {
-    const std::vector<ArrSpec> arrs = {{0, "A", 9}, {1, "B", 3, 1}, {2, "C", 70}, {3, "D", 9}, {4, "", 12},
+    const std::vector<ArrEntry> arrs = {{0, "A", 9}, {1, "B", 3, 1}, {2, "C", 70}, {3, "D", 9}, {4, "", 12},
                                        {6, "F", 200}, {7, "G", 70}};
     // An arrangement whose first byte is 0 (index 4) is none: its style is not listed.
     const std::vector<std::string> factory = {rtrim(StyRomNames[9]) + " (A22)", rtrim(StyRomNames[70]) + " (B17)",
@@ -68,32 +68,18 @@ TEST_F(ArrUViewTest, StyleBoxListsFactoryStylesOnceThenTheFilesOwn) {
 }
 
 TEST_F(ArrUViewTest, ProgramOriginFromTheEightPairs) {
+    // (pair k, first byte) with second byte 1; the last case has second byte 2.
     struct Case {
         std::vector<std::pair<int, int>> pairs;
         bool user;
-    } cases[] = {
-        {{}, false},          {{{1, 70}}, true},   {{{0, 64}}, true},  {{{7, 127}}, true},
-        {{{3, 63}}, false},   {{{3, 128}}, false}, {{{2, 10}, {6, 100}}, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.pairs.size());
-        EXPECT_EQ(ArrUsesUserProgram(imageWith({{9, "X", 0, 0, c.pairs}}), 9), c.user);
-    }
-    // A second byte other than 1 is no user program.
+    } cases[] = {{{}, false},        {{{1, 70}}, true},   {{{0, 64}}, true},  {{{7, 127}}, true},
+                 {{{3, 63}}, false}, {{{3, 128}}, false}, {{{2, 10}, {6, 100}}, true}};
+    for (const Case& c : cases) EXPECT_EQ(ArrUsesUserProgram(imageWith({{9, "X", 0, 0, c.pairs}}), 9), c.user);
     std::string img = imageWith({{9, "X", 0, 0, {{1, 70}}}});
     put(img, ImgArrBlock(9) + 43, 2);
     EXPECT_FALSE(ArrUsesUserProgram(img, 9));
-}
-
-TEST_F(ArrUViewTest, RowsAndCodes) {
-    EXPECT_TRUE(ArrRowEmpty("11"));
-    EXPECT_TRUE(ArrRowEmpty("11" + std::string(18, ' ')));
     EXPECT_TRUE(ArrRowEmpty(std::string("11  \0Junk", 9)));
     EXPECT_FALSE(ArrRowEmpty("11 +" + std::string(16, ' ')));
-    EXPECT_FALSE(ArrRowEmpty("11  A"));
-    std::vector<std::string> codes;
-    for (int u : {0, 7, 8, 15, 16, 63}) codes.push_back(UserStyleCode(u));
-    EXPECT_EQ(codes, (std::vector<std::string>{"11", "18", "21", "28", "31", "88"}));
 }
 
 TEST_F(ArrUViewTest, AutomaticSelectionTakesTheFirstPairOfTheName) {
