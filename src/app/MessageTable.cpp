@@ -140,6 +140,8 @@ const MsgPair kMessages[] = {
      "The settings cannot be kept: changes will be lost when the program ends."},
     {155, "Impossibile commutare il MIDI Thru: il driver MIDI lo ha rifiutato",
      "MIDI Thru could not be switched: the MIDI driver refused it"},
+    {156, "Il gruppo di style _ \xC3\xA8 incompleto e non \xC3\xA8 stato inviato",
+     "Style group _ is incomplete and was not sent"},
 };
 
 const std::map<int, std::string>& table() {

@@ -17,6 +17,7 @@ enum : int {
     MsgInfoFile = 152,
     MsgSettingsFile = 153,
     MsgSettingsUnkept = 154,
+    MsgStyGroupNotSent = 156,   // a style group with an empty style ("_" its number 1-4)
 };
 
 // Text of message n in the current language (n + LangBase).

@@ -99,11 +99,14 @@ int FileOpenDlg(int kind) {
         ArrDir = dir, ArrName = name, DirLast = dir;
         return 0;
     }
-    case TSty:
+    case TSty: {
         if (StySlotFind(stemPath)) return 2;
-        if (StyFileLoad(path) != 0) return 1;  // a missing file counts as refused
+        int s = StyFileLoad(path);
+        if (s == 2) return 3;  // missing, or empty (and deleted)
+        if (s != 0) return 1;
         StyDir = dir, StyName = name, DirLast = dir;
         return 0;
+    }
     case TPrg:
     case TPrgOnly:
     case TPcg: {

@@ -8,6 +8,7 @@
 #include "files/OpenDlg.h"
 #include "library/Links.h"
 #include "library/frmArrU.h"
+#include "library/frmStyUN.h"
 #include "platform/Paths.h"
 #include "shell/frmMain.h"
 
@@ -53,4 +54,5 @@ void mnuApriArr_Click() {
 void InstallLibrary() {
     RegisterMenuCommand(MenuId::mnuApriArr, [] { mnuApriArr_Click(); });
     RegisterLink<ArrWindowLinkT>(&arrWindows);
+    InstallStyleWindows();
 }

@@ -49,6 +49,7 @@ SlotRec& slotRecord(int slot) {
 frmArrU::frmArrU(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrU"), Kind) { buildControls(); }
 
 frmArrU::~frmArrU() {
+    if (StyJobOwner == this) StyJobOwner = nullptr;
     // Destroyed while open, without unloading: its slot is free again.
     const int s = slot();
     if (open_ && s >= 1 && s <= 8) ArrSlotUsed[static_cast<std::size_t>(s)] = 0;
@@ -141,6 +142,7 @@ void frmArrU::buildControls() {
         TimerShowPrg->setEnabled(false);
         CommShowPrg_Click();
     };
+    wireJobs();
 }
 
 void frmArrU::layoutControls(bool slot9) {
@@ -377,6 +379,7 @@ void frmArrU::saved() {
 }
 
 void frmArrU::unloadMenus() {
+    stopStyleJob();
     const int s = slot();
     ArrSlotCur = s;
     if (s == 9) {

@@ -41,8 +41,13 @@ public:
     // state 11 or 12) is released when they end.
     void CommLoadArr_Click();
     void CommLoadSty_Click();
-    // Shows the file's program window.
+    // Sends the companion program file, from its open window or its file.
+    void CommLoadPrg_Click();
+    // Shows the file's style file and program windows.
+    void CommShowSty_Click();
     void CommShowPrg_Click();
+    // Enters the file in the arrangement database.
+    void CommAdd_Click();
 
     // The slot of the window (image position 15), 0 when it holds none.
     int slot() const;
@@ -94,7 +99,14 @@ private:
     void attachCompanions(std::string& image);
     void setDatabaseButton();
     void setMenu(MenuId id, bool on);
+    // The send and companion jobs: their buttons and timers.
+    void wireJobs();
+    // Ends a running style send (status cleared, the job freed).
+    void stopStyleJob();
+    // A click parked for a send goes on.
+    void releaseParkedClick(int state);
     bool open_ = false;   // loaded and holding its slot
+    int styCount_ = 0;    // the groups the running style send counted
 };
 
 // The windows of the slots 1-9 (nullptr where none is open).

@@ -136,15 +136,3 @@ void frmArrU::CommEdit_Click() {
 
 void frmArrU::CommArrPlay_Click() { ModeTx0A(); }
 void frmArrU::CommSongPlay_Click() { ModeTx06(); }
-
-// The send jobs: until they run here, a click parked for them goes on at once.
-void frmArrU::CommLoadArr_Click() {
-    if (TimerList1->Interval() != ClickIdle) TimerList1->setEnabled(true);
-}
-void frmArrU::CommLoadSty_Click() {
-    if (TimerList1->Interval() != ClickIdle) TimerList1->setEnabled(true);
-}
-
-// The companion program window is opened by the companion jobs, which the
-// program library's windows provide.
-void frmArrU::CommShowPrg_Click() {}

@@ -5,6 +5,7 @@
 void resetLibraryState() {
     EditorVars = {};
     SelectionVars = {};
+    StyleJobVars = {};
     RegisterLink<EditorLinkT>(nullptr);
     RegisterLink<DatabaseLinkT>(nullptr);
 }

@@ -56,3 +56,19 @@ inline auto& FindIDUserPrg = SelectionVars.FindIDUserPrg;
 
 // Back to the state of a fresh start, links included (tests).
 void resetLibraryState();
+
+// ---- Style sending ------------------------------------------------------------
+
+// The running style job (send-all of a style window, style send of an
+// arrangement window): the next group to send, the groups it counted and the
+// window that runs it (nullptr: none runs). One runs at a time.
+struct StyleJobState {
+    int StyGrpIdx = 0;
+    int StyGrpTotal = 0;
+    const void* StyJobOwner = nullptr;
+};
+inline StyleJobState StyleJobVars;
+
+inline auto& StyGrpIdx = StyleJobVars.StyGrpIdx;
+inline auto& StyGrpTotal = StyleJobVars.StyGrpTotal;
+inline auto& StyJobOwner = StyleJobVars.StyJobOwner;

@@ -37,9 +37,9 @@ TEST_F(FilesTest, OpenDialogResults) {
     ArrSlots[3].State = 2;
     dialogs.chooseFile(startFile("open.ARR"));
     EXPECT_EQ(FileOpenDlg(19), 2);
-    // A missing style file is refused without a word.
+    // 3: a missing style file, as any other.
     dialogs.chooseFile(startFile("none.sty"));
-    EXPECT_EQ(FileOpenDlg(23), 1);
+    EXPECT_EQ(FileOpenDlg(23), 3);
     EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 

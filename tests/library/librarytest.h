@@ -15,6 +15,7 @@
 #include "library/Links.h"
 #include "library/frmArrU.h"
 #include "library/state.h"
+#include "midi/MIDI.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 
@@ -51,6 +52,11 @@ inline std::string styFileOf(const std::vector<std::string>& names) {
         f += item;
     }
     return f;
+}
+
+// The style dump of group g of a window image, as it goes out.
+inline std::string StyleDumpOf(const std::string& image, int g) {
+    return SysExHdr() + "\x65" + Pack7(StyGroupData(g, image)) + "\xF7";
 }
 
 // A program file (".prg" header "KORG", ".pgg" "KPGG"), its first byte of

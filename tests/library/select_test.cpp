@@ -145,4 +145,28 @@ TEST_F(SelectArrTest, EditorFollowsTheListAndAsksToKeepChanges) {
     }
 }
 
+TEST_F(SelectArrTest, ParkedClickGoesOnWhenTheSendsEnd) {
+    // The instrument holds another file: the click waits for the bank send,
+    // then for the style send, then selects.
+    const std::string sty = styFileOf({"S0", "S1", "S2", "S3"});
+    frmArrU* w = openBank({{2, "A", 0, 1}}, sty);
+    ASSERT_NE(w, nullptr);
+    m->mnuCaricaArr->setChecked(true);
+    m->mnuCaricaSty->setChecked(true);
+    w->List1->setListIndex(2);
+    EXPECT_EQ(w->TimerList1->Interval(), 11);
+    EXPECT_EQ(midi->written(), "");
+    Timer::Advance(9 + 11);
+    EXPECT_EQ(w->TimerList1->Interval(), 12) << "after the bank, waiting for the styles";
+    Timer::Advance(20 + 1000 + 12);
+    EXPECT_EQ(w->TimerList1->Interval(), 10);
+    Timer::Advance(6000);  // the paced queue empties
+    const std::string select = bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, 0x01, 0xC3, 0x02});
+    const std::string tail = StyleDumpOf(w->Tag(), 0) + select + select;
+    const std::string sent = midi->written();
+    ASSERT_GE(sent.size(), tail.size());
+    EXPECT_EQ(sent.substr(sent.size() - tail.size()), tail) << "styles, the selection at their end, then the click";
+    EXPECT_FALSE(w->TimerList1->Enabled());
+}
+
 }  // namespace

@@ -1,0 +1,317 @@
+// The user arrangement window's sends (the bank, its styles, its programs),
+// its companion windows and the database entry. Each send is a timed job
+// whose state is its timer's Interval: the first press shows the status and
+// arms the timer, the tick does the work. At its end a send lets a click
+// parked for it go on.
+#include "app/InfoFile.h"
+#include "app/Links.h"
+#include "app/Messages.h"
+#include "app/Mru.h"
+#include "app/Tables.h"
+#include "app/state.h"
+#include "files/Readers.h"
+#include "files/StyGroups.h"
+#include "files/WindowImage.h"
+#include "files/Writers.h"
+#include "files/state.h"
+#include "library/ArrUJobsView.h"
+#include "library/Links.h"
+#include "library/frmArrU.h"
+#include "library/frmStyUN.h"
+#include "library/state.h"
+#include "midi/MIDI.h"
+#include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/Timer.h"
+#include "platform/bytes.h"
+#include "shell/frmMain.h"
+
+namespace {
+constexpr int Idle = 10;
+// Bank send.
+constexpr int BankArmed = 9;
+// Style send.
+constexpr int StylesRunning = 20, StylesPause = 1000;
+// Program send: from the open program window (9 armed, 8 at the tick) or
+// from the file (7, 6).
+constexpr int PrgWinArmed = 9, PrgWinTick = 8, PrgFileArmed = 7, PrgFileTick = 6;
+// Parked clicks, and the find-by-number steps that follow each send.
+constexpr int ClickAfterBank = 11, ClickAfterStyles = 12;
+constexpr int FindAfterBank = 800, FindAfterStyles = 820, FindAfterPrograms = 40;
+
+// The open program file window of `slot` (nullptr when none is loaded).
+ChildForm* prgWindowOf(int slot) {
+    frmMain* m = MainForm();
+    if (!m || slot < 1) return nullptr;
+    for (ChildForm* f : m->Forms())
+        if (f->Loaded() && !f->Discarded() && WinKind(f->Tag()) == 21 && at(f->Tag(), ImgSlot) == slot) return f;
+    return nullptr;
+}
+
+// The program slot 1-8 open on `path`, else 0.
+int prgSlotOpenOn(const std::string& path) {
+    for (int s = 1; s <= 8; ++s) {
+        const SlotRec& r = PrgSlots[static_cast<std::size_t>(s)];
+        if ((r.State == 1 || r.State == 2) && rtrim(r.Path) == path) return s;
+    }
+    return 0;
+}
+
+int readOnlyChoice() {
+    frmMain* m = MainForm();
+    return m && m->mnuRdOnly->Checked() ? 1 : 0;
+}
+}  // namespace
+
+void frmArrU::wireJobs() {
+    CommLoadPrg->Click = [this] { CommLoadPrg_Click(); };
+    CommShowSty->Click = [this] { CommShowSty_Click(); };
+    CommAdd->Click = [this] { CommAdd_Click(); };
+    for (Timer* t : TimerTxSty)
+        t->onTimer = [this, t] {
+            t->setEnabled(false);
+            CommLoadSty_Click();
+        };
+    TimerLoadPrg->onTimer = [this] {
+        TimerLoadPrg->setEnabled(false);
+        CommLoadPrg_Click();
+    };
+    TimerShowSty->onTimer = [this] {
+        TimerShowSty->setEnabled(false);
+        CommShowSty_Click();
+    };
+    Timer4->onTimer = [this] {
+        Timer4->setEnabled(false);
+        Timer4->setInterval(0);
+        CommAdd_Click();
+    };
+}
+
+void frmArrU::releaseParkedClick(int state) {
+    if (TimerList1->Interval() == state) TimerList1->setEnabled(true);
+}
+
+// ---- the bank ----------------------------------------------------------------------
+
+void frmArrU::CommLoadArr_Click() {
+    QPointer<frmArrU> self(this);
+    if (EditArrOpen && ArrModified) {
+        if (AskKeepChanges(2, EditorLink().caption()) == vbYes) EditorLink().arrRecStore();
+        if (!self) return;
+    }
+    if (TimerLoadArr->Interval() == Idle) {
+        StatusMsg(3);
+        TimerLoadArr->setInterval(BankArmed);
+        TimerLoadArr->setEnabled(true);
+        return;
+    }
+    // A press before the tick sends now; the tick then has nothing to do.
+    TimerLoadArr->setEnabled(false);
+    ModeTx06();
+    ModeTx0A();
+    MidiMonLog("");
+    const std::string image = Tag();
+    const bool sent = ArrTxBank(image) == 0;
+    if (sent) InfoSetArr(image);
+    StatusMsg(0);
+    TimerLoadArr->setInterval(Idle);
+    if (sent && slot() != 9) ArrUserBankSet(image);
+    if (!self) return;
+    if (FindIDPending) {
+        TimerFindID->setInterval(FindAfterBank);
+        TimerFindID->setEnabled(true);
+    }
+    releaseParkedClick(ClickAfterBank);
+}
+
+// ---- the styles --------------------------------------------------------------------
+
+void frmArrU::CommLoadSty_Click() {
+    if (TimerTxSty[0]->Interval() == Idle) {
+        styCount_ = StyGrpCount(Tag());
+        // Nothing to send, or another window's styles are going out: a
+        // click waiting for the styles goes on without them.
+        if (styCount_ == 0 || (StyJobOwner && StyJobOwner != this)) {
+            releaseParkedClick(ClickAfterStyles);
+            return;
+        }
+        StyJobOwner = this;
+        StyGrpIdx = 0;
+        StyGrpTotal = styCount_;
+        TimerTxSty[1]->setInterval(StylesPause);
+        StatusMsg(2);
+        TimerTxSty[0]->setEnabled(true);
+        TimerTxSty[0]->setInterval(StylesRunning);
+        return;
+    }
+    QPointer<frmArrU> self(this);
+    int r = 0;
+    if (StyGrpIdx < styCount_) {
+        r = StyTxDump(StyGrpIdx, Tag());
+        if (r == 0) {
+            ++StyGrpIdx;
+            TimerTxSty[1]->setEnabled(true);
+            return;
+        }
+    }
+    const int stoppedAt = StyGrpIdx;
+    const std::string image = Tag();
+    stopStyleJob();
+    if (r == 1) MsgBox(MsgSubst(Msg(MsgStyGroupNotSent), std::to_string(stoppedAt + 1)), vbExclamation, Caption());
+    if (!self) return;
+    if (r == 0) InfoSetSty(image);
+    int n = List1->ListIndex();
+    if (n >= 0) ArrSelectSend(n, 19);
+    releaseParkedClick(ClickAfterStyles);
+    if (FindIDPending) {
+        TimerFindID->setInterval(FindAfterStyles);
+        TimerFindID->setEnabled(true);
+    }
+}
+
+void frmArrU::stopStyleJob() {
+    const bool running = TimerTxSty[0]->Interval() != Idle;
+    for (Timer* t : TimerTxSty) t->setEnabled(false);
+    TimerTxSty[0]->setInterval(Idle);
+    if (StyJobOwner == this) StyJobOwner = nullptr;
+    if (running) StatusMsg(0);
+}
+
+// ---- the programs ------------------------------------------------------------------
+
+void frmArrU::CommLoadPrg_Click() {
+    if (TimerLoadPrg->Interval() == Idle) {
+        FilePathCur = ImgPathOf(Tag());
+        PrgSlotCur = prgSlotOpenOn(FilePathCur);
+        if (PrgSlotCur != 0 && prgWindowOf(PrgSlotCur)) {
+            ExtCur = PrgSlots[static_cast<std::size_t>(PrgSlotCur)].Type != 0 ? "pgg" : "prg";
+            TimerLoadPrg->setInterval(PrgWinArmed);
+        } else {
+            const int r = PrgOrPggRead(FilePathCur + ".prg");
+            if (r != 0 && r != 4) return;  // the reader has said why
+            TimerLoadPrg->setInterval(PrgFileArmed);
+        }
+    }
+    QPointer<frmArrU> self(this);
+    switch (TimerLoadPrg->Interval()) {
+    case PrgWinArmed:
+    case PrgFileArmed:
+        StatusMsg(4);
+        TimerLoadPrg->setEnabled(true);
+        TimerLoadPrg->setInterval(TimerLoadPrg->Interval() == PrgWinArmed ? PrgWinTick : PrgFileTick);
+        return;
+    case PrgWinTick:
+    case PrgFileTick: {
+        TimerLoadPrg->setEnabled(false);
+        std::string image;
+        // The window may have closed since: its file is read instead.
+        if (ChildForm* w = TimerLoadPrg->Interval() == PrgWinTick ? prgWindowOf(PrgSlotCur) : nullptr) {
+            image = w->Tag();
+        } else {
+            const std::string path = ImgPathOf(Tag());
+            bool read = TimerLoadPrg->Interval() == PrgFileTick;
+            if (!read) {
+                const int r = PrgOrPggRead(path + ".prg");
+                if (!self) return;
+                read = r == 0 || r == 4;
+            }
+            if (read) image = PrgFileImage(path, PrgFileBuf, ExtCur == "pgg");
+        }
+        if (!image.empty() && PrgTxBank(image) == 0) {
+            InfoSetPrg(image, at(image, ImgPrgType) != 0 ? "pgg" : "prg");
+            PrgFileLink(image);
+        }
+        break;
+    }
+    default: break;
+    }
+    if (!self) return;
+    TimerLoadPrg->setInterval(Idle);
+    StatusMsg(0);
+    if (FindIDPending) {
+        TimerFindID->setInterval(FindAfterPrograms);
+        TimerFindID->setEnabled(true);
+    }
+}
+
+// ---- the companion windows -----------------------------------------------------------
+
+void frmArrU::CommShowSty_Click() {
+    frmMain* m = MainForm();
+    // No styles of the file's own: nothing to show.
+    if (!m || at(Tag(), ImgStyPart) == ImgStyNone) return;
+    FilePathCur = ImgPathOf(Tag());
+    if (StyShowByCut != 1) {
+        for (int s = 1; s <= 8; ++s) {
+            const SlotRec& r = StySlots[static_cast<std::size_t>(s)];
+            if ((r.State != 1 && r.State != 2) || rtrim(r.Path) != FilePathCur) continue;
+            frmStyUN* w = StyUNForms()[static_cast<std::size_t>(s)];
+            if (r.Extra == 1) {
+                if (w) w->activate();
+                return;
+            }
+            // Open as a plain style file: closed, to come back as the
+            // companion; a cancelled save question keeps it alone.
+            if (w && !w->Unload(vbFormCode)) return;
+            break;
+        }
+        StySlotCur = StySlotFree();
+        if (StySlotCur == 0) return;
+    }
+    if (!MainForm()) return;
+    const int slot = StySlotCur;
+    const auto s = static_cast<std::size_t>(slot);
+    StyFileBuf = StyPartOf(Tag());
+    StyDir = PathDir(FilePathCur);
+    StyName = PathName(FilePathCur);
+    StySlots[s].Extra = 1;
+    StySlotUsed[s] = 1;
+    StyLoopIdx = 0;
+    RdOnlyOpen = readOnlyChoice();
+    QPointer<frmStyUN>& f = StyUNForms()[s];
+    if (!f || f->Discarded()) f = new frmStyUN(m, 23);
+    f->Show();
+    if (StySlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriSty, false);
+    MruAdd((StyDir.empty() ? StyName : PathJoin(StyDir, StyName)) + ".sty", RdOnlyOpen);
+}
+
+void frmArrU::CommShowPrg_Click() {
+    FilePathCur = ImgPathOf(Tag());
+    PrgSlotCur = prgSlotOpenOn(FilePathCur);
+    if (PrgSlotCur != 0) {
+        PrgWindowLink().showPrgWindow(21, PrgSlotCur);
+        return;
+    }
+    RdOnlyOpen = readOnlyChoice();
+    const std::string path = FilePathCur;
+    if (PrgWinOpen(path) == 0) MruAdd(path + "." + ExtCur, RdOnlyOpen);
+}
+
+// ---- the database --------------------------------------------------------------------
+
+void frmArrU::CommAdd_Click() {
+    if (Timer4->Interval() == Idle) {
+        StatusMsg(8, "i40DBArr");
+        Timer4->setEnabled(true);
+        return;
+    }
+    Timer4->setEnabled(false);
+    Timer4->setInterval(Idle);
+    QPointer<frmArrU> self(this);
+    const std::string path = ImgPathOf(Tag());
+    ArrDir = PathDir(path);
+    ArrName = PathName(path);
+    ArrDBID = 0;
+    DatabaseLink().dbArrAdd(19);
+    if (!self) return;
+    const int s = slot();
+    if (ArrDBID > 0 && s != 0) {
+        Text1->setText(std::to_string(ArrDBID));
+        ArrSlotCur = s;
+        ArrSlotWork = ArrSlots[static_cast<std::size_t>(s)];
+        ArrSlotWork.DBID = ArrDBID;
+        ArrSlots[static_cast<std::size_t>(s)] = ArrSlotWork;
+    }
+    StatusMsg(0);
+}

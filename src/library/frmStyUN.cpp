@@ -1,0 +1,504 @@
+// The user style window: its controls, its load from the style file just
+// read, the group and whole-file sends, the style picker and its closing.
+#include "library/frmStyUN.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QKeyEvent>
+
+#include "app/Captions.h"
+#include "app/InfoFile.h"
+#include "app/Links.h"
+#include "app/Messages.h"
+#include "app/Mru.h"
+#include "app/Tables.h"
+#include "app/state.h"
+#include "files/OpenDlg.h"
+#include "files/Readers.h"
+#include "files/StyGroups.h"
+#include "files/Writers.h"
+#include "files/state.h"
+#include "library/Links.h"
+#include "library/StyUNView.h"
+#include "library/state.h"
+#include "midi/MIDI.h"
+#include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/Timer.h"
+#include "platform/bytes.h"
+#include "shell/MenuAgg.h"
+#include "shell/frmMain.h"
+
+std::array<QPointer<frmStyUN>, 10>& StyUNForms() {
+    static std::array<QPointer<frmStyUN>, 10> forms;
+    return forms;
+}
+
+std::array<QPointer<frmStyUN>, 9>& StyNewForms() {
+    static std::array<QPointer<frmStyUN>, 9> forms;
+    return forms;
+}
+
+namespace {
+constexpr int Idle = 10, GroupArmed = 11, AllRunning = 20;
+constexpr int AllFirstStep = 20, AllStepPause = 800;
+
+SlotRec& slotRecord(int slot) { return StySlots[static_cast<std::size_t>(slot >= 1 && slot <= 9 ? slot : 0)]; }
+
+// A group whose styles are not all there cannot be sent: said once.
+void groupRefused(int g, const std::string& title) {
+    MsgBox(MsgSubst(Msg(MsgStyGroupNotSent), std::to_string(g + 1)), vbExclamation, title);
+}
+}  // namespace
+
+frmStyUN::frmStyUN(MdiFrame* frame, int kind) : DocWindow(frame, QStringLiteral("frmStyUN"), kind) {
+    buildControls();
+}
+
+frmStyUN::~frmStyUN() {
+    if (StyJobOwner == this) StyJobOwner = nullptr;
+    if (!open_) return;
+    // Destroyed while open, without unloading: its slot or number is free.
+    if (kind() == 24 && number_ >= 1 && number_ <= 8) StyNewUsed[static_cast<std::size_t>(number_)] = 0;
+    if (kind() == 23 && number_ >= 1 && number_ <= 8) StySlotUsed[static_cast<std::size_t>(number_)] = 0;
+}
+
+int frmStyUN::slot() const {
+    const int s = at(Tag(), ImgSlot);
+    return s >= 1 && s <= 9 ? s : 0;
+}
+
+void frmStyUN::buildControls() {
+    QFont f(QStringLiteral("arial"));
+    f.setPointSize(10);
+    f.setWeight(QFont::Normal);
+    setFont(f);
+    List1 = new ListBox(this, QStringLiteral("List1"));
+    List1->setFont(f);
+    List1->Click = [this] { List1_Click(); };
+    List1->installEventFilter(this);
+    setPopupList(List1);
+    Picture1 = new PictureBox(this, QStringLiteral("Picture1"));
+    for (int k = 0; k < 16; ++k) {
+        auto* t = new TextBox(Picture1, QStringLiteral("Text1"), k);
+        t->setLocked(true);
+        Text1[static_cast<std::size_t>(k)] = t;
+    }
+    auto timer = [this](const char* name, int index) {
+        auto* t = new Timer(this, QString::fromLatin1(name), index);
+        t->setInterval(Idle);
+        t->setEnabled(false);
+        return t;
+    };
+    for (int g = 0; g < 4; ++g) {
+        const auto i = static_cast<std::size_t>(g);
+        CommLoadStyGrp[i] = new CommandButton(this, QStringLiteral("CommLoadStyGrp"), g);
+        CommLoadStyGrp[i]->setCaption("Load Styles");
+        CommLoadStyGrp[i]->Click = [this, g] { CommLoadStyGrp_Click(g); };
+        Picture2[i] = new PictureBox(this, QStringLiteral("Picture2"), g);
+        Text2[i] = new TextBox(Picture2[i], QStringLiteral("Text2"), g);
+        Text2[i]->setLocked(true);
+        Timer* t = timer("TimerLoadStyGrp", g);
+        t->onTimer = [this, t, g] {
+            t->setEnabled(false);
+            CommLoadStyGrp_Click(g);
+        };
+        TimerLoadStyGrp[i] = t;
+    }
+    CommLoadSty = new CommandButton(this, QStringLiteral("CommLoadSty"));
+    CommLoadSty->setCaption("Load &Styles");
+    CommLoadSty->Click = [this] { CommLoadSty_Click(); };
+    Text3 = new TextBox(this, QStringLiteral("Text3"));
+    Text3->setLocked(true);
+    Label3 = new Label(this, QStringLiteral("Label3"));
+    Label3->setCaption("Bytes");
+    for (int i = 0; i < 2; ++i) {
+        Timer* t = timer("TimerTxSty", i);
+        t->onTimer = [this, t] {
+            t->setEnabled(false);
+            CommLoadSty_Click();
+        };
+        TimerTxSty[static_cast<std::size_t>(i)] = t;
+    }
+}
+
+void frmStyUN::layoutControls() {
+    const bool large = TwipsY == 12;
+    const int h = large ? 228 : 241;
+    const int textHeight = pxToTwipsY(QFontMetrics(font()).height());
+    const int listHeight = 19 * (textHeight + 3);
+    List1->Move(0, 20, 2000, listHeight);
+    const int pLeft = List1->Left() + 2000 + 20;
+    Picture1->Move(pLeft, 20, 700, listHeight);
+    int top = 0;
+    for (int k = 0; k < 16; ++k) {
+        Text1[static_cast<std::size_t>(k)]->Move(0, top, 700 - 40, h);
+        top += h;
+        if (k % 4 == 3) top += h;
+    }
+    const int x = pLeft + 700 + 200;
+    for (int g = 0; g < 4; ++g) {
+        const auto i = static_cast<std::size_t>(g);
+        const int y = 20 + 150 + g * (large ? 1080 : 1150);
+        CommLoadStyGrp[i]->Move(x, y, 1000, 375);
+        Picture2[i]->Move(x, y + 400, 1000, h + 40);
+        // The group total is kept in a box above its frame, out of sight.
+        Text2[i]->Move(0, -500, 1000, 228);
+    }
+    const int bottom = large ? 4300 : 4500;
+    CommLoadSty->Move(1580, bottom, 1200, 375);
+    CommClose->Move(1580 + 1260, bottom, 1000, 375);
+    Text3->Move(60, bottom, 800, 315);
+    Label3->Move(60 + 800 + 30, bottom + 50, 600, 315);
+}
+
+void frmStyUN::setMenu(MenuId id, bool on) { MainWindowLink().enableMenu(id, on); }
+
+void frmStyUN::Form_Load() {
+    beginLoad();
+    std::string image;
+    if (kind() == 24) {
+        const int n = StyLoopIdx >= 1 && StyLoopIdx <= 8 ? StyLoopIdx : 1;
+        number_ = n;
+        newLayout_ = {0, 0, FormSizes.StyUNHeight, FormSizes.StyUNWidth, 1};
+        StyNewUsed[static_cast<std::size_t>(n)] = 1;
+        Move(0, 0, FormSizes.StyUNWidth, FormSizes.StyUNHeight);
+        StyName = StyNewTitle(n);
+        image = StyUNImageNew(24, StyFileBuf, "", n, 0, 0, false);
+        StyNewForms()[static_cast<std::size_t>(n)] = this;
+    } else {
+        const int s = StySlotCur >= 1 && StySlotCur <= 9 ? StySlotCur : 1;
+        number_ = s;
+        StySlotWork = slotRecord(s);
+        if (StySlotWork.State != 0) {
+            StyDir = PathDir(rtrim(StySlotWork.Path));
+            StyName = rtrim(PathName(rtrim(StySlotWork.Path)));
+        } else {
+            StySlotWork.State = 1;
+            if (s != 9 && StyShowByCut == 0) {
+                StySlotWork.Top = StySlotWork.Left = 0;
+                StySlotWork.Height = FormSizes.StyUNHeight;
+                StySlotWork.Width = FormSizes.StyUNWidth;
+            }
+            StySlotWork.Path = StyDir.empty() ? StyName : PathJoin(StyDir, StyName);
+        }
+        StyShowByCut = 0;
+        if (StySlotWork.Height <= 0 || StySlotWork.Width <= 0) {
+            StySlotWork.Height = FormSizes.StyUNHeight;
+            StySlotWork.Width = FormSizes.StyUNWidth;
+        }
+        Move(StySlotWork.Left, StySlotWork.Top, StySlotWork.Width, StySlotWork.Height);
+        slotRecord(s) = StySlotWork;
+        image = StyUNImageNew(23, StyFileBuf, rtrim(StySlotWork.Path), s, RdOnlyOpen, StySlotWork.State, ImpStyI30);
+        StyUNForms()[static_cast<std::size_t>(s)] = this;
+    }
+    layoutControls();
+    CommClose->setCaption(Msg(8));
+    setTag(image);
+    refresh();
+    setCaption(DocCaptionBuild(image));
+    open_ = true;
+    endLoad(StyWinCount);
+}
+
+void frmStyUN::refresh() {
+    const StyListView v = StyListOf(StyPartOf(Tag()));
+    List1->Clear();
+    for (const std::string& r : v.rows) List1->AddItem(r);
+    for (std::size_t k = 0; k < 16; ++k) Text1[k]->setText(v.itemSizes[k]);
+    for (std::size_t g = 0; g < 4; ++g) {
+        Text2[g]->setText(v.groupSizes[g]);
+        CommLoadStyGrp[g]->setEnabled(v.groupSendable[g]);
+    }
+    Text3->setText(v.total);
+}
+
+// ---- the list --------------------------------------------------------------------
+
+void frmStyUN::List1_Click() {
+    if (loading()) return;
+    MenuAgg();
+    const int i = List1->ListIndex();
+    if (i < 0) return;
+    const std::string row = List1->List(i);
+    if (StyRowItem(i) < 0) {
+        setMenu(MenuId::mnuLoadSty, false);
+        return;
+    }
+    if (kind() == 24) {
+        setMenu(MenuId::mnuLoadSty, rtrim(cutAtNul(row)).size() > 2);
+        return;
+    }
+    // Only a row that names a style gives the arrangement a style.
+    if (EditArrSelSty && StyRowNamesStyle(row)) {
+        EditorLink().editArrStyAssign(i, Tag());
+        ArrModified = true;
+    }
+}
+
+void frmStyUN::List1_KeyDown(int KeyCode, int /*Shift*/) {
+    if (KeyCode != 46) return;
+    if (ImgIsRdOnly(Tag()))
+        ErrMsg(ErrReadOnly, "", "");
+    else
+        RunMenuCommand(MenuId::mnuTaglia);
+}
+
+bool frmStyUN::eventFilter(QObject* o, QEvent* e) {
+    if (o == List1 && e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Delete) {
+        List1_KeyDown(46, 0);
+        return true;
+    }
+    return DocWindow::eventFilter(o, e);
+}
+
+// ---- sending -----------------------------------------------------------------------
+
+void frmStyUN::CommLoadStyGrp_Click(int g) {
+    if (g < 0 || g > 3) return;
+    Timer* t = TimerLoadStyGrp[static_cast<std::size_t>(g)];
+    if (t->Interval() == Idle) {
+        StatusMsg(2);
+        t->setEnabled(true);
+        t->setInterval(GroupArmed);
+        return;
+    }
+    t->setEnabled(false);
+    t->setInterval(Idle);
+    const std::string image = Tag();
+    const int r = StyTxDump(g, image);
+    StatusMsg(0);
+    if (r == 1) groupRefused(g, Caption());
+    // Only a file that went out is the instrument's user bank; the bank's
+    // own window and an untitled document leave it as it is.
+    if (r == 0 && WinKind(image) == 23 && at(image, ImgSlot) != 9) StyUserBankSet(image);
+}
+
+void frmStyUN::CommLoadSty_Click() {
+    if (TimerTxSty[0]->Interval() == Idle) {
+        const int total = StyGroupsInUse(StyPartOf(Tag()));
+        if (total == 0) return;
+        // Another window's job is still sending.
+        if (StyJobOwner && StyJobOwner != this) return;
+        StyJobOwner = this;
+        StyGrpTotal = total;
+        StyGrpIdx = 0;
+        TimerTxSty[1]->setInterval(AllStepPause);
+        StatusMsg(2);
+        TimerTxSty[0]->setEnabled(true);
+        TimerTxSty[0]->setInterval(AllFirstStep);
+        return;
+    }
+    int r = 0;
+    if (StyGrpIdx < StyGrpTotal) {
+        r = StyTxDump(StyGrpIdx, Tag());
+        if (r == 0) {
+            ++StyGrpIdx;
+            TimerTxSty[1]->setEnabled(true);
+            return;
+        }
+    }
+    const int stoppedAt = StyGrpIdx;
+    const std::string image = Tag();
+    stopJob();
+    if (r == 1) groupRefused(stoppedAt, Caption());
+    if (r != 0) return;
+    if (WinKind(image) == 23) {
+        if (at(image, ImgSlot) != 9) {
+            StyUFile = ImgPathOf(image);
+            setMenu(MenuId::mnuStyU, true);
+        }
+        InfoSetSty(image);
+    }
+    int first = 0;
+    ArrSelectSend(first, 19);
+}
+
+void frmStyUN::stopJob() {
+    const bool running = TimerTxSty[0]->Interval() != Idle;
+    for (Timer* t : TimerTxSty) t->setEnabled(false);
+    TimerTxSty[0]->setInterval(Idle);
+    if (StyJobOwner == this) StyJobOwner = nullptr;
+    if (running) StatusMsg(0);
+}
+
+// ---- closing -------------------------------------------------------------------------
+
+void frmStyUN::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
+    QPointer<frmStyUN> self(this);
+    auto refuse = [&] {
+        Cancel = 1;
+        AppClosing = false;
+    };
+    bool ask = at(Tag(), ImgStyChanged) != 0;
+    for (;;) {
+        // An untitled document is asked about until it has a name.
+        if (ask || at(Tag(), ImgUntitled) != 0) {
+            const int answer = AskSaveChanges(1, Caption());
+            if (!self) return;
+            if (answer == vbNo) return;
+            if (answer != vbYes) return refuse();
+            std::string image = Tag();
+            const bool saveAs = at(image, ImgSaveAs) == ImgSaveAsStyI30 || at(image, ImgUntitled) == 1;
+            const int r = saveAs ? FileSaveAs(image) : FileSave(image);
+            if (!self) return;
+            if (r != 0) return refuse();
+            setTag(image);
+            setCaption(DocCaptionBuild(image));
+            if (!saveAs) return;
+            ask = false;
+            continue;
+        }
+        const std::string path = ImgPathOf(Tag());
+        StyDir = PathDir(path);
+        StyName = PathName(path);
+        RdOnlyOpen = at(Tag(), ImgRdOnly);
+        MruAdd((StyDir.empty() ? StyName : PathJoin(StyDir, StyName)) + ".sty", RdOnlyOpen);
+        return;
+    }
+}
+
+long frmStyUN::changedPos() const { return ImgStyChanged; }
+
+int frmStyUN::saveDocument() {
+    std::string image = Tag();
+    const int r = FileSave(image);
+    if (r == 0) setTag(image);
+    return r;
+}
+
+DocWindow::Layout frmStyUN::layoutRead() {
+    if (kind() == 24) return newLayout_;
+    StySlotWork = slotRecord(slot());
+    return {StySlotWork.Top, StySlotWork.Left, StySlotWork.Height, StySlotWork.Width, StySlotWork.State};
+}
+
+void frmStyUN::layoutWrite(const Layout& l) {
+    if (kind() == 24) {
+        newLayout_ = l;
+        if (number_ >= 1 && number_ <= 8) StyNewUsed[static_cast<std::size_t>(number_)] = static_cast<uint8_t>(l.State);
+        return;
+    }
+    StySlotWork.Top = l.Top;
+    StySlotWork.Left = l.Left;
+    StySlotWork.Height = l.Height;
+    StySlotWork.Width = l.Width;
+    StySlotWork.State = static_cast<uint8_t>(l.State);
+    if (slot() != 0) slotRecord(slot()) = StySlotWork;
+}
+
+void frmStyUN::unloadMenus() {
+    // A job still running ends with its window.
+    stopJob();
+    const auto n = static_cast<std::size_t>(number_);
+    if (kind() == 24) {
+        if (n >= 1 && n <= 8) {
+            StyNewUsed[n] = 0;
+            if (StyNewForms()[n] == this) StyNewForms()[n] = nullptr;
+        }
+        setMenu(MenuId::mnuNuovoSty, true);
+    } else {
+        const int s = slot();
+        StySlotCur = s;
+        if (s >= 1 && s <= 8) {
+            StySlotUsed[static_cast<std::size_t>(s)] = 0;
+            setMenu(MenuId::mnuApriSty, true);
+        }
+        if (s >= 1) {
+            // The next window of the slot is plain until made a companion.
+            slotRecord(s).Extra = 0;
+            if (StyUNForms()[static_cast<std::size_t>(s)] == this) StyUNForms()[static_cast<std::size_t>(s)] = nullptr;
+        }
+    }
+    open_ = false;
+}
+
+int frmStyUN::closingState(int current) const {
+    // A new document is not reopened at the next start.
+    if (kind() == 24) return 0;
+    return DocWindow::closingState(current);
+}
+
+void frmStyUN::closedByHand() {
+    if (kind() != 23) return;
+    if (slot() != 9)
+        MruStorePos(Tag(), Top(), Left(), Height(), Width());
+    else
+        setMenu(MenuId::mnuStyU, true);
+}
+
+// ---- the File menu's commands ----------------------------------------------------
+
+void mnuApriSty_Click() {
+    frmMain* m = MainForm();
+    if (!m) return;
+    StySlotCur = StySlotFree();
+    if (StySlotCur == 0) return;
+    const int slot = StySlotCur;
+    switch (FileOpenDlg(23)) {
+    case 0: break;
+    case 2: ErrMsg(ErrAlreadyOpen, MsgTitle, ""); return;
+    case 3: ErrMsg(ErrFileNotFound, MsgTitle, ""); return;
+    default: return;  // cancelled, or the reader has said why
+    }
+    if (!MainForm()) return;
+    const auto s = static_cast<std::size_t>(slot);
+    StySlotUsed[s] = 1;
+    StySlots[s].Extra = 0;
+    StyLoopIdx = 0;
+    StySlotCur = slot;
+    QPointer<frmStyUN>& f = StyUNForms()[s];
+    if (!f || f->Discarded()) f = new frmStyUN(m, 23);
+    f->Show();
+    if (StySlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriSty, false);
+    MruAdd((StyDir.empty() ? StyName : PathJoin(StyDir, StyName)) + ".sty", RdOnlyOpen);
+}
+
+namespace {
+int newStyFree() {
+    for (int n = 1; n <= 8; ++n)
+        if (StyNewUsed[static_cast<std::size_t>(n)] == 0) return n;
+    return 0;
+}
+}  // namespace
+
+void mnuNuovoSty_Click() {
+    frmMain* m = MainForm();
+    if (!m) return;
+    const int n = newStyFree();
+    if (n != 0) {
+        FilePathCur = StyGrpFile;
+        const int r = StyFileLoad(FilePathCur);
+        if (r == 1) return;  // damaged: the reader has said so
+        if (r != 0) {
+            ErrMsg(ErrFileNotFoundName, MainWindowLink().caption(), PathName(StyGrpFile));
+            return;
+        }
+        if (!MainForm()) return;
+        StyNewUsed[static_cast<std::size_t>(n)] = 1;
+        StySlotCur = 0;
+        StyLoopIdx = n;
+        QPointer<frmStyUN>& f = StyNewForms()[static_cast<std::size_t>(n)];
+        if (!f || f->Discarded()) f = new frmStyUN(m, 24);
+        f->Show();
+    }
+    if (newStyFree() == 0) MainWindowLink().enableMenu(MenuId::mnuNuovoSty, false);
+}
+
+namespace {
+struct StyWindows : StyWindowLinkT {
+    void unloadStyUN(int slot) override {
+        if (slot < 1 || slot > 9) return;
+        frmStyUN* f = StyUNForms()[static_cast<std::size_t>(slot)];
+        if (f && f->Loaded() && !f->Discarded()) f->Unload(vbFormCode);
+    }
+};
+StyWindows styWindows;
+}  // namespace
+
+void InstallStyleWindows() {
+    RegisterMenuCommand(MenuId::mnuApriSty, [] { mnuApriSty_Click(); });
+    RegisterMenuCommand(MenuId::mnuNuovoSty, [] { mnuNuovoSty_Click(); });
+    RegisterLink<StyWindowLinkT>(&styWindows);
+}

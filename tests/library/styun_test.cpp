@@ -1,0 +1,347 @@
+// Style windows: New Sty and Open Sty, the list and sizes, the group and
+// whole-file sends, the style picker and closing.
+#include <QApplication>
+
+#include "app/InfoFile.h"
+#include "files/StyGroups.h"
+#include "files/Writers.h"
+#include "library/StyUNView.h"
+#include "library/frmStyUN.h"
+#include "librarytest.h"
+
+namespace {
+
+// Styles in groups 0 and 1 (items 0-7); the others of size 0.
+std::vector<std::string> twoGroups() { return {"A0", "A1", "A2", "A3", "B0", "B1", "B2", "B3"}; }
+
+class StyUNTest : public LibraryTest {
+protected:
+    frmStyUN* openSty(const std::string& name, bool readOnly = false) {
+        const int slot = StySlotFree();
+        dialogs.chooseFile(song(name + ".sty"), 0, readOnly);
+        RunMenuCommand(MenuId::mnuApriSty);
+        return slot ? StyUNForms()[static_cast<std::size_t>(slot)].data() : nullptr;
+    }
+    frmStyUN* newSty() {
+        RunMenuCommand(MenuId::mnuNuovoSty);
+        for (int n = 8; n >= 1; --n)
+            if (StyNewForms()[static_cast<std::size_t>(n)]) return StyNewForms()[static_cast<std::size_t>(n)].data();
+        return nullptr;
+    }
+    std::string status() { return frame->Label1->Caption(); }
+    // Lets the paced queue empty, then forgets what went out.
+    void drain() {
+        Timer::Advance(5000);
+        midi->clear();
+    }
+    // The times of the messages sent (their first pieces), from `t0`.
+    std::vector<long long> messageTimes(long long t0) {
+        std::vector<long long> t;
+        for (const auto& x : midi->writes()) {
+            const auto b = static_cast<unsigned char>(x.bytes[0]);
+            if (b == 0xF0 || (b >= 0x80 && b < 0xF0)) t.push_back(x.time - t0);
+        }
+        return t;
+    }
+};
+
+TEST_F(StyUNTest, NewStyleShowsTheTemplate) {
+    frmMain* m = start();
+    frmStyUN* w = newSty();
+    ASSERT_NE(w, nullptr);
+    std::vector<std::string> rows, sizes;
+    for (int r = 0; r < 19; ++r) rows.push_back(w->List1->List(r));
+    for (TextBox* t : w->Text1) sizes.push_back(t->Text());
+    EXPECT_EQ(rows, (std::vector<std::string>{"11  - empty -", "12  - empty -", "13  - empty -", "14  - empty -", " ",
+                                              "15  ", "16  ", "17  ", "18  ", " ", "21  ", "22  ", "23  ", "24  ", " ",
+                                              "25  ", "26  ", "27  ", "28  "}));
+    std::vector<std::string> wantSizes(16, " 0 ");
+    for (int k = 0; k < 4; ++k) wantSizes[static_cast<std::size_t>(k)] = " 1176 ";
+    EXPECT_EQ(sizes, wantSizes);
+    EXPECT_EQ(std::vector<std::string>({w->Text2[0]->Text(), w->Text2[1]->Text(), w->Text2[3]->Text()}),
+              std::vector<std::string>({" 4704 ", " 0 ", " 0 "}));
+    EXPECT_EQ(w->Text3->Text(), "4928");
+    EXPECT_EQ(std::vector<bool>({w->CommLoadStyGrp[0]->isEnabled(), w->CommLoadStyGrp[1]->isEnabled(),
+                                 w->CommLoadStyGrp[2]->isEnabled(), w->CommLoadStyGrp[3]->isEnabled()}),
+              std::vector<bool>({true, false, false, false}));
+    EXPECT_EQ(w->Caption(), "New Style - Untitled.sty (1)");
+    std::string header(20, '\0');
+    put(header, 1, 24);
+    put(header, 15, 1);
+    put(header, 18, 1);
+    EXPECT_EQ(w->Tag(), header + padRight("Untitled (1)", 250) + std::string(399, '\0') + StyTemplateImage());
+    EXPECT_EQ(std::tuple(StyNewUsed[1], StyWinCount), std::tuple(uint8_t{1}, 1));
+    // Eight new documents use every number.
+    for (int n = 2; n <= 8; ++n) newSty();
+    EXPECT_FALSE(m->mnuNuovoSty->isEnabled());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(StyUNTest, NewStyleWithADamagedTemplateOpensNothing) {
+    start();
+    writeFileBytes(StyGrpFile, std::string(100, 'x'));
+    dialogs.answer(vbOK);
+    RunMenuCommand(MenuId::mnuNuovoSty);
+    EXPECT_EQ(dialogs.shown.size(), 1u) << "the reader's box only";
+    EXPECT_EQ(StyNewForms()[1], nullptr);
+    EXPECT_EQ(StyWinCount, 0);
+}
+
+TEST_F(StyUNTest, OpenStyle) {
+    writeFileBytes(song("Name.sty"), styFileOf(twoGroups()));
+    frmMain* m = start();
+    frmStyUN* w = openSty("Name", true);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->Caption(), "File Sty - Name.sty (1) - Read Only");
+    EXPECT_EQ(std::tuple(at(w->Tag(), 1), at(w->Tag(), 2), at(w->Tag(), 15), at(w->Tag(), 17)),
+              std::tuple(23u, 1u, 1u, 1u));
+    EXPECT_EQ(w->List1->List(10), "21  ");
+    EXPECT_EQ(w->List1->List(5), "15  B0");
+    EXPECT_EQ(w->Text3->Text(), std::to_string(styFileOf(twoGroups()).size()));
+    const SlotRec& r = StySlots[1];
+    EXPECT_EQ(std::tuple(r.Path, r.State, r.Extra, StySlotUsed[1]), std::tuple(song("Name"), uint8_t{1}, 0, 1));
+    EXPECT_EQ(MruTable[1].Path, song("Name"));
+    EXPECT_EQ(midi->written(), "");
+
+    struct Case {
+        const char* what;
+        std::string file;   // written before the open ("-": not written)
+        std::string box;
+    } cases[] = {
+        {"the same file again", "-", "File already open"},
+        {"an empty file", "", "File not found"},
+        {"a damaged file", std::string(300, 'x'), "Error reading Other.sty"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dialogs.shown.clear();
+        std::string name = "Name";
+        if (c.file != "-") {
+            name = "Other";
+            writeFileBytes(song("Other.sty"), c.file);
+        }
+        dialogs.answer(vbOK);
+        openSty(name);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, c.box);
+        EXPECT_EQ(StyWinCount, 1);
+        if (c.file.empty()) {
+            EXPECT_FALSE(QFile::exists(QString::fromStdString(song("Other.sty")))) << "deleted";
+        }
+    }
+
+    for (int i = 2; i <= 8; ++i) {
+        writeFileBytes(song("F" + std::to_string(i) + ".sty"), styFileOf({"X"}));
+        EXPECT_TRUE(m->mnuApriSty->isEnabled());
+        ASSERT_NE(openSty("F" + std::to_string(i)), nullptr);
+    }
+    EXPECT_FALSE(m->mnuApriSty->isEnabled()) << "eight windows";
+}
+
+TEST_F(StyUNTest, GroupSend) {
+    writeFileBytes(song("Name.sty"), styFileOf(twoGroups()));
+    writeFileBytes(song("Part.sty"), styFileOf({"A0", "A1", "A2", "A3", "B0"}));
+    start();
+    StySlotUsed[1] = StySlotUsed[2] = 1;   // the file goes to slot 3
+    frmStyUN* w = openSty("Name");
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->slot(), 3);
+    StySlots[9].State = 1;   // an open user-bank window
+    StySlots[9].Path = song("Bank");
+    StySlotCur = 9;
+    StyFileBuf = styFileOf({"U"});
+    auto* bankWindow = new frmStyUN(frame, 23);
+    bankWindow->Show();
+    ASSERT_EQ(StyUNForms()[9], bankWindow);
+    QPointer<frmStyUN> bank(bankWindow);
+
+    const long long t0 = Timer::Now();
+    w->CommLoadStyGrp[1]->press();
+    EXPECT_EQ(status(), "Loading Style");
+    Timer::Advance(1000);
+    EXPECT_EQ(midi->written(), StyleDumpOf(w->Tag(), 1));
+    EXPECT_EQ(messageTimes(t0), std::vector<long long>{11});
+    EXPECT_EQ(status(), "");
+    EXPECT_EQ(StyUFile, song("Name"));
+    EXPECT_TRUE(!bank || bank->Discarded()) << "the user-bank window closes";
+
+    // From the bank's own window and from a new document: the same bytes,
+    // the user bank kept.
+    StySlots[9] = {};
+    StySlots[9].Path = song("Bank");
+    StySlotCur = 9;
+    StyFileBuf = styFileOf(twoGroups());
+    auto* own = new frmStyUN(frame, 23);
+    own->Show();
+    frmStyUN* fresh = newSty();
+    for (frmStyUN* x : {own, fresh}) {
+        drain();
+        StyUFile = "kept";
+        x->CommLoadStyGrp[0]->press();
+        Timer::Advance(3000);
+        EXPECT_EQ(midi->written(), StyleDumpOf(x->Tag(), 0));
+        EXPECT_EQ(StyUFile, "kept");
+    }
+
+    // A group with a size-0 item: one box, nothing sent or recorded;
+    // MIDI off: nothing at all.
+    frmStyUN* part = openSty("Part");
+    ASSERT_NE(part, nullptr);
+    EXPECT_TRUE(part->CommLoadStyGrp[1]->isEnabled());
+    drain();
+    StyUFile = "kept";
+    dialogs.answer(vbOK);
+    part->CommLoadStyGrp[1]->press();
+    Timer::Advance(20);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Style group 2 is incomplete and was not sent");
+    EXPECT_EQ(status(), "");
+    MidiOn = 0;
+    w->CommLoadStyGrp[0]->press();
+    Timer::Advance(20);
+    EXPECT_EQ(std::tuple(midi->written(), StyUFile, dialogs.shown.size()), std::tuple(std::string(), std::string("kept"), 1u));
+}
+
+TEST_F(StyUNTest, SendAll) {
+    writeFileBytes(song("Name.sty"), styFileOf(twoGroups()));
+    writeFileBytes(song("Two.sty"), styFileOf(twoGroups()));
+    start();
+    frmStyUN* w = openSty("Name");
+    QPointer<frmStyUN> other(openSty("Two"));
+    ASSERT_TRUE(w && other);
+    const std::string select = bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, 0x01, 0xC3, 0x00});
+    const long long t0 = Timer::Now();
+    w->CommLoadSty->press();
+    Timer::Advance(100);
+    other->CommLoadSty->press();   // another window's job: nothing
+    Timer::Advance(2000);
+    EXPECT_EQ(messageTimes(t0), std::vector<long long>({20, 820, 1620, 1621, 1622}));
+    const std::string dumps = StyleDumpOf(w->Tag(), 0) + StyleDumpOf(w->Tag(), 1);
+    EXPECT_EQ(midi->written().substr(0, dumps.size()), dumps);
+    EXPECT_EQ(midi->written().size(), dumps.size() + select.size());
+    EXPECT_EQ(InfoFileRead(), "Name");
+    EXPECT_EQ(frame->LabelSty->Caption(), "Name.sty");
+    EXPECT_EQ(StyUFile, song("Name"));
+    EXPECT_EQ(StyJobOwner, nullptr);
+
+    // Closed while it runs: stopped, status and busy pointer cleared.
+    drain();
+    other->CommLoadSty->press();
+    Timer::Advance(500);
+    other->Unload();
+    EXPECT_EQ(status(), "");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(StyJobOwner, nullptr);
+    Timer::Advance(3000);
+    EXPECT_EQ(midi->written(), StyleDumpOf(w->Tag(), 0)) << "group 0 only";
+}
+
+TEST_F(StyUNTest, PickerAssignsOnlyNamedStyles) {
+    struct Assigning : FakeEditor {
+        std::vector<int> rows;
+        void editArrStyAssign(int row, const std::string&) override { rows.push_back(row); }
+    } editor;
+    writeFileBytes(song("Name.sty"), styFileOf({"A0", "A1", "A2", "A3", "B0", "B1", "B2", "B3", "C0"}));
+    start();
+    frmStyUN* w = openSty("Name");
+    frmStyUN* fresh = newSty();
+    ASSERT_TRUE(w && fresh);
+    EditArrSelSty = true;
+    struct Case {
+        frmStyUN* win;
+        int row;
+        bool assigns;
+    } cases[] = {{w, 10, true}, {w, 9, false}, {w, 15, false}, {fresh, 0, false}, {w, 0, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        editor.rows.clear();
+        ArrModified = false;
+        c.win->List1->setListIndex(c.row);
+        EXPECT_EQ(editor.rows, c.assigns ? std::vector<int>{c.row} : std::vector<int>{});
+        EXPECT_EQ(ArrModified, c.assigns);
+    }
+    EXPECT_TRUE(EditArrSelSty);
+    EXPECT_EQ(midi->written(), "");
+}
+
+TEST_F(StyUNTest, RowRules) {
+    struct Case {
+        std::string row;
+        bool names;
+    } cases[] = {{" ", false}, {"15  ", false}, {"11  - empty -", false}, {"21  C0", true}, {"21", false}};
+    for (const Case& c : cases) EXPECT_EQ(StyRowNamesStyle(c.row), c.names) << c.row;
+    EXPECT_EQ(std::vector<int>({StyRowGroup(-1), StyRowGroup(7), StyRowGroup(14), StyRowGroup(18)}),
+              std::vector<int>({0, 1, 2, 3}));
+}
+
+TEST_F(StyUNTest, Closing) {
+    const std::string file = styFileOf(twoGroups());
+    writeFileBytes(song("Name.sty"), file);
+    start();
+    // Changed, Yes: saved from the image.
+    frmStyUN* w = openSty("Name");
+    ASSERT_NE(w, nullptr);
+    std::string changed = w->Tag();
+    put(changed, 10, 1);
+    put(changed, 670 + 30, 'Z');
+    w->setTag(changed);
+    dialogs.answer(vbYes);
+    EXPECT_TRUE(w->Unload());
+    EXPECT_EQ(readFileBytes(song("Name.sty")), changed.substr(669));
+
+    // Made by an import: Save As; cancelled: open, and an exit stops.
+    w = openSty("Name");
+    changed = w->Tag();
+    put(changed, 10, 1);
+    put(changed, 11, 5);
+    w->setTag(changed);
+    dialogs.answer(vbYes);
+    dialogs.cancelFile();
+    AppClosing = true;
+    const std::size_t asked = dialogs.fileRequests.size();
+    EXPECT_FALSE(w->Unload());
+    EXPECT_FALSE(AppClosing);
+    EXPECT_EQ(dialogs.fileRequests.size(), asked + 1);
+
+    // Cancel in the frame's close: everything stays.
+    frmStyUN* fresh = newSty();
+    dialogs.answer(vbCancel);
+    frame->Unload();
+    EXPECT_FALSE(AppClosing);
+    EXPECT_TRUE(w->Loaded() && !w->Discarded());
+    EXPECT_TRUE(fresh->Loaded() && !fresh->Discarded());
+
+    // Untitled and unchanged still asks; No closes.
+    dialogs.answer(vbNo);
+    EXPECT_TRUE(fresh->Unload());
+    EXPECT_EQ(StyNewUsed[1], 0);
+
+    // Untitled after Save As, changed, Yes: the file holds the new bytes.
+    fresh = newSty();
+    dialogs.chooseFile(song("New.sty"));
+    std::string image = fresh->Tag();
+    ASSERT_EQ(FileSaveAs(image), 0);
+    fresh->setTag(image);
+    put(image, 10, 1);
+    put(image, 670 + 30, 'Q');
+    fresh->setTag(image);
+    dialogs.answer(vbYes);
+    EXPECT_TRUE(fresh->Unload());
+    EXPECT_EQ(readFileBytes(song("New.sty")), image.substr(669));
+
+    // Closed by hand.
+    dialogs.shown.clear();
+    put(changed, 10, 0);
+    put(changed, 11, 0);
+    w->setTag(changed);
+    const int count = StyWinCount;
+    writeFileBytes(song("Three.sty"), file);
+    frmStyUN* three = openSty("Three");
+    ASSERT_EQ(StyWinCount, count + 1);
+    const auto s = static_cast<std::size_t>(three->slot());
+    EXPECT_TRUE(three->Unload());
+    EXPECT_EQ(std::tuple(StySlots[s].State, StySlotUsed[s], StyWinCount), std::tuple(uint8_t{0}, 0, count));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+}  // namespace
