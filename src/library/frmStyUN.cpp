@@ -2,6 +2,8 @@
 // read, the group and whole-file sends, the style picker and its closing.
 #include "library/frmStyUN.h"
 
+#include <algorithm>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -126,9 +128,13 @@ void frmStyUN::buildControls() {
 void frmStyUN::layoutControls() {
     const bool large = TwipsY == 12;
     const int h = large ? 228 : 241;
-    const int textHeight = pxToTwipsY(QFontMetrics(font()).height());
-    const int listHeight = 19 * (textHeight + 3);
+    const int textHeight = TextHeightTwips(font());
+    // Tall enough for the 19 rows at the row step whatever the font's own
+    // line height, so no row scrolls out of sight.
+    const int listHeight = std::max(19 * (textHeight + 3), 19 * h + 60);
     List1->Move(0, 20, 2000, listHeight);
+    // Each size box stands beside its row.
+    List1->setRowHeight(h);
     const int pLeft = List1->Left() + 2000 + 20;
     Picture1->Move(pLeft, 20, 700, listHeight);
     int top = 0;
@@ -146,7 +152,9 @@ void frmStyUN::layoutControls() {
         // The group total is kept in a box above its frame, out of sight.
         Text2[i]->Move(0, -500, 1000, 228);
     }
-    const int bottom = large ? 4300 : 4500;
+    // The bottom row stands below the list, also where the font's lines make
+    // the list taller than the design's.
+    const int bottom = std::max(large ? 4300 : 4500, 20 + listHeight + 60);
     CommLoadSty->Move(1580, bottom, 1200, 375);
     CommClose->Move(1580 + 1260, bottom, 1000, 375);
     Text3->Move(60, bottom, 800, 315);

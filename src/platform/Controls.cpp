@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QFontMetricsF>
 #include <QScreen>
 #include <cmath>
 
@@ -80,6 +81,11 @@ void OverrideTwipsPerPixel(int x, int y) {
 static int toPx(int twips, int tpp) {
     // Nearest whole pixel, halves away from zero.
     return twips >= 0 ? (twips + tpp / 2) / tpp : -((-twips + tpp / 2) / tpp);
+}
+
+int TextHeightTwips(const QFont& font) {
+    QFontMetricsF m(font);
+    return pxToTwipsY(static_cast<int>(std::ceil(m.ascent()) + std::ceil(m.descent())));
 }
 
 int twipsToPxX(int twips) { return toPx(twips, TwipsPerPixelX()); }
@@ -243,6 +249,7 @@ void ListBox::setColumns(int n) {
         setWrapping(false);
         setGridSize(QSize());
         setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        layoutColumns();
     } else {
         setFlow(QListView::TopToBottom);
         setWrapping(true);
@@ -252,10 +259,18 @@ void ListBox::setColumns(int n) {
     layoutColumns();
 }
 
+void ListBox::setRowHeight(int twips) {
+    rowHeightPx_ = twips > 0 ? std::max(1, twipsToPxY(twips)) : 0;
+    if (rowHeightPx_ == 0 && columns_ == 0) setGridSize(QSize());
+    layoutColumns();
+}
+
 void ListBox::layoutColumns() {
-    if (columns_ <= 0) return;
-    int w = std::max(1, viewport()->width() / columns_);
-    int h = sizeHintForRow(0) > 0 ? sizeHintForRow(0) : fontMetrics().height() + 2;
+    if (columns_ <= 0 && rowHeightPx_ <= 0) return;
+    int w = columns_ > 0 ? std::max(1, viewport()->width() / columns_) : std::max(1, viewport()->width());
+    int h = rowHeightPx_ > 0              ? rowHeightPx_
+            : sizeHintForRow(0) > 0 ? sizeHintForRow(0)
+                                    : fontMetrics().height() + 2;
     setGridSize(QSize(w, h));
 }
 

@@ -46,6 +46,11 @@ int pxToTwipsY(int px);
 inline bool WidthBelow(int twips, int limitTwips) { return twipsToPxX(twips) < twipsToPxX(limitTwips); }
 inline bool HeightBelow(int twips, int limitTwips) { return twipsToPxY(twips) < twipsToPxY(limitTwips); }
 
+// The height of a line of text in a font, in twips, measured as the old
+// platform did (ascent and descent each rounded up): the layouts built on it
+// expect those lines.
+int TextHeightTwips(const QFont& font);
+
 // Mouse buttons and shift keys as the old events report them.
 enum { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
 enum { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
@@ -146,6 +151,9 @@ public:
     // 0: one column scrolling vertically; n > 0: n columns side by side.
     int Columns() const { return columns_; }
     void setColumns(int n);
+    // A fixed row step in twips (0: the font's), for lists whose rows must
+    // line up with controls beside them.
+    void setRowHeight(int twips);
     int TopIndex() const;
     void setTopIndex(int i);
 
@@ -168,6 +176,7 @@ private:
     int newIndex_ = -1;
     int multiSelect_ = 0;
     int columns_ = 0;
+    int rowHeightPx_ = 0;
     int quiet_ = 0;          // >0 while the control changes its own row
     bool rightDown_ = false;
 };
