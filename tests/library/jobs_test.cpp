@@ -231,16 +231,22 @@ TEST_F(JobsTest, ProgramSend) {
     prgWin->Unload();
     PrgSlots[2] = {};
 
-    // A damaged file: the reader's box, nothing else.
-    drain();
+    // A damaged file, or one gone since: one box, nothing else.
     QFile::remove(QString::fromStdString(song("Bank.pgg")));
-    writeFileBytes(song("Bank.prg"), std::string(300, 'x'));
     PrgUFile = "kept";
-    dialogs.answer(vbOK);
-    pressAndRun(w->CommLoadPrg, 1000, &shown);
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(std::tuple(midi->written(), shown, PrgUFile, w->TimerLoadPrg->Interval()),
-              std::tuple(std::string(), std::string(), std::string("kept"), 10));
+    for (const char* box : {"Data format error", "File not found"}) {
+        SCOPED_TRACE(box);
+        drain();
+        dialogs.shown.clear();
+        if (std::string(box) != "File not found") writeFileBytes(song("Bank.prg"), std::string(300, 'x'));
+        else QFile::remove(QString::fromStdString(song("Bank.prg")));
+        dialogs.answer(vbOK);
+        pressAndRun(w->CommLoadPrg, 1000, &shown);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text.substr(0, std::string(box).size()), box);
+        EXPECT_EQ(std::tuple(midi->written(), shown, PrgUFile, w->TimerLoadPrg->Interval()),
+                  std::tuple(std::string(), std::string(), std::string("kept"), 10));
+    }
 }
 
 TEST_F(JobsTest, CompanionStyleWindow) {
