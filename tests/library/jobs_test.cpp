@@ -346,6 +346,19 @@ TEST_F(JobsTest, CompanionProgramWindowAndDatabase) {
     EXPECT_EQ(midi->written(), "");
 }
 
+TEST_F(JobsTest, ClickParkedForStylesThatCannotGoGoesOnAtOnce) {
+    // The arrangement uses a style of the file's own, but the file holds
+    // only the template's empty styles: nothing to send, the click selects.
+    frmArrU* w = openBank("Bank", StyTemplateImage());
+    ASSERT_NE(w, nullptr);
+    m->mnuCaricaSty->setChecked(true);
+    w->List1->setListIndex(2);
+    Timer::Advance(100);
+    EXPECT_EQ(midi->written(), selectOf(2));
+    EXPECT_EQ(std::tuple(w->TimerList1->Interval(), w->TimerList1->Enabled(), status()),
+              std::tuple(10, false, std::string()));
+}
+
 TEST_F(JobsTest, EditMenuLoadArrSendsTheBank) {
     frmArrU* w = openBank("Bank");
     ASSERT_NE(w, nullptr);
