@@ -58,6 +58,15 @@ int prgSlotOpenOn(const std::string& path) {
     return 0;
 }
 
+// Reads the program file of `path` (no extension) into PrgFileBuf; true
+// when read. The reader reports a damaged file; a file gone since the
+// window opened is reported here.
+bool readPrograms(const std::string& path) {
+    const int r = PrgOrPggRead(path + ".prg");
+    if (r == 3) ErrMsg(ErrFileNotFound, MsgTitle, "");
+    return r == 0 || r == 4;
+}
+
 int readOnlyChoice() {
     frmMain* m = MainForm();
     return m && m->mnuRdOnly->Checked() ? 1 : 0;
@@ -188,8 +197,7 @@ void frmArrU::CommLoadPrg_Click() {
             ExtCur = PrgSlots[static_cast<std::size_t>(PrgSlotCur)].Type != 0 ? "pgg" : "prg";
             TimerLoadPrg->setInterval(PrgWinArmed);
         } else {
-            const int r = PrgOrPggRead(FilePathCur + ".prg");
-            if (r != 0 && r != 4) return;  // the reader has said why
+            if (!readPrograms(FilePathCur)) return;
             TimerLoadPrg->setInterval(PrgFileArmed);
         }
     }
@@ -212,9 +220,8 @@ void frmArrU::CommLoadPrg_Click() {
             const std::string path = ImgPathOf(Tag());
             bool read = TimerLoadPrg->Interval() == PrgFileTick;
             if (!read) {
-                const int r = PrgOrPggRead(path + ".prg");
+                read = readPrograms(path);
                 if (!self) return;
-                read = r == 0 || r == 4;
             }
             if (read) image = PrgFileImage(path, PrgFileBuf, ExtCur == "pgg");
         }

@@ -1,0 +1,373 @@
+// The arrangement window's jobs: the bank, style and program sends, the
+// companion windows, the database entry, and the Edit menu reaching them.
+#include "app/InfoFile.h"
+#include "files/StyGroups.h"
+#include "library/frmStyUN.h"
+#include "librarytest.h"
+#include "midi/state.h"
+
+namespace {
+
+// Twelve styles: groups 0-2 full, group 3 empty.
+std::vector<std::string> threeGroups() {
+    std::vector<std::string> n;
+    for (int k = 0; k < 12; ++k) n.push_back("S" + std::to_string(k));
+    return n;
+}
+
+const std::string LongName = "A rather long arrangement file name";   // over 24 characters
+
+struct Monitor : MidiMonSinkT {
+    std::string text;
+    void clear() override { text.clear(); }
+    void append(const std::string& t) override { text += t; }
+};
+
+class JobsTest : public LibraryTest {
+protected:
+    // Opens `name`.arr (with its companions) with g = 5, c = 3, nothing
+    // selected or sent yet.
+    frmArrU* openBank(const std::string& name, const std::string& sty = "", const std::string& prg = "") {
+        writeSong(name, arrFileOf({{2, "Two", 0, 1}, {5, "Five"}}), sty, prg);
+        m = start([] {
+            GlobalChannel = 5;
+            ArrChannel = 3;
+        });
+        frmArrU* w = openArr(name);
+        Timer::Advance(100);
+        midi->clear();
+        dialogs.shown.clear();
+        return w;
+    }
+    std::string status() { return frame->Label1->Caption(); }
+    void drain() {
+        Timer::Advance(8000);
+        midi->clear();
+    }
+    // The times of the messages sent (their first pieces), from `t0`.
+    std::vector<long long> messageTimes(long long t0) {
+        std::vector<long long> t;
+        for (const auto& x : midi->writes()) {
+            const auto b = static_cast<unsigned char>(x.bytes[0]);
+            if (b >= 0x80 && b != 0xF7) t.push_back(x.time - t0);
+        }
+        return t;
+    }
+    // Presses a button, returning the status it shows, the times of what went
+    // out in the next `ms` and leaving the bytes in midi.
+    std::vector<long long> pressAndRun(CommandButton* b, int ms, std::string* shown = nullptr) {
+        const long long t0 = Timer::Now();
+        b->press();
+        if (shown) *shown = status();
+        Timer::Advance(ms);
+        return messageTimes(t0);
+    }
+    frmMain* m = nullptr;
+};
+
+const std::string Mode06 = bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x06, 0xF7});
+const std::string Mode0A = bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x0A, 0xF7});
+
+// The recent-files entry of a path and kind (1 arr, 2 sty, 3 prg): its read-only mark, -1 when none.
+int mruMarkOf(const std::string& path, int kind) {
+    for (int i = 1; i <= 8; ++i)
+        if (MruTable[static_cast<std::size_t>(i)].Path == path && MruTable[static_cast<std::size_t>(i)].Kind == kind)
+            return MruTable[static_cast<std::size_t>(i)].RdOnly;
+    return -1;
+}
+
+std::string selectOf(int row) { return bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, 0x01, 0xC3, static_cast<unsigned>(row)}); }
+
+TEST_F(JobsTest, BankSend) {
+    Monitor mon;
+    Registration monitor = LinkRegistration<MidiMonSinkT>(&mon);
+    frmArrU* w = openBank(LongName);
+    ASSERT_NE(w, nullptr);
+    MidiMonLogOn = true;
+    std::string shown;
+    const std::vector<long long> times = pressAndRun(w->CommLoadArr, 6000, &shown);
+    ASSERT_EQ(times.size(), 3u);
+    EXPECT_EQ(times[0], 9);
+    EXPECT_EQ(shown, "Loading Arrangement");
+    const std::string bank = ArrBankMsg(w->Tag());
+    EXPECT_EQ(bank.size(), 12002u);
+    EXPECT_EQ(midi->written(), Mode06 + Mode0A + bank);
+    EXPECT_EQ(mon.text, "") << "the modes are logged, then the monitor cleared; the bank is not logged";
+    EXPECT_EQ(status(), "");
+    EXPECT_EQ(w->TimerLoadArr->Interval(), 10);
+    InfoFileRead();
+    EXPECT_EQ(InfoArrTitle, LongName.substr(0, 24));
+    EXPECT_EQ(ArrUFile, song(LongName));
+
+    // A second press before the tick sends at once, and only once.
+    drain();
+    const long long t0 = Timer::Now();
+    w->CommLoadArr->press();
+    Timer::Advance(5);
+    w->CommLoadArr->press();
+    Timer::Advance(6000);
+    EXPECT_EQ(messageTimes(t0).front(), 5);
+    EXPECT_EQ(midi->written(), Mode06 + Mode0A + bank);
+
+    // MIDI off: nothing goes out, nothing is recorded as held.
+    drain();
+    MidiOn = 0;
+    ArrUFile = "kept";
+    writeFileBytes(song("Other.arr"), arrFileOf({{0, "Zero"}}));
+    frmArrU* other = openArr("Other");
+    ASSERT_NE(other, nullptr);
+    pressAndRun(other->CommLoadArr, 1000);
+    InfoFileRead();
+    EXPECT_EQ(std::tuple(midi->written(), ArrUFile, InfoArrTitle, status()),
+              std::tuple(std::string(), std::string("kept"), LongName.substr(0, 24), std::string()));
+
+    // From the user bank's own window: sent, the user bank kept.
+    MidiOn = 1;
+    ArrFileRead(song("Other.arr"));
+    ArrDir = songs;
+    ArrName = "Other";
+    ArrSlotCur = 9;
+    auto* own = new frmArrU(frame);
+    own->Show();
+    ASSERT_EQ(own->slot(), 9);
+    pressAndRun(own->CommLoadArr, 6000);
+    EXPECT_EQ(midi->written(), Mode06 + Mode0A + ArrBankMsg(own->Tag()));
+    EXPECT_EQ(ArrUFile, "kept");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(JobsTest, StyleJob) {
+    frmArrU* w = openBank("Bank", styFileOf(threeGroups()));
+    ASSERT_NE(w, nullptr);
+    const std::string dumps = StyleDumpOf(w->Tag(), 0) + StyleDumpOf(w->Tag(), 1) + StyleDumpOf(w->Tag(), 2);
+    w->List1->setListIndex(2);
+    drain();
+    std::string shown;
+    EXPECT_EQ(pressAndRun(w->CommLoadSty, 4000, &shown), (std::vector<long long>{20, 1020, 2020, 3020, 3021, 3022}));
+    EXPECT_EQ(shown, "Loading Style");
+    EXPECT_EQ(midi->written(), dumps + selectOf(2));
+    EXPECT_EQ(status(), "");
+    EXPECT_EQ(InfoFileRead(), "Bank");
+    EXPECT_EQ(StyJobOwner, nullptr);
+
+    // Started before any row was picked: no selection at the end.
+    w->List1->setListIndex(-1);
+    drain();
+    pressAndRun(w->CommLoadSty, 4000);
+    EXPECT_EQ(midi->written(), dumps);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(JobsTest, StyleJobStopsOrDoesNothing) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> styles;   // empty: the template
+        int dumps;
+        std::string box;
+    } cases[] = {
+        {"group 1 incomplete", {"S0", "S1", "S2", "S3", "S4"}, 1, "Style group 2 is incomplete and was not sent"},
+        {"the template", {}, 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        delete frame.data();
+        InstanceLockRelease();
+        frmArrU* w = openBank("Bank", c.styles.empty() ? StyTemplateImage() : styFileOf(c.styles));
+        ASSERT_NE(w, nullptr);
+        if (!c.box.empty()) dialogs.answer(vbOK);
+        std::string shown;
+        pressAndRun(w->CommLoadSty, 4000, &shown);
+        EXPECT_EQ(midi->written(), c.dumps ? StyleDumpOf(w->Tag(), 0) : "");
+        std::vector<std::string> boxes;
+        for (const auto& d : dialogs.shown) boxes.push_back(d.text);
+        EXPECT_EQ(boxes, c.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.box});
+        EXPECT_EQ(InfoFileRead(), "") << "nothing recorded as held";
+        EXPECT_EQ(status(), "");
+        if (!c.dumps) {
+            EXPECT_EQ(shown, "");
+        }
+        EXPECT_EQ(StyJobOwner, nullptr);
+    }
+}
+
+TEST_F(JobsTest, ProgramSend) {
+    // A .pgg whose program 0 refers to another: its first 20 bytes go out as 0.
+    std::string file = prgFileOf(true, 1);
+    for (int i = 2; i <= 30; ++i) put(file, PrgHdrLen + i, 0x11);
+    writeSong("Bank", arrFileOf({{0, "Zero"}}));
+    writeFileBytes(song("Bank.pgg"), file);
+    m = start([] { GlobalChannel = 5; });
+    frmArrU* w = openArr("Bank");
+    ASSERT_NE(w, nullptr);
+    drain();
+
+    std::string data = file.substr(ImgPrgBlock0 - 271, 64 * 172);
+    data.replace(0, 20, 20, '\0');
+    data += file.substr(ImgPrgBankData - 271, 2104);
+    const std::string want = SysExHdr() + "\x4C" + Pack7(data) + "\xF7";
+    ASSERT_EQ(want.size(), 14992u);
+    std::string shown;
+    EXPECT_EQ(pressAndRun(w->CommLoadPrg, 6000, &shown), std::vector<long long>{6});
+    EXPECT_EQ(shown, "Loading Program");
+    EXPECT_EQ(midi->written(), want);
+    InfoFileRead();
+    EXPECT_EQ(std::tuple(InfoPrgTitle, m->LabelPrg->Caption(), PrgUFile, int(PrgSlots[9].Type), status()),
+              std::tuple(std::string("Bank"), std::string("Bank.pgg"), song("Bank"), 1, std::string()));
+
+    // The file open in its window (slot 2) with unsaved edits: the window's bytes.
+    drain();
+    std::string image = WindowImageNew(21, file);
+    ImgTitleSet(image, song("Bank"));
+    ImgSet(image, ImgSlot, 2);
+    ImgSet(image, ImgPrgType, 1);
+    put(image, ImgPrgBlock(5) + 3, 'E');
+    PrgSlots[2].State = 1;
+    PrgSlots[2].Path = song("Bank");
+    PrgSlots[2].Type = 1;
+    auto* prgWin = new TestChild(frame, image);
+    prgWin->Show();
+    EXPECT_EQ(pressAndRun(w->CommLoadPrg, 6000), std::vector<long long>{8});
+    EXPECT_EQ(midi->written(), PrgBankMsg(image));
+    prgWin->Unload();
+    PrgSlots[2] = {};
+
+    // A damaged file, or one gone since: one box, nothing else.
+    QFile::remove(QString::fromStdString(song("Bank.pgg")));
+    PrgUFile = "kept";
+    for (const char* box : {"Data format error", "File not found"}) {
+        SCOPED_TRACE(box);
+        drain();
+        dialogs.shown.clear();
+        if (std::string(box) != "File not found") writeFileBytes(song("Bank.prg"), std::string(300, 'x'));
+        else QFile::remove(QString::fromStdString(song("Bank.prg")));
+        dialogs.answer(vbOK);
+        pressAndRun(w->CommLoadPrg, 1000, &shown);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text.substr(0, std::string(box).size()), box);
+        EXPECT_EQ(std::tuple(midi->written(), shown, PrgUFile, w->TimerLoadPrg->Interval()),
+                  std::tuple(std::string(), std::string(), std::string("kept"), 10));
+    }
+}
+
+TEST_F(JobsTest, CompanionStyleWindow) {
+    const std::string sty = styFileOf(threeGroups());
+    frmArrU* w = openBank("Bank", sty);
+    ASSERT_NE(w, nullptr);
+    auto companion = [] { return StyUNForms()[1].data(); };
+
+    m->mnuRdOnly->setChecked(true);
+    w->CommShowSty->press();
+    frmStyUN* s = companion();
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(std::tuple(at(s->Tag(), 1), at(s->Tag(), 2), StySlots[1].Extra, StyWinCount), std::tuple(23u, 1u, 1, 1));
+    EXPECT_EQ(s->Tag().substr(669), w->Tag().substr(42622)) << "the arrangement's style part";
+    EXPECT_EQ(mruMarkOf(song("Bank"), 2), 1);
+
+    // Again: the same window, brought forward.
+    w->activate();
+    w->CommShowSty->press();
+    EXPECT_EQ(std::tuple(companion(), StyWinCount, m->ActiveForm()), std::tuple(s, 1, static_cast<ChildForm*>(s)));
+
+    // Open as a plain style file: closed and reopened as the companion; kept
+    // alone when its own save question is cancelled.
+    s->Unload();
+    m->mnuRdOnly->setChecked(false);
+    for (int answer : {vbCancel, vbNo}) {
+        SCOPED_TRACE(answer);
+        dialogs.chooseFile(song("Bank.sty"));
+        RunMenuCommand(MenuId::mnuApriSty);
+        QPointer<frmStyUN> plain(companion());
+        ASSERT_TRUE(plain && StySlots[1].Extra == 0);
+        std::string changed = plain->Tag();
+        put(changed, 10, 1);
+        plain->setTag(changed);
+        dialogs.answer(answer);
+        w->CommShowSty->press();
+        EXPECT_EQ(dialogs.shown.size(), 1u);
+        dialogs.shown.clear();
+        int open = 0;
+        for (int k = 1; k <= 8; ++k) open += StySlots[static_cast<std::size_t>(k)].State != 0;
+        EXPECT_EQ(open, 1) << "never two windows on one file";
+        if (answer == vbCancel) {
+            EXPECT_EQ(std::tuple(companion(), StySlots[1].Extra), std::tuple(plain.data(), 0));
+            put(changed, 10, 0);
+            plain->setTag(changed);
+            plain->Unload();
+        } else {
+            ASSERT_NE(companion(), nullptr);
+            EXPECT_NE(companion(), plain.data());
+            EXPECT_EQ(std::tuple(StySlots[1].Extra, at(companion()->Tag(), 2)), std::tuple(1, 0u));
+            companion()->Unload();
+        }
+    }
+
+    // No free slot, or no styles of the file's own: nothing.
+    const int windows = StyWinCount;
+    for (int k = 1; k <= 8; ++k) StySlotUsed[static_cast<std::size_t>(k)] = 1;
+    w->CommShowSty->press();
+    for (int k = 1; k <= 8; ++k) StySlotUsed[static_cast<std::size_t>(k)] = 0;
+    std::string none = w->Tag();
+    ImgSet(none, ImgStyPart, ImgStyNone);
+    w->setTag(none);
+    w->CommShowSty_Click();
+    EXPECT_EQ(std::tuple(StyWinCount, companion()), std::tuple(windows, static_cast<frmStyUN*>(nullptr)));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(JobsTest, CompanionProgramWindowAndDatabase) {
+    struct Windows : FakePrgWindows {
+        std::vector<std::pair<int, int>> shown;
+        void showPrgWindow(int kind, int slot) override { shown.emplace_back(kind, slot); }
+    } prgWindows;
+    struct Adding : FakeDatabase {
+        void dbArrAdd(int kind) override {
+            FakeDatabase::dbArrAdd(kind);
+            ArrDBID = 12;
+        }
+    } db;
+    frmArrU* w = openBank("Bank", "", prgFileOf(false, 0));
+    ASSERT_NE(w, nullptr);
+    m->mnuRdOnly->setChecked(true);
+    w->CommShowPrg->press();
+    EXPECT_EQ(prgWindows.shown, (std::vector<std::pair<int, int>>{{21, 1}}));
+    EXPECT_EQ(std::tuple(int(PrgSlotUsed[1]), mruMarkOf(song("Bank"), 3)), std::tuple(1, 1));
+
+    std::string shown;
+    const long long t0 = Timer::Now();
+    w->CommAdd->press();
+    shown = status();
+    Timer::Advance(9);
+    EXPECT_TRUE(db.adds.empty());
+    Timer::Advance(1);
+    EXPECT_EQ(Timer::Now() - t0, 10);
+    EXPECT_EQ(db.adds, std::vector<int>{19});
+    EXPECT_EQ(shown, "Update i40DBArr");
+    EXPECT_EQ(std::tuple(w->Text1->Text(), ArrSlots[1].DBID, status()), std::tuple(std::string("12"), 12, std::string()));
+    EXPECT_EQ(midi->written(), "");
+}
+
+TEST_F(JobsTest, ClickParkedForStylesThatCannotGoGoesOnAtOnce) {
+    // The arrangement uses a style of the file's own, but the file holds
+    // only the template's empty styles: nothing to send, the click selects.
+    frmArrU* w = openBank("Bank", StyTemplateImage());
+    ASSERT_NE(w, nullptr);
+    m->mnuCaricaSty->setChecked(true);
+    w->List1->setListIndex(2);
+    Timer::Advance(100);
+    EXPECT_EQ(midi->written(), selectOf(2));
+    EXPECT_EQ(std::tuple(w->TimerList1->Interval(), w->TimerList1->Enabled(), status()),
+              std::tuple(10, false, std::string()));
+}
+
+TEST_F(JobsTest, EditMenuLoadArrSendsTheBank) {
+    frmArrU* w = openBank("Bank");
+    ASSERT_NE(w, nullptr);
+    w->activate();
+    const long long t0 = Timer::Now();
+    RunMenuCommand(MenuId::mnuLoadArr);
+    Timer::Advance(6000);
+    EXPECT_EQ(messageTimes(t0).front(), 19);
+    EXPECT_EQ(midi->written(), Mode06 + Mode0A + ArrBankMsg(w->Tag()));
+}
+
+}  // namespace
