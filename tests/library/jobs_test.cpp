@@ -371,3 +371,24 @@ TEST_F(JobsTest, EditMenuLoadArrSendsTheBank) {
 }
 
 }  // namespace
+
+// With Load Arrangement on and another file on the instrument, a click sends
+// the bank first and then selects; a second click on a file whose long name
+// now matches the instrument's (on its first 24 characters) only selects.
+TEST_F(JobsTest, ParkedClickSendsTheBankThenSelectsAndOnlySelectsOnceItIsThere) {
+    frmArrU* w = openBank(LongName);
+    ASSERT_NE(w, nullptr);
+    m->mnuCaricaArr->setChecked(true);
+    w->List1->setListIndex(5);
+    Timer::Advance(8000);
+    const std::string sent = midi->written();
+    const std::string bank = Mode06 + Mode0A + ArrBankMsg(w->Tag());
+    ASSERT_GE(sent.size(), bank.size());
+    EXPECT_EQ(sent.substr(0, bank.size()), bank);
+    EXPECT_EQ(sent.substr(bank.size()), selectOf(5));
+    EXPECT_EQ(w->TimerList1->Interval(), 10);
+    midi->clear();
+    w->List1->setListIndex(2);
+    Timer::Advance(8000);
+    EXPECT_EQ(midi->written(), selectOf(2));
+}
