@@ -127,6 +127,7 @@ TEST_F(ProgramTest, TheMainWindowAnswersEveryLinkMember) {
 
     // Gone with the monitor still open: nothing of it stays registered.
     delete f;
-    EXPECT_FALSE(MainForm() || IsLinked<MainWindowLinkT>() || IsLinked<MidiMonSinkT>() || MidiMonLogOn || ChildWinCount);
+    EXPECT_FALSE(MainForm() || IsLinked<MainWindowLinkT>() || IsLinked<MidiMonSinkT>() || MidiMonLogOn ||
+                 ChildWinCount);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -32,7 +32,8 @@ TEST_F(FrameTest, ExitRefusedWhileOthersUseTheDevices) {
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title,
                   "Close before all other applications|Closing MIDI out device");
-        EXPECT_EQ(std::tuple(f->Forms().size(), f->Loaded(), AppClosing, ArrSlots[5].State), std::tuple(2u, true, false, 1));
+        EXPECT_EQ(std::tuple(f->Forms().size(), f->Loaded(), AppClosing, ArrSlots[5].State),
+                  std::tuple(2u, true, false, 1));
         EXPECT_EQ(readFileBytes(sysFile("Morvekan")) + readFileBytes(sysFile("Velmora.ini")), shared + ini);
         EXPECT_TRUE(MidiOutHandle != 0 && f->mnuChiudi->isEnabled()) << "the devices stay open, so does the frame";
     }
@@ -101,8 +102,8 @@ TEST_F(FrameTest, ExitLeavesOpenMarksOptionsAndGeometry) {
         EXPECT_EQ(std::tuple(at(ini, 27), at(ini, 28)), std::tuple(0, 1));
         // Entry 1: the frame's normal geometry, and its state.
         const std::string e1 = mid(ini, 51, 9);
-        EXPECT_EQ(std::tuple(getS16hi(e1, 1) - 16000, getS16hi(e1, 3) - 16000, getS16hi(e1, 5), getS16hi(e1, 7), at(e1, 9)),
-                  std::tuple(600, 900, 7500, 10500, c.maximised ? 2 : 0));
+        EXPECT_EQ(std::tuple(getS16hi(e1, 1), getS16hi(e1, 3), getS16hi(e1, 5), getS16hi(e1, 7), at(e1, 9)),
+                  std::tuple(16600, 16900, 7500, 10500, c.maximised ? 2 : 0));
     }
 }
 
