@@ -235,7 +235,8 @@ TEST_F(AppTest, ProgramWindowOpensInAFreeSlotAndTheUserStyleBankReplacesItsWindo
     RegisterLink<StyWindowLinkT>(&w);
     PrgSlotUsed[1] = 1;
     EXPECT_EQ(PrgWinOpen("/m/set/piano"), 0);
-    EXPECT_EQ(std::tuple(w.readPath, w.shownKind, w.shownSlot, PrgName), std::tuple("/m/set/piano.prg", 21, 2, "piano"));
+    EXPECT_EQ(std::tuple(w.readPath, w.shownKind, w.shownSlot, PrgName),
+              std::tuple("/m/set/piano.prg", 21, 2, "piano"));
     EXPECT_EQ(PrgWinOpen("/m/bad"), 2);
     EXPECT_EQ(PrgSlotUsed[3], 0);
     for (auto& u : PrgSlotUsed) u = 1;

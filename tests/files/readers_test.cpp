@@ -175,7 +175,8 @@ TEST_F(FilesTest, DatabaseSignatureIsCheckedAlsoAtStartUp) {
     writeFileBytes(DBArrFile, foreign);
     dialogs.answer(vbOK);
     EXPECT_EQ(DBArrLoad(), 2);
-    EXPECT_EQ(dialogs.shown.back().text + "|" + dialogs.shown.back().title, ErrMsgText(ErrDBArrData) + "|Edit i40DBArr");
+    EXPECT_EQ(dialogs.shown.back().text + "|" + dialogs.shown.back().title,
+              ErrMsgText(ErrDBArrData) + "|Edit i40DBArr");
 }
 
 TEST_F(FilesTest, ImportHeadersAreTheNativeOnes) {

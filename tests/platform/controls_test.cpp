@@ -264,5 +264,6 @@ TEST_F(ControlsTest, CaptionsReadBackWhateverSetTheText) {
     Frame frame(window.get(), "Frame1");
     expectCaptionReadBack(label, setText), expectCaptionReadBack(button, setText);
     expectCaptionReadBack(check, setText), expectCaptionReadBack(option, setText);
-    expectCaptionReadBack(item, setText), expectCaptionReadBack(frame, [](Frame& f, const QString& t) { f.setTitle(t); });
+    expectCaptionReadBack(item, setText);
+    expectCaptionReadBack(frame, [](Frame& f, const QString& t) { f.setTitle(t); });
 }

@@ -72,8 +72,9 @@ TEST_F(FrameTest, MenuTreeAndCaptionsInBothLanguages) {
         {1, "&Visualizza", "Informazioni su Velmora"}, {2, "&View", "About Velmora"}};
     for (const auto& c : langs) {
         f = reopen([&] { LangSel = c.lang, LangBase = (c.lang - 1) * 200; });
-        EXPECT_EQ(std::tuple(f->mnuView->Caption(), f->mnuInfo->Caption(), f->mnuHelp->Caption(), f->mnuArrA->Caption()),
-                  std::tuple(c.view, c.info, "&?", "Arrangement &A"));
+        EXPECT_EQ(std::tuple(f->mnuView->Caption(), f->mnuInfo->Caption(), f->mnuHelp->Caption()),
+                  std::tuple(c.view, c.info, "&?"));
+        EXPECT_EQ(f->mnuArrA->Caption(), "Arrangement &A");
         EXPECT_TRUE(f->mnuItaliano->Checked() == (c.lang == 1) && f->mnuInglese->Checked() == (c.lang == 2));
     }
     EXPECT_EQ(f->mnuExit->Caption() + "|" + f->mnuRdOnly->Caption(), "E&xit|Read only file");
