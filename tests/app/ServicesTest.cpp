@@ -60,11 +60,10 @@ TEST_F(AppTest, ErrMsgReplacesTheFirstBlankInTheChosenLanguage) {
     dialogs.answer(vbOK);
     ErrMsg(ErrReadOnly, "t", "ignored");
     ASSERT_EQ(dialogs.shown.size(), 3u);
-    EXPECT_EQ(dialogs.shown[0].text, "File a_b.arr not found");
-    EXPECT_EQ(dialogs.shown[0].title, "Opening x");
-    EXPECT_EQ(dialogs.shown[0].style, vbOKOnly | vbExclamation);
-    EXPECT_EQ(dialogs.shown[1].text, "File a_b.arr assente");
-    EXPECT_EQ(dialogs.shown[1].title, ProgramTitle) << "a box without a title of its own";
+    EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[0].title, dialogs.shown[0].style),
+              std::tuple("File a_b.arr not found", "Opening x", vbOKOnly | vbExclamation));
+    EXPECT_EQ(dialogs.shown[1].text + "|" + dialogs.shown[1].title, std::string("File a_b.arr assente|") + ProgramTitle)
+        << "a box without a title of its own";
     EXPECT_EQ(dialogs.shown[2].text, "File di sola lettura");
     // A name longer than the system allows is said to be so, read or written.
     LangBase = 200;
@@ -80,18 +79,14 @@ TEST_F(AppTest, QuestionsNameWhatChangedAndTheStatusLineShowsBusy) {
     dialogs.answer(vbNo);
     EXPECT_EQ(AskSaveChanges(2, "T"), vbYes);
     EXPECT_EQ(AskKeepChanges(4, "K"), vbNo);
-    EXPECT_EQ(dialogs.shown[0].text, "The Arrangement has changed.\nSave changes ?");
-    EXPECT_EQ(dialogs.shown[0].style, vbYesNoCancel | vbExclamation);
-    EXPECT_EQ(dialogs.shown[1].text, "The Program has changed.\nKeep changes ?");
-    EXPECT_EQ(dialogs.shown[1].style, vbYesNo | vbExclamation);
-
+    EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[0].style, dialogs.shown[1].text, dialogs.shown[1].style),
+              std::tuple("The Arrangement has changed.\nSave changes ?", vbYesNoCancel | vbExclamation,
+                         "The Program has changed.\nKeep changes ?", vbYesNo | vbExclamation));
     FakeMainWindow win;
     StatusMsg(6, "song.arr");
-    EXPECT_EQ(win.status, "Opening song.arr");
-    EXPECT_TRUE(win.busy);
+    EXPECT_EQ(std::tuple(win.status, win.busy), std::tuple("Opening song.arr", true));
     StatusMsg(0);
-    EXPECT_EQ(win.status, "");
-    EXPECT_FALSE(win.busy);
+    EXPECT_EQ(std::tuple(win.status, win.busy), std::tuple("", false));
 }
 
 // ---- Captions -----------------------------------------------------------
@@ -100,22 +95,16 @@ namespace {
 std::string image(int kind, int ro, int slot, const std::string& path, int chan16 = 0, int type19 = 0,
                   int chan286 = 0) {
     std::string img(300, '\0');
-    put(img, 1, static_cast<unsigned>(kind));
-    put(img, 2, static_cast<unsigned>(ro));
-    put(img, 15, static_cast<unsigned>(slot));
-    put(img, 16, static_cast<unsigned>(chan16));
-    put(img, 19, static_cast<unsigned>(type19));
+    for (auto [pos, v] : {std::pair{1, kind}, {2, ro}, {15, slot}, {16, chan16}, {19, type19}, {286, chan286}})
+        put(img, pos, static_cast<unsigned>(v));
     putField(img, 21, 238, path);
-    put(img, 286, static_cast<unsigned>(chan286));
     return img;
 }
 }  // namespace
 
 TEST_F(AppTest, CaptionsOfEveryKind) {
     LangBase = 200;
-    struct {
-        std::string img, caption;
-    } cases[] = {
+    const struct { std::string img, caption; } cases[] = {
         {image(2, 1, 0, "Arr A"), "Arr A - Read Only"},
         {image(9, 1, 0, "Drum", 9), "Drum - MIDI Channel 10 - Read Only"},
         {image(14, 0, 0, "Global Parameters"), "Global Parameters"},
@@ -150,8 +139,7 @@ TEST_F(AppTest, RecentFiles) {
     // An entry emptied in the middle (kind 32) is filled first.
     MruTable[2].Kind = 32;
     MruAdd("/m/b.prg", 0);
-    EXPECT_EQ(MruTable[2].Path, "/m/b");
-    EXPECT_EQ(MruTable[2].Kind, 3);
+    EXPECT_EQ(std::tuple(MruTable[2].Path, MruTable[2].Kind), std::tuple("/m/b", 3));
 
     for (int i = 3; i <= 8; ++i) MruAdd("/m/f" + std::to_string(i) + ".gbl", 0);
     MruAdd("/m/new.bsq", 1);     // full: everything moves down
@@ -195,8 +183,7 @@ TEST_F(AppTest, InfoFileTitles) {
     InfoArrTitle.clear();
     EXPECT_EQ(InfoFileRead(), "");
     EXPECT_EQ(InfoPrgTitle, "piano");
-    EXPECT_TRUE(InfoTitleIs(InfoArrTitle, longName));
-    EXPECT_FALSE(InfoTitleIs(InfoArrTitle, "x"));
+    EXPECT_TRUE(InfoTitleIs(InfoArrTitle, longName) && !InfoTitleIs(InfoArrTitle, "x"));
 
     // A damaged file: the titles keep only what can be shown on one line.
     std::string damaged(1000, ' ');
@@ -219,11 +206,8 @@ TEST_F(AppTest, InfoFileTitles) {
 // ---- Slots and names ---------------------------------------------------------
 
 TEST_F(AppTest, SlotsAreFoundByTheFileTheyHold) {
-    for (int i = 1; i <= 8; ++i) PrgSlotUsed[static_cast<std::size_t>(i)] = 1;
-    EXPECT_EQ(PrgSlotFree(), 0);
-    PrgSlotUsed[6] = 0;
+    for (int i = 1; i <= 8; ++i) PrgSlotUsed[static_cast<std::size_t>(i)] = i == 6 ? 0 : 1;
     EXPECT_EQ(PrgSlotFree(), 6);
-
     ArrSlots[2] = {"/m/open", 0, 1};
     ArrSlots[3] = {"/m/min", 0, 2};
     ArrSlots[4] = {"/m/closed", 0, 0};
@@ -251,9 +235,8 @@ TEST_F(AppTest, ProgramWindowOpensInAFreeSlotAndTheUserStyleBankReplacesItsWindo
     RegisterLink<StyWindowLinkT>(&w);
     PrgSlotUsed[1] = 1;
     EXPECT_EQ(PrgWinOpen("/m/set/piano"), 0);
-    EXPECT_EQ(w.readPath, "/m/set/piano.prg");
-    EXPECT_EQ(std::pair(w.shownKind, w.shownSlot), std::pair(21, 2));
-    EXPECT_EQ(PrgName, "piano");
+    EXPECT_EQ(std::tuple(w.readPath, w.shownKind, w.shownSlot, PrgName),
+              std::tuple("/m/set/piano.prg", 21, 2, "piano"));
     EXPECT_EQ(PrgWinOpen("/m/bad"), 2);
     EXPECT_EQ(PrgSlotUsed[3], 0);
     for (auto& u : PrgSlotUsed) u = 1;
@@ -264,8 +247,7 @@ TEST_F(AppTest, ProgramWindowOpensInAFreeSlotAndTheUserStyleBankReplacesItsWindo
     std::string img(300, '\0');
     putField(img, 21, 238, "/m/mystyles");
     StyUserBankSet(img);
-    EXPECT_EQ(StyUFile, "/m/mystyles");
-    EXPECT_EQ(w.unloaded, 9);
+    EXPECT_EQ(std::tuple(StyUFile, w.unloaded), std::tuple("/m/mystyles", 9));
     EXPECT_EQ(win.menus, (std::map<MenuId, bool>{{MenuId::mnuStyU, true}}));
 }
 
@@ -298,8 +280,7 @@ TEST_F(AppTest, MultisampleFileRoundTrip) {
     EXPECT_EQ(file.find("Strings"), std::string::npos);   // stored scrambled
     writeFileBytes(MultisampleFile, file);
     MultisampleNamesLoad();
-    EXPECT_EQ(MultisampleNames[7], "007Strings Pad ");
-    EXPECT_EQ(MultisampleNames[518], "518Last Sample!");
+    EXPECT_EQ(MultisampleNames[7] + "|" + MultisampleNames[518], "007Strings Pad |518Last Sample!");
 
     writeFileBytes(MultisampleFile, file.substr(0, 7784));   // short: own names, no crash
     MultisampleNamesLoad();

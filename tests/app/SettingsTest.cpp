@@ -14,8 +14,7 @@ void knownState() {
     RdOnlyOpt = true; CaricaStyNuovoArrOpt = true; CaricaStyOpt = false; ApriPrgOpt = true;
     CaricaPrgOpt = true; AutoDBArrOpt = false; StatusBarOpt = false; CaricaArrOpt = true; MidiThruOn = true;
     KbdSettings = std::string("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b\x0c\x0d\x0e\x0f\x10", 16);
-    ModeNow = 4;
-    GblInstrSet = 1;
+    ModeNow = 4, GblInstrSet = 1;
     GblInstr.clear();
     for (int i = 0; i < 448; ++i) GblInstr.push_back(static_cast<char>(i % 251));
     GlobalChannel = 1; ArrChannel = 2; LowChannel = 3; Up2Channel = 4; Up1Channel = 5; DrmChannel = 6;
@@ -25,8 +24,7 @@ void knownState() {
     WinEntry(4) = {10, 20, 30, 40, 1, 9};
     WinEntry(35) = {5, 6, 7, 8, 2, 0};
     WinEntry(34) = {-1, -2, 5280, 4440, 1, 0};
-    DirLast = "/home/u/arr";
-    DirLastPrg = "/home/u/prg";
+    DirLast = "/home/u/arr", DirLastPrg = "/home/u/prg";
     ArrSlots[3] = {"/home/u/arr/live", 0, 1, -20000, 20000, 4810, 9040, 1, 0, 7, 0};
     ArrSlots[5] = {"/home/u/arr/min", 0, 2, 0, 0, 100, 200, 0, 0, 0, 0};
     ArrUFile = "/home/u/arr/bank";
@@ -92,10 +90,8 @@ TEST_F(AppTest, SettingsReadBackAndRewriteIdentically) {
     ASSERT_TRUE(IniImageParse(img));
     // Every value came back: written from memory alone, the image is the same.
     EXPECT_EQ(IniImageBuild(""), img);
-    EXPECT_EQ(WinEntry(2).Top, -16000);
-    EXPECT_EQ(ArrSlots[3].Path, "/home/u/arr/live");
-    EXPECT_EQ(ArrUFile, "/home/u/arr/bank");
-    EXPECT_EQ(MruTable[1].Top, 16000);
+    EXPECT_EQ(std::tuple(WinEntry(2).Top, ArrSlots[3].Path, ArrUFile, MruTable[1].Top),
+              std::tuple(-16000, "/home/u/arr/live", "/home/u/arr/bank", 16000));
 }
 
 TEST_F(AppTest, SettingsKeepWhatTheyDoNotOwn) {
@@ -118,9 +114,7 @@ TEST_F(AppTest, SettingsRejectForeignShortOrLanguagelessImages) {
     put(noLang, 25, 0);
     for (const std::string& bad :
          {std::string(), good.substr(0, 249), good.substr(0, 4 * 250), good.substr(0, 50 * 250 - 1), foreign, noLang}) {
-        EXPECT_FALSE(IniImageParse(bad)) << bad.size();
-        EXPECT_EQ(LangSel, 0);
-        EXPECT_TRUE(ArrSlots[3].Path.empty());
+        EXPECT_FALSE(IniImageParse(bad) || LangSel || !ArrSlots[3].Path.empty()) << bad.size();
     }
 }
 

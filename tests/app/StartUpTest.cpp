@@ -44,9 +44,7 @@ protected:
     // A settings file of an earlier run in the given language.
     void earlierRun(int lang) {
         IniDefaults();
-        LangSel = static_cast<uint8_t>(lang);
-        ModeNow = 1;
-        MidiThruOn = true;
+        LangSel = static_cast<uint8_t>(lang), ModeNow = 1, MidiThruOn = true;
         writeFileBytes(sysFile("Velmora.ini"), IniImageBuild(""));
         resetAppState();
     }
@@ -64,9 +62,7 @@ protected:
 TEST_F(StartUpTest, FirstRunAsksTheLanguageAndSetsDefaults) {
     // Settings of an earlier run with other values, then damaged in three ways.
     IniDefaults();
-    LangSel = 1;
-    ArrChannel = 3;
-    StatusBarOpt = false;
+    LangSel = 1, ArrChannel = 3, StatusBarOpt = false;
     const std::string good = IniImageBuild("");
     std::string noLang = good;
     put(noLang, 25, 0);
@@ -77,28 +73,21 @@ TEST_F(StartUpTest, FirstRunAsksTheLanguageAndSetsDefaults) {
         writeFileBytes(sysFile("Velmora.ini"), bad);
         choose(2);
         ASSERT_EQ(StartUp(), 0);
-        EXPECT_EQ(chooserRuns, 1);
-        EXPECT_EQ(LangBase, 200);
-        EXPECT_TRUE(StatusBarOpt);
-        EXPECT_EQ(ArrChannel, 15);
-        EXPECT_EQ(WinEntry(2).Height, FormSizes.ArrABHeight);
-        EXPECT_EQ(DirLast, startDir());
+        EXPECT_EQ(std::tuple(chooserRuns, LangBase, StatusBarOpt, ArrChannel, WinEntry(2).Height, DirLast),
+                  std::tuple(1, 200, true, 15, FormSizes.ArrABHeight, startDir()));
         // The damaged file is left alone until the settings are written at exit.
         EXPECT_EQ(readFileBytes(sysFile("Velmora.ini")), bad);
     }
     // The data-file paths are built from the current folder.
-    EXPECT_EQ(ArrAFile, startFile("i40ArrA"));
-    EXPECT_EQ(PrgSelAutoFile, startFile("Velmora_PrgSelAuto"));
-    EXPECT_EQ(MultisampleNames[518], "518Multisample ");
+    EXPECT_EQ(std::tuple(ArrAFile, PrgSelAutoFile, MultisampleNames[518]),
+              std::tuple(startFile("i40ArrA"), startFile("Velmora_PrgSelAuto"), "518Multisample "));
 }
 
 TEST_F(StartUpTest, FirstRunLeftWithoutALanguageStops) {
     choose(0);
     EXPECT_EQ(StartUp(), 1);
     EXPECT_TRUE(StartAbort);
-    EXPECT_EQ(calls.opens, 0);
-    EXPECT_FALSE(FileExists(sysFile("Morvekan")));
-    EXPECT_FALSE(InstanceLockHeld());
+    EXPECT_FALSE(calls.opens || FileExists(sysFile("Morvekan")) || InstanceLockHeld());
 }
 
 TEST_F(StartUpTest, LaterRunReadsTheSettingsPastALockFileLeftByACrash) {
@@ -106,20 +95,17 @@ TEST_F(StartUpTest, LaterRunReadsTheSettingsPastALockFileLeftByACrash) {
     earlierRun(1);
     choose(2);
     ASSERT_EQ(StartUp(), 0);
-    EXPECT_EQ(chooserRuns, 0);
-    EXPECT_EQ(LangBase, 0);
-    EXPECT_EQ(ModeNow, 1);
-    EXPECT_EQ(calls.thruOn, 1);
-    EXPECT_TRUE(InstanceLockHeld());
+    EXPECT_EQ(std::tuple(chooserRuns, LangBase, ModeNow, calls.thruOn, InstanceLockHeld()),
+              std::tuple(0, 0, 1, 1, true));
     EXPECT_EQ(readFileBytes(sysFile("Telquorin")), std::string(1000, ' '));
 }
 
 TEST_F(StartUpTest, DeviceStateAtStartUp) {
-    struct Case {
+    const struct {
         const char* what;
-        std::string file;       // "" = missing
+        std::string file;   // "" = missing
         bool share;
-        uint32_t savedOut;      // recorded afterwards
+        uint32_t savedOut;  // recorded afterwards
         int users;
     } cases[] = {
         {"missing", "", false, 0x1234, 1},
@@ -129,7 +115,7 @@ TEST_F(StartUpTest, DeviceStateAtStartUp) {
         {"our own copy crashed as owner", devStateRecord(0x77, 1, 1), false, 0x1234, 1},
         {"our own copy crashed as sharer", devStateRecord(0x55, 2, 1), true, 0x55, 2},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         InstanceLockRelease();
         calls.reset();
@@ -138,14 +124,11 @@ TEST_F(StartUpTest, DeviceStateAtStartUp) {
         if (c.file.empty()) DeleteFile(sysFile("Morvekan"));
         else writeFileBytes(sysFile("Morvekan"), c.file);
         ASSERT_EQ(StartUp(), 0);
-        EXPECT_EQ(calls.opens, 1);
-        EXPECT_EQ(calls.share, c.share);
+        EXPECT_EQ(std::tuple(calls.opens, calls.share), std::tuple(1, c.share));
         const std::string rec = readFileBytes(sysFile("Morvekan"));
         ASSERT_EQ(rec.size(), 145u);
-        EXPECT_EQ(mid(rec, 1, 8), "Morvekan");
-        EXPECT_EQ(get32lo(rec, 9), c.savedOut);
-        EXPECT_EQ(at(rec, 13), c.users);
-        EXPECT_EQ(at(rec, 14), 1);
+        EXPECT_EQ(std::tuple(mid(rec, 1, 8), get32lo(rec, 9), at(rec, 13), at(rec, 14)),
+                  std::tuple("Morvekan", c.savedOut, c.users, 1));
         // The rest of the record is kept; a new one is blank.
         EXPECT_EQ(mid(rec, 15), std::string(131, c.file.size() == 145 && c.file[0] == 'M' ? '#' : ' '));
     }
@@ -164,24 +147,21 @@ TEST_F(StartUpTest, SecondCopyIsRefusedWithoutTouchingTheFiles) {
 }
 
 TEST_F(StartUpTest, DeviceStateAtExit) {
-    // Refused while a sibling is registered: see the test with the frame.
     // A sibling that registered after the exit was allowed, when every
     // window is gone: this program counts itself out and closes its own.
     earlierRun(2);
     ASSERT_EQ(StartUp(), 0);
     writeFileBytes(sysFile("Morvekan"), devStateRecord(0x1234, 2, 1));
     EXPECT_TRUE(AppShutDown());
-    EXPECT_EQ(at(readFileBytes(sysFile("Morvekan")), 13), 1);
-    EXPECT_EQ(calls.closes, 1);
+    EXPECT_EQ(std::tuple(at(readFileBytes(sysFile("Morvekan")), 13), calls.closes), std::tuple(1, 1));
     calls.reset();
 
     // Alone: record cleared, devices closed, settings written.
     writeFileBytes(sysFile("Morvekan"), devStateRecord(0x1234, 1, 1));
     EXPECT_TRUE(AppShutDown());
     std::string rec = readFileBytes(sysFile("Morvekan"));
-    EXPECT_EQ(mid(rec, 9, 6), std::string(6, '\0'));
-    EXPECT_EQ(calls.closes, 1);
-    EXPECT_EQ(mid(readFileBytes(sysFile("Velmora.ini")), 1, 9), "Velmora30");
+    EXPECT_EQ(std::tuple(mid(rec, 9, 6), calls.closes, mid(readFileBytes(sysFile("Velmora.ini")), 1, 9)),
+              std::tuple(std::string(6, '\0'), 1, "Velmora30"));
 
     // Sharer: counts itself out, never below 0, keeps the owner's record and
     // closes only its own connection (so its queued output still goes out).
@@ -189,17 +169,14 @@ TEST_F(StartUpTest, DeviceStateAtExit) {
     writeFileBytes(sysFile("Morvekan"), devStateRecord(0x55, 0, 1));
     EXPECT_TRUE(AppShutDown());
     rec = readFileBytes(sysFile("Morvekan"));
-    EXPECT_EQ(at(rec, 13), 0);
-    EXPECT_EQ(get32lo(rec, 9), 0x55u);
-    EXPECT_EQ(calls.closes, 2);
+    EXPECT_EQ(std::tuple(at(rec, 13), get32lo(rec, 9), calls.closes), std::tuple(0, 0x55u, 2));
 
     // Foreign file: deleted, devices and thru closed.
     MidiThruOn = true;
     writeFileBytes(sysFile("Morvekan"), "garbage");
     EXPECT_TRUE(AppShutDown());
     EXPECT_FALSE(FileExists(sysFile("Morvekan")));
-    EXPECT_EQ(calls.closes, 3);
-    EXPECT_EQ(calls.thruOff, 1);
+    EXPECT_EQ(std::tuple(calls.closes, calls.thruOff), std::tuple(3, 1));
 }
 
 TEST_F(StartUpTest, ExitRefusedWhileWindowsAreOpenLeavesTheFrameUsableAndTheDevicesOpen) {
@@ -225,10 +202,7 @@ TEST_F(StartUpTest, ExitRefusedWhileWindowsAreOpenLeavesTheFrameUsableAndTheDevi
     ASSERT_FALSE(frame.isNull());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Close before all other applications");
-    EXPECT_TRUE(frame->isVisible());
-    EXPECT_FALSE(AppClosing);
-    EXPECT_EQ(DevOpen, 1);
-    EXPECT_EQ(MidiOn, 1);
+    EXPECT_EQ(std::tuple(frame->isVisible(), AppClosing, DevOpen, MidiOn), std::tuple(true, false, 1, 1));
     EXPECT_EQ(readFileBytes(DevStateFile), shared);
     EXPECT_FALSE(FileExists(IniFile)) << "nothing is saved";
     // Windows open in it again; once the sibling has gone, Exit ends it.
@@ -238,9 +212,7 @@ TEST_F(StartUpTest, ExitRefusedWhileWindowsAreOpenLeavesTheFrameUsableAndTheDevi
     writeFileBytes(DevStateFile, devStateRecord(SavedOut, 1, 1));
     frame->mnuExit->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(frame.isNull());
-    EXPECT_EQ(DevOpen, 0);
-    EXPECT_TRUE(FileExists(IniFile));
+    EXPECT_TRUE(frame.isNull() && DevOpen == 0 && FileExists(IniFile));
 }
 
 TEST_F(AppTest, LanguageWindowNeedsAChoiceAndItsCloseBoxAborts) {
@@ -250,8 +222,7 @@ TEST_F(AppTest, LanguageWindowNeedsAChoiceAndItsCloseBoxAborts) {
     EXPECT_TRUE(w.isVisible() && !StartAbort);
     w.Option1[1]->click();
     w.CommOK->click();
-    EXPECT_FALSE(w.isVisible() || StartAbort);
-    EXPECT_EQ(LangSel, 2);
+    EXPECT_TRUE(!w.isVisible() && !StartAbort && LangSel == 2);
     frmLingua w2;
     w2.show();
     w2.close();
@@ -277,20 +248,16 @@ TEST_F(StartUpTest, DeviceStateFileThatCannotBeKeptIsReportedOnceAndNeverRefuses
     for (const auto& [what, spoil] : cases) {
         SCOPED_TRACE(what);
         AppRun = {};
-        calls.reset();
-        dialogs.shown.clear();
+        calls.reset(), dialogs.shown.clear();
         spoil();
         dialogs.answer(vbOK);
         DevStateStart();
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].text, "Access denied: the program's MIDI device state (" + sysFile("Morvekan") + ")");
         EXPECT_EQ(calls.opens, 1);
-
         AppClosing = true;
-        EXPECT_TRUE(DevStateExit());
-        EXPECT_TRUE(AppClosing);
-        EXPECT_EQ(dialogs.shown.size(), 1u) << "reported once";
-        EXPECT_EQ(calls.closes, 1);
+        EXPECT_TRUE(DevStateExit() && AppClosing);
+        EXPECT_EQ(std::tuple(dialogs.shown.size(), calls.closes), std::tuple(1u, 1)) << "reported once";
         SimulateWriteFailure(FileError::None);
     }
     EXPECT_TRUE(QFileInfo(qs(sysFile("Morvekan"))).isDir()) << "left as it is";
@@ -331,8 +298,7 @@ TEST_F(StartUpTest, UnwritableSystemFolderIsToldOnceAndASecondCopyIsStillRefused
     EXPECT_EQ(chooserRuns, 1);
     AppClosing = true;
     EXPECT_TRUE(AppShutDown());
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(calls.closes, 1);
+    EXPECT_EQ(std::tuple(dialogs.shown.size(), calls.closes), std::tuple(1u, 1));
     qputenv("XDG_RUNTIME_DIR", oldRuntime);
 }
 
@@ -359,8 +325,8 @@ TEST_F(StartUpTest, ExitMessagesSayWhatFailedAndWhich) {
     dialogs.answer(vbOK);
     EXPECT_TRUE(AppShutDown());
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].text, "Disk full: the program's MIDI device state (" + sysFile("Morvekan") + ")");
-    EXPECT_EQ(dialogs.shown[0].title, "Closing MIDI out device");
-    EXPECT_EQ(dialogs.shown[1].text, "Disk full: the program's settings (" + sysFile("Velmora.ini") + ")");
-    EXPECT_EQ(dialogs.shown[1].title, ProgramTitle);
+    EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title,
+              "Disk full: the program's MIDI device state (" + sysFile("Morvekan") + ")|Closing MIDI out device");
+    EXPECT_EQ(dialogs.shown[1].text + "|" + dialogs.shown[1].title,
+              "Disk full: the program's settings (" + sysFile("Velmora.ini") + ")|" + ProgramTitle);
 }

@@ -22,10 +22,7 @@ std::string emptyArrFile() {
 TEST_F(FilesTest, ArrangementPasteBringsUserStylesAndStopsAtRow63) {
     const std::string style = styItem("MyGroove", 500);
     std::string src = arrImage(emptyArrFile(), "src", styFile({styItem("Other", 40), style}));
-    setArr(src, 0, "Plain");
-    setArr(src, 1, "Groovy", 1);
-    setArr(src, 2, "Groovy too", 1);
-    setArr(src, 3, "Tail");
+    setArr(src, 0, "Plain"), setArr(src, 1, "Groovy", 1), setArr(src, 2, "Groovy too", 1), setArr(src, 3, "Tail");
     markRows(src, 10799, {0, 1, 2, 3});
     ClipBuf = src;
 
@@ -33,15 +30,15 @@ TEST_F(FilesTest, ArrangementPasteBringsUserStylesAndStopsAtRow63) {
     put(dest, 9, 1);   // template appended: no style file of its own yet
     ASSERT_TRUE(ClipPasteArr(dest, 61));
     EXPECT_EQ(ClipKind, 19);
-    EXPECT_EQ(ArrRowText(dest, 61), "86  Plain           ");
-    EXPECT_EQ(ArrRowText(dest, 62), "87 +Groovy          ");
-    EXPECT_EQ(ArrRowText(dest, 63), "88 +Groovy too      ");
-    EXPECT_EQ(ArrRowText(dest, 60), "85") << "nothing before the destination row";
-    EXPECT_EQ(at(dest, 303 + 164 * 62 + 17), 0) << "the style took the first free item";
-    EXPECT_EQ(at(dest, 303 + 164 * 63 + 17), 0) << "the same style is brought once";
-    EXPECT_EQ(StyItemBytes(0, StyPartOf(dest)), style);
-    EXPECT_EQ(mid(dest, 9, 2), bytesOf({2, 1})) << "own styles, changed";
-    EXPECT_EQ(at(dest, 4), 1);
+    std::vector<std::string> rows;  // nothing before the destination row
+    for (int r : {60, 61, 62, 63}) rows.push_back(ArrRowText(dest, r));
+    EXPECT_EQ(rows, (std::vector<std::string>{"85", "86  Plain           ", "87 +Groovy          ",
+                                              "88 +Groovy too      "}));
+    // The style took the first free item, and is brought once.
+    const long styleByte = 303 + 164 * 62 + 17;
+    EXPECT_EQ(std::tuple(at(dest, styleByte), at(dest, styleByte + 164), StyItemBytes(0, StyPartOf(dest))),
+              std::tuple(0, 0, style));
+    EXPECT_EQ(mid(dest, 9, 2) + mid(dest, 4, 1), bytesOf({2, 1, 1})) << "own styles, changed";
 
     // From a bank window no style comes along.
     std::string bank = arrImage(ArrBankImage(1), "Arr B", "", 3);
@@ -49,8 +46,8 @@ TEST_F(FilesTest, ArrangementPasteBringsUserStylesAndStopsAtRow63) {
     ClipBuf = bank;
     std::string plain = arrImage(emptyArrFile(), "p");
     ASSERT_TRUE(ClipPasteArr(plain, 0));
-    EXPECT_EQ(ArrRowText(plain, 0), "11  Arrangement B11 ");
-    EXPECT_EQ(plain.size(), 42622u) << "no style part";
+    EXPECT_EQ(std::tuple(ArrRowText(plain, 0), plain.size()), std::tuple("11  Arrangement B11 ", 42622u))
+        << "no style part";
 }
 
 TEST_F(FilesTest, ArrangementPasteWithAMissingStyleSaysSo) {
@@ -61,8 +58,7 @@ TEST_F(FilesTest, ArrangementPasteWithAMissingStyleSaysSo) {
     std::string dest = arrImage(emptyArrFile(), "dest");
     dialogs.answer(vbOK);
     EXPECT_FALSE(ClipPasteArr(dest, 0));
-    EXPECT_EQ(onlyBox(), ErrMsgText(ErrFileNotFoundName, ".sty"));
-    EXPECT_EQ(at(dest, 4), 0);
+    EXPECT_EQ(std::tuple(onlyBox(), at(dest, 4)), std::tuple(ErrMsgText(ErrFileNotFoundName, ".sty"), 0));
 }
 
 TEST_F(FilesTest, StylePasteLimits) {
@@ -72,8 +68,7 @@ TEST_F(FilesTest, StylePasteLimits) {
 
     std::string dest = styImage(StyTemplateImage(), "dest", 24);
     ASSERT_TRUE(ClipPasteSty(dest, 2));
-    EXPECT_EQ(StyListOf(StyPartOf(dest)).rows[3], "14  B");
-    EXPECT_EQ(at(dest, 10), 1);
+    EXPECT_EQ(std::tuple(StyListOf(StyPartOf(dest)).rows[3], at(dest, 10)), std::tuple("14  B", 1));
 
     // No free item left after the destination: message 82.
     dialogs.answer(vbOK);
@@ -83,8 +78,8 @@ TEST_F(FilesTest, StylePasteLimits) {
     StyItemRemove(fullPart, 15);   // one free item: room for A, not for B
     StyPartSet(full, fullPart);
     EXPECT_TRUE(ClipPasteSty(full, 18));
-    EXPECT_EQ(onlyBox(), ErrMsgText(ErrStylesPerFile));
-    EXPECT_EQ(StyListOf(StyPartOf(full)).rows[18], "28  A");
+    EXPECT_EQ(std::tuple(onlyBox(), StyListOf(StyPartOf(full)).rows[18]),
+              std::tuple(ErrMsgText(ErrStylesPerFile), "28  A"));
 
     // A group reaching 65496 bytes: message 119, nothing changes.
     dialogs.shown.clear();
@@ -94,8 +89,7 @@ TEST_F(FilesTest, StylePasteLimits) {
     markRows(ClipBuf, 271, {0});
     dialogs.answer(vbOK);
     EXPECT_FALSE(ClipPasteSty(edited, 0));
-    EXPECT_EQ(onlyBox(), ErrMsgText(ErrStyleGroupLength));
-    EXPECT_EQ(edited, huge);
+    EXPECT_EQ(std::tuple(onlyBox(), edited), std::tuple(ErrMsgText(ErrStyleGroupLength), huge));
 }
 
 TEST_F(FilesTest, ProgramPasteOfReferencesAndFiles) {
@@ -108,19 +102,15 @@ TEST_F(FilesTest, ProgramPasteOfReferencesAndFiles) {
     std::string dest = prgImage(PrgTemplateImage(), "d", 22);
     ASSERT_TRUE(ClipPastePrg(dest, 63));
     long b = 319 + 172 * 63;
-    EXPECT_EQ(mid(dest, b, 19), bytesOf({1, 0, 66}) + "Warm Pad        ");
-    EXPECT_EQ(PrgRowText(dest, 63), "88 *Warm Pad        ");
-    EXPECT_EQ((std::pair<int, int>(at(dest, 19), at(dest, 7))), std::pair(1, 1));
-    EXPECT_EQ(mid(dest, 271, 4), "KPGG");
+    EXPECT_EQ(std::tuple(mid(dest, b, 19), PrgRowText(dest, 63), at(dest, 19), at(dest, 7), mid(dest, 271, 4)),
+              std::tuple(bytesOf({1, 0, 66}) + "Warm Pad        ", "88 *Warm Pad        ", 1, 1, "KPGG"));
 
     // Cutting the reference makes the file a .prg again; cutting the last
     // program clears the programs-present mark.
     markRows(dest, 30751, {63});
     EXPECT_FALSE(CutPrg(dest));
-    EXPECT_EQ(at(dest, 19), 0);
-    EXPECT_EQ(mid(dest, 271, 4), "KORG");
-    EXPECT_EQ(at(dest, 6), 0);
-    EXPECT_EQ(mid(dest, 30751 + 21 * 63, 21), chr(0) + std::string(20, ' '));
+    EXPECT_EQ(std::tuple(at(dest, 19), mid(dest, 271, 4), at(dest, 6), mid(dest, 30751 + 21 * 63, 21)),
+              std::tuple(0, "KORG", 0, chr(0) + std::string(20, ' ')));
 
     // From a program file: the records themselves.
     std::string src = prgImage(PrgTemplateImage(), "s");
@@ -129,9 +119,8 @@ TEST_F(FilesTest, ProgramPasteOfReferencesAndFiles) {
     markRows(src, 30751, {0, 1});
     ClipBuf = src;
     ASSERT_TRUE(ClipPastePrg(dest, 10));
-    EXPECT_EQ(mid(dest, 319 + 172 * 10, 344), mid(src, 319, 344));
-    EXPECT_EQ(mid(dest, 271, 4), "KORG");
-    EXPECT_EQ(at(dest, 6), 2);
+    EXPECT_EQ(std::tuple(mid(dest, 319 + 172 * 10, 344), mid(dest, 271, 4), at(dest, 6)),
+              std::tuple(mid(src, 319, 344), "KORG", 2));
     markRows(dest, 30751, {10});
     EXPECT_TRUE(CutPrg(dest)) << "one program left";
 }
@@ -144,10 +133,9 @@ TEST_F(FilesTest, ArrangementCutDropsStylesNoLongerUsed) {
     CutArrResult r = CutArr(img);
     EXPECT_TRUE(r.changed);
     EXPECT_EQ(r.droppedStyles, std::vector<int>{1});
-    EXPECT_EQ(ArrRowText(img, 1), "12");
-    EXPECT_EQ(StyBlkName(0, StyPartOf(img)), "Used");
-    EXPECT_EQ(StyBlkName(1, StyPartOf(img)), "- empty -");
-    EXPECT_EQ((std::pair<int, int>(at(img, 4), at(img, 10))), std::pair(1, 1)) << "changed marks";
+    EXPECT_EQ(std::tuple(ArrRowText(img, 1), StyBlkName(0, StyPartOf(img)), StyBlkName(1, StyPartOf(img))),
+              std::tuple("12", "Used", "- empty -"));
+    EXPECT_EQ(std::tuple(at(img, 4), at(img, 10)), std::tuple(1, 1)) << "changed marks";
 
     std::string ro = img;
     put(ro, 2, 1);
@@ -174,8 +162,7 @@ TEST_F(FilesTest, StyleCutAndAutomaticSelection) {
 
     std::string name = "Ballad          ", prg = "11  Piano           ";
     CutPrgSelAuto(2, name, prg);
-    EXPECT_EQ(name, "Ballad          ");
-    EXPECT_EQ(prg, std::string(20, ' '));
+    EXPECT_EQ(name + "|" + prg, "Ballad          |" + std::string(20, ' '));
     CutPrgSelAuto(1, name, prg);
     EXPECT_EQ(name, std::string(16, ' '));
 }
@@ -189,9 +176,8 @@ TEST_F(FilesTest, NamesEndAtTheirFirstZeroByte) {
     putMid(prg, 319, tail);
     put(prg, 319 + 172, 1);                 // a reference, its name from the fourth byte
     putMid(prg, 319 + 172 + 3, tail);
-    EXPECT_EQ(ArrRowText(arr, 0), "11  " + shown);
-    EXPECT_EQ(PrgRowText(prg, 0), "11  " + shown);
-    EXPECT_EQ(PrgRowText(prg, 1), "12 *" + shown);
+    EXPECT_EQ(std::tuple(ArrRowText(arr, 0), PrgRowText(prg, 0), PrgRowText(prg, 1)),
+              std::tuple("11  " + shown, "11  " + shown, "12 *" + shown));
 
     std::string styles = styFile({styItem("A", 20), styItem("B", 20)});
     putMid(styles, 225, tail);

@@ -53,8 +53,7 @@ TEST_F(FilesTest, EveryReaderGivesItsStatusAndMessage) {
         EXPECT_EQ(c.read(path), c.missing);
         writeFileBytes(path, "");
         EXPECT_EQ(c.read(path), c.empty);
-        EXPECT_TRUE(dialogs.shown.empty());
-        EXPECT_FALSE(FileExists(path));
+        EXPECT_TRUE(dialogs.shown.empty() && !FileExists(path));
 
         const std::string good = c.good();
         std::string wrongHeader = good;
@@ -68,16 +67,14 @@ TEST_F(FilesTest, EveryReaderGivesItsStatusAndMessage) {
             dialogs.answer(vbOK);
             EXPECT_EQ(c.read(path), c.bad);
             EXPECT_EQ(onlyBox(), ErrMsgText(c.badCode, "doc." + std::string(c.name)));
-            EXPECT_TRUE(*c.buffer == "before");
-            EXPECT_TRUE(readFileBytes(path) == bad) << "a refused file stays as it was";
+            EXPECT_TRUE(*c.buffer == "before" && readFileBytes(path) == bad) << "a refused file stays as it was";
         }
 
         writeFileBytes(path, good);
         dialogs.shown.clear();
         MsgTitle.clear();
         EXPECT_EQ(c.read(path), c.okStatus);
-        EXPECT_TRUE(dialogs.shown.empty());
-        EXPECT_TRUE(*c.buffer == good);
+        EXPECT_TRUE(dialogs.shown.empty() && *c.buffer == good);
         if (c.missing == 3) { EXPECT_EQ(MsgTitle, Msg(111) + "doc." + c.name) << "the opening title"; }
     }
 }
@@ -102,8 +99,7 @@ TEST_F(FilesTest, ReadersRefuseOversizedFilesAndPipesUnread) {
             dialogs.answers.clear();
         }
         EXPECT_EQ(FileLen(big), 400LL << 20);
-        EXPECT_TRUE(pipe.present()) << "a pipe is not an empty file to delete";
-        EXPECT_FALSE(pipe.released()) << "the reader waited on the pipe";
+        EXPECT_TRUE(pipe.present() && !pipe.released()) << "a pipe is neither deleted as empty nor waited on";
     }
 }
 
@@ -122,8 +118,7 @@ TEST_F(FilesTest, ProgramReaderTakesTheTwinWhenTheNamedFileIsUnusable) {
     putMid(pgg, 1, "KPGG");
     writeFileBytes(startFile("bank.PGG"), pgg);
     EXPECT_EQ(PrgOrPggRead(startFile("bank.prg")), 4) << "the twin, in capitals";
-    EXPECT_EQ(ExtCur, "pgg");
-    EXPECT_EQ(PrgFileBuf, pgg);
+    EXPECT_TRUE(ExtCur == "pgg" && PrgFileBuf == pgg);
     writeFileBytes(startFile("bank.prg"), "short");   // wrong length: the twin is read
     EXPECT_EQ(PrgOrPggRead(startFile("bank.prg")), 4);
     EXPECT_EQ(readFileBytes(startFile("bank.prg")), "short");
@@ -146,12 +141,11 @@ TEST_F(FilesTest, StyleReaderChecksSizesAndTakesTheI30HeaderOnlyDuringTheImport)
     writeFileBytes(startFile("o.sty"), i30);
     writeFileBytes(startFile("x.sty"), oversized);
     for (int i = 0; i < 3; ++i) dialogs.answer(vbOK);
-    EXPECT_EQ(StyFileLoad(startFile("n.sty")), 0);
-    EXPECT_EQ(StyFileLoad(startFile("x.sty")), 1);
-    EXPECT_EQ(StyFileLoad(startFile("o.sty")), 1);
+    std::vector<int> got;
+    for (const char* f : {"n.sty", "x.sty", "o.sty"}) got.push_back(StyFileLoad(startFile(f)));
     ImpStyI30 = true;
-    EXPECT_EQ(StyFileLoad(startFile("n.sty")), 1);
-    EXPECT_EQ(StyFileLoad(startFile("o.sty")), 0);
+    for (const char* f : {"n.sty", "o.sty"}) got.push_back(StyFileLoad(startFile(f)));
+    EXPECT_EQ(got, (std::vector<int>{0, 1, 1, 1, 0}));
     EXPECT_EQ(dialogs.shown.size(), 3u);
 }
 
@@ -161,11 +155,8 @@ TEST_F(FilesTest, BackingSequenceOffsetsStayInsideTheFile) {
     put16lo(BsqFileBuf, 1997 + 34, 30);       // sequence 1: 20 units later
     put16lo(BsqFileBuf, 1997 + 68, 5);        // below sequence 0: clamped
     put16lo(BsqFileBuf, 1997 + 102, 0xFFFF);  // far beyond the file: clamped
-    EXPECT_EQ(BsqOffsetCalc(0), 2339);
-    EXPECT_EQ(BsqOffsetCalc(1), 2339 + 320);
-    EXPECT_EQ(BsqOffsetCalc(2), 2339);
-    EXPECT_EQ(BsqOffsetCalc(3), static_cast<long>(BsqFileBuf.size()) + 1);
-    EXPECT_EQ(BsqOffsetCalc(11), 2339);
+    EXPECT_EQ(std::tuple(BsqOffsetCalc(0), BsqOffsetCalc(1), BsqOffsetCalc(2), BsqOffsetCalc(3), BsqOffsetCalc(11)),
+              std::tuple(2339, 2339 + 320, 2339, static_cast<long>(BsqFileBuf.size()) + 1, 2339));
     BsqFileBuf = "short";
     EXPECT_EQ(BsqOffsetCalc(1), 2339);
 }
@@ -174,18 +165,18 @@ TEST_F(FilesTest, DatabaseSignatureIsCheckedAlsoAtStartUp) {
     Starting = true;
     EXPECT_EQ(DBArrLoad(), 1);   // missing: no message while starting
     std::string db = DBArrSignature() + std::string(DBArrLen - 8, '\0');
-    writeFileBytes(DBArrFile, "foreign" + std::string(DBArrLen - 7, '\0'));
+    const std::string foreign = "foreign" + std::string(DBArrLen - 7, '\0');
+    writeFileBytes(DBArrFile, foreign);
     EXPECT_EQ(DBArrLoad(), 2);
     EXPECT_TRUE(dialogs.shown.empty());
     writeFileBytes(DBArrFile, db);
     EXPECT_EQ(DBArrLoad(), 0);
-
     Starting = false;
-    writeFileBytes(DBArrFile, "foreign" + std::string(DBArrLen - 7, '\0'));
+    writeFileBytes(DBArrFile, foreign);
     dialogs.answer(vbOK);
     EXPECT_EQ(DBArrLoad(), 2);
-    EXPECT_EQ(dialogs.shown.back().text, ErrMsgText(ErrDBArrData));
-    EXPECT_EQ(dialogs.shown.back().title, "Edit i40DBArr");
+    EXPECT_EQ(dialogs.shown.back().text + "|" + dialogs.shown.back().title,
+              ErrMsgText(ErrDBArrData) + "|Edit i40DBArr");
 }
 
 TEST_F(FilesTest, ImportHeadersAreTheNativeOnes) {

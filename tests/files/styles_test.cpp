@@ -6,8 +6,7 @@
 
 TEST_F(FilesTest, StyleNamesAndGroupCount) {
     std::string part = styFile({styItem("A", 10), styItem("- empty -", 10), styItem("C", 10)});
-    EXPECT_EQ(StyBlkName(2, part), "C");
-    EXPECT_EQ(StyBlkName(3, part), "") << "an item of size 0 has no name";
+    EXPECT_EQ(StyBlkName(2, part) + "|" + StyBlkName(3, part), "C|") << "an item of size 0 has no name";
 
     struct { std::string image; int count; } table[] = {
         {arrImage(ArrBankImage(0), "x"), 0},                                // no style part, ends at 42622
@@ -20,16 +19,14 @@ TEST_F(FilesTest, StyleNamesAndGroupCount) {
     EXPECT_EQ(StyItemName(0, arrImage(ArrBankImage(0), "x")), "-empty-");
     // A style part whose table points past the image's end reads nothing beyond it.
     std::string cut = arrImage(ArrBankImage(0), "x", part.substr(0, 230));
-    EXPECT_EQ(StyItemName(2, cut), "");
-    EXPECT_EQ(StyGrpCount(cut), 1);
+    EXPECT_EQ(std::tuple(StyItemName(2, cut), StyGrpCount(cut)), std::tuple("", 1));
 }
 
 TEST_F(FilesTest, InsertionKeepsNumbersAndHonoursTheLimits) {
     std::string part = StyTemplateImage();
     EXPECT_EQ(StyItemPut(part, 1, styItem("New", 3000)), StyEditOk);
-    EXPECT_EQ(StyBlkName(2, part), "- empty -");
-    EXPECT_EQ(StyItemBytes(1, part), styItem("New", 3000));
-    EXPECT_EQ(static_cast<long>(part.size()), StyTemplateLen - StyEmptyItemLen + 3016);
+    EXPECT_EQ(std::tuple(StyBlkName(2, part), StyItemBytes(1, part), static_cast<long>(part.size())),
+              std::tuple("- empty -", styItem("New", 3000), StyTemplateLen - StyEmptyItemLen + 3016));
     EXPECT_EQ(StyItemPut(part, 1, styItem("Again", 10)), StyEditNoRoom) << "item 1 is taken";
 
     // A group of four reaching 65496 bytes is refused, one byte less is fine.
@@ -43,8 +40,7 @@ TEST_F(FilesTest, InsertionKeepsNumbersAndHonoursTheLimits) {
     std::string full = styFile(std::vector<std::string>(16, styItem("S", 1)));
     EXPECT_EQ(StyFirstFree(full), -1);
     StyItemRemove(full, 5);
-    EXPECT_EQ(StyFirstFree(full), 5);
-    EXPECT_EQ(StyBlkName(5, full) + StyBlkName(6, full), "- empty -S");
+    EXPECT_EQ(std::tuple(StyFirstFree(full), StyBlkName(5, full) + StyBlkName(6, full)), std::tuple(5, "- empty -S"));
 }
 
 TEST_F(FilesTest, RemovingTheLastStyleOfAGroupShrinksIt) {
@@ -81,10 +77,9 @@ TEST_F(FilesTest, I30StyleSplit) {
     ASSERT_EQ(n, 3);
     for (int g = 0; g < 3; ++g) {
         const std::string& img = out[static_cast<std::size_t>(g)].image;
-        EXPECT_EQ(mid(img, 1, 8), StyMagic());
-        EXPECT_EQ(mid(img, 17, 7), bytesOf({0xE0, 0, 0, 0, 0, 0x30, 0xAB}));
-        EXPECT_EQ(at(img, 27), 0x10) << "third byte from table 0";
-        EXPECT_EQ(mid(img, 87, 138), std::string(138, '\0'));
+        EXPECT_EQ(std::tuple(mid(img, 1, 8), mid(img, 17, 7), at(img, 27), mid(img, 87, 138)),
+                  std::tuple(StyMagic(), bytesOf({0xE0, 0, 0, 0, 0, 0x30, 0xAB}), 0x10, std::string(138, '\0')))
+            << "the third size byte from table 0";
         EXPECT_TRUE(StyFileCheck(img));
     }
     EXPECT_EQ(get16lo(out[1].image, 25), 40000u) << "size from its own table";
@@ -92,13 +87,10 @@ TEST_F(FilesTest, I30StyleSplit) {
     EXPECT_EQ(mid(out[2].image, 225), f.substr(224 + 100 + 40000, 20));
 
     ASSERT_TRUE(StyI30Split(i30File({100, 0, 20}), out, n));
-    ASSERT_EQ(n, 2);
-    EXPECT_EQ(out[1].group, 2);
+    EXPECT_EQ(std::tuple(n, out[1].group), std::tuple(2, 2));
     ASSERT_TRUE(StyI30Split(i30File({0, 0, 0}), out, n));
     EXPECT_EQ(n, 0);
-
-    std::string shortened = f.substr(0, f.size() - 1);
-    EXPECT_FALSE(StyI30Split(shortened, out, n));
+    EXPECT_FALSE(StyI30Split(f.substr(0, f.size() - 1), out, n));
     EXPECT_EQ(n, 0);
     EXPECT_FALSE(StyI30Split(f.substr(0, 100), out, n));
 }

@@ -54,10 +54,9 @@ TEST_F(FilesTest, WindowImageSkeletonOfEveryKind) {
         const std::string file = pattern(c.fileLen, static_cast<unsigned>(c.kind));
         const std::string img = WindowImageNew(c.kind, file);
         ASSERT_EQ(static_cast<long>(img.size()), c.length);
-        EXPECT_EQ(at(img, 1), c.kind);
         std::string header;
         for (long p : {2, 3, 6, 17, 18}) header += chr(at(img, p));
-        EXPECT_EQ(header, c.header);
+        EXPECT_EQ(chr(at(img, 1)) + header, chr(c.kind) + c.header);
         for (long p : {4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 19, 20}) EXPECT_EQ(at(img, p), 0) << "position " << p;
 
         // The title field: the title, blanks up to the row table or the end.
@@ -66,9 +65,7 @@ TEST_F(FilesTest, WindowImageSkeletonOfEveryKind) {
 
         // The document, byte for byte, from 271 (after the row table in style windows).
         const long filePos = c.kind == 23 || c.kind == 24 ? 670 : 271;
-        if (c.fileLen) {
-            EXPECT_EQ(mid(img, filePos, c.fileLen), file);
-        }
+        EXPECT_EQ(mid(img, filePos, c.fileLen), file);
 
         // An imported program bank carries the table but is no source for Copy.
         EXPECT_EQ(RowTableBase(c.kind), c.kind == 31 ? 0 : c.rows);
@@ -108,26 +105,23 @@ TEST_F(FilesTest, WindowImageBlocksLieWhereTheFormatsPutThem) {
     EXPECT_EQ(ArrRowText(img, 63), "88  Arrangement B88 ");
     const std::string prg = pattern(30480, 3);
     putMid(img, ImgCompanion, prg);
-    EXPECT_EQ(mid(img, 12191, 172), mid(prg, 49, 172));
-    EXPECT_EQ(mid(img, ImgCompanionBlock(63), 172), mid(prg, 49 + 172 * 63, 172));
+    EXPECT_EQ(mid(img, 12191, 172) + mid(img, ImgCompanionBlock(63), 172),
+              mid(prg, 49, 172) + mid(prg, 49 + 172 * 63, 172));
     StyPartSet(img, StyTemplateImage());
     put(img, ImgStyPart, ImgStyTemplate);
-    EXPECT_EQ(get16lo(img, 42647), 1176u);
-    EXPECT_EQ(StyItemName(0, img), "- empty -");
+    EXPECT_EQ(std::tuple(get16lo(img, 42647), StyItemName(0, img)), std::tuple(1176u, "- empty -"));
 
     // Programs of a program file and its channel byte.
     std::string pf = pattern(30480, 5);
     std::string pimg = WindowImageNew(21, pf);
-    EXPECT_EQ(mid(pimg, 319, 172), mid(pf, 49, 172));
-    EXPECT_EQ(at(pimg, 286), at(pf, 16));
-    EXPECT_EQ(mid(pimg, 23367, 2104), mid(pf, 23097, 2104));
+    EXPECT_EQ(mid(pimg, 319, 172) + mid(pimg, 286, 1) + mid(pimg, 23367, 2104),
+              mid(pf, 49, 172) + mid(pf, 16, 1) + mid(pf, 23097, 2104));
 
     // A style window's style file.
     std::string sf = StyTemplateImage();
     std::string simg = WindowImageNew(23, sf);
-    EXPECT_EQ(get16lo(simg, 694), 1176u);
-    EXPECT_EQ(mid(simg, 894, 16), padRight("- empty -", 16));
-    EXPECT_EQ(StyPartOf(simg), sf);
+    EXPECT_EQ(std::tuple(get16lo(simg, 694), mid(simg, 894, 16), StyPartOf(simg)),
+              std::tuple(1176u, padRight("- empty -", 16), sf));
 }
 
 TEST_F(FilesTest, HeaderAndTitleWritesKeepTheDocumentAndTheLength) {

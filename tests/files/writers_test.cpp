@@ -55,9 +55,9 @@ TEST_F(FilesTest, FailedSaveKeepsTheOldFileAndSaysSo) {
     SimulateWriteFailure(FileError::DiskFull);
     dialogs.answer(vbOK);
     EXPECT_EQ(FileSave(img), 2);
-    EXPECT_EQ(onlyBox(), ErrMsgText(ErrDiskFull, "keep.arr"));
-    EXPECT_EQ(readFileBytes(base + ".arr"), ArrBankImage(1));
-    EXPECT_EQ(at(img, 4), 1) << "still changed";
+    EXPECT_EQ(std::tuple(onlyBox(), readFileBytes(base + ".arr"), at(img, 4)),
+              std::tuple(ErrMsgText(ErrDiskFull, "keep.arr"), ArrBankImage(1), 1))
+        << "the old file kept, the image still changed";
 }
 
 TEST_F(FilesTest, WritersRefuseAFilePartOfTheWrongLength) {
@@ -65,10 +65,7 @@ TEST_F(FilesTest, WritersRefuseAFilePartOfTheWrongLength) {
     put16lo(badStyle, 25, 500);   // claims more than it holds
     std::string styled = arrImage(ArrBankImage(0), startFile("d"), badStyle);
     put(styled, 10, 1);
-    struct Case {
-        const char* file;
-        std::string image;
-    } cases[] = {
+    struct { const char* file; std::string image; } cases[] = {
         {"d.arr", imageOf(19, startFile("d"), ArrBankImage(0).substr(0, 5000))},
         {"d.sty", styled},   // its .arr is not written either
         {"d.prg", imageOf(21, startFile("d"), PrgTemplateImage().substr(0, 1001))},
@@ -78,14 +75,13 @@ TEST_F(FilesTest, WritersRefuseAFilePartOfTheWrongLength) {
     for (const char* f : {"d.arr", "d.prg", "d.sty", "d.gbl"}) writeFileBytes(startFile(f), std::string("good ") + f);
     for (auto& c : cases) {
         SCOPED_TRACE(c.file);
-        put(c.image, 4, 1);
-        put(c.image, 10, 1);
+        put(c.image, 4, 1), put(c.image, 10, 1);
         dialogs.shown.clear();
         dialogs.answer(vbOK);
         EXPECT_EQ(FileSave(c.image), 2);
         ASSERT_EQ(onlyBox(), ErrMsgText(ErrDataFormat));
-        EXPECT_EQ(dialogs.shown[0].title, c.file);
-        EXPECT_EQ(at(c.image, 4) + at(c.image, 10), 2) << "still changed";
+        EXPECT_EQ(std::tuple(dialogs.shown[0].title, at(c.image, 4) + at(c.image, 10)), std::tuple(c.file, 2))
+            << "still changed";
     }
     for (const char* f : {"d.arr", "d.prg", "d.sty", "d.gbl"})
         EXPECT_EQ(readFileBytes(startFile(f)), std::string("good ") + f);
@@ -107,15 +103,13 @@ TEST_F(FilesTest, ArrangementSaveTreatsTheCompanionStyleFile) {
     writeFileBytes(base + ".sty", "damaged");
     EXPECT_EQ(ArrSave(img), 0);
     EXPECT_EQ(readFileBytes(base + ".sty"), "damaged");
-
     // Its own styles: written only when they changed.
     std::string own = arrImage(ArrBankImage(0), base, goodSty);
-    EXPECT_EQ(ArrSave(own), 0);
-    EXPECT_EQ(readFileBytes(base + ".sty"), "damaged");
-    put(own, 10, 1);
-    EXPECT_EQ(ArrSave(own), 0);
-    EXPECT_EQ(readFileBytes(base + ".sty"), goodSty);
-    EXPECT_EQ(at(own, 10), 0);
+    for (int changed : {0, 1}) {
+        put(own, 10, static_cast<unsigned>(changed));
+        EXPECT_EQ(ArrSave(own), 0);
+        EXPECT_EQ(std::tuple(readFileBytes(base + ".sty"), at(own, 10)), std::tuple(changed ? goodSty : "damaged", 0));
+    }
 }
 
 TEST_F(FilesTest, ProgramSaveDeletesTheTwinOnlyWhenItIsTheFileOpened) {
@@ -126,15 +120,14 @@ TEST_F(FilesTest, ProgramSaveDeletesTheTwinOnlyWhenItIsTheFileOpened) {
     put(img, 19, 1);             // now holds a reference: a .pgg
     putMid(img, 271, "KPGG");
     EXPECT_EQ(FileSave(img), 0);
-    EXPECT_TRUE(FileExists(base + ".pgg") && !FileExists(base + ".prg"));
-    EXPECT_EQ(at(img, ImgPrgOnDisk), 2);
+    EXPECT_TRUE(FileExists(base + ".pgg") && !FileExists(base + ".prg") && at(img, ImgPrgOnDisk) == 2);
 
     // A window that did not come from the twin leaves it alone.
     writeFileBytes(startFile("other.pgg"), "someone's file");
     std::string fresh = prgImage(PrgTemplateImage(), startFile("other"));
     EXPECT_EQ(FileSave(fresh), 0);
-    EXPECT_EQ(readFileBytes(startFile("other.pgg")), "someone's file");
-    EXPECT_EQ(readFileBytes(startFile("other.prg")), PrgTemplateImage());
+    EXPECT_EQ(readFileBytes(startFile("other.pgg")) + readFileBytes(startFile("other.prg")),
+              "someone's file" + PrgTemplateImage());
 
     // A window opened from a .prg whose save would now go to another .pgg
     // that already exists replaces nothing: it says so and saves nothing.
@@ -145,7 +138,8 @@ TEST_F(FilesTest, ProgramSaveDeletesTheTwinOnlyWhenItIsTheFileOpened) {
     dialogs.answer(vbOK);
     EXPECT_GT(FileSave(two), 0);
     EXPECT_NE(dialogs.shown.back().text.find("two.pgg"), std::string::npos);
-    EXPECT_EQ(readFileBytes(startFile("two.pgg")) + readFileBytes(startFile("two.prg")), "a different bank" + PrgTemplateImage());
+    EXPECT_EQ(readFileBytes(startFile("two.pgg")) + readFileBytes(startFile("two.prg")),
+              "a different bank" + PrgTemplateImage());
     EXPECT_EQ(at(two, 7), 1);
 }
 
@@ -156,35 +150,33 @@ TEST_F(FilesTest, SaveAsCancelledFailedAndDone) {
 
     dialogs.cancelFile();
     EXPECT_EQ(FileSaveAs(img), 1);
-    EXPECT_EQ(img, before);
-    EXPECT_EQ(dialogs.fileRequests.back().fileName, "Untitled (1).arr");
+    EXPECT_TRUE(img == before && dialogs.fileRequests.back().fileName == "Untitled (1).arr");
 
     SimulateWriteFailure(FileError::AccessDenied);
     dialogs.chooseFile(startFile("new.arr"));
     dialogs.answer(vbOK);
     EXPECT_EQ(FileSaveAs(img), 2);
-    EXPECT_EQ(img, before);
-    EXPECT_FALSE(FileExists(startFile("new.arr")));
+    EXPECT_TRUE(img == before && !FileExists(startFile("new.arr")));
     SimulateWriteFailure(FileError::None);
 
     dialogs.chooseFile(startFile("new.arr"));
     EXPECT_EQ(FileSaveAs(img), 0);
-    EXPECT_EQ(readFileBytes(startFile("new.arr")), ArrBankImage(0));
-    EXPECT_EQ(rtrim(mid(img, 21, 250)), startFile("new"));
+    EXPECT_EQ(std::tuple(readFileBytes(startFile("new.arr")), rtrim(mid(img, 21, 250))),
+              std::tuple(ArrBankImage(0), startFile("new")));
     for (long p : {4L, 7L, 10L, 11L, 18L}) EXPECT_EQ(at(img, p), 0) << p;
     // A bank window proposes its own name; the styles go along, the name as typed.
     std::string bank = arrImage(ArrBankImage(1), "Arr B", "", 3);
     dialogs.chooseFile(startFile("copyB.arr"));
     EXPECT_EQ(FileSaveAs(bank), 0);
-    EXPECT_EQ(dialogs.fileRequests.back().fileName, "i40ArrB.arr");
-    EXPECT_EQ(readFileBytes(startFile("copyB.arr")), ArrBankImage(1));
+    EXPECT_EQ(std::tuple(dialogs.fileRequests.back().fileName, readFileBytes(startFile("copyB.arr"))),
+              std::tuple("i40ArrB.arr", ArrBankImage(1)));
 
     const std::string sty = styFile({styItem("Own", 100)});
     std::string own = arrImage(ArrBankImage(0), startFile("a"), sty);
     dialogs.chooseFile(startFile("b.ARR"));
     EXPECT_EQ(FileSaveAs(own), 0);
-    EXPECT_EQ(readFileBytes(startFile("b.ARR")), ArrBankImage(0)) << "the name as typed";
-    EXPECT_FALSE(FileExists(startFile("b.arr")));
+    EXPECT_TRUE(readFileBytes(startFile("b.ARR")) == ArrBankImage(0) && !FileExists(startFile("b.arr")))
+        << "the name as typed";
     EXPECT_EQ(readFileBytes(startFile("b.sty")), sty) << "unchanged styles still go with the new file";
 
     std::string longName(300, 'n');

@@ -6,9 +6,12 @@ namespace {
 
 class CloseArrTest : public LibraryTest {
 protected:
+    // The bank opened in a fresh start of the program.
     frmArrU* openBank(const std::string& sty = "") {
         arr = arrFileOf({{0, "First"}, {1, "Own", 0, 1}});
         writeSong("Bank", arr, sty);
+        delete frame.data();
+        InstanceLockRelease();
         m = start();
         frmArrU* w = openArr("Bank");
         MruTable = {};
@@ -26,35 +29,25 @@ protected:
 
 TEST_F(CloseArrTest, SaveQuestionAnswers) {
     const std::string sty = styFileOf({"Own"});
-    struct Case {
-        const char* what;
-        int answer;
-        bool styles, closes, written;
-    } cases[] = {
-        {"Yes writes both files", vbYes, true, true, true},
-        {"No leaves the files", vbNo, true, true, false},
-        {"Cancel keeps the window", vbCancel, true, false, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        delete frame.data();
-        InstanceLockRelease();
+    const struct { int answer; bool closes, written; } cases[] = {
+        {vbYes, true, true}, {vbNo, true, false}, {vbCancel, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
         frmArrU* w = openBank(sty);
         ASSERT_NE(w, nullptr);
-        change(w, c.styles);
+        change(w, true);
         putMid(w->Tag(), 42623 + 224 + 16, "new style data");
         const std::string image = w->Tag();
         AppClosing = true;
         dialogs.answer(c.answer);
         EXPECT_EQ(w->Unload(), c.closes);
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, "The file has changed\nSave changes ?");
-        EXPECT_EQ(dialogs.shown[0].title, "File Arr - Bank.arr (1)");
+        EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title,
+                  "The file has changed\nSave changes ?|File Arr - Bank.arr (1)");
         EXPECT_EQ(readFileBytes(song("Bank.arr")), c.written ? mid(image, 271, 10528) : arr);
         EXPECT_EQ(readFileBytes(song("Bank.sty")), c.written ? mid(image, 42623) : sty);
-        EXPECT_EQ(MruTable[1].Path, c.written ? song("Bank") : "");
-        EXPECT_EQ(AppClosing, c.closes);
-        EXPECT_EQ(m->Forms().size(), c.closes ? 0u : 1u);
+        EXPECT_EQ(std::tuple(MruTable[1].Path, AppClosing, m->Forms().size()),
+                  std::tuple(c.written ? song("Bank") : "", c.closes, c.closes ? 0u : 1u));
         AppClosing = false;
     }
 }
@@ -71,41 +64,27 @@ TEST_F(CloseArrTest, SavingDeletesAStyleFileTheWindowDoesNotHold) {
 }
 
 TEST_F(CloseArrTest, FailedOrCancelledSaveKeepsTheWindowAndItsChanges) {
-    struct Case {
-        const char* what;
-        bool saveAs;
-        FileError failure;
-        std::size_t boxes;
-    } cases[] = {
-        {"write failure", false, FileError::DiskFull, 2},
-        {"Save As cancelled", true, FileError::None, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        delete frame.data();
-        InstanceLockRelease();
+    for (bool saveAs : {false, true}) {  // a write failure; Save As cancelled
+        SCOPED_TRACE(saveAs);
+        const FileError failure = saveAs ? FileError::None : FileError::DiskFull;
         frmArrU* w = openBank();
         ASSERT_NE(w, nullptr);
         change(w);
-        if (c.saveAs) {
+        if (saveAs) {
             put(w->Tag(), ImgSaveAs, 1);
             dialogs.cancelFile();
         }
         const std::string image = w->Tag();
         dialogs.answer(vbYes);
-        if (c.failure != FileError::None) dialogs.answer(vbOK);
-        SimulateWriteFailure(c.failure);
+        if (!saveAs) dialogs.answer(vbOK);
+        SimulateWriteFailure(failure);
         AppClosing = true;
         EXPECT_FALSE(w->Unload());
         SimulateWriteFailure(FileError::None);
-        EXPECT_EQ(dialogs.shown.size(), c.boxes);
         ASSERT_TRUE(frame);
-        EXPECT_EQ(m->Forms().size(), 1u);
-        EXPECT_EQ(w->Tag(), image);
-        EXPECT_EQ(at(w->Tag(), ImgChanged), 1);
-        EXPECT_FALSE(AppClosing);
-        EXPECT_TRUE(MruEmpty(MruTable[1].Kind));
-        EXPECT_EQ(readFileBytes(song("Bank.arr")), arr);
+        EXPECT_EQ(std::tuple(dialogs.shown.size(), m->Forms().size(), at(w->Tag(), ImgChanged), AppClosing),
+                  std::tuple(saveAs ? 1u : 2u, 1u, 1, false));
+        EXPECT_TRUE(w->Tag() == image && MruEmpty(MruTable[1].Kind) && readFileBytes(song("Bank.arr")) == arr);
         // The next close asks again.
         dialogs.answer(vbNo);
         EXPECT_TRUE(w->Unload());
@@ -113,7 +92,7 @@ TEST_F(CloseArrTest, FailedOrCancelledSaveKeepsTheWindowAndItsChanges) {
 }
 
 TEST_F(CloseArrTest, WhatTheRecordKeeps) {
-    struct Case {
+    const struct {
         const char* what;
         bool byProgram, minimised, imported;
         uint8_t state;
@@ -124,10 +103,8 @@ TEST_F(CloseArrTest, WhatTheRecordKeeps) {
         {"program closing, minimised", true, true, false, 2, 1},
         {"program closing, unsaved import", true, false, true, 0, 1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        delete frame.data();
-        InstanceLockRelease();
         frmArrU* w = openBank();
         ASSERT_NE(w, nullptr);
         MruAdd(song("Bank.arr"), 0);
@@ -146,8 +123,7 @@ TEST_F(CloseArrTest, WhatTheRecordKeeps) {
             EXPECT_TRUE(m->mnuApriArr->isEnabled());
         }
         EXPECT_EQ(std::tuple(ArrSlots[1].State, ArrSlots[1].Top, ArrSlots[1].Left), std::tuple(c.state, top, left));
-        EXPECT_EQ(std::tuple(ArrWinCount, ArrSlotUsed[1]), std::tuple(c.count, 0));
-        EXPECT_EQ(ArrUForms()[1], nullptr);
+        EXPECT_EQ(std::tuple(ArrWinCount, ArrSlotUsed[1], ArrUForms()[1].data()), std::tuple(c.count, 0, nullptr));
     }
 }
 
@@ -167,9 +143,8 @@ TEST_F(CloseArrTest, EditorHoldingAnArrangementClosesFirst) {
         EXPECT_TRUE(EditArrOpen && !AppClosing);
     }
     FakeEditor editor;
-    EXPECT_TRUE(w->Unload());
+    EXPECT_TRUE(w->Unload() && !EditArrOpen);
     EXPECT_EQ(editor.calls, std::vector<std::string>{"unload"});
-    EXPECT_FALSE(EditArrOpen);
 }
 
 TEST_F(CloseArrTest, ResizeKeepsToTheStandardSize) {
@@ -187,8 +162,8 @@ TEST_F(CloseArrTest, ResizeKeepsToTheStandardSize) {
     w->setWindowState(vbMinimized);
     EXPECT_EQ(record(), std::tuple(h, wd, 2)) << "the size to reopen with stays";
     w->setWindowState(vbMaximized);
-    EXPECT_EQ(record(), std::tuple(h, wd, 2)) << "a maximised window keeps its mark";
-    EXPECT_EQ(w->WindowState(), vbMaximized);
+    EXPECT_EQ(std::tuple(record(), w->WindowState()), std::tuple(std::tuple(h, wd, 2), vbMaximized))
+        << "a maximised window keeps its mark";
 }
 
 TEST_F(CloseArrTest, ResizeDuringLoadChangesNothing) {

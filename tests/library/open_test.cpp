@@ -12,12 +12,7 @@ const std::vector<ArrEntry> BankArrs = {
 std::string expectedImage(const std::string& path, const std::string& arr, const std::string& prg,
                           const std::string& sty) {
     std::string img(20, '\0');
-    put(img, 1, 19);
-    put(img, 3, 2);
-    put(img, 6, 1);
-    put(img, 9, 2);
-    put(img, 15, 1);
-    put(img, 17, 1);
+    for (auto [pos, value] : {std::pair{1, 19}, {3, 2}, {6, 1}, {9, 2}, {15, 1}, {17, 1}}) put(img, pos, value);
     return img + padRight(path, 250) + arr + std::string(1344, ' ') + prg + sty;
 }
 
@@ -44,10 +39,10 @@ TEST_F(OpenArrTest, BankWithItsStylesAndPrograms) {
     for (int i = 0; i < w->Combo1->ListCount(); ++i) combo.push_back(w->Combo1->List(i));
     EXPECT_EQ(combo, (std::vector<std::string>{rtrim(StyRomNames[9]) + " (A22)", rtrim(StyRomNames[70]) + " (B17)",
                                                rtrim(StyRomNames[3]) + " (A14)", "Alpha (U11)", "Beta (U12)"}));
-    for (CommandButton* b : {w->CommLoadArr, w->CommLoadSty, w->CommShowSty, w->CommLoadPrg, w->CommShowPrg})
-        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    for (MenuItem* i : {m->mnuLoadArr, m->mnuLoadSty, m->mnuShowSty, m->mnuLoadPrg, m->mnuShowPrg})
-        EXPECT_TRUE(i->isEnabled()) << i->objectName().toStdString();
+    for (QObject* o : std::initializer_list<QObject*>{w->CommLoadArr, w->CommLoadSty, w->CommShowSty, w->CommLoadPrg,
+                                                      w->CommShowPrg, m->mnuLoadArr, m->mnuLoadSty, m->mnuShowSty,
+                                                      m->mnuLoadPrg, m->mnuShowPrg})
+        EXPECT_TRUE(o->property("enabled").toBool()) << o->objectName().toStdString();
     EXPECT_FALSE(w->CommEdit->isEnabled() || m->mnuEdit->isEnabled()) << "no editor to open";
     EXPECT_FALSE(w->CommAdd->isEnabled() || m->mnui40DBArr->isEnabled()) << "no database to add to";
     const SlotRec& r = ArrSlots[1];
@@ -61,22 +56,22 @@ TEST_F(OpenArrTest, BankWithItsStylesAndPrograms) {
 TEST_F(OpenArrTest, CompanionFilesMissingOrDamaged) {
     const std::string arr = arrFileOf(BankArrs);
     const std::string damagedSty(300, 'x');
-    struct Case {
+    const std::string blanks(30480, ' ');
+    const struct {
         const char* what;
         std::string sty, prg, pgg;
         std::vector<std::string> boxes;  // text and title
-        unsigned styPart, prgPresent, prgType;
+        unsigned prgPresent, prgType;    // the style part is always the template's (9 = 1)
         std::string atCompanion;
     } cases[] = {
-        {"nothing beside it", "", "", "", {}, 1, 0, 0, std::string(30480, ' ')},
-        {"damaged style file", damagedSty, "", "", {"Error reading Bank.sty", "Opening Bank.sty"}, 1, 0, 0,
-         std::string(30480, ' ')},
+        {"nothing beside it", "", "", "", {}, 0, 0, blanks},
+        {"damaged style file", damagedSty, "", "", {"Error reading Bank.sty", "Opening Bank.sty"}, 0, 0, blanks},
         {"damaged .prg, good .pgg", "", std::string(30480, 'x'), prgFileOf(true, 'g'),
-         {"Data format error", "Opening Bank.prg"}, 1, 1, 1, prgFileOf(true, 'g')},
-        {".prg wins over .pgg", "", prgFileOf(false, 'p'), prgFileOf(true, 'g'), {}, 1, 1, 0, prgFileOf(false, 'p')},
+         {"Data format error", "Opening Bank.prg"}, 1, 1, prgFileOf(true, 'g')},
+        {".prg wins over .pgg", "", prgFileOf(false, 'p'), prgFileOf(true, 'g'), {}, 1, 0, prgFileOf(false, 'p')},
     };
     frmMain* m = start();
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         for (const char* ext : {".sty", ".prg", ".pgg"}) DeleteFile(song(std::string("Bank") + ext));
         writeSong("Bank", arr, c.sty, c.prg);
@@ -89,8 +84,8 @@ TEST_F(OpenArrTest, CompanionFilesMissingOrDamaged) {
         for (auto& b : dialogs.shown) boxes.insert(boxes.end(), {b.text, b.title});
         EXPECT_EQ(boxes, c.boxes);
         const std::string& img = w->Tag();
-        EXPECT_EQ(std::tuple(at(img, 9), at(img, 6), at(img, 19)), std::tuple(c.styPart, c.prgPresent, c.prgType));
-        EXPECT_EQ(img.size(), 47550u);
+        EXPECT_EQ(std::tuple(at(img, 9), at(img, 6), at(img, 19), img.size()),
+                  std::tuple(1u, c.prgPresent, c.prgType, 47550u));
         EXPECT_EQ(mid(img, 42623), StyGrpBuf);
         EXPECT_EQ(mid(img, 12143, 30480), c.atCompanion);
         EXPECT_FALSE(w->CommLoadSty->isEnabled() || w->CommShowSty->isEnabled() || m->mnuLoadSty->isEnabled());
@@ -100,21 +95,16 @@ TEST_F(OpenArrTest, CompanionFilesMissingOrDamaged) {
             // The damaged style file is the user's: saving leaves it as it was.
             put(w->Tag(), ImgChanged, 1);
             dialogs.answer(vbYes);
-            EXPECT_TRUE(w->Unload());
-            EXPECT_EQ(readFileBytes(song("Bank.sty")), c.sty);
-            EXPECT_EQ(readFileBytes(song("Bank.arr")), arr);
-        } else {
-            EXPECT_TRUE(w->Unload());
         }
+        EXPECT_TRUE(w->Unload());
+        EXPECT_EQ(readFileBytes(song("Bank.sty")) + readFileBytes(song("Bank.arr")), c.sty + arr);
     }
 }
 
 TEST_F(OpenArrTest, EmptyBankAndTheTwoLayouts) {
     writeSong("Bank", arrFileOf({}));
-    struct Case {
-        int tpp, listHeight, bottomTop;
-    } cases[] = {{12, 3900, 3820}, {15, 4000, 4000}};
-    for (const Case& c : cases) {
+    const struct { int tpp, listHeight, bottomTop; } cases[] = {{12, 3900, 3820}, {15, 4000, 4000}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.tpp);
         delete frame.data();
         InstanceLockRelease();
@@ -138,7 +128,6 @@ TEST_F(OpenArrTest, EmptyBankAndTheTwoLayouts) {
 
 TEST_F(OpenArrTest, UserBankWindowShowsNoDatabaseNumber) {
     FakeDatabase db;
-    db.id = 12;
     writeSong("Bank", arrFileOf(BankArrs));
     frmMain* m = start();
     ASSERT_EQ(ArrFileRead(song("Bank.arr")), 0);
@@ -149,12 +138,9 @@ TEST_F(OpenArrTest, UserBankWindowShowsNoDatabaseNumber) {
     EXPECT_EQ(w->Caption(), "Arr User (Bank.arr)");
     EXPECT_EQ(std::tuple(w->Top(), w->Left()), std::tuple(pxToTwipsY(twipsToPxY(300)), pxToTwipsX(twipsToPxX(450))));
     EXPECT_FALSE(w->Text1->Visible() || w->Label1[0]->Visible() || w->CommAdd->Visible());
-    EXPECT_TRUE(w->Label1[1]->Visible());
-    EXPECT_TRUE(db.lookups.empty());
+    EXPECT_TRUE(w->Label1[1]->Visible() && db.lookups.empty());
     m->mnuArrU->setEnabled(false);
-    EXPECT_TRUE(w->Unload());
-    EXPECT_TRUE(m->mnuArrU->isEnabled());
-    EXPECT_EQ(ArrSlots[9].State, 0);
+    EXPECT_TRUE(w->Unload() && m->mnuArrU->isEnabled() && ArrSlots[9].State == 0);
 }
 
 TEST_F(OpenArrTest, DatabaseNumberAndAddingOnOpen) {
@@ -165,9 +151,7 @@ TEST_F(OpenArrTest, DatabaseNumberAndAddingOnOpen) {
     frmArrU* w = openArr("Bank");
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(db.lookups, std::vector<std::string>{song("Bank")});
-    EXPECT_EQ(w->Text1->Text(), "7");
-    EXPECT_EQ(ArrSlots[1].DBID, 7);
-    EXPECT_EQ(db.adds, std::vector<int>{19});
+    EXPECT_EQ(std::tuple(w->Text1->Text(), ArrSlots[1].DBID, db.adds), std::tuple("7", 7, std::vector<int>{19}));
     // Files are added at every open: the add command is off.
     EXPECT_FALSE(w->CommAdd->isEnabled() || m->mnui40DBArr->isEnabled());
     m->mnuAddi40DBArr->setChecked(false);
@@ -184,17 +168,13 @@ TEST_F(OpenArrTest, OpenErrorsChangeNothing) {
     ASSERT_NE(w, nullptr);
     const std::string image = w->Tag();
     MruTable = {};
-    struct Case {
-        const char* name;
-        bool minimise;
-        std::string text, title;
-    } cases[] = {
+    const struct { const char* name; bool minimise; std::string text, title; } cases[] = {
         {"Bank", false, "File already open", "Opening Bank.arr"},
         {"Bank", true, "File already open", "Opening Bank.arr"},
         {"Empty", false, "File not found", "Opening Empty.arr"},
         {"Bad", false, "Error reading Bad.arr", "Opening Bad.arr"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.name) + (c.minimise ? " minimised" : ""));
         if (c.minimise) w->setWindowState(vbMinimized);
         dialogs.shown.clear();
@@ -202,10 +182,8 @@ TEST_F(OpenArrTest, OpenErrorsChangeNothing) {
         openArr(c.name);
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[0].title), std::tuple(c.text, c.title));
-        EXPECT_EQ(m->Forms().size(), 1u);
-        EXPECT_EQ(w->Tag(), image);
+        EXPECT_TRUE(m->Forms().size() == 1 && w->Tag() == image && MruEmpty(MruTable[1].Kind));
         EXPECT_EQ(std::tuple(ArrSlotUsed[2], ArrSlots[2].State, ArrWinCount), std::tuple(0, uint8_t{0}, 1));
-        EXPECT_TRUE(MruEmpty(MruTable[1].Kind));
     }
     EXPECT_FALSE(FileExists(song("Empty.arr"))) << "an empty file is deleted";
     EXPECT_EQ(ArrSlots[1].State, 2);
@@ -221,15 +199,13 @@ TEST_F(OpenArrTest, EighthWindowTurnsOpenOffAndClosingOneTurnsItOn) {
         EXPECT_EQ(m->mnuApriArr->isEnabled(), i < 8);
     }
     EXPECT_EQ(ArrWinCount, 8);
-    EXPECT_TRUE(windows[3]->Unload());
-    EXPECT_TRUE(m->mnuApriArr->isEnabled());
+    EXPECT_TRUE(windows[3]->Unload() && m->mnuApriArr->isEnabled());
     EXPECT_EQ(std::tuple(ArrSlotUsed[4], ArrWinCount), std::tuple(0, 7));
     // The free slot is taken again by the next file.
     writeSong("S9", arrFileOf({{0, "A"}}));
     frmArrU* again = openArr("S9");
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(again->slot(), 4);
-    EXPECT_FALSE(m->mnuApriArr->isEnabled());
+    EXPECT_TRUE(again->slot() == 4 && !m->mnuApriArr->isEnabled());
 }
 
 }  // namespace

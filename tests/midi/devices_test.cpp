@@ -31,8 +31,7 @@ TEST_F(MidiTest, ClosingWaitsForTheQueueShowsProgressAndCanBeStopped) {
         MidiOutCloseDev();
 
         ASSERT_EQ(dialogs.waits.size(), 1u);
-        EXPECT_EQ(dialogs.waits[0].title, Msg(114));
-        EXPECT_EQ(dialogs.waits[0].texts.front(), Msg(12) + " 25%");
+        EXPECT_EQ(dialogs.waits[0].title + "|" + dialogs.waits[0].texts.front(), Msg(114) + "|" + Msg(12) + " 25%");
         std::string w = midi->written();
         if (stopAt < 0) {
             EXPECT_EQ(w.size(), 12002u);
@@ -44,10 +43,8 @@ TEST_F(MidiTest, ClosingWaitsForTheQueueShowsProgressAndCanBeStopped) {
             ASSERT_EQ(dialogs.shown.size(), 1u);
             EXPECT_EQ(dialogs.shown[0].text, Msg(149));
         }
-        EXPECT_EQ(midi->events.back().kind, Ev::OutClose);
-        EXPECT_EQ(MidiOutHandle, 0u);
-        EXPECT_EQ(DevOpen, 0);
-        EXPECT_EQ(win.status, "");
+        EXPECT_EQ(std::tuple(midi->events.back().kind, MidiOutHandle, DevOpen, win.status),
+                  std::tuple(Ev::OutClose, 0u, 0, ""));
         MidiInCloseDev();
         MidiOpenDevices();
     }
@@ -115,14 +112,12 @@ TEST_F(MidiTest, TerminationSignalStopsTheDumpKeepsTheSettingsAndEndsQuietly) {
     ::raise(SIGTERM);
     EXPECT_EQ(loop.exec(), 128 + SIGTERM);
     std::string w = midi->written();
-    EXPECT_LT(w.size(), 3000u);
-    EXPECT_EQ(static_cast<unsigned char>(w.back()), 0xF7);
+    EXPECT_TRUE(w.size() < 3000 && static_cast<unsigned char>(w.back()) == 0xF7);
     std::vector<Ev::Kind> tail;
     for (const auto& e : midi->events)
         if (e.kind != Ev::Write) tail.push_back(e.kind);
     EXPECT_EQ(tail, (std::vector<Ev::Kind>{Ev::OutClose, Ev::InClose}));
-    EXPECT_TRUE(FileExists(IniFile));
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(FileExists(IniFile) && dialogs.shown.empty());
 }
 
 // No device: off without a word. A failed open: its message, and off.
@@ -133,14 +128,12 @@ TEST_F(MidiTest, FailedOpenIsReportedAndLeavesMidiOff) {
         MidiOutCloseDev();
         MidiInCloseDev();
         resetMidiState();
-        midi->clear();
-        dialogs.shown.clear();
+        midi->clear(), dialogs.shown.clear();
         if (c.fail == 0) midi->outs.clear();
         (c.fail == 2 ? midi->failInOpen : midi->failOutOpen) = c.fail ? MidiErrAllocated : MidiOk;
         if (c.code) dialogs.answer(vbOK);
         EXPECT_EQ(MidiOpenDevices(), 0u);
-        EXPECT_EQ(MidiOn + DevOpen, 0);
-        EXPECT_EQ(dialogs.shown.size(), c.code ? 1u : 0u);
+        EXPECT_EQ(std::tuple(MidiOn + DevOpen, dialogs.shown.size()), std::tuple(0, c.code ? 1u : 0u));
         if (c.code) { EXPECT_EQ(dialogs.shown[0].text, ErrMsgText(c.code)); }
         if (c.fail == 2) { EXPECT_EQ(midi->events.back().kind, Ev::OutClose) << "the output is not left open"; }
         NoteOnSend(0, 60, 100);
@@ -152,8 +145,7 @@ TEST_F(MidiTest, FailedOpenIsReportedAndLeavesMidiOff) {
 TEST_F(MidiTest, FailedClosesAndSendsAreReportedOnceWithTheirOwnMessages) {
     FakeMainWindow win;
     win.captionText = "Velmora";
-    midi->failOutClose = MidiErrFailed;
-    midi->failInClose = MidiErrFailed;
+    midi->failOutClose = midi->failInClose = MidiErrFailed;
     for (int i = 0; i < 2; ++i) dialogs.answer(vbOK);
     MidiOutCloseDev();
     MidiInCloseDev();
@@ -176,9 +168,8 @@ TEST_F(MidiTest, FailedClosesAndSendsAreReportedOnceWithTheirOwnMessages) {
     EXPECT_EQ(dialogs.shown[0].text, ErrMsgText(ErrMidiSend));
     midi->failWrite = MidiErrNotReady;
     ModeTx06();  // mode changes never report
-    EXPECT_EQ(ModeNow, 1);
     Timer::Advance(100);
-    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(std::tuple(ModeNow, dialogs.shown.size()), std::tuple(1, 1u));
 }
 
 // Start-up and shut-down reach the devices through the link: open the first
@@ -190,9 +181,7 @@ TEST_F(MidiTest, LinkOpensWiresAndCloses) {
     midi->clear();
     InstallMidiLink();
     uint32_t h = MidiLink().openDevices(false, 0);
-    EXPECT_NE(h, 0u);
-    EXPECT_EQ(h, MidiOutHandle);
-    EXPECT_EQ(MidiOn + DevOpen, 2);
+    EXPECT_TRUE(h != 0 && h == MidiOutHandle && MidiOn + DevOpen == 2);
     MidiLink().thruConnect();
     MidiLink().thruDisconnect();
     MidiLink().closeDevices();

@@ -21,8 +21,6 @@ void expectDump(const std::string& m, const std::string& head, const std::string
 
 }  // namespace
 
-// ---- Frame and packing ------------------------------------------------------
-
 TEST_F(MidiTest, Pack7LengthsAndRoundTrip) {
     const struct { std::size_t n, packed; } lengths[] = {{0, 0}, {1, 2}, {7, 8}, {8, 10}, {415, 475}};
     for (const auto& l : lengths) {
@@ -38,8 +36,6 @@ TEST_F(MidiTest, Pack7LengthsAndRoundTrip) {
     EXPECT_EQ(hexOf(Pack7(bytesOf({0x80, 0x01, 0xFF}))), "05 00 01 7F");
 }
 
-// ---- Selections ---------------------------------------------------------------
-
 TEST_F(MidiTest, ArrSelectSendByKind) {
     const struct { int kind, n, nAfter; std::string hex; } cases[] = {
         {2, 5, 5, "BF 00 00 BF 20 00 CF 05"},
@@ -51,18 +47,16 @@ TEST_F(MidiTest, ArrSelectSendByKind) {
         midi->clear();
         int n = c.n;
         ArrSelectSend(n, c.kind);
-        EXPECT_EQ(hexOf(sent()), c.hex) << "kind " << c.kind;
-        EXPECT_EQ(n, c.nAfter) << "kind " << c.kind;
-        EXPECT_EQ(MidiHdr.lpData, bytesOf({0xCF, static_cast<unsigned>(c.nAfter)})) << "kind " << c.kind;
+        EXPECT_EQ(std::tuple(hexOf(sent()), n, MidiHdr.lpData),
+                  std::tuple(c.hex, c.nAfter, bytesOf({0xCF, static_cast<unsigned>(c.nAfter)})))
+            << "kind " << c.kind;
     }
 }
 
 TEST_F(MidiTest, PrgSelectSendByKind) {
     auto image = [](int kind, int chan) {
         std::string img(32094, '\0');
-        put(img, 1, kind);
-        put(img, 16, chan);
-        put(img, 286, 6);  // a program file's own channel
+        put(img, 1, kind), put(img, 16, chan), put(img, 286, 6);  // 286: a program file's own channel
         return img;
     };
     const struct { int kind, n; std::string hex; } cases[] = {
@@ -94,8 +88,6 @@ TEST_F(MidiTest, PrgSelectSendByKind) {
     PrgSelectSend(image(13, 3), 1);
     EXPECT_EQ(sent(), "");
 }
-
-// ---- Dumps ----------------------------------------------------------------------
 
 TEST_F(MidiTest, ArrTxBankSendsTheArrangements) {
     GlobalChannel = 2;
@@ -129,10 +121,8 @@ TEST_F(MidiTest, PrgTxBankBlanksReferenceRecordsOfPggFiles) {
 
 TEST_F(MidiTest, StyTxDumpSendsAGroupOrRefusesAnEmptyStyle) {
     // A style window image: style part at 670, sizes at 694, items at 894.
-    std::string img(669, '\0');
+    std::string img(669, '\0'), block(224, '\0'), items;
     put(img, 1, 23);
-    std::string block(224, '\0');
-    std::string items;
     // Each item is its 16-character name and its data; the size counts both.
     const unsigned sizes[12] = {20, 30, 17, 40, 25, 25, 33, 18, 16, 0, 20, 20};
     for (int k = 0; k < 12; ++k) {
@@ -149,8 +139,7 @@ TEST_F(MidiTest, StyTxDumpSendsAGroupOrRefusesAnEmptyStyle) {
     }
 
     midi->clear();
-    EXPECT_EQ(StyTxDump(2, img), 1) << "style 9 has size 0";
-    EXPECT_EQ(StyTxDump(3, img), 1) << "an empty group";
+    EXPECT_EQ(StyTxDump(2, img) + StyTxDump(3, img), 2) << "style 9 has size 0; group 3 is empty";
     // A size table that claims more than the image holds sends nothing.
     std::string cut = img.substr(0, img.size() - 10);
     put16lo(cut, 669 + 25, 2000);
@@ -166,9 +155,8 @@ TEST_F(MidiTest, StyTxDumpSendsAGroupOrRefusesAnEmptyStyle) {
 
 // A dump says whether it went out, so that callers record only what did.
 TEST_F(MidiTest, DumpsSayWhetherTheyWentOut) {
-    std::string sty(669, '\0');
+    std::string sty(669, '\0'), block(224, '\0');
     put(sty, 1, 23);
-    std::string block(224, '\0');
     for (int k = 0; k < 4; ++k) put16lo(block, 25 + 4 * k, 20);
     sty += block + std::string(80, 'x');
     const std::string arr(12142, 'a'), prg(32094, 'p');
@@ -220,8 +208,6 @@ TEST_F(MidiTest, GlobalAndBackingSequenceDumps) {
     EXPECT_EQ(sent(), BsqDumpMsg(randomBytes(3000, 9)));
 }
 
-// ---- Parameter changes --------------------------------------------------------
-
 TEST_F(MidiTest, PrgParamTxThenTwentyZeroBytes) {
     const struct { int g, i, v; std::string tail; } cases[] = {
         {2, 0, -50, "02 00 4E 7F F7"}, {1, 9, -15, "01 09 71 7F F7"}, {3, 4, 99, "03 04 63 00 F7"},
@@ -250,12 +236,9 @@ TEST_F(MidiTest, ArrParamTxValues) {
     EXPECT_EQ(monitor, "") << "parameter changes are not logged";
 }
 
-// ---- Modes ----------------------------------------------------------------------
-
 TEST_F(MidiTest, ModeSendersSendLogAndSetTheMode) {
     const struct { void (*send)(); unsigned byte; int mode; } cases[] = {
-        {ModeTx0A, 0x0A, 0}, {ModeTx06, 0x06, 1}, {ModeTx04, 0x04, 2}, {ModeTx0B, 0x0B, 3}, {ModeTx02, 0x02, 4},
-    };
+        {ModeTx0A, 0x0A, 0}, {ModeTx06, 0x06, 1}, {ModeTx04, 0x04, 2}, {ModeTx0B, 0x0B, 3}, {ModeTx02, 0x02, 4}};
     openMonitor();
     int modeAtDisplay = -1;
     std::size_t sentAtDisplay = 0;
@@ -270,12 +253,10 @@ TEST_F(MidiTest, ModeSendersSendLogAndSetTheMode) {
         monitor = "stale";
         c.send();
         std::string want = bytesOf({0xF0, 0x42, 0x30, 0x4D, 0x4E, c.byte, 0xF7});
-        EXPECT_EQ(sent(), want) << c.mode;
-        EXPECT_EQ(ModeNow, c.mode);
-        EXPECT_EQ(modeAtDisplay, c.mode);
-        // GLOBAL shows the mode before it sends; the others after.
-        EXPECT_EQ(sentAtDisplay, c.mode == 2 ? 0u : 7u) << c.mode;
-        EXPECT_EQ(monitor, MidiMonFormat(want)) << "cleared, then the mode message";
+        // GLOBAL shows the mode before it sends; the others after. The monitor is cleared first.
+        const std::string out = sent();
+        EXPECT_EQ(std::tuple(out, ModeNow, modeAtDisplay, sentAtDisplay, monitor),
+                  std::tuple(want, c.mode, c.mode, c.mode == 2 ? 0u : 7u, MidiMonFormat(want)));
     }
     // PROGRAM again: nothing at all.
     midi->clear();
@@ -283,20 +264,12 @@ TEST_F(MidiTest, ModeSendersSendLogAndSetTheMode) {
     monitor = "kept";
     ModeTx02();
     EXPECT_EQ(sent(), "");
-    EXPECT_EQ(modeAtDisplay, -1);
-    EXPECT_EQ(monitor, "kept");
+    EXPECT_EQ(std::tuple(modeAtDisplay, monitor), std::tuple(-1, "kept"));
 }
 
-// ---- Channel messages and the monitor -------------------------------------------
-
 TEST_F(MidiTest, ChannelMessages) {
-    NoteOnSend(2, 60, 100);
-    NoteOffSend(2, 60);
-    ControlSend(2, 1, 64);
-    PitchBendSend(2, 0);
-    PitchBendSend(2, -8192);
-    PitchBendSend(2, 8191);
-    AllNotesOffSend(2);
+    NoteOnSend(2, 60, 100), NoteOffSend(2, 60), ControlSend(2, 1, 64);
+    PitchBendSend(2, 0), PitchBendSend(2, -8192), PitchBendSend(2, 8191), AllNotesOffSend(2);
     EXPECT_EQ(hexOf(sent()), "92 3C 64 82 3C 00 B2 01 40 E2 00 40 E2 00 00 E2 7F 7F B2 7B 00");
 }
 
@@ -316,8 +289,6 @@ TEST_F(MidiTest, MonitorLogsOnlyWhileOnAndOpen) {
     EXPECT_EQ(monitor, "");
 }
 
-// ---- MIDI off -------------------------------------------------------------------
-
 TEST_F(MidiTest, NothingIsSentWhileMidiIsOff) {
     MidiOn = 0;
     openMonitor();
@@ -330,24 +301,10 @@ TEST_F(MidiTest, NothingIsSentWhileMidiIsOff) {
     for (void (*send)() : {ModeTx0A, ModeTx06, ModeTx04, ModeTx0B, ModeTx02, MidiOutLongSend,
                            MidiThruConnect, MidiInStartDev, MidiOutCloseDev, MidiInCloseDev})
         send();
-    ArrSelectSend(n, 3);
-    PrgSelectSend(img, 1);
-    ArrTxBank(img);
-    PrgTxBank(img);
-    StyTxDump(0, sty);
-    GblTxDump(img);
-    BsqTxDump(img);
-    PrgParamTx(1, 1, 1);
-    ArrParamTx(0, 2, 60, 0);
-    NoteOnSend(0, 60, 100);
-    NoteOffSend(0, 60);
-    ControlSend(0, 1, 1);
-    PitchBendSend(0, 100);
-    AllNotesOffSend(0);
+    ArrSelectSend(n, 3), PrgSelectSend(img, 1), ArrTxBank(img), PrgTxBank(img), StyTxDump(0, sty);
+    GblTxDump(img), BsqTxDump(img), PrgParamTx(1, 1, 1), ArrParamTx(0, 2, 60, 0);
+    NoteOnSend(0, 60, 100), NoteOffSend(0, 60), ControlSend(0, 1, 1), PitchBendSend(0, 100), AllNotesOffSend(0);
     Timer::Advance(30000);
     EXPECT_TRUE(midi->events.empty()) << midi->events.size() << " device calls";
-    EXPECT_EQ(n, 3);
-    EXPECT_EQ(ModeNow, 0);
-    EXPECT_EQ(MidiHdr.lpData + monitor, "untouched");
-    EXPECT_EQ(DevOpen, 1);
+    EXPECT_EQ(std::tuple(n, ModeNow, MidiHdr.lpData + monitor, DevOpen), std::tuple(3, 0, "untouched", 1));
 }

@@ -44,13 +44,11 @@ TEST_F(MidiWindowTest, KeyboardPlaysSplitsAndSilencesOnClose) {
     KbdSettings = KbdSettingsEncode({4, 90, 7, 0, 48});
     frmTastiera* f = ToolForm::Instance<frmTastiera>(frame.get());
     f->Show();
-    EXPECT_EQ(KeyboardLoaded, 1);
-    EXPECT_FALSE(win.menus.at(MenuId::mnuTastiera));
+    EXPECT_TRUE(KeyboardLoaded == 1 && !win.menus.at(MenuId::mnuTastiera));
     EXPECT_FALSE(refreshes.empty()) << "shown and activated";
     EXPECT_EQ(std::pair(f->VScroll1->Value(), f->Combo1->ListIndex()), std::pair(48, 4));
     EXPECT_EQ(sent(100), "") << "opening the keyboard sends nothing";
 
-    // Press and release middle C, then a black key.
     for (int note : {60, 61}) {
         QPoint p = f->Keys->keyCentre(note);
         ASSERT_EQ(f->Keys->noteAt(p), note);
@@ -62,18 +60,16 @@ TEST_F(MidiWindowTest, KeyboardPlaysSplitsAndSilencesOnClose) {
     // The split slider sends the arrangement's split point and is kept.
     midi->clear();
     f->VScroll1->setValue(72);
-    EXPECT_EQ(hexOf(sent()), "F0 42 30 4D 41 02 48 00 F7");
-    EXPECT_EQ(f->Label4->Caption(), "Split C5");
-    EXPECT_EQ(KbdSettingsDecode(KbdSettings).split, 72);
+    EXPECT_EQ(std::tuple(hexOf(sent()), f->Label4->Caption(), KbdSettingsDecode(KbdSettings).split),
+              std::tuple("F0 42 30 4D 41 02 48 00 F7", "Split C5", 72));
 
     // A key held while the window closes is silenced.
     midi->clear();
     click(f->Keys, f->Keys->keyCentre(36), QEvent::MouseButtonPress);
     refreshes.clear();
     EXPECT_TRUE(f->Unload(vbFormControlMenu));
-    EXPECT_EQ(hexOf(sent()), "94 24 5A B4 7B 00");
-    EXPECT_EQ(KeyboardLoaded, 0);
-    EXPECT_EQ(WinEntry(frmTastiera::Kind).State, 0);
+    EXPECT_EQ(std::tuple(hexOf(sent()), KeyboardLoaded, WinEntry(frmTastiera::Kind).State),
+              std::tuple("94 24 5A B4 7B 00", 0, 0));
     EXPECT_TRUE(win.menus.at(MenuId::mnuTastiera));
     // The menus are refreshed while the keyboard is being closed, not after.
     EXPECT_EQ(refreshes, std::vector<int>{1});
@@ -91,8 +87,8 @@ TEST_F(MidiWindowTest, MonitorWindowShowsWhatIsLoggedAndKeepsTheNewest) {
     frmMsgEx* f = ToolForm::Instance<frmMsgEx>(frame.get());
     f->Show();
     EXPECT_FALSE(win.menus.at(MenuId::mnuMsgEx));
-    MidiMonLogOn = true;
     EXPECT_EQ(f->Label1->Caption(), MidiDev::OutName(0));
+    MidiMonLogOn = true;
     ModeTx06();
     EXPECT_EQ(f->Text1->Text(), "F0 42 30 4D 4E 06 F7 \n\n");
 
@@ -109,9 +105,7 @@ TEST_F(MidiWindowTest, MonitorWindowShowsWhatIsLoggedAndKeepsTheNewest) {
     EXPECT_TRUE(text == newest) << "the text is the newest messages, whole";
 
     win.menuAggs = 0;
-    EXPECT_TRUE(f->Unload(vbFormControlMenu));
-    EXPECT_TRUE(win.menus.at(MenuId::mnuMsgEx));
-    EXPECT_EQ(win.menuAggs, 1);
+    EXPECT_TRUE(f->Unload(vbFormControlMenu) && win.menus.at(MenuId::mnuMsgEx) && win.menuAggs == 1);
     MidiMonLogOn = true;
     MidiMonLog(bytesOf({1}));  // the window is gone: nothing to write to
     EXPECT_FALSE(IsLinked<MidiMonSinkT>());
@@ -147,11 +141,9 @@ TEST_F(MidiWindowTest, AFrameGoneWithoutClosingLeavesNoRegistrationBehind) {
     midi->clear();
 
     frame.reset();  // no ordered close
-    EXPECT_FALSE(IsLinked<MidiMonSinkT>());
-    EXPECT_FALSE(MidiMonLogOn);
+    EXPECT_FALSE(IsLinked<MidiMonSinkT>() || MidiMonLogOn);
     MidiMonLog(bytesOf({1}));
-    EXPECT_EQ(KeyboardLoaded, 0);
-    EXPECT_EQ(ChildWinCount, 0);
+    EXPECT_FALSE(KeyboardLoaded || ChildWinCount);
     EXPECT_TRUE(win.menus.at(MenuId::mnuTastiera) && win.menus.at(MenuId::mnuMsgEx));
     EXPECT_EQ(hexOf(sent()), "B0 7B 00") << "the held note is silenced";
 

@@ -90,9 +90,7 @@ TEST_F(ControlsTest, RightButtonChangesNeitherRowNorSelection) {
         l->MouseDown = [&](int b, int s, int x, int y) { downs.push_back({b, s, x, y}); };
         QPoint p = rowPoint(l, 4);
         click(l->viewport(), p, Qt::RightButton);
-        EXPECT_EQ(l->ListIndex(), 1);
-        EXPECT_EQ(l->SelCount(), 1);
-        EXPECT_EQ(clicks, 0);
+        EXPECT_EQ(std::tuple(l->ListIndex(), l->SelCount(), clicks), std::tuple(1, 1, 0));
         EXPECT_EQ(downs, (std::vector<std::array<int, 4>>{{vbRightButton, 0, pxToTwipsX(p.x()), pxToTwipsY(p.y())}}));
         delete l;
     }
@@ -109,10 +107,9 @@ TEST_F(ControlsTest, RowsKeepTheirBytesAndShowUpToTheFirstNul) {
     l->AddItem(withNul);
     l->AddItem(latin);
     l->AddItem("first", 0);
-    EXPECT_EQ(l->List(1), withNul);
-    EXPECT_EQ(l->item(1)->text(), QString("Piano"));
-    EXPECT_EQ(l->item(2)->text(), QString::fromUtf8("Caf\xC3\xA9"));
-    EXPECT_EQ(l->List(2), latin);
+    EXPECT_EQ(std::tuple(l->List(1), l->List(2)), std::tuple(withNul, latin));
+    EXPECT_EQ(std::tuple(l->item(1)->text(), l->item(2)->text()),
+              std::tuple(QString("Piano"), QString::fromUtf8("Caf\xC3\xA9")));
     l->setListIndex(2);
     l->RemoveItem(0);
     EXPECT_EQ(l->ListIndex(), 1);  // the current row moves with its row
@@ -130,8 +127,7 @@ TEST_F(ControlsTest, AssignmentsRaiseTheChangeEvents) {
     chk.setValue(1);
     chk.setValue(0);
     chk.click();  // the user
-    EXPECT_EQ(chk.Value(), 1);
-    EXPECT_EQ(chkClicks, 3);
+    EXPECT_EQ(std::tuple(chk.Value(), chkClicks), std::tuple(1, 3));
 
     VScroll vs(window.get(), "VScroll1");
     std::vector<int> changes;
@@ -177,9 +173,7 @@ TEST_F(ControlsTest, ComboOptionsAndTabs) {
     EXPECT_EQ(c.ListIndex(), -1);  // adding rows selects none
     c.setListIndex(1);
     c.setListIndex(1);
-    EXPECT_EQ(cClicks, 1);
-    EXPECT_EQ(c.Text(), std::string("two\0x", 5));
-    EXPECT_EQ(c.itemText(1), QString("two"));
+    EXPECT_EQ(std::tuple(cClicks, c.Text(), c.itemText(1)), std::tuple(1, std::string("two\0x", 5), QString("two")));
 
     OptionButton a(window.get(), "Option1", 0), b(window.get(), "Option1", 1);
     std::vector<int> opts;
@@ -214,11 +208,9 @@ TEST_F(ControlsTest, MenuCheckMarksMoveOnlyByCode) {
         thru->trigger();  // as a click on it does
         EXPECT_EQ(thru->isChecked(), state);
     }
-    EXPECT_EQ(clicks, 2);
     plain->trigger();
-    EXPECT_FALSE(plain->Checked());
     emit file->subMenu()->aboutToShow();  // opening a menu raises its Click
-    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(std::tuple(clicks, plain->Checked(), opened), std::tuple(2, false, 1));
     EXPECT_EQ(FindControl<MenuItem>(window.get(), "mnuExit"), plain);
 }
 
@@ -227,10 +219,10 @@ TEST_F(ControlsTest, ControlsAndArraysAreFoundByNameAndIndex) {
     std::vector<CommandButton*> loads;
     for (int i : {2, 0, 1}) loads.push_back(new CommandButton(frame, "CommLoadStyGrp", i));
     EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommLoadStyGrp", 1), loads[2]);
-    EXPECT_EQ(FindControl<CommandButton>(window.get(), "CommLoadStyGrp", 5), nullptr);
-    EXPECT_EQ(FindControl<Label>(window.get(), "CommLoadStyGrp", 0), nullptr);  // wrong kind
-    auto arr = FindControls<CommandButton>(window.get(), "CommLoadStyGrp");
-    EXPECT_EQ(arr, (std::vector<CommandButton*>{loads[1], loads[2], loads[0]}));
+    EXPECT_FALSE(FindControl<CommandButton>(window.get(), "CommLoadStyGrp", 5) ||
+                 FindControl<Label>(window.get(), "CommLoadStyGrp", 0));  // no such index; wrong kind
+    EXPECT_EQ(FindControls<CommandButton>(window.get(), "CommLoadStyGrp"),
+              (std::vector<CommandButton*>{loads[1], loads[2], loads[0]}));
 }
 
 TEST_F(ControlsTest, TwipsFollowTheScreenAndClampsSettle) {
@@ -242,8 +234,7 @@ TEST_F(ControlsTest, TwipsFollowTheScreenAndClampsSettle) {
     EXPECT_EQ(lab.geometry(), QRect(100, 50, 200, 25));
     // 5000 twips is not a whole number of pixels: the clamp reads back as reached.
     lab.setWidth(5000);
-    EXPECT_FALSE(WidthBelow(lab.Width(), 5000));
-    EXPECT_TRUE(WidthBelow(lab.Width() - 12, 5000));
+    EXPECT_TRUE(!WidthBelow(lab.Width(), 5000) && WidthBelow(lab.Width() - 12, 5000));
     lab.setVisible(false);
     lab.setVisible(true);
     EXPECT_TRUE(lab.Visible());  // shown with its window, even while that is hidden
@@ -271,10 +262,8 @@ TEST_F(ControlsTest, CaptionsReadBackWhateverSetTheText) {
     OptionButton option(window.get(), "Option1");
     MenuItem item(window.get(), "mnuExit");
     Frame frame(window.get(), "Frame1");
-    expectCaptionReadBack(label, setText);
-    expectCaptionReadBack(button, setText);
-    expectCaptionReadBack(check, setText);
-    expectCaptionReadBack(option, setText);
+    expectCaptionReadBack(label, setText), expectCaptionReadBack(button, setText);
+    expectCaptionReadBack(check, setText), expectCaptionReadBack(option, setText);
     expectCaptionReadBack(item, setText);
     expectCaptionReadBack(frame, [](Frame& f, const QString& t) { f.setTitle(t); });
 }

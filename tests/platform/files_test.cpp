@@ -29,8 +29,7 @@ TEST_F(FilesTest, WholeFileRoundTripKeepsEveryByte) {
     std::string back;
     ASSERT_EQ(ReadWholeFile(p, back), FileError::None);
     EXPECT_EQ(back, data);
-    EXPECT_EQ(FileLen(p), 70000);
-    EXPECT_EQ(filesInSysDir(), 1);
+    EXPECT_EQ(std::tuple(FileLen(p), filesInSysDir()), std::tuple(70000, 1));
 }
 
 TEST_F(FilesTest, FailedWriteLeavesTheOldFileWhole) {
@@ -48,10 +47,8 @@ TEST_F(FilesTest, FailedWriteLeavesTheOldFileWhole) {
     FileError record = RecordWrite(p, 100, 50, "new record");
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldSignal);
-    EXPECT_EQ(whole, FileError::DiskFull);
-    EXPECT_EQ(record, FileError::DiskFull);
-    EXPECT_EQ(readFileBytes(p), "old contents");
-    EXPECT_EQ(filesInSysDir(), 1);
+    EXPECT_EQ(std::tuple(whole, record, readFileBytes(p), filesInSysDir()),
+              std::tuple(FileError::DiskFull, FileError::DiskFull, "old contents", 1));
 }
 
 TEST_F(FilesTest, WritesGoThroughLinksAndSpareReadOnlyFiles) {
@@ -59,8 +56,7 @@ TEST_F(FilesTest, WritesGoThroughLinksAndSpareReadOnlyFiles) {
     writeFileBytes(real, "old");
     fs::create_symlink(real, link);
     ASSERT_EQ(WriteWholeFile(link, "new"), FileError::None);
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(readFileBytes(real), "new");
+    EXPECT_TRUE(fs::is_symlink(link) && readFileBytes(real) == "new");
     if (geteuid() == 0) return;  // root may write anything
     fs::permissions(real, fs::perms::owner_read);
     EXPECT_EQ(WriteWholeFile(real, "newer"), FileError::AccessDenied);
@@ -74,8 +70,7 @@ TEST_F(FilesTest, BoundedReadsLookBeforeTheyRead) {
     std::string out = "x";
     FileFit fit = FileFit::Fits;
     EXPECT_EQ(ReadFileUpTo(big, 1000, out, fit), FileError::None);
-    EXPECT_EQ(fit, FileFit::TooLong);
-    EXPECT_EQ(out, "");
+    EXPECT_EQ(std::pair(out, fit), std::pair(std::string(), FileFit::TooLong));
     EXPECT_EQ(ReadFileHead(big, 10, out, fit), FileError::None);
     EXPECT_EQ(std::pair(out, fit), std::pair(std::string(10, '\0'), FileFit::TooLong));
     writeFileBytes(big, "0123456789");
@@ -90,8 +85,7 @@ TEST_F(FilesTest, BoundedReadsLookBeforeTheyRead) {
     ASSERT_TRUE(pipe.made());
     EXPECT_EQ(ReadFileUpTo(sysFile("pipe"), 10, out, fit), FileError::None);
     EXPECT_EQ(fit, FileFit::NotAFile);
-    EXPECT_EQ(ReadWholeFile(sysFile("pipe"), out), FileError::AccessDenied);
-    EXPECT_EQ(ReadWholeFile(sysDir(), out), FileError::AccessDenied);
+    for (const std::string& p : {sysFile("pipe"), sysDir()}) EXPECT_EQ(ReadWholeFile(p, out), FileError::AccessDenied);
     EXPECT_FALSE(pipe.released()) << "the read waited on the pipe";
 }
 
@@ -102,16 +96,14 @@ TEST_F(FilesTest, RecordFilesBehaveAsTheProgramExpects) {
     for (bool exists : {false, true}) {
         if (exists) writeFileBytes(sysFile("r"), "");
         ASSERT_EQ(RecordRead(sysFile("r"), 10, 1, rec, empty), FileError::None);
-        EXPECT_TRUE(empty);
-        EXPECT_FALSE(FileExists(sysFile("r")));
+        EXPECT_TRUE(empty && !FileExists(sysFile("r")));
     }
     // Writing record 3 grows the file with zeros and keeps what is there.
     writeFileBytes(sysFile("r"), "AAAAAAAAAA");
     ASSERT_EQ(RecordWrite(sysFile("r"), 10, 3, "CC"), FileError::None);
     EXPECT_EQ(readFileBytes(sysFile("r")), "AAAAAAAAAA" + std::string(10, '\0') + "CC" + std::string(8, '\0'));
     ASSERT_EQ(RecordRead(sysFile("r"), 10, 3, rec, empty), FileError::None);
-    EXPECT_FALSE(empty);
-    EXPECT_EQ(rec, "CC" + std::string(8, '\0'));
+    EXPECT_EQ(std::pair(rec, empty), std::pair("CC" + std::string(8, '\0'), false));
     // A record past the end reads as zeros of full length.
     ASSERT_EQ(RecordRead(sysFile("r"), 10, 5, rec, empty), FileError::None);
     EXPECT_EQ(rec, std::string(10, '\0'));
@@ -123,7 +115,7 @@ TEST_F(FilesTest, TheSystemFolderFollowsXdgConfigHomeAndIsMade) {
     setenv("XDG_CONFIG_HOME", (startDir() + "/cfg").c_str(), 1);
     SetSystemDir("");
     EXPECT_EQ(SystemDir(), startDir() + "/cfg/Velmora");
-    EXPECT_TRUE(fs::is_directory(startDir() + "/cfg/Velmora"));
+    EXPECT_TRUE(fs::is_directory(SystemDir()));
     if (old) setenv("XDG_CONFIG_HOME", oldValue.c_str(), 1);
     else unsetenv("XDG_CONFIG_HOME");
     SetSystemDir(sysDir());

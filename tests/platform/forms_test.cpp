@@ -75,13 +75,11 @@ TEST_F(FormsTest, LoadsOnceAndTheActiveChildIsTheCurrentSubWindow) {
     a->Show();
     b->Show();
     a->Show();  // shown again: no second load, it comes to the front
-    EXPECT_EQ(a->loads, 1);
-    EXPECT_EQ(frame->ActiveForm(), a);
+    EXPECT_TRUE(a->loads == 1 && frame->ActiveForm() == a);
     // Another window has the focus: the frame's active sub-window is null, the current one is not.
     QEvent deactivate(QEvent::ApplicationDeactivate), activate(QEvent::ApplicationActivate);
     QApplication::sendEvent(qApp, &deactivate);
-    EXPECT_EQ(frame->mdiArea()->activeSubWindow(), nullptr);
-    EXPECT_EQ(frame->ActiveForm(), a);
+    EXPECT_TRUE(frame->mdiArea()->activeSubWindow() == nullptr && frame->ActiveForm() == a);
     QApplication::sendEvent(qApp, &activate);  // coming back raises no second Form_Activate
     EXPECT_EQ(log, (Log{"frmArrU load", "frmArrU activate", "frmStyU load", "frmStyU activate",
                         "frmArrU activate"}));
@@ -107,11 +105,9 @@ TEST_F(FormsTest, AChildUnloadsOnlyWhenNeitherHandlerCancelsAndTheNextBecomesAct
     log.clear();
     a->cancelQuery = 1;
     EXPECT_FALSE(a->Unload());
-    a->cancelQuery = 0;
-    a->cancelUnload = 1;
+    a->cancelQuery = 0, a->cancelUnload = 1;
     EXPECT_FALSE(a->Unload());
-    a->cancelUnload = 0;
-    a->cancelQuery = 1;
+    a->cancelUnload = 0, a->cancelQuery = 1;
     a->subWindow()->close();  // the close box asks the same questions
     EXPECT_TRUE(a->Loaded() && a->subWindow()->isVisible());
     a->cancelQuery = 0;
@@ -122,8 +118,7 @@ TEST_F(FormsTest, AChildUnloadsOnlyWhenNeitherHandlerCancelsAndTheNextBecomesAct
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull());  // unloaded forms go away
     // A form kept on unload loads again when shown.
-    EXPECT_TRUE(keep->Unload());
-    EXPECT_EQ(frame->ActiveForm(), nullptr);
+    EXPECT_TRUE(keep->Unload() && frame->ActiveForm() == nullptr);
     keep->Show();
     EXPECT_EQ(keep->loads, 2);
 }
@@ -136,8 +131,7 @@ TEST_F(FormsTest, FrameCloseAsksEveryoneBeforeUnloadingAnyone) {
     b->cancelQuery = 1;  // one child refuses: nothing at all is unloaded
     frame->close();
     EXPECT_EQ(log, (Log{"frame query 0", "frmA query 4", "frmB query 4"}));
-    EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(frame->Forms().size(), 3u);
+    EXPECT_TRUE(frame->isVisible() && frame->Forms().size() == 3);
 
     log.clear();
     frame->cancelQuery = 1;  // the frame refuses: no child is even asked
@@ -145,13 +139,11 @@ TEST_F(FormsTest, FrameCloseAsksEveryoneBeforeUnloadingAnyone) {
     EXPECT_EQ(log, (Log{"frame query 0"}));
 
     log.clear();
-    frame->cancelQuery = 0;
-    b->cancelQuery = 0;
+    frame->cancelQuery = b->cancelQuery = 0;
     frame->close();
     EXPECT_EQ(log, (Log{"frame query 0", "frmA query 4", "frmB query 4", "frmC query 4", "frmA unload",
                         "frmB unload", "frmC unload", "frame unload"}));
-    EXPECT_FALSE(frame->isVisible());
-    EXPECT_TRUE(frame->Forms().empty());
+    EXPECT_FALSE(frame->isVisible() || !frame->Forms().empty());
 }
 
 TEST_F(FormsTest, GeometryIsInTwipsAClampSettlesAndEveryStateChangeRaisesResize) {
@@ -169,8 +161,7 @@ TEST_F(FormsTest, GeometryIsInTwipsAClampSettlesAndEveryStateChangeRaisesResize)
     for (int state : {vbMaximized, vbMinimized, vbNormal}) {
         a->resizes = 0;
         a->setWindowState(state);
-        EXPECT_EQ(a->WindowState(), state);
-        EXPECT_GE(a->resizes, 1) << state;
+        EXPECT_TRUE(a->WindowState() == state && a->resizes >= 1) << state;
     }
 }
 
@@ -182,8 +173,7 @@ TEST_F(FormsTest, AFrameDestroyedWithoutClosingLeavesNoLiveReferences) {
     EXPECT_TRUE(closed->Discarded());  // its deletion waits for the event loop
     log.clear();
     frame.reset();
-    EXPECT_TRUE(open.isNull());  // gone with its frame, without events
-    EXPECT_EQ(log, Log{});
+    EXPECT_TRUE(open.isNull() && log.empty());  // gone with its frame, without events
     ASSERT_FALSE(closed.isNull());
     EXPECT_EQ(closed->frame(), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -9,22 +9,17 @@
 namespace fs = std::filesystem;
 
 TEST(Paths, PartsOfAPath) {
-    struct {
-        const char *path, *dir, *name, *stem, *ext;
-    } cases[] = {
+    const struct { const char *path, *dir, *name, *stem, *ext; } cases[] = {
         {"/home/u/song.arr  ", "/home/u", "song.arr", "song", "arr"},
         {"SONG.ARR", "", "SONG.ARR", "SONG", "ARR"},
         {"/a/b/", "/a/b", "", "", ""},
         {"/a/.hidden", "/a", ".hidden", ".hidden", ""},
         {"/a.d/x.tar.gz", "/a.d", "x.tar.gz", "x.tar", "gz"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(PathDir(c.path), c.dir);
-        EXPECT_EQ(PathName(c.path), c.name);
-        EXPECT_EQ(PathStem(c.path), c.stem);
-        EXPECT_EQ(PathExt(c.path), c.ext);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(std::tuple(PathDir(c.path), PathName(c.path), PathStem(c.path), PathExt(c.path)),
+                  std::tuple(c.dir, c.name, c.stem, c.ext))
+            << c.path;
     EXPECT_TRUE(ExtIs("/m/SONG.ARR", "arr") && ExtIs("b.Pgg", "PGG"));
     EXPECT_FALSE(ExtIs("/m/arr", "arr") || ExtIs("x.arrx", "arr"));
     EXPECT_EQ(AsciiLower("ÀB.Sty"), "Àb.sty") << "only ASCII letters change";
@@ -36,8 +31,7 @@ TEST_F(PathsOnDisk, AnExtensionInAnyCaseNamesTheSameFile) {
     const std::string stem = startFile("SONG");
     EXPECT_EQ(FileWithExt(stem, "arr"), stem + ".arr") << "nothing there: the name to create";
     writeFileBytes(stem + ".ARR", "x");
-    EXPECT_EQ(FileWithExt(stem, "arr"), stem + ".ARR");
-    EXPECT_EQ(FileWithExt(stem, "ARR"), stem + ".ARR");
+    EXPECT_EQ(FileWithExt(stem, "arr") + "|" + FileWithExt(stem, "ARR"), stem + ".ARR|" + stem + ".ARR");
     EXPECT_EQ(FileWithExt(startFile("song"), "arr"), startFile("song.arr")) << "the name itself keeps its case";
     writeFileBytes(stem + ".arr", "y");
     EXPECT_EQ(FileWithExt(stem, "arr"), stem + ".arr") << "the exact spelling first";
@@ -50,30 +44,22 @@ TEST_F(PathsOnDisk, TwoSpellingsOfOnePathAreOneFile) {
     for (const std::string& other : {startFile("sub/./song"), startFile("sub/deeper/../song"), startFile("link/song"),
                                      f + "   "})
         EXPECT_TRUE(SamePath(f, other)) << other;
-    EXPECT_FALSE(SamePath(f, startFile("sub/Song")));
-    EXPECT_FALSE(SamePath(f, startFile("sub/deeper/song")));
+    EXPECT_FALSE(SamePath(f, startFile("sub/Song")) || SamePath(f, startFile("sub/deeper/song")) || SamePath("", "/"));
     EXPECT_TRUE(SamePath("/no/such/../folder/x", "/no/folder/x"));
-    EXPECT_FALSE(SamePath("", "/"));
 }
 
 TEST(Paths, CutsNeverSplitACharacter) {
     const std::string e = "\xC3\xA8";          // a two-byte character
     const std::string euro = "\xE2\x82\xAC";   // three bytes
-    struct {
-        std::string text;
-        std::size_t max;
-        std::string head, tail;
-    } cases[] = {
+    const struct { std::string text; std::size_t max; std::string head, tail; } cases[] = {
         {"abc", 5, "abc", "abc"},
         {"a" + e + "b", 2, "a", "b"},
         {"a" + e + "b", 3, "a" + e, e + "b"},
         {euro + euro, 4, euro, euro},
         {euro + euro, 2, "", ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Utf8Head(c.text, c.max), c.head) << c.text << " " << c.max;
-        EXPECT_EQ(Utf8Tail(c.text, c.max), c.tail) << c.text << " " << c.max;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(Utf8Head(c.text, c.max) + "|" + Utf8Tail(c.text, c.max), c.head + "|" + c.tail) << c.max;
 }
 
 TEST(Paths, PrintableLineKeepsOnlyPrintableCharacters) {

@@ -30,12 +30,10 @@ TEST_F(PrinterTest, FullPagesStartNewOnes) {
     // A 10-point line is about 12 points high: some 55 to 75 lines on a page.
     for (int i = 0; i < 300; ++i) pdf.printLine("line " + std::to_string(i));
     int pages = pdf.pages();
-    EXPECT_GE(pages, 4);
-    EXPECT_LE(pages, 6);
+    EXPECT_TRUE(pages >= 4 && pages <= 6) << pages;
     pdf.newPage();
     EXPECT_EQ(pdf.pages(), pages + 1);
     pdf.printLine("last");
     pdf.endDoc();
-    EXPECT_FALSE(pdf.active());
-    EXPECT_GT(QFileInfo(path).size(), 0);
+    EXPECT_TRUE(!pdf.active() && QFileInfo(path).size() > 0);
 }

@@ -88,24 +88,22 @@ void whenShown(std::function<void(Box*)> act) {
 
 TEST_F(DialogTest, RealMessageBoxGivesTheOldAnswers) {
     SetDialogService(nullptr);
-    struct Case {
+    const struct {
         int style;
         QMessageBox::StandardButton press;  // NoButton: the close box
         int answer;
         QMessageBox::Icon icon;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {vbYesNoCancel | vbExclamation, QMessageBox::No, vbNo, QMessageBox::Warning},
         {vbYesNoCancel, QMessageBox::NoButton, vbCancel, QMessageBox::NoIcon},
         {vbYesNo | vbQuestion, QMessageBox::NoButton, vbNo, QMessageBox::Question},
         {vbOKOnly | vbCritical, QMessageBox::Ok, vbOK, QMessageBox::Critical},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.style);
         whenShown<QMessageBox>([c](QMessageBox* box) {
-            EXPECT_EQ(box->windowTitle(), QString("Title"));
-            EXPECT_EQ(box->text(), QString("Save changes ?"));
-            EXPECT_EQ(box->icon(), c.icon);
+            EXPECT_EQ(std::tuple(box->windowTitle(), box->text(), box->icon()),
+                      std::tuple(QString("Title"), QString("Save changes ?"), c.icon));
             if (c.press == QMessageBox::NoButton) box->close();
             else box->button(c.press)->click();
         });
@@ -116,18 +114,13 @@ TEST_F(DialogTest, RealMessageBoxGivesTheOldAnswers) {
 TEST_F(DialogTest, RealFileDialogTakesAndGivesBackTheRequest) {
     SetDialogService(nullptr);
     FileDialogRequest r;
-    r.save = true;
     r.filter = "Arrangements (*.arr)|*.arr|Programs (*.prg/pgg)|*.prg;*.pgg| All files (*.*)|*.*";
-    r.filterIndex = 2;
-    r.initDir = startDir();
-    r.defaultExt = "arr";
-    r.showReadOnly = true;
-    r.readOnly = true;
+    r.filterIndex = 2, r.initDir = startDir(), r.defaultExt = "arr";
+    r.save = r.showReadOnly = r.readOnly = true;
     whenShown<QFileDialog>([this](QFileDialog* d) {
         EXPECT_EQ(d->nameFilters(), (QStringList{"Arrangements (*.arr)", "Programs (*.prg *.pgg)", "All files (*)"}));
-        EXPECT_EQ(d->selectedNameFilter(), QString("Programs (*.prg *.pgg)"));
-        EXPECT_EQ(d->directory().absolutePath(), QString::fromStdString(startDir()));
-        EXPECT_EQ(d->defaultSuffix(), QString("arr"));
+        EXPECT_EQ(std::tuple(d->selectedNameFilter(), d->directory().absolutePath(), d->defaultSuffix()),
+                  std::tuple(QString("Programs (*.prg *.pgg)"), QString::fromStdString(startDir()), QString("arr")));
         auto boxes = d->findChildren<QCheckBox*>();
         if (boxes.size() != 1) {
             ADD_FAILURE() << "no read-only box";
@@ -140,9 +133,7 @@ TEST_F(DialogTest, RealFileDialogTakesAndGivesBackTheRequest) {
         static_cast<QDialog*>(d)->accept();  // the Save button
     });
     ASSERT_TRUE(ShowFileDialog(r));
-    EXPECT_EQ(r.fileName, startDir() + "/Songs.arr");
-    EXPECT_EQ(r.filterIndex, 3);
-    EXPECT_FALSE(r.readOnly);
+    EXPECT_EQ(std::tuple(r.fileName, r.filterIndex, r.readOnly), std::tuple(startDir() + "/Songs.arr", 3, false));
 
     whenShown<QFileDialog>([](QFileDialog* d) { d->reject(); });
     EXPECT_FALSE(ShowFileDialog(r));

@@ -12,7 +12,7 @@
 #include "files/state.h"
 #include "platform/Paths.h"
 #include "platform/bytes.h"
-#include "shelltest.h"
+#include "frametest.h"
 
 namespace {
 // The tree as built: one line per menu, its items in order; "#n" array
@@ -39,7 +39,7 @@ std::vector<std::string> listing(frmMain* f) {
 }
 }  // namespace
 
-TEST_F(ShellTest, MenuTreeAndCaptionsInBothLanguages) {
+TEST_F(FrameTest, MenuTreeAndCaptionsInBothLanguages) {
     frmMain* f = open();
     const std::vector<std::string> tree = {
         "mnuFile: mnuNuovoArr mnuNuovoSty mnuNuovoPrg mnuSep10 mnuApriArr=Ctrl+O mnuApriSty mnuApriPrg mnuApriGbl "
@@ -68,31 +68,19 @@ TEST_F(ShellTest, MenuTreeAndCaptionsInBothLanguages) {
         EXPECT_EQ(m->objectName().toStdString(), MenuName(static_cast<MenuId>(i)));
     }
 
-    struct Case {
-        uint8_t lang;
-        const char *view, *info, *exit, *rdOnly;
-    } cases[] = {{1, "&Visualizza", "Informazioni su Velmora", nullptr, nullptr},
-                 {2, "&View", "About Velmora", "E&xit", "Read only file"}};
-    for (const Case& c : cases) {
-        delete frame.data();
-        InstanceLockRelease();
-        f = open([&] {
-            LangSel = c.lang;
-            LangBase = (c.lang - 1) * 200;
-        });
-        EXPECT_EQ(f->mnuView->Caption(), c.view);
-        EXPECT_EQ(f->mnuInfo->Caption(), c.info);
-        EXPECT_EQ(f->mnuHelp->Caption(), "&?");
+    const struct { uint8_t lang; const char *view, *info; } langs[] = {
+        {1, "&Visualizza", "Informazioni su Velmora"}, {2, "&View", "About Velmora"}};
+    for (const auto& c : langs) {
+        f = reopen([&] { LangSel = c.lang, LangBase = (c.lang - 1) * 200; });
+        EXPECT_EQ(std::tuple(f->mnuView->Caption(), f->mnuInfo->Caption(), f->mnuHelp->Caption()),
+                  std::tuple(c.view, c.info, "&?"));
         EXPECT_EQ(f->mnuArrA->Caption(), "Arrangement &A");
-        if (c.exit) {
-            EXPECT_EQ(f->mnuExit->Caption(), c.exit);
-            EXPECT_EQ(f->mnuRdOnly->Caption(), c.rdOnly);
-        }
         EXPECT_TRUE(f->mnuItaliano->Checked() == (c.lang == 1) && f->mnuInglese->Checked() == (c.lang == 2));
     }
+    EXPECT_EQ(f->mnuExit->Caption() + "|" + f->mnuRdOnly->Caption(), "E&xit|Read only file");
 }
 
-TEST_F(ShellTest, CtrlXInATextBoxCutsTextAndDoesNotExit) {
+TEST_F(FrameTest, CtrlXInATextBoxCutsTextAndDoesNotExit) {
     frmMain* f = open();
     auto* child = new TestChild(f, WindowImageNew(16));
     auto* edit = new QLineEdit(child);
@@ -109,48 +97,30 @@ TEST_F(ShellTest, CtrlXInATextBoxCutsTextAndDoesNotExit) {
     EXPECT_EQ(edit->text(), "");
 }
 
-TEST_F(ShellTest, ModeIsSentAndShownAtStart) {
-    struct Case {
-        int mode;
-        bool midiOn;
-        std::string bytes;
-        const char* label;
-    } cases[] = {
-        {0, true, bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x0A, 0xF7}), "ARR PLAY"},
-        {1, true, bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x06, 0xF7}), "SONG PLAY"},
-        {2, true, bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x04, 0xF7}), "GLOBAL"},
-        {3, true, "", "BACK.SEQ."},
-        {4, true, "", "PROGRAM"},
-        {2, false, "", "GLOBAL"},
+TEST_F(FrameTest, ModeIsSentAndShownAtStart) {
+    const auto mode = [](unsigned b) { return bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, b, 0xF7}); };
+    const struct { int mode; bool midiOn; std::string bytes; const char* label; } cases[] = {
+        {0, true, mode(0x0A), "ARR PLAY"}, {1, true, mode(0x06), "SONG PLAY"}, {2, true, mode(0x04), "GLOBAL"},
+        {3, true, "", "BACK.SEQ."},        {4, true, "", "PROGRAM"},          {2, false, "", "GLOBAL"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.mode);
-        delete frame.data();
-        InstanceLockRelease();
-        frmMain* f = open([&] {
-            ModeNow = c.mode;
-            GlobalChannel = 5;
+        frmMain* f = reopen([&] {
+            ModeNow = c.mode, GlobalChannel = 5;
             if (!c.midiOn) MidiOn = 0;
         });
         Timer::Advance(1000);
-        EXPECT_EQ(midi->written(), c.bytes);
-        EXPECT_EQ(f->LabelMode->Caption(), c.label);
-        EXPECT_EQ(f->mnuArrPlay->Checked(), c.mode == 0);
-        EXPECT_EQ(f->mnuProgram->Checked(), c.mode == 4);
+        EXPECT_EQ(std::tuple(midi->written(), f->LabelMode->Caption()), std::tuple(c.bytes, c.label));
+        EXPECT_EQ(std::pair(f->mnuArrPlay->Checked(), f->mnuProgram->Checked()), std::pair(c.mode == 0, c.mode == 4));
     }
 }
 
-TEST_F(ShellTest, StartDataSetsMenusMarksAndLabels) {
+TEST_F(FrameTest, StartDataSetsMenusMarksAndLabels) {
     frmMain* f = open([] {
-        MruTable[1] = {"/m/a", 0, 0, 0, 0, 1, 0};
+        MruTable[1] = MruTable[4] = {"/m/a", 0, 0, 0, 0, 1, 0};
         MruTable[2] = {"/m/b", 0, 0, 0, 0, 2, 0};
-        MruTable[4] = {"/m/d", 0, 0, 0, 0, 1, 0};
-        ArrUFile = std::string(10, ' ');
-        StyUFile = "/m/user";
-        PrgUFile = "";
-        StatusBarOpt = false;
-        CaricaStyOpt = true;
-        RdOnlyOpt = true;
+        ArrUFile = std::string(10, ' '), StyUFile = "/m/user", PrgUFile = "";
+        StatusBarOpt = false, CaricaStyOpt = RdOnlyOpt = true;
         GblInstrSet = 1;
     });
     EXPECT_TRUE(f->mnuSep16->isVisible());
@@ -160,10 +130,8 @@ TEST_F(ShellTest, StartDataSetsMenusMarksAndLabels) {
     EXPECT_EQ(std::tuple(f->mnuArrU->isEnabled(), f->mnuStyU->isEnabled(), f->mnuPrgU->isEnabled()),
               std::tuple(false, true, false));
     EXPECT_TRUE(f->mnuCaricaSty->Checked() && f->mnuRdOnly->Checked() && !f->mnuCaricaArr->Checked());
-    EXPECT_FALSE(f->mnuVisBarraStato->Checked());
-    EXPECT_TRUE(f->mnuGlobalParam->isEnabled());
-    // The database is missing: its commands are off, without a word (so
-    // with a foreign one, below).
+    EXPECT_TRUE(!f->mnuVisBarraStato->Checked() && f->mnuGlobalParam->isEnabled());
+    // The database missing (and, below, foreign): its commands off, without a word.
     for (MenuItem* m : {f->mnuWEditDBArr, f->mnuAggArr, f->mnuWFindID}) EXPECT_FALSE(m->isEnabled());
     EXPECT_TRUE(dialogs.shown.empty());
     // The bar is hidden but laid out all the same, in whole pixels.
@@ -178,57 +146,44 @@ TEST_F(ShellTest, StartDataSetsMenusMarksAndLabels) {
                                                    {px(5242), 0, px(1428), px(290)},
                                                    {px(6690), 0, px(1428), px(290)},
                                                    {px(8138), 0, px(1428), px(290)}}));
-    EXPECT_EQ(f->LabelNomeAppl->Caption(), "Velmora v 3.0");
-    EXPECT_EQ(f->Caption(), "Velmora - Velmora v 3.0 ");
-    EXPECT_EQ(f->LabelPrg->Caption(), ".prg");
+    EXPECT_EQ(std::tuple(f->LabelNomeAppl->Caption(), f->Caption(), f->LabelPrg->Caption()),
+              std::tuple("Velmora v 3.0", "Velmora - Velmora v 3.0 ", ".prg"));
 
     for (bool valid : {false, true}) {
         std::string db(DBArrLen, ' ');
         if (valid) putMid(db, 1, DBArrSignature());
         writeFileBytes(sysFile("i40DBArr"), db);
-        delete frame.data();
-        InstanceLockRelease();
-        f = open();
+        f = reopen();
         for (MenuItem* m : {f->mnuWEditDBArr, f->mnuAggArr, f->mnuWFindID}) EXPECT_EQ(m->isEnabled(), valid);
     }
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(ShellTest, StyleTemplateMissingOrDamaged) {
-    struct Case {
-        bool missing;
-        const char* text;
-    } cases[] = {{true, nullptr}, {false, "Error reading i40Sty"}};
-    for (const Case& c : cases) {
-        delete frame.data();
-        InstanceLockRelease();
+TEST_F(FrameTest, StyleTemplateMissingOrDamaged) {
+    for (bool missing : {true, false}) {
         dialogs.shown.clear();
-        if (c.missing)
+        if (missing)
             DeleteFile(startFile("i40Sty"));
         else
             writeFileBytes(startFile("i40Sty"), std::string(4928, 'x'));
         dialogs.answer(vbOK);
-        open();
+        reopen();
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        if (c.missing) {
-            EXPECT_EQ(dialogs.shown[0].text, "File " + startFile("i40Sty") + " not found");
-            EXPECT_EQ(dialogs.shown[0].title, "Velmora - Velmora v 3.0 ");
-        } else {
+        if (missing)
+            EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title,
+                      "File " + startFile("i40Sty") + " not found|Velmora - Velmora v 3.0 ");
+        else
             EXPECT_EQ(dialogs.shown[0].text.rfind("Error reading", 0), 0u) << dialogs.shown[0].text;
-        }
         EXPECT_EQ(StyGrpBuf, StyTemplateImage());
     }
 }
 
-TEST_F(ShellTest, GeometryOffTheScreenAndRestoreArming) {
+TEST_F(FrameTest, GeometryOffTheScreenAndRestoreArming) {
     frmMain* f = open([] {
         WinEntry(1) = {30000, 30000, 6000, 8000, 0, 0};
-        WinEntry(11).State = 1;
-        WinEntry(3).State = 1;
-        ArrSlots[5].State = 1;
+        WinEntry(11).State = WinEntry(3).State = ArrSlots[5].State = 1;
     });
-    EXPECT_EQ(f->pos(), QPoint(0, 0));
-    EXPECT_EQ(f->size(), QSize(9600 / 15, 7200 / 15));
+    EXPECT_EQ(QRect(f->pos(), f->size()), QRect(0, 0, 9600 / 15, 7200 / 15));
     EXPECT_EQ(RestoreArmed, 2);
     EXPECT_TRUE(f->TimerAuto[11]->Enabled() && f->TimerAuto[3]->Enabled() && !f->TimerArrU->Enabled());
     Timer::Advance(50);
@@ -236,9 +191,6 @@ TEST_F(ShellTest, GeometryOffTheScreenAndRestoreArming) {
     EXPECT_TRUE(f->Forms().empty());
     EXPECT_EQ(ArrSlots[5].State, 0) << "a mark of the last run holds no slot";
 
-    delete frame.data();
-    InstanceLockRelease();
-    f = open();
-    EXPECT_EQ(RestoreArmed, 0);
-    EXPECT_TRUE(f->TimerArrU->Enabled());
+    f = reopen();
+    EXPECT_TRUE(RestoreArmed == 0 && f->TimerArrU->Enabled());
 }

@@ -4,9 +4,9 @@
 #include "files/state.h"
 #include "platform/bytes.h"
 #include "shell/MenuAgg.h"
-#include "shelltest.h"
+#include "frametest.h"
 
-TEST_F(ShellTest, TogglesAndLanguageAreKeptAndSaved) {
+TEST_F(FrameTest, TogglesAndLanguageAreKeptAndSaved) {
     struct Case {
         MenuId item;
         bool* kept;
@@ -17,18 +17,15 @@ TEST_F(ShellTest, TogglesAndLanguageAreKeptAndSaved) {
         {MenuId::mnuAddi40DBArr, &AutoDBArrOpt, 26}, {MenuId::mnuVisBarraStato, &StatusBarOpt, 27},
         {MenuId::mnuCaricaArr, &CaricaArrOpt, 28},
     };
-    frmMain* f = open([] {
-        LangSel = 1;
-        LangBase = 0;
-    });
+    frmMain* f = open([] { LangSel = 1, LangBase = 0; });
     f->show();
     for (const Case& c : cases) {
         MenuItem* m = f->item(c.item);
         const bool was = m->Checked();
         for (int clicks = 1; clicks <= 3; ++clicks) {
             m->trigger();
-            EXPECT_EQ(m->Checked(), was != (clicks % 2 == 1)) << c.position;
-            EXPECT_EQ(*c.kept, m->Checked()) << c.position;
+            EXPECT_EQ(std::tuple(m->Checked(), *c.kept), std::tuple(was != (clicks % 2 == 1), was != (clicks % 2 == 1)))
+                << c.position;
         }
     }
     EXPECT_EQ(f->Picture1->isVisibleTo(f), f->mnuVisBarraStato->Checked());
@@ -50,9 +47,9 @@ TEST_F(ShellTest, TogglesAndLanguageAreKeptAndSaved) {
     EXPECT_EQ(at(ini, 25), 1);
 }
 
-TEST_F(ShellTest, MidiThruSwitchesTheDriverOrTellsWhyNot) {
+TEST_F(FrameTest, MidiThruSwitchesTheDriverOrTellsWhyNot) {
     using E = CaptureBackend::Event;
-    struct Case {
+    const struct {
         bool midiOn, startOn;
         int failConnect;
         std::vector<E::Kind> events;
@@ -63,11 +60,9 @@ TEST_F(ShellTest, MidiThruSwitchesTheDriverOrTellsWhyNot) {
         {true, false, MidiErrInvalidHandle, {}, false},
         {false, false, 0, {}, true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.events.size() + 10 * c.midiOn);
-        delete frame.data();
-        InstanceLockRelease();
-        frmMain* f = open([&] { MidiThruOn = c.startOn; });
+        frmMain* f = reopen([&] { MidiThruOn = c.startOn; });
         if (!c.midiOn) MidiOn = 0;
         midi->clear();
         midi->failConnect = c.failConnect;
@@ -76,9 +71,7 @@ TEST_F(ShellTest, MidiThruSwitchesTheDriverOrTellsWhyNot) {
         f->mnuMIDIThru->trigger();
         std::vector<E::Kind> kinds;
         for (const E& e : midi->events) kinds.push_back(e.kind);
-        EXPECT_EQ(kinds, c.events);
-        EXPECT_EQ(f->mnuMIDIThru->Checked(), c.on);
-        EXPECT_EQ(MidiThruOn, c.on);
+        EXPECT_EQ(std::tuple(kinds, f->mnuMIDIThru->Checked(), MidiThruOn), std::tuple(c.events, c.on, c.on));
         ASSERT_EQ(dialogs.shown.size(), c.failConnect ? 1u : 0u);
         if (c.failConnect) {
             EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title,
@@ -89,12 +82,12 @@ TEST_F(ShellTest, MidiThruSwitchesTheDriverOrTellsWhyNot) {
     }
 }
 
-TEST_F(ShellTest, PreferencesActOnTheOpenWindowsAtOnce) {
+TEST_F(FrameTest, PreferencesActOnTheOpenWindowsAtOnce) {
     frmMain* f = open();
     f->show();
     // Three arrangement file windows and the user bank's, each with its add button.
     std::vector<CommandButton*> adds;
-    std::vector<TestChild*> wins;
+    TestChild* first = nullptr;
     for (int slot : {1, 4, 8, 9}) {
         std::string img = WindowImageNew(19);
         ImgSet(img, ImgSlot, static_cast<unsigned>(slot));
@@ -103,22 +96,24 @@ TEST_F(ShellTest, PreferencesActOnTheOpenWindowsAtOnce) {
         l->AddItem("11  Ballad");
         l->AddItem("12");
         adds.push_back(new CommandButton(w, "CommAdd"));
-        wins.push_back(w);
+        if (!first) first = w;
         w->Show();
     }
-    wins[0]->activate();
+    first->activate();
     MenuAgg();
     EXPECT_TRUE(f->mnui40DBArr->isEnabled());
     f->mnuAddi40DBArr->trigger();
-    for (int i = 0; i < 3; ++i) EXPECT_FALSE(adds[static_cast<std::size_t>(i)]->isEnabled()) << i;
-    EXPECT_TRUE(adds[3]->isEnabled()) << "the user bank's window keeps its own";
-    EXPECT_FALSE(f->mnui40DBArr->isEnabled());
+    const auto enabled = [&] {
+        std::vector<bool> on{f->mnui40DBArr->isEnabled()};
+        for (CommandButton* b : adds) on.push_back(b->isEnabled());
+        return on;
+    };
+    EXPECT_EQ(enabled(), (std::vector<bool>{false, false, false, false, true})) << "the user bank's keeps its own";
     f->mnuAddi40DBArr->trigger();
-    for (CommandButton* b : adds) EXPECT_TRUE(b->isEnabled());
-    EXPECT_TRUE(f->mnui40DBArr->isEnabled());
+    EXPECT_EQ(enabled(), std::vector<bool>(5, true));
 
     // Read only blocks Cut and Paste at once.
-    auto* list = FindControl<ListBox>(wins[0], "List1");
+    auto* list = FindControl<ListBox>(first, "List1");
     ClipBuf = WindowImageNew(2);
     for (int row : {0, 1}) {  // a filled row offers Cut, an empty one Paste
         list->setListIndex(row);

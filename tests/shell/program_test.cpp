@@ -51,24 +51,21 @@ TEST_F(ProgramTest, StartsShowsTheMainWindowAndQuitsWhenItIsClosed) {
     // The exit wrote the settings (with the language chosen) and the device state.
     std::string ini = readFileBytes(sysFile("Velmora.ini"));
     ASSERT_GE(ini.size(), 250u);
-    EXPECT_EQ(mid(ini, 1, 9), "Velmora30");
-    EXPECT_EQ(at(ini, 25), 2);
-    EXPECT_EQ(mid(readFileBytes(sysFile("Morvekan")), 1, 8), "Morvekan");
+    EXPECT_EQ(std::tuple(mid(ini, 1, 9), at(ini, 25), mid(readFileBytes(sysFile("Morvekan")), 1, 8)),
+              std::tuple("Velmora30", 2, "Morvekan"));
 
     // The next start reads those settings: no language window.
     LanguageChooser = [] { ADD_FAILURE() << "language asked again"; };
     sawWindow = false;
     closeSoon(&sawWindow);
     EXPECT_EQ(Main(0, nullptr), 0);
-    EXPECT_TRUE(sawWindow);
-    EXPECT_EQ(LangBase, 200);
+    EXPECT_TRUE(sawWindow && LangBase == 200);
 }
 
 TEST_F(ProgramTest, FirstRunLeftWithoutALanguageEndsWithoutAWindow) {
     LanguageChooser = [] { StartAbort = true; };
     EXPECT_NE(Main(0, nullptr), 0);
-    EXPECT_EQ(MainForm(), nullptr);
-    EXPECT_FALSE(FileExists(sysFile("Velmora.ini")));
+    EXPECT_FALSE(MainForm() || FileExists(sysFile("Velmora.ini")));
 }
 
 // Every member of the main window's link does something on the frame that
@@ -126,13 +123,11 @@ TEST_F(ProgramTest, TheMainWindowAnswersEveryLinkMember) {
     ASSERT_TRUE(kbd && kbd->Loaded());
     EXPECT_FALSE(f->mnuTastiera->Enabled() || f->mnuMsgEx->Enabled());
     EXPECT_TRUE(MidiMonLogOn && f->mnuWindow->Enabled());
-    EXPECT_TRUE(kbd->Unload(vbFormControlMenu));
-    EXPECT_TRUE(f->mnuTastiera->Enabled());
+    EXPECT_TRUE(kbd->Unload(vbFormControlMenu) && f->mnuTastiera->Enabled());
 
     // Gone with the monitor still open: nothing of it stays registered.
     delete f;
-    EXPECT_EQ(MainForm(), nullptr);
-    EXPECT_FALSE(IsLinked<MainWindowLinkT>() || IsLinked<MidiMonSinkT>() || MidiMonLogOn);
-    EXPECT_EQ(ChildWinCount, 0);
+    EXPECT_FALSE(MainForm() || IsLinked<MainWindowLinkT>() || IsLinked<MidiMonSinkT>() || MidiMonLogOn ||
+                 ChildWinCount);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

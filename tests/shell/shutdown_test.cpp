@@ -5,25 +5,20 @@
 #include "app/Settings.h"
 #include "platform/Files.h"
 #include "platform/bytes.h"
-#include "shelltest.h"
+#include "frametest.h"
 
 namespace {
 std::string record(const std::string& ini, int n) { return mid(ini, 1 + 250L * (n - 1), 250); }
 }  // namespace
 
-TEST_F(ShellTest, ExitRefusedWhileOthersUseTheDevices) {
+TEST_F(FrameTest, ExitRefusedWhileOthersUseTheDevices) {
     for (bool byMenu : {true, false}) {
         SCOPED_TRACE(byMenu);
-        delete frame.data();
-        InstanceLockRelease();
         DeleteFile(sysFile("Morvekan"));
-        frmMain* f = open();
+        frmMain* f = reopen();
         ASSERT_TRUE(OwnsOut);
         f->show();
-        auto* a = new TestChild(f, WindowImageNew(19));
-        auto* b = new TestChild(f, WindowImageNew(11));
-        a->Show();
-        b->Show();
+        for (int kind : {19, 11}) (new TestChild(f, WindowImageNew(kind)))->Show();
         ArrSlots[5].State = 1;
         const std::string shared = devStateRecord(MidiOutHandle, 2, 1);
         writeFileBytes(sysFile("Morvekan"), shared);
@@ -35,49 +30,39 @@ TEST_F(ShellTest, ExitRefusedWhileOthersUseTheDevices) {
         else
             f->close();
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, "Close before all other applications");
-        EXPECT_EQ(dialogs.shown[0].title, "Closing MIDI out device");
-        EXPECT_EQ(f->Forms().size(), 2u) << "every window stays";
-        EXPECT_TRUE(f->Loaded());
-        EXPECT_FALSE(AppClosing);
-        EXPECT_EQ(ArrSlots[5].State, 1);
-        EXPECT_EQ(readFileBytes(sysFile("Morvekan")), shared);
-        EXPECT_EQ(readFileBytes(sysFile("Velmora.ini")), ini);
-        EXPECT_NE(MidiOutHandle, 0u) << "the devices stay open";
-        EXPECT_TRUE(f->mnuChiudi->isEnabled());
+        EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title,
+                  "Close before all other applications|Closing MIDI out device");
+        EXPECT_EQ(std::tuple(f->Forms().size(), f->Loaded(), AppClosing, ArrSlots[5].State),
+                  std::tuple(2u, true, false, 1));
+        EXPECT_EQ(readFileBytes(sysFile("Morvekan")) + readFileBytes(sysFile("Velmora.ini")), shared + ini);
+        EXPECT_TRUE(MidiOutHandle != 0 && f->mnuChiudi->isEnabled()) << "the devices stay open, so does the frame";
     }
 }
 
-TEST_F(ShellTest, ChildCancellingTheExitKeepsEverything) {
+TEST_F(FrameTest, ChildCancellingTheExitKeepsEverything) {
     frmMain* f = open();
     writeFileBytes(sysFile("Velmora.ini"), "old");
-    auto* find = new TestChild(f, WindowImageNew(11));
-    auto* db = new TestChild(f, WindowImageNew(12));
-    auto* keeper = new TestChild(f, WindowImageNew(19));
-    keeper->onQuery = [](int& cancel) { cancel = 1; };
-    auto* other = new TestChild(f, WindowImageNew(21));
-    for (TestChild* c : {find, db, keeper, other}) c->Show();
+    for (int kind : {11, 12, 19, 21}) {
+        auto* c = new TestChild(f, WindowImageNew(kind));
+        if (kind == 19) c->onQuery = [](int& cancel) { cancel = 1; };
+        c->Show();
+    }
     ArrSlots[5].State = 1;
     f->mnuExit->trigger();
-    std::vector<std::string> left;
-    for (ChildForm* c : f->Forms()) left.push_back(std::to_string(WinKind(c->Tag())));
-    EXPECT_EQ(left, (std::vector<std::string>{"19", "21"}));
-    EXPECT_EQ(ArrSlots[5].State, 1);
-    EXPECT_FALSE(AppClosing);
+    std::vector<int> left;
+    for (ChildForm* c : f->Forms()) left.push_back(WinKind(c->Tag()));
+    EXPECT_EQ(left, (std::vector<int>{19, 21}));
+    EXPECT_EQ(std::tuple(ArrSlots[5].State, AppClosing, f->Loaded()), std::tuple(1, false, true));
     EXPECT_EQ(readFileBytes(sysFile("Velmora.ini")), "old");
-    EXPECT_TRUE(f->Loaded());
 }
 
-TEST_F(ShellTest, ExitLeavesOpenMarksOptionsAndGeometry) {
-    struct Case {
-        bool minimised, maximised, settingsWritable;
-    } cases[] = {{false, false, true}, {true, true, true}, {false, false, false}};
-    for (const Case& c : cases) {
+TEST_F(FrameTest, ExitLeavesOpenMarksOptionsAndGeometry) {
+    const struct { bool minimised, maximised, settingsWritable; } cases[] = {
+        {false, false, true}, {true, true, true}, {false, false, false}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.minimised);
-        delete frame.data();
-        InstanceLockRelease();
         DeleteFile(sysFile("Velmora.ini"));
-        frmMain* f = open([] {
+        frmMain* f = reopen([] {
             WinEntry(1) = {600, 900, 7500, 10500, 0, 0};
             StatusBarOpt = true;
         });
@@ -94,9 +79,7 @@ TEST_F(ShellTest, ExitLeavesOpenMarksOptionsAndGeometry) {
         f->mnuVisBarraStato->setChecked(false);
         f->mnuCaricaArr->setChecked(true);
         if (c.maximised) f->setWindowState(vbMaximized);
-        if (!c.settingsWritable) {
-            // Something that cannot be replaced (also not by root) where
-            // the settings go.
+        if (!c.settingsWritable) {  // not replaceable, also not by root
             ASSERT_TRUE(QDir().mkpath(QString::fromStdString(sysFile("Velmora.ini/keep"))));
             dialogs.answer(vbOK);
         }
@@ -116,25 +99,19 @@ TEST_F(ShellTest, ExitLeavesOpenMarksOptionsAndGeometry) {
         EXPECT_EQ(rtrim(mid(r16, 1, 238)), "/m/song");
         EXPECT_EQ(at(r16, 241), c.minimised ? 2 : 1);
         for (int n : {14, 15, 17, 18, 19, 20, 21}) EXPECT_EQ(record(ini, n), std::string(250, '\0')) << n;
-        EXPECT_EQ(at(ini, 27), 0);
-        EXPECT_EQ(at(ini, 28), 1);
+        EXPECT_EQ(std::tuple(at(ini, 27), at(ini, 28)), std::tuple(0, 1));
         // Entry 1: the frame's normal geometry, and its state.
         const std::string e1 = mid(ini, 51, 9);
-        EXPECT_EQ(getS16hi(e1, 1) - 16000, 600);
-        EXPECT_EQ(getS16hi(e1, 3) - 16000, 900);
-        EXPECT_EQ(getS16hi(e1, 5), 7500);
-        EXPECT_EQ(getS16hi(e1, 7), 10500);
-        EXPECT_EQ(at(e1, 9), c.maximised ? 2 : 0);
+        EXPECT_EQ(std::tuple(getS16hi(e1, 1), getS16hi(e1, 3), getS16hi(e1, 5), getS16hi(e1, 7), at(e1, 9)),
+                  std::tuple(16600, 16900, 7500, 10500, c.maximised ? 2 : 0));
     }
 }
 
-TEST_F(ShellTest, FrameGeometrySurvivesStartAndExitCycles) {
+TEST_F(FrameTest, FrameGeometrySurvivesStartAndExitCycles) {
     DeleteFile(sysFile("Velmora.ini"));
     for (int cycle = 0; cycle < 5; ++cycle) {
         SCOPED_TRACE(cycle);
-        delete frame.data();
-        InstanceLockRelease();
-        frmMain* f = open([cycle] {
+        frmMain* f = reopen([cycle] {
             if (cycle == 0) WinEntry(1) = {1500, 1500, 500 * 15, 700 * 15, 0, 0};
         });
         f->show();
