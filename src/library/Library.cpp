@@ -9,6 +9,7 @@
 #include "library/Links.h"
 #include "library/frmArrAB.h"
 #include "library/frmArrU.h"
+#include "library/frmBsq.h"
 #include "library/frmStyAB.h"
 #include "library/frmStyUN.h"
 #include "platform/Paths.h"
@@ -58,6 +59,7 @@ void InstallLibrary() {
     RegisterMenuCommand(MenuId::mnuApriArr, [] { mnuApriArr_Click(); });
     RegisterLink<ArrWindowLinkT>(&arrWindows);
     InstallStyleWindows();
+    RegisterMenuCommand(MenuId::mnuApriBSQ, [] { mnuApriBSQ_Click(); });
     RegisterMenuCommand(MenuId::mnuArrA, [] { mnuArrA_Click(); });
     RegisterMenuCommand(MenuId::mnuArrB, [] { mnuArrB_Click(); });
     RegisterMenuCommand(MenuId::mnuStyA, [] { mnuStyA_Click(); });
