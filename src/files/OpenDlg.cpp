@@ -128,7 +128,11 @@ int FileOpenDlg(int kind) {
     }
     case TBsq:
         if (BsqSlotFind(stemPath)) return 2;
-        if (BsqFileRead(path) != 0) return 1;
+    {
+        const int s = BsqFileRead(path);
+        if (s == 2) return 3;  // missing, or empty (and deleted)
+        if (s != 0) return 1;
+    }
         BsqDir = dir, BsqName = name, DirLast = dir;
         return 0;
     }

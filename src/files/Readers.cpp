@@ -170,12 +170,12 @@ int BsqFileRead(const std::string& given) {
 }
 
 long BsqOffsetCalc(int idx) {
-    if (idx < 0 || idx > 10 || static_cast<long>(BsqFileBuf.size()) < BsqMinLen) return BsqMinLen;
+    if (idx < 0 || idx > 10 || static_cast<long>(BsqFileBuf.size()) < BsqMinLen) return BsqDataStart;
     long v0 = get16lo(BsqFileBuf, 1997);
     long v = get16lo(BsqFileBuf, 1997 + 34L * idx);
-    long off = BsqMinLen + 16 * (v - v0);
+    long off = BsqDataStart + 16 * (v - v0);
     long end = static_cast<long>(BsqFileBuf.size()) + 1;
-    return std::clamp(off, BsqMinLen, end);
+    return std::clamp(off, BsqDataStart, end);
 }
 
 int DBArrLoad() {

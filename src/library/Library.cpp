@@ -7,7 +7,10 @@
 #include "app/state.h"
 #include "files/OpenDlg.h"
 #include "library/Links.h"
+#include "library/frmArrAB.h"
 #include "library/frmArrU.h"
+#include "library/frmBsq.h"
+#include "library/frmStyAB.h"
 #include "library/frmStyUN.h"
 #include "platform/Paths.h"
 #include "shell/frmMain.h"
@@ -21,6 +24,7 @@ struct ArrWindows : ArrWindowLinkT {
         frmArrU* f = ArrUForms()[static_cast<std::size_t>(slot)];
         if (f && f->Loaded() && !f->Discarded()) f->Unload(vbFormCode);
     }
+    void showArrAB(int kind) override { ArrABShow(kind); }
 };
 ArrWindows arrWindows;
 
@@ -55,4 +59,9 @@ void InstallLibrary() {
     RegisterMenuCommand(MenuId::mnuApriArr, [] { mnuApriArr_Click(); });
     RegisterLink<ArrWindowLinkT>(&arrWindows);
     InstallStyleWindows();
+    RegisterMenuCommand(MenuId::mnuApriBSQ, [] { mnuApriBSQ_Click(); });
+    RegisterMenuCommand(MenuId::mnuArrA, [] { mnuArrA_Click(); });
+    RegisterMenuCommand(MenuId::mnuArrB, [] { mnuArrB_Click(); });
+    RegisterMenuCommand(MenuId::mnuStyA, [] { mnuStyA_Click(); });
+    RegisterMenuCommand(MenuId::mnuStyB, [] { mnuStyB_Click(); });
 }

@@ -1,0 +1,208 @@
+#include "library/frmBsq.h"
+
+#include <QFontMetrics>
+
+#include "app/Captions.h"
+#include "app/Links.h"
+#include "app/Messages.h"
+#include "app/Mru.h"
+#include "app/Tables.h"
+#include "app/state.h"
+#include "files/OpenDlg.h"
+#include "files/WindowImage.h"
+#include "files/state.h"
+#include "library/BsqView.h"
+#include "midi/MIDI.h"
+#include "platform/Controls.h"
+#include "platform/Paths.h"
+#include "platform/Timer.h"
+#include "platform/bytes.h"
+#include "shell/frmMain.h"
+
+namespace {
+constexpr int Kind = 26;
+constexpr int Idle = 10, DumpArmed = 11;
+constexpr long SeqFrom = 17;   // the dump sends the file from its first sequence on
+
+SlotRec& slotRecord(int s) { return BsqSlots[static_cast<std::size_t>(s >= 1 && s <= 8 ? s : 0)]; }
+}  // namespace
+
+std::array<QPointer<frmBsq>, 9>& BsqForms() {
+    static std::array<QPointer<frmBsq>, 9> forms;
+    return forms;
+}
+
+frmBsq::frmBsq(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmBsq"), Kind) {
+    List1 = new ListBox(this, QStringLiteral("List1"));
+    List1->Click = [this] { List1_Click(); };
+    setPopupList(List1);
+    const char* names[] = {"ATr:", "CTRL:", "CHRD:", "Tempo:", "ETr1:", "ETr2:",
+                           "ETr3:", "ETr4:", "ETr5:", "ETr6:", "ETr7:", "ETr8:"};
+    for (int i = 0; i < 12; ++i) {
+        Label1[static_cast<std::size_t>(i)] = new Label(this, QStringLiteral("Label1"), i);
+        Label1[static_cast<std::size_t>(i)]->setCaption(names[i]);
+    }
+    auto counts = [this](auto& arr, const char* name) {
+        for (std::size_t i = 0; i < arr.size(); ++i) {
+            arr[i] = new Label(this, QString::fromLatin1(name), static_cast<int>(i));
+            arr[i]->setCaption("0");
+        }
+    };
+    counts(Label2, "Label2");
+    counts(Label3, "Label3");
+    counts(Label4, "Label4");
+    auto button = [this](const char* name, const char* caption, void (frmBsq::*fn)()) {
+        auto* b = new CommandButton(this, QString::fromLatin1(name));
+        b->setCaption(caption);
+        b->Click = [this, fn] { (this->*fn)(); };
+        return b;
+    };
+    CommLoadBSQ = button("CommLoadBSQ", "Load", &frmBsq::CommLoadBSQ_Click);
+    CommBSQ = button("CommBSQ", "&BACK. SEQ.", &frmBsq::CommBSQ_Click);
+    CommArrPlay = button("CommArrPlay", "&ARR PLAY", &frmBsq::CommArrPlay_Click);
+    CommSongPlay = button("CommSongPlay", "&SONG PLAY", &frmBsq::CommSongPlay_Click);
+    CommClose->setCaption("Close");
+    TimerList1 = new Timer(this, QStringLiteral("TimerList1"));
+    TimerLoadBSQ = new Timer(this, QStringLiteral("TimerLoadBSQ"));
+    for (Timer* t : {TimerList1, TimerLoadBSQ}) {
+        t->setInterval(Idle);
+        t->setEnabled(false);
+    }
+    TimerList1->onTimer = [this] { TimerList1_Timer(); };
+    TimerLoadBSQ->onTimer = [this] { TimerLoadBSQ_Timer(); };
+}
+
+int frmBsq::slot() const {
+    const int s = at(Tag(), ImgSlot);
+    return s >= 1 && s <= 8 ? s : 0;
+}
+
+void frmBsq::Form_Load() {
+    beginLoad();
+    const int s = BsqSlotCur >= 1 && BsqSlotCur <= 8 ? BsqSlotCur : 1;
+    const std::string path = BsqDir.empty() ? BsqName : PathJoin(BsqDir, BsqName);
+    BsqSlotWork = slotRecord(s);
+    BsqSlotWork.Path = path;
+    BsqSlotWork.State = 1;
+    BsqSlotWork.Top = BsqSlotWork.Left = 0;
+    BsqSlotWork.Height = FormSizes.BsqHeight;
+    BsqSlotWork.Width = FormSizes.BsqWidth;
+    slotRecord(s) = BsqSlotWork;
+    Move(0, 0, FormSizes.BsqWidth, FormSizes.BsqHeight);
+
+    // The list shows its ten names exactly, beside the counts.
+    const int rowTwips = QFontMetrics(List1->font()).height() * (TwipsY > 0 ? TwipsY : 15) + 3;
+    List1->setRowHeight(rowTwips);
+    List1->Move(60, 60, 1500, 11 * rowTwips);
+    for (int k = 0; k < 10; ++k) Label3[static_cast<std::size_t>(k)]->Move(1620, 60 + k * rowTwips, 700, rowTwips);
+    for (int i = 0; i < 12; ++i) {
+        const int col = i < 4 ? 0 : 1, row = i < 4 ? i : i - 4;
+        Label1[static_cast<std::size_t>(i)]->Move(2450 + col * 1500, 60 + row * 240, 700, 240);
+        Label* v = i < 4 ? Label2[static_cast<std::size_t>(i)] : Label4[static_cast<std::size_t>(i - 4)];
+        v->Move(3150 + col * 1500, 60 + row * 240, 700, 240);
+    }
+    const int bottom = 60 + 11 * rowTwips + 60;
+    int x = 60;
+    for (CommandButton* b : {CommLoadBSQ, CommBSQ, CommArrPlay, CommSongPlay, CommClose}) {
+        b->Move(x, bottom, 1050, 375);
+        x += 1100;
+    }
+
+    std::string image = WindowImageNew(Kind, BsqFileBuf);
+    put(image, ImgSlot, static_cast<unsigned>(s));
+    ImgTitleSet(image, path);
+    const std::string& file = BsqFileBuf;
+    for (int k = 0; k < 10; ++k) {
+        List1->AddItem(BsqSeqName(file, k));
+        Label3[static_cast<std::size_t>(k)]->setCaption(std::to_string(BsqSeqCount(file, k)));
+    }
+    setTag(image);
+    setCaption(DocCaptionBuild(image));
+    BsqForms()[static_cast<std::size_t>(s)] = this;
+    TimerList1->setEnabled(true);
+    endLoad(BsqWinCount);
+}
+
+void frmBsq::TimerList1_Timer() {
+    TimerList1->setEnabled(false);
+    List1->setListIndex(0);
+}
+
+void frmBsq::List1_Click() {
+    if (Busy || loading()) return;
+    const int k = List1->ListIndex();
+    if (k < 0) return;
+    BsqFileBuf = Tag().substr(static_cast<std::size_t>(ImgFile - 1));
+    const auto n = BsqTrackCounts(BsqFileBuf, k);
+    const int tracks2[] = {1, 2, 3, 17};
+    for (std::size_t i = 0; i < 4; ++i) Label2[i]->setCaption(std::to_string(n[static_cast<std::size_t>(tracks2[i] - 1)]));
+    for (std::size_t i = 0; i < 8; ++i) Label4[i]->setCaption(std::to_string(n[8 + i]));
+}
+
+void frmBsq::CommLoadBSQ_Click() {
+    if (TimerLoadBSQ->Interval() != Idle) return;   // already on its way
+    StatusMsg(5);
+    TimerLoadBSQ->setInterval(DumpArmed);
+    TimerLoadBSQ->setEnabled(true);
+}
+
+void frmBsq::TimerLoadBSQ_Timer() {
+    TimerLoadBSQ->setEnabled(false);
+    TimerLoadBSQ->setInterval(Idle);
+    BsqTxDump(mid(Tag(), ImgFile - 1 + SeqFrom));
+    StatusMsg(0);
+}
+
+void frmBsq::CommBSQ_Click() { ModeTx0B(); }
+void frmBsq::CommArrPlay_Click() { ModeTx0A(); }
+void frmBsq::CommSongPlay_Click() { ModeTx06(); }
+
+DocWindow::Layout frmBsq::layoutRead() {
+    BsqSlotWork = slotRecord(slot());
+    return {BsqSlotWork.Top, BsqSlotWork.Left, BsqSlotWork.Height, BsqSlotWork.Width, BsqSlotWork.State};
+}
+
+void frmBsq::layoutWrite(const Layout& l) {
+    BsqSlotWork.Top = l.Top;
+    BsqSlotWork.Left = l.Left;
+    BsqSlotWork.Height = l.Height;
+    BsqSlotWork.Width = l.Width;
+    BsqSlotWork.State = static_cast<uint8_t>(l.State);
+    if (slot() != 0) slotRecord(slot()) = BsqSlotWork;
+}
+
+void frmBsq::unloadMenus() {
+    // A dump not yet sent goes with the window.
+    if (TimerLoadBSQ->Interval() != Idle) {
+        TimerLoadBSQ->setEnabled(false);
+        TimerLoadBSQ->setInterval(Idle);
+        StatusMsg(0);
+    }
+    TimerList1->setEnabled(false);
+    MainWindowLink().enableMenu(MenuId::mnuApriBSQ, true);
+    const int s = slot();
+    if (s >= 1 && BsqForms()[static_cast<std::size_t>(s)] == this) BsqForms()[static_cast<std::size_t>(s)] = nullptr;
+}
+
+void frmBsq::closedByHand() { MruStorePos(Tag(), Top(), Left(), Height(), Width()); }
+
+void mnuApriBSQ_Click() {
+    if (!MainForm()) return;
+    BsqSlotCur = BsqSlotFree();
+    if (BsqSlotCur == 0) return;   // the command is off then
+    const int s = BsqSlotCur;
+    switch (FileOpenDlg(Kind)) {
+    case 0: break;
+    case 2: ErrMsg(ErrAlreadyOpen, MsgTitle, ""); return;
+    case 3: ErrMsg(ErrFileNotFound, MsgTitle, ""); return;
+    default: return;   // cancelled, or the reader has said why
+    }
+    frmMain* m = MainForm();
+    if (!m) return;
+    BsqSlotCur = s;
+    QPointer<frmBsq>& f = BsqForms()[static_cast<std::size_t>(s)];
+    if (!f || f->Discarded()) f = new frmBsq(m);
+    f->Show();
+    if (BsqSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriBSQ, false);
+    MruAdd((BsqDir.empty() ? BsqName : PathJoin(BsqDir, BsqName)) + ".bsq", RdOnlyOpen);
+}

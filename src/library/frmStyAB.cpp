@@ -1,0 +1,119 @@
+#include "library/frmStyAB.h"
+
+#include <QFont>
+
+#include "app/Captions.h"
+#include "app/Links.h"
+#include "app/Messages.h"
+#include "app/Tables.h"
+#include "app/state.h"
+#include "files/WindowImage.h"
+#include "library/BanksView.h"
+#include "library/Links.h"
+#include "library/state.h"
+#include "midi/MIDI.h"
+#include "platform/Controls.h"
+#include "shell/frmMain.h"
+
+namespace {
+struct Placement {
+    int listHeight, listWidth, bottomTop;
+};
+Placement placement(bool largeFonts) { return largeFonts ? Placement{3900, 8980, 3890} : Placement{4100, 9200, 4100}; }
+constexpr int ButtonWidth = 1500, ButtonHeight = 375;
+
+MenuId menuOf(int kind) { return kind == 18 ? MenuId::mnuStyB : MenuId::mnuStyA; }
+}  // namespace
+
+QPointer<frmStyAB>& StyABForm(int kind) {
+    static std::array<QPointer<frmStyAB>, 2> forms;
+    return forms[kind == 18 ? 1 : 0];
+}
+
+frmStyAB::frmStyAB(MdiFrame* frame, int kind) : DocWindow(frame, QStringLiteral("frmStyAB"), kind) {
+    List1 = new ListBox(this, QStringLiteral("List1"));
+    List1->setColumns(4);
+    QFont f(QStringLiteral("arial"));
+    f.setPointSize(10);
+    List1->setFont(f);
+    List1->Click = [this] { List1_Click(); };
+    setPopupList(List1);
+    CommArrPlay = new CommandButton(this, QStringLiteral("CommArrPlay"));
+    CommArrPlay->setCaption("&ARR PLAY");
+    CommArrPlay->Click = [this] { CommArrPlay_Click(); };
+    CommSongPlay = new CommandButton(this, QStringLiteral("CommSongPlay"));
+    CommSongPlay->setCaption("SO&NG PLAY");
+    CommSongPlay->Click = [this] { CommSongPlay_Click(); };
+}
+
+void frmStyAB::Form_Load() {
+    beginLoad();
+    const int k = kind();
+    Layout l = layoutRead();
+    if (l.Height <= 0 || l.Width <= 0) StandardSize(k, l.Height, l.Width);
+    l.State = 1;
+    Move(l.Left, l.Top, l.Width, l.Height);
+    layoutWrite(l);
+
+    const Placement p = placement(TwipsY == 12);
+    List1->Move(0, 20, p.listWidth, p.listHeight);
+    CommArrPlay->Move(1230, p.bottomTop, ButtonWidth, ButtonHeight);
+    CommSongPlay->Move(1230 + 2600, p.bottomTop, ButtonWidth, ButtonHeight);
+    CommClose->Move(1230 + 2 * 2600, p.bottomTop, ButtonWidth, ButtonHeight);
+    CommClose->setCaption(Msg(8));
+
+    for (int i = 0; i < 64; ++i) List1->AddItem(StyBankRow(k, i));
+    const std::string image = WindowImageNew(k);
+    setTag(image);
+    setCaption(DocCaptionBuild(image));
+    MainWindowLink().enableMenu(menuOf(k), false);
+    endLoad(StyWinCount);
+}
+
+void frmStyAB::List1_Click() {
+    if (loading() || !EditArrSelSty) return;
+    const int i = List1->ListIndex();
+    if (i < 0) return;
+    EditArrStyAssign(i, Tag());
+    ArrModified = true;
+}
+
+void frmStyAB::CommArrPlay_Click() { ModeTx0A(); }
+void frmStyAB::CommSongPlay_Click() { ModeTx06(); }
+
+DocWindow::Layout frmStyAB::layoutRead() {
+    WinStateWork = WinEntry(kind());
+    return {WinStateWork.Top, WinStateWork.Left, WinStateWork.Height, WinStateWork.Width, WinStateWork.State};
+}
+
+void frmStyAB::layoutWrite(const Layout& l) {
+    WinStateWork.Top = l.Top;
+    WinStateWork.Left = l.Left;
+    WinStateWork.Height = l.Height;
+    WinStateWork.Width = l.Width;
+    WinStateWork.State = static_cast<uint8_t>(l.State);
+    WinEntry(kind()) = WinStateWork;
+}
+
+void frmStyAB::unloadMenus() { MainWindowLink().enableMenu(menuOf(kind()), true); }
+
+void EditArrStyAssign(int row, const std::string& image) {
+    const int k = WinKind(image);
+    if (k == 17 || k == 18) StyBankAssign(ArrRec, k, row);
+    // The editor shows the style it now has.
+    EditorLink().editArrStyAssign(row, image);
+}
+
+namespace {
+void styBankShow(int kind) {
+    StyABKind = kind;
+    frmMain* m = MainForm();
+    if (!m) return;
+    QPointer<frmStyAB>& f = StyABForm(kind);
+    if (!f || f->Discarded()) f = new frmStyAB(m, kind);
+    f->Show();
+}
+}  // namespace
+
+void mnuStyA_Click() { styBankShow(17); }
+void mnuStyB_Click() { styBankShow(18); }

@@ -1,0 +1,35 @@
+#pragma once
+// The factory style banks A and B (kinds 17 and 18): the 64 style names of
+// each bank. While the arrangement editor waits for a style, a pick gives
+// the edited arrangement that style.
+#include <QPointer>
+
+#include "library/DocWindow.h"
+
+class frmStyAB : public DocWindow {
+    Q_OBJECT
+public:
+    frmStyAB(MdiFrame* frame, int kind);
+
+    void Form_Load() override;
+    void List1_Click();
+    void CommArrPlay_Click();
+    void CommSongPlay_Click();
+
+    ListBox* List1 = nullptr;
+    CommandButton* CommArrPlay = nullptr;
+    CommandButton* CommSongPlay = nullptr;
+
+protected:
+    Layout layoutRead() override;
+    void layoutWrite(const Layout& l) override;
+    void unloadMenus() override;
+};
+
+QPointer<frmStyAB>& StyABForm(int kind);
+// View > Style A / B.
+void mnuStyA_Click();
+void mnuStyB_Click();
+// The style of row `row` of a style window image becomes the edited
+// arrangement's style (style banks: factory style row or 64 + row).
+void EditArrStyAssign(int row, const std::string& image);

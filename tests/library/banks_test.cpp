@@ -1,0 +1,204 @@
+// The factory arrangement and style bank windows: opening from the View
+// menu, picking an arrangement, the find by number, the style picker and
+// closing.
+#include <QMenu>
+
+#include "files/FileFormats.h"
+#include "library/BanksView.h"
+#include "library/frmArrAB.h"
+#include "library/frmStyAB.h"
+#include "librarytest.h"
+
+namespace {
+
+class BanksTest : public LibraryTest {
+protected:
+    void SetUp() override {
+        LibraryTest::SetUp();
+        writeFileBytes(startFile("i40ArrA"), ArrBankImage(0));
+        writeFileBytes(startFile("i40ArrB"), ArrBankImage(1));
+    }
+    frmMain* begin() {
+        m = start([] {
+            GlobalChannel = 5;
+            ArrChannel = 3;
+        });
+        return m;
+    }
+    frmArrAB* bank(int kind) {
+        RunMenuCommand(kind == 3 ? MenuId::mnuArrB : MenuId::mnuArrA);
+        return ArrABForm(kind).data();
+    }
+    frmStyAB* styBank(int kind) {
+        RunMenuCommand(kind == 18 ? MenuId::mnuStyB : MenuId::mnuStyA);
+        return StyABForm(kind).data();
+    }
+    std::string select(int ch, int lsb, int pc) { return bytesOf({0xB0u + ch, 0, 0, 0xB0u + ch, 0x20, unsigned(lsb), 0xC0u + ch, unsigned(pc)}); }
+    frmMain* m = nullptr;
+};
+
+TEST_F(BanksTest, ArrangementBankOpensFromTheViewMenu) {
+    begin();
+    for (int kind : {2, 3}) {
+        SCOPED_TRACE(kind);
+        frmArrAB* w = bank(kind);
+        ASSERT_NE(w, nullptr);
+        const std::string img = w->Tag();
+        ASSERT_EQ(img.size(), 12142u);
+        EXPECT_EQ(std::vector<unsigned>({at(img, 1), at(img, 2), at(img, 3), at(img, 4), at(img, 17)}),
+                  std::vector<unsigned>({static_cast<unsigned>(kind), 1, 2, 0, 1}));
+        EXPECT_EQ(mid(img, 21, 6), kind == 2 ? "Arr A " : "Arr B ");
+        EXPECT_EQ(mid(img, 271, 10528), ArrBankImage(kind - 2));
+        EXPECT_EQ(w->List1->ListCount(), 64);
+        EXPECT_EQ(w->List1->List(63), "88  " + padRight(std::string("Arrangement ") + (kind == 2 ? "A" : "B") + "88", 16));
+        EXPECT_EQ(w->Text1->Text(), kind == 2 ? " 1" : " 2");
+        EXPECT_FALSE((kind == 2 ? m->mnuArrA : m->mnuArrB)->isEnabled());
+        EXPECT_EQ(WinEntry(kind).State, 1);
+    }
+    EXPECT_EQ(ArrABForm(2)->Caption(), "Arr A - Read Only");
+    EXPECT_EQ(ArrWinCount, 2);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(BanksTest, PickSelectsAtTheTick) {
+    begin();
+    struct Case {
+        int kind, row;
+        std::string id;
+        int pc;
+    } cases[] = {{3, 0, " 211", 0x40}, {3, 63, " 288", 0x7F}, {2, 63, " 188", 0x3F}, {3, 8, " 221", 0x48}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        frmArrAB* w = bank(c.kind);
+        Timer::Advance(100);
+        midi->clear();
+        w->List1->setListIndex(c.row);
+        Timer::RunDue();
+        EXPECT_EQ(midi->written(), "") << "nothing before the tick";
+        EXPECT_EQ(m->LabelArr->Caption(), rtrim(w->List1->List(c.row).substr(4)));
+        Timer::Advance(100);
+        EXPECT_EQ(midi->written(), select(3, 0, c.pc));
+        EXPECT_EQ(w->Text1->Text(), c.id);
+        EXPECT_EQ(w->Combo1->Text(), ArrBankStyleText(w->Tag(), c.row));
+        EXPECT_EQ(ArrABKind, c.kind);
+    }
+    // Two picks before a tick: one selection, for the last.
+    frmArrAB* w = bank(2);
+    midi->clear();
+    w->List1->setListIndex(3);
+    w->List1->setListIndex(4);
+    Timer::Advance(100);
+    EXPECT_EQ(midi->written(), select(3, 0, 4));
+}
+
+TEST_F(BanksTest, StyleBoxListsEachFactoryStyleOnce) {
+    std::string img = WindowImageNew(2, ArrBankImage(0));
+    // Ten distinct styles over the bank, a nameless number, and an empty block.
+    for (int i = 0; i < 64; ++i) put(img, ImgArrBlock(i) + 17, static_cast<unsigned>(i % 10));
+    put(img, ImgArrBlock(20) + 17, 200);
+    put(img, ImgArrBlock(21), 0);
+    put(img, ImgArrBlock(21) + 17, 50);
+    const auto entries = ArrBankStyleEntries(img);
+    ASSERT_EQ(entries.size(), 10u);
+    EXPECT_EQ(entries[3], padRight(StyRomNames[3], 16));
+    EXPECT_EQ(ArrBankStyleText(img, 20), "200");
+    EXPECT_EQ(ArrBankIdText(3, 8), " 221");
+    EXPECT_EQ(ArrBankLabelText("11  Name            "), "Name");
+    EXPECT_EQ(ArrBankLabelText("11                  "), "");
+}
+
+TEST_F(BanksTest, FindByNumberPicksItsRowOnce) {
+    begin();
+    FindIDPending = true;
+    FindIDPos = 28;
+    frmArrAB* w = bank(2);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(std::tuple(w->List1->ListIndex(), w->List1->Selected(28), FindIDPending), std::tuple(28, true, false));
+    EXPECT_EQ(w->List1->List(28).substr(0, 2), "45");
+    Timer::Advance(500);
+    EXPECT_EQ(midi->written(), select(3, 0, 28));
+}
+
+TEST_F(BanksTest, MissingOrDamagedBankOpensNothing) {
+    begin();
+    QFile::remove(QString::fromStdString(startFile("i40ArrB")));
+    FindIDPending = true;
+    WinEntry(3).State = 1;
+    dialogs.answer(vbOK);
+    bank(3);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "File i40ArrB not found");
+    EXPECT_EQ(std::tuple(FindIDPending, WinEntry(3).State, ArrABForm(3).isNull()), std::tuple(false, 0, true));
+    dialogs.shown.clear();
+    writeFileBytes(startFile("i40ArrA"), "garbage that is no bank");
+    dialogs.answer(vbOK);
+    bank(2);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find("i40ArrA"), std::string::npos);
+    EXPECT_TRUE(ArrABForm(2).isNull());
+}
+
+TEST_F(BanksTest, RightClickShowsTheEditMenuAndSendsNothing) {
+    begin();
+    frmArrAB* w = bank(2);
+    std::vector<QMenu*> popups;
+    SetPopupMenuHandler([&](QMenu* menu) { popups.push_back(menu); });
+    midi->clear();
+    const QPoint p = w->List1->visualItemRect(w->List1->item(2)).center();
+    QTest::mousePress(w->List1->viewport(), Qt::RightButton, {}, p);
+    QTest::mouseRelease(w->List1->viewport(), Qt::RightButton, {}, p);
+    Timer::Advance(100);
+    EXPECT_EQ(popups, std::vector<QMenu*>{m->mnuModifica->subMenu()});
+    EXPECT_FALSE(m->mnuCopia->isEnabled());
+    EXPECT_EQ(midi->written(), "");
+}
+
+TEST_F(BanksTest, ClosingKeepsThePlaceAndGivesTheMenuBack) {
+    begin();
+    struct Case {
+        int kind;
+        bool closing;
+    } cases[] = {{2, false}, {3, true}, {17, false}, {18, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.kind);
+        ChildForm* w = c.kind < 17 ? static_cast<ChildForm*>(bank(c.kind)) : styBank(c.kind);
+        ASSERT_NE(w, nullptr);
+        MenuItem* item = c.kind == 2 ? m->mnuArrA : c.kind == 3 ? m->mnuArrB : c.kind == 17 ? m->mnuStyA : m->mnuStyB;
+        EXPECT_FALSE(item->isEnabled());
+        int sh = 0, sw = 0;
+        StandardSize(c.kind, sh, sw);
+        w->Move(300, 195, sw + 3000, sh + 3000);
+        EXPECT_LT(w->Width(), sw + 15);
+        EXPECT_LT(w->Height(), sh + 15);
+        AppClosing = c.closing;
+        w->Unload();
+        AppClosing = false;
+        const WinState& e = WinEntry(c.kind);
+        EXPECT_EQ(std::tuple(e.Left, e.Top, int{e.State}), std::tuple(300, 195, c.closing ? 1 : 0));
+        EXPECT_TRUE(item->isEnabled());
+    }
+    EXPECT_EQ(std::tuple(ArrWinCount, StyWinCount), std::tuple(0, 0));
+}
+
+TEST_F(BanksTest, StyleBankPicksAStyleOnlyForTheEditor) {
+    begin();
+    frmStyAB* w = styBank(18);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->List1->List(0), "11  " + padRight(StyRomNames[64], 16));
+    EXPECT_EQ(w->List1->List(63), "88  " + padRight(StyRomNames[127], 16));
+    EXPECT_EQ(w->Tag().size(), 270u);
+    EXPECT_EQ(mid(w->Tag(), 21, 8), "Style B ");
+    EXPECT_EQ(StyWinCount, 1);
+    midi->clear();
+    const std::string before = ArrRec;
+    w->List1->setListIndex(4);
+    EXPECT_EQ(std::tuple(ArrRec, ArrModified), std::tuple(before, false)) << "no editor waits";
+    EditArrSelSty = true;
+    w->List1->setListIndex(5);
+    EXPECT_EQ(std::tuple(at(ArrRec, 18), at(ArrRec, 19), ArrModified, EditArrSelSty), std::tuple(69u, 0u, true, true));
+    EXPECT_EQ(midi->written(), "");
+    EXPECT_EQ(StyBankLabel(18, 63), "Style (B88)");
+    EXPECT_EQ(StyBankLabel(17, 0), "Style (A11)");
+}
+
+}  // namespace
