@@ -1,5 +1,7 @@
 #include "library/frmArrAB.h"
 
+#include <algorithm>
+
 #include <QFont>
 
 #include "app/Captions.h"
@@ -73,16 +75,7 @@ void frmArrAB::Form_Load() {
     Move(l.Left, l.Top, l.Width, l.Height);
     layoutWrite(l);
 
-    const Placement p = placement(TwipsY == 12);
-    List1->Move(0, 20, p.listWidth, p.listHeight);
-    const int top = p.bottomTop;
-    Text1->Move(100, top, 700, BoxHeight);
-    Label1[0]->Move(850, top + 40, 300, BoxHeight);
-    Combo1->Move(1200, top, 2000, BoxHeight);
-    Label1[1]->Move(3250, top + 40, 600, BoxHeight);
-    CommArrPlay->Move(3950, top, ButtonWidth, ButtonHeight);
-    CommSongPlay->Move(3950 + 1700, top, ButtonWidth, ButtonHeight);
-    CommClose->Move(3950 + 2 * 1700, top, ButtonWidth, ButtonHeight);
+    layoutControls();
     CommClose->setCaption(Msg(8));
 
     std::string image = WindowImageNew(k, ArrFileBuf);
@@ -105,9 +98,28 @@ void frmArrAB::Form_Load() {
     }
 }
 
+// The design's places, kept inside the window: the list no wider than the
+// window, so its four columns show, and the bottom row above the window's
+// lower edge, the list ending above it.
+void frmArrAB::layoutControls() {
+    const Placement p = placement(TwipsY == 12);
+    const int inner = ScaleHeight() > 0 ? ScaleHeight() : p.bottomTop + ButtonHeight + 30;
+    const int top = std::min(p.bottomTop, inner - ButtonHeight - 30);
+    const int listWidth = ScaleWidth() > 0 ? std::min(p.listWidth, ScaleWidth()) : p.listWidth;
+    List1->Move(0, 20, listWidth, std::min(p.listHeight, top - 20 - 30));
+    Text1->Move(200, top, 700, BoxHeight);
+    Label1[0]->Move(200 + 900, top + 35, 300, BoxHeight);
+    Combo1->Move(1400, top, 1850, BoxHeight);
+    Label1[1]->Move(1400 + 1900, top + 35, 600, BoxHeight);
+    CommArrPlay->Move(3950, top, ButtonWidth, ButtonHeight);
+    CommSongPlay->Move(3950 + 1700, top, ButtonWidth, ButtonHeight);
+    CommClose->Move(3950 + 2 * 1700, top, ButtonWidth, ButtonHeight);
+}
+
 void frmArrAB::Form_Resize() {
     if (loading()) return;
     DocWindow::Form_Resize();
+    layoutControls();
 }
 
 void frmArrAB::List1_Click() {

@@ -18,6 +18,7 @@ public:
 
     void Form_Load() override;
     void Form_Resize() override;
+    void layoutControls();
 
     // Two passes: the pick shows the name at once and arms Timer(0); its
     // tick shows the rest and selects the arrangement. Acts during the load
