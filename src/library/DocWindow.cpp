@@ -1,5 +1,7 @@
 #include "library/DocWindow.h"
 
+#include <algorithm>
+
 #include <QMouseEvent>
 
 #include "app/Messages.h"
@@ -132,4 +134,13 @@ void DocWindow::mousePressEvent(QMouseEvent* e) {
         return;
     }
     ChildForm::mousePressEvent(e);
+}
+
+int DocWindow::bottomRowTop(int designTop, int height) const {
+    if (ScaleHeight() <= 0) return designTop;
+    return std::max(0, std::min(designTop, ScaleHeight() - height - 30));
+}
+
+int DocWindow::insideWidth(int designWidth) const {
+    return ScaleWidth() > 0 ? std::min(designWidth, ScaleWidth()) : designWidth;
 }

@@ -82,6 +82,13 @@ protected:
     // The list whose right press shows the pop-up (set by the window).
     void setPopupList(ListBox* list);
 
+    // Design places kept inside the window, for layouts drawn for a window
+    // frame thinner than this platform's: the Top of a bottom row `height`
+    // high, moved up when the inside is too short for it; a width no wider
+    // than the inside.
+    int bottomRowTop(int designTop, int height) const;
+    int insideWidth(int designWidth) const;
+
     void mousePressEvent(QMouseEvent* e) override;
 
 private:

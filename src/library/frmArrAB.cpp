@@ -103,10 +103,8 @@ void frmArrAB::Form_Load() {
 // lower edge, the list ending above it.
 void frmArrAB::layoutControls() {
     const Placement p = placement(TwipsY == 12);
-    const int inner = ScaleHeight() > 0 ? ScaleHeight() : p.bottomTop + ButtonHeight + 30;
-    const int top = std::min(p.bottomTop, inner - ButtonHeight - 30);
-    const int listWidth = ScaleWidth() > 0 ? std::min(p.listWidth, ScaleWidth()) : p.listWidth;
-    List1->Move(0, 20, listWidth, std::min(p.listHeight, top - 20 - 30));
+    const int top = bottomRowTop(p.bottomTop, ButtonHeight);
+    List1->Move(0, 20, insideWidth(p.listWidth), std::min(p.listHeight, top - 20 - 30));
     Text1->Move(200, top, 700, BoxHeight);
     Label1[0]->Move(200 + 900, top + 35, 300, BoxHeight);
     Combo1->Move(1400, top, 1850, BoxHeight);

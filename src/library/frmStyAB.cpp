@@ -1,5 +1,7 @@
 #include "library/frmStyAB.h"
 
+#include <algorithm>
+
 #include <QFont>
 
 #include "app/Captions.h"
@@ -55,11 +57,7 @@ void frmStyAB::Form_Load() {
     Move(l.Left, l.Top, l.Width, l.Height);
     layoutWrite(l);
 
-    const Placement p = placement(TwipsY == 12);
-    List1->Move(0, 20, p.listWidth, p.listHeight);
-    CommArrPlay->Move(1230, p.bottomTop, ButtonWidth, ButtonHeight);
-    CommSongPlay->Move(1230 + 2600, p.bottomTop, ButtonWidth, ButtonHeight);
-    CommClose->Move(1230 + 2 * 2600, p.bottomTop, ButtonWidth, ButtonHeight);
+    layoutControls();
     CommClose->setCaption(Msg(8));
 
     for (int i = 0; i < 64; ++i) List1->AddItem(StyBankRow(k, i));
@@ -117,3 +115,20 @@ void styBankShow(int kind) {
 
 void mnuStyA_Click() { styBankShow(17); }
 void mnuStyB_Click() { styBankShow(18); }
+
+// The design's places, kept inside the window (the list's four columns and
+// the bottom row show).
+void frmStyAB::layoutControls() {
+    const Placement p = placement(TwipsY == 12);
+    const int top = bottomRowTop(p.bottomTop, ButtonHeight);
+    List1->Move(0, 20, insideWidth(p.listWidth), std::min(p.listHeight, top - 20 - 30));
+    CommArrPlay->Move(1230, top, ButtonWidth, ButtonHeight);
+    CommSongPlay->Move(1230 + 2600, top, ButtonWidth, ButtonHeight);
+    CommClose->Move(1230 + 2 * 2600, top, ButtonWidth, ButtonHeight);
+}
+
+void frmStyAB::Form_Resize() {
+    if (loading()) return;
+    DocWindow::Form_Resize();
+    layoutControls();
+}

@@ -12,6 +12,8 @@ public:
     frmStyAB(MdiFrame* frame, int kind);
 
     void Form_Load() override;
+    void Form_Resize() override;
+    void layoutControls();
     void List1_Click();
     void CommArrPlay_Click();
     void CommSongPlay_Click();

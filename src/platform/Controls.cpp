@@ -123,6 +123,9 @@ const std::string kNoRow;
 ListBox::ListBox(QWidget* parent, const QString& name, int index) : Control<QListWidget>(parent, name, index) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    // A row too long for its column is cut, never shortened with an
+    // ellipsis that would hide the end of a name.
+    setTextElideMode(Qt::ElideNone);
     // Keyboard moves of the current row raise Click, as the old control did.
     connect(this, &QListWidget::currentRowChanged, this, [this](int) {
         if (!quiet_) raiseClick();
