@@ -12,6 +12,7 @@
 //   its save:     saveDocument() and saved(), when it keeps a document;
 //   its unload:   unloadMenus() and what it adds to Form_Unload.
 #include <QPointer>
+#include <cstdint>
 
 #include "platform/Forms.h"
 
@@ -47,6 +48,20 @@ protected:
         int Top = 0, Left = 0, Height = 0, Width = 0;
         int State = 0;   // 0 closed, 1 open, 2 open minimised
     };
+    // The layout fields of a record (window-state entries and slot records
+    // alike), and the record with them set.
+    template <class R>
+    static Layout layoutOf(const R& r) {
+        return {r.Top, r.Left, r.Height, r.Width, r.State};
+    }
+    template <class R>
+    static void putLayout(R& r, const Layout& l) {
+        r.Top = l.Top;
+        r.Left = l.Left;
+        r.Height = l.Height;
+        r.Width = l.Width;
+        r.State = static_cast<uint8_t>(l.State);
+    }
     // Copies the record into its kind's working copy and gives its fields.
     virtual Layout layoutRead() = 0;
     // Sets the fields in the working copy and copies it back.

@@ -159,15 +159,11 @@ void frmArrAB::CommSongPlay_Click() { ModeTx06(); }
 
 DocWindow::Layout frmArrAB::layoutRead() {
     WinStateWork = WinEntry(kind());
-    return {WinStateWork.Top, WinStateWork.Left, WinStateWork.Height, WinStateWork.Width, WinStateWork.State};
+    return layoutOf(WinStateWork);
 }
 
 void frmArrAB::layoutWrite(const Layout& l) {
-    WinStateWork.Top = l.Top;
-    WinStateWork.Left = l.Left;
-    WinStateWork.Height = l.Height;
-    WinStateWork.Width = l.Width;
-    WinStateWork.State = static_cast<uint8_t>(l.State);
+    putLayout(WinStateWork, l);
     WinEntry(kind()) = WinStateWork;
 }
 

@@ -335,15 +335,11 @@ void frmArrU::Form_Activate() {
 
 DocWindow::Layout frmArrU::layoutRead() {
     ArrSlotWork = slotRecord(slot());
-    return {ArrSlotWork.Top, ArrSlotWork.Left, ArrSlotWork.Height, ArrSlotWork.Width, ArrSlotWork.State};
+    return layoutOf(ArrSlotWork);
 }
 
 void frmArrU::layoutWrite(const Layout& l) {
-    ArrSlotWork.Top = l.Top;
-    ArrSlotWork.Left = l.Left;
-    ArrSlotWork.Height = l.Height;
-    ArrSlotWork.Width = l.Width;
-    ArrSlotWork.State = static_cast<uint8_t>(l.State);
+    putLayout(ArrSlotWork, l);
     if (slot() != 0) slotRecord(slot()) = ArrSlotWork;
 }
 

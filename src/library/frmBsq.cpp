@@ -159,15 +159,11 @@ void frmBsq::CommSongPlay_Click() { ModeTx06(); }
 
 DocWindow::Layout frmBsq::layoutRead() {
     BsqSlotWork = slotRecord(slot());
-    return {BsqSlotWork.Top, BsqSlotWork.Left, BsqSlotWork.Height, BsqSlotWork.Width, BsqSlotWork.State};
+    return layoutOf(BsqSlotWork);
 }
 
 void frmBsq::layoutWrite(const Layout& l) {
-    BsqSlotWork.Top = l.Top;
-    BsqSlotWork.Left = l.Left;
-    BsqSlotWork.Height = l.Height;
-    BsqSlotWork.Width = l.Width;
-    BsqSlotWork.State = static_cast<uint8_t>(l.State);
+    putLayout(BsqSlotWork, l);
     if (slot() != 0) slotRecord(slot()) = BsqSlotWork;
 }
 

@@ -81,15 +81,11 @@ void frmStyAB::CommSongPlay_Click() { ModeTx06(); }
 
 DocWindow::Layout frmStyAB::layoutRead() {
     WinStateWork = WinEntry(kind());
-    return {WinStateWork.Top, WinStateWork.Left, WinStateWork.Height, WinStateWork.Width, WinStateWork.State};
+    return layoutOf(WinStateWork);
 }
 
 void frmStyAB::layoutWrite(const Layout& l) {
-    WinStateWork.Top = l.Top;
-    WinStateWork.Left = l.Left;
-    WinStateWork.Height = l.Height;
-    WinStateWork.Width = l.Width;
-    WinStateWork.State = static_cast<uint8_t>(l.State);
+    putLayout(WinStateWork, l);
     WinEntry(kind()) = WinStateWork;
 }
 

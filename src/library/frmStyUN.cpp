@@ -379,7 +379,7 @@ int frmStyUN::saveDocument() {
 DocWindow::Layout frmStyUN::layoutRead() {
     if (kind() == 24) return newLayout_;
     StySlotWork = slotRecord(slot());
-    return {StySlotWork.Top, StySlotWork.Left, StySlotWork.Height, StySlotWork.Width, StySlotWork.State};
+    return layoutOf(StySlotWork);
 }
 
 void frmStyUN::layoutWrite(const Layout& l) {
@@ -388,11 +388,7 @@ void frmStyUN::layoutWrite(const Layout& l) {
         if (number_ >= 1 && number_ <= 8) StyNewUsed[static_cast<std::size_t>(number_)] = static_cast<uint8_t>(l.State);
         return;
     }
-    StySlotWork.Top = l.Top;
-    StySlotWork.Left = l.Left;
-    StySlotWork.Height = l.Height;
-    StySlotWork.Width = l.Width;
-    StySlotWork.State = static_cast<uint8_t>(l.State);
+    putLayout(StySlotWork, l);
     if (slot() != 0) slotRecord(slot()) = StySlotWork;
 }
 
