@@ -98,9 +98,10 @@ int ArrSave(std::string& image) {
     if (withStyles && !partFits(StyFileCheck(StyPartOf(image)), sty)) return 2;
     if (!writeFile(arr, arrPart(image))) return 2;
     put(image, 4, 0);
-    if (at(image, 9) == 1) {
+    if (at(image, 9) == 1 && WinKind(image) != 20) {
         // No style file of its own: a stale one goes, but a file that does
-        // not read as a style file is the user's to deal with.
+        // not read as a style file is the user's to deal with. A new
+        // document never wrote one, so one lying there is not its to delete.
         std::string old;
         FileFit fit;
         if (ReadFileUpTo(sty, StyMaxLen, old, fit) == FileError::None && fit == FileFit::Fits && StyFileCheck(old))

@@ -8,6 +8,7 @@
 #include "files/OpenDlg.h"
 #include "library/Links.h"
 #include "library/frmArrAB.h"
+#include "library/frmArrNew.h"
 #include "library/frmArrU.h"
 #include "library/frmBsq.h"
 #include "library/frmStyAB.h"
@@ -59,6 +60,7 @@ void InstallLibrary() {
     RegisterMenuCommand(MenuId::mnuApriArr, [] { mnuApriArr_Click(); });
     RegisterLink<ArrWindowLinkT>(&arrWindows);
     InstallStyleWindows();
+    RegisterMenuCommand(MenuId::mnuNuovoArr, [] { mnuNuovoArr_Click(); });
     RegisterMenuCommand(MenuId::mnuApriBSQ, [] { mnuApriBSQ_Click(); });
     RegisterMenuCommand(MenuId::mnuArrA, [] { mnuArrA_Click(); });
     RegisterMenuCommand(MenuId::mnuArrB, [] { mnuArrB_Click(); });

@@ -100,6 +100,12 @@ TEST_F(FilesTest, ArrangementSaveTreatsTheCompanionStyleFile) {
     writeFileBytes(base + ".sty", goodSty);
     EXPECT_EQ(ArrSave(img), 0);
     EXPECT_FALSE(FileExists(base + ".sty"));
+    // A new document (kind 20) never wrote one: a valid one stays.
+    std::string fresh = img;
+    put(fresh, 1, 20);
+    writeFileBytes(base + ".sty", goodSty);
+    EXPECT_EQ(ArrSave(fresh), 0);
+    EXPECT_EQ(readFileBytes(base + ".sty"), goodSty);
     writeFileBytes(base + ".sty", "damaged");
     EXPECT_EQ(ArrSave(img), 0);
     EXPECT_EQ(readFileBytes(base + ".sty"), "damaged");

@@ -1,0 +1,389 @@
+// The new arrangement window: its controls, its empty document, the pick and
+// the two sends, and what it leaves behind when it closes.
+#include "library/frmArrNew.h"
+
+#include <QFont>
+
+#include "app/Captions.h"
+#include "app/InfoFile.h"
+#include "app/Links.h"
+#include "app/Messages.h"
+#include "app/Mru.h"
+#include "app/Tables.h"
+#include "app/state.h"
+#include "files/Clipboard.h"
+#include "files/Readers.h"
+#include "files/StyGroups.h"
+#include "files/Writers.h"
+#include "files/state.h"
+#include "library/ArrNewView.h"
+#include "library/ArrUView.h"
+#include "library/state.h"
+#include "midi/MIDI.h"
+#include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/Timer.h"
+#include "platform/bytes.h"
+#include "shell/MenuAgg.h"
+#include "shell/frmMain.h"
+
+std::array<QPointer<frmArrNew>, 9>& ArrNewForms() {
+    static std::array<QPointer<frmArrNew>, 9> forms;
+    return forms;
+}
+
+namespace {
+constexpr int Kind = 20;
+constexpr int Idle = 10;
+constexpr int BankArmed = 9;
+constexpr int StylesFirst = 20, StylesNext = 800;
+constexpr int ClickAfterBank = 11, ClickAfterStyles = 12;
+
+// Layout (twips).
+constexpr int ButtonStep = 1540, ButtonWidth = 1400, ButtonHeight = 375;
+constexpr int ComboLeft = 80, ComboWidth = 2500, BoxHeight = 315, LabelWidth = 480, Gap = 40, LabelDrop = 35;
+
+SlotRec& slotRecord(int slot) { return ArrNewSlots[static_cast<std::size_t>(slot >= 1 && slot <= 8 ? slot : 0)]; }
+}  // namespace
+
+frmArrNew::frmArrNew(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrNew"), Kind) {
+    List1 = new ListBox(this, QStringLiteral("List1"));
+    List1->setColumns(4);
+    List1->setMultiSelect(2);
+    QFont f(QStringLiteral("arial"));
+    f.setPointSize(10);
+    f.setWeight(QFont::Normal);
+    List1->setFont(f);
+    List1->Click = [this] { List1_Click(); };
+    setPopupList(List1);
+
+    Combo1 = new ComboBox(this, QStringLiteral("Combo1"));
+    Label1 = new Label(this, QStringLiteral("Label1"));
+    Label1->setCaption("Style");
+    auto button = [this](const char* name, const char* caption) {
+        auto* b = new CommandButton(this, QString::fromLatin1(name));
+        b->setCaption(caption);
+        return b;
+    };
+    CommLoadArr = button("CommLoadArr", "Load &Arr");
+    CommLoadSty = button("CommLoadSty", "Load &Styles");
+    CommArrPlay = button("CommArrPlay", "&ARR PLAY");
+    CommLoadArr->Click = [this] { CommLoadArr_Click(); };
+    CommLoadSty->Click = [this] { CommLoadSty_Click(); };
+    CommArrPlay->Click = [this] { CommArrPlay_Click(); };
+
+    auto timer = [this](const char* name) {
+        auto* t = new Timer(this, QString::fromLatin1(name));
+        t->setInterval(Idle);
+        t->setEnabled(false);
+        return t;
+    };
+    TimerLoadArr = timer("TimerLoadArr");
+    TimerLoadSty = timer("TimerLoadSty");
+    TimerList1 = timer("TimerList1");
+    TimerLoadArr->onTimer = [this] { TimerLoadArr_Timer(); };
+    TimerLoadSty->onTimer = [this] { TimerLoadSty_Timer(); };
+    TimerList1->onTimer = [this] {
+        TimerList1->setEnabled(false);
+        List1_Click();
+    };
+}
+
+frmArrNew::~frmArrNew() {
+    if (StyJobOwner == this) StyJobOwner = nullptr;
+    // Destroyed while open, without unloading: its slot is free again.
+    const int s = slot();
+    if (open_ && s >= 1) ArrNewSlotUsed[static_cast<std::size_t>(s)] = 0;
+}
+
+int frmArrNew::slot() const {
+    const int s = at(Tag(), ImgSlot);
+    return s >= 1 && s <= 8 ? s : 0;
+}
+
+void frmArrNew::layoutControls() {
+    const bool large = TwipsY == 12;
+    const int top = large ? 4030 : 4230;
+    List1->Move(0, 20, large ? 9320 : 9290, large ? 4100 : 4300);
+    Combo1->Move(ComboLeft, top, ComboWidth, BoxHeight);
+    const int labelLeft = ComboLeft + ComboWidth + Gap;
+    Label1->Move(labelLeft, top + LabelDrop, LabelWidth, BoxHeight);
+    int left = labelLeft + LabelWidth + Gap;
+    for (CommandButton* b : {CommLoadArr, CommLoadSty, CommArrPlay, CommClose}) {
+        b->Move(left, top, ButtonWidth, ButtonHeight);
+        left += ButtonStep;
+    }
+}
+
+void frmArrNew::Form_Load() {
+    beginLoad();
+    const int s = ArrNewSlotCur >= 1 && ArrNewSlotCur <= 8 ? ArrNewSlotCur : 1;
+    ArrNewSlotWork = slotRecord(s);
+    ArrNewSlotWork.State = 1;
+    slotRecord(s) = ArrNewSlotWork;
+    // Always at the top left, at its standard size.
+    int h = 0, w = 0;
+    StandardSize(Kind, h, w);
+    Move(0, 0, w, h);
+    layoutControls();
+    CommClose->setCaption(Msg(8));
+
+    const std::string image = ArrNewImage(ArrFileBuf, StyGrpBuf, s);
+    setTag(image);
+    setCaption(DocCaptionBuild(image));
+    RefreshFromImage();
+    open_ = true;
+    ArrNewForms()[static_cast<std::size_t>(s)] = this;
+    endLoad(ArrWinCount);
+}
+
+void frmArrNew::RefreshFromImage() {
+    const std::string& image = Tag();
+    List1->Clear();
+    for (int i = 0; i < 64; ++i) List1->AddItem(ArrRowText(image, i));
+    Combo1->Clear();
+    for (const std::string& e : ArrStyleEntries(image)) Combo1->AddItem(e);
+    CommLoadArr->setEnabled(ArrAnyRowHolds(image));
+    CommLoadSty->setEnabled(StyGrpCount(image) > 0);
+}
+
+// ---- the pick ----------------------------------------------------------------------
+
+bool frmArrNew::instrumentHolds(const std::string& infoTitle, bool sentHere) const {
+    // An untitled document shares its title with every other new window of
+    // its slot: only this window's own send puts it on the instrument.
+    if (at(Tag(), ImgUntitled) == 1 && !sentHere) return false;
+    return InfoTitleIs(infoTitle, PathName(ImgPathOf(Tag())));
+}
+
+void frmArrNew::List1_Click() {
+    if (loading()) return;
+    const int idx = List1->ListIndex();
+    if (idx < 0) return;
+    MenuAgg();
+    if (ArrRowEmpty(List1->List(idx))) {
+        Combo1->setText("");
+        StatusMsg(0);
+        return;
+    }
+    frmMain* m = MainForm();
+    bool selectOnly = false;
+    switch (TimerList1->Interval()) {
+    case ClickAfterStyles:
+        TimerList1->setInterval(Idle);
+        selectOnly = true;
+        break;
+    case ClickAfterBank: TimerList1->setInterval(Idle); break;
+    case Idle:
+        if (m && m->mnuCaricaArr->Checked()) {
+            InfoFileRead();
+            if (!instrumentHolds(InfoArrTitle, bankSent_)) {
+                TimerList1->setInterval(ClickAfterBank);
+                CommLoadArr_Click();
+                return;
+            }
+        }
+        break;
+    default: break;
+    }
+    if (!selectOnly) {
+        if (ModeNow != 0) ModeTx0A();
+        Combo1->setText(ArrStyleText(Tag(), idx));
+        if (ArrUsesOwnStyle(Tag(), idx) && m && m->mnuCaricaSty->Checked()) {
+            const std::string styTitle = InfoFileRead();
+            if (!instrumentHolds(styTitle, stylesSent_)) {
+                TimerList1->setInterval(ClickAfterStyles);
+                CommLoadSty_Click();
+                return;
+            }
+        }
+    }
+    MidiMonLog("");
+    int n = idx;
+    ArrSelectSend(n, Kind);
+    MidiMonLog(MidiHdr.lpData);
+    StatusMsg(0);
+}
+
+void frmArrNew::CommArrPlay_Click() { ModeTx0A(); }
+
+void frmArrNew::releaseParkedClick(int state) {
+    if (TimerList1->Interval() == state) TimerList1->setEnabled(true);
+}
+
+// ---- the bank ------------------------------------------------------------------------
+
+void frmArrNew::CommLoadArr_Click() {
+    if (TimerLoadArr->Interval() != Idle) {
+        // Pending: a click parked meanwhile still runs when the send ends.
+        return;
+    }
+    StatusMsg(3);
+    TimerLoadArr->setInterval(BankArmed);
+    TimerLoadArr->setEnabled(true);
+}
+
+void frmArrNew::TimerLoadArr_Timer() {
+    TimerLoadArr->setEnabled(false);
+    if (TimerLoadArr->Interval() == Idle) {
+        // Armed at rest by the Edit menu: the press.
+        CommLoadArr_Click();
+        return;
+    }
+    QPointer<frmArrNew> self(this);
+    MidiMonLog("");
+    const std::string image = Tag();
+    if (ArrTxBank(image) == 0) {
+        InfoSetArr(image);
+        bankSent_ = true;
+    }
+    if (!self) return;
+    StatusMsg(0);
+    TimerLoadArr->setInterval(Idle);
+    releaseParkedClick(ClickAfterBank);
+}
+
+// ---- the styles ------------------------------------------------------------------------
+
+void frmArrNew::CommLoadSty_Click() {
+    if (TimerLoadSty->Interval() != Idle) return;   // running: nothing more
+    const int total = StyGrpCount(Tag());
+    // Nothing to send, or another window's styles are going out: a click
+    // waiting for the styles goes on without them.
+    if (total == 0 || (StyJobOwner && StyJobOwner != this)) {
+        releaseParkedClick(ClickAfterStyles);
+        return;
+    }
+    StyJobOwner = this;
+    StyGrpTotal = total;
+    StyGrpIdx = 0;
+    StatusMsg(2);
+    TimerLoadSty->setInterval(StylesFirst);
+    TimerLoadSty->setEnabled(true);
+}
+
+void frmArrNew::TimerLoadSty_Timer() {
+    TimerLoadSty->setEnabled(false);
+    if (TimerLoadSty->Interval() == Idle) {
+        CommLoadSty_Click();
+        return;
+    }
+    QPointer<frmArrNew> self(this);
+    int r = 0;
+    if (StyGrpIdx < StyGrpTotal) {
+        r = StyTxDump(StyGrpIdx, Tag());
+        if (r == 0) {
+            ++StyGrpIdx;
+            TimerLoadSty->setInterval(StylesNext);
+            TimerLoadSty->setEnabled(true);
+            return;
+        }
+    }
+    const int stoppedAt = StyGrpIdx;
+    const std::string image = Tag();
+    stopStyleJob();
+    if (r == 1) MsgBox(MsgSubst(Msg(MsgStyGroupNotSent), std::to_string(stoppedAt + 1)), vbExclamation, Caption());
+    if (!self) return;
+    if (r == 0) {
+        InfoSetSty(image);
+        stylesSent_ = true;
+    }
+    int n = List1->ListIndex();
+    if (n >= 0) ArrSelectSend(n, Kind);
+    releaseParkedClick(ClickAfterStyles);
+}
+
+void frmArrNew::stopStyleJob() {
+    const bool running = TimerLoadSty->Interval() != Idle;
+    TimerLoadSty->setEnabled(false);
+    TimerLoadSty->setInterval(Idle);
+    if (StyJobOwner == this) StyJobOwner = nullptr;
+    if (running) StatusMsg(0);
+}
+
+// ---- the layout record -------------------------------------------------------------------
+
+DocWindow::Layout frmArrNew::layoutRead() {
+    ArrNewSlotWork = slotRecord(slot());
+    return {ArrNewSlotWork.Top, ArrNewSlotWork.Left, ArrNewSlotWork.Height, ArrNewSlotWork.Width,
+            ArrNewSlotWork.State};
+}
+
+void frmArrNew::layoutWrite(const Layout& l) {
+    ArrNewSlotWork.Top = l.Top;
+    ArrNewSlotWork.Left = l.Left;
+    ArrNewSlotWork.Height = l.Height;
+    ArrNewSlotWork.Width = l.Width;
+    ArrNewSlotWork.State = static_cast<uint8_t>(l.State);
+    if (slot() != 0) slotRecord(slot()) = ArrNewSlotWork;
+}
+
+// ---- closing ---------------------------------------------------------------------------
+
+void frmArrNew::Form_QueryUnload(int& Cancel, int UnloadMode) {
+    // Nothing pasted: nothing to lose.
+    if (!ArrAnyRowHolds(Tag())) return;
+    DocWindow::Form_QueryUnload(Cancel, UnloadMode);
+}
+
+int frmArrNew::saveDocument() {
+    // Saved from a copy: a save that fails leaves the image and its changed
+    // marks as they were.
+    std::string image = Tag();
+    const int r = at(image, ImgUntitled) == 1 ? FileSaveAs(image) : FileSave(image);
+    if (r != 0) return r;
+    setTag(image);
+    setCaption(DocCaptionBuild(image));
+    return 0;
+}
+
+void frmArrNew::saved() { MruAdd(ImgPathOf(Tag()) + ".arr", 0); }
+
+void frmArrNew::unloadMenus() {
+    stopStyleJob();
+    // A bank send still pending goes with the window.
+    if (TimerLoadArr->Interval() != Idle) StatusMsg(0);
+    TimerLoadArr->setEnabled(false);
+    TimerLoadArr->setInterval(Idle);
+    TimerList1->setEnabled(false);
+    const int s = slot();
+    if (s >= 1) {
+        ArrNewSlotUsed[static_cast<std::size_t>(s)] = 0;
+        if (ArrNewForms()[static_cast<std::size_t>(s)] == this) ArrNewForms()[static_cast<std::size_t>(s)] = nullptr;
+    }
+    MainWindowLink().enableMenu(MenuId::mnuNuovoArr, true);
+    open_ = false;
+}
+
+// ---- File > New Arrangement --------------------------------------------------------------
+
+namespace {
+int newSlotFree() {
+    for (int s = 1; s <= 8; ++s)
+        if (ArrNewSlotUsed[static_cast<std::size_t>(s)] == 0) return s;
+    return 0;
+}
+}  // namespace
+
+void mnuNuovoArr_Click() {
+    frmMain* m = MainForm();
+    if (!m) return;
+    const int r = ArrFileRead(ArrAFile);
+    if (r != 0) {
+        // A damaged bank file has been reported by the reader.
+        if (r == 3) ErrMsg(ErrFileNotFoundName, MainWindowLink().caption(), ArrAFile);
+        return;
+    }
+    ArrFileBuf = ArrNewDocument(ArrFileBuf);
+    const int s = newSlotFree();
+    if (s != 0) {
+        ArrNewSlotCur = s;
+        MainWindowLink().enableMenu(MenuId::mnuWindow, true);
+        ArrNewSlotUsed[static_cast<std::size_t>(s)] = 1;
+        QPointer<frmArrNew>& f = ArrNewForms()[static_cast<std::size_t>(s)];
+        if (!f || f->Discarded()) f = new frmArrNew(m);
+        f->Show();
+    }
+    if (newSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuNuovoArr, false);
+}

@@ -1,0 +1,346 @@
+// The new arrangement window: File > New Arrangement, the empty document,
+// filling it by paste, the pick and the sends, and closing it.
+#include "app/InfoFile.h"
+#include "files/Clipboard.h"
+#include "files/FileFormats.h"
+#include "files/StyGroups.h"
+#include "files/Writers.h"
+#include "library/ArrUView.h"
+#include "library/ArrNewView.h"
+#include "library/frmArrNew.h"
+#include "librarytest.h"
+#include "midi/state.h"
+
+namespace {
+
+class ArrNewTest : public LibraryTest {
+protected:
+    void SetUp() override {
+        LibraryTest::SetUp();
+        writeFileBytes(startFile("i40ArrA"), ArrBankImage(0));
+    }
+    frmMain* begin() {
+        m = start([] {
+            GlobalChannel = 5;
+            ArrChannel = 3;
+        });
+        return m;
+    }
+    frmArrNew* newArr() {
+        const int before = firstFree();
+        RunMenuCommand(MenuId::mnuNuovoArr);
+        return before ? ArrNewForms()[static_cast<std::size_t>(before)].data() : nullptr;
+    }
+    static int firstFree() {
+        for (int s = 1; s <= 8; ++s)
+            if (!ArrNewSlotUsed[static_cast<std::size_t>(s)]) return s;
+        return 0;
+    }
+    // Pastes rows of `src` into the window from row `dest` on, as the Edit
+    // menu's Paste does, and rebuilds it.
+    static void paste(frmArrNew* w, std::string src, std::initializer_list<int> rows, int dest) {
+        for (int r : rows) put(src, 10799 + 21L * r, 1);
+        ClipBuf = src;
+        std::string img = w->Tag();
+        ASSERT_TRUE(ClipPasteArr(img, dest));
+        w->setTag(img);
+        w->RefreshFromImage();
+    }
+    // A bank A window image, arrangement 0 with factory style 0, 1 with 200.
+    static std::string bankImage() {
+        std::string img = WindowImageNew(2, ArrBankImage(0));
+        put(img, 303 + 17, 0);
+        put(img, 303 + 164 + 17, 200);
+        return img;
+    }
+    // An arrangement file window whose arrangement 0 uses its own style 8
+    // and arrangement 1 its own style 4 (groups 2 and 1 in use).
+    std::string userImage(bool twoGroups) {
+        std::vector<std::string> names;
+        for (int k = 0; k < 9; ++k) names.push_back("Own" + std::to_string(k));
+        std::string img = WindowImageNew(19, arrFileOf({{0, "Mine", 8, 1}, {1, "Also", 4, 1}})) + styFileOf(names);
+        put(img, 9, 2);
+        ImgTitleSet(img, song("Mine"));
+        if (!twoGroups) put(img, 303 + 164 + 17, 8);
+        return img;
+    }
+    std::string status() { return frame->Label1->Caption(); }
+    // Times (from t0) of the messages sent, by their first piece.
+    std::vector<long long> times(long long t0) {
+        std::vector<long long> t;
+        for (const auto& x : midi->writes()) {
+            const auto b = static_cast<unsigned char>(x.bytes[0]);
+            if (b >= 0x80 && b != 0xF7) t.push_back(x.time - t0);
+        }
+        return t;
+    }
+    // Marks another file as the one the instrument holds.
+    void infoHoldsOther() {
+        std::string other = WindowImageNew(19, ArrBankImage(0));
+        ImgTitleSet(other, song("Other"));
+        InfoSetArr(other);
+        InfoSetSty(other);
+    }
+    // A click on a row, and what it sent going out.
+    void pick(frmArrNew* w, int row) {
+        w->List1->setListIndex(-1);
+        w->List1->setListIndex(row);
+        Timer::Advance(50);
+    }
+    frmMain* m = nullptr;
+};
+
+const std::string Mode0A = bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x0A, 0xF7});
+std::string selectOf(int row) { return bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, 0x01, 0xC3, static_cast<unsigned>(row)}); }
+
+
+TEST_F(ArrNewTest, NewArrangementOpensAnEmptyDocument) {
+    begin();
+    const std::string styGrp = StyGrpBuf;
+    ASSERT_EQ(styGrp.size(), 4928u);
+    frmArrNew* w = nullptr;
+    for (int k = 0; k < 3; ++k) w = newArr();
+    ASSERT_NE(w, nullptr);
+    const std::string img = w->Tag();
+    ASSERT_EQ(img.size(), 47550u);
+    std::string header(20, '\0');
+    put(header, 1, 20);
+    put(header, 3, 2);
+    put(header, 9, 1);
+    put(header, 15, 3);
+    put(header, 18, 1);
+    EXPECT_EQ(mid(img, 1, 20), header);
+    EXPECT_EQ(mid(img, 21, 250), padRight("Untitled (3)", 250));
+    EXPECT_EQ(mid(img, 271, 10528), ArrBankImage(0).substr(0, 32) + std::string(10496, '\0'));
+    for (int i : {0, 7, 8, 63}) EXPECT_EQ(mid(img, 10799 + 21L * i, 21), std::string(1, '\0') + RowCode(i) + std::string(18, ' '));
+    EXPECT_EQ(mid(img, 12143, 30480), std::string(30480, ' '));
+    EXPECT_EQ(img.substr(42622), styGrp);
+
+    EXPECT_EQ(w->List1->ListCount(), 64);
+    EXPECT_EQ(std::vector<std::string>({w->List1->List(0), w->List1->List(7), w->List1->List(8), w->List1->List(63)}),
+              std::vector<std::string>({"11", "18", "21", "88"}));
+    EXPECT_EQ(w->Combo1->ListCount(), 0);
+    EXPECT_FALSE(w->CommLoadArr->isEnabled());
+    EXPECT_FALSE(w->CommLoadSty->isEnabled());
+    EXPECT_EQ(w->Caption(), "New File Arr - Untitled.arr (3)");
+    EXPECT_EQ(std::tuple(w->Top(), w->Left()), std::tuple(0, 0));
+    EXPECT_EQ(ArrWinCount, 3);
+    EXPECT_EQ(ArrNewSlots[3].State, 1);
+    EXPECT_TRUE(dialogs.shown.empty());
+    // Without the style template, position 9 stays 0.
+    EXPECT_EQ(at(ArrNewImage(ArrNewDocument(ArrBankImage(0)), "", 1), 9), 0u);
+}
+
+TEST_F(ArrNewTest, EightWindowsAtMost) {
+    begin();
+    for (int k = 1; k <= 8; ++k) {
+        ASSERT_NE(newArr(), nullptr);
+        EXPECT_EQ(m->mnuNuovoArr->isEnabled(), k < 8);
+    }
+    EXPECT_EQ(ArrWinCount, 8);
+    ASSERT_TRUE(ArrNewForms()[5]->Unload(vbFormCode));
+    EXPECT_TRUE(m->mnuNuovoArr->isEnabled());
+    EXPECT_EQ(std::tuple(int(ArrNewSlotUsed[5]), int(ArrNewSlots[5].State), ArrWinCount), std::tuple(0, 0, 7));
+    EXPECT_EQ(newArr()->slot(), 5);
+}
+
+TEST_F(ArrNewTest, BankFileMissingOrDamaged) {
+    begin();
+    struct Case {
+        bool missing;
+        std::string shown;
+    } cases[] = {{true, "File " + startFile("i40ArrA") + " not found"}, {false, "Error reading i40ArrA"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        if (c.missing) DeleteFile(startFile("i40ArrA"));
+        else writeFileBytes(startFile("i40ArrA"), std::string(500, 'x'));
+        dialogs.shown.clear();
+        dialogs.answer(vbOK);
+        RunMenuCommand(MenuId::mnuNuovoArr);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_NE(dialogs.shown[0].text.find(c.shown), std::string::npos) << dialogs.shown[0].text;
+        EXPECT_EQ(ArrWinCount, 0);
+        EXPECT_EQ(ArrNewForms()[1], nullptr);
+    }
+}
+
+TEST_F(ArrNewTest, PasteThenPick) {
+    begin();
+    frmArrNew* w = newArr();
+    paste(w, bankImage(), {0, 1, 63}, 61);
+    EXPECT_EQ(std::vector<std::string>({w->List1->List(60), rtrim(w->List1->List(63))}),
+              std::vector<std::string>({"85", "88  Arrangement A88"}));
+    EXPECT_TRUE(w->CommLoadArr->isEnabled());
+    EXPECT_FALSE(w->CommLoadSty->isEnabled());
+    ModeNow = 1;
+    midi->clear();
+    pick(w, 63);
+    EXPECT_EQ(midi->written(), Mode0A + selectOf(63));
+    EXPECT_EQ(ModeNow, 0);
+    struct Case {
+        int row;
+        std::string sent, style;
+    } cases[] = {
+        {61, selectOf(61), rtrim(StyRomNames[0]) + " (A11)"},
+        {62, selectOf(62), FactoryStyleText(200)},
+        {0, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        midi->clear();
+        pick(w, c.row);
+        EXPECT_EQ(std::tuple(midi->written(), w->Combo1->Text()), std::tuple(c.sent, c.style));
+    }
+
+    // Styles of the file's own come along and can be sent.
+    paste(w, userImage(false), {0}, 0);
+    EXPECT_TRUE(w->CommLoadSty->isEnabled());
+    std::string img = w->Tag();
+    put(img, 303 + 17, 8);
+    w->setTag(img);
+    pick(w, 0);
+    EXPECT_EQ(w->Combo1->Text().substr(w->Combo1->Text().size() - 6), " (U21)");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ArrNewTest, FirstPickSendsTheBankOfThisWindow) {
+    begin();
+    m->mnuCaricaArr->setChecked(true);
+    infoHoldsOther();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        frmArrNew* w = newArr();
+        ASSERT_EQ(w->slot(), 1);
+        paste(w, bankImage(), {0, 5}, 0);
+        midi->clear();
+        const long long t0 = Timer::Now();
+        w->List1->setListIndex(1);
+        EXPECT_EQ(status(), "Loading Arrangement");
+        Timer::Advance(6000);
+        const std::string bank = ArrBankMsg(w->Tag());
+        EXPECT_EQ(bank.size(), 12002u);
+        EXPECT_EQ(midi->written(), bank + selectOf(1));
+        EXPECT_EQ(times(t0).front(), 9);
+        InfoFileRead();
+        EXPECT_EQ(InfoArrTitle, "Untitled (1)");
+        midi->clear();
+        pick(w, 0);
+        Timer::Advance(100);
+        EXPECT_EQ(midi->written(), selectOf(0)) << "held now: only the selection";
+        dialogs.answer(vbNo);
+        ASSERT_TRUE(w->Unload(vbFormCode));
+    }
+}
+
+TEST_F(ArrNewTest, StyleSend) {
+    begin();
+    struct Case {
+        bool twoGroups;
+        std::vector<long long> at;
+    } cases[] = {{false, {20, 820}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.twoGroups);
+        frmArrNew* w = newArr();
+        paste(w, userImage(c.twoGroups), {0, 1}, 0);
+        pick(w, 0);
+        midi->clear();
+        const long long t0 = Timer::Now();
+        w->CommLoadSty->press();
+        EXPECT_EQ(status(), "Loading Style");
+        Timer::Advance(20);
+        EXPECT_EQ(std::tuple(StyGrpIdx, w->TimerLoadSty->Interval()), std::tuple(1, 800));
+        Timer::Advance(10);
+        w->CommLoadSty->press();   // running: nothing more
+        RunMenuCommand(MenuId::mnuLoadSty);
+        Timer::Advance(8000);
+        // Handed out 20 ms after the press, then 800 ms apart (the wire
+        // paces what follows each dump).
+        const std::vector<long long> t = times(t0);
+        ASSERT_EQ(t.size(), c.at.size() + 2) << "the dumps, then the three selection messages";
+        EXPECT_EQ(t[0], 20);
+        EXPECT_EQ(midi->written().substr(midi->written().size() - 8), selectOf(0));
+        EXPECT_EQ(status(), "");
+        InfoFileRead();
+        EXPECT_EQ(InfoStyTitle, "Untitled (" + std::to_string(w->slot()) + ")");
+    }
+
+    // No current row: the groups, no selection.
+    frmArrNew* w = ArrNewForms()[1];
+    w->List1->setListIndex(-1);
+    midi->clear();
+    w->CommLoadSty->press();
+    Timer::Advance(8000);
+    EXPECT_EQ(midi->written(), StyleDumpOf(w->Tag(), 0));
+
+    // MIDI off: nothing recorded as held.
+    infoHoldsOther();
+    MidiOn = 0;
+    w->CommLoadSty->press();
+    Timer::Advance(8000);
+    InfoFileRead();
+    EXPECT_EQ(InfoStyTitle, "Other");
+}
+
+TEST_F(ArrNewTest, NoStylesInUse) {
+    begin();
+    m->mnuCaricaSty->setChecked(true);
+    infoHoldsOther();
+    frmArrNew* w = newArr();
+    paste(w, bankImage(), {0}, 0);
+    // An arrangement that names an own style the document has no group for.
+    std::string img = w->Tag();
+    put(img, 303 + 18, 1);
+    w->setTag(img);
+    ASSERT_EQ(StyGrpCount(img), 0);
+    midi->clear();
+    w->CommLoadSty->press();
+    EXPECT_EQ(status(), "");
+    pick(w, 0);
+    Timer::Advance(2000);
+    EXPECT_EQ(midi->written(), selectOf(0)) << "the parked pick still selects";
+}
+
+TEST_F(ArrNewTest, ClosingAsksOnlyWhenSomethingCanBeLost) {
+    begin();
+    frmArrNew* w = newArr();
+    paste(w, userImage(false), {0}, 0);
+    // A cancelled dialog: kept, with its changes, and the program's close stopped.
+    dialogs.answer(vbYes);
+    dialogs.cancelFile();
+    AppClosing = true;
+    EXPECT_FALSE(w->Unload(vbFormCode));
+    EXPECT_EQ(std::tuple(AppClosing, at(w->Tag(), 4)), std::tuple(false, 1u));
+
+    // Saved through Save As: the file, its styles, the recent entry.
+    dialogs.answer(vbYes);
+    dialogs.chooseFile(song("New.arr"));
+    const std::string before = w->Tag();
+    ASSERT_TRUE(w->Unload(vbFormCode));
+    EXPECT_EQ(readFileBytes(song("New.arr")), before.substr(270, 10528));
+    EXPECT_EQ(readFileBytes(song("New.sty")), StyPartOf(before));
+    EXPECT_EQ(MruTable[1].Path, song("New"));
+    EXPECT_EQ(std::tuple(int(ArrNewSlotUsed[1]), int(ArrNewSlots[1].State)), std::tuple(0, 0));
+
+    // Saved under a name: a later Save is silent, and a style file it never
+    // wrote stays.
+    w = newArr();
+    paste(w, bankImage(), {0}, 0);
+    dialogs.chooseFile(song("Named.arr"));
+    std::string img = w->Tag();
+    ASSERT_EQ(FileSaveAs(img), 0);
+    w->setTag(img);
+    EXPECT_EQ(WinKind(img), 20);
+    const std::string sty = styFileOf({"Keep"});
+    writeFileBytes(song("Named.sty"), sty);
+    paste(w, bankImage(), {1}, 1);
+    ASSERT_EQ(at(w->Tag(), 4), 1u);
+    dialogs.answer(vbYes);
+    AppClosing = true;
+    ASSERT_TRUE(w->Unload(vbFormCode));
+    EXPECT_EQ(readFileBytes(song("Named.arr")).substr(32 + 164, 16), padRight("Arrangement A12", 16));
+    EXPECT_EQ(readFileBytes(song("Named.sty")), sty);
+    EXPECT_EQ(ArrNewSlots[1].State, 0) << "never reopened";
+    AppClosing = false;
+}
+
+}  // namespace
