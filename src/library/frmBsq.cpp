@@ -95,17 +95,21 @@ void frmBsq::Form_Load() {
     List1->setRowHeight(rowTwips);
     List1->Move(60, 60, 1500, 11 * rowTwips);
     for (int k = 0; k < 10; ++k) Label3[static_cast<std::size_t>(k)]->Move(1620, 60 + k * rowTwips, 700, rowTwips);
+    // Right of the counts, in three columns of four: the sequence's four
+    // details, then its eight extra tracks; the buttons below them, so that
+    // everything stands inside the window's standard size.
+    constexpr int DetailLeft = 2450, ColumnStep = 1050, LabelWidth = 660, ValueWidth = 360;
     for (int i = 0; i < 12; ++i) {
-        const int col = i < 4 ? 0 : 1, row = i < 4 ? i : i - 4;
-        Label1[static_cast<std::size_t>(i)]->Move(2450 + col * 1500, 60 + row * 240, 700, 240);
+        const int col = i / 4, row = i % 4;
+        const int x = DetailLeft + col * ColumnStep;
+        Label1[static_cast<std::size_t>(i)]->Move(x, 60 + row * 240, LabelWidth, 240);
         Label* v = i < 4 ? Label2[static_cast<std::size_t>(i)] : Label4[static_cast<std::size_t>(i - 4)];
-        v->Move(3150 + col * 1500, 60 + row * 240, 700, 240);
+        v->Move(x + LabelWidth, 60 + row * 240, ValueWidth, 240);
     }
-    const int bottom = 60 + 11 * rowTwips + 60;
-    int x = 60;
+    int n = 0;
     for (CommandButton* b : {CommLoadBSQ, CommBSQ, CommArrPlay, CommSongPlay, CommClose}) {
-        b->Move(x, bottom, 1050, 375);
-        x += 1100;
+        b->Move(DetailLeft + (n % 3) * ColumnStep, 60 + 4 * 240 + 100 + (n / 3) * 420, 1030, 375);
+        ++n;
     }
 
     std::string image = WindowImageNew(Kind, BsqFileBuf);
