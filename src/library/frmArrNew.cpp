@@ -2,6 +2,8 @@
 // the two sends, and what it leaves behind when it closes.
 #include "library/frmArrNew.h"
 
+#include <algorithm>
+
 #include <QFont>
 
 #include "app/Captions.h"
@@ -103,9 +105,11 @@ int frmArrNew::slot() const {
 }
 
 void frmArrNew::layoutControls() {
+    // The design's places, kept inside the window: the list's four columns
+    // and the bottom row show.
     const bool large = TwipsY == 12;
-    const int top = large ? 4030 : 4230;
-    List1->Move(0, 20, large ? 9320 : 9290, large ? 4100 : 4300);
+    const int top = bottomRowTop(large ? 4030 : 4230, ButtonHeight);
+    List1->Move(0, 20, insideWidth(large ? 9320 : 9290), std::min(large ? 4100 : 4300, top - 20 - 30));
     Combo1->Move(ComboLeft, top, ComboWidth, BoxHeight);
     const int labelLeft = ComboLeft + ComboWidth + Gap;
     Label1->Move(labelLeft, top + LabelDrop, LabelWidth, BoxHeight);
@@ -386,4 +390,10 @@ void mnuNuovoArr_Click() {
         f->Show();
     }
     if (newSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuNuovoArr, false);
+}
+
+void frmArrNew::Form_Resize() {
+    if (loading()) return;
+    DocWindow::Form_Resize();
+    layoutControls();
 }

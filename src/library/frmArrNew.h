@@ -62,6 +62,7 @@ protected:
 
 private:
     void layoutControls();
+    void Form_Resize() override;
     void TimerLoadArr_Timer();
     void TimerLoadSty_Timer();
     // Ends the style send this window runs (status cleared, timer at rest).
