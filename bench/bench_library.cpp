@@ -14,10 +14,14 @@
 #include "files/FileFormats.h"
 #include "files/Readers.h"
 #include "files/state.h"
+#include "library/BsqView.h"
 #include "library/Library.h"
+#include "library/frmArrAB.h"
+#include "library/frmBsq.h"
 #include "library/frmArrU.h"
 #include "library/frmStyUN.h"
 #include "library/state.h"
+#include "platform/Controls.h"
 #include "platform/Files.h"
 #include "platform/MidiDevice.h"
 #include "platform/Paths.h"
@@ -144,5 +148,80 @@ void BM_OpenLargestStyleFile(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(file.size());
 }
 BENCHMARK(BM_OpenLargestStyleFile)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// The event counts of all ten sequences of the largest file the reader takes,
+// its tracks spread over the whole event area. Each track uses only its first
+// slot, so every count looks through all of its track's trailing empty slots.
+void BM_CountBsqEvents(benchmark::State& state) {
+    std::string f = BsqMagicBytes() + std::string(BsqMaxLen - BsqMagicBytes().size(), '\0');
+    const long units = (BsqMaxLen - BsqDataStart + 1) / 16;
+    for (int e = 0; e < 171; ++e) put16lo(f, 1997 + 2L * e, static_cast<unsigned>(units * e / 170));
+    for (int e = 0; e < 170; ++e) put(f, BsqDataStart + 16 * (units * e / 170), 1);
+    for (auto _ : state) {
+        long total = 0;
+        for (int k = 0; k < 10; ++k) {
+            total += BsqSeqCount(f, k);
+            for (long c : BsqTrackCounts(f, k)) total += c;
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.counters["bytes"] = static_cast<double>(f.size());
+}
+BENCHMARK(BM_CountBsqEvents)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// View > Arrangement A on a full bank, to its painted list, against a bare
+// list of as many rows.
+void BM_OpenBankWindow(benchmark::State& state) {
+    Program p;
+    const std::string file = fullBank();
+    WriteWholeFile(ArrAFile, file);
+    double ours = 0, bare = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        mnuArrA_Click();
+        frmArrAB* w = ArrABForm(2);
+        if (!w) {
+            state.SkipWithError("the bank window did not open");
+            break;
+        }
+        benchmark::DoNotOptimize(p.f->grab().cacheKey());
+        const double t = seconds(t0, Clock::now());
+        state.SetIterationTime(t);
+        ours += t;
+        w->Unload();
+        bare += bareListPaint(file);
+    }
+    state.counters["ratio"] = bare > 0 ? ours / bare : 0;
+}
+BENCHMARK(BM_OpenBankWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// A 90,000-byte backing-sequence file into its window: read, check, image,
+// names, the ten counts, shown and painted, and the first sequence's details.
+void BM_OpenBsqWindow(benchmark::State& state) {
+    Program p;
+    std::string f = BsqMagicBytes() + std::string(BsqMaxLen - BsqMagicBytes().size(), '\0');
+    const long units = (BsqMaxLen - BsqDataStart + 1) / 16;
+    for (int e = 0; e < 171; ++e) put16lo(f, 1997 + 2L * e, static_cast<unsigned>(units * e / 170));
+    for (long q = BsqDataStart; q <= BsqMaxLen; q += 4) put(f, q, 1);
+    const std::string path = PathJoin(StartDir(), "Seq");
+    WriteWholeFile(path + ".bsq", f);
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        if (BsqFileRead(path + ".bsq") != 0) {
+            state.SkipWithError("the file was refused");
+            break;
+        }
+        BsqDir = StartDir();
+        BsqName = "Seq";
+        BsqSlotCur = 1;
+        auto* w = new frmBsq(p.f);
+        w->Show();
+        w->List1->setListIndex(0);
+        benchmark::DoNotOptimize(p.f->grab().cacheKey());
+        state.SetIterationTime(seconds(t0, Clock::now()));
+        w->Unload();
+    }
+}
+BENCHMARK(BM_OpenBsqWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 }  // namespace

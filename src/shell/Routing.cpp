@@ -14,9 +14,12 @@ ChildForm* activeChild() {
 }
 
 // Switches on the active child's timer of that name (and index); nothing
-// when there is no child or it has no such timer.
+// when there is no child or it has no such timer. A timer already counting
+// is left alone: enabling it again would start its countdown anew and put
+// off what it is about to send.
 void armTimer(const char* name, int index = -1) {
-    if (auto* t = FindControl<Timer>(activeChild(), QString::fromLatin1(name), index)) t->setEnabled(true);
+    auto* t = FindControl<Timer>(activeChild(), QString::fromLatin1(name), index);
+    if (t && !t->Enabled()) t->setEnabled(true);
 }
 
 void timerCommand(MenuId id, const char* timer) {

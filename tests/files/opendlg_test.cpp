@@ -1,4 +1,5 @@
 // The open dialog's dispatch: filters, folders, results 0-3, refusals.
+#include "files/FileFormats.h"
 #include "files/OpenDlg.h"
 #include "files/Readers.h"
 #include "filestest.h"
@@ -73,4 +74,30 @@ TEST_F(FilesTest, NewProgramFileComesFromTheZeroedTemplate) {
     writeFileBytes(PrgBankFile, "bad");
     dialogs.answer(vbOK);
     EXPECT_EQ(FileOpenDlg(22), 1);
+}
+
+TEST_F(FilesTest, BackingSequenceOpenResults) {
+    // The reader's floor is a file with no events: header, blocks and table.
+    struct Case {
+        long len;
+        int want;
+    } cases[] = {{2337, 1}, {2338, 0}, {2339, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.len);
+        const std::string f = BsqMagicBytes() + std::string(static_cast<std::size_t>(c.len) - BsqMagicBytes().size(), '\0');
+        writeFileBytes(startFile("seq.bsq"), f);
+        dialogs.chooseFile(startFile("seq.bsq"));
+        if (c.want == 1) dialogs.answer(vbOK);
+        EXPECT_EQ(FileOpenDlg(26), c.want);
+        if (c.want == 0) { EXPECT_EQ(BsqFileBuf, f); }
+        dialogs.shown.clear();
+    }
+    // Missing, or empty (and then deleted): 3, for the caller's message.
+    dialogs.chooseFile(startFile("none.bsq"));
+    EXPECT_EQ(FileOpenDlg(26), 3);
+    writeFileBytes(startFile("empty.bsq"), "");
+    dialogs.chooseFile(startFile("empty.bsq"));
+    EXPECT_EQ(FileOpenDlg(26), 3);
+    EXPECT_FALSE(FileExists(startFile("empty.bsq")));
+    EXPECT_TRUE(dialogs.shown.empty());
 }

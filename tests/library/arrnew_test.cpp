@@ -1,6 +1,7 @@
 // The new arrangement window: File > New Arrangement, the empty document,
 // filling it by paste, the pick and the sends, and closing it.
 #include "app/InfoFile.h"
+#include "app/Messages.h"
 #include "files/Clipboard.h"
 #include "files/FileFormats.h"
 #include "files/StyGroups.h"
@@ -234,31 +235,48 @@ TEST_F(ArrNewTest, FirstPickSendsTheBankOfThisWindow) {
 
 TEST_F(ArrNewTest, StyleSend) {
     begin();
+    // Two arrangements on one own style fill one group; n on n styles fill
+    // n / 4 groups, the last one partly when n is not a multiple of 4.
+    auto ownStyles = [this](int n) {
+        std::vector<ArrEntry> arrs;
+        std::vector<std::string> names;
+        for (int k = 0; k < n; ++k) arrs.push_back({k, "Own" + std::to_string(k), k, 1}), names.push_back("S" + std::to_string(k));
+        std::string img = WindowImageNew(19, arrFileOf(arrs)) + styFileOf(names);
+        put(img, 9, 2);
+        ImgTitleSet(img, song("Own"));
+        return img;
+    };
     struct Case {
-        bool twoGroups;
-        std::vector<long long> at;
-    } cases[] = {{false, {20, 820}}};
+        std::string src;
+        std::initializer_list<int> rows;
+        std::vector<long long> at;   // each group handed out, then the selection
+    } cases[] = {{userImage(false), {0, 1}, {20, 820}}, {ownStyles(8), {0, 1, 2, 3, 4, 5, 6, 7}, {20, 820, 1620}}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.twoGroups);
+        SCOPED_TRACE(c.at.size());
         frmArrNew* w = newArr();
-        paste(w, userImage(c.twoGroups), {0, 1}, 0);
+        paste(w, c.src, c.rows, 0);
+        ASSERT_EQ(StyGrpCount(w->Tag()), static_cast<int>(c.at.size()) - 1);
         pick(w, 0);
         midi->clear();
-        const long long t0 = Timer::Now();
         w->CommLoadSty->press();
         EXPECT_EQ(status(), "Loading Style");
-        Timer::Advance(20);
-        EXPECT_EQ(std::tuple(StyGrpIdx, w->TimerLoadSty->Interval()), std::tuple(1, 800));
-        Timer::Advance(10);
-        w->CommLoadSty->press();   // running: nothing more
-        RunMenuCommand(MenuId::mnuLoadSty);
+        // The moments each group and the closing selection are handed out;
+        // presses while the job runs add nothing.
+        std::vector<long long> handed;
+        int idx = StyGrpIdx;
+        for (int ms = 1; ms <= 3000 && w->TimerLoadSty->Enabled(); ++ms) {
+            Timer::Advance(1);
+            if (StyGrpIdx != idx || !w->TimerLoadSty->Enabled()) handed.push_back(ms), idx = StyGrpIdx;
+            if (ms == 30) {
+                w->CommLoadSty->press();
+                RunMenuCommand(MenuId::mnuLoadSty);
+            }
+        }
+        EXPECT_EQ(handed, c.at);
         Timer::Advance(8000);
-        // Handed out 20 ms after the press, then 800 ms apart (the wire
-        // paces what follows each dump).
-        const std::vector<long long> t = times(t0);
-        ASSERT_EQ(t.size(), c.at.size() + 2) << "the dumps, then the three selection messages";
-        EXPECT_EQ(t[0], 20);
-        EXPECT_EQ(midi->written().substr(midi->written().size() - 8), selectOf(0));
+        std::string want;
+        for (std::size_t g = 0; g + 1 < c.at.size(); ++g) want += StyleDumpOf(w->Tag(), static_cast<int>(g));
+        EXPECT_EQ(midi->written(), want + selectOf(0));
         EXPECT_EQ(status(), "");
         InfoFileRead();
         EXPECT_EQ(InfoStyTitle, "Untitled (" + std::to_string(w->slot()) + ")");
@@ -272,11 +290,24 @@ TEST_F(ArrNewTest, StyleSend) {
     Timer::Advance(8000);
     EXPECT_EQ(midi->written(), StyleDumpOf(w->Tag(), 0));
 
-    // MIDI off: nothing recorded as held.
+    // MIDI off, or a group that cannot be sent: nothing recorded as held.
     infoHoldsOther();
     MidiOn = 0;
     w->CommLoadSty->press();
     Timer::Advance(8000);
+    InfoFileRead();
+    EXPECT_EQ(InfoStyTitle, "Other");
+    MidiOn = 1;
+    w = newArr();
+    paste(w, ownStyles(5), {0, 1, 2, 3, 4}, 0);
+    ASSERT_EQ(StyGrpCount(w->Tag()), 2);
+    midi->clear();
+    dialogs.answer(vbOK);
+    w->CommLoadSty->press();
+    Timer::Advance(8000);
+    EXPECT_EQ(midi->written().substr(0, StyleDumpOf(w->Tag(), 0).size()), StyleDumpOf(w->Tag(), 0));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, MsgSubst(Msg(MsgStyGroupNotSent), "2"));
     InfoFileRead();
     EXPECT_EQ(InfoStyTitle, "Other");
 }
@@ -310,6 +341,22 @@ TEST_F(ArrNewTest, ClosingAsksOnlyWhenSomethingCanBeLost) {
     AppClosing = true;
     EXPECT_FALSE(w->Unload(vbFormCode));
     EXPECT_EQ(std::tuple(AppClosing, at(w->Tag(), 4)), std::tuple(false, 1u));
+    // A target that cannot be written: under a missing folder, or where a
+    // folder stands.
+    QDir().mkpath(QString::fromStdString(song("Dir.arr")));
+    for (const std::string& target : {song("missing/New.arr"), song("Dir.arr")}) {
+        SCOPED_TRACE(target);
+        const std::string kept = w->Tag();
+        dialogs.answer(vbYes);
+        dialogs.chooseFile(target);
+        dialogs.answer(vbOK);
+        AppClosing = true;
+        EXPECT_FALSE(w->Unload(vbFormCode));
+        EXPECT_EQ(std::tuple(AppClosing, w->Tag(), int(ArrNewSlotUsed[1])), std::tuple(false, kept, 1));
+        EXPECT_FALSE(dialogs.shown.empty()) << "the failure is told";
+        dialogs.shown.clear();
+    }
+    EXPECT_FALSE(FileExists(song("missing/New.arr")));
 
     // Saved through Save As: the file, its styles, the recent entry.
     dialogs.answer(vbYes);

@@ -1,5 +1,6 @@
 // Backing-sequence windows: the event counts, File > Open BSQ, the dump and
 // the play modes.
+#include <algorithm>
 #include <random>
 
 #include "app/Messages.h"
@@ -37,12 +38,22 @@ TEST(BsqCount, CountsUpToTheLastUsedSlot) {
     }
 }
 
-TEST(BsqCount, NeverReadsOutsideTheFile) {
+// The fixed-seed run of damaged files: extended, their tables mutated, and
+// every third truncated.
+std::vector<std::string> fuzzFiles() {
+    std::vector<std::string> files;
     std::mt19937 rng(1234);
     for (int run = 0; run < 5000; ++run) {
         std::string f = bsqFile(2338 + static_cast<long>(rng() % 4000));
         for (int m = 0; m < 40; ++m) put(f, 1997 + static_cast<long>(rng() % 342), rng() & 0xFF);
         if (run % 3 == 0) f.resize(2338 + rng() % 200);
+        files.push_back(std::move(f));
+    }
+    return files;
+}
+
+TEST(BsqCount, NeverReadsOutsideTheFile) {
+    for (const std::string& f : fuzzFiles()) {
         for (int k = 0; k < 10; ++k) {
             long sum = 0;
             for (long c : BsqTrackCounts(f, k)) {
@@ -116,6 +127,109 @@ TEST_F(BsqTest, OpensShowsCountsAndDetails) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+TEST(BsqDump, SizesAndPayload) {
+    const int g = GlobalChannel;
+    GlobalChannel = 5;
+    std::mt19937 rng(7);
+    struct Case {
+        long fileLen;
+        unsigned lo, hi;
+        std::size_t packed, total;
+    } cases[] = {{2338, 0x00, 0x00, 2654, 2662}, {2338 + 3200, 0x48, 0x01, 6311, 6319}, {90000, 0x66, 0x2A, 102839, 102847}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fileLen);
+        std::string f = bsqFile(c.fileLen);
+        for (long p = BsqDataStart; p <= c.fileLen; ++p) put(f, p, rng() & 0xFF);
+        const std::string msg = BsqDumpMsg(f.substr(16));
+        ASSERT_EQ(msg.size(), c.total);
+        EXPECT_EQ(msg.substr(0, 7), bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x66, c.lo, c.hi}));
+        EXPECT_EQ(at(msg, static_cast<long>(c.total)), 0xF7u);
+        const std::string packed = msg.substr(7, c.packed);
+        EXPECT_EQ(packed.size(), c.packed);
+        EXPECT_EQ(Unpack7(packed), f.substr(16));
+    }
+    GlobalChannel = g;
+}
+
+TEST_F(BsqTest, SlotsMenuAndRecentEntry) {
+    m = start();
+    for (int k = 1; k <= 8; ++k) {
+        writeFileBytes(song("S" + std::to_string(k) + ".bsq"), bsqFile(2400));
+        ASSERT_NE(openBsq("S" + std::to_string(k)), nullptr) << k;
+        EXPECT_EQ(m->mnuApriBSQ->isEnabled(), k < 8) << k;
+    }
+    auto entry = [](const std::string& path) {
+        return std::find_if(MruTable.begin(), MruTable.end(), [&](const MruRec& r) { return r.Path == path; });
+    };
+    ASSERT_NE(entry(song("S8")), MruTable.end());
+    EXPECT_EQ(entry(song("S8"))->Kind, 6);
+    BsqForms()[3]->CommClose->Click();
+    EXPECT_TRUE(m->mnuApriBSQ->isEnabled());
+
+    // The same file again, its window minimised: refused, nothing opens.
+    BsqForms()[1]->setWindowState(vbMinimized);
+    dialogs.answer(vbOK);
+    EXPECT_EQ(openBsq("S1"), nullptr);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, ErrMsgText(ErrAlreadyOpen));
+    EXPECT_EQ(BsqWinCount, 7);
+
+    // A close by the user keeps the window's place in its recent entry.
+    frmBsq* w = BsqForms()[2];
+    w->Move(300, 450, w->Width(), w->Height());
+    const auto place = std::tuple(w->Top(), w->Left(), w->Height(), w->Width());
+    ASSERT_NE(w->Top() + w->Left(), 0);
+    w->CommClose->Click();
+    const auto e = entry(song("S2"));
+    ASSERT_NE(e, MruTable.end());
+    EXPECT_EQ(std::tuple(e->Top, e->Left, e->Height, e->Width), place);
+}
+
+TEST_F(BsqTest, DamagedTablesOpenAndClickSafely) {
+    m = start();
+    auto table = [](unsigned fill, std::initializer_list<std::pair<int, unsigned>> at = {}) {
+        std::vector<unsigned> v(171, fill);
+        for (auto [e, x] : at) v[static_cast<std::size_t>(e)] = x;
+        return v;
+    };
+    const std::vector<unsigned> tables[] = {
+        table(0x7FFF, {{0, 0}}), table(0xFFFF, {{0, 0}}), table(0xFFFF),
+        table(5, {{0, 40}, {17, 3}, {34, 1}, {60, 0}}),        // decreasing
+        table(200, {{0, 0}, {1, 100}, {170, 300}}),            // past the end of the file
+    };
+    int n = 0;
+    for (const auto& v : tables) {
+        SCOPED_TRACE(n);
+        const std::string name = "T" + std::to_string(n++);
+        writeFileBytes(song(name + ".bsq"), bsqFile(2338 + 64, v));
+        frmBsq* w = openBsq(name);
+        ASSERT_NE(w, nullptr);
+        for (int k = 0; k < 10; ++k) {
+            w->List1->setListIndex(k);
+            long sum = 0;
+            for (long c : BsqTrackCounts(BsqFileBuf, k)) sum += c;
+            EXPECT_EQ(w->Label3[static_cast<std::size_t>(k)]->Caption(), std::to_string(sum));
+        }
+        w->CommClose->Click();
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(BsqTest, FuzzedFilesThroughTheWindow) {
+    m = start();
+    const std::vector<std::string> files = fuzzFiles();
+    for (std::size_t i = 0; i < files.size(); i += files.size() / 200) {
+        writeFileBytes(song("fuzz.bsq"), files[i]);
+        frmBsq* w = openBsq("fuzz");
+        ASSERT_NE(w, nullptr) << i;
+        Timer::Advance(10);
+        for (int k = 0; k < 10; ++k) w->List1->setListIndex(k);
+        w->CommClose->Click();
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(BsqWinCount, 0);
+}
+
 TEST_F(BsqTest, BadFilesOpenNothing) {
     m = start();
     std::string wrong = bsqFile(2400);
@@ -132,6 +246,13 @@ TEST_F(BsqTest, BadFilesOpenNothing) {
         EXPECT_EQ(readFileBytes(song(name + ".bsq")), bytes);
         dialogs.shown.clear();
     }
+    // A folder chosen as the file.
+    QDir().mkpath(QString::fromStdString(song("folder.bsq")));
+    dialogs.answer(vbOK);
+    EXPECT_EQ(openBsq("folder"), nullptr);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_NE(dialogs.shown[0].text.find("folder"), std::string::npos);
+    dialogs.shown.clear();
     writeFileBytes(song("empty.bsq"), "");
     dialogs.answer(vbOK);
     EXPECT_EQ(openBsq("empty"), nullptr);
