@@ -152,6 +152,11 @@ void frmArrNew::RefreshFromImage() {
     CommLoadSty->setEnabled(StyGrpCount(image) > 0);
 }
 
+void frmArrNew::showImage() {
+    RefreshFromImage();
+    setCaption(DocCaptionBuild(Tag()));
+}
+
 // ---- the pick ----------------------------------------------------------------------
 
 bool frmArrNew::instrumentHolds(const std::string& infoTitle, bool sentHere) const {

@@ -35,6 +35,8 @@ public:
     // Rebuilds the rows, the style box's entries and the send buttons from
     // the image, after a paste or a cut has changed it.
     void RefreshFromImage();
+    // RefreshFromImage and the caption (after a paste, a cut or a Save As).
+    Q_INVOKABLE void showImage();
 
     int slot() const;
 

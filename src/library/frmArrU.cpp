@@ -175,6 +175,21 @@ void frmArrU::layoutControls(bool slot9) {
     CommAdd->Move(column, top, ButtonWidth, ButtonHeight);
 }
 
+void frmArrU::showImage() {
+    const std::string& image = Tag();
+    List1->Clear();
+    bool any = false;
+    for (int i = 0; i < 64; ++i) {
+        any = any || ArrExists(image, i);
+        List1->AddItem(ArrRowText(image, i));
+    }
+    CommLoadArr->setEnabled(any);
+    setMenu(MenuId::mnuLoadArr, any);
+    Combo1->Clear();
+    for (const std::string& e : ArrStyleEntries(image)) Combo1->AddItem(e);
+    setCaption(DocCaptionBuild(image));
+}
+
 void frmArrU::setMenu(MenuId id, bool on) { MainWindowLink().enableMenu(id, on); }
 
 void frmArrU::setDatabaseButton() {

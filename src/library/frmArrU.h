@@ -49,6 +49,10 @@ public:
     // Enters the file in the arrangement database.
     void CommAdd_Click();
 
+    // The rows, the style box, the bank send button and the caption again
+    // from the image, after a paste or a cut changed it. Sends nothing.
+    Q_INVOKABLE void showImage();
+
     // The slot of the window (image position 15), 0 when it holds none.
     int slot() const;
 

@@ -222,6 +222,11 @@ void frmStyUN::refresh() {
     Text3->setText(v.total);
 }
 
+void frmStyUN::showImage() {
+    refresh();
+    setCaption(DocCaptionBuild(Tag()));
+}
+
 // ---- the list --------------------------------------------------------------------
 
 void frmStyUN::List1_Click() {

@@ -30,6 +30,8 @@ public:
     // The list, the sizes and the group buttons again from the image (after
     // the load, a paste or a cut).
     void refresh();
+    // refresh and the caption (after a paste, a cut or a Save As).
+    Q_INVOKABLE void showImage();
 
     void List1_Click();
     void List1_KeyDown(int KeyCode, int Shift);

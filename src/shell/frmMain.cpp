@@ -19,6 +19,7 @@
 #include "platform/Controls.h"
 #include "platform/Text.h"
 #include "platform/Timer.h"
+#include "shell/EditCommands.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
 #include "shell/Preferences.h"
@@ -323,6 +324,7 @@ void InstallShell() {
     InstallRouting();
     InstallSmallWindows();
     InstallPreferences();
+    InstallEditCommands();
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {
         frmMain* f = MainForm();
         if (!f) return;

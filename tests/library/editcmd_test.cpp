@@ -1,0 +1,178 @@
+// Cut, Copy and Paste of the Edit menu on the arrangement, new-arrangement
+// and style windows: the program's own clipboard, the rows the windows show
+// afterwards, and the refusals that must leave everything as it was.
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "files/Clipboard.h"
+#include "files/FileFormats.h"
+#include "library/frmArrAB.h"
+#include "library/frmArrNew.h"
+#include "library/frmStyUN.h"
+#include "librarytest.h"
+
+namespace {
+
+class EditCmdTest : public LibraryTest {
+protected:
+    void SetUp() override {
+        LibraryTest::SetUp();
+        writeFileBytes(startFile("i40ArrA"), ArrBankImage(0));
+        m = start();
+        writeSong("Song", arrFileOf({{2, "Two"}, {5, "Five"}, {7, "Seven"}, {9, "Nine"}}));
+    }
+    static void select(ChildForm* w, std::initializer_list<int> rows, int current) {
+        auto* l = FindControl<ListBox>(w, QStringLiteral("List1"));
+        for (int i = 0; i < l->ListCount(); ++i) l->setSelected(i, false);
+        for (int r : rows) l->setSelected(r, true);
+        l->setListIndex(current);
+        for (int r : rows) l->setSelected(r, true);
+    }
+    static std::string rowTable(const std::string& img, int row) { return mid(img, 10799 + 21L * row + 1, 20); }
+    frmMain* m = nullptr;
+};
+
+TEST_F(EditCmdTest, CopyAndCutInAnArrangementWindow) {
+    QGuiApplication::clipboard()->setText("outside");
+    frmArrU* w = openArr("Song");
+    ASSERT_NE(w, nullptr);
+    select(w, {2, 5}, 5);
+    RunMenuCommand(MenuId::mnuCopia);
+    EXPECT_EQ(ClipBuf, w->Tag());
+    EXPECT_EQ(ClipKind, 19);
+    for (int i = 0; i < 64; ++i) EXPECT_EQ(at(ClipBuf, 10799 + 21L * i), i == 2 || i == 5 ? 1 : 0) << i;
+    EXPECT_EQ(rowTable(ClipBuf, 2), padRight(w->List1->List(2), 20));
+
+    // Cut of rows 2 and 5 from the menu: both records empty, the rows show
+    // their codes only, the document changed.
+    RunMenuCommand(MenuId::mnuTaglia);
+    const std::string& img = w->Tag();
+    EXPECT_EQ(mid(img, 303 + 164L * 2, 164), std::string(164, '\0'));
+    EXPECT_EQ(mid(img, 303 + 164L * 5, 164), std::string(164, '\0'));
+    EXPECT_EQ(rtrim(w->List1->List(2)), "13");
+    EXPECT_EQ(rtrim(w->List1->List(5)), "16");
+    EXPECT_EQ(at(img, ImgChanged), 1);
+    EXPECT_EQ(at(ClipBuf, 10799 + 21L * 2), 1);
+
+    // A copy after the cut leaves no trace of the longer text that row 2 had.
+    select(w, {2, 7}, 7);
+    RunMenuCommand(MenuId::mnuCopia);
+    EXPECT_EQ(rowTable(ClipBuf, 2), "13" + std::string(18, ' '));
+
+    // The Delete key cuts as well.
+    select(w, {9}, 9);
+    QTest::keyClick(w->List1, Qt::Key_Delete);
+    EXPECT_EQ(mid(w->Tag(), 303 + 164L * 9, 164), std::string(164, '\0'));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "outside");
+}
+
+TEST_F(EditCmdTest, ReadOnlyWindowsRefuseCutAndPaste) {
+    frmArrU* w = openArr("Song", true);
+    ASSERT_NE(w, nullptr);
+    ClipBuf = WindowImageNew(2, ArrBankImage(0));
+    put(ClipBuf, 10799, 1);
+    const std::string clip = ClipBuf, img = w->Tag();
+    for (MenuId id : {MenuId::mnuTaglia, MenuId::mnuIncolla}) {
+        dialogs.shown.clear();
+        dialogs.answer(vbOK);
+        select(w, {id == MenuId::mnuTaglia ? 2 : 3}, id == MenuId::mnuTaglia ? 2 : 3);
+        RunMenuCommand(id);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, "Read only file");
+        EXPECT_EQ(dialogs.shown[0].title, w->Caption());
+        EXPECT_EQ(w->Tag(), img);
+        EXPECT_EQ(ClipBuf, clip);
+    }
+}
+
+TEST_F(EditCmdTest, PasteFromTheBankIntoANewArrangement) {
+    RunMenuCommand(MenuId::mnuArrA);
+    frmArrAB* bank = ArrABForm(2).data();
+    ASSERT_NE(bank, nullptr);
+    select(bank, {0, 1, 2}, 2);
+    RunMenuCommand(MenuId::mnuCopia);
+    ASSERT_EQ(ClipKind, 2);
+
+    RunMenuCommand(MenuId::mnuNuovoArr);
+    frmArrNew* w = ArrNewForms()[1].data();
+    ASSERT_NE(w, nullptr);
+    select(w, {0}, 0);
+    RunMenuCommand(MenuId::mnuIncolla);
+    const std::string& img = w->Tag();
+    for (long r = 0; r < 3; ++r) EXPECT_EQ(mid(img, 303 + 164 * r, 164), mid(bank->Tag(), 303 + 164 * r, 164)) << r;
+    EXPECT_EQ(at(img, ImgChanged), 1);
+    EXPECT_EQ(w->List1->List(0), ArrRowText(img, 0));
+    EXPECT_TRUE(w->CommLoadArr->isEnabled());
+    EXPECT_FALSE(w->CommLoadSty->isEnabled());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// A paste the menu would not offer changes nothing and says nothing.
+TEST_F(EditCmdTest, PasteOnlyWhereTheMenuOffersIt) {
+    RunMenuCommand(MenuId::mnuNuovoArr);
+    frmArrNew* w = ArrNewForms()[1].data();
+    ASSERT_NE(w, nullptr);
+    std::string bank = WindowImageNew(2, ArrBankImage(0));
+    put(bank, 10799, 1);
+    std::string styles = WindowImageNew(23, StyTemplateImage());
+    put(styles, 271, 1);
+    {
+        // One filled row to paste onto.
+        ClipBuf = bank;
+        select(w, {5}, 5);
+        RunMenuCommand(MenuId::mnuIncolla);
+        ASSERT_NE(mid(w->Tag(), 303 + 164 * 5, 16), std::string(16, '\0'));
+    }
+    struct Case {
+        const char* name;
+        std::string clip;
+        int row;
+    } cases[] = {{"style clipboard", styles, 0}, {"empty clipboard", "", 0}, {"filled row", bank, 5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClipBuf = c.clip;
+        const std::string img = w->Tag();
+        select(w, {c.row}, c.row);
+        dialogs.shown.clear();
+        RunMenuCommand(MenuId::mnuIncolla);
+        EXPECT_EQ(w->Tag(), img);
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+}
+
+TEST_F(EditCmdTest, StyleWindowCopyWritesOnlyItsRowTable) {
+    writeFileBytes(song("Set.sty"), styFileOf({"Alpha", "Beta"}));
+    dialogs.chooseFile(song("Set.sty"));
+    RunMenuCommand(MenuId::mnuApriSty);
+    frmStyUN* w = StyUNForms()[1].data();
+    ASSERT_NE(w, nullptr);
+    select(w, {0}, 0);
+    const std::string before = w->Tag();
+    RunMenuCommand(MenuId::mnuCopia);
+    EXPECT_EQ(ClipKind, 23);
+    EXPECT_EQ(w->Tag().substr(669), before.substr(669));
+    EXPECT_EQ(at(w->Tag(), 271), 1);
+    EXPECT_EQ(w->Tag().substr(0, 270), before.substr(0, 270));
+}
+
+// With the list focused, the Edit keys reach the commands and the system
+// clipboard keeps its text.
+TEST_F(EditCmdTest, EditKeysOnTheList) {
+    QGuiApplication::clipboard()->setText("outside");
+    frmArrU* w = openArr("Song");
+    ASSERT_NE(w, nullptr);
+    w->List1->setFocus();
+    select(w, {2}, 2);
+    QTest::keyClick(w->List1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ClipKind, 19);
+    EXPECT_EQ(at(ClipBuf, 10799 + 21L * 2), 1);
+    QTest::keyClick(w->List1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(mid(w->Tag(), 303 + 164L * 2, 164), std::string(164, '\0'));
+    select(w, {3}, 3);
+    QTest::keyClick(w->List1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(mid(w->Tag(), 303 + 164L * 3, 16), padRight("Two", 16));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "outside");
+}
+
+}  // namespace
