@@ -35,6 +35,8 @@ std::string DocCaptionBuild(const std::string& img) {
         if (user) return "Arr User (" + fileName(img, "arr") + ")";
         return "File Arr - " + fileName(img, "arr") + slotPart + ro;
     case 20:
+        // Once saved, the new document names its file.
+        if (at(img, ImgUntitled) == 0) return Msg(80) + " - " + fileName(img, "arr") + slotPart;
         return Msg(80) + " - " + Msg(81) + ".arr" + slotPart;
     case 21: case 31: {
         const char* ext = at(img, ImgPrgType) == 0 ? "prg" : "pgg";
@@ -50,6 +52,7 @@ std::string DocCaptionBuild(const std::string& img) {
         if (user) return "Sty User (" + fileName(img, "sty") + ")";
         return "File Sty - " + fileName(img, "sty") + slotPart + ro;
     case 24:
+        if (at(img, ImgUntitled) == 0) return Msg(121) + " - " + fileName(img, "sty") + slotPart;
         return Msg(121) + " - " + Msg(81) + ".sty" + slotPart;
     case 25:
         return "File Gbl - " + fileName(img, "gbl") + ro;

@@ -19,6 +19,7 @@
 #include "platform/Controls.h"
 #include "platform/Text.h"
 #include "platform/Timer.h"
+#include "shell/DocCommands.h"
 #include "shell/EditCommands.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
@@ -325,6 +326,7 @@ void InstallShell() {
     InstallSmallWindows();
     InstallPreferences();
     InstallEditCommands();
+    InstallDocCommands();
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {
         frmMain* f = MainForm();
         if (!f) return;
