@@ -114,3 +114,11 @@ private:
     bool resizing_ = false;
     int* counter_ = nullptr;   // the open counter the window is in, while it is
 };
+
+// Whether the window held in `f` can serve `frame`: it exists, lives on that
+// frame and is not being deleted. A window of another (or a destroyed) frame
+// is never handed out again.
+template <class F>
+bool LiveOn(const QPointer<F>& f, const MdiFrame* frame) {
+    return f && !f->Discarded() && f->frame() == frame;
+}

@@ -48,7 +48,7 @@ void mnuApriArr_Click() {
     CaricaPrgPending = true;
     ArrSlotCur = slot;
     QPointer<frmArrU>& f = ArrUForms()[static_cast<std::size_t>(slot)];
-    if (!f || f->Discarded()) f = new frmArrU(m);
+    if (!LiveOn(f, m)) f = new frmArrU(m);
     f->Show();
     ArrPathFindOpen();
     if (ArrSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriArr, false);

@@ -176,7 +176,7 @@ void ArrABShow(int kind) {
     frmMain* m = MainForm();
     if (!m || (kind != 2 && kind != 3)) return;
     QPointer<frmArrAB>& f = ArrABForm(kind);
-    if (!f || f->Discarded()) f = new frmArrAB(m, kind);
+    if (!LiveOn(f, m)) f = new frmArrAB(m, kind);
     f->Show();
 }
 

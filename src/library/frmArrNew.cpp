@@ -391,7 +391,7 @@ void mnuNuovoArr_Click() {
         MainWindowLink().enableMenu(MenuId::mnuWindow, true);
         ArrNewSlotUsed[static_cast<std::size_t>(s)] = 1;
         QPointer<frmArrNew>& f = ArrNewForms()[static_cast<std::size_t>(s)];
-        if (!f || f->Discarded()) f = new frmArrNew(m);
+        if (!LiveOn(f, m)) f = new frmArrNew(m);
         f->Show();
     }
     if (newSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuNuovoArr, false);

@@ -277,7 +277,7 @@ void frmArrU::CommShowSty_Click() {
     StyLoopIdx = 0;
     RdOnlyOpen = readOnlyChoice();
     QPointer<frmStyUN>& f = StyUNForms()[s];
-    if (!f || f->Discarded()) f = new frmStyUN(m, 23);
+    if (!LiveOn(f, m)) f = new frmStyUN(m, 23);
     f->Show();
     if (StySlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriSty, false);
     MruAdd((StyDir.empty() ? StyName : PathJoin(StyDir, StyName)) + ".sty", RdOnlyOpen);

@@ -201,7 +201,7 @@ void mnuApriBSQ_Click() {
     if (!m) return;
     BsqSlotCur = s;
     QPointer<frmBsq>& f = BsqForms()[static_cast<std::size_t>(s)];
-    if (!f || f->Discarded()) f = new frmBsq(m);
+    if (!LiveOn(f, m)) f = new frmBsq(m);
     f->Show();
     if (BsqSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriBSQ, false);
     MruAdd((BsqDir.empty() ? BsqName : PathJoin(BsqDir, BsqName)) + ".bsq", RdOnlyOpen);

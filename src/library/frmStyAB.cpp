@@ -104,7 +104,7 @@ void styBankShow(int kind) {
     frmMain* m = MainForm();
     if (!m) return;
     QPointer<frmStyAB>& f = StyABForm(kind);
-    if (!f || f->Discarded()) f = new frmStyAB(m, kind);
+    if (!LiveOn(f, m)) f = new frmStyAB(m, kind);
     f->Show();
 }
 }  // namespace

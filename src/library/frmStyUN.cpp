@@ -458,7 +458,7 @@ void mnuApriSty_Click() {
     StyLoopIdx = 0;
     StySlotCur = slot;
     QPointer<frmStyUN>& f = StyUNForms()[s];
-    if (!f || f->Discarded()) f = new frmStyUN(m, 23);
+    if (!LiveOn(f, m)) f = new frmStyUN(m, 23);
     f->Show();
     if (StySlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriSty, false);
     MruAdd((StyDir.empty() ? StyName : PathJoin(StyDir, StyName)) + ".sty", RdOnlyOpen);
@@ -489,7 +489,7 @@ void mnuNuovoSty_Click() {
         StySlotCur = 0;
         StyLoopIdx = n;
         QPointer<frmStyUN>& f = StyNewForms()[static_cast<std::size_t>(n)];
-        if (!f || f->Discarded()) f = new frmStyUN(m, 24);
+        if (!LiveOn(f, m)) f = new frmStyUN(m, 24);
         f->Show();
     }
     if (newStyFree() == 0) MainWindowLink().enableMenu(MenuId::mnuNuovoSty, false);

@@ -128,14 +128,14 @@ TEST_F(BanksTest, MissingOrDamagedBankOpensNothing) {
     bank(3);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "File i40ArrB not found");
-    EXPECT_EQ(std::tuple(FindIDPending, WinEntry(3).State, ArrABForm(3).isNull()), std::tuple(false, 0, true));
+    EXPECT_EQ(std::tuple(FindIDPending, WinEntry(3).State, !LiveOn(ArrABForm(3), frame.data())), std::tuple(false, 0, true));
     dialogs.shown.clear();
     writeFileBytes(startFile("i40ArrA"), "garbage that is no bank");
     dialogs.answer(vbOK);
     bank(2);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.shown[0].text.find("i40ArrA"), std::string::npos);
-    EXPECT_TRUE(ArrABForm(2).isNull());
+    EXPECT_FALSE(LiveOn(ArrABForm(2), frame.data()));
 }
 
 TEST_F(BanksTest, RightClickShowsTheEditMenuAndSendsNothing) {
