@@ -91,7 +91,7 @@ TEST_F(ArrNewTest, NewArrangementOpensAnEmptyDocument) {
     const std::string img = w->Tag();
     ASSERT_EQ(img.size(), 47550u);
     std::string header(20, '\0');
-    for (auto [pos, v] : {std::pair{1, 20}, {3, 2}, {9, 1}, {15, 3}, {18, 1}}) put(header, pos, static_cast<unsigned>(v));
+    for (auto [pos, v] : {std::pair{1, 20u}, {3, 2u}, {9, 1u}, {15, 3u}, {18, 1u}}) put(header, pos, v);
     EXPECT_EQ(mid(img, 1, 20), header);
     EXPECT_EQ(mid(img, 21, 250), padRight("Untitled (3)", 250));
     EXPECT_EQ(mid(img, 271, 10528), ArrBankImage(0).substr(0, 32) + std::string(10496, '\0'));
