@@ -100,11 +100,12 @@ struct FakeEditor : EditorLinkT {
     std::string caption() override { return "Edit Arrangement"; }
 };
 
-// The mode messages, and the bank and program change selecting arrangement `row` on channel 3.
+// The mode messages, and the bank and program change selecting arrangement
+// `row` on channel 3 (bank LSB 1: the user bank, 0: the factory banks).
 inline const std::string Mode06 = bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x06, 0xF7});
 inline const std::string Mode0A = bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x0A, 0xF7});
-inline std::string selectOf(int row) {
-    return bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, 0x01, 0xC3, static_cast<unsigned>(row)});
+inline std::string selectOf(int row, unsigned lsb = 1) {
+    return bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, lsb, 0xC3, static_cast<unsigned>(row)});
 }
 
 class LibraryTest : public ShellTest {
