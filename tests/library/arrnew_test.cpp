@@ -20,13 +20,7 @@ protected:
         LibraryTest::SetUp();
         writeFileBytes(startFile("i40ArrA"), ArrBankImage(0));
     }
-    frmMain* begin() {
-        m = start([] {
-            GlobalChannel = 5;
-            ArrChannel = 3;
-        });
-        return m;
-    }
+    frmMain* begin() { return m = startOnChannels(); }
     frmArrNew* newArr() {
         const int before = firstFree();
         RunMenuCommand(MenuId::mnuNuovoArr);

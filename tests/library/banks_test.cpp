@@ -18,13 +18,7 @@ protected:
         writeFileBytes(startFile("i40ArrA"), ArrBankImage(0));
         writeFileBytes(startFile("i40ArrB"), ArrBankImage(1));
     }
-    frmMain* begin() {
-        m = start([] {
-            GlobalChannel = 5;
-            ArrChannel = 3;
-        });
-        return m;
-    }
+    frmMain* begin() { return m = startOnChannels(); }
     frmArrAB* bank(int kind) {
         RunMenuCommand(kind == 3 ? MenuId::mnuArrB : MenuId::mnuArrA);
         return ArrABForm(kind).data();

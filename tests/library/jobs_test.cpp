@@ -29,10 +29,7 @@ protected:
     // selected or sent yet.
     frmArrU* openBank(const std::string& name, const std::string& sty = "", const std::string& prg = "") {
         writeSong(name, arrFileOf({{2, "Two", 0, 1}, {5, "Five"}}), sty, prg);
-        m = start([] {
-            GlobalChannel = 5;
-            ArrChannel = 3;
-        });
+        m = startOnChannels();
         frmArrU* w = openArr(name);
         Timer::Advance(100);
         midi->clear();

@@ -130,6 +130,13 @@ protected:
         dialogs.shown.clear();
         return f;
     }
+    // The same, with the global channel 5 and arrangements on channel 3.
+    frmMain* startOnChannels() {
+        return start([] {
+            GlobalChannel = 5;
+            ArrChannel = 3;
+        });
+    }
     std::string song(const std::string& name) const { return songs + "/" + name; }
     // Writes the files of a song: name.arr, and the companions given.
     void writeSong(const std::string& name, const std::string& arr, const std::string& sty = "",
