@@ -249,19 +249,21 @@ TEST_F(ArrNewTest, StyleSend) {
                              "Untitled (" + std::to_string(w->slot()) + ")"));
     }
 
+    auto send = [](frmArrNew* w) {
+        w->CommLoadSty->press();
+        Timer::Advance(8000);
+    };
     // No current row: the groups, no selection.
     frmArrNew* w = ArrNewForms()[1];
     w->List1->setListIndex(-1);
     midi->clear();
-    w->CommLoadSty->press();
-    Timer::Advance(8000);
+    send(w);
     EXPECT_EQ(midi->written(), StyleDumpOf(w->Tag(), 0));
 
     // MIDI off, or a group that cannot be sent: nothing recorded as held.
     infoHoldsOther();
     MidiOn = 0;
-    w->CommLoadSty->press();
-    Timer::Advance(8000);
+    send(w);
     EXPECT_EQ(InfoFileRead(), "Other");
     MidiOn = 1;
     w = newArr();
@@ -269,13 +271,11 @@ TEST_F(ArrNewTest, StyleSend) {
     ASSERT_EQ(StyGrpCount(w->Tag()), 2);
     midi->clear();
     dialogs.answer(vbOK);
-    w->CommLoadSty->press();
-    Timer::Advance(8000);
-    EXPECT_EQ(midi->written().substr(0, StyleDumpOf(w->Tag(), 0).size()), StyleDumpOf(w->Tag(), 0));
+    send(w);
+    const std::string first = StyleDumpOf(w->Tag(), 0);
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, MsgSubst(Msg(MsgStyGroupNotSent), "2"));
-    InfoFileRead();
-    EXPECT_EQ(InfoStyTitle, "Other");
+    EXPECT_EQ(std::tuple(midi->written().substr(0, first.size()), dialogs.shown[0].text, InfoFileRead()),
+              std::tuple(first, MsgSubst(Msg(MsgStyGroupNotSent), "2"), std::string("Other")));
 }
 
 TEST_F(ArrNewTest, NoStylesInUse) {
