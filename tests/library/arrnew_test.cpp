@@ -20,13 +20,7 @@ protected:
         LibraryTest::SetUp();
         writeFileBytes(startFile("i40ArrA"), ArrBankImage(0));
     }
-    frmMain* begin() {
-        m = start([] {
-            GlobalChannel = 5;
-            ArrChannel = 3;
-        });
-        return m;
-    }
+    frmMain* begin() { return m = startOnChannels(); }
     frmArrNew* newArr() {
         const int before = firstFree();
         RunMenuCommand(MenuId::mnuNuovoArr);
@@ -65,16 +59,6 @@ protected:
         if (!twoGroups) put(img, 303 + 164 + 17, 8);
         return img;
     }
-    std::string status() { return frame->Label1->Caption(); }
-    // Times (from t0) of the messages sent, by their first piece.
-    std::vector<long long> times(long long t0) {
-        std::vector<long long> t;
-        for (const auto& x : midi->writes()) {
-            const auto b = static_cast<unsigned char>(x.bytes[0]);
-            if (b >= 0x80 && b != 0xF7) t.push_back(x.time - t0);
-        }
-        return t;
-    }
     // Marks another file as the one the instrument holds.
     void infoHoldsOther() {
         std::string other = WindowImageNew(19, ArrBankImage(0));
@@ -91,10 +75,6 @@ protected:
     frmMain* m = nullptr;
 };
 
-const std::string Mode0A = bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x0A, 0xF7});
-std::string selectOf(int row) { return bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, 0x01, 0xC3, static_cast<unsigned>(row)}); }
-
-
 TEST_F(ArrNewTest, NewArrangementOpensAnEmptyDocument) {
     begin();
     const std::string styGrp = StyGrpBuf;
@@ -105,11 +85,7 @@ TEST_F(ArrNewTest, NewArrangementOpensAnEmptyDocument) {
     const std::string img = w->Tag();
     ASSERT_EQ(img.size(), 47550u);
     std::string header(20, '\0');
-    put(header, 1, 20);
-    put(header, 3, 2);
-    put(header, 9, 1);
-    put(header, 15, 3);
-    put(header, 18, 1);
+    for (auto [pos, v] : {std::pair{1, 20u}, {3, 2u}, {9, 1u}, {15, 3u}, {18, 1u}}) put(header, pos, v);
     EXPECT_EQ(mid(img, 1, 20), header);
     EXPECT_EQ(mid(img, 21, 250), padRight("Untitled (3)", 250));
     EXPECT_EQ(mid(img, 271, 10528), ArrBankImage(0).substr(0, 32) + std::string(10496, '\0'));
@@ -117,17 +93,12 @@ TEST_F(ArrNewTest, NewArrangementOpensAnEmptyDocument) {
     EXPECT_EQ(mid(img, 12143, 30480), std::string(30480, ' '));
     EXPECT_EQ(img.substr(42622), styGrp);
 
-    EXPECT_EQ(w->List1->ListCount(), 64);
     EXPECT_EQ(std::vector<std::string>({w->List1->List(0), w->List1->List(7), w->List1->List(8), w->List1->List(63)}),
               std::vector<std::string>({"11", "18", "21", "88"}));
-    EXPECT_EQ(w->Combo1->ListCount(), 0);
-    EXPECT_FALSE(w->CommLoadArr->isEnabled());
-    EXPECT_FALSE(w->CommLoadSty->isEnabled());
-    EXPECT_EQ(w->Caption(), "New File Arr - Untitled.arr (3)");
-    EXPECT_EQ(std::tuple(w->Top(), w->Left()), std::tuple(0, 0));
-    EXPECT_EQ(ArrWinCount, 3);
-    EXPECT_EQ(ArrNewSlots[3].State, 1);
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(std::tuple(w->List1->ListCount(), w->Combo1->ListCount(), w->CommLoadArr->isEnabled(),
+                         w->CommLoadSty->isEnabled(), w->Caption(), w->Top(), w->Left()),
+              std::tuple(64, 0, false, false, std::string("New File Arr - Untitled.arr (3)"), 0, 0));
+    EXPECT_EQ(std::tuple(ArrWinCount, int(ArrNewSlots[3].State), dialogs.shown.size()), std::tuple(3, 1, 0u));
     // Without the style template, position 9 stays 0.
     EXPECT_EQ(at(ArrNewImage(ArrNewDocument(ArrBankImage(0)), "", 1), 9), 0u);
 }
@@ -160,8 +131,7 @@ TEST_F(ArrNewTest, BankFileMissingOrDamaged) {
         RunMenuCommand(MenuId::mnuNuovoArr);
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_NE(dialogs.shown[0].text.find(c.shown), std::string::npos) << dialogs.shown[0].text;
-        EXPECT_EQ(ArrWinCount, 0);
-        EXPECT_EQ(ArrNewForms()[1], nullptr);
+        EXPECT_EQ(std::tuple(ArrWinCount, ArrNewForms()[1].data()), std::tuple(0, static_cast<frmArrNew*>(nullptr)));
     }
 }
 
@@ -171,13 +141,11 @@ TEST_F(ArrNewTest, PasteThenPick) {
     paste(w, bankImage(), {0, 1, 63}, 61);
     EXPECT_EQ(std::vector<std::string>({w->List1->List(60), rtrim(w->List1->List(63))}),
               std::vector<std::string>({"85", "88  Arrangement A88"}));
-    EXPECT_TRUE(w->CommLoadArr->isEnabled());
-    EXPECT_FALSE(w->CommLoadSty->isEnabled());
+    EXPECT_EQ(std::tuple(w->CommLoadArr->isEnabled(), w->CommLoadSty->isEnabled()), std::tuple(true, false));
     ModeNow = 1;
     midi->clear();
     pick(w, 63);
-    EXPECT_EQ(midi->written(), Mode0A + selectOf(63));
-    EXPECT_EQ(ModeNow, 0);
+    EXPECT_EQ(std::tuple(midi->written(), ModeNow), std::tuple(Mode0A + selectOf(63), 0));
     struct Case {
         int row;
         std::string sent, style;
@@ -200,7 +168,7 @@ TEST_F(ArrNewTest, PasteThenPick) {
     put(img, 303 + 17, 8);
     w->setTag(img);
     pick(w, 0);
-    EXPECT_EQ(w->Combo1->Text().substr(w->Combo1->Text().size() - 6), " (U21)");
+    EXPECT_TRUE(w->Combo1->Text().ends_with(" (U21)")) << w->Combo1->Text();
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -216,14 +184,13 @@ TEST_F(ArrNewTest, FirstPickSendsTheBankOfThisWindow) {
         midi->clear();
         const long long t0 = Timer::Now();
         w->List1->setListIndex(1);
-        EXPECT_EQ(status(), "Loading Arrangement");
+        const std::string shown = status();
         Timer::Advance(6000);
         const std::string bank = ArrBankMsg(w->Tag());
-        EXPECT_EQ(bank.size(), 12002u);
-        EXPECT_EQ(midi->written(), bank + selectOf(1));
-        EXPECT_EQ(times(t0).front(), 9);
         InfoFileRead();
-        EXPECT_EQ(InfoArrTitle, "Untitled (1)");
+        EXPECT_EQ(std::tuple(shown, bank.size(), messageTimes(t0).at(0), InfoArrTitle),
+                  std::tuple(std::string("Loading Arrangement"), 12002u, 9LL, std::string("Untitled (1)")));
+        EXPECT_EQ(midi->written(), bank + selectOf(1));
         midi->clear();
         pick(w, 0);
         Timer::Advance(100);
@@ -259,7 +226,7 @@ TEST_F(ArrNewTest, StyleSend) {
         pick(w, 0);
         midi->clear();
         w->CommLoadSty->press();
-        EXPECT_EQ(status(), "Loading Style");
+        const std::string shown = status();
         // The moments each group and the closing selection are handed out;
         // presses while the job runs add nothing.
         std::vector<long long> handed;
@@ -276,40 +243,39 @@ TEST_F(ArrNewTest, StyleSend) {
         Timer::Advance(8000);
         std::string want;
         for (std::size_t g = 0; g + 1 < c.at.size(); ++g) want += StyleDumpOf(w->Tag(), static_cast<int>(g));
-        EXPECT_EQ(midi->written(), want + selectOf(0));
-        EXPECT_EQ(status(), "");
         InfoFileRead();
-        EXPECT_EQ(InfoStyTitle, "Untitled (" + std::to_string(w->slot()) + ")");
+        EXPECT_EQ(std::tuple(shown, midi->written(), status(), InfoStyTitle),
+                  std::tuple(std::string("Loading Style"), want + selectOf(0), std::string(),
+                             "Untitled (" + std::to_string(w->slot()) + ")"));
     }
 
+    auto send = [](frmArrNew* w) {
+        w->CommLoadSty->press();
+        Timer::Advance(8000);
+    };
     // No current row: the groups, no selection.
     frmArrNew* w = ArrNewForms()[1];
     w->List1->setListIndex(-1);
     midi->clear();
-    w->CommLoadSty->press();
-    Timer::Advance(8000);
+    send(w);
     EXPECT_EQ(midi->written(), StyleDumpOf(w->Tag(), 0));
 
     // MIDI off, or a group that cannot be sent: nothing recorded as held.
     infoHoldsOther();
     MidiOn = 0;
-    w->CommLoadSty->press();
-    Timer::Advance(8000);
-    InfoFileRead();
-    EXPECT_EQ(InfoStyTitle, "Other");
+    send(w);
+    EXPECT_EQ(InfoFileRead(), "Other");
     MidiOn = 1;
     w = newArr();
     paste(w, ownStyles(5), {0, 1, 2, 3, 4}, 0);
     ASSERT_EQ(StyGrpCount(w->Tag()), 2);
     midi->clear();
     dialogs.answer(vbOK);
-    w->CommLoadSty->press();
-    Timer::Advance(8000);
-    EXPECT_EQ(midi->written().substr(0, StyleDumpOf(w->Tag(), 0).size()), StyleDumpOf(w->Tag(), 0));
+    send(w);
+    const std::string first = StyleDumpOf(w->Tag(), 0);
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, MsgSubst(Msg(MsgStyGroupNotSent), "2"));
-    InfoFileRead();
-    EXPECT_EQ(InfoStyTitle, "Other");
+    EXPECT_EQ(std::tuple(midi->written().substr(0, first.size()), dialogs.shown[0].text, InfoFileRead()),
+              std::tuple(first, MsgSubst(Msg(MsgStyGroupNotSent), "2"), std::string("Other")));
 }
 
 TEST_F(ArrNewTest, NoStylesInUse) {
@@ -363,10 +329,9 @@ TEST_F(ArrNewTest, ClosingAsksOnlyWhenSomethingCanBeLost) {
     dialogs.chooseFile(song("New.arr"));
     const std::string before = w->Tag();
     ASSERT_TRUE(w->Unload(vbFormCode));
-    EXPECT_EQ(readFileBytes(song("New.arr")), before.substr(270, 10528));
-    EXPECT_EQ(readFileBytes(song("New.sty")), StyPartOf(before));
-    EXPECT_EQ(MruTable[1].Path, song("New"));
-    EXPECT_EQ(std::tuple(int(ArrNewSlotUsed[1]), int(ArrNewSlots[1].State)), std::tuple(0, 0));
+    EXPECT_EQ(std::tuple(readFileBytes(song("New.arr")), readFileBytes(song("New.sty")), MruTable[1].Path,
+                         int(ArrNewSlotUsed[1]), int(ArrNewSlots[1].State)),
+              std::tuple(before.substr(270, 10528), StyPartOf(before), song("New"), 0, 0));
 
     // Saved under a name: a later Save is silent, and a style file it never
     // wrote stays.
@@ -384,9 +349,10 @@ TEST_F(ArrNewTest, ClosingAsksOnlyWhenSomethingCanBeLost) {
     dialogs.answer(vbYes);
     AppClosing = true;
     ASSERT_TRUE(w->Unload(vbFormCode));
-    EXPECT_EQ(readFileBytes(song("Named.arr")).substr(32 + 164, 16), padRight("Arrangement A12", 16));
-    EXPECT_EQ(readFileBytes(song("Named.sty")), sty);
-    EXPECT_EQ(ArrNewSlots[1].State, 0) << "never reopened";
+    EXPECT_EQ(std::tuple(readFileBytes(song("Named.arr")).substr(32 + 164, 16), readFileBytes(song("Named.sty")),
+                         int(ArrNewSlots[1].State)),
+              std::tuple(padRight("Arrangement A12", 16), sty, 0))
+        << "a style file it never wrote stays; the slot is never reopened";
     AppClosing = false;
 }
 

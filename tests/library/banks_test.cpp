@@ -18,13 +18,7 @@ protected:
         writeFileBytes(startFile("i40ArrA"), ArrBankImage(0));
         writeFileBytes(startFile("i40ArrB"), ArrBankImage(1));
     }
-    frmMain* begin() {
-        m = start([] {
-            GlobalChannel = 5;
-            ArrChannel = 3;
-        });
-        return m;
-    }
+    frmMain* begin() { return m = startOnChannels(); }
     frmArrAB* bank(int kind) {
         RunMenuCommand(kind == 3 ? MenuId::mnuArrB : MenuId::mnuArrA);
         return ArrABForm(kind).data();
@@ -33,7 +27,6 @@ protected:
         RunMenuCommand(kind == 18 ? MenuId::mnuStyB : MenuId::mnuStyA);
         return StyABForm(kind).data();
     }
-    std::string select(int ch, int lsb, int pc) { return bytesOf({0xB0u + ch, 0, 0, 0xB0u + ch, 0x20, unsigned(lsb), 0xC0u + ch, unsigned(pc)}); }
     frmMain* m = nullptr;
 };
 
@@ -47,17 +40,16 @@ TEST_F(BanksTest, ArrangementBankOpensFromTheViewMenu) {
         ASSERT_EQ(img.size(), 12142u);
         EXPECT_EQ(std::vector<unsigned>({at(img, 1), at(img, 2), at(img, 3), at(img, 4), at(img, 17)}),
                   std::vector<unsigned>({static_cast<unsigned>(kind), 1, 2, 0, 1}));
-        EXPECT_EQ(mid(img, 21, 6), kind == 2 ? "Arr A " : "Arr B ");
-        EXPECT_EQ(mid(img, 271, 10528), ArrBankImage(kind - 2));
-        EXPECT_EQ(w->List1->ListCount(), 64);
-        EXPECT_EQ(w->List1->List(63), "88  " + padRight(std::string("Arrangement ") + (kind == 2 ? "A" : "B") + "88", 16));
-        EXPECT_EQ(w->Text1->Text(), kind == 2 ? " 1" : " 2");
-        EXPECT_FALSE((kind == 2 ? m->mnuArrA : m->mnuArrB)->isEnabled());
-        EXPECT_EQ(WinEntry(kind).State, 1);
+        const std::string ab = kind == 2 ? "A" : "B";
+        EXPECT_EQ(std::tuple(mid(img, 21, 6), mid(img, 271, 10528), w->List1->ListCount(), w->List1->List(63),
+                             w->Text1->Text(), (kind == 2 ? m->mnuArrA : m->mnuArrB)->isEnabled(),
+                             int(WinEntry(kind).State)),
+                  std::tuple("Arr " + ab + " ", ArrBankImage(kind - 2), 64,
+                             "88  " + padRight("Arrangement " + ab + "88", 16), std::string(kind == 2 ? " 1" : " 2"),
+                             false, 1));
     }
-    EXPECT_EQ(ArrABForm(2)->Caption(), "Arr A - Read Only");
-    EXPECT_EQ(ArrWinCount, 2);
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(std::tuple(ArrABForm(2)->Caption(), ArrWinCount, dialogs.shown.size()),
+              std::tuple(std::string("Arr A - Read Only"), 2, 0u));
 }
 
 TEST_F(BanksTest, PickSelectsAtTheTick) {
@@ -74,13 +66,12 @@ TEST_F(BanksTest, PickSelectsAtTheTick) {
         midi->clear();
         w->List1->setListIndex(c.row);
         Timer::RunDue();
-        EXPECT_EQ(midi->written(), "") << "nothing before the tick";
-        EXPECT_EQ(m->LabelArr->Caption(), rtrim(w->List1->List(c.row).substr(4)));
+        EXPECT_EQ(std::tuple(midi->written(), m->LabelArr->Caption()),
+                  std::tuple(std::string(), rtrim(w->List1->List(c.row).substr(4))))
+            << "nothing before the tick";
         Timer::Advance(100);
-        EXPECT_EQ(midi->written(), select(3, 0, c.pc));
-        EXPECT_EQ(w->Text1->Text(), c.id);
-        EXPECT_EQ(w->Combo1->Text(), ArrBankStyleText(w->Tag(), c.row));
-        EXPECT_EQ(ArrABKind, c.kind);
+        EXPECT_EQ(std::tuple(midi->written(), w->Text1->Text(), w->Combo1->Text(), ArrABKind),
+                  std::tuple(selectOf(c.pc, 0), c.id, ArrBankStyleText(w->Tag(), c.row), c.kind));
     }
     // Two picks before a tick: one selection, for the last.
     frmArrAB* w = bank(2);
@@ -88,7 +79,7 @@ TEST_F(BanksTest, PickSelectsAtTheTick) {
     w->List1->setListIndex(3);
     w->List1->setListIndex(4);
     Timer::Advance(100);
-    EXPECT_EQ(midi->written(), select(3, 0, 4));
+    EXPECT_EQ(midi->written(), selectOf(4, 0));
 }
 
 TEST_F(BanksTest, StyleBoxListsEachFactoryStyleOnce) {
@@ -100,11 +91,10 @@ TEST_F(BanksTest, StyleBoxListsEachFactoryStyleOnce) {
     put(img, ImgArrBlock(21) + 17, 50);
     const auto entries = ArrBankStyleEntries(img);
     ASSERT_EQ(entries.size(), 10u);
-    EXPECT_EQ(entries[3], padRight(StyRomNames[3], 16));
-    EXPECT_EQ(ArrBankStyleText(img, 20), "200");
-    EXPECT_EQ(ArrBankIdText(3, 8), " 221");
-    EXPECT_EQ(ArrBankLabelText("11  Name            "), "Name");
-    EXPECT_EQ(ArrBankLabelText("11                  "), "");
+    EXPECT_EQ(std::tuple(entries[3], ArrBankStyleText(img, 20), ArrBankIdText(3, 8),
+                         ArrBankLabelText("11  Name            "), ArrBankLabelText("11                  ")),
+              std::tuple(padRight(StyRomNames[3], 16), std::string("200"), std::string(" 221"), std::string("Name"),
+                         std::string()));
 }
 
 TEST_F(BanksTest, FindByNumberPicksItsRowOnce) {
@@ -113,10 +103,11 @@ TEST_F(BanksTest, FindByNumberPicksItsRowOnce) {
     FindIDPos = 28;
     frmArrAB* w = bank(2);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(std::tuple(w->List1->ListIndex(), w->List1->Selected(28), FindIDPending), std::tuple(28, true, false));
-    EXPECT_EQ(w->List1->List(28).substr(0, 2), "45");
+    EXPECT_EQ(std::tuple(w->List1->ListIndex(), w->List1->Selected(28), bool(FindIDPending),
+                         w->List1->List(28).substr(0, 2)),
+              std::tuple(28, true, false, std::string("45")));
     Timer::Advance(500);
-    EXPECT_EQ(midi->written(), select(3, 0, 28));
+    EXPECT_EQ(midi->written(), selectOf(28, 0));
 }
 
 TEST_F(BanksTest, MissingOrDamagedBankOpensNothing) {
@@ -148,9 +139,8 @@ TEST_F(BanksTest, RightClickShowsTheEditMenuAndSendsNothing) {
     QTest::mousePress(w->List1->viewport(), Qt::RightButton, {}, p);
     QTest::mouseRelease(w->List1->viewport(), Qt::RightButton, {}, p);
     Timer::Advance(100);
-    EXPECT_EQ(popups, std::vector<QMenu*>{m->mnuModifica->subMenu()});
-    EXPECT_FALSE(m->mnuCopia->isEnabled());
-    EXPECT_EQ(midi->written(), "");
+    EXPECT_EQ(std::tuple(popups, m->mnuCopia->isEnabled(), midi->written()),
+              std::tuple(std::vector<QMenu*>{m->mnuModifica->subMenu()}, false, std::string()));
 }
 
 TEST_F(BanksTest, ClosingKeepsThePlaceAndGivesTheMenuBack) {
@@ -168,14 +158,13 @@ TEST_F(BanksTest, ClosingKeepsThePlaceAndGivesTheMenuBack) {
         int sh = 0, sw = 0;
         StandardSize(c.kind, sh, sw);
         w->Move(300, 195, sw + 3000, sh + 3000);
-        EXPECT_LT(w->Width(), sw + 15);
-        EXPECT_LT(w->Height(), sh + 15);
+        EXPECT_TRUE(w->Width() < sw + 15 && w->Height() < sh + 15) << w->Width() << "x" << w->Height();
         AppClosing = c.closing;
         w->Unload();
         AppClosing = false;
         const WinState& e = WinEntry(c.kind);
-        EXPECT_EQ(std::tuple(e.Left, e.Top, int{e.State}), std::tuple(300, 195, c.closing ? 1 : 0));
-        EXPECT_TRUE(item->isEnabled());
+        EXPECT_EQ(std::tuple(e.Left, e.Top, int{e.State}, item->isEnabled()),
+                  std::tuple(300, 195, c.closing ? 1 : 0, true));
     }
     EXPECT_EQ(std::tuple(ArrWinCount, StyWinCount), std::tuple(0, 0));
 }
@@ -184,21 +173,19 @@ TEST_F(BanksTest, StyleBankPicksAStyleOnlyForTheEditor) {
     begin();
     frmStyAB* w = styBank(18);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->List1->List(0), "11  " + padRight(StyRomNames[64], 16));
-    EXPECT_EQ(w->List1->List(63), "88  " + padRight(StyRomNames[127], 16));
-    EXPECT_EQ(w->Tag().size(), 270u);
-    EXPECT_EQ(mid(w->Tag(), 21, 8), "Style B ");
-    EXPECT_EQ(StyWinCount, 1);
+    EXPECT_EQ(std::tuple(w->List1->List(0), w->List1->List(63), w->Tag().size(), mid(w->Tag(), 21, 8), StyWinCount),
+              std::tuple("11  " + padRight(StyRomNames[64], 16), "88  " + padRight(StyRomNames[127], 16), 270u,
+                         std::string("Style B "), 1));
     midi->clear();
     const std::string before = ArrRec;
     w->List1->setListIndex(4);
     EXPECT_EQ(std::tuple(ArrRec, ArrModified), std::tuple(before, false)) << "no editor waits";
     EditArrSelSty = true;
     w->List1->setListIndex(5);
-    EXPECT_EQ(std::tuple(at(ArrRec, 18), at(ArrRec, 19), ArrModified, EditArrSelSty), std::tuple(69u, 0u, true, true));
-    EXPECT_EQ(midi->written(), "");
-    EXPECT_EQ(StyBankLabel(18, 63), "Style (B88)");
-    EXPECT_EQ(StyBankLabel(17, 0), "Style (A11)");
+    EXPECT_EQ(std::tuple(at(ArrRec, 18), at(ArrRec, 19), ArrModified, EditArrSelSty, midi->written()),
+              std::tuple(69u, 0u, true, true, std::string()));
+    EXPECT_EQ(std::tuple(StyBankLabel(18, 63), StyBankLabel(17, 0)),
+              std::tuple(std::string("Style (B88)"), std::string("Style (A11)")));
 }
 
 }  // namespace

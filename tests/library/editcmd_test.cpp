@@ -29,6 +29,11 @@ protected:
         for (int r : rows) l->setSelected(r, true);
     }
     static std::string rowTable(const std::string& img, int row) { return mid(img, 10799 + 21L * row + 1, 20); }
+    // The arrangement records from `row` on (`len` bytes).
+    static std::string record(const std::string& img, long row, long len = 164) {
+        return mid(img, 303 + 164 * row, len);
+    }
+    const std::string empty = std::string(164, '\0');
     frmMain* m = nullptr;
 };
 
@@ -38,21 +43,17 @@ TEST_F(EditCmdTest, CopyAndCutInAnArrangementWindow) {
     ASSERT_NE(w, nullptr);
     select(w, {2, 5}, 5);
     RunMenuCommand(MenuId::mnuCopia);
-    EXPECT_EQ(ClipBuf, w->Tag());
-    EXPECT_EQ(ClipKind, 19);
+    EXPECT_EQ(std::tuple(ClipBuf, ClipKind, rowTable(ClipBuf, 2)),
+              std::tuple(w->Tag(), 19, padRight(w->List1->List(2), 20)));
     for (int i = 0; i < 64; ++i) EXPECT_EQ(at(ClipBuf, 10799 + 21L * i), i == 2 || i == 5 ? 1 : 0) << i;
-    EXPECT_EQ(rowTable(ClipBuf, 2), padRight(w->List1->List(2), 20));
 
     // Cut of rows 2 and 5 from the menu: both records empty, the rows show
     // their codes only, the document changed.
     RunMenuCommand(MenuId::mnuTaglia);
     const std::string& img = w->Tag();
-    EXPECT_EQ(mid(img, 303 + 164L * 2, 164), std::string(164, '\0'));
-    EXPECT_EQ(mid(img, 303 + 164L * 5, 164), std::string(164, '\0'));
-    EXPECT_EQ(rtrim(w->List1->List(2)), "13");
-    EXPECT_EQ(rtrim(w->List1->List(5)), "16");
-    EXPECT_EQ(at(img, ImgChanged), 1);
-    EXPECT_EQ(at(ClipBuf, 10799 + 21L * 2), 1);
+    EXPECT_EQ(std::tuple(record(img, 2), record(img, 5), rtrim(w->List1->List(2)), rtrim(w->List1->List(5)),
+                         at(img, ImgChanged), at(ClipBuf, 10799 + 21L * 2)),
+              std::tuple(empty, empty, std::string("13"), std::string("16"), 1u, 1u));
 
     // A copy after the cut leaves no trace of the longer text that row 2 had.
     select(w, {2, 7}, 7);
@@ -62,9 +63,8 @@ TEST_F(EditCmdTest, CopyAndCutInAnArrangementWindow) {
     // The Delete key cuts as well.
     select(w, {9}, 9);
     QTest::keyClick(w->List1, Qt::Key_Delete);
-    EXPECT_EQ(mid(w->Tag(), 303 + 164L * 9, 164), std::string(164, '\0'));
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "outside");
+    EXPECT_EQ(std::tuple(record(w->Tag(), 9), dialogs.shown.size(), QGuiApplication::clipboard()->text()),
+              std::tuple(empty, 0u, QString("outside")));
 }
 
 TEST_F(EditCmdTest, ReadOnlyWindowsRefuseCutAndPaste) {
@@ -79,10 +79,8 @@ TEST_F(EditCmdTest, ReadOnlyWindowsRefuseCutAndPaste) {
         select(w, {id == MenuId::mnuTaglia ? 2 : 3}, id == MenuId::mnuTaglia ? 2 : 3);
         RunMenuCommand(id);
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, "Read only file");
-        EXPECT_EQ(dialogs.shown[0].title, w->Caption());
-        EXPECT_EQ(w->Tag(), img);
-        EXPECT_EQ(ClipBuf, clip);
+        EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[0].title, w->Tag(), ClipBuf),
+                  std::tuple(std::string("Read only file"), w->Caption(), img, clip));
     }
 }
 
@@ -100,12 +98,10 @@ TEST_F(EditCmdTest, PasteFromTheBankIntoANewArrangement) {
     select(w, {0}, 0);
     RunMenuCommand(MenuId::mnuIncolla);
     const std::string& img = w->Tag();
-    for (long r = 0; r < 3; ++r) EXPECT_EQ(mid(img, 303 + 164 * r, 164), mid(bank->Tag(), 303 + 164 * r, 164)) << r;
-    EXPECT_EQ(at(img, ImgChanged), 1);
-    EXPECT_EQ(w->List1->List(0), ArrRowText(img, 0));
-    EXPECT_TRUE(w->CommLoadArr->isEnabled());
-    EXPECT_FALSE(w->CommLoadSty->isEnabled());
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(record(img, 0, 3 * 164), record(bank->Tag(), 0, 3 * 164));
+    EXPECT_EQ(std::tuple(at(img, ImgChanged), w->List1->List(0), w->CommLoadArr->isEnabled(),
+                         w->CommLoadSty->isEnabled(), dialogs.shown.size()),
+              std::tuple(1u, ArrRowText(img, 0), true, false, 0u));
 }
 
 // A paste the menu would not offer changes nothing and says nothing.
@@ -117,13 +113,10 @@ TEST_F(EditCmdTest, PasteOnlyWhereTheMenuOffersIt) {
     put(bank, 10799, 1);
     std::string styles = WindowImageNew(23, StyTemplateImage());
     put(styles, 271, 1);
-    {
-        // One filled row to paste onto.
-        ClipBuf = bank;
-        select(w, {5}, 5);
-        RunMenuCommand(MenuId::mnuIncolla);
-        ASSERT_NE(mid(w->Tag(), 303 + 164 * 5, 16), std::string(16, '\0'));
-    }
+    ClipBuf = bank;   // one filled row to paste onto
+    select(w, {5}, 5);
+    RunMenuCommand(MenuId::mnuIncolla);
+    ASSERT_NE(record(w->Tag(), 5, 16), std::string(16, '\0'));
     struct Case {
         const char* name;
         std::string clip;
@@ -136,8 +129,7 @@ TEST_F(EditCmdTest, PasteOnlyWhereTheMenuOffersIt) {
         select(w, {c.row}, c.row);
         dialogs.shown.clear();
         RunMenuCommand(MenuId::mnuIncolla);
-        EXPECT_EQ(w->Tag(), img);
-        EXPECT_TRUE(dialogs.shown.empty());
+        EXPECT_EQ(std::tuple(w->Tag(), dialogs.shown.size()), std::tuple(img, 0u));
     }
 }
 
@@ -150,10 +142,8 @@ TEST_F(EditCmdTest, StyleWindowCopyWritesOnlyItsRowTable) {
     select(w, {0}, 0);
     const std::string before = w->Tag();
     RunMenuCommand(MenuId::mnuCopia);
-    EXPECT_EQ(ClipKind, 23);
-    EXPECT_EQ(w->Tag().substr(669), before.substr(669));
-    EXPECT_EQ(at(w->Tag(), 271), 1);
-    EXPECT_EQ(w->Tag().substr(0, 270), before.substr(0, 270));
+    EXPECT_EQ(std::tuple(ClipKind, w->Tag().substr(669), at(w->Tag(), 271), w->Tag().substr(0, 270)),
+              std::tuple(23, before.substr(669), 1u, before.substr(0, 270)));
 }
 
 // With the list focused, the Edit keys reach the commands and the system
@@ -165,14 +155,13 @@ TEST_F(EditCmdTest, EditKeysOnTheList) {
     w->List1->setFocus();
     select(w, {2}, 2);
     QTest::keyClick(w->List1, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(ClipKind, 19);
-    EXPECT_EQ(at(ClipBuf, 10799 + 21L * 2), 1);
+    EXPECT_EQ(std::tuple(ClipKind, at(ClipBuf, 10799 + 21L * 2)), std::tuple(19, 1u));
     QTest::keyClick(w->List1, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(mid(w->Tag(), 303 + 164L * 2, 164), std::string(164, '\0'));
+    EXPECT_EQ(record(w->Tag(), 2), empty);
     select(w, {3}, 3);
     QTest::keyClick(w->List1, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(mid(w->Tag(), 303 + 164L * 3, 16), padRight("Two", 16));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "outside");
+    EXPECT_EQ(std::tuple(record(w->Tag(), 3, 16), QGuiApplication::clipboard()->text()),
+              std::tuple(padRight("Two", 16), QString("outside")));
 }
 
 }  // namespace

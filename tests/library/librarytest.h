@@ -100,6 +100,14 @@ struct FakeEditor : EditorLinkT {
     std::string caption() override { return "Edit Arrangement"; }
 };
 
+// The mode messages, and the bank and program change selecting arrangement
+// `row` on channel 3 (bank LSB 1: the user bank, 0: the factory banks).
+inline const std::string Mode06 = bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x06, 0xF7});
+inline const std::string Mode0A = bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x0A, 0xF7});
+inline std::string selectOf(int row, unsigned lsb = 1) {
+    return bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, lsb, 0xC3, static_cast<unsigned>(row)});
+}
+
 class LibraryTest : public ShellTest {
 protected:
     void SetUp() override {
@@ -122,6 +130,13 @@ protected:
         dialogs.shown.clear();
         return f;
     }
+    // The same, with the global channel 5 and arrangements on channel 3.
+    frmMain* startOnChannels() {
+        return start([] {
+            GlobalChannel = 5;
+            ArrChannel = 3;
+        });
+    }
     std::string song(const std::string& name) const { return songs + "/" + name; }
     // Writes the files of a song: name.arr, and the companions given.
     void writeSong(const std::string& name, const std::string& arr, const std::string& sty = "",
@@ -136,6 +151,16 @@ protected:
         dialogs.chooseFile(song(name + ".arr"), 0, readOnly);
         RunMenuCommand(MenuId::mnuApriArr);
         return slot ? ArrUForms()[static_cast<std::size_t>(slot)].data() : nullptr;
+    }
+    std::string status() { return frame->Label1->Caption(); }
+    // The times, from `t0`, of the messages sent (by their first pieces).
+    std::vector<long long> messageTimes(long long t0) {
+        std::vector<long long> t;
+        for (const auto& x : midi->writes()) {
+            const auto b = static_cast<unsigned char>(x.bytes[0]);
+            if (b >= 0x80 && b != 0xF7) t.push_back(x.time - t0);
+        }
+        return t;
     }
     std::string songs;
 };

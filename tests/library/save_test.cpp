@@ -27,15 +27,17 @@ TEST_F(SaveTest, SaveWritesTheChangedFileBack) {
     ASSERT_NE(w, nullptr);
     cutRow(w, 2);
     ASSERT_EQ(at(w->Tag(), ImgChanged), 1);
-    std::vector<std::string> mru;
-    for (const MruRec& r : MruTable) mru.push_back(r.Path);
+    auto mruPaths = [] {
+        std::vector<std::string> paths;
+        for (const MruRec& r : MruTable) paths.push_back(r.Path);
+        return paths;
+    };
+    const std::vector<std::string> mru = mruPaths();
     dialogs.fileRequests.clear();
     RunMenuCommand(MenuId::mnuSalva);
-    EXPECT_EQ(readFileBytes(song("Song.arr")), w->Tag().substr(270, 10528));
-    EXPECT_EQ(at(w->Tag(), ImgChanged), 0);
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(dialogs.fileRequests.empty());
-    for (std::size_t i = 0; i < mru.size(); ++i) EXPECT_EQ(MruTable[i].Path, mru[i]);
+    EXPECT_EQ(std::tuple(readFileBytes(song("Song.arr")), at(w->Tag(), ImgChanged), dialogs.shown.size(),
+                         dialogs.fileRequests.size(), mruPaths()),
+              std::tuple(w->Tag().substr(270, 10528), 0u, 0u, 0u, mru));
 }
 
 TEST_F(SaveTest, ReadOnlyDocumentIsNeverWrittenBack) {
@@ -46,9 +48,8 @@ TEST_F(SaveTest, ReadOnlyDocumentIsNeverWrittenBack) {
     dialogs.answer(vbOK);
     RunMenuCommand(MenuId::mnuSalva);
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Read only file");
-    EXPECT_EQ(dialogs.shown[0].title, w->Caption());
-    EXPECT_EQ(readFileBytes(song("Song.arr")), before);
+    EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[0].title, readFileBytes(song("Song.arr"))),
+              std::tuple(std::string("Read only file"), w->Caption(), before));
 }
 
 TEST_F(SaveTest, NewArrangementTakesTheNameItIsSavedUnder) {
@@ -60,21 +61,18 @@ TEST_F(SaveTest, NewArrangementTakesTheNameItIsSavedUnder) {
     dialogs.cancelFile();
     const std::string img = w->Tag();
     RunMenuCommand(MenuId::mnuSalva);
-    EXPECT_EQ(w->Tag(), img);
-    EXPECT_EQ(w->Caption(), untitled);
-    EXPECT_FALSE(FileExists(song("Mine.arr")));
+    EXPECT_EQ(std::tuple(w->Tag(), w->Caption(), FileExists(song("Mine.arr"))), std::tuple(img, untitled, false));
 
     dialogs.chooseFile(song("Mine.arr"));
     RunMenuCommand(MenuId::mnuSalva);
-    EXPECT_EQ(dialogs.fileRequests.size(), 2u);
-    EXPECT_EQ(w->Caption(), "New File Arr - Mine.arr (1)");
-    EXPECT_EQ(readFileBytes(song("Mine.arr")), w->Tag().substr(270, 10528));
+    EXPECT_EQ(std::tuple(dialogs.fileRequests.size(), w->Caption(), readFileBytes(song("Mine.arr"))),
+              std::tuple(2u, std::string("New File Arr - Mine.arr (1)"), w->Tag().substr(270, 10528)));
 
     put(w->Tag(), ImgChanged, 1);
     RunMenuCommand(MenuId::mnuSalva);
-    EXPECT_EQ(dialogs.fileRequests.size(), 2u) << "saved to the same file without a dialog";
-    EXPECT_EQ(at(w->Tag(), ImgChanged), 0);
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(std::tuple(dialogs.fileRequests.size(), at(w->Tag(), ImgChanged), dialogs.shown.size()),
+              std::tuple(2u, 0u, 0u))
+        << "saved to the same file without a dialog";
 }
 
 TEST_F(SaveTest, SaveAsMovesTheSlotRecordToTheNewFile) {
@@ -85,11 +83,9 @@ TEST_F(SaveTest, SaveAsMovesTheSlotRecordToTheNewFile) {
     ASSERT_EQ(w->slot(), 2);
     dialogs.chooseFile(song("B.arr"));
     RunMenuCommand(MenuId::mnuSalvaAs);
-    EXPECT_EQ(ArrSlots[2].Path, song("B"));
-    EXPECT_EQ(ArrSlotFind(song("B")), 1);
-    EXPECT_EQ(ArrSlotFind(song("Song")), 0);
-    EXPECT_EQ(w->Caption(), "File Arr - B.arr (2)");
-    EXPECT_TRUE(FileExists(song("B.arr")));
+    EXPECT_EQ(std::tuple(ArrSlots[2].Path, ArrSlotFind(song("B")), ArrSlotFind(song("Song")), w->Caption(),
+                         FileExists(song("B.arr"))),
+              std::tuple(song("B"), 1, 0, std::string("File Arr - B.arr (2)"), true));
 }
 
 }  // namespace

@@ -28,20 +28,10 @@ protected:
             if (StyNewForms()[static_cast<std::size_t>(n)]) return StyNewForms()[static_cast<std::size_t>(n)].data();
         return nullptr;
     }
-    std::string status() { return frame->Label1->Caption(); }
     // Lets the paced queue empty, then forgets what went out.
     void drain() {
         Timer::Advance(5000);
         midi->clear();
-    }
-    // The times of the messages sent (their first pieces), from `t0`.
-    std::vector<long long> messageTimes(long long t0) {
-        std::vector<long long> t;
-        for (const auto& x : midi->writes()) {
-            const auto b = static_cast<unsigned char>(x.bytes[0]);
-            if (b == 0xF0 || (b >= 0x80 && b < 0xF0)) t.push_back(x.time - t0);
-        }
-        return t;
     }
 };
 
@@ -60,21 +50,18 @@ TEST_F(StyUNTest, NewStyleShowsTheTemplate) {
     EXPECT_EQ(sizes, wantSizes);
     EXPECT_EQ(std::vector<std::string>({w->Text2[0]->Text(), w->Text2[1]->Text(), w->Text2[3]->Text()}),
               std::vector<std::string>({" 4704 ", " 0 ", " 0 "}));
-    EXPECT_EQ(w->Text3->Text(), "4928");
+    EXPECT_EQ(std::tuple(w->Text3->Text(), w->Caption()),
+              std::tuple(std::string("4928"), std::string("New Style - Untitled.sty (1)")));
     EXPECT_EQ(std::vector<bool>({w->CommLoadStyGrp[0]->isEnabled(), w->CommLoadStyGrp[1]->isEnabled(),
                                  w->CommLoadStyGrp[2]->isEnabled(), w->CommLoadStyGrp[3]->isEnabled()}),
               std::vector<bool>({true, false, false, false}));
-    EXPECT_EQ(w->Caption(), "New Style - Untitled.sty (1)");
     std::string header(20, '\0');
-    put(header, 1, 24);
-    put(header, 15, 1);
-    put(header, 18, 1);
+    for (auto [pos, v] : {std::pair{1, 24u}, {15, 1u}, {18, 1u}}) put(header, pos, v);
     EXPECT_EQ(w->Tag(), header + padRight("Untitled (1)", 250) + std::string(399, '\0') + StyTemplateImage());
     EXPECT_EQ(std::tuple(StyNewUsed[1], StyWinCount), std::tuple(uint8_t{1}, 1));
     // Eight new documents use every number.
     for (int n = 2; n <= 8; ++n) newSty();
-    EXPECT_FALSE(m->mnuNuovoSty->isEnabled());
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(std::tuple(m->mnuNuovoSty->isEnabled(), dialogs.shown.size()), std::tuple(false, 0u));
 }
 
 TEST_F(StyUNTest, NewStyleWithADamagedTemplateOpensNothing) {
@@ -82,9 +69,9 @@ TEST_F(StyUNTest, NewStyleWithADamagedTemplateOpensNothing) {
     writeFileBytes(StyGrpFile, std::string(100, 'x'));
     dialogs.answer(vbOK);
     RunMenuCommand(MenuId::mnuNuovoSty);
-    EXPECT_EQ(dialogs.shown.size(), 1u) << "the reader's box only";
-    EXPECT_EQ(StyNewForms()[1], nullptr);
-    EXPECT_EQ(StyWinCount, 0);
+    EXPECT_EQ(std::tuple(dialogs.shown.size(), StyNewForms()[1].data(), StyWinCount),
+              std::tuple(1u, static_cast<frmStyUN*>(nullptr), 0))
+        << "the reader's box only";
 }
 
 TEST_F(StyUNTest, OpenStyle) {
@@ -92,16 +79,14 @@ TEST_F(StyUNTest, OpenStyle) {
     frmMain* m = start();
     frmStyUN* w = openSty("Name", true);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->Caption(), "File Sty - Name.sty (1) - Read Only");
     EXPECT_EQ(std::tuple(at(w->Tag(), 1), at(w->Tag(), 2), at(w->Tag(), 15), at(w->Tag(), 17)),
               std::tuple(23u, 1u, 1u, 1u));
-    EXPECT_EQ(w->List1->List(10), "21  ");
-    EXPECT_EQ(w->List1->List(5), "15  B0");
-    EXPECT_EQ(w->Text3->Text(), std::to_string(styFileOf(twoGroups()).size()));
+    EXPECT_EQ(std::tuple(w->Caption(), w->List1->List(10), w->List1->List(5), w->Text3->Text()),
+              std::tuple(std::string("File Sty - Name.sty (1) - Read Only"), std::string("21  "),
+                         std::string("15  B0"), std::to_string(styFileOf(twoGroups()).size())));
     const SlotRec& r = StySlots[1];
-    EXPECT_EQ(std::tuple(r.Path, r.State, r.Extra, StySlotUsed[1]), std::tuple(song("Name"), uint8_t{1}, 0, 1));
-    EXPECT_EQ(MruTable[1].Path, song("Name"));
-    EXPECT_EQ(midi->written(), "");
+    EXPECT_EQ(std::tuple(r.Path, r.State, r.Extra, StySlotUsed[1], MruTable[1].Path, midi->written()),
+              std::tuple(song("Name"), uint8_t{1}, 0, 1, song("Name"), std::string()));
 
     struct Case {
         const char* what;
@@ -123,11 +108,8 @@ TEST_F(StyUNTest, OpenStyle) {
         dialogs.answer(vbOK);
         openSty(name);
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, c.box);
-        EXPECT_EQ(StyWinCount, 1);
-        if (c.file.empty()) {
-            EXPECT_FALSE(QFile::exists(QString::fromStdString(song("Other.sty")))) << "deleted";
-        }
+        EXPECT_EQ(std::tuple(dialogs.shown[0].text, StyWinCount), std::tuple(c.box, 1));
+        EXPECT_TRUE(!c.file.empty() || !FileExists(song("Other.sty"))) << "an empty file is deleted";
     }
 
     for (int i = 2; i <= 8; ++i) {
@@ -157,12 +139,11 @@ TEST_F(StyUNTest, GroupSend) {
 
     const long long t0 = Timer::Now();
     w->CommLoadStyGrp[1]->press();
-    EXPECT_EQ(status(), "Loading Style");
+    const std::string shown = status();
     Timer::Advance(1000);
-    EXPECT_EQ(midi->written(), StyleDumpOf(w->Tag(), 1));
     EXPECT_EQ(messageTimes(t0), std::vector<long long>{11});
-    EXPECT_EQ(status(), "");
-    EXPECT_EQ(StyUFile, song("Name"));
+    EXPECT_EQ(std::tuple(shown, midi->written(), status(), StyUFile),
+              std::tuple(std::string("Loading Style"), StyleDumpOf(w->Tag(), 1), std::string(), song("Name")));
     EXPECT_TRUE(!bank || bank->Discarded()) << "the user-bank window closes";
 
     // From the bank's own window and from a new document: the same bytes,
@@ -179,8 +160,7 @@ TEST_F(StyUNTest, GroupSend) {
         StyUFile = "kept";
         x->CommLoadStyGrp[0]->press();
         Timer::Advance(3000);
-        EXPECT_EQ(midi->written(), StyleDumpOf(x->Tag(), 0));
-        EXPECT_EQ(StyUFile, "kept");
+        EXPECT_EQ(std::tuple(midi->written(), StyUFile), std::tuple(StyleDumpOf(x->Tag(), 0), std::string("kept")));
     }
 
     // A group with a size-0 item: one box, nothing sent or recorded;
@@ -194,8 +174,8 @@ TEST_F(StyUNTest, GroupSend) {
     part->CommLoadStyGrp[1]->press();
     Timer::Advance(20);
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Style group 2 is incomplete and was not sent");
-    EXPECT_EQ(status(), "");
+    EXPECT_EQ(std::tuple(dialogs.shown[0].text, status()),
+              std::tuple(std::string("Style group 2 is incomplete and was not sent"), std::string()));
     MidiOn = 0;
     w->CommLoadStyGrp[0]->press();
     Timer::Advance(20);
@@ -209,7 +189,6 @@ TEST_F(StyUNTest, SendAll) {
     frmStyUN* w = openSty("Name");
     QPointer<frmStyUN> other(openSty("Two"));
     ASSERT_TRUE(w && other);
-    const std::string select = bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, 0x01, 0xC3, 0x00});
     const long long t0 = Timer::Now();
     w->CommLoadSty->press();
     Timer::Advance(100);
@@ -217,21 +196,18 @@ TEST_F(StyUNTest, SendAll) {
     Timer::Advance(2000);
     EXPECT_EQ(messageTimes(t0), std::vector<long long>({20, 820, 1620, 1621, 1622}));
     const std::string dumps = StyleDumpOf(w->Tag(), 0) + StyleDumpOf(w->Tag(), 1);
-    EXPECT_EQ(midi->written().substr(0, dumps.size()), dumps);
-    EXPECT_EQ(midi->written().size(), dumps.size() + select.size());
-    EXPECT_EQ(InfoFileRead(), "Name");
-    EXPECT_EQ(frame->LabelSty->Caption(), "Name.sty");
-    EXPECT_EQ(StyUFile, song("Name"));
-    EXPECT_EQ(StyJobOwner, nullptr);
+    EXPECT_EQ(std::tuple(midi->written().substr(0, dumps.size()), midi->written().size()),
+              std::tuple(dumps, dumps.size() + selectOf(0).size()));
+    EXPECT_EQ(std::tuple(InfoFileRead(), frame->LabelSty->Caption(), StyUFile, StyJobOwner),
+              std::tuple(std::string("Name"), std::string("Name.sty"), song("Name"), static_cast<frmStyUN*>(nullptr)));
 
     // Closed while it runs: stopped, status and busy pointer cleared.
     drain();
     other->CommLoadSty->press();
     Timer::Advance(500);
     other->Unload();
-    EXPECT_EQ(status(), "");
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(StyJobOwner, nullptr);
+    EXPECT_EQ(std::tuple(status(), QApplication::overrideCursor(), StyJobOwner),
+              std::tuple(std::string(), static_cast<QCursor*>(nullptr), static_cast<frmStyUN*>(nullptr)));
     Timer::Advance(3000);
     EXPECT_EQ(midi->written(), StyleDumpOf(w->Tag(), 0)) << "group 0 only";
 }
@@ -257,11 +233,10 @@ TEST_F(StyUNTest, PickerAssignsOnlyNamedStyles) {
         editor.rows.clear();
         ArrModified = false;
         c.win->List1->setListIndex(c.row);
-        EXPECT_EQ(editor.rows, c.assigns ? std::vector<int>{c.row} : std::vector<int>{});
-        EXPECT_EQ(ArrModified, c.assigns);
+        EXPECT_EQ(std::tuple(editor.rows, bool(ArrModified)),
+                  std::tuple(c.assigns ? std::vector<int>{c.row} : std::vector<int>{}, c.assigns));
     }
-    EXPECT_TRUE(EditArrSelSty);
-    EXPECT_EQ(midi->written(), "");
+    EXPECT_EQ(std::tuple(bool(EditArrSelSty), midi->written()), std::tuple(true, std::string()));
 }
 
 TEST_F(StyUNTest, RowRules) {
@@ -300,16 +275,14 @@ TEST_F(StyUNTest, Closing) {
     AppClosing = true;
     const std::size_t asked = dialogs.fileRequests.size();
     EXPECT_FALSE(w->Unload());
-    EXPECT_FALSE(AppClosing);
-    EXPECT_EQ(dialogs.fileRequests.size(), asked + 1);
+    EXPECT_EQ(std::tuple(bool(AppClosing), dialogs.fileRequests.size()), std::tuple(false, asked + 1));
 
     // Cancel in the frame's close: everything stays.
     frmStyUN* fresh = newSty();
     dialogs.answer(vbCancel);
     frame->Unload();
     EXPECT_FALSE(AppClosing);
-    EXPECT_TRUE(w->Loaded() && !w->Discarded());
-    EXPECT_TRUE(fresh->Loaded() && !fresh->Discarded());
+    EXPECT_TRUE(w->Loaded() && !w->Discarded() && fresh->Loaded() && !fresh->Discarded());
 
     // Untitled and unchanged still asks; No closes.
     dialogs.answer(vbNo);
@@ -321,7 +294,6 @@ TEST_F(StyUNTest, Closing) {
     dialogs.chooseFile(song("New.sty"));
     std::string image = fresh->Tag();
     ASSERT_EQ(FileSaveAs(image), 0);
-    fresh->setTag(image);
     put(image, 10, 1);
     put(image, 670 + 30, 'Q');
     fresh->setTag(image);
@@ -340,8 +312,8 @@ TEST_F(StyUNTest, Closing) {
     ASSERT_EQ(StyWinCount, count + 1);
     const auto s = static_cast<std::size_t>(three->slot());
     EXPECT_TRUE(three->Unload());
-    EXPECT_EQ(std::tuple(StySlots[s].State, StySlotUsed[s], StyWinCount), std::tuple(uint8_t{0}, 0, count));
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(std::tuple(StySlots[s].State, StySlotUsed[s], StyWinCount, dialogs.shown.size()),
+              std::tuple(uint8_t{0}, 0, count, 0u));
 }
 
 }  // namespace
