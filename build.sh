@@ -27,7 +27,8 @@ fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Optimised, without debug information: the quickest build that runs as users run it.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
 cmake --build build -j "$jobs"
 
 case "$what" in
