@@ -144,3 +144,10 @@ int DocWindow::bottomRowTop(int designTop, int height) const {
 int DocWindow::insideWidth(int designWidth) const {
     return ScaleWidth() > 0 ? std::min(designWidth, ScaleWidth()) : designWidth;
 }
+
+QFont DocWindow::ListFont() {
+    QFont f(QStringLiteral("arial"));
+    f.setPointSize(10);
+    f.setWeight(QFont::Normal);
+    return f;
+}

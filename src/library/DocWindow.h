@@ -11,6 +11,7 @@
 //   its record:   layoutRead / layoutWrite through its kind's working copy;
 //   its save:     saveDocument() and saved(), when it keeps a document;
 //   its unload:   unloadMenus() and what it adds to Form_Unload.
+#include <QFont>
 #include <QPointer>
 #include <cstdint>
 
@@ -94,6 +95,9 @@ protected:
     // (its place in the recent files).
     virtual void closedByHand() {}
 
+    // The font the document windows' lists are laid out for: Arial, 10 point,
+    // normal weight.
+    static QFont ListFont();
     // The list whose right press shows the pop-up (set by the window).
     void setPopupList(ListBox* list);
 

@@ -41,8 +41,7 @@ frmArrAB::frmArrAB(MdiFrame* frame, int kind) : DocWindow(frame, QStringLiteral(
     List1 = new ListBox(this, QStringLiteral("List1"));
     List1->setColumns(4);
     List1->setMultiSelect(2);
-    QFont f(QStringLiteral("arial"));
-    f.setPointSize(10);
+    const QFont f = ListFont();
     List1->setFont(f);
     List1->Click = [this] { List1_Click(); };
     List1->MouseUp = [this](int b, int s, int x, int y) { List1_MouseUp(b, s, x, y); };

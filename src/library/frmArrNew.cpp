@@ -53,9 +53,7 @@ frmArrNew::frmArrNew(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrN
     List1 = new ListBox(this, QStringLiteral("List1"));
     List1->setColumns(4);
     List1->setMultiSelect(2);
-    QFont f(QStringLiteral("arial"));
-    f.setPointSize(10);
-    f.setWeight(QFont::Normal);
+    const QFont f = ListFont();
     List1->setFont(f);
     List1->Click = [this] { List1_Click(); };
     setPopupList(List1);

@@ -64,9 +64,7 @@ void frmArrU::buildControls() {
     List1 = new ListBox(this, QStringLiteral("List1"));
     List1->setColumns(4);
     List1->setMultiSelect(2);
-    QFont f(QStringLiteral("arial"));
-    f.setPointSize(10);
-    f.setWeight(QFont::Normal);
+    const QFont f = ListFont();
     List1->setFont(f);
     List1->Click = [this] { List1_Click(); };
     List1->DblClick = [this] { List1_DblClick(); };

@@ -35,8 +35,7 @@ QPointer<frmStyAB>& StyABForm(int kind) {
 frmStyAB::frmStyAB(MdiFrame* frame, int kind) : DocWindow(frame, QStringLiteral("frmStyAB"), kind) {
     List1 = new ListBox(this, QStringLiteral("List1"));
     List1->setColumns(4);
-    QFont f(QStringLiteral("arial"));
-    f.setPointSize(10);
+    const QFont f = ListFont();
     List1->setFont(f);
     List1->Click = [this] { List1_Click(); };
     setPopupList(List1);

@@ -72,9 +72,7 @@ int frmStyUN::slot() const {
 }
 
 void frmStyUN::buildControls() {
-    QFont f(QStringLiteral("arial"));
-    f.setPointSize(10);
-    f.setWeight(QFont::Normal);
+    const QFont f = ListFont();
     setFont(f);
     List1 = new ListBox(this, QStringLiteral("List1"));
     List1->setFont(f);
