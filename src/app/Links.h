@@ -9,6 +9,7 @@
 // Whoever registers an object unregisters it before the object goes away;
 // unregistering an object that is no longer the registered one does nothing.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/MenuIds.h"
@@ -131,5 +132,16 @@ inline ArrWindowLinkT& ArrWindowLink() { return Linked<ArrWindowLinkT>(); }
 inline StyWindowLinkT& StyWindowLink() { return Linked<StyWindowLinkT>(); }
 inline PrgWindowLinkT& PrgWindowLink() { return Linked<PrgWindowLinkT>(); }
 
-// Every link back to its default (tests, a fresh start).
+// Windows and procedures of parts of the program that register by name
+// (a window class such as "frmPcgAE", a procedure such as "DBArrAggiorna").
+// A command that reaches one stays disabled while nothing is registered under
+// the name; the argument is what the caller passes (a kind, a slot, 0).
+using NamedProc = std::function<void(int)>;
+Registration RegisterNamed(const std::string& name, NamedProc proc);
+bool NamedAvailable(const std::string& name);
+// Runs the procedure registered under `name`; false when there is none.
+bool RunNamed(const std::string& name, int arg = 0);
+
+// Every link back to its default and every named procedure gone (tests, a
+// fresh start).
 void ResetLinks();
