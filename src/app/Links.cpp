@@ -12,6 +12,15 @@ std::map<std::string, NamedEntry>& Named() {
     return named;
 }
 unsigned nextId = 0;
+
+struct FamilyEntry {
+    unsigned id = 0;
+    WindowFamily impl;
+};
+std::map<WinFamily, FamilyEntry>& Families() {
+    static std::map<WinFamily, FamilyEntry> families;
+    return families;
+}
 }  // namespace
 
 Registration RegisterNamed(const std::string& name, NamedProc proc) {
@@ -34,6 +43,30 @@ bool RunNamed(const std::string& name, int arg) {
     return true;
 }
 
+Registration RegisterWindowFamily(WinFamily family, WindowFamily impl) {
+    unsigned id = ++nextId;
+    Families()[family] = FamilyEntry{id, std::move(impl)};
+    return Registration([family, id] {
+        auto it = Families().find(family);
+        if (it != Families().end() && it->second.id == id) Families().erase(it);
+    });
+}
+
+bool FamilyAvailable(WinFamily family) { return Families().count(family) != 0; }
+
+ChildForm* ShowWindowOf(WinFamily family, int slot) {
+    auto it = Families().find(family);
+    if (it == Families().end() || !it->second.impl.show) return nullptr;
+    auto show = it->second.impl.show;
+    return show(slot);
+}
+
+ChildForm* WindowOf(WinFamily family, int slot) {
+    auto it = Families().find(family);
+    if (it == Families().end() || !it->second.impl.form) return nullptr;
+    return it->second.impl.form(slot);
+}
+
 void ResetLinks() {
     RegisterLink<MidiLinkT>(nullptr);
     RegisterLink<MainWindowLinkT>(nullptr);
@@ -42,4 +75,5 @@ void ResetLinks() {
     RegisterLink<StyWindowLinkT>(nullptr);
     RegisterLink<PrgWindowLinkT>(nullptr);
     Named().clear();
+    Families().clear();
 }

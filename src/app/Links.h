@@ -15,6 +15,8 @@
 #include "app/MenuIds.h"
 #include "platform/Registration.h"
 
+class ChildForm;
+
 // Registered by the MIDI module.
 class MidiLinkT {
 public:
@@ -141,6 +143,20 @@ Registration RegisterNamed(const std::string& name, NamedProc proc);
 bool NamedAvailable(const std::string& name);
 // Runs the procedure registered under `name`; false when there is none.
 bool RunNamed(const std::string& name, int arg = 0);
+
+// The instance arrays of the document windows, by family: shared commands
+// (recent files, imports, Cascade) create, show and find the window of a slot
+// through them. A family whose windows are not in the program has nothing
+// registered: ShowWindowOf then opens nothing and answers nullptr.
+enum class WinFamily { ArrU, ArrNew, StyUN, StyNew, PrgUN, PrgNew, Gbl, Bsq };
+struct WindowFamily {
+    std::function<ChildForm*(int)> show;  // creates the slot's window on first use and shows it
+    std::function<ChildForm*(int)> form;  // the slot's live window, or nullptr
+};
+Registration RegisterWindowFamily(WinFamily family, WindowFamily impl);
+bool FamilyAvailable(WinFamily family);
+ChildForm* ShowWindowOf(WinFamily family, int slot);
+ChildForm* WindowOf(WinFamily family, int slot);
 
 // Every link back to its default and every named procedure gone (tests, a
 // fresh start).

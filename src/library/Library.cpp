@@ -1,5 +1,7 @@
 #include "library/Library.h"
 
+#include <vector>
+
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Mru.h"
@@ -29,6 +31,31 @@ struct ArrWindows : ArrWindowLinkT {
 };
 ArrWindows arrWindows;
 
+// One instance array as a window family: the slot's window is created on
+// first use on the main window and shown (its load runs inside the Show).
+template <class F, std::size_t N, class Make>
+WindowFamily FamilyOf(std::array<QPointer<F>, N>& (*forms)(), Make make) {
+    auto live = [forms](int slot) -> ChildForm* {
+        if (slot < 0 || slot >= static_cast<int>(N)) return nullptr;
+        F* f = forms()[static_cast<std::size_t>(slot)];
+        return f && f->Loaded() && !f->Discarded() ? f : nullptr;
+    };
+    auto show = [forms, make, live](int slot) -> ChildForm* {
+        frmMain* m = MainForm();
+        if (!m || slot < 0 || slot >= static_cast<int>(N)) return nullptr;
+        QPointer<F>& f = forms()[static_cast<std::size_t>(slot)];
+        if (!LiveOn(f, m)) f = make(m);
+        f->Show();
+        return live(slot);
+    };
+    return WindowFamily{show, live};
+}
+
+std::vector<Registration>& familyRegistrations() {
+    static std::vector<Registration> regs;
+    return regs;
+}
+
 }  // namespace
 
 void mnuApriArr_Click() {
@@ -57,6 +84,18 @@ void mnuApriArr_Click() {
 }
 
 void InstallLibrary() {
+    auto& regs = familyRegistrations();
+    regs.clear();
+    regs.push_back(RegisterWindowFamily(
+        WinFamily::ArrU, FamilyOf(&ArrUForms, [](frmMain* m) { return new frmArrU(m); })));
+    regs.push_back(RegisterWindowFamily(
+        WinFamily::ArrNew, FamilyOf(&ArrNewForms, [](frmMain* m) { return new frmArrNew(m); })));
+    regs.push_back(RegisterWindowFamily(
+        WinFamily::StyUN, FamilyOf(&StyUNForms, [](frmMain* m) { return new frmStyUN(m, 23); })));
+    regs.push_back(RegisterWindowFamily(
+        WinFamily::StyNew, FamilyOf(&StyNewForms, [](frmMain* m) { return new frmStyUN(m, 24); })));
+    regs.push_back(RegisterWindowFamily(
+        WinFamily::Bsq, FamilyOf(&BsqForms, [](frmMain* m) { return new frmBsq(m); })));
     RegisterMenuCommand(MenuId::mnuApriArr, [] { mnuApriArr_Click(); });
     RegisterLink<ArrWindowLinkT>(&arrWindows);
     InstallStyleWindows();
