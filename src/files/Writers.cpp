@@ -2,6 +2,7 @@
 
 #include "app/Links.h"
 #include "app/Messages.h"
+#include "app/Tables.h"
 #include "app/state.h"
 #include "files/FileFormats.h"
 #include "files/StyGroups.h"
@@ -79,6 +80,17 @@ void clearChanged(std::string& image) {
     for (long p : {ImgChanged, ImgPrgChanged, ImgStyChanged}) put(image, p, 0);
 }
 
+// Whether a window other than the image's own holds the file `path` (no
+// extension) of the family the image saves as.
+bool heldElsewhere(const std::string& image, const std::string& path) {
+    if (at(image, ImgUntitled) == 0 && SamePath(path, imagePath(image))) return false;
+    const unsigned kind = WinKind(image);
+    if (isArrKind(kind)) return ArrSlotFind(path) != 0;
+    if (isPrgKind(kind)) return PrgSlotFind(path) != 0;
+    if (kind == 23 || kind == 24) return StySlotFind(path) != 0;
+    return GblSlotFind(path + ".gbl") != 0;
+}
+
 bool writeGlobalFile(const std::string& image, const std::string& file) {
     std::string data = gblPart(image);
     if (!partFits(static_cast<long>(data.size()) == GblFileLen, file) || !writeFile(file, data)) return false;
@@ -144,7 +156,7 @@ int FileSaveAs(std::string& image) {
     if (isArrKind(kind)) ext = "arr", filter = 1;
     else if (isPrgKind(kind)) ext = at(image, ImgPrgType) ? "pgg" : "prg", filter = 3, dir = DirLastPrg;
     else if (kind == 23 || kind == 24) ext = "sty", filter = 2;
-    else if (kind == 25) ext = "gbl", filter = 4, dir = GblDirLast;
+    else if (kind == 25 || kind == 14) ext = "gbl", filter = 4, dir = GblDirLast;
     else return 1;
 
     FileDialogRequest req;
@@ -158,6 +170,12 @@ int FileSaveAs(std::string& image) {
     req.defaultExt = ext;
     if (kind == 2) req.fileName = "i40ArrA.arr";
     else if (kind == 3) req.fileName = "i40ArrB.arr";
+    else if (kind == 14) req.fileName = "Global Parameters.gbl";
+    else if (at(image, ImgSaveAs) != 0) {
+        // An import's path is its source: offer its folder, but no name that
+        // would replace the source file.
+        if (!PathDir(imagePath(image)).empty()) req.initDir = PathDir(imagePath(image));
+    }
     else req.fileName = imagePath(image) + "." + ext;
     if (!ShowFileDialog(req)) return 1;
 
@@ -172,6 +190,11 @@ int FileSaveAs(std::string& image) {
     if (PathName(chosen).empty()) return 1;
     if (!PathFits(chosen)) {
         ErrMsg(ErrPathTooLong, Msg(75), chosen);
+        return 2;
+    }
+    // Two windows on one file would overwrite each other's saves.
+    if (heldElsewhere(image, chosen)) {
+        ErrMsg(ErrAlreadyOpen, Msg(75));
         return 2;
     }
     bool same = chosen == imagePath(image) && at(image, ImgUntitled) == 0;
@@ -190,6 +213,10 @@ int FileSaveAs(std::string& image) {
         if (!writeProgramFile(image, chosen, same, spelled)) return 2;
     } else if (kind == 23 || kind == 24) {
         if (!writeStyleFile(image, target(chosen, "sty", spelled))) return 2;
+    } else if (kind == 14) {
+        // The instrument's Global parameters, as a Global file.
+        const std::string file = target(chosen, "gbl", spelled), data = gblPart(image);
+        if (!partFits(static_cast<long>(data.size()) == GblFileLen, file) || !writeFile(file, data)) return 2;
     } else if (!writeGlobalFile(image, target(chosen, "gbl", spelled))) {
         return 2;
     }

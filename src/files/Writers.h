@@ -18,8 +18,12 @@
 // already reported; 1: nothing to save to).
 int FileSave(std::string& image);
 // Save dialog, then writes as FileSave does to the chosen file, its
-// extension spelled as typed (kinds 2 and 3 as arrangement files). On success stores the new path at 21 and clears the
-// marks 4, 7, 10, 11 and 18. 0 written, 1 cancelled, 2 a write error reported.
+// extension spelled as typed (kinds 2 and 3 as arrangement files, 14 as a
+// Global file). An import's window is offered its source's folder and no
+// name; a file that another window of the same family holds is refused
+// ("File already open"). On success stores the new path at 21 and clears the
+// marks 4, 7, 10, 11 and 18. 0 written, 1 cancelled, 2 a write error or a
+// refusal reported.
 // The caller renews the caption and the recent files.
 int FileSaveAs(std::string& image);
 // Writes image 271-10798 as the ".arr" file of the image's path and clears

@@ -23,7 +23,9 @@
 #include "shell/EditCommands.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
+#include "shell/OpenCommands.h"
 #include "shell/Preferences.h"
+#include "shell/RecentFiles.h"
 #include "shell/Routing.h"
 #include "shell/SmallWindows.h"
 
@@ -75,6 +77,8 @@ frmMain::frmMain(QWidget* parent) : MdiFrame(parent, "frmMain") {
     buildStatusBar();
     buildMenus();
     buildTimers();
+    // The recent files follow the Open commands each time the menu opens.
+    mnuFile->Click = [] { RecentFilesEnable(); };
     link_.form = this;
     RegisterLink<MainWindowLinkT>(&link_);
     // The menus follow the active child also when no window's own event
@@ -327,6 +331,8 @@ void InstallShell() {
     InstallPreferences();
     InstallEditCommands();
     InstallDocCommands();
+    InstallOpenCommands();
+    InstallRecentFiles();
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {
         frmMain* f = MainForm();
         if (!f) return;

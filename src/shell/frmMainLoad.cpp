@@ -20,6 +20,7 @@
 #include "platform/bytes.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
+#include "shell/OpenCommands.h"
 #include "shell/frmMain.h"
 #include "shell/state.h"
 
@@ -104,6 +105,7 @@ void frmMain::Form_Load() {
     // 21-23.
     armRestore();
     placeFrame();
+    OpenCommandsAvailable();
     MenuAgg();
 }
 
