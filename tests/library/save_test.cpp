@@ -86,6 +86,79 @@ TEST_F(SaveTest, SaveAsMovesTheSlotRecordToTheNewFile) {
     EXPECT_EQ(std::tuple(ArrSlots[2].Path, ArrSlotFind(song("B")), ArrSlotFind(song("Song")), w->Caption(),
                          FileExists(song("B.arr"))),
               std::tuple(song("B"), 1, 0, std::string("File Arr - B.arr (2)"), true));
+
+    // The file another window holds is refused: both windows would write it.
+    const std::string other = readFileBytes(song("Other.arr"));
+    put(w->Tag(), ImgChanged, 1);
+    dialogs.shown.clear();
+    dialogs.chooseFile(song("Other.arr"));
+    dialogs.answer(vbOK);
+    RunMenuCommand(MenuId::mnuSalvaAs);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[0].title, readFileBytes(song("Other.arr")),
+                         ArrSlots[2].Path, at(w->Tag(), ImgChanged)),
+              std::tuple(std::string("File already open"), std::string("Save file as"), other, song("B"), 1u));
+}
+
+// Windows of the instrument's own data keep showing it after Save As; an
+// import's window is offered no name that would replace its source.
+TEST_F(SaveTest, InstrumentWindowsAndImports) {
+    RunMenuCommand(MenuId::mnuArrA);
+    ChildForm* bank = frame->ActiveForm();
+    ASSERT_NE(bank, nullptr);
+    const std::string title = bank->Caption();
+    dialogs.chooseFile(song("Copy.arr"));
+    RunMenuCommand(MenuId::mnuSalvaAs);
+    EXPECT_TRUE(readFileBytes(song("Copy.arr")) == ArrBankImage(0));
+    EXPECT_EQ(std::tuple(bank->Caption(), dialogs.fileRequests.back().fileName),
+              std::tuple(title, std::string("i40ArrA.arr")));
+
+    std::string gbl(GblFileLen, 'g');
+    auto* global = new TestChild(frame, WindowImageNew(14, gbl));
+    putField(global->Tag(), ImgPath, 250, "Global Parameters");
+    global->setCaption("Global Parameters");
+    global->Show();
+    dialogs.fileRequests.clear();
+    dialogs.chooseFile(song("Stage.gbl"));
+    RunMenuCommand(MenuId::mnuSalva);
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_TRUE(readFileBytes(song("Stage.gbl")) == global->Tag().substr(270, 448));
+    EXPECT_EQ(std::tuple(dialogs.fileRequests[0].fileName, global->Caption()),
+              std::tuple(std::string("Global Parameters.gbl"), std::string("Global Parameters")));
+    global->Unload();
+
+    QDir().mkpath(QString::fromStdString(song("i30")));
+    std::string img = WindowImageNew(21, prgFileOf(true, 'g'));
+    putField(img, ImgPath, 250, song("i30/PROG30"));
+    for (auto [pos, v] : {std::pair{ImgSaveAs, 6}, {ImgPrgType, 1}, {ImgRdOnly, 1}, {ImgSlot, 1}}) put(img, pos, v);
+    auto* import = new TestChild(frame, img);
+    import->Show();
+    MruTable = {};
+    dialogs.fileRequests.clear();
+    dialogs.chooseFile(song("P"));
+    RunMenuCommand(MenuId::mnuSalvaAs);
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(std::tuple(dialogs.fileRequests[0].fileName, dialogs.fileRequests[0].initDir), std::tuple("", song("i30")));
+    EXPECT_EQ(std::tuple(FileExists(song("P.pgg")), at(import->Tag(), ImgSaveAs), MruTable[1].Path, MruTable[1].Kind,
+                         MruTable[1].RdOnly),
+              std::tuple(true, 0u, song("P"), uint8_t{4}, uint8_t{1}));
+}
+
+// A file from an instrument disk keeps its upper-case name.
+TEST_F(SaveTest, UpperCaseExtensionIsTheSameFile) {
+    writeFileBytes(song("SONG.ARR"), arrFileOf({{2, "Two"}}));
+    dialogs.chooseFile(song("SONG.ARR"));
+    RunMenuCommand(MenuId::mnuApriArr);
+    frmArrU* w = ArrUForms()[1].data();
+    ASSERT_NE(w, nullptr);
+    cutRow(w, 2);
+    RunMenuCommand(MenuId::mnuSalva);
+    EXPECT_EQ(std::tuple(readFileBytes(song("SONG.ARR")), FileExists(song("SONG.arr"))),
+              std::tuple(w->Tag().substr(270, 10528), false));
+    ASSERT_TRUE(w->Unload());
+    frame->mnuRecentFile[1]->Click();
+    ASSERT_NE(ArrUForms()[1].data(), nullptr);
+    EXPECT_EQ(ArrUForms()[1]->Tag().substr(270, 10528), readFileBytes(song("SONG.ARR")));
 }
 
 }  // namespace
