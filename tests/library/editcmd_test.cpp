@@ -67,6 +67,23 @@ TEST_F(EditCmdTest, CopyAndCutInAnArrangementWindow) {
               std::tuple(empty, 0u, QString("outside")));
 }
 
+// A cut that drops a style of the file's own shows the styles that are left
+// in a style window of the file.
+TEST_F(EditCmdTest, CutDroppingAStyleOpensTheStyleWindow) {
+    writeSong("Own", arrFileOf({{2, "Two", 3, 1}, {5, "Five"}}), styFileOf({"A", "B", "C", "D"}));
+    frmArrU* w = openArr("Own");
+    ASSERT_NE(w, nullptr);
+    StySlots[1] = SlotRec{"/last/run", 0, 1, 900, 900};   // a mark no window holds
+    select(w, {2}, 2);
+    RunMenuCommand(MenuId::mnuTaglia);
+    Timer::Advance(100);
+    frmStyUN* sty = StyUNForms()[1].data();
+    ASSERT_NE(sty, nullptr);
+    EXPECT_EQ(std::tuple(at(sty->Tag(), ImgKind), mid(sty->Tag(), 670) == mid(w->Tag(), 42623), StyShowByCut,
+                         StySlots[1].Path),
+              std::tuple(23u, true, 0, song("Own")));
+}
+
 TEST_F(EditCmdTest, ReadOnlyWindowsRefuseCutAndPaste) {
     frmArrU* w = openArr("Song", true);
     ASSERT_NE(w, nullptr);
