@@ -21,6 +21,7 @@
 #include "platform/Timer.h"
 #include "shell/DocCommands.h"
 #include "shell/EditCommands.h"
+#include "shell/Imports.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
 #include "shell/Preferences.h"
@@ -327,6 +328,7 @@ void InstallShell() {
     InstallPreferences();
     InstallEditCommands();
     InstallDocCommands();
+    InstallImports();
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {
         frmMain* f = MainForm();
         if (!f) return;
