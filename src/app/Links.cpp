@@ -8,8 +8,10 @@ struct NamedEntry {
     NamedProc proc;
 };
 std::map<std::string, NamedEntry>& Named() {
-    static std::map<std::string, NamedEntry> named;
-    return named;
+    // Never destroyed: registrations held by other statics are released
+    // after this file's statics would be gone.
+    static auto* named = new std::map<std::string, NamedEntry>;
+    return *named;
 }
 unsigned nextId = 0;
 
@@ -18,8 +20,8 @@ struct FamilyEntry {
     WindowFamily impl;
 };
 std::map<WinFamily, FamilyEntry>& Families() {
-    static std::map<WinFamily, FamilyEntry> families;
-    return families;
+    static auto* families = new std::map<WinFamily, FamilyEntry>;
+    return *families;
 }
 }  // namespace
 

@@ -142,6 +142,10 @@ const MsgPair kMessages[] = {
      "MIDI Thru could not be switched: the MIDI driver refused it"},
     {156, "Il gruppo di style _ \xC3\xA8 incompleto e non \xC3\xA8 stato inviato",
      "Style group _ is incomplete and was not sent"},
+    {158, "Velmora non pu\xC3\xB2 convertire i file della vecchia serie i: il loro formato dati non \xC3\xA8 noto.",
+     "Velmora cannot convert files of the old i-series: their data format is not known."},
+    {159, "Nessuna finestra libera: parte di _ non \xC3\xA8 stata importata.",
+     "No free window left: part of _ was not imported."},
 };
 
 const std::map<int, std::string>& table() {

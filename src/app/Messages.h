@@ -18,6 +18,8 @@ enum : int {
     MsgSettingsFile = 153,
     MsgSettingsUnkept = 154,
     MsgStyGroupNotSent = 156,   // a style group with an empty style ("_" its number 1-4)
+    MsgImportOldSeries = 158,   // the files of the old i-series cannot be converted
+    MsgImportPartial = 159,     // an import ran out of windows ("_" the file's name)
 };
 
 // Text of message n in the current language (n + LangBase).

@@ -424,6 +424,8 @@ void frmStyUN::unloadMenus() {
 int frmStyUN::closingState(int current) const {
     // A new document is not reopened at the next start.
     if (kind() == 24) return 0;
+    // Nor is an imported file never saved: it is no style file of this program.
+    if (at(Tag(), ImgSaveAs) == ImgSaveAsStyI30) return 0;
     return DocWindow::closingState(current);
 }
 

@@ -21,6 +21,7 @@
 #include "platform/Timer.h"
 #include "shell/DocCommands.h"
 #include "shell/EditCommands.h"
+#include "shell/Imports.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
 #include "shell/OpenCommands.h"
@@ -333,6 +334,7 @@ void InstallShell() {
     InstallDocCommands();
     InstallOpenCommands();
     InstallRecentFiles();
+    InstallImports();
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {
         frmMain* f = MainForm();
         if (!f) return;

@@ -18,6 +18,7 @@
 #include "platform/Controls.h"
 #include "platform/Timer.h"
 #include "platform/bytes.h"
+#include "shell/Imports.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
 #include "shell/OpenCommands.h"
@@ -80,6 +81,7 @@ void frmMain::Form_Load() {
     mnuMIDIThru->setChecked(MidiThruOn);
     mnuVisBarraStato->setChecked(StatusBarOpt);
     mnuGlobalParam->setEnabled(GblInstrSet == 1);
+    mnuImportaPrgi30->setEnabled(PrgImportAvailable());
     Picture1->setVisible(mnuVisBarraStato->Checked());
     // 17: the database commands need a database.
     const bool db = DBArrLoad() == 0;
