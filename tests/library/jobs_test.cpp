@@ -2,6 +2,7 @@
 // companion windows, the database entry, and the Edit menu reaching them.
 #include "app/InfoFile.h"
 #include "files/StyGroups.h"
+#include "library/ArrUJobsView.h"
 #include "library/frmStyUN.h"
 #include "librarytest.h"
 #include "midi/state.h"
@@ -333,6 +334,170 @@ TEST_F(JobsTest, EditMenuLoadArrSendsTheBank) {
     Timer::Advance(6000);
     EXPECT_EQ(messageTimes(t0).front(), 19);
     EXPECT_EQ(midi->written(), Mode06 + Mode0A + ArrBankMsg(w->Tag()));
+}
+
+// ---- the find by number ------------------------------------------------------
+
+constexpr int Found = 28;
+
+// What went out, one line a message: system exclusive by its function byte
+// and length, the rest in hex; readable where whole dumps are not.
+std::string wireOf(const std::string& bytes) {
+    std::string out;
+    char buf[32];
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t end = i + 1;
+        if (static_cast<unsigned char>(bytes[i]) == 0xF0) {
+            end = bytes.find('\xF7', i);
+            end = end == std::string::npos ? bytes.size() : end + 1;
+            std::snprintf(buf, sizeof buf, "sysex %02X/%zu ", end - i > 5 ? static_cast<unsigned char>(bytes[i + 4]) : 0u,
+                          end - i);
+        } else {
+            std::snprintf(buf, sizeof buf, "%02X ", static_cast<unsigned char>(bytes[i]));
+        }
+        out += buf;
+        i = end;
+    }
+    return out;
+}
+
+class FindTest : public JobsTest {
+protected:
+    // The frame on channels 5/3 with the three Load options `on`, the
+    // instrument holding `heldArr` as its bank and "Other" as styles and programs.
+    void startFind(const std::string& heldArr, bool on = true) {
+        m = startOnChannels();
+        ModeNow = 0;
+        for (MenuItem* o : {m->mnuCaricaArr, m->mnuCaricaSty, m->mnuCaricaPrg}) o->setChecked(on);
+        std::string info(InfoRecLen, ' ');
+        putField(info, 51, 50, heldArr);
+        putField(info, 101, 50, "Other");
+        putField(info, 151, 50, "Other");
+        writeFileBytes(InfoFile, info);
+    }
+    // A file whose arrangement 28 uses a style of the file's own (or a
+    // factory one) and a user program, with row 5 beside it.
+    static std::string foundFile(bool ownStyle = true) {
+        return arrFileOf({{5, "Five"}, {Found, "Found", 0, ownStyle ? 1 : 0, {{0, 64}}}});
+    }
+    frmArrU* openFound(const std::string& name, int pos = Found) {
+        FindIDPending = true;
+        FindIDPos = pos;
+        return openArr(name);
+    }
+    // Runs the clock for `ms`; the Intervals the find's timer was armed with, in order.
+    static std::vector<int> armings(frmArrU* w, int ms) {
+        std::vector<int> seen;
+        int last = 0;
+        for (int t = 0; t < ms; ++t) {
+            const int now = w->TimerFindID->Enabled() ? w->TimerFindID->Interval() : 0;
+            if (now != 0 && now != last) seen.push_back(now);
+            last = now;
+            Timer::Advance(1);
+        }
+        return seen;
+    }
+};
+
+TEST_F(FindTest, OptionsOffSelectAfterFourSteps) {
+    writeSong("Bank", foundFile(), styFileOf(threeGroups()), prgFileOf(false, 0));
+    startFind("Other", false);
+    frmArrU* w = openFound("Bank");
+    ASSERT_NE(w, nullptr);
+    const long long t0 = Timer::Now();
+    EXPECT_EQ(armings(w, 300), (std::vector<int>{10, 20, 30, 40}));
+    EXPECT_EQ(messageTimes(t0), (std::vector<long long>{100, 101, 102}));
+    EXPECT_EQ(std::tuple(wireOf(midi->written()), w->List1->ListIndex(), FindIDPending, w->TimerFindID->Enabled(),
+                         w->TimerFindID->Interval()),
+              std::tuple(wireOf(selectOf(Found)), Found, false, false, 10));
+}
+
+// With the three options on: what the instrument lacks goes out, each send
+// moving the chain on, and the found arrangement is selected in the end,
+// also where a step has nothing it can send.
+TEST_F(FindTest, SendsWhatTheInstrumentLacksThenSelects) {
+    const std::string thirty = "Thirty characters in this name";
+    const std::string prg = prgFileOf(false, 0);
+    struct Case {
+        const char* what;
+        std::string name, heldArr;
+        bool ownStyle = true, styFile = true, prgFile = true, midiOn = true;
+        std::vector<int> armings;
+        bool bank, styles, programs;
+    } cases[] = {
+        {"another file held", "Bank", "Other", true, true, true, true, {10, 800, 820, 40}, true, true, true},
+        {"factory style", "Bank", "Other", false, true, true, true, {10, 800, 30, 40}, true, false, true},
+        {"the bank held", "Bank", "Bank", true, true, true, true, {10, 20, 820, 40}, false, true, true},
+        {"a long name held by its first 24", thirty, thirty.substr(0, 24), true, true, true, true, {10, 20, 820, 40},
+         false, true, true},
+        {"MIDI off", "Bank", "Other", true, true, true, false, {10, 800, 820, 40}, false, false, false},
+        {"no style file", "Bank", "Other", true, false, true, true, {10, 800, 820, 40}, true, false, true},
+        {"no program file", "Bank", "Other", true, true, false, true, {10, 800, 820, 40}, true, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const char* ext : {".sty", ".prg"}) QFile::remove(QString::fromStdString(song(c.name + ext)));
+        writeSong(c.name, foundFile(c.ownStyle), c.styFile ? styFileOf(threeGroups()) : "", c.prgFile ? prg : "");
+        startFind(c.heldArr);
+        MidiOn = c.midiOn ? 1 : 0;
+        frmArrU* w = openFound(c.name);
+        ASSERT_NE(w, nullptr);
+        if (!c.prgFile) dialogs.answer(vbOK);
+        EXPECT_EQ(armings(w, 8000), c.armings);
+        Timer::Advance(12000);   // the dumps leave at the wire's pace
+        std::string want;
+        if (c.bank) want += Mode06 + Mode0A + ArrBankMsg(w->Tag());
+        if (c.styles)
+            want += StyleDumpOf(w->Tag(), 0) + StyleDumpOf(w->Tag(), 1) + StyleDumpOf(w->Tag(), 2) + selectOf(Found);
+        if (c.programs) want += PrgBankMsg(PrgFileImage(song(c.name), prg, false));
+        if (c.midiOn) want += selectOf(Found);
+        EXPECT_EQ(wireOf(midi->written()), wireOf(want));
+        EXPECT_TRUE(midi->written() == want);
+        EXPECT_EQ(dialogs.shown.size(), c.prgFile ? 0u : 1u) << "the reader's message only";
+        EXPECT_EQ(std::tuple(w->List1->ListIndex(), FindIDPending, w->TimerFindID->Enabled()),
+                  std::tuple(Found, false, false));
+        w->Unload();
+        delete frame.data();
+        InstanceLockRelease();
+    }
+}
+
+// A find belongs to the window that took it: a newer find ends an older
+// chain, a send elsewhere starts none, and a closed window takes its find along.
+TEST_F(FindTest, FindBelongsToTheWindowThatTookIt) {
+    for (const char* name : {"A", "B", "C"}) writeSong(name, foundFile());
+    startFind("Other", false);
+    m->mnuCaricaArr->setChecked(true);
+    frmArrU* a = openFound("A");
+    ASSERT_NE(a, nullptr);
+    Timer::Advance(12);   // A has asked for its bank, sent at 19
+    frmArrU* b = openFound("B", 5);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(armings(a, 30), std::vector<int>{}) << "A's bank send ended arming nothing";
+    Timer::Advance(8000);
+    EXPECT_EQ(wireOf(midi->written()),
+              wireOf(Mode06 + Mode0A + ArrBankMsg(a->Tag()) + Mode06 + Mode0A + ArrBankMsg(b->Tag()) + selectOf(5)));
+    EXPECT_EQ(std::tuple(a->List1->ListIndex(), b->List1->ListIndex(), FindIDPending), std::tuple(Found, 5, false));
+
+    // A find left pending by someone else: a bank send ending in A starts nothing.
+    midi->clear();
+    FindIDPending = true;
+    a->CommLoadArr->press();
+    Timer::Advance(8000);
+    EXPECT_EQ(std::tuple(wireOf(midi->written()), a->TimerFindID->Enabled()),
+              std::tuple(wireOf(Mode06 + Mode0A + ArrBankMsg(a->Tag())), false));
+
+    // Closed in the middle of its chain.
+    midi->clear();
+    frmArrU* c = openFound("C");
+    ASSERT_NE(c, nullptr);
+    Timer::Advance(12);
+    c->Unload();
+    EXPECT_FALSE(FindIDPending);
+    frmArrU* again = openArr("C");
+    ASSERT_NE(again, nullptr);
+    Timer::Advance(8000);
+    EXPECT_EQ(std::tuple(again->List1->ListIndex(), wireOf(midi->written())), std::tuple(-1, std::string()));
 }
 
 }  // namespace
