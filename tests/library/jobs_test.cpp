@@ -328,23 +328,17 @@ TEST_F(JobsTest, EditMenuLoadArrSendsTheBank) {
 
 constexpr int Found = 28;
 
-// What went out, one line a message: system exclusive by its function byte
+// What went out, a word a message: system exclusive by its function byte
 // and length, the rest in hex; readable where whole dumps are not.
-std::string wireOf(const std::string& bytes) {
+std::string wireOf(const std::string& b) {
     std::string out;
-    char buf[32];
-    for (std::size_t i = 0; i < bytes.size();) {
-        std::size_t end = i + 1;
-        if (static_cast<unsigned char>(bytes[i]) == 0xF0) {
-            end = bytes.find('\xF7', i);
-            end = end == std::string::npos ? bytes.size() : end + 1;
-            std::snprintf(buf, sizeof buf, "sysex %02X/%zu ", end - i > 5 ? static_cast<unsigned char>(bytes[i + 4]) : 0u,
-                          end - i);
-        } else {
-            std::snprintf(buf, sizeof buf, "%02X ", static_cast<unsigned char>(bytes[i]));
-        }
-        out += buf;
-        i = end;
+    for (std::size_t i = 0, end = 0; i < b.size(); i = end) {
+        const bool sysex = static_cast<unsigned char>(b[i]) == 0xF0;
+        end = sysex ? std::min(b.find('\xF7', i), b.size() - 1) + 1 : i + 1;
+        char w[32];
+        const auto shown = static_cast<unsigned char>(b[sysex && end - i > 5 ? i + 4 : i]);
+        std::snprintf(w, sizeof w, sysex ? "sysex %02X/%zu " : "%02X ", shown, end - i);
+        out += w;
     }
     return out;
 }
