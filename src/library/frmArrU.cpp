@@ -50,6 +50,10 @@ frmArrU::frmArrU(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrU"), 
 
 frmArrU::~frmArrU() {
     if (StyJobOwner == this) StyJobOwner = nullptr;
+    if (FindIDOwner == this) {
+        FindIDOwner = nullptr;
+        FindIDPending = false;
+    }
     // Destroyed while open, without unloading: its slot is free again.
     const int s = slot();
     if (open_ && s >= 1 && s <= 8) ArrSlotUsed[static_cast<std::size_t>(s)] = 0;
@@ -278,8 +282,14 @@ void frmArrU::Form_Load() {
     open_ = true;
     ArrUForms()[static_cast<std::size_t>(s)] = this;
 
-    // 13: a find by number selects its arrangement (the click waits for the load).
+    // 13: a find by number selects its arrangement (the click waits for the
+    // load). The find is this window's from now on; a window that held an
+    // earlier one stops where it stands.
     if (FindIDPending) {
+        FindIDOwner = this;
+        findPos_ = FindIDPos;
+        findUserSty_ = FindIDUserSty;
+        findUserPrg_ = FindIDUserPrg;
         List1->setListIndex(FindIDPos);
         TimerFindID->setInterval(10);
         TimerFindID->setEnabled(true);
@@ -388,7 +398,10 @@ void frmArrU::saved() {
 }
 
 void frmArrU::unloadMenus() {
+    // A closed window sends nothing more: its jobs and its find end here.
     stopStyleJob();
+    endFind();
+    for (Timer* t : findChildren<Timer*>()) t->setEnabled(false);
     const int s = slot();
     ArrSlotCur = s;
     if (s == 9) {

@@ -49,6 +49,11 @@ public:
     // Enters the file in the arrangement database.
     void CommAdd_Click();
 
+    // One step of the find by number: sends what the instrument still lacks
+    // of the found arrangement (bank, styles, programs, as the Load options
+    // ask), then selects it. TimerFindID's Interval is the step and its delay.
+    void TimerFindID_Timer();
+
     // The rows, the style box, the bank send button and the caption again
     // from the image, after a paste or a cut changed it. Sends nothing.
     Q_INVOKABLE void showImage();
@@ -109,8 +114,17 @@ private:
     void stopStyleJob();
     // A click parked for a send goes on.
     void releaseParkedClick(int state);
+    // A send has ended: the find this window holds goes on at `step`.
+    void continueFind(int step);
+    // The find ends here: the timer idle, the pending find cleared when it
+    // was this window's.
+    void endFind();
     bool open_ = false;   // loaded and holding its slot
     int styCount_ = 0;    // the groups the running style send counted
+    // The find this window took at its load, and what its first step read.
+    int findPos_ = 0;
+    bool findUserSty_ = false, findUserPrg_ = false;
+    std::string findName_, findStyTitle_;
 };
 
 // The windows of the slots 1-9 (nullptr where none is open).

@@ -2,7 +2,7 @@
 // its companion windows and the database entry. Each send is a timed job
 // whose state is its timer's Interval: the first press shows the status and
 // arms the timer, the tick does the work. At its end a send lets a click
-// parked for it go on.
+// parked for it go on, and moves on the find by number the window runs.
 #include "app/InfoFile.h"
 #include "app/Links.h"
 #include "app/Messages.h"
@@ -36,9 +36,13 @@ constexpr int StylesRunning = 20, StylesPause = 1000;
 // Program send: from the open program window (9 armed, 8 at the tick) or
 // from the file (7, 6).
 constexpr int PrgWinArmed = 9, PrgWinTick = 8, PrgFileArmed = 7, PrgFileTick = 6;
-// Parked clicks, and the find-by-number steps that follow each send.
+// Parked clicks.
 constexpr int ClickAfterBank = 11, ClickAfterStyles = 12;
-constexpr int FindAfterBank = 800, FindAfterStyles = 820, FindAfterPrograms = 40;
+// The find by number: its steps, each the delay before it runs. After a
+// send the chain goes on at 800 (styles) or 820 (programs), which act as 20
+// and 30 do; after the programs it selects (40).
+constexpr int FindBank = 10, FindStyles = 20, FindPrograms = 30, FindSelect = 40;
+constexpr int FindAfterBank = 800, FindAfterStyles = 820, FindAfterPrograms = FindSelect;
 
 // The open program file window of `slot` (nullptr when none is loaded).
 ChildForm* prgWindowOf(int slot) {
@@ -74,6 +78,7 @@ int readOnlyChoice() {
 }  // namespace
 
 void frmArrU::wireJobs() {
+    TimerFindID->onTimer = [this] { TimerFindID_Timer(); };
     CommLoadPrg->Click = [this] { CommLoadPrg_Click(); };
     CommShowSty->Click = [this] { CommShowSty_Click(); };
     CommAdd->Click = [this] { CommAdd_Click(); };
@@ -99,6 +104,67 @@ void frmArrU::wireJobs() {
 
 void frmArrU::releaseParkedClick(int state) {
     if (TimerList1->Interval() == state) TimerList1->setEnabled(true);
+}
+
+// ---- the find by number ---------------------------------------------------------
+
+void frmArrU::continueFind(int step) {
+    // Only the window holding the find moves it on: a send ending anywhere
+    // else, or after a newer find, starts nothing.
+    if (!FindIDPending || FindIDOwner != this) return;
+    TimerFindID->setInterval(step);
+    TimerFindID->setEnabled(true);
+}
+
+void frmArrU::endFind() {
+    TimerFindID->setEnabled(false);
+    TimerFindID->setInterval(FindBank);
+    if (FindIDOwner != this) return;
+    FindIDOwner = nullptr;
+    FindIDPending = false;
+}
+
+void frmArrU::TimerFindID_Timer() {
+    TimerFindID->setEnabled(false);
+    if (FindIDOwner != this) {
+        // A newer find took over: this one ends where it stands.
+        TimerFindID->setInterval(FindBank);
+        return;
+    }
+    FindIDPending = true;
+    frmMain* m = MainForm();
+    auto next = [this](int step) {
+        TimerFindID->setInterval(step);
+        TimerFindID->setEnabled(true);
+    };
+    switch (TimerFindID->Interval()) {
+    case FindBank:
+        findName_ = PathName(ImgPathOf(Tag()));
+        findStyTitle_ = InfoFileRead();
+        // The bank send goes on at 800 when it ends.
+        if (m && m->mnuCaricaArr->Checked() && !InfoTitleIs(InfoArrTitle, findName_)) return CommLoadArr_Click();
+        return next(FindStyles);
+    case FindStyles:
+    case FindAfterBank:
+        if (m && m->mnuCaricaSty->Checked() && findUserSty_ && !InfoTitleIs(findStyTitle_, findName_))
+            return CommLoadSty_Click();
+        return next(FindPrograms);
+    case FindPrograms:
+    case FindAfterStyles:
+        if (m && m->mnuCaricaPrg->Checked() && findUserPrg_ && !InfoTitleIs(InfoPrgTitle, findName_))
+            return CommLoadPrg_Click();
+        return next(FindSelect);
+    case FindSelect:
+        // Ended before the click: a send the click starts must not run the
+        // chain again.
+        endFind();
+        if (findPos_ != List1->ListIndex() && findPos_ >= 0 && findPos_ < List1->ListCount())
+            List1->setListIndex(findPos_);
+        else
+            List1_Click();
+        return;
+    default: return;
+    }
 }
 
 // ---- the bank ----------------------------------------------------------------------
@@ -127,10 +193,7 @@ void frmArrU::CommLoadArr_Click() {
     TimerLoadArr->setInterval(Idle);
     if (sent && slot() != 9) ArrUserBankSet(image);
     if (!self) return;
-    if (FindIDPending) {
-        TimerFindID->setInterval(FindAfterBank);
-        TimerFindID->setEnabled(true);
-    }
+    continueFind(FindAfterBank);
     releaseParkedClick(ClickAfterBank);
 }
 
@@ -140,9 +203,10 @@ void frmArrU::CommLoadSty_Click() {
     if (TimerTxSty[0]->Interval() == Idle) {
         styCount_ = StyGrpCount(Tag());
         // Nothing to send, or another window's styles are going out: a
-        // click waiting for the styles goes on without them.
+        // click or a find waiting for the styles goes on without them.
         if (styCount_ == 0 || (StyJobOwner && StyJobOwner != this)) {
             releaseParkedClick(ClickAfterStyles);
+            continueFind(FindAfterStyles);
             return;
         }
         StyJobOwner = this;
@@ -173,10 +237,7 @@ void frmArrU::CommLoadSty_Click() {
     int n = List1->ListIndex();
     if (n >= 0) ArrSelectSend(n, 19);
     releaseParkedClick(ClickAfterStyles);
-    if (FindIDPending) {
-        TimerFindID->setInterval(FindAfterStyles);
-        TimerFindID->setEnabled(true);
-    }
+    continueFind(FindAfterStyles);
 }
 
 void frmArrU::stopStyleJob() {
@@ -190,6 +251,7 @@ void frmArrU::stopStyleJob() {
 // ---- the programs ------------------------------------------------------------------
 
 void frmArrU::CommLoadPrg_Click() {
+    QPointer<frmArrU> self(this);
     if (TimerLoadPrg->Interval() == Idle) {
         FilePathCur = ImgPathOf(Tag());
         PrgSlotCur = prgSlotOpenOn(FilePathCur);
@@ -197,11 +259,14 @@ void frmArrU::CommLoadPrg_Click() {
             ExtCur = PrgSlots[static_cast<std::size_t>(PrgSlotCur)].Type != 0 ? "pgg" : "prg";
             TimerLoadPrg->setInterval(PrgWinArmed);
         } else {
-            if (!readPrograms(FilePathCur)) return;
+            // The reader has said why; a find still selects its arrangement.
+            if (!readPrograms(FilePathCur)) {
+                if (self) continueFind(FindAfterPrograms);
+                return;
+            }
             TimerLoadPrg->setInterval(PrgFileArmed);
         }
     }
-    QPointer<frmArrU> self(this);
     switch (TimerLoadPrg->Interval()) {
     case PrgWinArmed:
     case PrgFileArmed:
@@ -236,10 +301,7 @@ void frmArrU::CommLoadPrg_Click() {
     if (!self) return;
     TimerLoadPrg->setInterval(Idle);
     StatusMsg(0);
-    if (FindIDPending) {
-        TimerFindID->setInterval(FindAfterPrograms);
-        TimerFindID->setEnabled(true);
-    }
+    continueFind(FindAfterPrograms);
 }
 
 // ---- the companion windows -----------------------------------------------------------

@@ -45,6 +45,9 @@ struct SelectionState {
     // style of the file's own, a user program on a track.
     bool FindIDUserSty = false;
     bool FindIDUserPrg = false;
+    // The user arrangement window whose load took the pending find (nullptr:
+    // none); only its chain runs, and only its sends move that chain on.
+    const void* FindIDOwner = nullptr;
 };
 inline SelectionState SelectionVars;
 
@@ -53,6 +56,7 @@ inline auto& PrgSelAutoTab = SelectionVars.PrgSelAutoTab;
 inline auto& PrgSelAutoNum = SelectionVars.PrgSelAutoNum;
 inline auto& FindIDUserSty = SelectionVars.FindIDUserSty;
 inline auto& FindIDUserPrg = SelectionVars.FindIDUserPrg;
+inline auto& FindIDOwner = SelectionVars.FindIDOwner;
 
 // Back to the state of a fresh start, links included (tests).
 void resetLibraryState();

@@ -2,6 +2,7 @@
 // companion windows, the database entry, and the Edit menu reaching them.
 #include "app/InfoFile.h"
 #include "files/StyGroups.h"
+#include "library/ArrUJobsView.h"
 #include "library/frmStyUN.h"
 #include "librarytest.h"
 #include "midi/state.h"
@@ -312,18 +313,6 @@ TEST_F(JobsTest, CompanionProgramWindowAndDatabase) {
               std::tuple(std::string("Update i40DBArr"), std::string("12"), 12, std::string(), std::string()));
 }
 
-TEST_F(JobsTest, ClickParkedForStylesThatCannotGoGoesOnAtOnce) {
-    // The arrangement uses a style of the file's own, but the file holds
-    // only the template's empty styles: nothing to send, the click selects.
-    frmArrU* w = openBank("Bank", StyTemplateImage());
-    ASSERT_NE(w, nullptr);
-    m->mnuCaricaSty->setChecked(true);
-    w->List1->setListIndex(2);
-    Timer::Advance(100);
-    EXPECT_EQ(std::tuple(midi->written(), w->TimerList1->Interval(), w->TimerList1->Enabled(), status()),
-              std::tuple(selectOf(2), 10, false, std::string()));
-}
-
 TEST_F(JobsTest, EditMenuLoadArrSendsTheBank) {
     frmArrU* w = openBank("Bank");
     ASSERT_NE(w, nullptr);
@@ -335,22 +324,162 @@ TEST_F(JobsTest, EditMenuLoadArrSendsTheBank) {
     EXPECT_EQ(midi->written(), Mode06 + Mode0A + ArrBankMsg(w->Tag()));
 }
 
-}  // namespace
+// ---- the find by number ------------------------------------------------------
 
-// With Load Arrangement on and another file on the instrument, a click sends
-// the bank first and then selects; a second click on a file whose long name
-// now matches the instrument's (on its first 24 characters) only selects.
-TEST_F(JobsTest, ParkedClickSendsTheBankThenSelectsAndOnlySelectsOnceItIsThere) {
-    frmArrU* w = openBank(LongName);
-    ASSERT_NE(w, nullptr);
-    m->mnuCaricaArr->setChecked(true);
-    w->List1->setListIndex(5);
-    Timer::Advance(8000);
-    const std::string sent = midi->written();
-    const std::string bank = Mode06 + Mode0A + ArrBankMsg(w->Tag());
-    EXPECT_EQ(std::tuple(sent, w->TimerList1->Interval()), std::tuple(bank + selectOf(5), 10));
-    midi->clear();
-    w->List1->setListIndex(2);
-    Timer::Advance(8000);
-    EXPECT_EQ(midi->written(), selectOf(2));
+constexpr int Found = 28;
+
+// What went out, a word a message: system exclusive by its function byte
+// and length, the rest in hex; readable where whole dumps are not.
+std::string wireOf(const std::string& b) {
+    std::string out;
+    for (std::size_t i = 0, end = 0; i < b.size(); i = end) {
+        const bool sysex = static_cast<unsigned char>(b[i]) == 0xF0;
+        end = sysex ? std::min(b.find('\xF7', i), b.size() - 1) + 1 : i + 1;
+        char w[32];
+        const auto shown = static_cast<unsigned char>(b[sysex && end - i > 5 ? i + 4 : i]);
+        std::snprintf(w, sizeof w, sysex ? "sysex %02X/%zu " : "%02X ", shown, end - i);
+        out += w;
+    }
+    return out;
 }
+
+class FindTest : public JobsTest {
+protected:
+    // The frame on channels 5/3 with the three Load options `on`, the
+    // instrument holding `heldArr` as its bank and "Other" as styles and programs.
+    void startFind(const std::string& heldArr, bool on = true) {
+        m = startOnChannels();
+        ModeNow = 0;
+        for (MenuItem* o : {m->mnuCaricaArr, m->mnuCaricaSty, m->mnuCaricaPrg}) o->setChecked(on);
+        std::string info(InfoRecLen, ' ');
+        putField(info, 51, 50, heldArr);
+        putField(info, 101, 50, "Other");
+        putField(info, 151, 50, "Other");
+        writeFileBytes(InfoFile, info);
+    }
+    // A file whose arrangement 28 uses a style of the file's own (or a
+    // factory one) and a user program, with row 5 beside it.
+    static std::string foundFile(bool ownStyle = true) {
+        return arrFileOf({{5, "Five"}, {Found, "Found", 0, ownStyle ? 1 : 0, {{0, 64}}}});
+    }
+    frmArrU* openFound(const std::string& name, int pos = Found) {
+        FindIDPending = true;
+        FindIDPos = pos;
+        return openArr(name);
+    }
+    // Runs the clock for `ms`; the Intervals the find's timer was armed with, in order.
+    static std::vector<int> armings(frmArrU* w, int ms) {
+        std::vector<int> seen;
+        int last = 0;
+        for (int t = 0; t < ms; ++t) {
+            const int now = w->TimerFindID->Enabled() ? w->TimerFindID->Interval() : 0;
+            if (now != 0 && now != last) seen.push_back(now);
+            last = now;
+            Timer::Advance(1);
+        }
+        return seen;
+    }
+};
+
+TEST_F(FindTest, OptionsOffSelectAfterFourSteps) {
+    writeSong("Bank", foundFile(), styFileOf(threeGroups()), prgFileOf(false, 0));
+    startFind("Other", false);
+    frmArrU* w = openFound("Bank");
+    ASSERT_NE(w, nullptr);
+    const long long t0 = Timer::Now();
+    EXPECT_EQ(armings(w, 300), (std::vector<int>{10, 20, 30, 40}));
+    EXPECT_EQ(messageTimes(t0), (std::vector<long long>{100, 101, 102}));
+    EXPECT_EQ(std::tuple(wireOf(midi->written()), w->List1->ListIndex(), FindIDPending, w->TimerFindID->Enabled(),
+                         w->TimerFindID->Interval()),
+              std::tuple(wireOf(selectOf(Found)), Found, false, false, 10));
+}
+
+// With the three options on: what the instrument lacks goes out, each send
+// moving the chain on, and the found arrangement is selected in the end,
+// also where a step has nothing it can send.
+TEST_F(FindTest, SendsWhatTheInstrumentLacksThenSelects) {
+    const std::string thirty = "Thirty characters in this name";
+    const std::string prg = prgFileOf(false, 0);
+    struct Case {
+        const char* what;
+        std::string name, heldArr;
+        bool ownStyle, styFile, prgFile, midiOn;
+        std::vector<int> armings;
+        bool bank, styles, programs;
+    } cases[] = {
+        {"another file held", "Bank", "Other", true, true, true, true, {10, 800, 820, 40}, true, true, true},
+        {"factory style", "Bank", "Other", false, true, true, true, {10, 800, 30, 40}, true, false, true},
+        {"the bank held", "Bank", "Bank", true, true, true, true, {10, 20, 820, 40}, false, true, true},
+        {"a long name held by its first 24", thirty, thirty.substr(0, 24), true, true, true, true, {10, 20, 820, 40},
+         false, true, true},
+        {"MIDI off", "Bank", "Other", true, true, true, false, {10, 800, 820, 40}, false, false, false},
+        {"no style file", "Bank", "Other", true, false, true, true, {10, 800, 820, 40}, true, false, true},
+        {"no program file", "Bank", "Other", true, true, false, true, {10, 800, 820, 40}, true, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const char* ext : {".sty", ".prg"}) QFile::remove(QString::fromStdString(song(c.name + ext)));
+        writeSong(c.name, foundFile(c.ownStyle), c.styFile ? styFileOf(threeGroups()) : "", c.prgFile ? prg : "");
+        startFind(c.heldArr);
+        MidiOn = c.midiOn ? 1 : 0;
+        frmArrU* w = openFound(c.name);
+        ASSERT_NE(w, nullptr);
+        if (!c.prgFile) dialogs.answer(vbOK);
+        EXPECT_EQ(armings(w, 8000), c.armings);
+        Timer::Advance(12000);   // the dumps leave at the wire's pace
+        std::string want;
+        if (c.bank) want += Mode06 + Mode0A + ArrBankMsg(w->Tag());
+        if (c.styles)
+            want += StyleDumpOf(w->Tag(), 0) + StyleDumpOf(w->Tag(), 1) + StyleDumpOf(w->Tag(), 2) + selectOf(Found);
+        if (c.programs) want += PrgBankMsg(PrgFileImage(song(c.name), prg, false));
+        if (c.midiOn) want += selectOf(Found);
+        EXPECT_EQ(wireOf(midi->written()), wireOf(want));
+        EXPECT_TRUE(midi->written() == want);
+        EXPECT_EQ(dialogs.shown.size(), c.prgFile ? 0u : 1u) << "the reader's message only";
+        EXPECT_EQ(std::tuple(w->List1->ListIndex(), FindIDPending, w->TimerFindID->Enabled()),
+                  std::tuple(Found, false, false));
+        w->Unload();
+        delete frame.data();
+        InstanceLockRelease();
+    }
+}
+
+// A find belongs to the window that took it: a newer find ends an older
+// chain, a send elsewhere starts none, and a closed window takes its find along.
+TEST_F(FindTest, FindBelongsToTheWindowThatTookIt) {
+    for (const char* name : {"A", "B", "C"}) writeSong(name, foundFile());
+    startFind("Other", false);
+    m->mnuCaricaArr->setChecked(true);
+    frmArrU* a = openFound("A");
+    ASSERT_NE(a, nullptr);
+    Timer::Advance(12);   // A has asked for its bank, sent at 19
+    frmArrU* b = openFound("B", 5);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(armings(a, 30), std::vector<int>{}) << "A's bank send ended arming nothing";
+    Timer::Advance(10000);
+    EXPECT_EQ(wireOf(midi->written()),
+              wireOf(Mode06 + Mode0A + ArrBankMsg(a->Tag()) + Mode06 + Mode0A + ArrBankMsg(b->Tag()) + selectOf(5)));
+    EXPECT_EQ(std::tuple(a->List1->ListIndex(), b->List1->ListIndex(), FindIDPending), std::tuple(Found, 5, false));
+
+    // A find left pending by someone else: a bank send ending in A starts nothing.
+    midi->clear();
+    FindIDPending = true;
+    a->CommLoadArr->press();
+    Timer::Advance(8000);
+    EXPECT_EQ(std::tuple(wireOf(midi->written()), a->TimerFindID->Enabled()),
+              std::tuple(wireOf(Mode06 + Mode0A + ArrBankMsg(a->Tag())), false));
+
+    // Closed in the middle of its chain.
+    midi->clear();
+    frmArrU* c = openFound("C");
+    ASSERT_NE(c, nullptr);
+    Timer::Advance(12);
+    c->Unload();
+    EXPECT_FALSE(FindIDPending);
+    frmArrU* again = openArr("C");
+    ASSERT_NE(again, nullptr);
+    Timer::Advance(8000);
+    EXPECT_EQ(std::tuple(again->List1->ListIndex(), wireOf(midi->written())), std::tuple(-1, std::string()));
+}
+
+}  // namespace
