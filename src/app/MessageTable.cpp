@@ -142,6 +142,7 @@ const MsgPair kMessages[] = {
      "MIDI Thru could not be switched: the MIDI driver refused it"},
     {156, "Il gruppo di style _ \xC3\xA8 incompleto e non \xC3\xA8 stato inviato",
      "Style group _ is incomplete and was not sent"},
+    {160, "Impossibile stampare l'elenco: _", "The list could not be printed: _"},
 };
 
 const std::map<int, std::string>& table() {

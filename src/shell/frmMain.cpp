@@ -19,11 +19,13 @@
 #include "platform/Controls.h"
 #include "platform/Text.h"
 #include "platform/Timer.h"
+#include "shell/Arrange.h"
 #include "shell/DocCommands.h"
 #include "shell/EditCommands.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
 #include "shell/Preferences.h"
+#include "shell/Print.h"
 #include "shell/Routing.h"
 #include "shell/SmallWindows.h"
 
@@ -68,9 +70,6 @@ frmMain::frmMain(QWidget* parent) : MdiFrame(parent, "frmMain") {
     });
     RegisterMenuCommand(MenuId::mnuExit, [] {
         if (frmMain* f = MainForm()) f->mnuExit_Click();
-    });
-    RegisterMenuCommand(MenuId::mnuWCascade, [] {
-        if (frmMain* f = MainForm()) f->Cascade();
     });
     buildStatusBar();
     buildMenus();
@@ -327,6 +326,8 @@ void InstallShell() {
     InstallPreferences();
     InstallEditCommands();
     InstallDocCommands();
+    InstallPrint();
+    InstallArrange();
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {
         frmMain* f = MainForm();
         if (!f) return;
