@@ -166,7 +166,8 @@ std::string PrintDateText() {
         const qsizetype m = tf.indexOf(QLatin1String("mm"));
         tf = m < 0 ? QStringLiteral("HH:mm:ss") : tf.insert(m + 2, QLatin1String(":ss"));
     }
-    const QString text = loc.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') + loc.toString(now.time(), tf);
+    const QString text =
+        loc.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') + loc.toString(now.time(), tf);
     return Utf8Head(fromQt(text), DateLen);
 }
 
