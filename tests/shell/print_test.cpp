@@ -1,4 +1,6 @@
 // Printing the list of a program or arrangement window.
+#include <algorithm>
+
 #include "app/Messages.h"
 #include "app/Names.h"
 #include "files/StyGroups.h"
@@ -74,7 +76,9 @@ TEST_F(PrintTest, AnArrangementListOnThePrinter) {
     (new TestChild(f, WindowImageNew(33)))->Show();
     RunMenuCommand(MenuId::mnuPrint);
     EXPECT_FALSE(printer.begun);
-    SetPrintClock(nullptr);
+    SetPrintClock(nullptr);  // the system's date, the time in seconds
+    const std::string now = PrintDateText();
+    EXPECT_TRUE(now.size() <= 20 && std::count(now.begin(), now.end(), ':') == 2) << now;
 }
 
 TEST_F(PrintTest, StyleAndTempoColumns) {
