@@ -146,6 +146,7 @@ const MsgPair kMessages[] = {
      "Velmora cannot convert files of the old i-series: their data format is not known."},
     {159, "Nessuna finestra libera: parte di _ non \xC3\xA8 stata importata.",
      "No free window left: part of _ was not imported."},
+    {160, "Impossibile stampare l'elenco: _", "The list could not be printed: _"},
 };
 
 const std::map<int, std::string>& table() {

@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+// What begin() reports when the system has no printer at all.
+inline constexpr const char* NoPrinterText = "No printer is installed.";
+
 class LinePrinter {
 public:
     virtual ~LinePrinter() = default;

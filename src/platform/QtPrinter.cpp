@@ -8,7 +8,7 @@
 
 bool CapturePrinter::begin(std::string& error) {
     if (!available) {
-        error = "No printer is installed.";
+        error = NoPrinterText;
         return false;
     }
     begun = true;
@@ -16,7 +16,18 @@ bool CapturePrinter::begin(std::string& error) {
     return true;
 }
 
-QtLinePrinter::QtLinePrinter() : font_(QStringLiteral("Courier New"), 10) {}
+namespace {
+// The font asked for, or where it is missing a fixed-pitch one: the lists
+// are columns of characters.
+QFont lineFont(const QString& name, int pointSize) {
+    QFont f(name, pointSize);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    return f;
+}
+}  // namespace
+
+QtLinePrinter::QtLinePrinter() : font_(lineFont(QStringLiteral("Courier New"), 10)) {}
 
 QtLinePrinter::~QtLinePrinter() {
     if (painter_.isActive()) painter_.end();
@@ -27,7 +38,7 @@ bool QtLinePrinter::begin(std::string& error) {
     if (pdfPath_.isEmpty()) {
         QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull()) {
-            error = "No printer is installed.";
+            error = NoPrinterText;
             return false;
         }
         printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
@@ -38,8 +49,9 @@ bool QtLinePrinter::begin(std::string& error) {
     }
     printer_->setDocName(QStringLiteral("Velmora"));
     if (!painter_.begin(printer_.get())) {
+        const QString where = pdfPath_.isEmpty() ? printer_->printerName() : pdfPath_;
         printer_.reset();
-        error = "The printer could not be started.";
+        error = fromQt(where) + " could not be opened for printing.";
         return false;
     }
     painter_.setFont(font_);
@@ -49,7 +61,7 @@ bool QtLinePrinter::begin(std::string& error) {
 }
 
 void QtLinePrinter::setFont(const std::string& name, int pointSize) {
-    font_ = QFont(toQt(name), pointSize > 0 ? pointSize : 10);
+    font_ = lineFont(toQt(name), pointSize > 0 ? pointSize : 10);
     if (painter_.isActive()) painter_.setFont(font_);
 }
 

@@ -25,6 +25,7 @@ public:
 
     bool active() const { return painter_.isActive(); }
     int pages() const { return pages_; }  // pages of the current or last document
+    const QFont& font() const { return font_; }
 
 private:
     QString pdfPath_;

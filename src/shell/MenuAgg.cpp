@@ -33,12 +33,6 @@ std::string rowText(const ListBox* l, int i) {
     return rtrim(cutAtNul(l->List(i)));
 }
 
-// The kinds whose windows have a standard size to return to.
-bool hasStandardSize(int kind) {
-    return among(kind, {2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 32,
-                        34, 35, 36});
-}
-
 bool pasteFits(int kind, int clipKind) {
     switch (kind) {
     case 19: case 20: return among(clipKind, {2, 3, 19, 20});
@@ -99,6 +93,11 @@ void fileWindowRules(frmMain& m, const ChildForm* c, int kind, bool readOnly) {
 
 }  // namespace
 
+bool HasStandardSize(int kind) {
+    return among(kind, {2, 3, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 32,
+                        34, 35, 36});
+}
+
 void MenuAgg() {
     frmMain* mp = MainForm();
     if (!mp || AppClosing) return;
@@ -120,7 +119,7 @@ void MenuAgg() {
     const int kind = at(tag, ImgKind);
 
     // Pass 1: Enlarge, compared in whole pixels.
-    if (hasStandardSize(kind)) {
+    if (HasStandardSize(kind)) {
         int sh = 0, sw = 0;
         StandardSize(kind, sh, sw);
         m.mnuIngrandisci->setEnabled(twipsToPxY(c->Height()) != twipsToPxY(sh) ||

@@ -3,3 +3,5 @@
 // active child window, read from its window image, its size, its lists and
 // its buttons by name, and from the clipboard. Safe to call at any time.
 void MenuAgg();
+// The window kinds that have a standard size to return to (Maximize).
+bool HasStandardSize(int kind);

@@ -19,6 +19,7 @@
 #include "platform/Controls.h"
 #include "platform/Text.h"
 #include "platform/Timer.h"
+#include "shell/Arrange.h"
 #include "shell/DocCommands.h"
 #include "shell/EditCommands.h"
 #include "shell/Imports.h"
@@ -27,6 +28,7 @@
 #include "shell/OpenCommands.h"
 #include "shell/Preferences.h"
 #include "shell/RecentFiles.h"
+#include "shell/Print.h"
 #include "shell/Routing.h"
 #include "shell/SmallWindows.h"
 
@@ -71,9 +73,6 @@ frmMain::frmMain(QWidget* parent) : MdiFrame(parent, "frmMain") {
     });
     RegisterMenuCommand(MenuId::mnuExit, [] {
         if (frmMain* f = MainForm()) f->mnuExit_Click();
-    });
-    RegisterMenuCommand(MenuId::mnuWCascade, [] {
-        if (frmMain* f = MainForm()) f->Cascade();
     });
     buildStatusBar();
     buildMenus();
@@ -335,6 +334,8 @@ void InstallShell() {
     InstallOpenCommands();
     InstallRecentFiles();
     InstallImports();
+    InstallPrint();
+    InstallArrange();
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {
         frmMain* f = MainForm();
         if (!f) return;

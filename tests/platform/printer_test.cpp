@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QPrinterInfo>
 
 #include "platform/QtPrinter.h"
@@ -36,4 +37,14 @@ TEST_F(PrinterTest, FullPagesStartNewOnes) {
     pdf.printLine("last");
     pdf.endDoc();
     EXPECT_TRUE(!pdf.active() && QFileInfo(path).size() > 0);
+}
+
+TEST_F(PrinterTest, AMissingFontGivesAFixedPitchOne) {
+    // The lists are columns of characters: whatever font is asked for, the
+    // printer keeps to a fixed pitch where the machine lacks it.
+    QtLinePrinter p;
+    for (const char* name : {"courier new", "No Such Typewriter"}) {
+        p.setFont(name, 10);
+        EXPECT_TRUE(QFontInfo(p.font()).fixedPitch()) << name << ": " << QFontInfo(p.font()).family().toStdString();
+    }
 }
