@@ -7,9 +7,11 @@ struct NamedEntry {
     unsigned id;
     NamedProc proc;
 };
+// The registries outlive every registration, also those held in statics
+// that go at exit after them.
 std::map<std::string, NamedEntry>& Named() {
-    static std::map<std::string, NamedEntry> named;
-    return named;
+    static auto* named = new std::map<std::string, NamedEntry>;
+    return *named;
 }
 unsigned nextId = 0;
 
@@ -18,8 +20,8 @@ struct FamilyEntry {
     WindowFamily impl;
 };
 std::map<WinFamily, FamilyEntry>& Families() {
-    static std::map<WinFamily, FamilyEntry> families;
-    return families;
+    static auto* families = new std::map<WinFamily, FamilyEntry>;
+    return *families;
 }
 }  // namespace
 
