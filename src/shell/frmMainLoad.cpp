@@ -22,6 +22,7 @@
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
 #include "shell/OpenCommands.h"
+#include "shell/Restore.h"
 #include "shell/frmMain.h"
 #include "shell/state.h"
 
@@ -166,9 +167,7 @@ void frmMain::placeFrame() {
 }
 
 // ---- the restore chain ----------------------------------------------------------
-// Armed here; the stages that reopen the windows come with those windows.
-// Until then each stage passes on to the next and clears the marks it would
-// have acted on, so a mark left by the last run never holds a slot.
+// Armed here; the stages themselves are in Restore.cpp.
 
 void frmMain::armRestore() {
     RestoreArmed = 0;
@@ -182,33 +181,7 @@ void frmMain::armRestore() {
     if (RestoreArmed == 0) TimerArrU->setEnabled(true);
 }
 
-void frmMain::TimerAuto_Timer(int kind) {
-    TimerAuto[static_cast<std::size_t>(kind)]->setEnabled(false);
-    WinEntry(kind).State = 0;
-    ++RestoreDone;
-    if (RestoreArmed == RestoreDone) TimerArrU->setEnabled(true);
-}
-
-namespace {
-template <std::size_t N>
-void clearMarks(std::array<SlotRec, N>& table) {
-    for (int i = 1; i <= 9; ++i) table[static_cast<std::size_t>(i)].State = 0;
-}
-}  // namespace
-
-void frmMain::TimerArrU_Timer() {
-    TimerArrU->setEnabled(false);
-    clearMarks(ArrSlots);
-    TimerStyU->setEnabled(true);
-}
-
-void frmMain::TimerStyU_Timer() {
-    TimerStyU->setEnabled(false);
-    clearMarks(StySlots);
-    TimerPrgU->setEnabled(true);
-}
-
-void frmMain::TimerPrgU_Timer() {
-    TimerPrgU->setEnabled(false);
-    clearMarks(PrgSlots);
-}
+void frmMain::TimerAuto_Timer(int kind) { RestoreAutoRun(*this, kind); }
+void frmMain::TimerArrU_Timer() { RestoreArrStage(*this); }
+void frmMain::TimerStyU_Timer() { RestoreStyStage(*this); }
+void frmMain::TimerPrgU_Timer() { RestorePrgStage(*this); }

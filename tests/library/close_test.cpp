@@ -12,7 +12,7 @@ protected:
         writeSong("Bank", arr, sty);
         delete frame.data();
         InstanceLockRelease();
-        m = start();
+        m = start([] { ArrSlots = {}; });  // nothing of the last case to reopen
         frmArrU* w = openArr("Bank");
         MruTable = {};
         return w;

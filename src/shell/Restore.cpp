@@ -1,0 +1,235 @@
+#include "shell/Restore.h"
+
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/Links.h"
+#include "app/MenuIds.h"
+#include "app/Tables.h"
+#include "app/state.h"
+#include "files/OpenDlg.h"
+#include "files/Readers.h"
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "platform/Paths.h"
+#include "platform/Timer.h"
+#include "platform/bytes.h"
+#include "shell/frmMain.h"
+#include "shell/state.h"
+
+namespace {
+
+// Set while a stage or element runs. A reader's or command's message box
+// runs the event loop, and another armed timer firing then must not run
+// inside the box: it stays enabled and runs at a later tick instead.
+bool running = false;
+struct Running {
+    Running() { running = true; }
+    ~Running() { running = false; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+};
+
+// The arrangement windows reopened by this run's chain, by slot and path:
+// their program files open after the program stage, so that they do not
+// take the slots of the program windows still to be reopened.
+std::vector<std::pair<int, std::string>>& companions() {
+    static std::vector<std::pair<int, std::string>> list;
+    return list;
+}
+
+// What the load of a file window reads, as a fresh open leaves it.
+void freshRequest(const frmMain& m) {
+    RdOnlyOpen = m.mnuRdOnly->Checked() ? 1 : 0;
+    StyLoopIdx = 0;
+    CaricaPrgPending = false;
+}
+
+void minimiseWhenMarked(ChildForm* f, uint8_t state) {
+    if (f && state == 2) f->setWindowState(vbMinimized);
+}
+
+// Reopens the marked records 1-8 of a slot table in the lowest free slots.
+// `open` reads the record's file and shows the window of the slot (false:
+// nothing opened). A record that cannot be reopened is left closed; so are
+// the records that find no free slot left.
+template <std::size_t N>
+void reopenSlots(std::array<SlotRec, N>& table, std::array<int, 9>& used, const QPointer<frmMain>& frame,
+                 const std::function<bool(int slot, const SlotRec& rec)>& open) {
+    for (int i = 1; i <= 8 && frame; ++i) {
+        const auto ii = static_cast<std::size_t>(i);
+        const SlotRec rec = table[ii];
+        // Closed, or the slot of a window opened meanwhile.
+        if (rec.State == 0 || used[ii] != 0) continue;
+        int slot = 0;
+        for (int j = 1; j <= 8 && slot == 0; ++j)
+            if (used[static_cast<std::size_t>(j)] == 0) slot = j;
+        if (slot == 0) {
+            table[ii].State = 0;
+            continue;
+        }
+        const auto s = static_cast<std::size_t>(slot);
+        if (i > slot) {
+            table[s] = rec;
+            table[ii].State = 0;
+        }
+        used[s] = 1;
+        if (!open(slot, rec)) {
+            used[s] = 0;
+            table[s] = rec;
+            table[s].State = 0;
+        }
+    }
+}
+
+// Slot 9, the instrument's user bank, through its menu command. A bank with
+// no name cannot reopen; one whose file cannot be read (the command says
+// why) is not tried again.
+void reopenUserBank(SlotRec& rec, const std::string& bankFile, MenuId command, WinFamily family,
+                    bool available, const frmMain& m) {
+    if (rec.State == 0 || WindowOf(family, 9)) return;
+    if (rtrim(bankFile).empty()) {
+        rec.State = 0;
+        return;
+    }
+    if (!available) return;
+    const uint8_t state = rec.State;
+    freshRequest(m);
+    RunMenuCommand(command);
+    ChildForm* f = WindowOf(family, 9);
+    if (f)
+        minimiseWhenMarked(f, state);
+    else if (FamilyAvailable(family))
+        rec.State = 0;
+}
+
+// The program windows of the reopened arrangement windows, once each, and
+// only for a file not open already.
+void openCompanions() {
+    auto list = std::move(companions());
+    companions().clear();
+    if (!ApriPrgOpt || !IsLinked<PrgWindowLinkT>()) return;
+    for (const auto& [slot, path] : list) {
+        if (!WindowOf(WinFamily::ArrU, slot)) continue;  // closed meanwhile
+        ArrDir = PathDir(path);
+        ArrName = PathName(path);
+        ArrPathFindOpen();
+    }
+}
+
+}  // namespace
+
+void RestoreAutoRun(frmMain& m, int kind) {
+    if (running) return;
+    m.TimerAuto[static_cast<std::size_t>(kind)]->setEnabled(false);
+    QPointer<frmMain> frame(&m);
+    bool counted = true;
+    {
+        Running r;
+        switch (kind) {
+        case 2: RunMenuCommand(MenuId::mnuArrA); break;
+        case 3: RunMenuCommand(MenuId::mnuArrB); break;
+        case 4: case 5: case 6: case 7: case 8: {
+            static constexpr MenuId banks[] = {MenuId::mnuWProgA, MenuId::mnuWProgB, MenuId::mnuWProgC,
+                                               MenuId::mnuWProgD, MenuId::mnuWProgE};
+            if (NamedAvailable("frmPcgAE")) RunMenuCommand(banks[kind - 4]);
+            break;
+        }
+        case 9: case 10:
+            if (NamedAvailable("frmDrum")) RunMenuCommand(kind == 9 ? MenuId::mnuDrum : MenuId::mnuPerc);
+            break;
+        case 11: RunNamed("frmFindID"); break;
+        case 34: RunNamed("frmPrgSelAuto"); break;
+        default: counted = false; break;
+        }
+    }
+    if (!frame || !counted) return;
+    ++RestoreDone;
+    if (RestoreArmed == RestoreDone) frame->TimerArrU->setEnabled(true);
+}
+
+void RestoreArrStage(frmMain& m) {
+    if (running) return;
+    m.TimerArrU->setEnabled(false);
+    QPointer<frmMain> frame(&m);
+    companions().clear();
+    {
+        Running r;
+        const bool built = FamilyAvailable(WinFamily::ArrU);
+        if (built)
+            reopenSlots(ArrSlots, ArrSlotUsed, frame, [&](int slot, const SlotRec& rec) {
+                ArrSlotWork = ArrSlots[static_cast<std::size_t>(slot)];
+                const std::string path = rtrim(rec.Path);
+                ArrDir = PathDir(path);
+                ArrName = PathName(path);
+                if (ArrFileRead(path + ".arr") != 0 || !frame) return false;
+                freshRequest(*frame);
+                ArrSlotCur = slot;
+                ChildForm* f = ShowWindowOf(WinFamily::ArrU, slot);
+                if (!f) return false;
+                minimiseWhenMarked(f, rec.State);
+                companions().emplace_back(slot, path);
+                return true;
+            });
+        if (frame) reopenUserBank(ArrSlots[9], ArrUFile, MenuId::mnuArrU, WinFamily::ArrU, built, *frame);
+    }
+    if (frame) frame->TimerStyU->setEnabled(true);
+}
+
+void RestoreStyStage(frmMain& m) {
+    if (running) return;
+    m.TimerStyU->setEnabled(false);
+    QPointer<frmMain> frame(&m);
+    {
+        Running r;
+        const bool built = FamilyAvailable(WinFamily::StyUN);
+        if (built)
+            reopenSlots(StySlots, StySlotUsed, frame, [&](int slot, const SlotRec& rec) {
+                StySlotWork = StySlots[static_cast<std::size_t>(slot)];
+                const std::string path = rtrim(rec.Path);
+                StyDir = PathDir(path);
+                StyName = PathName(path);
+                if (StyFileLoad(path + ".sty") != 0 || !frame) return false;
+                freshRequest(*frame);
+                StySlotCur = slot;
+                ChildForm* f = ShowWindowOf(WinFamily::StyUN, slot);
+                minimiseWhenMarked(f, rec.State);
+                return f != nullptr;
+            });
+        if (frame) reopenUserBank(StySlots[9], StyUFile, MenuId::mnuStyU, WinFamily::StyUN, built, *frame);
+    }
+    if (frame) frame->TimerPrgU->setEnabled(true);
+}
+
+void RestorePrgStage(frmMain& m) {
+    if (running) return;
+    m.TimerPrgU->setEnabled(false);
+    QPointer<frmMain> frame(&m);
+    Running r;
+    if (IsLinked<PrgWindowLinkT>())
+        reopenSlots(PrgSlots, PrgSlotUsed, frame, [&](int slot, const SlotRec& rec) {
+            PrgSlotWork = PrgSlots[static_cast<std::size_t>(slot)];
+            FilePathCur = rtrim(rec.Path) + (rec.Type != 0 ? ".pgg" : ".prg");
+            if (PrgFileRead(FilePathCur) != 0 || !frame) {
+                PrgDir.clear();
+                PrgName.clear();
+                return false;
+            }
+            PrgWinKind = 21;
+            PrgDir = PathDir(FilePathCur);
+            PrgName = PathName(FilePathCur);
+            PrgName.resize(PrgName.size() - 4);
+            freshRequest(*frame);
+            PrgSlotCur = slot;
+            PrgWinShow(21);
+            minimiseWhenMarked(WindowOf(WinFamily::PrgUN, slot), rec.State);
+            return true;
+        });
+    if (frame)
+        reopenUserBank(PrgSlots[9], PrgUFile, MenuId::mnuPrgU, WinFamily::PrgUN, NamedAvailable("frmPrgUN"), *frame);
+    if (frame) openCompanions();
+}
