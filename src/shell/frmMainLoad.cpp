@@ -20,6 +20,7 @@
 #include "platform/bytes.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
+#include "shell/ToolCommands.h"
 #include "shell/frmMain.h"
 #include "shell/state.h"
 
@@ -101,6 +102,8 @@ void frmMain::Form_Load() {
     LabelSty->setCaption(InfoFileRead() + ".sty");
     LabelArr->setCaption(InfoArrTitle + ".arr");
     LabelPrg->setCaption(InfoPrgTitle + ".prg");
+    // Commands whose windows are not in the program stay off.
+    MenuCommandsLimit();
     // 21-23.
     armRestore();
     placeFrame();
