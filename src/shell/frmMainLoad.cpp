@@ -84,6 +84,8 @@ void frmMain::Form_Load() {
     // 17: the database commands need a database.
     const bool db = DBArrLoad() == 0;
     for (MenuItem* m : {mnuWEditDBArr, mnuAggArr, mnuWFindID}) m->setEnabled(db);
+    // Commands whose windows are not in the program stay off.
+    MenuCommandsLimit();
     // 18: the style template. A damaged one has been reported by the reader;
     // a missing one is reported here. Either way the windows that append the
     // template get a whole one.
@@ -102,8 +104,6 @@ void frmMain::Form_Load() {
     LabelSty->setCaption(InfoFileRead() + ".sty");
     LabelArr->setCaption(InfoArrTitle + ".arr");
     LabelPrg->setCaption(InfoPrgTitle + ".prg");
-    // Commands whose windows are not in the program stay off.
-    MenuCommandsLimit();
     // 21-23.
     armRestore();
     placeFrame();
