@@ -138,7 +138,7 @@ const MsgPair kMessages[] = {
     {153, "le impostazioni del programma (_)", "the program's settings (_)"},
     {154, "Le impostazioni non possono essere conservate: all'uscita le modifiche andranno perse.",
      "The settings cannot be kept: changes will be lost when the program ends."},
-    {155, "Impossibile commutare il MIDI Thru: il driver MIDI lo ha rifiutato",
+    {157, "Impossibile commutare il MIDI Thru: il driver MIDI lo ha rifiutato",
      "MIDI Thru could not be switched: the MIDI driver refused it"},
     {156, "Il gruppo di style _ \xC3\xA8 incompleto e non \xC3\xA8 stato inviato",
      "Style group _ is incomplete and was not sent"},

@@ -8,6 +8,7 @@
 #include "files/state.h"
 #include "platform/Controls.h"
 #include "platform/bytes.h"
+#include "shell/ToolCommands.h"
 #include "shell/frmMain.h"
 #include "shell/state.h"
 
@@ -147,7 +148,7 @@ void MenuAgg() {
     case 21: case 22:
         m.mnuLoadPrg->setEnabled(buttonOn(c, "CommLoad"));
         m.mnuEdit->setEnabled(buttonOn(c, "CommEdit"));
-        m.mnuEditPerf->setEnabled(!EditPerfOpen);
+        m.mnuEditPerf->setEnabled(!EditPerfOpen && MenuCommandAvailable(MenuId::mnuEditPerf));
         break;
     case 14: case 25:
         m.mnuSalva->setEnabled(!readOnly);

@@ -1,8 +1,8 @@
 #include "shell/Preferences.h"
 
+#include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
@@ -27,21 +27,18 @@ void registerToggle(MenuId id, void (*then)(frmMain& f, bool on)) {
 
 // The add-to-database button of every arrangement file window that is open
 // (slots 1-8; the user bank's window keeps its own).
-void autoDBArrButtons(frmMain& f, bool on) {
-    for (ChildForm* c : f.Forms()) {
-        const std::string& img = c->Tag();
-        if (WinKind(img) != 19) continue;
-        const int slot = at(img, ImgSlot);
-        if (slot < 1 || slot > 8) continue;
-        if (auto* b = FindControl<CommandButton>(c, QStringLiteral("CommAdd"))) b->setEnabled(!on);
+void autoDBArrButtons(bool on) {
+    for (int slot = 1; slot <= 8; ++slot) {
+        ChildForm* c = WindowOf(WinFamily::ArrU, slot);
+        if (auto* b = c ? FindControl<CommandButton>(c, QStringLiteral("CommAdd")) : nullptr) b->setEnabled(!on);
     }
 }
 
 // A thru change the driver refused leaves everything as it was.
-bool thruRefused(frmMain& f) {
+bool thruRefused() {
     if (MidiLastResult == MidiOk) return false;
     // The MIDI module has told why already.
-    if (MidiLastResult != MidiErrSamePort) MsgBox(Msg(155), vbOKOnly | vbExclamation, f.mnuMIDIThru->Caption());
+    if (MidiLastResult != MidiErrSamePort) MsgBox(Msg(157), vbOKOnly | vbExclamation, "MIDI Thru");
     return true;
 }
 
@@ -52,12 +49,12 @@ void mnuMIDIThru_Click() {
     MidiLastResult = MidiOk;
     if (f->mnuMIDIThru->Checked()) {
         MidiThruDisconnect();
-        if (thruRefused(*f)) return;
+        if (thruRefused()) return;
         MidiInStopDev();
         f->mnuMIDIThru->setChecked(false);
     } else {
         MidiThruConnect();
-        if (thruRefused(*f)) return;
+        if (thruRefused()) return;
         MidiInStartDev();
         f->mnuMIDIThru->setChecked(true);
     }
@@ -90,8 +87,8 @@ void InstallPreferences() {
         StatusBarOpt = on;
         f.Picture1->setVisible(on);
     });
-    registerToggle(MenuId::mnuAddi40DBArr, [](frmMain& f, bool on) {
+    registerToggle(MenuId::mnuAddi40DBArr, [](frmMain&, bool on) {
         AutoDBArrOpt = on;
-        autoDBArrButtons(f, on);
+        autoDBArrButtons(on);
     });
 }

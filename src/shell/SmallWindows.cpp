@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "shell/SmallFiles.h"
+#include "shell/ToolCommands.h"
 #include "shell/frmAbout.h"
 #include "shell/frmBloccoNote.h"
 #include "shell/frmGuida.h"
@@ -68,4 +69,5 @@ void InstallSmallWindows() {
     RegisterMenuCommand(MenuId::mnuInfo, mnuInfo_Click);
     RegisterMenuCommand(MenuId::mnuGuida, mnuGuida_Click);
     RegisterMenuCommand(MenuId::mnuBloccoNote, mnuBloccoNote_Click);
+    InstallToolCommands();
 }

@@ -7,5 +7,6 @@
 // unreadable or too long); GuidaText is then left as it was.
 bool GuidaLoad();
 
-// Registers mnuInfo, mnuGuida and mnuBloccoNote with the menu commands.
+// Registers mnuInfo, mnuGuida and mnuBloccoNote with the menu commands, and
+// the other bank and tool commands (ToolCommands.h).
 void InstallSmallWindows();

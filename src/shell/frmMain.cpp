@@ -31,6 +31,7 @@
 #include "shell/Print.h"
 #include "shell/Routing.h"
 #include "shell/SmallWindows.h"
+#include "shell/ToolCommands.h"
 
 namespace {
 QPointer<frmMain> theMain;
@@ -316,7 +317,9 @@ void frmMain::Link::setLabelArr(const std::string& s) { form->LabelArr->setCapti
 void frmMain::Link::setLabelSty(const std::string& s) { form->LabelSty->setCaption(s); }
 void frmMain::Link::setLabelPrg(const std::string& s) { form->LabelPrg->setCaption(s); }
 void frmMain::Link::refreshRecentFiles() { form->recentFilesShow(); }
-void frmMain::Link::enableMenu(MenuId id, bool enabled) { form->item(id)->setEnabled(enabled); }
+void frmMain::Link::enableMenu(MenuId id, bool enabled) {
+    form->item(id)->setEnabled(enabled && MenuCommandAvailable(id));
+}
 void frmMain::Link::menuAgg() { MenuAgg(); }
 std::string frmMain::Link::caption() { return form->Caption(); }
 void frmMain::Link::show() { form->Show(); }

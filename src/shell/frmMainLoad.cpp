@@ -23,6 +23,7 @@
 #include "shell/MenuTree.h"
 #include "shell/OpenCommands.h"
 #include "shell/Restore.h"
+#include "shell/ToolCommands.h"
 #include "shell/frmMain.h"
 #include "shell/state.h"
 
@@ -87,6 +88,8 @@ void frmMain::Form_Load() {
     // 17: the database commands need a database.
     const bool db = DBArrLoad() == 0;
     for (MenuItem* m : {mnuWEditDBArr, mnuAggArr, mnuWFindID}) m->setEnabled(db);
+    // Commands whose windows are not in the program stay off.
+    MenuCommandsLimit();
     // 18: the style template. A damaged one has been reported by the reader;
     // a missing one is reported here. Either way the windows that append the
     // template get a whole one.

@@ -116,6 +116,11 @@ TEST_F(FrameTest, ModeIsSentAndShownAtStart) {
 }
 
 TEST_F(FrameTest, StartDataSetsMenusMarksAndLabels) {
+    // The windows of the database and global commands are in the program.
+    std::vector<Registration> windows;
+    windows.push_back(RegisterWindowFamily(WinFamily::Gbl, {}));
+    for (const char* name : {"frmEditDBArr", "DBArrAggiorna", "frmFindID"})
+        windows.push_back(RegisterNamed(name, [](int) {}));
     frmMain* f = open([] {
         MruTable[1] = MruTable[4] = {"/m/a", 0, 0, 0, 0, 1, 0};
         MruTable[2] = {"/m/b", 0, 0, 0, 0, 2, 0};

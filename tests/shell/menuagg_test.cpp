@@ -115,6 +115,7 @@ TEST_F(ShellTest, MenuStateFollowsTheActiveWindow) {
         {.what = "auto selection, program list, filled row", .kind = 34, .rows = {""}, .clip = 21,
          .focus = 4, .rows2 = {"Piano"}, .sel2 = 0, .expect = "Taglia Incolla Window Chiudi"},
     };
+    const Registration perf = RegisterNamed("frmEditPerf", [](int) {});  // the editor is in the program
     frmMain* f = open();
     f->show();
     EXPECT_EQ(enabledItems(f), "") << "no window";

@@ -1,5 +1,7 @@
 // The Preferences menu: toggles and their kept values, the language choice,
 // MIDI thru, and what the settings at exit carry.
+#include <map>
+
 #include "app/Messages.h"
 #include "files/state.h"
 #include "platform/bytes.h"
@@ -86,6 +88,9 @@ TEST_F(FrameTest, PreferencesActOnTheOpenWindowsAtOnce) {
     frmMain* f = open();
     f->show();
     // Three arrangement file windows and the user bank's, each with its add button.
+    std::map<int, ChildForm*> bySlot;
+    const Registration family = RegisterWindowFamily(
+        WinFamily::ArrU, {nullptr, [&](int s) { return bySlot.count(s) ? bySlot[s] : nullptr; }});
     std::vector<CommandButton*> adds;
     TestChild* first = nullptr;
     for (int slot : {1, 4, 8, 9}) {
@@ -97,6 +102,7 @@ TEST_F(FrameTest, PreferencesActOnTheOpenWindowsAtOnce) {
         l->AddItem("12");
         adds.push_back(new CommandButton(w, "CommAdd"));
         if (!first) first = w;
+        bySlot[slot] = w;
         w->Show();
     }
     first->activate();

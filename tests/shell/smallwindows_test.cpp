@@ -12,6 +12,7 @@
 #include "platform/bytes.h"
 #include "shell/SmallFiles.h"
 #include "shell/frmAbout.h"
+#include "shell/frmAvviso2.h"
 #include "shell/frmBloccoNote.h"
 #include "shell/frmGuida.h"
 #include "frametest.h"
@@ -66,6 +67,15 @@ TEST_F(SmallWindowsTest, EachWindowOpensOnceAndKeepsItsMark) {
     EXPECT_EQ(window<frmAbout>()->Caption(), "About Velmora");
     EXPECT_EQ(window<frmAbout>()->lblTitolo->Caption(),
               Msg(129) + "\r\n  \r\nVersion 3.0, 2001 (release 11th March 2001)");
+    // The notice stands centred on the frame, its halves truncated.
+    f->Move(0, 0, 12001, 9000);
+    QPointer<frmAvviso2> notice = new frmAvviso2(f);
+    notice->Move(0, 0, 4001, 1500);
+    notice->Show();
+    EXPECT_EQ(std::pair(notice->Left(), notice->Top()), std::pair(4000, 3750));
+    notice->CommClose_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(notice.isNull());
     // Closed by the exit: 1 open, 2 minimised, a maximised one as it was.
     f->mnuGuida->trigger();
     f->mnuBloccoNote->trigger();
@@ -139,7 +149,11 @@ TEST_F(SmallWindowsTest, NotebookKeepsWhatIsTyped) {
     QApplication::setActiveWindow(f);
     f->mnuBloccoNote->trigger();
     EXPECT_EQ(notes()->toPlainText(), u"first\ncitt\u00e0"_qs);
+    // The editing keys are the text's own: Ctrl+X cuts and does not exit.
+    notes()->setFocus();
     notes()->selectAll();
+    QTest::keyClick(notes(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(notes()->toPlainText().isEmpty() && f->Loaded());
     QTest::keyClicks(notes(), "at exit");
     f->mnuExit->trigger();
     EXPECT_EQ(noteText(), "at exit");

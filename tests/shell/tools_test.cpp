@@ -1,0 +1,155 @@
+// The View and Edit menus' bank, user-bank, tool and database commands.
+#include <QApplication>
+
+#include "platform/Files.h"
+#include "platform/MidiDevice.h"
+#include "platform/bytes.h"
+#include "shell/MenuAgg.h"
+#include "frametest.h"
+
+namespace {
+// The commands whose windows or procedures come from elsewhere.
+const MenuId Dependent[] = {
+    MenuId::mnuWProgA,     MenuId::mnuWProgB,      MenuId::mnuWProgC,      MenuId::mnuWProgD,
+    MenuId::mnuWProgE,     MenuId::mnuDrum,        MenuId::mnuPerc,        MenuId::mnuPrgU,
+    MenuId::mnuPrgSelAuto, MenuId::mnuWEditDBArr,  MenuId::mnuWFindID,     MenuId::mnuAggArr,
+    MenuId::mnuEditPerf,   MenuId::mnuMultisample, MenuId::mnuGlobalParam,
+};
+
+class ToolsTest : public FrameTest, public PrgWindowLinkT {
+protected:
+    void TearDown() override {
+        regs.clear();
+        FrameTest::TearDown();
+    }
+    // Test windows under the names the commands reach, each recording how it
+    // was asked for (and what was queued for the instrument by then).
+    void registerWindows() {
+        for (const char* name : {"frmPcgAE", "frmDrum", "frmPrgSelAuto", "frmEditDBArr", "frmFindID", "frmEditPerf",
+                                 "frmMultisample", "DBArrAggiorna"})
+            regs.push_back(RegisterNamed(name, [this, name](int arg) {
+                calls.push_back(name + std::to_string(arg));
+                queuedAtCall = MidiDev::Pending() + midi->written().size();
+            }));
+        for (auto [family, tag] : {std::pair(WinFamily::ArrU, "ArrU"), std::pair(WinFamily::StyUN, "StyUN"),
+                                   std::pair(WinFamily::Gbl, "Gbl")})
+            regs.push_back(RegisterWindowFamily(family, {[this, tag](int slot) -> ChildForm* {
+                                                             calls.push_back(tag + std::to_string(slot));
+                                                             if (!shown) shown = new TestChild(frame, "");
+                                                             return shown;
+                                                         },
+                                                         nullptr}));
+        regs.push_back(LinkRegistration<PrgWindowLinkT>(this));
+    }
+    void showPrgWindow(int kind, int slot) override { calls.push_back("Prg" + std::to_string(kind * 10 + slot)); }
+    // A start with the user banks, the global parameters and a good database.
+    frmMain* start() {
+        std::string db(DBArrLen, ' ');
+        putMid(db, 1, DBArrSignature());
+        writeFileBytes(sysFile("i40DBArr"), db);
+        frmMain* f = open([this] {
+            ArrUFile = StyUFile = PrgUFile = startFile("User");
+            GblInstrSet = PrgSlots[9].Type = 1;
+        });
+        f->show();
+        midi->clear();
+        return f;
+    }
+    std::string enabled() const {
+        std::string on;
+        for (MenuId id : Dependent) on += frame->item(id)->isEnabled() ? std::string(MenuName(id)) + " " : "";
+        return on;
+    }
+    std::vector<Registration> regs;
+    std::vector<std::string> calls;
+    std::size_t queuedAtCall = 0;
+    TestChild* shown = nullptr;
+};
+}  // namespace
+
+TEST_F(ToolsTest, CommandsOfWindowsNotInTheProgramStayDisabled) {
+    frmMain* f = start();
+    EXPECT_EQ(enabled(), "");
+    // Nothing turns them on: a window giving its item back, the menu refresh
+    // over a program window; run all the same, they open and send nothing.
+    MainWindowLink().enableMenu(MenuId::mnuPrgU, true);
+    (new TestChild(f, WindowImageNew(21)))->Show();
+    MenuAgg();
+    for (MenuId id : Dependent) RunMenuCommand(id);
+    Timer::Advance(100);
+    EXPECT_EQ(std::tuple(enabled(), PrgWinCount, midi->events.size(), f->Label1->Caption()),
+              std::tuple("", 0, 0u, ""));
+}
+
+TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindows) {
+    registerWindows();
+    frmMain* f = start();
+    const std::string all = enabled();
+    EXPECT_EQ(all.find("mnuEditPerf"), std::string::npos) << "it follows the active window";
+    f->mnuWProgA->trigger();
+    EXPECT_EQ(std::tuple(calls, PrgWinKind, PrgWinCount, f->mnuWindow->isEnabled(), f->mnuChiudi->isEnabled()),
+              std::tuple(std::vector<std::string>{"frmPcgAE4"}, 4, 1, true, true));
+    EXPECT_EQ("mnuWProgA " + enabled(), all) << "only the item chosen goes off";
+    calls.clear();
+    for (MenuId id : {MenuId::mnuPerc, MenuId::mnuGlobalParam, MenuId::mnuWFindID}) f->item(id)->trigger();
+    EXPECT_EQ(std::tuple(calls, PrgWinCount), std::tuple(std::vector<std::string>{"frmDrum10", "Gbl0", "frmFindID0"}, 2));
+    // The performance editor: PROGRAM mode first, unless the instrument is in it.
+    for (int mode : {0, 4}) {
+        ModeNow = mode;
+        calls.clear();
+        RunMenuCommand(MenuId::mnuEditPerf);
+        Timer::Advance(100);
+        EXPECT_EQ(std::tuple(calls, queuedAtCall, midi->written()),
+                  std::tuple(std::vector<std::string>{"frmEditPerf0"}, mode ? 0u : 7u,
+                             mode ? "" : bytesOf({0xF0, 0x42, 0x30, 0x4D, 0x4E, 0x02, 0xF7})));
+        midi->clear();
+    }
+}
+
+TEST_F(ToolsTest, UserBanksOpenOnlyWhenTheirFileWasRead) {
+    registerWindows();
+    frmMain* f = start();
+    const std::string prg = PrgTemplateImage();
+    const struct {
+        MenuId item;
+        std::string file, bytes;  // the only user-bank file there is
+        std::string box, opened;
+    } cases[] = {
+        {MenuId::mnuArrU, "", "", "File User.arr not found", ""},
+        {MenuId::mnuArrU, "User.arr", "garbage", "Error reading User.arr", ""},
+        {MenuId::mnuStyU, "User.sty", "garbage", "Error reading User.sty", ""},
+        {MenuId::mnuPrgU, "User.prg", prg, "File User.pgg not found", ""},  // the bank is a .pgg
+        {MenuId::mnuArrU, "User.arr", ArrBankImage(0), "", "ArrU9"},
+        {MenuId::mnuStyU, "User.sty", StyTemplateImage(), "", "StyUN9"},
+        {MenuId::mnuPrgU, "User.pgg", "KPGG" + prg.substr(4), "", "Prg219"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file + " " + MenuName(c.item));
+        for (const char* ext : {".arr", ".sty", ".prg", ".pgg"}) DeleteFile(startFile(std::string("User") + ext));
+        if (!c.file.empty()) writeFileBytes(startFile(c.file), c.bytes);
+        dialogs.shown.clear();
+        calls.clear();
+        if (!c.box.empty()) dialogs.answer(vbOK);
+        RunMenuCommand(c.item);
+        EXPECT_EQ(std::tuple(dialogs.shown.empty() ? "" : dialogs.shown[0].text, dialogs.shown.size() <= 1,
+                             calls.empty() ? "" : calls[0], f->item(c.item)->isEnabled()),
+                  std::tuple(c.box, true, c.opened, c.opened.empty()));
+    }
+    EXPECT_EQ(std::tuple(ArrSlotCur, StySlotCur, PrgSlotCur, ArrName, StyName, PrgName),
+              std::tuple(9, 9, 9, "User", "User", "User"));
+}
+
+TEST_F(ToolsTest, DatabaseUpdateChosenTwiceRunsOnceUnderItsNotice) {
+    std::string during;
+    regs.push_back(RegisterNamed("DBArrAggiorna", [&](int) {
+        during += frame->Label1->Caption() + (QApplication::overrideCursor() ? " busy;" : ";");
+    }));
+    frmMain* f = start();
+    f->mnuAggArr->trigger();
+    f->mnuAggArr->trigger();
+    EXPECT_EQ(during + f->Label1->Caption(), "Update i40DBArr");
+    Timer::Advance(100);
+    EXPECT_EQ(std::tuple(during, f->Label1->Caption(), QApplication::overrideCursor(), f->TimerCmd->Enabled(),
+                         f->TimerCmd->Interval()),
+              std::tuple("Update i40DBArr busy;", "", nullptr, false, 10));
+}
