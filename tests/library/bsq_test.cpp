@@ -24,17 +24,13 @@ TEST(BsqCount, CountsUpToTheLastUsedSlot) {
     // Track 1 of sequence 0 has 2 units (8 slots); track 2 one unit.
     std::vector<unsigned> v(171, 3);
     v[0] = 0, v[1] = 2;
-    struct Case {
-        long slot;   // the only non-zero slot of track 1 (1-based), 0 none
-        long want;
-    } cases[] = {{8, 8}, {1, 1}, {3, 3}, {0, 0}};
-    for (const Case& c : cases) {
+    // The only non-zero slot of track 1 (1-based, 0 none) is its count.
+    for (long slot : {8, 1, 3, 0}) {
         std::string f = bsqFile(2338 + 48, v);
-        if (c.slot) put(f, BsqDataStart + 4 * (c.slot - 1) + 2, 7);
+        if (slot) put(f, BsqDataStart + 4 * (slot - 1) + 2, 7);
         put(f, BsqDataStart + 32, 1);   // track 2's first slot
         const auto n = BsqTrackCounts(f, 0);
-        EXPECT_EQ(std::tuple(n[0], n[1]), std::tuple(c.want, 1L)) << c.slot;
-        EXPECT_EQ(BsqSeqCount(f, 0), c.want + 1);
+        EXPECT_EQ(std::tuple(n[0], n[1], BsqSeqCount(f, 0)), std::tuple(slot, 1L, slot + 1)) << slot;
     }
 }
 

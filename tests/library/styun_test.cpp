@@ -88,16 +88,12 @@ TEST_F(StyUNTest, OpenStyle) {
     EXPECT_EQ(std::tuple(r.Path, r.State, r.Extra, StySlotUsed[1], MruTable[1].Path, midi->written()),
               std::tuple(song("Name"), uint8_t{1}, 0, 1, song("Name"), std::string()));
 
-    struct Case {
-        const char* what;
-        std::string file;   // written before the open ("-": not written)
-        std::string box;
-    } cases[] = {
+    const struct { const char* what; std::string file, box; } cases[] = {  // file "-": not written
         {"the same file again", "-", "File already open"},
         {"an empty file", "", "File not found"},
         {"a damaged file", std::string(300, 'x'), "Error reading Other.sty"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         dialogs.shown.clear();
         std::string name = "Name";
@@ -221,12 +217,9 @@ TEST_F(StyUNTest, PickerAssignsOnlyNamedStyles) {
     frmStyUN* fresh = newSty();
     ASSERT_TRUE(w && fresh);
     EditArrSelSty = true;
-    struct Case {
-        frmStyUN* win;
-        int row;
-        bool assigns;
-    } cases[] = {{w, 10, true}, {w, 9, false}, {w, 15, false}, {fresh, 0, false}, {w, 0, true}};
-    for (const Case& c : cases) {
+    const struct { frmStyUN* win; int row; bool assigns; } cases[] = {
+        {w, 10, true}, {w, 9, false}, {w, 15, false}, {fresh, 0, false}, {w, 0, true}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
         editor.rows.clear();
         ArrModified = false;
