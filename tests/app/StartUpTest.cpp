@@ -101,13 +101,8 @@ TEST_F(StartUpTest, LaterRunReadsTheSettingsPastALockFileLeftByACrash) {
 }
 
 TEST_F(StartUpTest, DeviceStateAtStartUp) {
-    const struct {
-        const char* what;
-        std::string file;   // "" = missing
-        bool share;
-        uint32_t savedOut;  // recorded afterwards
-        int users;
-    } cases[] = {
+    // The file before ("": missing); whether the devices are shared, and the output and users recorded.
+    const struct { const char* what; std::string file; bool share; uint32_t savedOut; int users; } cases[] = {
         {"missing", "", false, 0x1234, 1},
         {"foreign", std::string(145, 'x'), false, 0x1234, 1},
         {"sibling holds the devices", devStateRecord(0x55, 1, 0), true, 0x55, 2},
