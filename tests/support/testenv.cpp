@@ -3,11 +3,25 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/DevState.h"
+#include "app/Links.h"
+#include "app/Main.h"
+#include "app/state.h"
+#include "files/state.h"
+#include "midi/state.h"
 #include "platform/Paths.h"
 #include "platform/bytes.h"
 #include "platform/Timer.h"
 #include "platform/Files.h"
-#include "resetall.h"
+
+void ResetAllState() {
+    InstanceLockRelease();
+    resetAppState();
+    resetMidiState();
+    resetFilesState();
+    ResetLinks();
+    AppHooks = {};
+}
 
 void ScriptedDialogs::chooseFile(const std::string& path, int filterIndex, bool readOnly) {
     files.push_back([=](FileDialogRequest& r) {

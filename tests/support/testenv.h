@@ -71,6 +71,10 @@ protected:
     CaptureBackend* midi = nullptr;
 };
 
+// Every piece of the program's shared state back to a fresh start: the state
+// of each subsystem, the links and the start-up hooks, the instance lock.
+void ResetAllState();
+
 // Small file helpers for tests.
 std::string readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);
