@@ -117,15 +117,3 @@ TEST_F(AppTest, SettingsRejectForeignShortOrLanguagelessImages) {
         EXPECT_FALSE(IniImageParse(bad) || LangSel || !ArrSlots[3].Path.empty()) << bad.size();
     }
 }
-
-TEST_F(AppTest, SettingsWriteFailureIsReportedAndLeavesTheOldFile) {
-    knownState();
-    LangBase = 200;
-    writeFileBytes(IniFile, "old settings");
-    SimulateWriteFailure(FileError::DiskFull);
-    dialogs.answer(vbOK);
-    EXPECT_EQ(IniWrite(), FileError::DiskFull);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_NE(dialogs.shown[0].text.find("Disk full"), std::string::npos);
-    EXPECT_EQ(readFileBytes(IniFile), "old settings");
-}

@@ -101,13 +101,8 @@ TEST_F(StartUpTest, LaterRunReadsTheSettingsPastALockFileLeftByACrash) {
 }
 
 TEST_F(StartUpTest, DeviceStateAtStartUp) {
-    const struct {
-        const char* what;
-        std::string file;   // "" = missing
-        bool share;
-        uint32_t savedOut;  // recorded afterwards
-        int users;
-    } cases[] = {
+    // The file before ("": missing); whether the devices are shared, and the output and users recorded.
+    const struct { const char* what; std::string file; bool share; uint32_t savedOut; int users; } cases[] = {
         {"missing", "", false, 0x1234, 1},
         {"foreign", std::string(145, 'x'), false, 0x1234, 1},
         {"sibling holds the devices", devStateRecord(0x55, 1, 0), true, 0x55, 2},
@@ -140,8 +135,7 @@ TEST_F(StartUpTest, SecondCopyIsRefusedWithoutTouchingTheFiles) {
     choose(2);
     EXPECT_EQ(StartUp(), 2);
     ::close(fd);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_NE(dialogs.shown[0].text.find("already running"), std::string::npos);
+    EXPECT_NE(onlyBox().find("already running"), std::string::npos);
     EXPECT_EQ(chooserRuns + calls.opens, 0);
     for (const char* f : {"Morvekan", "Telquorin", "Velmora.ini"}) EXPECT_FALSE(FileExists(sysFile(f))) << f;
 }
@@ -200,8 +194,7 @@ TEST_F(StartUpTest, ExitRefusedWhileWindowsAreOpenLeavesTheFrameUsableAndTheDevi
     frame->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(frame.isNull());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Close before all other applications");
+    EXPECT_EQ(onlyBox(), "Close before all other applications");
     EXPECT_EQ(std::tuple(frame->isVisible(), AppClosing, DevOpen, MidiOn), std::tuple(true, false, 1, 1));
     EXPECT_EQ(readFileBytes(DevStateFile), shared);
     EXPECT_FALSE(FileExists(IniFile)) << "nothing is saved";
@@ -252,8 +245,7 @@ TEST_F(StartUpTest, DeviceStateFileThatCannotBeKeptIsReportedOnceAndNeverRefuses
         spoil();
         dialogs.answer(vbOK);
         DevStateStart();
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, "Access denied: the program's MIDI device state (" + sysFile("Morvekan") + ")");
+        EXPECT_EQ(onlyBox(), "Access denied: the program's MIDI device state (" + sysFile("Morvekan") + ")");
         EXPECT_EQ(calls.opens, 1);
         AppClosing = true;
         EXPECT_TRUE(DevStateExit() && AppClosing);

@@ -16,8 +16,6 @@ protected:
         StyGrpFile = startFile("i40Sty");
         DBArrFile = sysFile("i40DBArr");
     }
-    // The text of the only box shown so far ("" when none).
-    std::string onlyBox() const { return dialogs.shown.size() == 1 ? dialogs.shown[0].text : std::string(); }
 };
 
 // A window image: the 20 header bytes (char 1 = kind, `mark` set to 2), the path and `body`.

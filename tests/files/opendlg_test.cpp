@@ -12,13 +12,9 @@ TEST_F(FilesTest, OpenDialogReadsTheChosenFile) {
     dialogs.chooseFile(startFile("set.arr"), 0, true);
     EXPECT_EQ(FileOpenDlg(19), 0);
     const FileDialogRequest& req = dialogs.fileRequests.back();
-    EXPECT_EQ(req.filterIndex, 1);
-    EXPECT_EQ(req.initDir, startDir());
-    EXPECT_TRUE(req.showReadOnly && req.readOnly);
-    EXPECT_EQ(req.filter.substr(0, 20), "Arrangements (*.arr)");
-    EXPECT_EQ(ArrFileBuf, ArrBankImage(0));
-    EXPECT_EQ(ArrDir + "/" + ArrName, startFile("set"));
-    EXPECT_EQ(RdOnlyOpen, 1);
+    EXPECT_EQ(std::tuple(req.filterIndex, req.initDir, req.showReadOnly, req.readOnly, req.filter.substr(0, 20)),
+              std::tuple(1, startDir(), true, true, "Arrangements (*.arr)"));
+    EXPECT_EQ(std::tuple(ArrFileBuf, ArrDir + "/" + ArrName, RdOnlyOpen), std::tuple(ArrBankImage(0), startFile("set"), 1));
 }
 
 TEST_F(FilesTest, OpenDialogResults) {
@@ -57,9 +53,8 @@ TEST_F(FilesTest, OpenDialogRefusesAFileOfAnotherType) {
     dialogs.chooseFile(startFile("p.PRG"), 8);
     DirLastPrg = "/somewhere";
     EXPECT_EQ(FileOpenDlg(21), 0);
-    EXPECT_EQ(dialogs.fileRequests.back().initDir, "/somewhere");
-    EXPECT_EQ(ExtCur, "prg");
-    EXPECT_EQ(DirLastPrg, startDir());
+    EXPECT_EQ(std::tuple(dialogs.fileRequests.back().initDir, ExtCur, DirLastPrg),
+              std::tuple("/somewhere", "prg", startDir()));
 }
 
 TEST_F(FilesTest, NewProgramFileComesFromTheZeroedTemplate) {
@@ -78,11 +73,8 @@ TEST_F(FilesTest, NewProgramFileComesFromTheZeroedTemplate) {
 
 TEST_F(FilesTest, BackingSequenceOpenResults) {
     // The reader's floor is a file with no events: header, blocks and table.
-    struct Case {
-        long len;
-        int want;
-    } cases[] = {{2337, 1}, {2338, 0}, {2339, 0}};
-    for (const Case& c : cases) {
+    const struct { long len; int want; } cases[] = {{2337, 1}, {2338, 0}, {2339, 0}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.len);
         const std::string f = BsqMagicBytes() + std::string(static_cast<std::size_t>(c.len) - BsqMagicBytes().size(), '\0');
         writeFileBytes(startFile("seq.bsq"), f);

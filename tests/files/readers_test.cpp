@@ -1,5 +1,6 @@
 // The readers: status, message and buffer for missing, empty, wrong length,
 // wrong header and good files; a refused file is never changed.
+#include <QString>
 #include <filesystem>
 #include <functional>
 
@@ -33,12 +34,6 @@ std::vector<ReaderCase> cases() {
         {"bsq", BsqFileRead, [] { return BsqMagicBytes() + std::string(3000, '\x01'); }, &BsqFileBuf, 0, 2, 2, 1,
          ErrReading, 7, false},
     };
-}
-
-std::string AsciiUpper(std::string s) {
-    for (char& ch : s)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    return s;
 }
 
 }  // namespace
@@ -106,8 +101,7 @@ TEST_F(FilesTest, ReadersRefuseOversizedFilesAndPipesUnread) {
 TEST_F(FilesTest, ReadersFindAnExtensionInAnyCase) {
     for (const auto& c : cases()) {
         SCOPED_TRACE(c.name);
-        const std::string upper = AsciiUpper(c.name);
-        writeFileBytes(startFile("DISK." + upper), c.good());
+        writeFileBytes(startFile("DISK." + QString(c.name).toUpper().toStdString()), c.good());
         EXPECT_EQ(c.read(startFile(std::string("DISK.") + c.name)), c.okStatus);
         EXPECT_TRUE(*c.buffer == c.good());
     }

@@ -15,15 +15,9 @@ std::string pattern(long len, unsigned seed = 0) {
     return s;
 }
 
-struct KindCase {
-    int kind;
-    long fileLen;       // length of the document handed over (0: none)
-    long length;        // of the image
-    std::string title;  // at 21, "" for a blank field
-    std::string header; // positions 2, 3, 6, 17, 18
-    long rows;          // row table base, 0 none
-    char rowFill;       // the row table's bytes at creation
-};
+// The document's length (0: none), the image's, the title at 21 ("": blank), the header
+// bytes 2, 3, 6, 17 and 18, the row table's base (0: none) and its bytes at creation.
+struct KindCase { int kind; long fileLen, length; std::string title, header; long rows; char rowFill; };
 
 }  // namespace
 
@@ -71,9 +65,7 @@ TEST_F(FilesTest, WindowImageSkeletonOfEveryKind) {
         EXPECT_EQ(RowTableBase(c.kind), c.kind == 31 ? 0 : c.rows);
         if (c.rows) {
             const int n = c.rows == 271 ? 19 : 64;
-            if (c.kind != 31) {
-                EXPECT_EQ(RowTableRows(c.kind), n);
-            }
+            if (c.kind != 31) { EXPECT_EQ(RowTableRows(c.kind), n); }
             // Program bank rows start unselected with a blank text; the
             // others are one fill throughout.
             const std::string entry = c.kind >= 4 && c.kind <= 8 ? chr(0) + std::string(20, ' ')

@@ -54,12 +54,9 @@ TEST_F(BanksTest, ArrangementBankOpensFromTheViewMenu) {
 
 TEST_F(BanksTest, PickSelectsAtTheTick) {
     begin();
-    struct Case {
-        int kind, row;
-        std::string id;
-        int pc;
-    } cases[] = {{3, 0, " 211", 0x40}, {3, 63, " 288", 0x7F}, {2, 63, " 188", 0x3F}, {3, 8, " 221", 0x48}};
-    for (const Case& c : cases) {
+    const struct { int kind, row; std::string id; int pc; } cases[] = {
+        {3, 0, " 211", 0x40}, {3, 63, " 288", 0x7F}, {2, 63, " 188", 0x3F}, {3, 8, " 221", 0x48}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
         frmArrAB* w = bank(c.kind);
         Timer::Advance(100);
@@ -117,16 +114,13 @@ TEST_F(BanksTest, MissingOrDamagedBankOpensNothing) {
     WinEntry(3).State = 1;
     dialogs.answer(vbOK);
     bank(3);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "File i40ArrB not found");
-    EXPECT_EQ(std::tuple(FindIDPending, WinEntry(3).State, !LiveOn(ArrABForm(3), frame.data())), std::tuple(false, 0, true));
+    EXPECT_EQ(std::tuple(onlyBox(), FindIDPending, WinEntry(3).State, LiveOn(ArrABForm(3), frame.data())),
+              std::tuple("File i40ArrB not found", false, 0, false));
     dialogs.shown.clear();
     writeFileBytes(startFile("i40ArrA"), "garbage that is no bank");
     dialogs.answer(vbOK);
     bank(2);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_NE(dialogs.shown[0].text.find("i40ArrA"), std::string::npos);
-    EXPECT_FALSE(LiveOn(ArrABForm(2), frame.data()));
+    EXPECT_TRUE(onlyBox().find("i40ArrA") != std::string::npos && !LiveOn(ArrABForm(2), frame.data()));
 }
 
 TEST_F(BanksTest, RightClickShowsTheEditMenuAndSendsNothing) {
@@ -145,11 +139,8 @@ TEST_F(BanksTest, RightClickShowsTheEditMenuAndSendsNothing) {
 
 TEST_F(BanksTest, ClosingKeepsThePlaceAndGivesTheMenuBack) {
     begin();
-    struct Case {
-        int kind;
-        bool closing;
-    } cases[] = {{2, false}, {3, true}, {17, false}, {18, true}};
-    for (const Case& c : cases) {
+    const struct { int kind; bool closing; } cases[] = {{2, false}, {3, true}, {17, false}, {18, true}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);
         ChildForm* w = c.kind < 17 ? static_cast<ChildForm*>(bank(c.kind)) : styBank(c.kind);
         ASSERT_NE(w, nullptr);

@@ -30,11 +30,8 @@ protected:
 TEST_F(SelectArrTest, RowSelectsTheArrangementOnTheInstrument) {
     frmArrU* w = openBank({{62, "Sixty-two"}, {63, "Last"}});
     ASSERT_NE(w, nullptr);
-    const std::string arrPlay = bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x0A, 0xF7});
     const struct { int mode, row; std::string sent; } cases[] = {
-        {1, 63, arrPlay + bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, 0x01, 0xC3, 0x3F})},
-        {0, 62, bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, 0x01, 0xC3, 0x3E})},
-        {3, 0, ""},  // an empty row sends nothing
+        {1, 63, Mode0A + selectOf(63)}, {0, 62, selectOf(62)}, {3, 0, ""},  // an empty row sends nothing
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
@@ -129,7 +126,7 @@ TEST_F(SelectArrTest, EditorFollowsTheListAndAsksToKeepChanges) {
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title,
                   "The Arrangement has changed.\nKeep changes ?|Edit Arrangement");
-        EXPECT_EQ(sent, bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, 0x01, 0xC3, 0x05})) << "the selection follows the question";
+        EXPECT_EQ(sent, selectOf(5)) << "the selection follows the question";
     }
 }
 
@@ -149,8 +146,7 @@ TEST_F(SelectArrTest, ParkedClickGoesOnWhenTheSendsEnd) {
     Timer::Advance(20 + 1000 + 12);
     EXPECT_EQ(w->TimerList1->Interval(), 10);
     Timer::Advance(6000);  // the paced queue empties
-    const std::string select = bytesOf({0xB3, 0x00, 0x00, 0xB3, 0x20, 0x01, 0xC3, 0x02});
-    const std::string tail = StyleDumpOf(w->Tag(), 0) + select + select;
+    const std::string tail = StyleDumpOf(w->Tag(), 0) + selectOf(2) + selectOf(2);
     const std::string sent = midi->written();
     ASSERT_GE(sent.size(), tail.size());
     EXPECT_EQ(sent.substr(sent.size() - tail.size()), tail) << "styles, the selection at their end, then the click";

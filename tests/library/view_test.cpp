@@ -27,22 +27,15 @@ protected:
 
 TEST_F(ArrUViewTest, StyleBoxTexts) {
     const std::string sty = styFileOf({"Zero", "One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight"});
-    struct Case {
-        int style, kind;
-        std::string text;
-    } cases[] = {
-        {0, 0, rtrim(StyRomNames[0]) + " (A11)"},
-        {64, 0, rtrim(StyRomNames[64]) + " (B11)"},
+    const struct { int style, kind; std::string text; } cases[] = {
+        {0, 0, rtrim(StyRomNames[0]) + " (A11)"}, {64, 0, rtrim(StyRomNames[64]) + " (B11)"},
         {127, 2, rtrim(StyRomNames[127]) + " (B88)"},  // any kind but 1 is a factory style
         {200, 0, " (200)"},                           // beyond the factory styles: no name
-        {7, 1, "Seven (U18)"},
-        {8, 1, "Eight (U21)"},
+        {7, 1, "Seven (U18)"}, {8, 1, "Eight (U21)"},
         {9, 1, " (U22)"},                             // no such item in the file
-        {16, 1, " (U31)"},
-        {20, 1, " (U35)"},
-        {255, 1, " (U328)"},
+        {16, 1, " (U31)"}, {255, 1, " (U328)"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.style);
         EXPECT_EQ(ArrStyleText(imageWith({{5, "A", c.style, c.kind}}, sty), 5), c.text);
     }
@@ -69,12 +62,10 @@ TEST_F(ArrUViewTest, StyleBoxListsFactoryStylesOnceThenTheFilesOwn) {
 
 TEST_F(ArrUViewTest, ProgramOriginFromTheEightPairs) {
     // (pair k, first byte) with second byte 1; the last case has second byte 2.
-    struct Case {
-        std::vector<std::pair<int, int>> pairs;
-        bool user;
-    } cases[] = {{{}, false},        {{{1, 70}}, true},   {{{0, 64}}, true},  {{{7, 127}}, true},
-                 {{{3, 63}}, false}, {{{3, 128}}, false}, {{{2, 10}, {6, 100}}, true}};
-    for (const Case& c : cases) EXPECT_EQ(ArrUsesUserProgram(imageWith({{9, "X", 0, 0, c.pairs}}), 9), c.user);
+    const struct { std::vector<std::pair<int, int>> pairs; bool user; } cases[] = {
+        {{}, false}, {{{1, 70}}, true}, {{{0, 64}}, true}, {{{7, 127}}, true},
+        {{{3, 63}}, false}, {{{3, 128}}, false}, {{{2, 10}, {6, 100}}, true}};
+    for (const auto& c : cases) EXPECT_EQ(ArrUsesUserProgram(imageWith({{9, "X", 0, 0, c.pairs}}), 9), c.user);
     std::string img = imageWith({{9, "X", 0, 0, {{1, 70}}}});
     put(img, ImgArrBlock(9) + 43, 2);
     EXPECT_FALSE(ArrUsesUserProgram(img, 9));
@@ -87,13 +78,10 @@ TEST_F(ArrUViewTest, AutomaticSelectionTakesTheFirstPairOfTheName) {
     tab[3] = {padRight("Ballad", 16), "12 Piano"};
     tab[5] = {padRight("Ballad", 16), "40 Strings"};
     tab[7] = {padRight("Rock", 16), " 7Guitar"};
-    EXPECT_EQ(PrgSelAutoFind(tab, "21  " + padRight("Ballad", 16)), 3);
-    EXPECT_EQ(PrgSelAutoFind(tab, "21 +" + padRight("Rock", 16)), 7);
-    EXPECT_EQ(PrgSelAutoFind(tab, "21  " + padRight("Ballad2", 16)), -1);
-    EXPECT_EQ(PrgSelAutoFind(tab, "21"), -1);
-    EXPECT_EQ(PrgSelAutoNumOf("12 Piano"), 12);
-    EXPECT_EQ(PrgSelAutoNumOf(" 7Guitar"), 7);
-    EXPECT_EQ(PrgSelAutoNumOf("xx"), 0);
+    EXPECT_EQ(std::tuple(PrgSelAutoFind(tab, "21  " + padRight("Ballad", 16)), PrgSelAutoFind(tab, "21 +" + padRight("Rock", 16)),
+                         PrgSelAutoFind(tab, "21  " + padRight("Ballad2", 16)), PrgSelAutoFind(tab, "21")),
+              std::tuple(3, 7, -1, -1));
+    EXPECT_EQ(std::tuple(PrgSelAutoNumOf("12 Piano"), PrgSelAutoNumOf(" 7Guitar"), PrgSelAutoNumOf("xx")), std::tuple(12, 7, 0));
 }
 
 }  // namespace

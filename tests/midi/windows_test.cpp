@@ -1,6 +1,5 @@
 // The keyboard and MIDI-messages windows, driven as a user drives them.
-#include <QApplication>
-#include <QMouseEvent>
+#include <QTest>
 #include <map>
 #include <vector>
 
@@ -9,17 +8,6 @@
 #include "midi/frmMsgEx.h"
 #include "midi/frmTastiera.h"
 #include "midi_fixture.h"
-
-namespace {
-
-void click(QWidget* w, QPoint p, QEvent::Type type) {
-    QPointF local(p);
-    QMouseEvent e(type, local, w->mapToGlobal(local), Qt::LeftButton,
-                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-}  // namespace
 
 class MidiWindowTest : public MidiTest {
 protected:
@@ -52,8 +40,7 @@ TEST_F(MidiWindowTest, KeyboardPlaysSplitsAndSilencesOnClose) {
     for (int note : {60, 61}) {
         QPoint p = f->Keys->keyCentre(note);
         ASSERT_EQ(f->Keys->noteAt(p), note);
-        click(f->Keys, p, QEvent::MouseButtonPress);
-        click(f->Keys, p, QEvent::MouseButtonRelease);
+        QTest::mouseClick(f->Keys, Qt::LeftButton, {}, p);
     }
     EXPECT_EQ(hexOf(sent()), "94 3C 5A 84 3C 00 94 3D 5A 84 3D 00");
 
@@ -65,7 +52,7 @@ TEST_F(MidiWindowTest, KeyboardPlaysSplitsAndSilencesOnClose) {
 
     // A key held while the window closes is silenced.
     midi->clear();
-    click(f->Keys, f->Keys->keyCentre(36), QEvent::MouseButtonPress);
+    QTest::mousePress(f->Keys, Qt::LeftButton, {}, f->Keys->keyCentre(36));
     refreshes.clear();
     EXPECT_TRUE(f->Unload(vbFormControlMenu));
     EXPECT_EQ(std::tuple(hexOf(sent()), KeyboardLoaded, WinEntry(frmTastiera::Kind).State),
@@ -127,7 +114,7 @@ TEST_F(MidiWindowTest, AFrameGoneWithoutClosingLeavesNoRegistrationBehind) {
     FakeMainWindow win;
     auto* kbd = ToolForm::Instance<frmTastiera>(frame.get());
     kbd->Show();
-    click(kbd->Keys, kbd->Keys->keyCentre(60), QEvent::MouseButtonPress);  // a note held
+    QTest::mousePress(kbd->Keys, Qt::LeftButton, {}, kbd->Keys->keyCentre(60));  // a note held
     // Closed by the user: its deletion is pending, and it is never handed out again.
     auto* closed = ToolForm::Instance<frmMsgEx>(frame.get());
     closed->Show();

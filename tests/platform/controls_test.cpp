@@ -1,31 +1,17 @@
 // Controls: the old controls' events and data, driven by code and by the mouse.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <array>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
+#include <QTest>
+#include <array>
 #include <memory>
 
 #include "platform/Controls.h"
 #include "platform/Timer.h"
 #include "testenv.h"
-
-namespace {
-// Sends a press (and, unless `pressOnly`, a release) of `button` to a point of a widget.
-void click(QWidget* w, QPoint at, Qt::MouseButton button, bool pressOnly = false) {
-    QPointF local(at), global(w->mapToGlobal(at));
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
-    QApplication::sendEvent(w, &press);
-    if (pressOnly) return;
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &release);
-}
-}  // namespace
 
 class ControlsTest : public VelmoraTest {
 protected:
@@ -70,11 +56,9 @@ TEST_F(ControlsTest, ListIndexInCodeAndLeftClicksRaiseClick) {
     l->setListIndex(-1);
     l->setListIndex(9);  // out of range: ignored
     EXPECT_EQ(clicks, (std::vector<int>{2, 4, -1}));
-    for (int k = 0; k < 2; ++k) click(l->viewport(), rowPoint(l, 3), Qt::LeftButton);  // the same row again
+    for (int k = 0; k < 2; ++k) QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, rowPoint(l, 3));  // same row
     EXPECT_EQ(clicks, (std::vector<int>{2, 4, -1, 3, 3}));
-    QMouseEvent dc(QEvent::MouseButtonDblClick, QPointF(rowPoint(l, 3)), QPointF(), Qt::LeftButton, Qt::LeftButton,
-                   Qt::NoModifier);
-    QApplication::sendEvent(l->viewport(), &dc);
+    QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, rowPoint(l, 3));
     EXPECT_EQ(dbl, 1);
 }
 
@@ -89,13 +73,13 @@ TEST_F(ControlsTest, RightButtonChangesNeitherRowNorSelection) {
         l->Click = [&] { ++clicks; };
         l->MouseDown = [&](int b, int s, int x, int y) { downs.push_back({b, s, x, y}); };
         QPoint p = rowPoint(l, 4);
-        click(l->viewport(), p, Qt::RightButton);
+        QTest::mouseClick(l->viewport(), Qt::RightButton, {}, p);
         EXPECT_EQ(std::tuple(l->ListIndex(), l->SelCount(), clicks), std::tuple(1, 1, 0));
         EXPECT_EQ(downs, (std::vector<std::array<int, 4>>{{vbRightButton, 0, pxToTwipsX(p.x()), pxToTwipsY(p.y())}}));
         delete l;
     }
     ListBox* l = makeList(5, 1);  // simple multi-selection: a click toggles its row
-    for (int row : {0, 2, 0}) click(l->viewport(), rowPoint(l, row), Qt::LeftButton);
+    for (int row : {0, 2, 0}) QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, rowPoint(l, row));
     l->setListIndex(3);  // moves the current row only
     EXPECT_EQ(std::tuple(l->Selected(0), l->Selected(2), l->Selected(3)), std::tuple(false, true, false));
 }
@@ -226,8 +210,6 @@ TEST_F(ControlsTest, ControlsAndArraysAreFoundByNameAndIndex) {
 }
 
 TEST_F(ControlsTest, TwipsFollowTheScreenAndClampsSettle) {
-    double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
-    EXPECT_EQ(TwipsPerPixelX(), static_cast<int>(std::lround(1440.0 / dpi)));
     OverrideTwipsPerPixel(12, 12);  // 120 dpi
     Label lab(window.get(), "Label1");
     lab.Move(1200, 600, 2400, 300);

@@ -88,12 +88,8 @@ void whenShown(std::function<void(Box*)> act) {
 
 TEST_F(DialogTest, RealMessageBoxGivesTheOldAnswers) {
     SetDialogService(nullptr);
-    const struct {
-        int style;
-        QMessageBox::StandardButton press;  // NoButton: the close box
-        int answer;
-        QMessageBox::Icon icon;
-    } cases[] = {
+    // The button pressed (NoButton: the close box), the answer and the icon shown.
+    const struct { int style; QMessageBox::StandardButton press; int answer; QMessageBox::Icon icon; } cases[] = {
         {vbYesNoCancel | vbExclamation, QMessageBox::No, vbNo, QMessageBox::Warning},
         {vbYesNoCancel, QMessageBox::NoButton, vbCancel, QMessageBox::NoIcon},
         {vbYesNo | vbQuestion, QMessageBox::NoButton, vbNo, QMessageBox::Question},

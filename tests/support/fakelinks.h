@@ -9,9 +9,9 @@
 #include "app/Links.h"
 
 struct FakeMainWindow : MainWindowLinkT {
-    std::string status, labelArr, labelSty, labelPrg, captionText;
+    std::string status, labelArr, labelPrg, captionText;
     bool busy = false;
-    int recentRefreshes = 0, menuAggs = 0, modeDisplays = 0;
+    int recentRefreshes = 0, menuAggs = 0;
     std::map<MenuId, bool> menus;
     std::function<void()> onModeDisplay, onMenuAgg;
 
@@ -19,12 +19,8 @@ struct FakeMainWindow : MainWindowLinkT {
     ~FakeMainWindow() override { UnregisterLink<MainWindowLinkT>(this); }
     void setStatus(const std::string& s) override { status = s; }
     void setBusyPointer(bool on) override { busy = on; }
-    void modeDisplay() override {
-        ++modeDisplays;
-        if (onModeDisplay) onModeDisplay();
-    }
+    void modeDisplay() override { if (onModeDisplay) onModeDisplay(); }
     void setLabelArr(const std::string& s) override { labelArr = s; }
-    void setLabelSty(const std::string& s) override { labelSty = s; }
     void setLabelPrg(const std::string& s) override { labelPrg = s; }
     void refreshRecentFiles() override { ++recentRefreshes; }
     void enableMenu(MenuId item, bool on) override { menus[item] = on; }
@@ -38,20 +34,16 @@ struct FakeMainWindow : MainWindowLinkT {
 struct FakeMidiLink : MidiLinkT {
     int opens = 0, closes = 0, thruOn = 0, thruOff = 0;
     bool share = false;
-    uint32_t savedOut = 0, handle = 0x1234;
 
     FakeMidiLink() { RegisterLink<MidiLinkT>(this); }
     ~FakeMidiLink() override { UnregisterLink<MidiLinkT>(this); }
-    uint32_t openDevices(bool s, uint32_t saved) override {
-        ++opens;
-        share = s;
-        savedOut = saved;
-        return handle;
+    uint32_t openDevices(bool s, uint32_t) override {
+        ++opens, share = s;
+        return 0x1234;
     }
     void reset() {
         opens = closes = thruOn = thruOff = 0;
         share = false;
-        savedOut = 0;
     }
     void thruConnect() override { ++thruOn; }
     void thruDisconnect() override { ++thruOff; }

@@ -3,11 +3,25 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/DevState.h"
+#include "app/Links.h"
+#include "app/Main.h"
+#include "app/state.h"
+#include "files/state.h"
+#include "midi/state.h"
 #include "platform/Paths.h"
 #include "platform/bytes.h"
 #include "platform/Timer.h"
 #include "platform/Files.h"
-#include "resetall.h"
+
+void ResetAllState() {
+    InstanceLockRelease();
+    resetAppState();
+    resetMidiState();
+    resetFilesState();
+    ResetLinks();
+    AppHooks = {};
+}
 
 void ScriptedDialogs::chooseFile(const std::string& path, int filterIndex, bool readOnly) {
     files.push_back([=](FileDialogRequest& r) {
@@ -51,17 +65,13 @@ bool ScriptedDialogs::fileDialog(FileDialogRequest& req) {
 
 bool ScriptedDialogs::waitBox(const std::string& title, const std::string&,
                               const std::function<bool(std::string&)>& step) {
-    waits.push_back({title, {}, false});
+    waits.push_back({title, {}});
     const std::size_t me = waits.size() - 1;
     std::string text;
     for (int i = 0; i < 100000; ++i) {
         if (!step(text)) return false;
         waits[me].texts.push_back(text);
-        if (i == stopWaitAt) {
-            stopWaitAt = -1;
-            waits[me].stopped = true;
-            return true;
-        }
+        if (i == stopWaitAt) { stopWaitAt = -1; return true; }
         Timer::Advance(100);
     }
     ADD_FAILURE() << "a wait box never ended: " << title;
@@ -90,7 +100,6 @@ void VelmoraTest::TearDown() {
     SimulateWriteFailure(FileError::None);
     ResetAllState();
 }
-
 
 std::string readFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -36,7 +36,6 @@ public:
     struct Wait {
         std::string title;
         std::vector<std::string> texts;
-        bool stopped = false;
     };
     std::vector<Wait> waits;
     int stopWaitAt = -1;
@@ -63,12 +62,18 @@ protected:
     // Full path of a file in the system / start folder.
     std::string sysFile(const std::string& name) const { return sysDir() + "/" + name; }
     std::string startFile(const std::string& name) const { return startDir() + "/" + name; }
+    // The text of the only box shown so far ("" when none, or more than one).
+    std::string onlyBox() const { return dialogs.shown.size() == 1 ? dialogs.shown[0].text : std::string(); }
 
     QTemporaryDir sysTmp_, startTmp_;
     ScriptedDialogs dialogs;
     CapturePrinter printer;
     CaptureBackend* midi = nullptr;
 };
+
+// Every piece of the program's shared state back to a fresh start: the state
+// of each subsystem, the links and the start-up hooks, the instance lock.
+void ResetAllState();
 
 // Small file helpers for tests.
 std::string readFileBytes(const std::string& path);
