@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include <QApplication>
+#include <QFont>
 
 #include "app/DevState.h"
 #include "app/InfoFile.h"
@@ -95,6 +96,10 @@ int Main(int argc, char** argv) {
         // Boxes without a title of their own show the program's name, not
         // the executable's.
         QCoreApplication::setApplicationName("Velmora");
+        // The windows are laid out in twips for an 8-point sans-serif
+        // dialog font; Arial's metrics (Liberation Sans here) keep captions
+        // inside their buttons and labels.
+        QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
     }
     int r = StartUp();
     if (r != 0) return r;
