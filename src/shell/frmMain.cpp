@@ -325,6 +325,10 @@ std::string frmMain::Link::caption() { return form->Caption(); }
 void frmMain::Link::show() { form->Show(); }
 
 void InstallShell() {
+    // The shell installs first: whatever an earlier install registered
+    // (another window set, a test's stand-in) goes.
+    commands() = {};
+    recentCommand() = nullptr;
     // The services below the windows that start-up and shut-down reach
     // through links.
     InstallMidiLink();
