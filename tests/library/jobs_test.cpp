@@ -326,22 +326,10 @@ protected:
     }
 };
 
-TEST_F(FindTest, OptionsOffSelectAfterFourSteps) {
-    writeSong("Bank", foundFile(), styFileOf(threeGroups()), prgFileOf(false, 0));
-    startFind("Other", false);
-    frmArrU* w = openFound("Bank");
-    ASSERT_NE(w, nullptr);
-    const long long t0 = Timer::Now();
-    EXPECT_EQ(armings(w, 300), (std::vector<int>{10, 20, 30, 40}));
-    EXPECT_EQ(messageTimes(t0), (std::vector<long long>{100, 101, 102}));
-    EXPECT_EQ(std::tuple(midi->written(), w->List1->ListIndex(), FindIDPending, w->TimerFindID->Enabled(),
-                         w->TimerFindID->Interval()),
-              std::tuple(selectOf(Found), Found, false, false, 10));
-}
-
-// With the three options on: what the instrument lacks goes out, each send
+// With the Load options on, what the instrument lacks goes out, each send
 // moving the chain on, and the found arrangement is selected in the end,
-// also where a step has nothing it can send.
+// also where a step has nothing it can send; with them off, only the
+// selection, 100 ms after the load.
 TEST_F(FindTest, SendsWhatTheInstrumentLacksThenSelects) {
     const std::string thirty = "Thirty characters in this name";
     const std::string prg = prgFileOf(false, 0);
@@ -350,8 +338,9 @@ TEST_F(FindTest, SendsWhatTheInstrumentLacksThenSelects) {
         std::string name, heldArr;
         bool ownStyle, styFile, prgFile, midiOn;
         std::vector<int> armings;
-        bool bank, styles, programs;
+        bool bank, styles, programs, on = true;
     } cases[] = {
+        {"options off", "Bank", "Other", true, true, true, true, {10, 20, 30, 40}, false, false, false, false},
         {"another file held", "Bank", "Other", true, true, true, true, {10, 800, 820, 40}, true, true, true},
         {"factory style", "Bank", "Other", false, true, true, true, {10, 800, 30, 40}, true, false, true},
         {"the bank held", "Bank", "Bank", true, true, true, true, {10, 20, 820, 40}, false, true, true},
@@ -365,12 +354,14 @@ TEST_F(FindTest, SendsWhatTheInstrumentLacksThenSelects) {
         SCOPED_TRACE(c.what);
         for (const char* ext : {".sty", ".prg"}) QFile::remove(QString::fromStdString(song(c.name + ext)));
         writeSong(c.name, foundFile(c.ownStyle), c.styFile ? styFileOf(threeGroups()) : "", c.prgFile ? prg : "");
-        startFind(c.heldArr);
+        startFind(c.heldArr, c.on);
         MidiOn = c.midiOn ? 1 : 0;
         frmArrU* w = openFound(c.name);
         ASSERT_NE(w, nullptr);
         if (!c.prgFile) dialogs.answer(vbOK);
+        const long long t0 = Timer::Now();
         EXPECT_EQ(armings(w, 8000), c.armings);
+        EXPECT_TRUE(c.on || messageTimes(t0) == std::vector<long long>{100, 101, 102});
         Timer::Advance(12000);   // the dumps leave at the wire's pace
         std::string want;
         if (c.bank) want += Mode06 + Mode0A + ArrBankMsg(w->Tag());
@@ -380,8 +371,8 @@ TEST_F(FindTest, SendsWhatTheInstrumentLacksThenSelects) {
         if (c.midiOn) want += selectOf(Found);
         EXPECT_TRUE(midi->written() == want) << midi->written().size() << " bytes, not " << want.size();
         EXPECT_EQ(dialogs.shown.size(), c.prgFile ? 0u : 1u) << "the reader's message only";
-        EXPECT_EQ(std::tuple(w->List1->ListIndex(), FindIDPending, w->TimerFindID->Enabled()),
-                  std::tuple(Found, false, false));
+        EXPECT_EQ(std::tuple(w->List1->ListIndex(), FindIDPending, w->TimerFindID->Enabled(), w->TimerFindID->Interval()),
+                  std::tuple(Found, false, false, 10));
         w->Unload();
         delete frame.data();
         InstanceLockRelease();
