@@ -361,7 +361,7 @@ TEST_F(FindTest, SendsWhatTheInstrumentLacksThenSelects) {
         if (!c.prgFile) dialogs.answer(vbOK);
         const long long t0 = Timer::Now();
         EXPECT_EQ(armings(w, 8000), c.armings);
-        EXPECT_TRUE(c.on || messageTimes(t0) == std::vector<long long>{100, 101, 102});
+        EXPECT_TRUE(c.on || messageTimes(t0) == (std::vector<long long>{100, 101, 102}));
         Timer::Advance(12000);   // the dumps leave at the wire's pace
         std::string want;
         if (c.bank) want += Mode06 + Mode0A + ArrBankMsg(w->Tag());
