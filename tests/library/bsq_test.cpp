@@ -20,20 +20,6 @@ std::string bsqFile(long len, const std::vector<unsigned>& v = {}) {
     return f;
 }
 
-TEST(BsqCount, CountsUpToTheLastUsedSlot) {
-    // Track 1 of sequence 0 has 2 units (8 slots); track 2 one unit.
-    std::vector<unsigned> v(171, 3);
-    v[0] = 0, v[1] = 2;
-    // The only non-zero slot of track 1 (1-based, 0 none) is its count.
-    for (long slot : {8, 1, 3, 0}) {
-        std::string f = bsqFile(2338 + 48, v);
-        if (slot) put(f, BsqDataStart + 4 * (slot - 1) + 2, 7);
-        put(f, BsqDataStart + 32, 1);   // track 2's first slot
-        const auto n = BsqTrackCounts(f, 0);
-        EXPECT_EQ(std::tuple(n[0], n[1], BsqSeqCount(f, 0)), std::tuple(slot, 1L, slot + 1)) << slot;
-    }
-}
-
 // The fixed-seed run of damaged files: extended, their tables mutated, and
 // every third truncated.
 std::vector<std::string> fuzzFiles() {
@@ -48,13 +34,24 @@ std::vector<std::string> fuzzFiles() {
     return files;
 }
 
-TEST(BsqCount, NeverReadsOutsideTheFile) {
+// A track counts its slots up to its last non-zero one (trailing zero slots
+// not, inner ones yes); fuzzed files are never read outside and every
+// sequence's total is the sum of its tracks.
+TEST(BsqCount, CountsUpToTheLastUsedSlotAndStayInsideTheFile) {
+    std::vector<unsigned> v(171, 3);
+    v[0] = 0, v[1] = 2;   // sequence 0: track 1 has 2 units (8 slots), track 2 one
+    for (long slot : {8, 1, 3, 0}) {   // track 1's only non-zero slot (1-based, 0 none)
+        std::string f = bsqFile(2338 + 48, v);
+        if (slot) put(f, BsqDataStart + 4 * (slot - 1) + 2, 7);
+        put(f, BsqDataStart + 32, 1);   // track 2's first slot
+        const auto n = BsqTrackCounts(f, 0);
+        EXPECT_EQ(std::tuple(n[0], n[1], BsqSeqCount(f, 0)), std::tuple(slot, 1L, slot + 1)) << slot;
+    }
     for (const std::string& f : fuzzFiles()) {
         for (int k = 0; k < 10; ++k) {
             long sum = 0;
             for (long c : BsqTrackCounts(f, k)) {
-                EXPECT_GE(c, 0);
-                EXPECT_LE(c, static_cast<long>(f.size()) / 4 + 1);
+                EXPECT_TRUE(c >= 0 && c <= static_cast<long>(f.size()) / 4 + 1) << c;
                 sum += c;
             }
             EXPECT_EQ(sum, BsqSeqCount(f, k));
@@ -125,11 +122,11 @@ TEST_F(BsqTest, SlotsMenuAndRecentEntry) {
         ASSERT_NE(openBsq("S" + std::to_string(k)), nullptr) << k;
         EXPECT_EQ(m->mnuApriBSQ->isEnabled(), k < 8) << k;
     }
-    auto entry = [](const std::string& path) {
-        return std::find_if(MruTable.begin(), MruTable.end(), [&](const MruRec& r) { return r.Path == path; });
+    auto entry = [this](const std::string& name) {
+        return std::find_if(MruTable.begin(), MruTable.end(), [&](const MruRec& r) { return r.Path == song(name); });
     };
-    ASSERT_NE(entry(song("S8")), MruTable.end());
-    EXPECT_EQ(entry(song("S8"))->Kind, 6);
+    ASSERT_NE(entry("S8"), MruTable.end());
+    EXPECT_EQ(entry("S8")->Kind, 6);
     BsqForms()[3]->CommClose->Click();
     EXPECT_TRUE(m->mnuApriBSQ->isEnabled());
 
@@ -143,17 +140,36 @@ TEST_F(BsqTest, SlotsMenuAndRecentEntry) {
     frmBsq* w = BsqForms()[2];
     w->Move(300, 450, w->Width(), w->Height());
     const auto place = std::tuple(w->Top(), w->Left(), w->Height(), w->Width());
-    ASSERT_NE(w->Top() + w->Left(), 0);
     w->CommClose->Click();
-    const auto e = entry(song("S2"));
+    const auto e = entry("S2");
     ASSERT_NE(e, MruTable.end());
     EXPECT_EQ(std::tuple(e->Top, e->Left, e->Height, e->Width), place);
 }
 
-// Damaged tables (too large, decreasing, past the end) and a sample of the
+// Bad files are refused with a message naming them, and nothing changes;
+// damaged tables (too large, decreasing, past the end) and a sample of the
 // fuzzed files open, show their counts and take clicks without a word.
-TEST_F(BsqTest, DamagedTablesOpenAndClickSafely) {
+TEST_F(BsqTest, BadFilesAreRefusedDamagedTablesOpenSafely) {
     m = start();
+    std::string wrong = bsqFile(2400);
+    put(wrong, 2, 'X');
+    QDir().mkpath(QString::fromStdString(song("folder.bsq")));   // a folder chosen as the file
+    const std::pair<std::string, std::string> bad[] = {{"short", bsqFile(2337)}, {"long", bsqFile(90001)},
+                                                       {"wrong", wrong},         {"garbage", std::string(3000, 'g')},
+                                                       {"folder", "-"},          {"empty", ""}};
+    for (const auto& [name, bytes] : bad) {
+        SCOPED_TRACE(name);
+        if (bytes != "-") writeFileBytes(song(name + ".bsq"), bytes);
+        dialogs.shown.clear();
+        dialogs.answer(vbOK);
+        EXPECT_EQ(openBsq(name), nullptr);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_NE((name == "empty" ? dialogs.shown[0].title : dialogs.shown[0].text).find(name), std::string::npos);
+        EXPECT_TRUE(bytes == "-" || readFileBytes(song(name + ".bsq")) == bytes);
+    }
+    EXPECT_EQ(std::tuple(dialogs.shown[0].title, BsqWinCount, int{BsqSlots[1].State}, MruEmpty(MruTable[1].Kind)),
+              std::tuple("Opening empty.bsq", 0, 0, true));
+
     auto table = [](unsigned fill, std::initializer_list<std::pair<int, unsigned>> at = {}) {
         std::vector<unsigned> v(171, fill);
         for (auto [e, x] : at) v[static_cast<std::size_t>(e)] = x;
@@ -164,6 +180,7 @@ TEST_F(BsqTest, DamagedTablesOpenAndClickSafely) {
                                       table(200, {{0, 0}, {1, 100}, {170, 300}})};
     const std::vector<std::string> fuzzed = fuzzFiles();
     for (std::size_t i = 0; i < fuzzed.size(); i += fuzzed.size() / 200) files.push_back(fuzzed[i]);
+    dialogs.shown.clear();
     for (std::size_t i = 0; i < files.size(); ++i) {
         SCOPED_TRACE(i);
         writeFileBytes(song("T.bsq"), files[i]);
@@ -178,29 +195,7 @@ TEST_F(BsqTest, DamagedTablesOpenAndClickSafely) {
         }
         w->CommClose->Click();
     }
-    EXPECT_EQ(std::tuple(dialogs.shown.size(), BsqWinCount), std::tuple(0u, 0));
-}
-
-TEST_F(BsqTest, BadFilesOpenNothing) {
-    m = start();
-    std::string wrong = bsqFile(2400);
-    put(wrong, 2, 'X');
-    QDir().mkpath(QString::fromStdString(song("folder.bsq")));   // a folder chosen as the file
-    const std::pair<std::string, std::string> files[] = {{"short", bsqFile(2337)}, {"long", bsqFile(90001)},
-                                                         {"wrong", wrong},         {"garbage", std::string(3000, 'g')},
-                                                         {"folder", "-"},          {"empty", ""}};
-    for (const auto& [name, bytes] : files) {
-        SCOPED_TRACE(name);
-        if (bytes != "-") writeFileBytes(song(name + ".bsq"), bytes);
-        dialogs.shown.clear();
-        dialogs.answer(vbOK);
-        EXPECT_EQ(openBsq(name), nullptr);
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_NE((name == "empty" ? dialogs.shown[0].title : dialogs.shown[0].text).find(name), std::string::npos);
-        EXPECT_EQ(bytes == "-" ? bytes : readFileBytes(song(name + ".bsq")), bytes);
-    }
-    EXPECT_EQ(dialogs.shown[0].title, "Opening empty.bsq");
-    EXPECT_EQ(std::tuple(BsqWinCount, int{BsqSlots[1].State}), std::tuple(0, 0));
+    EXPECT_EQ(dialogs.shown.size(), 0u);
 }
 
 }  // namespace

@@ -15,14 +15,13 @@ protected:
         LibraryTest::SetUp();
         m = start();
     }
-    std::string caption(int i) { return m->mnuRecentFile[static_cast<std::size_t>(i)]->Caption(); }
     static void entry(int i, const std::string& path, int kind, int rdOnly = 0, int top = 0, int left = 0,
                       int height = 0, int width = 0) {
         MruTable[static_cast<std::size_t>(i)] = MruRec{path, height, width, top, left, static_cast<uint8_t>(kind),
                                                        static_cast<uint8_t>(rdOnly)};
         MainWindowLink().refreshRecentFiles();
     }
-    void fileMenuOpens() { emit m->mnuFile->subMenu()->aboutToShow(); }
+    void click(int i) { m->mnuRecentFile[static_cast<std::size_t>(i)]->Click(); }
     frmMain* m = nullptr;
 };
 
@@ -31,20 +30,18 @@ TEST_F(RecentTest, NineFilesOpenedInTurn) {
     for (int i = 1; i <= 9; ++i) {
         writeSong(name + std::to_string(i), arrFileOf({{0, "A"}}));
         frmArrU* w = openArr(name + std::to_string(i));
-        ASSERT_NE(w, nullptr);
-        ASSERT_TRUE(w->Unload());
+        ASSERT_TRUE(w && w->Unload());
     }
     auto captions = [this] {
-        std::vector<std::string> c;
-        for (int i = 1; i <= 8; ++i) c.push_back(caption(i));
+        std::string c;
+        for (int i = 1; i <= 8; ++i) c += m->mnuRecentFile[static_cast<std::size_t>(i)]->Caption() + "|";
         return c;
     };
-    std::vector<std::string> want;
-    for (int i : {9, 1, 2, 3, 4, 5, 6, 7})
-        want.push_back("&" + std::to_string(want.size() + 1) + " ...ng concert arrangements " + std::to_string(i) +
-                       ".arr");
+    std::string want;
+    for (int n = 1; int i : {9, 1, 2, 3, 4, 5, 6, 7})
+        want += "&" + std::to_string(n++) + " ...ng concert arrangements " + std::to_string(i) + ".arr|";
     EXPECT_EQ(captions(), want);
-    m->mnuRecentFile[4]->Click();
+    click(4);
     ASSERT_EQ(m->Forms().size(), 1u);
     openArr(name + "1");
     EXPECT_EQ(captions(), want) << "neither reopening nor opening again reorders the list";
@@ -55,57 +52,42 @@ TEST_F(RecentTest, ReopensAtTheEntrysPlaceReadOnly) {
     writeFileBytes(song("Set.sty"), styFileOf({"Alpha"}));
     entry(1, song("Song"), 1, 1, 300, 450, 3000, 6000);
     entry(2, song("Set"), 2, 1, 600, 150, 3000, 4000);
-    for (int i : {1, 2}) m->mnuRecentFile[static_cast<std::size_t>(i)]->Click();
+    click(1), click(2);
     ChildForm* arr = ArrUForms()[1].data();
     ChildForm* sty = StyUNForms()[1].data();
     ASSERT_TRUE(arr && sty);
     for (auto [w, top, left, height, width] : {std::tuple{arr, 300, 450, 3000, 6000}, {sty, 600, 150, 3000, 4000}}) {
-        EXPECT_NEAR(w->Top(), top, 15);
-        EXPECT_NEAR(w->Left(), left, 15);
-        EXPECT_NEAR(w->Height(), height, 15);
-        EXPECT_NEAR(w->Width(), width, 15);
-        EXPECT_EQ(at(w->Tag(), ImgRdOnly), 1u);
-        EXPECT_TRUE(w->Caption().ends_with(" - Read Only")) << w->Caption();
+        for (auto [got, want] : {std::pair{w->Top(), top}, {w->Left(), left}, {w->Height(), height}, {w->Width(), width}})
+            EXPECT_NEAR(got, want, 15);
+        EXPECT_TRUE(at(w->Tag(), ImgRdOnly) == 1 && w->Caption().ends_with(" - Read Only")) << w->Caption();
     }
     EXPECT_EQ(dialogs.shown.size(), 0u);
-
-    // An entry stored with no size opens at the standard size.
-    writeSong("Other", arrFileOf({{0, "A"}}));
-    entry(3, song("Other"), 1);
-    m->mnuRecentFile[3]->Click();
-    ASSERT_NE(ArrUForms()[2].data(), nullptr);
-    EXPECT_EQ(std::tuple(ArrSlots[2].Height, ArrSlots[2].Width), std::tuple(FormSizes.ArrUHeight, FormSizes.ArrUWidth));
 }
 
-TEST_F(RecentTest, GlobalEntryTakesItsReadOnlyChoice) {
+// Entries for windows of other families: the Global window loads with the
+// entry's read-only choice, a program entry opens the ".pgg" of its name.
+TEST_F(RecentTest, GlobalAndProgramEntries) {
     int loadedRdOnly = -1;
     Registration reg = RegisterWindowFamily(WinFamily::Gbl, {[&](int slot) -> ChildForm* {
         loadedRdOnly = RdOnlyOpen;
         GblSlots[static_cast<std::size_t>(slot)].State = 1;
         return nullptr;
     }, [](int) -> ChildForm* { return nullptr; }});
+    FakePrgWindows programWindow;
     delete frame.data();
     InstanceLockRelease();
     m = start();
     std::string gbl = GblMagic();
     gbl.resize(GblFileLen, 'g');
     writeFileBytes(song("Stage.gbl"), gbl);
+    writeFileBytes(song("P.pgg"), prgFileOf(true, 'g'));
     RdOnlyOpen = 0;
     entry(1, song("Stage"), 5, 1);
-    m->mnuRecentFile[1]->Click();
-    EXPECT_EQ(std::tuple(loadedRdOnly, GblFileData), std::tuple(1, gbl));
-}
-
-TEST_F(RecentTest, ProgramEntryFallsBackToTheOtherExtension) {
-    FakePrgWindows programWindow;
-    delete frame.data();
-    InstanceLockRelease();
-    m = start();
-    writeFileBytes(song("P.pgg"), prgFileOf(true, 'g'));
-    entry(1, song("P"), 3);
-    m->mnuRecentFile[1]->Click();
-    EXPECT_EQ(std::tuple(ExtCur, PrgWinCount, PrgSlotUsed[1], PrgSlots[1].State, dialogs.shown.size()),
-              std::tuple(std::string("pgg"), 1, 1, uint8_t{1}, 0u));
+    entry(2, song("P"), 3);
+    click(1), click(2);
+    EXPECT_EQ(std::tuple(loadedRdOnly, GblFileData == gbl, ExtCur, PrgWinCount, PrgSlotUsed[1], PrgSlots[1].State,
+                         dialogs.shown.size()),
+              std::tuple(1, true, std::string("pgg"), 1, 1, uint8_t{1}, 0u));
 }
 
 TEST_F(RecentTest, MissingOrAlreadyOpenFiles) {
@@ -117,22 +99,21 @@ TEST_F(RecentTest, MissingOrAlreadyOpenFiles) {
         {1, "Gone.arr", "File not found"}, {2, "Gone.sty", "File not found"},
         {6, "Gone.bsq", "File not found"}, {1, "Held.arr", "File already open"},
     };
+    auto counts = [] {
+        return std::tuple(ArrSlots[2].State, StySlots[1].State, BsqSlots[1].State, ArrWinCount, StyWinCount,
+                          BsqWinCount);
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         MruTable = {};
         entry(1, song("Other"), 1);
         entry(2, song(PathStem(c.name)), c.kind);
-        const auto counts = std::tuple(ArrSlots[2].State, StySlots[1].State, BsqSlots[1].State, ArrWinCount,
-                                      StyWinCount, BsqWinCount);
+        const auto before = counts();
         dialogs.shown.clear();
         dialogs.answer(vbOK);
-        m->mnuRecentFile[2]->Click();
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[0].title, m->Forms().size(), MruTable[2].Path),
-                  std::tuple(c.text, "Opening " + c.name, 1u, song(PathStem(c.name))));
-        EXPECT_EQ(std::tuple(ArrSlots[2].State, StySlots[1].State, BsqSlots[1].State, ArrWinCount, StyWinCount,
-                             BsqWinCount),
-                  counts);
+        click(2);
+        EXPECT_EQ(std::tuple(onlyBox(), dialogs.shown.at(0).title, m->Forms().size(), MruTable[2].Path, counts()),
+                  std::tuple(c.text, "Opening " + c.name, 1u, song(PathStem(c.name)), before));
     }
 }
 
@@ -146,15 +127,15 @@ TEST_F(RecentTest, EntriesFollowTheirOpenCommand) {
     entry(1, song("More"), 1);
     entry(2, song("Set"), 2);
     entry(3, song("P"), 3);   // no program window in the program
-    fileMenuOpens();
-    EXPECT_EQ(std::tuple(m->mnuRecentFile[1]->isEnabled(), m->mnuRecentFile[2]->isEnabled(),
-                         m->mnuRecentFile[3]->isEnabled()),
-              std::tuple(false, true, false));
+    emit m->mnuFile->subMenu()->aboutToShow();
     const std::string buf = ArrFileBuf;
     dialogs.shown.clear();
     mnuRecentFile_Click(1);
     mnuRecentFile_Click(3);
-    EXPECT_EQ(std::tuple(ArrFileBuf, dialogs.shown.size(), ArrWinCount, PrgWinCount), std::tuple(buf, 0u, 8, 0));
+    EXPECT_EQ(std::tuple(m->mnuRecentFile[1]->isEnabled(), m->mnuRecentFile[2]->isEnabled(),
+                         m->mnuRecentFile[3]->isEnabled(), ArrFileBuf == buf, dialogs.shown.size(), ArrWinCount,
+                         PrgWinCount),
+              std::tuple(false, true, false, true, 0u, 8, 0));
 }
 
 }  // namespace
