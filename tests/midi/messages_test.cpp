@@ -70,23 +70,20 @@ TEST_F(MidiTest, PrgSelectSendByKind) {
         PrgSelectSend(image(c.kind, 3), c.n);
         EXPECT_EQ(hexOf(sent()), c.hex) << "kind " << c.kind << " n " << c.n;
     }
-    // A reference record names a program of the instrument itself.
+    // A reference record names a program of the instrument itself; while a
+    // track program is selected in the arrangement editor, its channel.
     std::string img = image(21, 3);
     putMid(img, 319 + 172 * 4, bytesOf({1, 2, 0x33}));
     midi->clear();
     PrgSelectSend(img, 4);
-    // While a track program is selected in the arrangement editor, its channel.
     PerChannel = 9;
     EditArrSelPrg = 4;
     PrgSelectSend(image(4, 3), 1);
     EXPECT_EQ(hexOf(sent()), "B6 00 00 B6 20 02 C6 33 B9 00 00 B9 20 00 C9 01");
     EditArrSelPrg = 0;
-    // Rows outside the list send nothing.
     midi->clear();
-    PrgSelectSend(image(9, 3), 16);
-    PrgSelectSend(image(4, 3), 64);
-    PrgSelectSend(image(13, 3), 1);
-    EXPECT_EQ(sent(), "");
+    for (auto [kind, row] : {std::pair{9, 16}, {4, 64}, {13, 1}}) PrgSelectSend(image(kind, 3), row);
+    EXPECT_EQ(sent(), "") << "rows outside the list";
 }
 
 TEST_F(MidiTest, ArrTxBankSendsTheArrangements) {
@@ -254,35 +251,12 @@ TEST_F(MidiTest, ModeSendersSendLogAndSetTheMode) {
         EXPECT_EQ(std::tuple(out, ModeNow, modeAtDisplay, sentAtDisplay, monitor),
                   std::tuple(want, c.mode, c.mode, c.mode == 2 ? 0u : 7u, MidiMonFormat(want)));
     }
-    // PROGRAM again: nothing at all.
-    midi->clear();
-    modeAtDisplay = -1;
-    monitor = "kept";
-    ModeTx02();
-    EXPECT_EQ(sent(), "");
-    EXPECT_EQ(std::tuple(modeAtDisplay, monitor), std::tuple(-1, "kept"));
 }
 
 TEST_F(MidiTest, ChannelMessages) {
     NoteOnSend(2, 60, 100), NoteOffSend(2, 60), ControlSend(2, 1, 64);
     PitchBendSend(2, 0), PitchBendSend(2, -8192), PitchBendSend(2, 8191), AllNotesOffSend(2);
     EXPECT_EQ(hexOf(sent()), "92 3C 64 82 3C 00 B2 01 40 E2 00 40 E2 00 00 E2 7F 7F B2 7B 00");
-}
-
-TEST_F(MidiTest, MonitorLogsOnlyWhileOnAndOpen) {
-    openMonitor();
-    MidiMonLogOn = false;
-    MidiMonLog(bytesOf({0xF0, 0x0A}));
-    EXPECT_EQ(monitor, "");
-    MidiMonLogOn = true;
-    MidiMonLog(bytesOf({0xF0, 0x0A, 0xF7}));
-    MidiMonLog(bytesOf({0x00}));
-    EXPECT_EQ(monitor, "F0 0A F7 \n\n00 \n\n");
-    MidiMonLog("");
-    EXPECT_EQ(monitor, "");
-    monitorOpen.release();  // window closed
-    MidiMonLog(bytesOf({0x01}));
-    EXPECT_EQ(monitor, "");
 }
 
 TEST_F(MidiTest, NothingIsSentWhileMidiIsOff) {
