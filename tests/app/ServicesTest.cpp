@@ -149,8 +149,7 @@ TEST_F(AppTest, InfoFileTitles) {
     InfoFileEnsure();
     EXPECT_EQ(readFileBytes(InfoFile), std::string(1000, ' '));
 
-    // A long name keeps at most 24 bytes of whole characters: here the cut
-    // falls inside the twelfth two-byte character.
+    // At most 24 bytes of whole characters: the cut falls inside the twelfth.
     std::string longName = "x";
     for (int k = 0; k < 13; ++k) longName += "\xC3\xA8";
     const std::string title = longName.substr(0, 23);
@@ -203,10 +202,8 @@ TEST_F(AppTest, SlotsAreFoundByTheFileTheyHold) {
 }
 
 TEST_F(AppTest, NoteArrangementAndTrackProgramNames) {
-    const std::pair<int, const char*> notes[] = {{0, "C-1"}, {61, "C#4"}, {127, "G9"}};
-    for (auto [n, name] : notes) EXPECT_EQ(NoteName(n), name);
-    const std::pair<int, const char*> arrs[] = {{9, "A22"}, {63, "A88"}, {64, "B11"}};
-    for (auto [n, name] : arrs) EXPECT_EQ(ArrNumName(n), name);
+    EXPECT_EQ(NoteName(0) + NoteName(61) + NoteName(127), "C-1C#4G9");
+    EXPECT_EQ(ArrNumName(9) + ArrNumName(63) + ArrNumName(64), "A22A88B11");
 
     NameTablesFill();
     std::string img(303 + 164 * 64, '\0');

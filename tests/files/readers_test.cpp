@@ -113,8 +113,7 @@ TEST_F(FilesTest, ProgramReaderTakesTheTwinWhenTheNamedFileIsUnusable) {
     EXPECT_EQ(PrgOrPggRead(startFile("bank.prg")), 4) << "the twin, in capitals";
     EXPECT_TRUE(ExtCur == "pgg" && PrgFileBuf == pgg);
     writeFileBytes(startFile("bank.prg"), "short");   // wrong length: the twin is read
-    EXPECT_EQ(PrgOrPggRead(startFile("bank.prg")), 4);
-    EXPECT_EQ(readFileBytes(startFile("bank.prg")), "short");
+    EXPECT_EQ(std::tuple(PrgOrPggRead(startFile("bank.prg")), readFileBytes(startFile("bank.prg"))), std::tuple(4, "short"));
 
     std::string foreign = PrgTemplateImage();
     putMid(foreign, 1, "XXXX");
