@@ -11,8 +11,6 @@
 #include "app/Names.h"
 #include "platform/bytes.h"
 
-// ---- Messages ---------------------------------------------------------------
-
 namespace {
 
 // Every "<name>(<number>" and "<name> = <number>" in the program's sources.
@@ -51,20 +49,17 @@ TEST_F(AppTest, EveryMessageTheProgramUsesExistsInBothLanguages) {
 }
 
 TEST_F(AppTest, ErrMsgReplacesTheFirstBlankInTheChosenLanguage) {
+    for (int i = 0; i < 3; ++i) dialogs.answer(vbOK);
     LangBase = 200;
-    dialogs.answer(vbOK);
     ErrMsg(ErrFileNotFoundName, "Opening x", "a_b.arr");
     LangBase = 0;
-    dialogs.answer(vbOK);
     ErrMsg(ErrFileNotFoundName, "", "a_b.arr");
-    dialogs.answer(vbOK);
     ErrMsg(ErrReadOnly, "t", "ignored");
     ASSERT_EQ(dialogs.shown.size(), 3u);
     EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[0].title, dialogs.shown[0].style),
               std::tuple("File a_b.arr not found", "Opening x", vbOKOnly | vbExclamation));
-    EXPECT_EQ(dialogs.shown[1].text + "|" + dialogs.shown[1].title, std::string("File a_b.arr assente|") + ProgramTitle)
-        << "a box without a title of its own";
-    EXPECT_EQ(dialogs.shown[2].text, "File di sola lettura");
+    EXPECT_EQ(dialogs.shown[1].text + "|" + dialogs.shown[1].title + "|" + dialogs.shown[2].text,
+              std::string("File a_b.arr assente|") + ProgramTitle + "|File di sola lettura");
     // A name longer than the system allows is said to be so, read or written.
     LangBase = 200;
     const std::string tooLong = startDir() + "/" + std::string(300, 'n');
@@ -88,8 +83,6 @@ TEST_F(AppTest, QuestionsNameWhatChangedAndTheStatusLineShowsBusy) {
     StatusMsg(0);
     EXPECT_EQ(std::tuple(win.status, win.busy), std::tuple("", false));
 }
-
-// ---- Captions -----------------------------------------------------------
 
 namespace {
 std::string image(int kind, int ro, int slot, const std::string& path, int chan16 = 0, int type19 = 0,
@@ -125,8 +118,6 @@ TEST_F(AppTest, CaptionsOfEveryKind) {
     EXPECT_EQ(DocCaptionBuild(image(2, 1, 0, "Arr A")), "Arr A - Sola Lettura");
 }
 
-// ---- Recent files -----------------------------------------------------------
-
 TEST_F(AppTest, RecentFiles) {
     FakeMainWindow win;
     MruAdd("/m/a.arr", 0);
@@ -145,27 +136,20 @@ TEST_F(AppTest, RecentFiles) {
     MruAdd("/m/new.bsq", 1);     // full: everything moves down
     EXPECT_EQ(std::tuple(MruTable[1].Path, MruTable[1].Kind, MruTable[1].RdOnly), std::tuple("/m/new", 6, 1));
     EXPECT_EQ(MruTable[2].Path + MruTable[8].Path, "/m/a/m/f7");
-    EXPECT_EQ(MruCaption(1), "&1 /m/new.bsq");
-    MruTable[1].Path = "/" + std::string(27, 'x');     // "&1 " + 28 + ".bsq" = 35
+    MruTable[1].Path = "/" + std::string(27, 'x');     // "&1 " + 28 + ".bsq" = 35: whole
     EXPECT_EQ(MruCaption(1), "&1 /" + std::string(27, 'x') + ".bsq");
-    MruTable[1].Path = "/" + std::string(28, 'x');
-    EXPECT_EQ(MruCaption(1).size(), 35u);
-    EXPECT_EQ(MruCaption(1), "&1 ..." + std::string(25, 'x') + ".bsq");
     std::string e20;   // twenty two-byte characters: the cut falls inside one
     for (int k = 0; k < 20; ++k) e20 += "\xC3\xA8";
     MruTable[1].Path = "/" + e20;
     EXPECT_EQ(MruCaption(1), "&1 ..." + e20.substr(16) + ".bsq");
 }
 
-// ---- Info file --------------------------------------------------------------
-
 TEST_F(AppTest, InfoFileTitles) {
     FakeMainWindow win;
     InfoFileEnsure();
     EXPECT_EQ(readFileBytes(InfoFile), std::string(1000, ' '));
 
-    // A long name keeps at most 24 bytes of whole characters: here the cut
-    // falls inside the twelfth two-byte character.
+    // At most 24 bytes of whole characters: the cut falls inside the twelfth.
     std::string longName = "x";
     for (int k = 0; k < 13; ++k) longName += "\xC3\xA8";
     const std::string title = longName.substr(0, 23);
@@ -203,8 +187,6 @@ TEST_F(AppTest, InfoFileTitles) {
     EXPECT_FALSE(FileExists(InfoFile));
 }
 
-// ---- Slots and names ---------------------------------------------------------
-
 TEST_F(AppTest, SlotsAreFoundByTheFileTheyHold) {
     for (int i = 1; i <= 8; ++i) PrgSlotUsed[static_cast<std::size_t>(i)] = i == 6 ? 0 : 1;
     EXPECT_EQ(PrgSlotFree(), 6);
@@ -219,43 +201,9 @@ TEST_F(AppTest, SlotsAreFoundByTheFileTheyHold) {
     EXPECT_EQ(GblSlotFind("/m/g.gbl"), 1);
 }
 
-TEST_F(AppTest, ProgramWindowOpensInAFreeSlotAndTheUserStyleBankReplacesItsWindow) {
-    struct Windows : PrgWindowLinkT, ProgramFileLinkT, StyWindowLinkT {
-        int shownKind = 0, shownSlot = 0, unloaded = 0;
-        std::string readPath;
-        void showPrgWindow(int k, int s) override { shownKind = k, shownSlot = s; }
-        int readProgramFile(const std::string& p) override {
-            readPath = p;
-            return p.find("bad") != std::string::npos ? 2 : 4;
-        }
-        void unloadStyUN(int s) override { unloaded = s; }
-    } w;
-    RegisterLink<PrgWindowLinkT>(&w);
-    RegisterLink<ProgramFileLinkT>(&w);
-    RegisterLink<StyWindowLinkT>(&w);
-    PrgSlotUsed[1] = 1;
-    EXPECT_EQ(PrgWinOpen("/m/set/piano"), 0);
-    EXPECT_EQ(std::tuple(w.readPath, w.shownKind, w.shownSlot, PrgName),
-              std::tuple("/m/set/piano.prg", 21, 2, "piano"));
-    EXPECT_EQ(PrgWinOpen("/m/bad"), 2);
-    EXPECT_EQ(PrgSlotUsed[3], 0);
-    for (auto& u : PrgSlotUsed) u = 1;
-    EXPECT_EQ(PrgWinOpen("/m/x"), 1);
-
-    FakeMainWindow win;
-    StySlots[9].State = 2;
-    std::string img(300, '\0');
-    putField(img, 21, 238, "/m/mystyles");
-    StyUserBankSet(img);
-    EXPECT_EQ(std::tuple(StyUFile, w.unloaded), std::tuple("/m/mystyles", 9));
-    EXPECT_EQ(win.menus, (std::map<MenuId, bool>{{MenuId::mnuStyU, true}}));
-}
-
 TEST_F(AppTest, NoteArrangementAndTrackProgramNames) {
-    const std::pair<int, const char*> notes[] = {{0, "C-1"}, {61, "C#4"}, {127, "G9"}};
-    for (auto [n, name] : notes) EXPECT_EQ(NoteName(n), name);
-    const std::pair<int, const char*> arrs[] = {{9, "A22"}, {63, "A88"}, {64, "B11"}};
-    for (auto [n, name] : arrs) EXPECT_EQ(ArrNumName(n), name);
+    EXPECT_EQ(NoteName(0) + NoteName(61) + NoteName(127), "C-1C#4G9");
+    EXPECT_EQ(ArrNumName(9) + ArrNumName(63) + ArrNumName(64), "A22A88B11");
 
     NameTablesFill();
     std::string img(303 + 164 * 64, '\0');

@@ -83,7 +83,7 @@ TEST_F(AppTest, SettingsWrittenAtTheirPositions) {
     for (const auto& [p, b] : fields) EXPECT_EQ(mid(img, p, static_cast<long>(b.size())), b) << "at " << p;
 }
 
-TEST_F(AppTest, SettingsReadBackAndRewriteIdentically) {
+TEST_F(AppTest, SettingsReadBackKeepWhatTheyDoNotOwnAndRefuseDamage) {
     knownState();
     const std::string img = IniImageBuild("");
     resetAppState();
@@ -92,28 +92,20 @@ TEST_F(AppTest, SettingsReadBackAndRewriteIdentically) {
     EXPECT_EQ(IniImageBuild(""), img);
     EXPECT_EQ(std::tuple(WinEntry(2).Top, ArrSlots[3].Path, ArrUFile, MruTable[1].Top),
               std::tuple(-16000, "/home/u/arr/live", "/home/u/arr/bank", 16000));
-}
 
-TEST_F(AppTest, SettingsKeepWhatTheyDoNotOwn) {
-    knownState();
     GblInstrSet = 0;
     std::string old(50 * 250, '\0');
     const long kept[] = {10, 16, 18, 24, 29, 48, 50, 231, 239, pos(5, 1), pos(30, 7), pos(31, 250), pos(35, 3)};
     for (long p : kept) put(old, p, 0x5A);
-    const std::string img = IniImageBuild(old);
-    for (long p : kept) EXPECT_EQ(at(img, p), 0x5A) << "position " << p;
-}
+    const std::string over = IniImageBuild(old);
+    for (long p : kept) EXPECT_EQ(at(over, p), 0x5A) << "position " << p;
 
-TEST_F(AppTest, SettingsRejectForeignShortOrLanguagelessImages) {
-    knownState();
-    const std::string good = IniImageBuild("");
     resetAppState();
-    std::string foreign = good;
+    std::string foreign = img, noLang = img;
     foreign[0] = 'X';
-    std::string noLang = good;
     put(noLang, 25, 0);
     for (const std::string& bad :
-         {std::string(), good.substr(0, 249), good.substr(0, 4 * 250), good.substr(0, 50 * 250 - 1), foreign, noLang}) {
+         {std::string(), img.substr(0, 249), img.substr(0, 4 * 250), img.substr(0, 50 * 250 - 1), foreign, noLang}) {
         EXPECT_FALSE(IniImageParse(bad) || LangSel || !ArrSlots[3].Path.empty()) << bad.size();
     }
 }

@@ -1,6 +1,5 @@
-// The window image: skeletons of every kind, header and title writes, and
-// where the data blocks lie. The positions below are written out as numbers
-// on purpose, so that a wrong named position fails here.
+// The window image of every kind. Positions are written out as numbers on
+// purpose, so that a wrong named position fails here.
 #include "files/Clipboard.h"
 #include "files/StyGroups.h"
 #include "files/WindowImage.h"
@@ -53,11 +52,9 @@ TEST_F(FilesTest, WindowImageSkeletonOfEveryKind) {
         EXPECT_EQ(chr(at(img, 1)) + header, chr(c.kind) + c.header);
         for (long p : {4, 5, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 19, 20}) EXPECT_EQ(at(img, p), 0) << "position " << p;
 
-        // The title field: the title, blanks up to the row table or the end.
+        // The title, blank up to the row table or the end; the document from 271 (670 in style windows).
         const long fieldEnd = c.kind >= 4 && c.kind <= 8 ? 29 : c.kind == 9 || c.kind == 10 ? 44 : 270;
         EXPECT_EQ(mid(img, 21, fieldEnd - 20), padRight(c.title, static_cast<std::size_t>(fieldEnd - 20)));
-
-        // The document, byte for byte, from 271 (after the row table in style windows).
         const long filePos = c.kind == 23 || c.kind == 24 ? 670 : 271;
         EXPECT_EQ(mid(img, filePos, c.fileLen), file);
 
@@ -66,8 +63,7 @@ TEST_F(FilesTest, WindowImageSkeletonOfEveryKind) {
         if (c.rows) {
             const int n = c.rows == 271 ? 19 : 64;
             if (c.kind != 31) { EXPECT_EQ(RowTableRows(c.kind), n); }
-            // Program bank rows start unselected with a blank text; the
-            // others are one fill throughout.
+            // Program bank rows: unselected, blank text; the others one fill throughout.
             const std::string entry = c.kind >= 4 && c.kind <= 8 ? chr(0) + std::string(20, ' ')
                                                                  : std::string(21, c.rowFill);
             for (int i = 0; i < n; ++i) ASSERT_EQ(mid(img, c.rows + 21L * i, 21), entry) << "row " << i;

@@ -47,19 +47,6 @@ TEST_F(FilesTest, SavedFilesEqualTheFilesReadUnderTheirNamesOnDisk) {
     EXPECT_FALSE(FileExists(startFile("BANK.PRG")));
 }
 
-TEST_F(FilesTest, FailedSaveKeepsTheOldFileAndSaysSo) {
-    const std::string base = startFile("keep");
-    writeFileBytes(base + ".arr", ArrBankImage(1));
-    std::string img = arrImage(ArrBankImage(0), base);
-    put(img, 4, 1);
-    SimulateWriteFailure(FileError::DiskFull);
-    dialogs.answer(vbOK);
-    EXPECT_EQ(FileSave(img), 2);
-    EXPECT_EQ(std::tuple(onlyBox(), readFileBytes(base + ".arr"), at(img, 4)),
-              std::tuple(ErrMsgText(ErrDiskFull, "keep.arr"), ArrBankImage(1), 1))
-        << "the old file kept, the image still changed";
-}
-
 TEST_F(FilesTest, WritersRefuseAFilePartOfTheWrongLength) {
     std::string badStyle = styFile({styItem("A", 100)});
     put16lo(badStyle, 25, 500);   // claims more than it holds
@@ -94,13 +81,10 @@ TEST_F(FilesTest, WritersRefuseAFilePartOfTheWrongLength) {
 TEST_F(FilesTest, ArrangementSaveTreatsTheCompanionStyleFile) {
     const std::string base = startFile("song");
     const std::string goodSty = styFile({styItem("Mine", 200)});
-    // No style file of its own: a stale one goes, a damaged one stays.
+    // No style file of its own (the template appended): a damaged one stays;
+    // a new document (kind 20) never wrote one, so a valid one stays too.
     std::string img = arrImage(ArrBankImage(0), base, StyTemplateImage());
     put(img, 9, 1);
-    writeFileBytes(base + ".sty", goodSty);
-    EXPECT_EQ(ArrSave(img), 0);
-    EXPECT_FALSE(FileExists(base + ".sty"));
-    // A new document (kind 20) never wrote one: a valid one stays.
     std::string fresh = img;
     put(fresh, 1, 20);
     writeFileBytes(base + ".sty", goodSty);
@@ -149,15 +133,10 @@ TEST_F(FilesTest, ProgramSaveDeletesTheTwinOnlyWhenItIsTheFileOpened) {
     EXPECT_EQ(at(two, 7), 1);
 }
 
-TEST_F(FilesTest, SaveAsCancelledFailedAndDone) {
+TEST_F(FilesTest, SaveAsFailedAndDone) {
     std::string img = arrImage(ArrBankImage(0), "Untitled (1)", "", 20);
     for (long mark : {4, 11, 18}) put(img, mark, 1);
     const std::string before = img;
-
-    dialogs.cancelFile();
-    EXPECT_EQ(FileSaveAs(img), 1);
-    EXPECT_TRUE(img == before && dialogs.fileRequests.back().fileName.empty()) << "an import proposes no name";
-
     SimulateWriteFailure(FileError::AccessDenied);
     dialogs.chooseFile(startFile("new.arr"));
     dialogs.answer(vbOK);
@@ -170,13 +149,7 @@ TEST_F(FilesTest, SaveAsCancelledFailedAndDone) {
     EXPECT_EQ(std::tuple(readFileBytes(startFile("new.arr")), rtrim(mid(img, 21, 250))),
               std::tuple(ArrBankImage(0), startFile("new")));
     for (long p : {4L, 7L, 10L, 11L, 18L}) EXPECT_EQ(at(img, p), 0) << p;
-    // A bank window proposes its own name; the styles go along, the name as typed.
-    std::string bank = arrImage(ArrBankImage(1), "Arr B", "", 3);
-    dialogs.chooseFile(startFile("copyB.arr"));
-    EXPECT_EQ(FileSaveAs(bank), 0);
-    EXPECT_EQ(std::tuple(dialogs.fileRequests.back().fileName, readFileBytes(startFile("copyB.arr"))),
-              std::tuple("i40ArrB.arr", ArrBankImage(1)));
-
+    // The styles go along, under the name as typed.
     const std::string sty = styFile({styItem("Own", 100)});
     std::string own = arrImage(ArrBankImage(0), startFile("a"), sty);
     dialogs.chooseFile(startFile("b.ARR"));

@@ -19,6 +19,14 @@ void expectDump(const std::string& m, const std::string& head, const std::string
     EXPECT_EQ(Unpack7(m.substr(5, m.size() - 6)), data);
 }
 
+// A style window image (style part at 670, sizes at 694) with items of these sizes and data.
+std::string styWindow(const std::vector<unsigned>& sizes, const std::string& items) {
+    std::string img(669, '\0'), block(224, '\0');
+    put(img, 1, 23);
+    for (std::size_t k = 0; k < sizes.size(); ++k) put16lo(block, 25 + 4 * static_cast<long>(k), sizes[k]);
+    return img + block + items;
+}
+
 }  // namespace
 
 TEST_F(MidiTest, Pack7LengthsAndRoundTrip) {
@@ -70,23 +78,20 @@ TEST_F(MidiTest, PrgSelectSendByKind) {
         PrgSelectSend(image(c.kind, 3), c.n);
         EXPECT_EQ(hexOf(sent()), c.hex) << "kind " << c.kind << " n " << c.n;
     }
-    // A reference record names a program of the instrument itself.
+    // A reference record names a program of the instrument itself; while a
+    // track program is selected in the arrangement editor, its channel.
     std::string img = image(21, 3);
     putMid(img, 319 + 172 * 4, bytesOf({1, 2, 0x33}));
     midi->clear();
     PrgSelectSend(img, 4);
-    // While a track program is selected in the arrangement editor, its channel.
     PerChannel = 9;
     EditArrSelPrg = 4;
     PrgSelectSend(image(4, 3), 1);
     EXPECT_EQ(hexOf(sent()), "B6 00 00 B6 20 02 C6 33 B9 00 00 B9 20 00 C9 01");
     EditArrSelPrg = 0;
-    // Rows outside the list send nothing.
     midi->clear();
-    PrgSelectSend(image(9, 3), 16);
-    PrgSelectSend(image(4, 3), 64);
-    PrgSelectSend(image(13, 3), 1);
-    EXPECT_EQ(sent(), "");
+    for (auto [kind, row] : {std::pair{9, 16}, {4, 64}, {13, 1}}) PrgSelectSend(image(kind, 3), row);
+    EXPECT_EQ(sent(), "") << "rows outside the list";
 }
 
 TEST_F(MidiTest, ArrTxBankSendsTheArrangements) {
@@ -120,16 +125,11 @@ TEST_F(MidiTest, PrgTxBankBlanksReferenceRecordsOfPggFiles) {
 }
 
 TEST_F(MidiTest, StyTxDumpSendsAGroupOrRefusesAnEmptyStyle) {
-    // A style window image: style part at 670, sizes at 694, items at 894.
-    std::string img(669, '\0'), block(224, '\0'), items;
-    put(img, 1, 23);
     // Each item is its 16-character name and its data; the size counts both.
-    const unsigned sizes[12] = {20, 30, 17, 40, 25, 25, 33, 18, 16, 0, 20, 20};
-    for (int k = 0; k < 12; ++k) {
-        put16lo(block, 25 + 4 * k, sizes[k]);
-        items += randomBytes(sizes[k], 10 + k);
-    }
-    img += block + items;
+    const std::vector<unsigned> sizes = {20, 30, 17, 40, 25, 25, 33, 18, 16, 0, 20, 20};
+    std::string items;
+    for (std::size_t k = 0; k < sizes.size(); ++k) items += randomBytes(sizes[k], 10 + static_cast<unsigned>(k));
+    const std::string img = styWindow(sizes, items);
     // A group carries its four items in order, found after the groups before it.
     const struct { int g; std::size_t from, len; } groups[] = {{0, 0, 107}, {1, 107, 101}};
     for (const auto& c : groups) {
@@ -149,16 +149,13 @@ TEST_F(MidiTest, StyTxDumpSendsAGroupOrRefusesAnEmptyStyle) {
     // Arrangement images keep their style part at 42623.
     std::string arr(42622, '\0');
     put(arr, 1, 19);
-    arr += block + items;
+    arr += img.substr(669);
     EXPECT_EQ(StyGroupData(1, arr), items.substr(107, 101));
 }
 
 // A dump says whether it went out, so that callers record only what did.
 TEST_F(MidiTest, DumpsSayWhetherTheyWentOut) {
-    std::string sty(669, '\0'), block(224, '\0');
-    put(sty, 1, 23);
-    for (int k = 0; k < 4; ++k) put16lo(block, 25 + 4 * k, 20);
-    sty += block + std::string(80, 'x');
+    const std::string sty = styWindow({20, 20, 20, 20}, std::string(80, 'x'));
     const std::string arr(12142, 'a'), prg(32094, 'p');
     const struct { const char* what; std::function<void()> before; int arr, sty, prg; } cases[] = {
         {"sent", [] {}, 0, 0, 0},
@@ -254,13 +251,6 @@ TEST_F(MidiTest, ModeSendersSendLogAndSetTheMode) {
         EXPECT_EQ(std::tuple(out, ModeNow, modeAtDisplay, sentAtDisplay, monitor),
                   std::tuple(want, c.mode, c.mode, c.mode == 2 ? 0u : 7u, MidiMonFormat(want)));
     }
-    // PROGRAM again: nothing at all.
-    midi->clear();
-    modeAtDisplay = -1;
-    monitor = "kept";
-    ModeTx02();
-    EXPECT_EQ(sent(), "");
-    EXPECT_EQ(std::tuple(modeAtDisplay, monitor), std::tuple(-1, "kept"));
 }
 
 TEST_F(MidiTest, ChannelMessages) {
@@ -269,30 +259,13 @@ TEST_F(MidiTest, ChannelMessages) {
     EXPECT_EQ(hexOf(sent()), "92 3C 64 82 3C 00 B2 01 40 E2 00 40 E2 00 00 E2 7F 7F B2 7B 00");
 }
 
-TEST_F(MidiTest, MonitorLogsOnlyWhileOnAndOpen) {
-    openMonitor();
-    MidiMonLogOn = false;
-    MidiMonLog(bytesOf({0xF0, 0x0A}));
-    EXPECT_EQ(monitor, "");
-    MidiMonLogOn = true;
-    MidiMonLog(bytesOf({0xF0, 0x0A, 0xF7}));
-    MidiMonLog(bytesOf({0x00}));
-    EXPECT_EQ(monitor, "F0 0A F7 \n\n00 \n\n");
-    MidiMonLog("");
-    EXPECT_EQ(monitor, "");
-    monitorOpen.release();  // window closed
-    MidiMonLog(bytesOf({0x01}));
-    EXPECT_EQ(monitor, "");
-}
-
 TEST_F(MidiTest, NothingIsSentWhileMidiIsOff) {
     MidiOn = 0;
     openMonitor();
     MidiHdr.lpData = "untouched";
     std::string img(32094, '\x01');
     put(img, 1, 4);
-    std::string sty = bytesOf({23}) + std::string(668 + 224, '\0') + std::string(64, 'x');
-    for (int k = 0; k < 4; ++k) put16lo(sty, 669 + 25 + 4 * k, 16);
+    const std::string sty = styWindow({16, 16, 16, 16}, std::string(64, 'x'));
     int n = 3;
     for (void (*send)() : {ModeTx0A, ModeTx06, ModeTx04, ModeTx0B, ModeTx02, MidiOutLongSend,
                            MidiThruConnect, MidiInStartDev, MidiOutCloseDev, MidiInCloseDev})

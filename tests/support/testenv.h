@@ -1,8 +1,7 @@
 #pragma once
-// What every test runs in: the program's state as at start (ResetAllState,
-// again after the test), a fresh temporary system folder and start folder,
-// the capture MIDI back-end, scripted dialogs, a capture printer and the
-// manual timer clock. Nothing touches the real home folder, printer or MIDI.
+// Every test runs from the program's state at start, in fresh temporary system
+// and start folders, with the capture MIDI back-end, scripted dialogs, a
+// capture printer and the manual clock: no real home folder, printer or MIDI.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -26,13 +25,11 @@ public:
     };
     std::vector<Box> shown;               // every message box, in order
     std::deque<int> answers;              // answers for the next message boxes
-    // Each handles one file dialog: fill req (fileName, filterIndex, readOnly)
-    // and return true, or return false to cancel.
+    // Each answers one file dialog: fills req and returns true, or cancels.
     std::deque<std::function<bool(FileDialogRequest&)>> files;
     std::vector<FileDialogRequest> fileRequests;  // as the program asked them
-    // Wait boxes run on the manual clock, 100 ms a step, and record the
-    // texts they showed; the next one is stopped at step stopWaitAt (-1: it
-    // runs until it ends by itself).
+    // Wait boxes run on the manual clock, 100 ms a step, recording their texts;
+    // the next one is stopped at step stopWaitAt (-1: it ends by itself).
     struct Wait {
         std::string title;
         std::vector<std::string> texts;
@@ -71,8 +68,7 @@ protected:
     CaptureBackend* midi = nullptr;
 };
 
-// Every piece of the program's shared state back to a fresh start: the state
-// of each subsystem, the links and the start-up hooks, the instance lock.
+// Every subsystem's state, the links, the start-up hooks and the instance lock as at a fresh start.
 void ResetAllState();
 
 // Small file helpers for tests.
