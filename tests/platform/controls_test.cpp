@@ -216,7 +216,8 @@ TEST_F(ControlsTest, CaptionsReadBackWhateverSetTheText) {
         setQt(c, QStringLiteral("Velocity 90"));
         const std::string set = c.Caption();
         setQt(c, QString());
-        EXPECT_EQ(std::tuple(own, set, c.Caption()), std::tuple(latin1, "Velocity 90", "")) << c.objectName().toStdString();
+        EXPECT_EQ(std::tuple(own, set, c.Caption()), std::tuple(latin1, "Velocity 90", ""))
+            << c.objectName().toStdString();
     };
     const auto setText = [](auto& c, const QString& t) { c.setText(t); };
     Label label(window.get(), "Label1");

@@ -72,7 +72,8 @@ TEST_F(FrameTest, MidiThruSwitchesTheDriverOrTellsWhyNot) {
         std::vector<E::Kind> kinds;
         for (const E& e : midi->events) kinds.push_back(e.kind);
         EXPECT_EQ(std::tuple(kinds, f->mnuMIDIThru->Checked(), MidiThruOn), std::tuple(c.events, c.on, c.on));
-        EXPECT_EQ(boxesShown(), c.failConnect ? "MIDI Thru could not be switched: the MIDI driver refused it|MIDI Thru" : "");
+        EXPECT_EQ(boxesShown(),
+                  c.failConnect ? "MIDI Thru could not be switched: the MIDI driver refused it|MIDI Thru" : "");
         f->mnuExit->trigger();
         EXPECT_EQ(at(savedIni(), 46), c.on ? 1 : 0);
     }

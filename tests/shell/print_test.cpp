@@ -62,7 +62,8 @@ TEST_F(PrintTest, AnArrangementListOnThePrinter) {
     RunMenuCommand(MenuId::mnuPrint);
     SetPrinterService(&printer);
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[1].text, Msg(31) + "|The list could not be printed: the queue is paused");
+    EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[1].text,
+              Msg(31) + "|The list could not be printed: the queue is paused");
     EXPECT_TRUE(printer.lines.empty() && refusing.lines.empty());
 
     // The notebook prints nothing.

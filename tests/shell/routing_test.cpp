@@ -63,7 +63,7 @@ TEST_F(ShellTest, ModeCommandsSendTheirMessage) {
     midi->clear();
     for (MenuItem* m : {f->mnuArrPlay, f->mnuSongPlay, f->mnuProgram, f->mnuProgram}) m->trigger();  // twice: once sent
     Timer::Advance(1000);
-    EXPECT_EQ(midi->written(), bytesOf({0xF0, 0x42, 0x33, 0x4D, 0x4E, 0x0A, 0xF7, 0xF0, 0x42, 0x33, 0x4D, 0x4E, 0x06, 0xF7,
-                                        0xF0, 0x42, 0x33, 0x4D, 0x4E, 0x02, 0xF7}));
+    const std::string mode = "\xF0\x42\x33\x4D\x4E";
+    EXPECT_EQ(midi->written(), mode + "\x0A\xF7" + mode + "\x06\xF7" + mode + "\x02\xF7");
     EXPECT_TRUE(f->LabelMode->Caption() == "PROGRAM" && f->mnuProgram->Checked() && !f->mnuArrPlay->Checked());
 }

@@ -18,9 +18,12 @@ TEST(SmallFiles, NotebookRecordGuideFileAndGuideHeight) {
     }
     const std::string head = "UserGuide.txt";
     const struct { std::string file; GuideParse result; std::string text; } guides[] = {
-        {head + "\r\nline 1\r\nline 2", GuideParse::Ok, "line 1\r\nline 2"}, {head + "\nabc\n", GuideParse::Ok, "abc\n"},
-        {head, GuideParse::Ok, ""},                                          {"UserGui", GuideParse::WrongFirstLine, ""},
-        {"GuidaUtente.txt\r\nx", GuideParse::WrongFirstLine, ""},          {head + "x\r\nx", GuideParse::WrongFirstLine, ""},
+        {head + "\r\nline 1\r\nline 2", GuideParse::Ok, "line 1\r\nline 2"},
+        {head + "\nabc\n", GuideParse::Ok, "abc\n"},
+        {head, GuideParse::Ok, ""},
+        {"UserGui", GuideParse::WrongFirstLine, ""},
+        {"GuidaUtente.txt\r\nx", GuideParse::WrongFirstLine, ""},
+        {head + "x\r\nx", GuideParse::WrongFirstLine, ""},
     };
     for (const auto& c : guides) {
         std::string text = "earlier";
