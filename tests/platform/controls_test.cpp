@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "platform/Controls.h"
-#include "platform/Timer.h"
 #include "testenv.h"
 
 class ControlsTest : public VelmoraTest {
@@ -35,12 +34,11 @@ protected:
         window->show();
         return l;
     }
-    QPoint rowPoint(ListBox* l, int row) { return l->visualItemRect(l->item(row)).center(); }
-
+    void click(ListBox* l, int row, Qt::MouseButton b = Qt::LeftButton) {
+        QTest::mouseClick(l->viewport(), b, {}, l->visualItemRect(l->item(row)).center());
+    }
     std::unique_ptr<QWidget> window;
 };
-
-// ---- ListBox -------------------------------------------------------------------
 
 TEST_F(ControlsTest, ListIndexInCodeAndLeftClicksRaiseClick) {
     ListBox* l = makeList(5);
@@ -55,11 +53,21 @@ TEST_F(ControlsTest, ListIndexInCodeAndLeftClicksRaiseClick) {
     l->setSelected(4, true);  // selecting a row of a single-selection list moves the row
     l->setListIndex(-1);
     l->setListIndex(9);  // out of range: ignored
-    EXPECT_EQ(clicks, (std::vector<int>{2, 4, -1}));
-    for (int k = 0; k < 2; ++k) QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, rowPoint(l, 3));  // same row
+    click(l, 3), click(l, 3);  // the same row twice
     EXPECT_EQ(clicks, (std::vector<int>{2, 4, -1, 3, 3}));
-    QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, rowPoint(l, 3));
+    QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(3)).center());
     EXPECT_EQ(dbl, 1);
+
+    // Rows keep their bytes and show up to the first NUL; the current row moves with its row.
+    const std::string withNul("Piano\0\x01junk", 11), latin("Caf\xE9", 4);
+    l->AddItem(withNul, 0), l->AddItem(latin, 0);
+    EXPECT_EQ(std::tuple(l->List(1), l->List(0), l->item(1)->text(), l->item(0)->text()),
+              std::tuple(withNul, latin, QString("Piano"), QString::fromUtf8("Caf\xC3\xA9")));
+    EXPECT_EQ(l->ListIndex(), 5);
+    l->RemoveItem(0);
+    EXPECT_EQ(l->ListIndex(), 4);
+    l->RemoveItem(4);
+    EXPECT_EQ(l->ListIndex(), -1);  // removing it leaves none, and picks no other
 }
 
 TEST_F(ControlsTest, RightButtonChangesNeitherRowNorSelection) {
@@ -72,44 +80,39 @@ TEST_F(ControlsTest, RightButtonChangesNeitherRowNorSelection) {
         std::vector<std::array<int, 4>> downs;
         l->Click = [&] { ++clicks; };
         l->MouseDown = [&](int b, int s, int x, int y) { downs.push_back({b, s, x, y}); };
-        QPoint p = rowPoint(l, 4);
-        QTest::mouseClick(l->viewport(), Qt::RightButton, {}, p);
+        const QPoint p = l->visualItemRect(l->item(4)).center();
+        click(l, 4, Qt::RightButton);
         EXPECT_EQ(std::tuple(l->ListIndex(), l->SelCount(), clicks), std::tuple(1, 1, 0));
         EXPECT_EQ(downs, (std::vector<std::array<int, 4>>{{vbRightButton, 0, pxToTwipsX(p.x()), pxToTwipsY(p.y())}}));
         delete l;
     }
     ListBox* l = makeList(5, 1);  // simple multi-selection: a click toggles its row
-    for (int row : {0, 2, 0}) QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, rowPoint(l, row));
+    for (int row : {0, 2, 0}) click(l, row);
     l->setListIndex(3);  // moves the current row only
     EXPECT_EQ(std::tuple(l->Selected(0), l->Selected(2), l->Selected(3)), std::tuple(false, true, false));
 }
 
-TEST_F(ControlsTest, RowsKeepTheirBytesAndShowUpToTheFirstNul) {
-    ListBox* l = makeList(0);
-    const std::string withNul("Piano\0\x01junk", 11);
-    const std::string latin("Caf\xE9", 4);  // a name as the instrument stores it
-    l->AddItem(withNul);
-    l->AddItem(latin);
-    l->AddItem("first", 0);
-    EXPECT_EQ(std::tuple(l->List(1), l->List(2)), std::tuple(withNul, latin));
-    EXPECT_EQ(std::tuple(l->item(1)->text(), l->item(2)->text()),
-              std::tuple(QString("Piano"), QString::fromUtf8("Caf\xC3\xA9")));
-    l->setListIndex(2);
-    l->RemoveItem(0);
-    EXPECT_EQ(l->ListIndex(), 1);  // the current row moves with its row
-    l->RemoveItem(1);
-    EXPECT_EQ(l->ListIndex(), -1);  // removing it leaves none, and picks no other
+// A list with a fixed row step keeps its rows beside the controls laid out at
+// that step, whatever the font's own line height.
+TEST_F(ControlsTest, AFixedRowStepPlacesEveryRow) {
+    OverrideTwipsPerPixel(15, 15);
+    for (int columns : {0, 2}) {
+        ListBox l(nullptr, "List1");
+        l.setColumns(columns);
+        l.resize(300, 400);
+        l.setRowHeight(241);  // 16 pixels
+        for (int i = 0; i < 19; ++i) l.AddItem("row " + std::to_string(i));
+        l.show();
+        for (int i : {0, 1, 9, 18})
+            EXPECT_EQ(l.visualItemRect(l.item(i)).top(), (columns == 2 ? i % 24 : i) * 16) << columns << " row " << i;
+    }
 }
 
-// ---- the other controls -----------------------------------------------------------
-
-TEST_F(ControlsTest, AssignmentsRaiseTheChangeEvents) {
+TEST_F(ControlsTest, AssignmentsRaiseTheChangeEventsOnce) {
     CheckBox chk(window.get(), "Check1");
     int chkClicks = 0;
     chk.Click = [&] { ++chkClicks; };
-    chk.setValue(1);
-    chk.setValue(1);
-    chk.setValue(0);
+    for (int v : {1, 1, 0}) chk.setValue(v);
     chk.click();  // the user
     EXPECT_EQ(std::tuple(chk.Value(), chkClicks), std::tuple(1, 3));
 
@@ -118,9 +121,7 @@ TEST_F(ControlsTest, AssignmentsRaiseTheChangeEvents) {
     vs.Change = [&] { changes.push_back(vs.Value()); };
     vs.setMax(0);
     vs.setMin(127);  // the value grows upwards
-    vs.setValue(64);
-    vs.setValue(64);
-    vs.setValue(500);  // clamped
+    for (int v : {64, 64, 500}) vs.setValue(v);  // the last clamped
     EXPECT_EQ(changes, (std::vector<int>{64, 127}));
     HScroll hs(window.get(), "HScroll1");
     hs.setMax(10);
@@ -134,9 +135,7 @@ TEST_F(ControlsTest, AssignmentsRaiseTheChangeEvents) {
         TextBox t(window.get(), "Text1", -1, multi);
         std::vector<std::string> seen;
         t.Change = [&] { seen.push_back(t.Text()); };
-        t.setText("abc");
-        t.setText("abc");
-        t.setText("");
+        for (const char* s : {"abc", "abc", ""}) t.setText(s);
         EXPECT_EQ(seen, (std::vector<std::string>{"abc", ""}));
         const std::string name("Dr\xFCm", 4);  // Latin-1 bytes from a file come back unchanged
         t.setText(name);
@@ -145,9 +144,7 @@ TEST_F(ControlsTest, AssignmentsRaiseTheChangeEvents) {
         if (t.plainEdit()) t.plainEdit()->insertPlainText("x");
         EXPECT_EQ(seen.size(), 4u);
     }
-}
 
-TEST_F(ControlsTest, ComboOptionsAndTabs) {
     ComboBox c(window.get(), "Combo1");
     c.setComboStyle(2);
     int cClicks = 0;
@@ -165,8 +162,7 @@ TEST_F(ControlsTest, ComboOptionsAndTabs) {
     b.Click = [&] { opts.push_back(1); };
     a.setValue(true);
     b.setValue(true);
-    EXPECT_FALSE(a.Value());
-    EXPECT_EQ(opts, (std::vector<int>{0, 1}));
+    EXPECT_EQ(std::tuple(a.Value(), opts), std::tuple(false, std::vector<int>{0, 1}));
 
     SSTab tab(window.get(), "SSTab1");
     tab.setTabs(3);
@@ -195,10 +191,9 @@ TEST_F(ControlsTest, MenuCheckMarksMoveOnlyByCode) {
     plain->trigger();
     emit file->subMenu()->aboutToShow();  // opening a menu raises its Click
     EXPECT_EQ(std::tuple(clicks, plain->Checked(), opened), std::tuple(2, false, 1));
-    EXPECT_EQ(FindControl<MenuItem>(window.get(), "mnuExit"), plain);
 }
 
-TEST_F(ControlsTest, ControlsAndArraysAreFoundByNameAndIndex) {
+TEST_F(ControlsTest, ArraysAreFoundByNameAndIndexAndControlsShowWithTheirWindow) {
     auto* frame = new Frame(window.get(), "Frame1");
     std::vector<CommandButton*> loads;
     for (int i : {2, 0, 1}) loads.push_back(new CommandButton(frame, "CommLoadStyGrp", i));
@@ -207,36 +202,23 @@ TEST_F(ControlsTest, ControlsAndArraysAreFoundByNameAndIndex) {
                  FindControl<Label>(window.get(), "CommLoadStyGrp", 0));  // no such index; wrong kind
     EXPECT_EQ(FindControls<CommandButton>(window.get(), "CommLoadStyGrp"),
               (std::vector<CommandButton*>{loads[1], loads[2], loads[0]}));
+    loads[0]->setVisible(false);
+    loads[0]->setVisible(true);
+    EXPECT_TRUE(loads[0]->Visible());  // shown with its window, even while that is hidden
 }
 
-TEST_F(ControlsTest, TwipsFollowTheScreenAndClampsSettle) {
-    OverrideTwipsPerPixel(12, 12);  // 120 dpi
-    Label lab(window.get(), "Label1");
-    lab.Move(1200, 600, 2400, 300);
-    EXPECT_EQ(lab.geometry(), QRect(100, 50, 200, 25));
-    // 5000 twips is not a whole number of pixels: the clamp reads back as reached.
-    lab.setWidth(5000);
-    EXPECT_TRUE(!WidthBelow(lab.Width(), 5000) && WidthBelow(lab.Width() - 12, 5000));
-    lab.setVisible(false);
-    lab.setVisible(true);
-    EXPECT_TRUE(lab.Visible());  // shown with its window, even while that is hidden
-}
-
-namespace {
 // Whatever set the text, Caption() reads it back; a name from a file keeps its bytes.
-template <class C, class SetQt>
-void expectCaptionReadBack(C& c, SetQt setQt) {
-    const std::string latin1("Caf\xE9", 4);
-    c.setCaption(latin1);
-    EXPECT_EQ(c.Caption(), latin1);
-    setQt(c, QStringLiteral("Velocity 90"));
-    EXPECT_EQ(c.Caption(), "Velocity 90");
-    setQt(c, QString());
-    EXPECT_EQ(c.Caption(), "");
-}
-}  // namespace
-
 TEST_F(ControlsTest, CaptionsReadBackWhateverSetTheText) {
+    const auto expectCaptionReadBack = [](auto& c, auto setQt) {
+        const std::string latin1("Caf\xE9", 4);
+        c.setCaption(latin1);
+        const std::string own = c.Caption();
+        setQt(c, QStringLiteral("Velocity 90"));
+        const std::string set = c.Caption();
+        setQt(c, QString());
+        EXPECT_EQ(std::tuple(own, set, c.Caption()), std::tuple(latin1, "Velocity 90", ""))
+            << c.objectName().toStdString();
+    };
     const auto setText = [](auto& c, const QString& t) { c.setText(t); };
     Label label(window.get(), "Label1");
     CommandButton button(window.get(), "CommOK");

@@ -68,11 +68,11 @@ protected:
 };
 
 TEST_F(FormsTest, LoadsOnceAndTheActiveChildIsTheCurrentSubWindow) {
-    LoggedChild* a = child("frmArrU");
-    LoggedChild* b = child("frmStyU");
-    EXPECT_FALSE(a->Loaded());
-    EXPECT_EQ(frame->ActiveForm(), nullptr);
+    LoggedChild *a = child("frmArrU"), *b = child("frmStyU");
+    EXPECT_FALSE(a->Loaded() || frame->ActiveForm());
+    a->Move(1500, 750, 6000, 4500);  // before loading: applied after Form_Load
     a->Show();
+    EXPECT_EQ(a->subWindow()->geometry(), QRect(100, 50, 400, 300));
     b->Show();
     a->Show();  // shown again: no second load, it comes to the front
     EXPECT_TRUE(a->loads == 1 && frame->ActiveForm() == a);
@@ -93,14 +93,23 @@ TEST_F(FormsTest, LoadsOnceAndTheActiveChildIsTheCurrentSubWindow) {
     EXPECT_EQ(windowMenu.actions()[3]->text(), QString("&2 frmStyU"));
     windowMenu.actions()[3]->trigger();
     EXPECT_EQ(frame->ActiveForm(), b);
+
+    // 5003 twips is no whole number of pixels; the clamp must not call itself for ever.
+    a->minWidth = 5003;
+    a->resizes = 0;
+    a->setWidth(3000);
+    EXPECT_TRUE(!WidthBelow(a->Width(), 5003) && a->resizes <= 3);
+    for (int state : {vbMaximized, vbMinimized, vbNormal}) {  // every state change raises Resize
+        a->resizes = 0;
+        a->setWindowState(state);
+        EXPECT_TRUE(a->WindowState() == state && a->resizes >= 1) << state;
+    }
 }
 
 TEST_F(FormsTest, AChildUnloadsOnlyWhenNeitherHandlerCancelsAndTheNextBecomesActive) {
-    LoggedChild* keep = child("frmK");
+    LoggedChild *keep = child("frmK"), *a = child("frmA");
     keep->setDeleteOnUnload(false);
-    keep->Show();
-    LoggedChild* a = child("frmA");
-    a->Show();
+    keep->Show(), a->Show();
     QPointer<ChildForm> alive(a);
     log.clear();
     a->cancelQuery = 1;
@@ -146,31 +155,10 @@ TEST_F(FormsTest, FrameCloseAsksEveryoneBeforeUnloadingAnyone) {
     EXPECT_FALSE(frame->isVisible() || !frame->Forms().empty());
 }
 
-TEST_F(FormsTest, GeometryIsInTwipsAClampSettlesAndEveryStateChangeRaisesResize) {
-    LoggedChild* a = child("frmA");
-    a->Move(1500, 750, 6000, 4500);  // before loading: applied after Form_Load
-    a->setWindowState(vbNormal);
-    a->Show();
-    EXPECT_EQ(a->subWindow()->geometry(), QRect(100, 50, 400, 300));
-    // 5003 twips is no whole number of pixels; the clamp must not call itself for ever.
-    a->minWidth = 5003;
-    a->resizes = 0;
-    a->setWidth(3000);
-    EXPECT_FALSE(WidthBelow(a->Width(), 5003));
-    EXPECT_LE(a->resizes, 3);
-    for (int state : {vbMaximized, vbMinimized, vbNormal}) {
-        a->resizes = 0;
-        a->setWindowState(state);
-        EXPECT_TRUE(a->WindowState() == state && a->resizes >= 1) << state;
-    }
-}
-
 TEST_F(FormsTest, AFrameDestroyedWithoutClosingLeavesNoLiveReferences) {
     QPointer<LoggedChild> open = child("frmA"), closed = child("frmB");
-    open->Show();
-    closed->Show();
-    EXPECT_TRUE(closed->Unload());
-    EXPECT_TRUE(closed->Discarded());  // its deletion waits for the event loop
+    open->Show(), closed->Show();
+    EXPECT_TRUE(closed->Unload() && closed->Discarded());  // its deletion waits for the event loop
     log.clear();
     frame.reset();
     EXPECT_TRUE(open.isNull() && log.empty());  // gone with its frame, without events

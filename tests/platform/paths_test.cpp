@@ -27,7 +27,7 @@ TEST(Paths, PartsOfAPath) {
 
 class PathsOnDisk : public VelmoraTest {};
 
-TEST_F(PathsOnDisk, AnExtensionInAnyCaseNamesTheSameFile) {
+TEST_F(PathsOnDisk, AnExtensionInAnyCaseOrAnotherSpellingNamesTheSameFile) {
     const std::string stem = startFile("SONG");
     EXPECT_EQ(FileWithExt(stem, "arr"), stem + ".arr") << "nothing there: the name to create";
     writeFileBytes(stem + ".ARR", "x");
@@ -35,9 +35,8 @@ TEST_F(PathsOnDisk, AnExtensionInAnyCaseNamesTheSameFile) {
     EXPECT_EQ(FileWithExt(startFile("song"), "arr"), startFile("song.arr")) << "the name itself keeps its case";
     writeFileBytes(stem + ".arr", "y");
     EXPECT_EQ(FileWithExt(stem, "arr"), stem + ".arr") << "the exact spelling first";
-}
 
-TEST_F(PathsOnDisk, TwoSpellingsOfOnePathAreOneFile) {
+    // Two spellings of one path are one file.
     fs::create_directories(startFile("sub/deeper"));
     fs::create_directory_symlink(startFile("sub"), startFile("link"));
     const std::string f = startFile("sub/song");

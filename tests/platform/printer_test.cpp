@@ -28,9 +28,8 @@ TEST_F(PrinterTest, FullPagesStartNewOnes) {
     std::string error;
     ASSERT_TRUE(pdf.begin(error)) << error;
     pdf.setFont("DejaVu Sans Mono", 10);
-    // A 10-point line is about 12 points high: some 55 to 75 lines on a page.
     for (int i = 0; i < 300; ++i) pdf.printLine("line " + std::to_string(i));
-    int pages = pdf.pages();
+    const int pages = pdf.pages();  // some 55 to 75 lines of 10 points on a page
     EXPECT_TRUE(pages >= 4 && pages <= 6) << pages;
     pdf.newPage();
     EXPECT_EQ(pdf.pages(), pages + 1);
@@ -39,9 +38,8 @@ TEST_F(PrinterTest, FullPagesStartNewOnes) {
     EXPECT_TRUE(!pdf.active() && QFileInfo(path).size() > 0);
 }
 
+// The lists are columns of characters: the font keeps a fixed pitch where the machine lacks it.
 TEST_F(PrinterTest, AMissingFontGivesAFixedPitchOne) {
-    // The lists are columns of characters: whatever font is asked for, the
-    // printer keeps to a fixed pitch where the machine lacks it.
     QtLinePrinter p;
     for (const char* name : {"courier new", "No Such Typewriter"}) {
         p.setFont(name, 10);

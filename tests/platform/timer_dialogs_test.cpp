@@ -21,15 +21,14 @@ TEST_F(TimerTest, FiresOnlyWhenEnabledWithAnIntervalInTimeOrder) {
     Timer t;
     int fired = 0;
     t.onTimer = [&] { ++fired; };
-    t.setEnabled(true);           // Interval 0: never fires
+    t.setEnabled(true);  // Interval 0: never fires
     Timer::Advance(1000);
-    t.setEnabled(false);
-    t.setInterval(10);            // disabled: never fires
+    t.setEnabled(false), t.setInterval(10);  // disabled: never fires
     Timer::Advance(1000);
     t.setEnabled(true);
     Timer::Advance(9);
     EXPECT_EQ(fired, 0);
-    Timer::Advance(31);           // repeats until disabled
+    Timer::Advance(31);  // repeats until disabled
     EXPECT_EQ(fired, 4);
     t.setEnabled(false);
 
@@ -43,8 +42,7 @@ TEST_F(TimerTest, FiresOnlyWhenEnabledWithAnIntervalInTimeOrder) {
         if (t.Interval() < 30) t.setInterval(t.Interval() + 10);
         else t.setEnabled(false);
     };
-    a->setEnabled(true);
-    t.setEnabled(true);
+    a->setEnabled(true), t.setEnabled(true);
     Timer::Advance(1000);
     EXPECT_EQ(order, (std::vector<int>{10, 15, 20, 30}));
 }
@@ -54,13 +52,9 @@ TEST_F(TimerTest, RealClockTimerRunsFromTheEventLoop) {
     Timer t;
     int fired = 0;
     t.onTimer = [&] { ++fired; t.setEnabled(false); };
-    t.setInterval(1);
-    t.setEnabled(true);
-    // A job timer whose handler deletes it (its window unloads).
-    auto* own = new Timer;
+    auto* own = new Timer;  // a job timer whose handler deletes it (its window unloads)
     own->onTimer = [&] { ++fired; delete own; own = nullptr; };
-    own->setInterval(1);
-    own->setEnabled(true);
+    for (Timer* x : {&t, own}) x->setInterval(1), x->setEnabled(true);
     for (int i = 0; i < 2000 && (fired < 2 || own); ++i) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     EXPECT_EQ(fired, 2);
     Timer::SetManualClock(true);
@@ -118,10 +112,7 @@ TEST_F(DialogTest, RealFileDialogTakesAndGivesBackTheRequest) {
         EXPECT_EQ(std::tuple(d->selectedNameFilter(), d->directory().absolutePath(), d->defaultSuffix()),
                   std::tuple(QString("Programs (*.prg *.pgg)"), QString::fromStdString(startDir()), QString("arr")));
         auto boxes = d->findChildren<QCheckBox*>();
-        if (boxes.size() != 1) {
-            ADD_FAILURE() << "no read-only box";
-            return d->reject();
-        }
+        if (boxes.size() != 1) return ADD_FAILURE() << "no read-only box", d->reject();
         EXPECT_TRUE(boxes[0]->isChecked());
         boxes[0]->setChecked(false);
         d->selectNameFilter("All files (*)");

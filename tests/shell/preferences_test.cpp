@@ -34,17 +34,15 @@ TEST_F(FrameTest, TogglesAndLanguageAreKeptAndSaved) {
     // The language: nothing for the one in force; a change is told in it.
     f->mnuItaliano->trigger();
     EXPECT_TRUE(dialogs.shown.empty());
-    dialogs.answer(vbOK);
-    dialogs.answer(vbOK);
+    dialogs.answer(vbOK), dialogs.answer(vbOK);
     f->mnuInglese->trigger();
     EXPECT_TRUE(f->mnuInglese->Checked() && !f->mnuItaliano->Checked() && LangSel == 2);
     f->mnuItaliano->trigger();
     EXPECT_TRUE(f->mnuItaliano->Checked() && !f->mnuInglese->Checked());
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    for (const auto& box : dialogs.shown) EXPECT_EQ(box.text + "|" + box.title, MsgRaw(66) + "|Cambio lingua");
+    EXPECT_EQ(boxesShown(), MsgRaw(66) + "|Cambio lingua\n" + MsgRaw(66) + "|Cambio lingua");
     f->mnuExit->trigger();
     ASSERT_FALSE(f->Loaded());
-    const std::string ini = readFileBytes(sysFile("Velmora.ini"));
+    const std::string ini = savedIni();
     for (const Case& c : cases) EXPECT_EQ(at(ini, c.position), *c.kept ? 1 : 0) << c.position;
     EXPECT_EQ(at(ini, 25), 1);
 }
@@ -74,13 +72,10 @@ TEST_F(FrameTest, MidiThruSwitchesTheDriverOrTellsWhyNot) {
         std::vector<E::Kind> kinds;
         for (const E& e : midi->events) kinds.push_back(e.kind);
         EXPECT_EQ(std::tuple(kinds, f->mnuMIDIThru->Checked(), MidiThruOn), std::tuple(c.events, c.on, c.on));
-        ASSERT_EQ(dialogs.shown.size(), c.failConnect ? 1u : 0u);
-        if (c.failConnect) {
-            EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title,
-                      "MIDI Thru could not be switched: the MIDI driver refused it|MIDI Thru");
-        }
+        EXPECT_EQ(boxesShown(),
+                  c.failConnect ? "MIDI Thru could not be switched: the MIDI driver refused it|MIDI Thru" : "");
         f->mnuExit->trigger();
-        EXPECT_EQ(at(readFileBytes(sysFile("Velmora.ini")), 46), c.on ? 1 : 0);
+        EXPECT_EQ(at(savedIni(), 46), c.on ? 1 : 0);
     }
 }
 
@@ -92,19 +87,13 @@ TEST_F(FrameTest, PreferencesActOnTheOpenWindowsAtOnce) {
     const Registration family = RegisterWindowFamily(
         WinFamily::ArrU, {nullptr, [&](int s) { return bySlot.count(s) ? bySlot[s] : nullptr; }});
     std::vector<CommandButton*> adds;
-    TestChild* first = nullptr;
     for (int slot : {1, 4, 8, 9}) {
         std::string img = WindowImageNew(19);
         ImgSet(img, ImgSlot, static_cast<unsigned>(slot));
-        auto* w = new TestChild(f, img);
-        auto* l = new ListBox(w, "List1");
-        l->AddItem("11  Ballad");
-        l->AddItem("12");
-        adds.push_back(new CommandButton(w, "CommAdd"));
-        if (!first) first = w;
-        bySlot[slot] = w;
-        w->Show();
+        bySlot[slot] = ShowTestChild(f, img, {"11  Ballad", "12"});
+        adds.push_back(new CommandButton(bySlot[slot], "CommAdd"));
     }
+    ChildForm* first = bySlot[1];
     first->activate();
     MenuAgg();
     EXPECT_TRUE(f->mnui40DBArr->isEnabled());
@@ -122,8 +111,7 @@ TEST_F(FrameTest, PreferencesActOnTheOpenWindowsAtOnce) {
     auto* list = FindControl<ListBox>(first, "List1");
     ClipBuf = WindowImageNew(2);
     for (int row : {0, 1}) {  // a filled row offers Cut, an empty one Paste
-        list->setListIndex(row);
-        list->setSelected(row, true);
+        list->setListIndex(row), list->setSelected(row, true);
         MenuItem* m = row == 0 ? f->mnuTaglia : f->mnuIncolla;
         MenuAgg();
         ASSERT_TRUE(m->isEnabled());

@@ -24,15 +24,13 @@ std::string arrImage(int kind, int i = 0, int style = 0, int styKind = 0, int te
     return img;
 }
 
-// Rows "11".."88", row i naming its arrangement; rows of a program list.
+// Rows "11".."88", row i naming its arrangement.
 std::vector<std::string> arrRows(int i, const std::string& name) {
     std::vector<std::string> rows;
     for (int r = 0; r < 64; ++r)
         rows.push_back(std::to_string(r / 8 + 1) + std::to_string(r % 8 + 1) + (r == i ? "  " + name : ""));
     return rows;
 }
-
-std::string pad92(const std::string& s) { return padRight(s, 92); }
 
 using PrintTest = ShellTest;
 
@@ -41,18 +39,16 @@ using PrintTest = ShellTest;
 TEST_F(PrintTest, AnArrangementListOnThePrinter) {
     frmMain* f = open();
     SetPrintClock([] { return Date; });
-    auto* w = new TestChild(f, arrImage(19));
-    auto* list = new ListBox(w, "List1");
-    for (const auto& r : arrRows(0, "Song One")) list->AddItem(r);
-    w->Show();
+    ShowTestChild(f, arrImage(19), arrRows(0, "Song One"));
     RunMenuCommand(MenuId::mnuPrint);
     EXPECT_TRUE(printer.fontName == "courier new" && printer.fontSize == 10 && printer.ended);
     const auto& lines = printer.lines;
     ASSERT_EQ(lines.size(), 69u);
+    const auto pad92 = [](const std::string& s) { return padRight(s, 92); };
     EXPECT_EQ(lines[0], pad92("       File name: song.arr                                         06/12/2026 17:57:03"));
     EXPECT_EQ(lines[4], pad92("       11  Song One        A11 Style A11         120 A11 Ac. Grand Pi    A12 Bright Ac. P"));
-    EXPECT_TRUE(lines[1].empty() && lines[2].size() == 89 && lines[3].empty() && lines[36].empty());
     EXPECT_EQ(lines[5], pad92("       12"));  // an empty slot: its code alone
+    EXPECT_TRUE(lines[1].empty() && lines[2].size() == 89 && lines[3].empty() && lines[36].empty());
 
     // No printer, a job that cannot start: a message, nothing printed.
     printer = CapturePrinter();
@@ -60,20 +56,19 @@ TEST_F(PrintTest, AnArrangementListOnThePrinter) {
     struct Refusing : CapturePrinter {
         bool begin(std::string& error) override { return (error = "the queue is paused").empty(); }
     } refusing;
-    dialogs.answer(vbOK);
+    dialogs.answer(vbOK), dialogs.answer(vbOK);
     RunMenuCommand(MenuId::mnuPrint);
     SetPrinterService(&refusing);
-    dialogs.answer(vbOK);
     RunMenuCommand(MenuId::mnuPrint);
     SetPrinterService(&printer);
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].text, Msg(31));
-    EXPECT_EQ(dialogs.shown[1].text, "The list could not be printed: the queue is paused");
+    EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[1].text,
+              Msg(31) + "|The list could not be printed: the queue is paused");
     EXPECT_TRUE(printer.lines.empty() && refusing.lines.empty());
 
     // The notebook prints nothing.
     printer.available = true;
-    (new TestChild(f, WindowImageNew(33)))->Show();
+    ShowTestChild(f, WindowImageNew(33));
     RunMenuCommand(MenuId::mnuPrint);
     EXPECT_FALSE(printer.begun);
     SetPrintClock(nullptr);  // the system's date, the time in seconds
@@ -128,6 +123,6 @@ TEST_F(PrintTest, AProgramList) {
         ASSERT_EQ(lines.size(), 21u);
         EXPECT_EQ(lines[0].substr(c.path.size() > 80 ? 60 : 18, c.head.size()), c.head) << c.kind;
         EXPECT_TRUE(lines[12].empty());
-        EXPECT_EQ(lines[20], pad92("       P15                 P31                 P47                 P63"));
+        EXPECT_EQ(lines[20], padRight("       P15                 P31                 P47                 P63", 92));
     }
 }

@@ -15,6 +15,7 @@
 #include "midi/frmTastiera.h"
 #include "midi/state.h"
 #include "platform/Controls.h"
+#include "platform/Files.h"
 #include "platform/bytes.h"
 #include "shell/frmMain.h"
 #include "testenv.h"
@@ -49,7 +50,7 @@ TEST_F(ProgramTest, StartsShowsTheMainWindowAndQuitsWhenItIsClosed) {
     EXPECT_EQ(Main(0, nullptr), 0);
     EXPECT_TRUE(sawWindow);
     // The exit wrote the settings (with the language chosen) and the device state.
-    std::string ini = readFileBytes(sysFile("Velmora.ini"));
+    const std::string ini = readFileBytes(sysFile("Velmora.ini"));
     ASSERT_GE(ini.size(), 250u);
     EXPECT_EQ(std::tuple(mid(ini, 1, 9), at(ini, 25), mid(readFileBytes(sysFile("Morvekan")), 1, 8)),
               std::tuple("Velmora30", 2, "Morvekan"));
@@ -60,9 +61,9 @@ TEST_F(ProgramTest, StartsShowsTheMainWindowAndQuitsWhenItIsClosed) {
     closeSoon(&sawWindow);
     EXPECT_EQ(Main(0, nullptr), 0);
     EXPECT_TRUE(sawWindow && LangBase == 200);
-}
 
-TEST_F(ProgramTest, FirstRunLeftWithoutALanguageEndsWithoutAWindow) {
+    // A first run left without a language ends without a window.
+    DeleteFile(sysFile("Velmora.ini"));
     LanguageChooser = [] { StartAbort = true; };
     EXPECT_NE(Main(0, nullptr), 0);
     EXPECT_FALSE(MainForm() || FileExists(sysFile("Velmora.ini")));
@@ -77,15 +78,10 @@ TEST_F(ProgramTest, TheMainWindowAnswersEveryLinkMember) {
     MainWindowFactory();
     Starting = false;
     frmMain* f = MainForm();
-    ASSERT_NE(f, nullptr);
-    ASSERT_TRUE(IsLinked<MainWindowLinkT>());
+    ASSERT_TRUE(f && IsLinked<MainWindowLinkT>());
     MainWindowLinkT& link = MainWindowLink();
     auto recent = [f](int i) { return FindControl<MenuItem>(f, "mnuRecentFile", i); };
-    struct Case {
-        const char* member;
-        std::function<void()> call;
-        std::function<bool()> seen;
-    };
+    struct Case { const char* member; std::function<void()> call; std::function<bool()> seen; };
     const Case cases[] = {
         {"setStatus", [&] { link.setStatus("Sending"); }, [&] { return f->Label1->Caption() == "Sending"; }},
         {"setBusyPointer", [&] { link.setBusyPointer(true); },
@@ -95,18 +91,12 @@ TEST_F(ProgramTest, TheMainWindowAnswersEveryLinkMember) {
              return on && !QApplication::overrideCursor();
          }},
         {"modeDisplay", [&] { ModeNow = 4; link.modeDisplay(); }, [&] { return f->LabelMode->Caption() == ModeName(4); }},
-        {"setLabelArr", [&] { link.setLabelArr("A.arr"); }, [&] { return f->LabelArr->Caption() == "A.arr"; }},
-        {"setLabelSty", [&] { link.setLabelSty("S.sty"); }, [&] { return f->LabelSty->Caption() == "S.sty"; }},
-        {"setLabelPrg", [&] { link.setLabelPrg("P.prg"); }, [&] { return f->LabelPrg->Caption() == "P.prg"; }},
-        {"refreshRecentFiles",
-         [&] {
-             MruTable[1] = {"/songs/SONG", 0, 0, 0, 0, 1, 0};
-             link.refreshRecentFiles();
-         },
+        {"setLabelArr/Sty/Prg", [&] { link.setLabelArr("A"), link.setLabelSty("S"), link.setLabelPrg("P"); },
+         [&] { return f->LabelArr->Caption() + f->LabelSty->Caption() + f->LabelPrg->Caption() == "ASP"; }},
+        {"refreshRecentFiles", [&] { MruTable[1] = {"/songs/SONG", 0, 0, 0, 0, 1, 0}, link.refreshRecentFiles(); },
          [&] { return recent(1)->Visible() && recent(1)->Caption() == MruCaption(1) && !recent(2)->Visible(); }},
         {"enableMenu", [&] { link.enableMenu(MenuId::mnuTastiera, false); }, [&] { return !f->mnuTastiera->Enabled(); }},
-        {"menuAgg", [&] { f->mnuWindow->setEnabled(true); link.menuAgg(); },
-         [&] { return !f->mnuWindow->Enabled(); }},
+        {"menuAgg", [&] { f->mnuWindow->setEnabled(true), link.menuAgg(); }, [&] { return !f->mnuWindow->Enabled(); }},
         {"caption", [&] { f->setCaption("Velmora test"); }, [&] { return link.caption() == "Velmora test"; }},
         {"show", [&] { f->hide(); link.show(); }, [&] { return f->isVisible(); }},
     };

@@ -50,6 +50,13 @@ protected:
         Starting = false;
         return frame.data();
     }
+    // Every box shown so far as "text|title", one a line.
+    std::string boxesShown() const {
+        std::string all;
+        for (const auto& b : dialogs.shown) all += (all.empty() ? "" : "\n") + b.text + "|" + b.title;
+        return all;
+    }
+    std::string savedIni() const { return readFileBytes(sysFile("Velmora.ini")); }
     QPointer<frmMain> frame;
 };
 
@@ -65,3 +72,14 @@ public:
         if (onUnload) onUnload(Cancel);
     }
 };
+
+// A test child of the given image, with a list of the given rows, shown.
+inline TestChild* ShowTestChild(MdiFrame* f, const std::string& image, const std::vector<std::string>& rows = {}) {
+    auto* w = new TestChild(f, image);
+    if (!rows.empty()) {
+        auto* l = new ListBox(w, "List1");
+        for (const auto& r : rows) l->AddItem(r);
+    }
+    w->Show();
+    return w;
+}

@@ -22,19 +22,14 @@ TEST_F(FrameTest, ExitRefusedWhileOthersUseTheDevices) {
         ArrSlots[5].State = 1;
         const std::string shared = devStateRecord(MidiOutHandle, 2, 1);
         writeFileBytes(sysFile("Morvekan"), shared);
-        const std::string ini = readFileBytes(sysFile("Velmora.ini"));
+        const std::string ini = savedIni();
         dialogs.shown.clear();
         dialogs.answer(vbOK);
-        if (byMenu)
-            f->mnuExit->trigger();
-        else
-            f->close();
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title,
-                  "Close before all other applications|Closing MIDI out device");
+        byMenu ? f->mnuExit->trigger() : void(f->close());
+        EXPECT_EQ(boxesShown(), "Close before all other applications|Closing MIDI out device");
         EXPECT_EQ(std::tuple(f->Forms().size(), f->Loaded(), AppClosing, ArrSlots[5].State),
                   std::tuple(2u, true, false, 1));
-        EXPECT_EQ(readFileBytes(sysFile("Morvekan")) + readFileBytes(sysFile("Velmora.ini")), shared + ini);
+        EXPECT_EQ(readFileBytes(sysFile("Morvekan")) + savedIni(), shared + ini);
         EXPECT_TRUE(MidiOutHandle != 0 && f->mnuChiudi->isEnabled()) << "the devices stay open, so does the frame";
     }
 }
@@ -52,8 +47,7 @@ TEST_F(FrameTest, ChildCancellingTheExitKeepsEverything) {
     std::vector<int> left;
     for (ChildForm* c : f->Forms()) left.push_back(WinKind(c->Tag()));
     EXPECT_EQ(left, (std::vector<int>{19, 21}));
-    EXPECT_EQ(std::tuple(ArrSlots[5].State, AppClosing, f->Loaded()), std::tuple(1, false, true));
-    EXPECT_EQ(readFileBytes(sysFile("Velmora.ini")), "old");
+    EXPECT_EQ(std::tuple(ArrSlots[5].State, AppClosing, f->Loaded(), savedIni()), std::tuple(1, false, true, "old"));
 }
 
 TEST_F(FrameTest, ExitLeavesOpenMarksOptionsAndGeometry) {
@@ -67,37 +61,31 @@ TEST_F(FrameTest, ExitLeavesOpenMarksOptionsAndGeometry) {
             StatusBarOpt = true;
         });
         f->show();
-        auto* w = new TestChild(f, WindowImageNew(19));
+        TestChild* w = ShowTestChild(f, WindowImageNew(19));
         w->onUnload = [w](int&) {
-            if (!AppClosing) return;
-            ArrSlots[3].Path = "/m/song";
-            ArrSlots[3].State = w->WindowState() == vbMinimized ? 2 : 1;
+            if (AppClosing) ArrSlots[3].Path = "/m/song", ArrSlots[3].State = w->WindowState() == vbMinimized ? 2 : 1;
         };
-        w->Show();
         if (c.minimised) w->setWindowState(vbMinimized);
         ArrSlots[5].State = 1;  // left behind: no window holds it
-        f->mnuVisBarraStato->setChecked(false);
-        f->mnuCaricaArr->setChecked(true);
+        f->mnuVisBarraStato->setChecked(false), f->mnuCaricaArr->setChecked(true);
         if (c.maximised) f->setWindowState(vbMaximized);
         if (!c.settingsWritable) {  // not replaceable, also not by root
             ASSERT_TRUE(QDir().mkpath(QString::fromStdString(sysFile("Velmora.ini/keep"))));
             dialogs.answer(vbOK);
         }
         f->mnuExit->trigger();
+        EXPECT_FALSE(f->Loaded()) << "the exit goes on";
         if (!c.settingsWritable) {
             ASSERT_EQ(dialogs.shown.size(), 1u);
             EXPECT_EQ(dialogs.shown[0].title, "Velmora - Velmora v 3.0 ");
             EXPECT_TRUE(QDir(QString::fromStdString(sysFile("Velmora.ini/keep"))).exists());
-            EXPECT_FALSE(f->Loaded()) << "the exit goes on";
             QDir(QString::fromStdString(sysFile("Velmora.ini"))).removeRecursively();
             continue;
         }
-        EXPECT_FALSE(f->Loaded());
-        const std::string ini = readFileBytes(sysFile("Velmora.ini"));
+        const std::string ini = savedIni();
         ASSERT_GE(ini.size(), 250u * 50);
         const std::string r16 = record(ini, 16);
-        EXPECT_EQ(rtrim(mid(r16, 1, 238)), "/m/song");
-        EXPECT_EQ(at(r16, 241), c.minimised ? 2 : 1);
+        EXPECT_EQ(std::tuple(rtrim(mid(r16, 1, 238)), at(r16, 241)), std::tuple("/m/song", c.minimised ? 2 : 1));
         for (int n : {14, 15, 17, 18, 19, 20, 21}) EXPECT_EQ(record(ini, n), std::string(250, '\0')) << n;
         EXPECT_EQ(std::tuple(at(ini, 27), at(ini, 28)), std::tuple(0, 1));
         // Entry 1: the frame's normal geometry, and its state.
