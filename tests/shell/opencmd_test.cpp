@@ -1,6 +1,7 @@
-// Open Prg, Open Gbl and New Prg: off and inert while their windows are not
-// in the program; with test windows registered, the open and its refusals.
+// Open Prg, Open Gbl and New Prg with test windows registered: the open and
+// its refusals. (Without their windows they stay off: tools_test.cpp.)
 #include <QDir>
+#include <optional>
 #include <sstream>
 
 #include "app/Mru.h"
@@ -12,37 +13,26 @@
 
 namespace {
 
-// What a window's load read of the globals.
-struct Loaded {
-    int kind, slot;
-    std::string path, ext;
-    int rdOnly;
-};
+// What a window's load read of the globals: kind, slot, path, read-only.
+using Loaded = std::tuple<int, int, std::string, int>;
 
-// The program windows: each show makes a small window whose load takes a
-// closed slot record as a fresh open, as the program window does.
-struct TestPrgWindows : PrgWindowLinkT {
+// The program and Global windows: each show makes a small window whose load
+// takes a closed slot record as a fresh open, as the real windows do.
+struct TestWindows : PrgWindowLinkT {
     std::vector<Loaded> loads;
-    TestPrgWindows() { RegisterLink<PrgWindowLinkT>(this); }
-    ~TestPrgWindows() override { UnregisterLink<PrgWindowLinkT>(this); }
+    TestWindows() { RegisterLink<PrgWindowLinkT>(this); }
+    ~TestWindows() override { UnregisterLink<PrgWindowLinkT>(this); }
     void showPrgWindow(int kind, int slot) override {
         const std::string path = PrgDir.empty() ? PrgName : PathJoin(PrgDir, PrgName);
-        if (kind == 21) {
-            SlotRec& r = PrgSlots[static_cast<std::size_t>(slot)];
-            if (r.State == 0) r = SlotRec{path, 0, 1};
-        }
-        loads.push_back({kind, slot, path, ExtCur, RdOnlyOpen});
+        SlotRec& r = PrgSlots[static_cast<std::size_t>(slot)];
+        if (kind == 21 && r.State == 0) r = SlotRec{path, 0, 1};
+        loads.emplace_back(kind, slot, path, RdOnlyOpen);
         (new TestChild(MainForm(), WindowImageNew(kind)))->Show();
     }
-};
-
-// The Global file windows, likewise: the load marks its slot.
-struct TestGblWindows {
-    std::vector<Loaded> loads;
-    Registration reg = RegisterWindowFamily(WinFamily::Gbl, {[this](int slot) -> ChildForm* {
-        const std::string path = GblDir.empty() ? GblName : PathJoin(GblDir, GblName);
+    Registration gbl = RegisterWindowFamily(WinFamily::Gbl, {[this](int slot) -> ChildForm* {
+        const std::string path = PathJoin(GblDir, GblName);
         GblSlots[static_cast<std::size_t>(slot)] = SlotRec{path, 0, 1};
-        loads.push_back({25, slot, path, "gbl", RdOnlyOpen});
+        loads.emplace_back(25, slot, path, RdOnlyOpen);
         auto* w = new TestChild(MainForm(), WindowImageNew(25, GblFileData));
         w->Show();
         return w;
@@ -55,12 +45,13 @@ protected:
         ShellTest::SetUp();
         dir = startDir() + "/files";
         QDir().mkpath(QString::fromStdString(dir));
+        windows.emplace();  // registered after the links were reset
+        open();
+        Timer::Advance(200);  // the last run's restore is over
     }
-    frmMain* start() {
-        frmMain* f = open();
-        Timer::Advance(200);   // the last run's restore is over
-        dialogs.shown.clear();
-        return f;
+    void TearDown() override {
+        windows.reset();
+        ShellTest::TearDown();
     }
     // Everything an open that fails must leave as it was.
     static std::string snapshot() {
@@ -79,71 +70,44 @@ protected:
     }
     std::string file(const std::string& name) const { return dir + "/" + name; }
     std::string dir;
+    std::optional<TestWindows> windows;
+    const std::string prg = PrgNativeHeader() + std::string(PrgFileLen - PrgHdrLen, '\0');
+    const std::string gbl = GblMagic() + std::string(GblFileLen - GblMagic().size(), 'g');
 };
 
-TEST_F(OpenCmdTest, OffAndInertWithoutTheirWindows) {
-    frmMain* m = start();
-    EXPECT_FALSE(m->mnuApriPrg->isEnabled() || m->mnuNuovoPrg->isEnabled() || m->mnuApriGbl->isEnabled());
-    EXPECT_TRUE(m->mnuApriArr->isEnabled());
-    const std::string before = snapshot();
-    for (MenuId id : {MenuId::mnuApriPrg, MenuId::mnuNuovoPrg, MenuId::mnuApriGbl}) RunMenuCommand(id);
-    EXPECT_EQ(std::tuple(snapshot(), dialogs.fileRequests.size(), dialogs.shown.size()),
-              std::tuple(before, 0u, 0u));
-}
-
-TEST_F(OpenCmdTest, OpenPrgTakesAFreshSlotAndListsTheFile) {
-    TestPrgWindows windows;
-    frmMain* m = start();
-    ASSERT_TRUE(m->mnuApriPrg->isEnabled() && m->mnuNuovoPrg->isEnabled());
-    writeFileBytes(file("SONG.PRG"), PrgNativeHeader() + std::string(PrgFileLen - PrgHdrLen, '\0'));
+TEST_F(OpenCmdTest, OpenPrgAndGblTakeAFreshSlotAndListTheFile) {
+    ASSERT_TRUE(frame->mnuApriPrg->isEnabled() && frame->mnuNuovoPrg->isEnabled() && frame->mnuApriGbl->isEnabled());
+    writeFileBytes(file("SONG.PRG"), prg);
     // The last run left an open mark on another file in the free slot 1.
     PrgSlots[1] = SlotRec{"/old/Other", 0, 1, 900, 900};
     dialogs.chooseFile(file("SONG.PRG"));
     RunMenuCommand(MenuId::mnuApriPrg);
-    ASSERT_EQ(windows.loads.size(), 1u);
-    EXPECT_EQ(std::tuple(windows.loads[0].kind, windows.loads[0].slot, PrgSlots[1].Path, PrgSlots[1].Top,
-                         PrgSlotUsed[1], PrgWinKind, PrgWinCount, dialogs.shown.size()),
-              std::tuple(21, 1, file("SONG"), 0, 1, 21, 1, 0u));
+    EXPECT_EQ(std::tuple(PrgSlots[1].Path, PrgSlots[1].Top, PrgSlotUsed[1], PrgWinKind, PrgWinCount),
+              std::tuple(file("SONG"), 0, 1, 21, 1));
     EXPECT_EQ(std::tuple(MruTable[1].Path, MruTable[1].Kind), std::tuple(file("SONG"), uint8_t{3}));
-
     // New Prg: the template's window, counted.
     writeFileBytes(startFile("i40Prg"), PrgNativeHeader() + std::string(PrgFileLen - PrgHdrLen, 'x'));
     RunMenuCommand(MenuId::mnuNuovoPrg);
-    ASSERT_EQ(windows.loads.size(), 2u);
-    EXPECT_EQ(std::tuple(windows.loads[1].kind, windows.loads[1].slot, PrgNewUsed[1], PrgWinCount),
+    EXPECT_EQ(std::tuple(std::get<0>(windows->loads.at(1)), std::get<1>(windows->loads[1]), PrgNewUsed[1], PrgWinCount),
               std::tuple(22, 1, uint8_t{1}, 2));
-}
 
-TEST_F(OpenCmdTest, OpenGblShowsItsWindowWithTheFileRead) {
-    TestGblWindows windows;
-    frmMain* m = start();
-    ASSERT_TRUE(m->mnuApriGbl->isEnabled());
-    std::string gbl = GblMagic();
-    gbl.resize(GblFileLen, 'g');
     writeFileBytes(file("Stage.gbl"), gbl);
     dialogs.chooseFile(file("Stage.gbl"), 0, true);
     RunMenuCommand(MenuId::mnuApriGbl);
-    ASSERT_EQ(windows.loads.size(), 1u);
-    EXPECT_EQ(std::tuple(windows.loads[0].slot, windows.loads[0].path, windows.loads[0].rdOnly, GblFileData,
-                         MruTable[1].Path, MruTable[1].Kind, MruTable[1].RdOnly),
-              std::tuple(1, file("Stage"), 1, gbl, file("Stage"), uint8_t{5}, uint8_t{1}));
+    EXPECT_EQ(std::tuple(windows->loads.size(), windows->loads[0], windows->loads.back()),
+              std::tuple(3u, Loaded{21, 1, file("SONG"), 0}, Loaded{25, 1, file("Stage"), 1}));
+    EXPECT_EQ(std::tuple(GblFileData, MruTable[2].Path, MruTable[2].Kind, MruTable[2].RdOnly),
+              std::tuple(gbl, file("Stage"), uint8_t{5}, uint8_t{1}));
 }
 
 // Every failure shows its one message (or none) and changes nothing.
 TEST_F(OpenCmdTest, FailedOpensChangeNothing) {
-    TestPrgWindows prgWindows;
-    TestGblWindows gblWindows;
-    start();
-    const std::string prg = PrgNativeHeader() + std::string(PrgFileLen - PrgHdrLen, '\0');
     writeFileBytes(file("Held.prg"), prg);
+    writeFileBytes(file("Held.gbl"), gbl);
     writeFileBytes(file("Empty.prg"), "");
     writeFileBytes(file("Empty.gbl"), "");
     writeFileBytes(file("Style.sty"), StyTemplateImage());
-    std::string gbl = GblMagic();
-    gbl.resize(GblFileLen, 'g');
-    writeFileBytes(file("Held.gbl"), gbl);
-    PrgSlots[3] = SlotRec{file("Held"), 0, 2};   // open in a minimised window
-    GblSlots[3] = SlotRec{file("Held"), 0, 2};
+    PrgSlots[3] = GblSlots[3] = SlotRec{file("Held"), 0, 2};  // open in a minimised window
     const std::string tooLong = file(std::string(239 - file("").size(), 'n'));
     const struct {
         MenuId cmd;
@@ -165,12 +129,8 @@ TEST_F(OpenCmdTest, FailedOpensChangeNothing) {
         SCOPED_TRACE(c.pick.empty() ? "cancel" : c.pick.substr(c.pick.size() - 12));
         const std::string before = snapshot();
         dialogs.shown.clear();
-        if (c.pick.empty()) {
-            dialogs.cancelFile();
-        } else {
-            dialogs.chooseFile(c.pick, c.filter);
-            dialogs.answer(vbOK);
-        }
+        if (c.pick.empty()) dialogs.cancelFile();
+        else dialogs.chooseFile(c.pick, c.filter), dialogs.answer(vbOK);
         RunMenuCommand(c.cmd);
         ASSERT_EQ(dialogs.shown.size(), c.text.empty() ? 0u : 1u);
         if (!c.text.empty()) {
@@ -178,7 +138,7 @@ TEST_F(OpenCmdTest, FailedOpensChangeNothing) {
             if (!c.title.empty()) { EXPECT_EQ(dialogs.shown[0].title, c.title); }
         }
         EXPECT_EQ(snapshot(), before);
-        EXPECT_TRUE(prgWindows.loads.empty() && gblWindows.loads.empty());
+        EXPECT_TRUE(windows->loads.empty());
     }
     EXPECT_FALSE(FileExists(file("Empty.prg")) || FileExists(file("Empty.gbl"))) << "empty files are deleted";
 }

@@ -10,10 +10,10 @@
 namespace {
 // The commands whose windows or procedures come from elsewhere.
 const MenuId Dependent[] = {
-    MenuId::mnuWProgA,     MenuId::mnuWProgB,      MenuId::mnuWProgC,      MenuId::mnuWProgD,
-    MenuId::mnuWProgE,     MenuId::mnuDrum,        MenuId::mnuPerc,        MenuId::mnuPrgU,
-    MenuId::mnuPrgSelAuto, MenuId::mnuWEditDBArr,  MenuId::mnuWFindID,     MenuId::mnuAggArr,
-    MenuId::mnuEditPerf,   MenuId::mnuMultisample, MenuId::mnuGlobalParam,
+    MenuId::mnuWProgA,     MenuId::mnuWProgB,      MenuId::mnuWProgC,      MenuId::mnuWProgD,  MenuId::mnuWProgE,
+    MenuId::mnuDrum,       MenuId::mnuPerc,        MenuId::mnuPrgU,        MenuId::mnuPrgSelAuto,
+    MenuId::mnuWEditDBArr, MenuId::mnuWFindID,     MenuId::mnuAggArr,      MenuId::mnuEditPerf,
+    MenuId::mnuMultisample, MenuId::mnuGlobalParam, MenuId::mnuApriPrg,    MenuId::mnuNuovoPrg, MenuId::mnuApriGbl,
 };
 
 class ToolsTest : public FrameTest, public PrgWindowLinkT {
@@ -71,14 +71,16 @@ TEST_F(ToolsTest, CommandsOfWindowsNotInTheProgramStayDisabled) {
     frmMain* f = start();
     EXPECT_EQ(enabled(), "");
     // Nothing turns them on: a window giving its item back, the menu refresh
-    // over a program window; run all the same, they open and send nothing.
+    // over a program window; run all the same, they ask for no file, and
+    // open, list and send nothing.
     MainWindowLink().enableMenu(MenuId::mnuPrgU, true);
     (new TestChild(f, WindowImageNew(21)))->Show();
     MenuAgg();
     for (MenuId id : Dependent) RunMenuCommand(id);
     Timer::Advance(100);
-    EXPECT_EQ(std::tuple(enabled(), PrgWinCount, midi->events.size(), f->Label1->Caption()),
-              std::tuple("", 0, 0u, ""));
+    EXPECT_EQ(std::tuple(enabled(), PrgWinCount, GblWinCount, PrgSlotUsed[1] + PrgNewUsed[1], MruTable[1].Path,
+                         midi->events.size(), f->Label1->Caption()),
+              std::tuple("", 0, 0, 0, "", 0u, ""));
 }
 
 TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindows) {
