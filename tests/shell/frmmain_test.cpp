@@ -2,16 +2,12 @@
 // state that depends on start data, the frame's geometry and the restore
 // arming.
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
 
-#include "app/Messages.h"
 #include "app/Settings.h"
 #include "files/state.h"
-#include "platform/Paths.h"
-#include "platform/bytes.h"
 #include "frametest.h"
 
 namespace {

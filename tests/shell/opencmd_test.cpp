@@ -4,8 +4,6 @@
 #include <optional>
 #include <sstream>
 
-#include "app/Mru.h"
-#include "app/Tables.h"
 #include "files/state.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"

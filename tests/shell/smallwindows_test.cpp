@@ -7,9 +7,7 @@
 #include <QTest>
 
 #include "app/Messages.h"
-#include "app/ToolForm.h"
 #include "platform/Files.h"
-#include "platform/bytes.h"
 #include "shell/SmallFiles.h"
 #include "shell/frmAbout.h"
 #include "shell/frmAvviso2.h"
@@ -28,9 +26,7 @@ protected:
         return f;
     }
     template <class F>
-    F* window() {
-        return dynamic_cast<F*>(ToolForm::Find(frame, F::Kind));
-    }
+    F* window() { return dynamic_cast<F*>(ToolForm::Find(frame, F::Kind)); }
     QPlainTextEdit* text(ToolForm* w) { return FindControl<TextBox>(w, "Text1")->plainEdit(); }
     QPlainTextEdit* notes() { return text(window<frmBloccoNote>()); }
     // The notebook file's text; the file must be one record padded with blanks.
@@ -40,12 +36,7 @@ protected:
         return rtrim(file);
     }
     // Characters a test keyboard has no key for.
-    static void type(QWidget* w, const QString& s) {
-        for (QChar c : s) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QCoreApplication::sendEvent(w, &press);
-        }
-    }
+    void type(const QString& s) { QTest::sendKeyEvent(QTest::Click, notes(), Qt::Key_unknown, s, Qt::NoModifier); }
 };
 }  // namespace
 
@@ -132,7 +123,7 @@ TEST_F(SmallWindowsTest, NotebookKeepsWhatIsTypedWithinWhatItsFileHolds) {
     QTest::keyClick(notes(), Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(notes(), " and newer");
     QTest::keyClick(notes(), Qt::Key_Return);
-    type(notes(), u"citt\u00e0  "_qs);
+    type(u"citt\u00e0  "_qs);
     // The text follows only a normal window.
     n->Move(0, 0, 6000, 4500);
     EXPECT_NEAR(n->Text1->Height(), n->Height() - 400, 15);
@@ -166,7 +157,7 @@ TEST_F(SmallWindowsTest, NotebookKeepsWhatIsTypedWithinWhatItsFileHolds) {
     notes()->selectAll();
     notes()->insertPlainText(QString::fromStdString(almost));
     QTest::keyClick(notes(), Qt::Key_Return);
-    type(notes(), u"\u20ac"_qs);
+    type(u"\u20ac"_qs);
     notes()->insertPlainText(u"a\u0100"_qs);
     QTest::keyClicks(notes(), "xy");
     EXPECT_EQ(notes()->toPlainText().toStdString(), almost + "x");

@@ -3,18 +3,16 @@
 
 #include "platform/Files.h"
 #include "platform/MidiDevice.h"
-#include "platform/bytes.h"
 #include "shell/MenuAgg.h"
 #include "frametest.h"
 
 namespace {
 // The commands whose windows or procedures come from elsewhere.
-const MenuId Dependent[] = {
-    MenuId::mnuWProgA,     MenuId::mnuWProgB,      MenuId::mnuWProgC,      MenuId::mnuWProgD,  MenuId::mnuWProgE,
-    MenuId::mnuDrum,       MenuId::mnuPerc,        MenuId::mnuPrgU,        MenuId::mnuPrgSelAuto,
-    MenuId::mnuWEditDBArr, MenuId::mnuWFindID,     MenuId::mnuAggArr,      MenuId::mnuEditPerf,
-    MenuId::mnuMultisample, MenuId::mnuGlobalParam, MenuId::mnuApriPrg,    MenuId::mnuNuovoPrg, MenuId::mnuApriGbl,
-};
+using M = MenuId;
+const MenuId Dependent[] = {M::mnuWProgA,     M::mnuWProgB,     M::mnuWProgC,      M::mnuWProgD,     M::mnuWProgE,
+                            M::mnuDrum,       M::mnuPerc,       M::mnuPrgU,        M::mnuPrgSelAuto, M::mnuWEditDBArr,
+                            M::mnuWFindID,    M::mnuAggArr,     M::mnuEditPerf,    M::mnuMultisample,
+                            M::mnuGlobalParam, M::mnuApriPrg,   M::mnuNuovoPrg,    M::mnuApriGbl};
 
 class ToolsTest : public FrameTest, public PrgWindowLinkT {
 protected:
@@ -23,22 +21,22 @@ protected:
         FrameTest::TearDown();
     }
     // Test windows under the names the commands reach, each recording how it
-    // was asked for (and what was queued for the instrument by then).
+    // was asked for (and what was queued for the instrument, and the notice
+    // under a busy pointer, by then).
     void registerWindows() {
         for (const char* name : {"frmPcgAE", "frmDrum", "frmPrgSelAuto", "frmEditDBArr", "frmFindID", "frmEditPerf",
                                  "frmMultisample", "DBArrAggiorna"})
             regs.push_back(RegisterNamed(name, [this, name](int arg) {
-                calls.push_back(name + std::to_string(arg));
+                calls.push_back(name + std::to_string(arg) +
+                                (QApplication::overrideCursor() ? " busy: " + frame->Label1->Caption() : ""));
                 queuedAtCall = MidiDev::Pending() + midi->written().size();
             }));
         for (auto [family, tag] : {std::pair(WinFamily::ArrU, "ArrU"), std::pair(WinFamily::StyUN, "StyUN"),
                                    std::pair(WinFamily::Gbl, "Gbl")})
             regs.push_back(RegisterWindowFamily(family, {[this, tag](int slot) -> ChildForm* {
-                                                             calls.push_back(tag + std::to_string(slot));
-                                                             if (!shown) shown = new TestChild(frame, "");
-                                                             return shown;
-                                                         },
-                                                         nullptr}));
+                calls.push_back(tag + std::to_string(slot));
+                return shown ? shown : (shown = new TestChild(frame, ""));
+            }, nullptr}));
         regs.push_back(LinkRegistration<PrgWindowLinkT>(this));
     }
     void showPrgWindow(int kind, int slot) override { calls.push_back("Prg" + std::to_string(kind * 10 + slot)); }
@@ -83,7 +81,7 @@ TEST_F(ToolsTest, CommandsOfWindowsNotInTheProgramStayDisabled) {
               std::tuple("", 0, 0, 0, "", 0u, ""));
 }
 
-TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindows) {
+TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindowsOrSayWhyNot) {
     registerWindows();
     frmMain* f = start();
     const std::string all = enabled();
@@ -93,8 +91,9 @@ TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindows) {
               std::tuple(std::vector<std::string>{"frmPcgAE4"}, 4, 1, true, true));
     EXPECT_EQ("mnuWProgA " + enabled(), all) << "only the item chosen goes off";
     calls.clear();
-    for (MenuId id : {MenuId::mnuPerc, MenuId::mnuGlobalParam, MenuId::mnuWFindID}) f->item(id)->trigger();
-    EXPECT_EQ(std::tuple(calls, PrgWinCount), std::tuple(std::vector<std::string>{"frmDrum10", "Gbl0", "frmFindID0"}, 2));
+    for (MenuId id : {M::mnuPerc, M::mnuGlobalParam, M::mnuWFindID}) f->item(id)->trigger();
+    EXPECT_EQ(std::tuple(calls, PrgWinCount),
+              std::tuple(std::vector<std::string>{"frmDrum10", "Gbl0", "frmFindID0"}, 2));
     // The performance editor: PROGRAM mode first, unless the instrument is in it.
     for (int mode : {0, 4}) {
         ModeNow = mode;
@@ -106,24 +105,30 @@ TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindows) {
                              mode ? "" : bytesOf({0xF0, 0x42, 0x30, 0x4D, 0x4E, 0x02, 0xF7})));
         midi->clear();
     }
-}
+    // The database update chosen twice before the timer fires: once, under its notice.
+    calls.clear();
+    f->mnuAggArr->trigger();
+    f->mnuAggArr->trigger();
+    EXPECT_EQ(std::tuple(calls, f->Label1->Caption()), std::tuple(std::vector<std::string>{}, "Update i40DBArr"));
+    Timer::Advance(100);
+    EXPECT_EQ(std::tuple(calls, f->Label1->Caption(), QApplication::overrideCursor(), f->TimerCmd->Enabled(),
+                         f->TimerCmd->Interval()),
+              std::tuple(std::vector<std::string>{"DBArrAggiorna0 busy: Update i40DBArr"}, "", nullptr, false, 10));
 
-TEST_F(ToolsTest, UserBanksOpenOnlyWhenTheirFileWasRead) {
-    registerWindows();
-    frmMain* f = start();
+    // The user banks open only when their file was read.
     const std::string prg = PrgTemplateImage();
     const struct {
         MenuId item;
         std::string file, bytes;  // the only user-bank file there is
         std::string box, opened;
     } cases[] = {
-        {MenuId::mnuArrU, "", "", "File User.arr not found", ""},
-        {MenuId::mnuArrU, "User.arr", "garbage", "Error reading User.arr", ""},
-        {MenuId::mnuStyU, "User.sty", "garbage", "Error reading User.sty", ""},
-        {MenuId::mnuPrgU, "User.prg", prg, "File User.pgg not found", ""},  // the bank is a .pgg
-        {MenuId::mnuArrU, "User.arr", ArrBankImage(0), "", "ArrU9"},
-        {MenuId::mnuStyU, "User.sty", StyTemplateImage(), "", "StyUN9"},
-        {MenuId::mnuPrgU, "User.pgg", "KPGG" + prg.substr(4), "", "Prg219"},
+        {M::mnuArrU, "", "", "File User.arr not found", ""},
+        {M::mnuArrU, "User.arr", "garbage", "Error reading User.arr", ""},
+        {M::mnuStyU, "User.sty", "garbage", "Error reading User.sty", ""},
+        {M::mnuPrgU, "User.prg", prg, "File User.pgg not found", ""},  // the bank is a .pgg
+        {M::mnuArrU, "User.arr", ArrBankImage(0), "", "ArrU9"},
+        {M::mnuStyU, "User.sty", StyTemplateImage(), "", "StyUN9"},
+        {M::mnuPrgU, "User.pgg", "KPGG" + prg.substr(4), "", "Prg219"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file + " " + MenuName(c.item));
@@ -139,19 +144,4 @@ TEST_F(ToolsTest, UserBanksOpenOnlyWhenTheirFileWasRead) {
     }
     EXPECT_EQ(std::tuple(ArrSlotCur, StySlotCur, PrgSlotCur, ArrName, StyName, PrgName),
               std::tuple(9, 9, 9, "User", "User", "User"));
-}
-
-TEST_F(ToolsTest, DatabaseUpdateChosenTwiceRunsOnceUnderItsNotice) {
-    std::string during;
-    regs.push_back(RegisterNamed("DBArrAggiorna", [&](int) {
-        during += frame->Label1->Caption() + (QApplication::overrideCursor() ? " busy;" : ";");
-    }));
-    frmMain* f = start();
-    f->mnuAggArr->trigger();
-    f->mnuAggArr->trigger();
-    EXPECT_EQ(during + f->Label1->Caption(), "Update i40DBArr");
-    Timer::Advance(100);
-    EXPECT_EQ(std::tuple(during, f->Label1->Caption(), QApplication::overrideCursor(), f->TimerCmd->Enabled(),
-                         f->TimerCmd->Interval()),
-              std::tuple("Update i40DBArr busy;", "", nullptr, false, 10));
 }
