@@ -1,7 +1,11 @@
-// The View and Edit menus' bank, user-bank, tool and database commands.
+// The View and Edit menus' bank, user-bank, tool and database commands, and
+// the File menu's Open Prg, New Prg and Open Gbl.
 #include <QApplication>
+#include <sstream>
 
+#include "files/state.h"
 #include "platform/Files.h"
+#include "platform/Paths.h"
 #include "platform/MidiDevice.h"
 #include "shell/MenuAgg.h"
 #include "frametest.h"
@@ -33,13 +37,37 @@ protected:
             }));
         for (auto [family, tag] : {std::pair(WinFamily::ArrU, "ArrU"), std::pair(WinFamily::StyUN, "StyUN"),
                                    std::pair(WinFamily::Gbl, "Gbl")})
-            regs.push_back(RegisterWindowFamily(family, {[this, tag](int slot) -> ChildForm* {
+            regs.push_back(RegisterWindowFamily(family, {[this, family, tag](int slot) -> ChildForm* {
                 calls.push_back(tag + std::to_string(slot));
+                if (family == WinFamily::Gbl && slot > 0) {  // a file's window marks its slot as it loads
+                    GblSlots[static_cast<std::size_t>(slot)] = SlotRec{PathJoin(GblDir, GblName), 0, 1};
+                    calls.back() += RdOnlyOpen ? " read-only" : "";
+                }
                 return shown ? shown : (shown = new TestChild(frame, ""));
             }, nullptr}));
         regs.push_back(LinkRegistration<PrgWindowLinkT>(this));
     }
-    void showPrgWindow(int kind, int slot) override { calls.push_back("Prg" + std::to_string(kind * 10 + slot)); }
+    // The program window's load takes a closed slot record as a fresh open.
+    void showPrgWindow(int kind, int slot) override {
+        SlotRec& r = PrgSlots[static_cast<std::size_t>(slot)];
+        if (kind == 21 && r.State == 0) r = SlotRec{PathJoin(PrgDir, PrgName), 0, 1};
+        calls.push_back("Prg" + std::to_string(kind * 10 + slot));
+    }
+    // Everything an open that fails must leave as it was.
+    static std::string snapshot() {
+        std::ostringstream o;
+        auto records = [&o](const auto& t) {
+            for (const SlotRec& r : t) o << r.Path << '|' << int(r.State) << '|' << r.Top << ',';
+        };
+        records(PrgSlots);
+        records(GblSlots);
+        for (int u : PrgSlotUsed) o << u;
+        for (int u : PrgNewUsed) o << u;
+        for (const MruRec& r : MruTable) o << r.Path << int(r.Kind) << ';';
+        o << ArrWinCount << StyWinCount << PrgWinCount << BsqWinCount << GblWinCount << ChildWinCount << '|' << DirLast
+          << '|' << DirLastPrg << '|' << GblDirLast << '|' << RdOnlyOpen << '|' << MainForm()->Forms().size();
+        return o.str();
+    }
     // A start with the user banks, the global parameters and a good database.
     frmMain* start() {
         std::string db(DBArrLen, ' ');
@@ -144,4 +172,74 @@ TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindowsOrSayWhyNot) {
     }
     EXPECT_EQ(std::tuple(ArrSlotCur, StySlotCur, PrgSlotCur, ArrName, StyName, PrgName),
               std::tuple(9, 9, 9, "User", "User", "User"));
+}
+
+TEST_F(ToolsTest, OpenPrgAndGblTakeAFreshSlotAndListTheFile) {
+    registerWindows();
+    start();
+    const std::string prg = PrgTemplateImage(), song = startFile("SONG");
+    writeFileBytes(song + ".PRG", prg);
+    // The last run left an open mark on another file in the free slot 1.
+    PrgSlots[1] = SlotRec{"/old/Other", 0, 1, 900, 900};
+    dialogs.chooseFile(song + ".PRG");
+    RunMenuCommand(M::mnuApriPrg);
+    EXPECT_EQ(std::tuple(PrgSlots[1].Path, PrgSlots[1].Top, PrgSlotUsed[1], PrgWinKind, PrgWinCount),
+              std::tuple(song, 0, 1, 21, 1));
+    EXPECT_EQ(std::tuple(MruTable[1].Path, MruTable[1].Kind), std::tuple(song, uint8_t{3}));
+    // New Prg: the template's window, counted.
+    writeFileBytes(startFile("i40Prg"), prg);
+    RunMenuCommand(M::mnuNuovoPrg);
+    EXPECT_EQ(std::tuple(PrgNewUsed[1], PrgWinCount), std::tuple(uint8_t{1}, 2));
+
+    const std::string gbl = GblMagic() + std::string(GblFileLen - GblMagic().size(), 'g');
+    writeFileBytes(startFile("Stage.gbl"), gbl);
+    dialogs.chooseFile(startFile("Stage.gbl"), 0, true);
+    RunMenuCommand(M::mnuApriGbl);
+    EXPECT_EQ(calls, (std::vector<std::string>{"Prg211", "Prg221", "Gbl1 read-only"}));
+    EXPECT_EQ(std::tuple(GblSlots[1].Path, GblFileData, MruTable[2].Path, MruTable[2].Kind, MruTable[2].RdOnly),
+              std::tuple(startFile("Stage"), gbl, startFile("Stage"), uint8_t{5}, uint8_t{1}));
+}
+
+// Every failure shows its one message (or none) and changes nothing.
+TEST_F(ToolsTest, FailedOpensChangeNothing) {
+    registerWindows();
+    start();
+    writeFileBytes(startFile("Held.prg"), PrgTemplateImage());
+    writeFileBytes(startFile("Held.gbl"), GblMagic() + std::string(GblFileLen - GblMagic().size(), 'g'));
+    writeFileBytes(startFile("Empty.prg"), "");
+    writeFileBytes(startFile("Empty.gbl"), "");
+    writeFileBytes(startFile("Style.sty"), StyTemplateImage());
+    PrgSlots[3] = GblSlots[3] = SlotRec{startFile("Held"), 0, 2};  // open in a minimised window
+    const std::string tooLong = startFile(std::string(239 - startFile("").size(), 'n'));
+    const struct {
+        MenuId cmd;
+        std::string pick;
+        int filter;
+        std::string text, title;  // "" text: no box
+    } cases[] = {
+        {M::mnuApriPrg, "", 0, "", ""},
+        {M::mnuApriPrg, startFile("Held.prg"), 0, "File already open", "Opening Held.prg"},
+        {M::mnuApriPrg, startFile("Empty.prg"), 0, "File not found", "Opening Empty.prg"},
+        {M::mnuApriPrg, startFile("Style.sty"), 2, "Data format error", ""},
+        {M::mnuApriPrg, tooLong + ".prg", 0, "Path too long: ", ""},
+        {M::mnuApriGbl, "", 0, "", ""},
+        {M::mnuApriGbl, startFile("Held.gbl"), 0, "File already open", "Opening Held.gbl"},
+        {M::mnuApriGbl, startFile("Empty.gbl"), 0, "File not found", "Opening Empty.gbl"},
+        {M::mnuApriGbl, tooLong + ".gbl", 0, "Path too long: ", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pick.empty() ? "cancel" : c.pick.substr(c.pick.size() - 12));
+        const std::string before = snapshot();
+        dialogs.shown.clear();
+        if (c.pick.empty()) dialogs.cancelFile();
+        else dialogs.chooseFile(c.pick, c.filter), dialogs.answer(vbOK);
+        RunMenuCommand(c.cmd);
+        ASSERT_EQ(dialogs.shown.size(), c.text.empty() ? 0u : 1u);
+        if (!c.text.empty()) {
+            EXPECT_EQ(dialogs.shown[0].text.substr(0, c.text.size()), c.text);
+            if (!c.title.empty()) { EXPECT_EQ(dialogs.shown[0].title, c.title); }
+        }
+        EXPECT_EQ(std::tuple(snapshot(), calls.size()), std::tuple(before, 0u));
+    }
+    EXPECT_FALSE(FileExists(startFile("Empty.prg")) || FileExists(startFile("Empty.gbl"))) << "empty files are deleted";
 }
