@@ -89,14 +89,16 @@ protected:
     }
 };
 
-TEST_F(ImportsTest, OldSeriesCommandsOnlySayTheyCannotConvertProgramsNeedTheirWindows) {
+TEST_F(ImportsTest, OldSeriesRefusedI30ArrangementsOpenBothBanksOrBankAOnly) {
     start();
+    // The old i-series: one box that says why, nothing else; without program
+    // windows the program import is off and does nothing.
     const std::string before = filesUnder(startDir()) + filesUnder(sysDir());
     const struct { MenuId id; int base; std::string box; } cases[] = {
-        {MenuId::mnuImportaArri5, 200,
-         "arr (old i-series)|Velmora cannot convert files of the old i-series: their data format is not known."},
         {MenuId::mnuImportaPcgi5, 0, "pcg (old i-series)|Velmora non pu\xC3\xB2 convertire i file della vecchia "
                                      "serie i: il loro formato dati non \xC3\xA8 noto."},
+        {MenuId::mnuImportaArri5, 200,
+         "arr (old i-series)|Velmora cannot convert files of the old i-series: their data format is not known."},
     };
     for (const auto& c : cases) {
         dialogs.shown.clear();
@@ -106,16 +108,13 @@ TEST_F(ImportsTest, OldSeriesCommandsOnlySayTheyCannotConvertProgramsNeedTheirWi
         EXPECT_EQ(boxes(), std::vector<std::string>{c.box});
         EXPECT_EQ(dialogs.shown[0].style, vbOKOnly | vbExclamation);
     }
-    // Without program windows the program import is off and does nothing.
     EXPECT_FALSE(frame->mnuImportaPrgi30->isEnabled());
     RunMenuCommand(MenuId::mnuImportaPrgi30);
     EXPECT_TRUE(dialogs.fileRequests.empty() && frame->Forms().empty() && !anyFlag());
     EXPECT_EQ(filesUnder(startDir()) + filesUnder(sysDir()), before);
-}
 
-TEST_F(ImportsTest, I30ArrangementsOpenBothBanksOrBankAOnly) {
-    start();
     // Cancelled, one byte short, not "KORG": nothing opens (the reader says why).
+    dialogs.shown.clear();
     dialogs.cancelFile();
     RunMenuCommand(MenuId::mnuImportaArri30);
     dialogs.answers = {vbOK, vbOK};
@@ -146,10 +145,8 @@ TEST_F(ImportsTest, I30ArrangementsOpenBothBanksOrBankAOnly) {
     EXPECT_EQ(boxes(), std::vector<std::string>{"Opening song.arr|File already open"});
 
     // Closed without saving: the file stays as it was.
-    for (int s : {1, 2}) {
-        dialogs.answer(vbNo);
-        EXPECT_TRUE(ArrUForms()[static_cast<std::size_t>(s)]->Unload());
-    }
+    dialogs.answers = {vbNo, vbNo};
+    EXPECT_TRUE(ArrUForms()[1]->Unload() && ArrUForms()[2]->Unload());
     EXPECT_EQ(readFileBytes(song("song.arr")), file);
 
     // One window free: bank A only, and the commands that need a window are off until one closes.
@@ -198,12 +195,11 @@ TEST_F(ImportsTest, I30ProgramsOpenBothBanks) {
 TEST_F(ImportsTest, I30StylesOneWindowPerGroup) {
     const std::vector<unsigned> a = {40, 50}, b = {60}, c = {70, 80, 90};
     const std::vector<unsigned> full = {32748, 32748};  // a group of four reaching the limit
-    const struct {
+    const struct {  // groups: those shown, in slot order
         const char* what;
         std::array<std::vector<unsigned>, 3> sizes;
-        long cut;
-        int freeSlots;
-        std::vector<int> groups;  // the groups shown, in slot order
+        long cut, freeSlots;
+        std::vector<int> groups;
         std::vector<std::string> boxes;
     } cases[] = {
         {"empty middle", {a, {}, c}, 0, 8, {0, 2}, {}},
@@ -234,7 +230,7 @@ TEST_F(ImportsTest, I30StylesOneWindowPerGroup) {
                                  StySlots[static_cast<std::size_t>(at(img, ImgSlot))].Extra),
                       std::tuple(23, 1, 5, song("i30"), 0));
         }
-        EXPECT_EQ(frame->mnuApriSty->isEnabled(), t.freeSlots > static_cast<int>(t.groups.size()));
+        EXPECT_EQ(frame->mnuApriSty->isEnabled(), t.freeSlots > static_cast<long>(t.groups.size()));
         EXPECT_FALSE(anyFlag());
     }
     // After a cancelled import Open Sty opens an ordinary file. Closed unsaved

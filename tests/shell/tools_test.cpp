@@ -145,11 +145,7 @@ TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindowsOrSayWhyNot) {
 
     // The user banks open only when their file was read.
     const std::string prg = PrgTemplateImage();
-    const struct {
-        MenuId item;
-        std::string file, bytes;  // the only user-bank file there is
-        std::string box, opened;
-    } cases[] = {
+    const struct { MenuId item; std::string file, bytes, box, opened; } cases[] = {  // the only user-bank file
         {M::mnuArrU, "", "", "File User.arr not found", ""},
         {M::mnuArrU, "User.arr", "garbage", "Error reading User.arr", ""},
         {M::mnuStyU, "User.sty", "garbage", "Error reading User.sty", ""},
@@ -211,12 +207,7 @@ TEST_F(ToolsTest, FailedOpensChangeNothing) {
     writeFileBytes(startFile("Style.sty"), StyTemplateImage());
     PrgSlots[3] = GblSlots[3] = SlotRec{startFile("Held"), 0, 2};  // open in a minimised window
     const std::string tooLong = startFile(std::string(239 - startFile("").size(), 'n'));
-    const struct {
-        MenuId cmd;
-        std::string pick;
-        int filter;
-        std::string text, title;  // "" text: no box
-    } cases[] = {
+    const struct { MenuId cmd; std::string pick; int filter; std::string text, title; } cases[] = {  // "": no box
         {M::mnuApriPrg, "", 0, "", ""},
         {M::mnuApriPrg, startFile("Held.prg"), 0, "File already open", "Opening Held.prg"},
         {M::mnuApriPrg, startFile("Empty.prg"), 0, "File not found", "Opening Empty.prg"},
