@@ -170,38 +170,14 @@ TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindowsOrSayWhyNot) {
               std::tuple(9, 9, 9, "User", "User", "User"));
 }
 
-TEST_F(ToolsTest, OpenPrgAndGblTakeAFreshSlotAndListTheFile) {
+// Open Prg and Open Gbl: every failure shows its one message (or none) and
+// changes nothing; an open takes a fresh slot and lists the file.
+TEST_F(ToolsTest, OpenPrgAndGblRefuseChangingNothingOrTakeAFreshSlot) {
     registerWindows();
     start();
-    const std::string prg = PrgTemplateImage(), song = startFile("SONG");
-    writeFileBytes(song + ".PRG", prg);
-    // The last run left an open mark on another file in the free slot 1.
-    PrgSlots[1] = SlotRec{"/old/Other", 0, 1, 900, 900};
-    dialogs.chooseFile(song + ".PRG");
-    RunMenuCommand(M::mnuApriPrg);
-    EXPECT_EQ(std::tuple(PrgSlots[1].Path, PrgSlots[1].Top, PrgSlotUsed[1], PrgWinKind, PrgWinCount),
-              std::tuple(song, 0, 1, 21, 1));
-    EXPECT_EQ(std::tuple(MruTable[1].Path, MruTable[1].Kind), std::tuple(song, uint8_t{3}));
-    // New Prg: the template's window, counted.
-    writeFileBytes(startFile("i40Prg"), prg);
-    RunMenuCommand(M::mnuNuovoPrg);
-    EXPECT_EQ(std::tuple(PrgNewUsed[1], PrgWinCount), std::tuple(uint8_t{1}, 2));
-
-    const std::string gbl = GblMagic() + std::string(GblFileLen - GblMagic().size(), 'g');
-    writeFileBytes(startFile("Stage.gbl"), gbl);
-    dialogs.chooseFile(startFile("Stage.gbl"), 0, true);
-    RunMenuCommand(M::mnuApriGbl);
-    EXPECT_EQ(calls, (std::vector<std::string>{"Prg211", "Prg221", "Gbl1 read-only"}));
-    EXPECT_EQ(std::tuple(GblSlots[1].Path, GblFileData, MruTable[2].Path, MruTable[2].Kind, MruTable[2].RdOnly),
-              std::tuple(startFile("Stage"), gbl, startFile("Stage"), uint8_t{5}, uint8_t{1}));
-}
-
-// Every failure shows its one message (or none) and changes nothing.
-TEST_F(ToolsTest, FailedOpensChangeNothing) {
-    registerWindows();
-    start();
-    writeFileBytes(startFile("Held.prg"), PrgTemplateImage());
-    writeFileBytes(startFile("Held.gbl"), GblMagic() + std::string(GblFileLen - GblMagic().size(), 'g'));
+    const std::string prg = PrgTemplateImage(), gbl = GblMagic() + std::string(GblFileLen - GblMagic().size(), 'g');
+    writeFileBytes(startFile("Held.prg"), prg);
+    writeFileBytes(startFile("Held.gbl"), gbl);
     writeFileBytes(startFile("Empty.prg"), "");
     writeFileBytes(startFile("Empty.gbl"), "");
     writeFileBytes(startFile("Style.sty"), StyTemplateImage());
@@ -232,5 +208,26 @@ TEST_F(ToolsTest, FailedOpensChangeNothing) {
         }
         EXPECT_EQ(std::tuple(snapshot(), calls.size()), std::tuple(before, 0u));
     }
-    EXPECT_FALSE(FileExists(startFile("Empty.prg")) || FileExists(startFile("Empty.gbl"))) << "empty files are deleted";
+    EXPECT_FALSE(FileExists(startFile("Empty.prg")) || FileExists(startFile("Empty.gbl"))) << "empty files go";
+
+    const std::string song = startFile("SONG");
+    writeFileBytes(song + ".PRG", prg);
+    // The last run left an open mark on another file in the free slot 1.
+    PrgSlots[1] = SlotRec{"/old/Other", 0, 1, 900, 900};
+    dialogs.chooseFile(song + ".PRG");
+    RunMenuCommand(M::mnuApriPrg);
+    EXPECT_EQ(std::tuple(PrgSlots[1].Path, PrgSlots[1].Top, PrgSlotUsed[1], PrgWinKind, PrgWinCount),
+              std::tuple(song, 0, 1, 21, 1));
+    EXPECT_EQ(std::tuple(MruTable[1].Path, MruTable[1].Kind), std::tuple(song, uint8_t{3}));
+    // New Prg: the template's window, counted.
+    writeFileBytes(startFile("i40Prg"), prg);
+    RunMenuCommand(M::mnuNuovoPrg);
+    EXPECT_EQ(std::tuple(PrgNewUsed[1], PrgWinCount), std::tuple(uint8_t{1}, 2));
+
+    writeFileBytes(startFile("Stage.gbl"), gbl);
+    dialogs.chooseFile(startFile("Stage.gbl"), 0, true);
+    RunMenuCommand(M::mnuApriGbl);
+    EXPECT_EQ(calls, (std::vector<std::string>{"Prg211", "Prg221", "Gbl1 read-only"}));
+    EXPECT_EQ(std::tuple(GblSlots[1].Path, GblFileData, MruTable[2].Path, MruTable[2].Kind, MruTable[2].RdOnly),
+              std::tuple(startFile("Stage"), gbl, startFile("Stage"), uint8_t{5}, uint8_t{1}));
 }
