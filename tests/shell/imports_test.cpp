@@ -42,10 +42,8 @@ std::string styImageOf(const std::string& file, int k) {
 }
 
 // Stands in for the program windows: what each window's load would find.
-struct PrgShows : PrgWindowLinkT {
+struct PrgShows : FakePrgWindows {
     std::vector<std::tuple<int, int, std::string, bool>> shows;  // kind, slot, buffer, flag
-    PrgShows() { RegisterLink<PrgWindowLinkT>(this); }
-    ~PrgShows() override { UnregisterLink<PrgWindowLinkT>(this); }
     void showPrgWindow(int kind, int slot) override { shows.emplace_back(kind, slot, PrgFileBuf, ImpPrgI30); }
 };
 

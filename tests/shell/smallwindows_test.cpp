@@ -92,9 +92,8 @@ TEST_F(SmallWindowsTest, GuideFollowsTheLanguageAndTheFrameOrSaysWhyNot) {
         dialogs.shown.clear();
         dialogs.answer(vbOK);
         frame->mnuGuida->trigger();
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text + "|" + dialogs.shown[0].title, message + "|Opening Velmora_UserGuide.txt");
-        EXPECT_EQ(window<frmGuida>(), nullptr);
+        EXPECT_EQ(std::tuple(onlyBox(), dialogs.shown.at(0).title, window<frmGuida>()),
+                  std::tuple(message, "Opening Velmora_UserGuide.txt", nullptr));
     }
     // Shown whole at the limit, and a shorter one after it.
     for (const std::string& t : {most, std::string(100, 'b')}) {
