@@ -149,7 +149,6 @@ TEST_F(FrameTest, StartDataSetsMenusMarksAndLabels) {
 }
 
 TEST_F(FrameTest, GeometryOffTheScreenAndRestoreArming) {
-    RegisterMenuCommand(MenuId::mnuArrB, nullptr);  // no bank window, whatever an earlier test installed
     frmMain* f = open([] {
         WinEntry(1) = {30000, 30000, 6000, 8000, 0, 0};
         WinEntry(11).State = WinEntry(3).State = ArrSlots[5].State = 1;

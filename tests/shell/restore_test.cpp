@@ -35,13 +35,6 @@ protected:
     void SetUp() override {
         LibraryTest::SetUp();
         writeFileBytes(startFile("i40ArrB"), ArrBankImage(1));
-        // The user-bank commands as the View menu runs them.
-        RegisterMenuCommand(MenuId::mnuArrU, [] {
-            if (ArrFileRead(ArrUFile + ".arr") == 0) ArrSlotCur = 9, ShowWindowOf(WinFamily::ArrU, 9);
-        });
-        RegisterMenuCommand(MenuId::mnuStyU, [] {
-            if (StyFileLoad(StyUFile + ".sty") == 0) StySlotCur = 9, ShowWindowOf(WinFamily::StyUN, 9);
-        });
     }
     SlotRec marked(const std::string& name, uint8_t state = 1, int top = 0, int left = 0) {
         return SlotRec{song(name), 0, state, top, left, 3600, 6000};
@@ -59,11 +52,13 @@ TEST_F(RestoreTest, SingleWindowsThenFiles) {
         WinEntry(3) = {300, 450, 3000, 4500, 1, 0};
         WinEntry(34).State = 1;  // a window this build does not have
         ArrSlots[1] = marked("one");
-        // User banks whose file is gone, or that have no name: no window, no box.
+        // A user bank whose file is gone (the View command says so), one
+        // with no name: no window.
         ArrSlots[9] = marked("missing");
         ArrUFile = song("missing");
         StySlots[9] = marked("unnamed");
     });
+    dialogs.answer(vbOK);
     Timer::Advance(10);
     ASSERT_TRUE(ArrABForm(3));
     EXPECT_EQ(std::tuple(ArrABForm(3)->Top(), ArrABForm(3)->Left(), ArrABForm(3)->Height(), ArrABForm(3)->Width(),
@@ -75,6 +70,7 @@ TEST_F(RestoreTest, SingleWindowsThenFiles) {
     EXPECT_EQ(std::tuple(int(WinEntry(34).State), int(ArrSlots[9].State), int(StySlots[9].State), chainIdle()),
               std::tuple(1, 0, 0, true))
         << "a window not built keeps its mark";
+    EXPECT_EQ(onlyBox(), "File missing.arr not found");
 }
 
 TEST_F(RestoreTest, FilesReopenPackedInOrderWithFreshRequests) {
