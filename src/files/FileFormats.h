@@ -57,8 +57,8 @@ bool ArrFileCheck(const std::string& f);
 // 0 not a program file, 1 ".prg" ("KORG"), 2 ".pgg" ("KPGG").
 int PrgFileType(const std::string& f);
 // The style file check: the magic (the i30 one when `i30`), 224 bytes to the
-// largest style file, and the 16 item sizes adding up to no more than the
-// data after the header.
+// largest style file, and (native files) the 16 item sizes adding up to no
+// more than the data after the header.
 bool StyFileCheck(const std::string& f, bool i30 = false);
 bool GblFileCheck(const std::string& f);
 bool BsqFileCheck(const std::string& f);

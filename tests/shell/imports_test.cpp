@@ -193,6 +193,7 @@ TEST_F(ImportsTest, I30ProgramsOpenBothBanks) {
 TEST_F(ImportsTest, I30StylesOneWindowPerGroup) {
     const std::vector<unsigned> a = {40, 50}, b = {60}, c = {70, 80, 90};
     const std::vector<unsigned> full = {32748, 32748};  // a group of four reaching the limit
+    const std::vector<unsigned> big = {40000};           // data over more than one 32,200-byte record
     const struct {  // groups: those shown, in slot order
         const char* what;
         std::array<std::vector<unsigned>, 3> sizes;
@@ -203,6 +204,8 @@ TEST_F(ImportsTest, I30StylesOneWindowPerGroup) {
         {"empty middle", {a, {}, c}, 0, 8, {0, 2}, {}},
         {"all empty", {}, 0, 8, {}, {}},
         {"truncated", {a, b, c}, 1, 8, {}, {"Opening i30.sty|Data format error"}},
+        {"first group truncated", {a, {}, {}}, 1, 8, {}, {"Opening i30.sty|Data format error"}},
+        {"long first group", {big, b, {}}, 0, 8, {0, 1}, {}},
         {"group too long", {a, full, c}, 0, 8, {0, 2},
          {"Opening i30.sty|The lenght of a 4 Styles group must be less than 65496 bytes"}},
         {"two windows", {a, b, c}, 0, 2, {0, 1}, {tooFew("i30.sty")}},
