@@ -399,7 +399,7 @@ void frmArrU::saved() {
 
 void frmArrU::unloadMenus() {
     // A closed window sends nothing more: its jobs and its find end here.
-    stopStyleJob();
+    stopJobs();
     endFind();
     for (Timer* t : findChildren<Timer*>()) t->setEnabled(false);
     const int s = slot();

@@ -112,6 +112,8 @@ private:
     void wireJobs();
     // Ends a running style send (status cleared, the job freed).
     void stopStyleJob();
+    // Ends every send and the database entry this window runs (closing).
+    void stopJobs();
     // A click parked for a send goes on.
     void releaseParkedClick(int state);
     // A send has ended: the find this window holds goes on at `step`.

@@ -64,10 +64,11 @@ int prgSlotOpenOn(const std::string& path) {
 
 // Reads the program file of `path` (no extension) into PrgFileBuf; true
 // when read. The reader reports a damaged file; a file gone since the
-// window opened is reported here.
-bool readPrograms(const std::string& path) {
+// window found it (`hadFile`) is reported here. A file that never was there
+// is no fault: a find by number then simply goes on without programs.
+bool readPrograms(const std::string& path, bool hadFile) {
     const int r = PrgOrPggRead(path + ".prg");
-    if (r == 3) ErrMsg(ErrFileNotFound, MsgTitle, "");
+    if (r == 3 && hadFile) ErrMsg(ErrFileNotFound, MsgTitle, "");
     return r == 0 || r == 4;
 }
 
@@ -187,11 +188,13 @@ void frmArrU::CommLoadArr_Click() {
     ModeTx0A();
     MidiMonLog("");
     const std::string image = Tag();
+    // A failed send, or a failed write of the info file, is reported in a
+    // box while timers go on running: the window may be gone after it.
     const bool sent = ArrTxBank(image) == 0;
     if (sent) InfoSetArr(image);
     StatusMsg(0);
-    TimerLoadArr->setInterval(Idle);
-    if (sent && slot() != 9) ArrUserBankSet(image);
+    if (self) TimerLoadArr->setInterval(Idle);
+    if (sent && at(image, ImgSlot) != 9) ArrUserBankSet(image);
     if (!self) return;
     continueFind(FindAfterBank);
     releaseParkedClick(ClickAfterBank);
@@ -240,6 +243,18 @@ void frmArrU::CommLoadSty_Click() {
     continueFind(FindAfterStyles);
 }
 
+void frmArrU::stopJobs() {
+    stopStyleJob();
+    // A press still waiting for its tick has shown its status: it goes with
+    // the job.
+    const bool waiting = TimerLoadArr->Interval() != Idle || TimerLoadPrg->Interval() != Idle || Timer4->Enabled();
+    for (Timer* t : {TimerLoadArr, TimerLoadPrg, Timer4}) {
+        t->setEnabled(false);
+        t->setInterval(Idle);
+    }
+    if (waiting) StatusMsg(0);
+}
+
 void frmArrU::stopStyleJob() {
     const bool running = TimerTxSty[0]->Interval() != Idle;
     for (Timer* t : TimerTxSty) t->setEnabled(false);
@@ -260,7 +275,7 @@ void frmArrU::CommLoadPrg_Click() {
             TimerLoadPrg->setInterval(PrgWinArmed);
         } else {
             // The reader has said why; a find still selects its arrangement.
-            if (!readPrograms(FilePathCur)) {
+            if (!readPrograms(FilePathCur, at(Tag(), ImgPrgPresent) == 1)) {
                 if (self) continueFind(FindAfterPrograms);
                 return;
             }
@@ -285,7 +300,7 @@ void frmArrU::CommLoadPrg_Click() {
             const std::string path = ImgPathOf(Tag());
             bool read = TimerLoadPrg->Interval() == PrgFileTick;
             if (!read) {
-                read = readPrograms(path);
+                read = readPrograms(path, true);
                 if (!self) return;
             }
             if (read) image = PrgFileImage(path, PrgFileBuf, ExtCur == "pgg");
