@@ -189,6 +189,12 @@ void frmArrU::showImage() {
     setMenu(MenuId::mnuLoadArr, any);
     Combo1->Clear();
     for (const std::string& e : ArrStyleEntries(image)) Combo1->AddItem(e);
+    // A paste may have brought the file styles of its own.
+    const bool styles = at(image, ImgStyPart) == ImgStyOwn;
+    CommLoadSty->setEnabled(styles);
+    CommShowSty->setEnabled(styles);
+    setMenu(MenuId::mnuLoadSty, styles);
+    setMenu(MenuId::mnuShowSty, styles);
     setCaption(DocCaptionBuild(image));
 }
 

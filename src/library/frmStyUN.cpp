@@ -454,6 +454,7 @@ void mnuApriSty_Click() {
     if (!MainForm()) return;
     const auto s = static_cast<std::size_t>(slot);
     StySlotUsed[s] = 1;
+    MainWindowLink().enableMenu(MenuId::mnuWindow, true);
     StySlots[s].Extra = 0;
     StyLoopIdx = 0;
     StySlotCur = slot;
@@ -485,6 +486,7 @@ void mnuNuovoSty_Click() {
             return;
         }
         if (!MainForm()) return;
+        MainWindowLink().enableMenu(MenuId::mnuWindow, true);
         StyNewUsed[static_cast<std::size_t>(n)] = 1;
         StySlotCur = 0;
         StyLoopIdx = n;

@@ -7,6 +7,7 @@
 #include "app/state.h"
 #include "files/WindowImage.h"
 #include "files/Writers.h"
+#include "platform/Paths.h"
 #include "platform/bytes.h"
 #include "shell/MenuAgg.h"
 #include "shell/frmMain.h"
@@ -36,7 +37,7 @@ SlotRec* slotRecordOf(const std::string& img) {
 const char* extensionOf(const std::string& img) {
     switch (at(img, ImgKind)) {
     case 19: case 20: return "arr";
-    case 21: case 22: return at(img, ImgPrgType) == 1 ? "pgg" : "prg";
+    case 21: case 22: return at(img, ImgPrgType) != 0 ? "pgg" : "prg";
     case 23: case 24: return "sty";
     case 25: return "gbl";
     default: return "";
@@ -74,7 +75,14 @@ void mnuSalvaAs_Click() {
         if (kind == 21) r->Type = at(img, ImgPrgType);
     }
     if (import != 0 && *extensionOf(img)) {
-        MruAdd(ImgPathOf(img) + "." + extensionOf(img), at(img, ImgRdOnly));
+        // The import is an ordinary file now, named as an open names it.
+        RdOnlyOpen = at(img, ImgRdOnly);
+        if (kind == 21) {
+            ExtCur = extensionOf(img);
+            PrgDir = PathDir(ImgPathOf(img));
+            PrgName = PathName(ImgPathOf(img));
+        }
+        MruAdd(ImgPathOf(img) + "." + extensionOf(img), RdOnlyOpen);
         MainWindowLink().refreshRecentFiles();
     }
     MenuAgg();

@@ -6,12 +6,24 @@
 
 #include "files/Clipboard.h"
 #include "files/FileFormats.h"
+#include "files/StyGroups.h"
 #include "library/frmArrAB.h"
 #include "library/frmArrNew.h"
 #include "library/frmStyUN.h"
 #include "librarytest.h"
 
 namespace {
+
+// The database and automatic-selection windows delete by procedures of
+// their own, reached by name.
+class DeletingChild : public TestChild {
+    Q_OBJECT
+public:
+    using TestChild::TestChild;
+    std::vector<std::string> calls;
+    Q_INVOKABLE void CommDelete_Click() { calls.push_back("CommDelete_Click"); }
+    Q_INVOKABLE void CutPrgSelAuto() { calls.push_back("CutPrgSelAuto"); }
+};
 
 class EditCmdTest : public LibraryTest {
 protected:
@@ -130,6 +142,30 @@ TEST_F(EditCmdTest, PasteFromTheBankIntoANewArrangement) {
               std::tuple(record(bank->Tag(), 0, 3 * 164), 1u, ArrRowText(img, 0), true, false, 0u));
 }
 
+// An arrangement using a style of its file brings the style along, and the
+// window that had none of its own can send and show it.
+TEST_F(EditCmdTest, PasteBringsAUserStyleAndItsButtons) {
+    writeSong("Own", arrFileOf({{2, "Two", 3, 1}}), styFileOf({"A", "B", "C", "D"}));
+    frmArrU* own = openArr("Own");
+    ASSERT_NE(own, nullptr);
+    select(own, {2}, 2);
+    RunMenuCommand(MenuId::mnuCopia);
+    const std::string item = StyItemBytes(3, StyPartOf(own->Tag()));
+    frmArrU* song = openArr("Song");
+    frmArrNew* fresh = newArr();
+    ASSERT_TRUE(song && fresh);
+    for (auto [w, load] : {std::pair<ChildForm*, CommandButton*>{song, song->CommLoadSty}, {fresh, fresh->CommLoadSty}}) {
+        w->activate();
+        select(w, {0}, 0);
+        RunMenuCommand(MenuId::mnuIncolla);
+        const std::string& img = w->Tag();
+        EXPECT_EQ(std::tuple(at(img, ImgStyPart), StyItemBytes(at(img, 303 + 17), StyPartOf(img)) == item,
+                             load->isEnabled(), frame->mnuLoadSty->isEnabled()),
+                  std::tuple(2u, true, true, true)) << w->Caption();
+    }
+    EXPECT_TRUE(song->CommShowSty->isEnabled());
+}
+
 // A paste the menu would not offer changes nothing and says nothing.
 TEST_F(EditCmdTest, PasteOnlyWhereTheMenuOffersIt) {
     frmArrNew* w = newArr();
@@ -151,6 +187,21 @@ TEST_F(EditCmdTest, PasteOnlyWhereTheMenuOffersIt) {
     }
 }
 
+// A cut there keeps what the user copied last.
+TEST_F(EditCmdTest, CutInTheDatabaseAndAutomaticSelectionKeepsTheClipboard) {
+    ClipBuf = WindowImageNew(2, ArrBankImage(0));
+    ClipKind = 2;
+    for (auto [kind, proc] : {std::pair{12, "CommDelete_Click"}, {34, "CutPrgSelAuto"}}) {
+        auto* w = new DeletingChild(frame, WindowImageNew(kind));
+        w->Show();
+        const std::string clip = ClipBuf;
+        RunMenuCommand(MenuId::mnuTaglia);
+        EXPECT_EQ(std::tuple(w->calls, ClipBuf == clip, ClipKind), std::tuple(std::vector<std::string>{proc}, true, 2))
+            << kind;
+        w->Unload();
+    }
+}
+
 TEST_F(EditCmdTest, StyleWindowCopyWritesOnlyItsRowTable) {
     writeFileBytes(song("Set.sty"), styFileOf({"Alpha", "Beta"}));
     dialogs.chooseFile(song("Set.sty"));
@@ -165,3 +216,5 @@ TEST_F(EditCmdTest, StyleWindowCopyWritesOnlyItsRowTable) {
 }
 
 }  // namespace
+
+#include "editcmd_test.moc"

@@ -136,13 +136,15 @@ TEST_F(SaveTest, InstrumentWindowsAndImports) {
     auto* import = new TestChild(frame, img);
     import->Show();
     MruTable = {};
+    RdOnlyOpen = 0;
     dialogs.fileRequests.clear();
     dialogs.chooseFile(song("P"));
     RunMenuCommand(MenuId::mnuSalvaAs);
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(std::tuple(dialogs.fileRequests[0].fileName, dialogs.fileRequests[0].initDir, FileExists(song("P.pgg")),
-                         at(import->Tag(), ImgSaveAs), MruTable[1].Path, MruTable[1].Kind, MruTable[1].RdOnly),
-              std::tuple("", song("i30"), true, 0u, song("P"), uint8_t{4}, uint8_t{1}));
+                         at(import->Tag(), ImgSaveAs), MruTable[1].Path, MruTable[1].Kind, MruTable[1].RdOnly,
+                         ExtCur, PathJoin(PrgDir, PrgName), RdOnlyOpen),
+              std::tuple("", song("i30"), true, 0u, song("P"), uint8_t{4}, uint8_t{1}, "pgg", song("P"), 1));
 }
 
 }  // namespace
