@@ -18,6 +18,7 @@
 #include "platform/Paths.h"
 #include "platform/Timer.h"
 #include "platform/bytes.h"
+#include "shell/ToolCommands.h"
 #include "shell/frmMain.h"
 #include "shell/state.h"
 
@@ -96,14 +97,15 @@ void reopenUserBank(SlotRec& rec, const std::string& bankFile, MenuId command, W
         rec.State = 0;
         return;
     }
-    if (!available) return;
+    // Its item is off while the bank's window is open (opened meanwhile).
+    if (!available || !m.item(command)->isEnabled()) return;
     const uint8_t state = rec.State;
     freshRequest(m);
     RunMenuCommand(command);
-    ChildForm* f = WindowOf(family, 9);
-    if (f)
+    // The command takes its item off only when the window opened.
+    if (ChildForm* f = WindowOf(family, 9))
         minimiseWhenMarked(f, state);
-    else if (FamilyAvailable(family))
+    else if (m.item(command)->isEnabled())
         rec.State = 0;
 }
 
@@ -230,6 +232,7 @@ void RestorePrgStage(frmMain& m) {
             return true;
         });
     if (frame)
-        reopenUserBank(PrgSlots[9], PrgUFile, MenuId::mnuPrgU, WinFamily::PrgUN, NamedAvailable("frmPrgUN"), *frame);
+        reopenUserBank(PrgSlots[9], PrgUFile, MenuId::mnuPrgU, WinFamily::PrgUN, MenuCommandAvailable(MenuId::mnuPrgU),
+                       *frame);
     if (frame) openCompanions();
 }

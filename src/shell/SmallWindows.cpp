@@ -28,13 +28,13 @@ bool GuidaLoad() {
         return false;
     }
     if (e != FileError::None || fit == FileFit::NotAFile) {
-        ErrMsg(ErrReading, MsgTitle, path);
+        ErrMsg(ErrReading, MsgTitle, PathName(path));
         return false;
     }
     std::string text;
     switch (GuideTextParse(file, firstLine, text)) {
     case GuideParse::WrongFirstLine: ErrMsg(ErrFileNotFound, MsgTitle); return false;
-    case GuideParse::TooLong: ErrMsg(ErrReading, MsgTitle, path); return false;
+    case GuideParse::TooLong: ErrMsg(ErrReading, MsgTitle, PathName(path)); return false;
     case GuideParse::Ok: break;
     }
     GuidaText = text;

@@ -135,16 +135,23 @@ class RestoreCompanionTest : public RestoreTest, public ::testing::WithParamInte
 TEST_P(RestoreCompanionTest, ProgramsOpenOnceAfterTheProgramStage) {
     writeSong("a", arrFileOf({{0, "A"}}), "", prgFileOf(false, 'a'));
     writeFileBytes(song("c.prg"), prgFileOf(false, 'c'));
+    writeFileBytes(song("u.prg"), prgFileOf(false, 'u'));
     PrgWindows windows;
     open([&] {
         ApriPrgOpt = true;
         ArrSlots[1] = marked("a");
         PrgSlots[1] = marked("c");
         if (GetParam()) PrgSlots[2] = marked("a");
+        PrgSlots[9] = marked("u");
+        PrgUFile = song("u");
     });
     Timer::Advance(100);
-    EXPECT_EQ(windows.shown, (std::vector<std::pair<int, std::string>>{{1, song("c")}, {2, song("a")}}));
-    EXPECT_EQ(std::tuple(int(PrgSlots[1].State), int(PrgSlots[2].State), PrgWinCount), std::tuple(1, 1, 2));
+    // The user bank ends the program stage; a companion not marked opens after it.
+    std::vector<std::pair<int, std::string>> order{{1, song("c")}, {2, song("a")}, {9, song("u")}};
+    if (!GetParam()) std::swap(order[1], order[2]);
+    EXPECT_EQ(windows.shown, order);
+    EXPECT_EQ(std::tuple(int(PrgSlots[1].State), int(PrgSlots[2].State), int(PrgSlots[9].State), PrgWinCount),
+              std::tuple(1, 1, 1, 3));
 }
 INSTANTIATE_TEST_SUITE_P(Marked, RestoreCompanionTest, ::testing::Bool());
 

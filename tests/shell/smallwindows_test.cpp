@@ -84,7 +84,7 @@ TEST_F(SmallWindowsTest, GuideFollowsTheLanguageAndTheFrameOrSaysWhyNot) {
     const std::pair<std::string, std::string> cases[] = {
         {"", "File not found"},
         {"UserGuide.tx\r\n" + most, "File not found"},
-        {"UserGuide.txt\r\n" + most + "g", "Error reading " + path},
+        {"UserGuide.txt\r\n" + most + "g", "Error reading Velmora_UserGuide.txt"},
     };
     for (const auto& [file, message] : cases) {
         DeleteFile(path);
