@@ -8,6 +8,7 @@
 #include "app/Tables.h"
 #include "app/state.h"
 #include "files/WindowImage.h"
+#include "midi/MIDI.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "shell/MenuAgg.h"
@@ -116,6 +117,19 @@ void DocWindow::Form_Unload(int& /*Cancel*/) {
 }
 
 void DocWindow::CommClose_Click() { Unload(vbFormCode); }
+
+void DocWindow::CommArrPlay_Click() { ModeTx0A(); }
+void DocWindow::CommSongPlay_Click() { ModeTx06(); }
+
+void DocWindow::addModeButtons(const char* songCaption) {
+    CommArrPlay = new CommandButton(this, QStringLiteral("CommArrPlay"));
+    CommArrPlay->setCaption("&ARR PLAY");
+    CommArrPlay->Click = [this] { CommArrPlay_Click(); };
+    if (!songCaption) return;
+    CommSongPlay = new CommandButton(this, QStringLiteral("CommSongPlay"));
+    CommSongPlay->setCaption(songCaption);
+    CommSongPlay->Click = [this] { CommSongPlay_Click(); };
+}
 
 void DocWindow::showEditPopup() {
     if (frmMain* m = MainForm()) PopupMenu(m->mnuModifica->subMenu());

@@ -40,9 +40,18 @@ public:
     // The right button on the window or its list: the main window's Edit menu.
     void showEditPopup();
 
+    // The mode buttons: the instrument to ARR PLAY, to SONG PLAY.
+    void CommArrPlay_Click();
+    void CommSongPlay_Click();
+
     CommandButton* CommClose = nullptr;
+    CommandButton* CommArrPlay = nullptr;
+    CommandButton* CommSongPlay = nullptr;
 
 protected:
+    // Creates the mode buttons; SONG PLAY only when it has a caption.
+    void addModeButtons(const char* songCaption = "SO&NG PLAY");
+
     // The layout fields of the window's record (slot record or window-state
     // entry).
     struct Layout {

@@ -53,12 +53,7 @@ frmArrAB::frmArrAB(MdiFrame* frame, int kind) : DocWindow(frame, QStringLiteral(
         Label1[static_cast<std::size_t>(i)] = new Label(this, QStringLiteral("Label1"), i);
         Label1[static_cast<std::size_t>(i)]->setCaption(labels[i]);
     }
-    CommArrPlay = new CommandButton(this, QStringLiteral("CommArrPlay"));
-    CommArrPlay->setCaption("&ARR PLAY");
-    CommArrPlay->Click = [this] { CommArrPlay_Click(); };
-    CommSongPlay = new CommandButton(this, QStringLiteral("CommSongPlay"));
-    CommSongPlay->setCaption("SO&NG PLAY");
-    CommSongPlay->Click = [this] { CommSongPlay_Click(); };
+    addModeButtons();
     Timer0 = new Timer(this, QStringLiteral("Timer"), 0);
     Timer0->setInterval(FirstPass);
     Timer0->setEnabled(false);
@@ -153,8 +148,6 @@ void frmArrAB::List1_MouseUp(int Button, int, int, int) {
     showEditPopup();
 }
 
-void frmArrAB::CommArrPlay_Click() { ModeTx0A(); }
-void frmArrAB::CommSongPlay_Click() { ModeTx06(); }
 
 DocWindow::Layout frmArrAB::layoutRead() {
     WinStateWork = WinEntry(kind());

@@ -26,15 +26,11 @@ public:
     void List1_Click();
     void Timer_Timer(int Index);
     void List1_MouseUp(int Button, int Shift, int X, int Y);
-    void CommArrPlay_Click();
-    void CommSongPlay_Click();
 
     ListBox* List1 = nullptr;
     TextBox* Text1 = nullptr;
     ComboBox* Combo1 = nullptr;
     std::array<Label*, 2> Label1{};
-    CommandButton* CommArrPlay = nullptr;
-    CommandButton* CommSongPlay = nullptr;
     Timer* Timer0 = nullptr;   // the timer array "Timer", element 0
 
 protected:

@@ -68,10 +68,9 @@ frmArrNew::frmArrNew(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrN
     };
     CommLoadArr = button("CommLoadArr", "Load &Arr");
     CommLoadSty = button("CommLoadSty", "Load &Styles");
-    CommArrPlay = button("CommArrPlay", "&ARR PLAY");
+    addModeButtons(nullptr);
     CommLoadArr->Click = [this] { CommLoadArr_Click(); };
     CommLoadSty->Click = [this] { CommLoadSty_Click(); };
-    CommArrPlay->Click = [this] { CommArrPlay_Click(); };
 
     auto timer = [this](const char* name) {
         auto* t = new Timer(this, QString::fromLatin1(name));
@@ -213,7 +212,6 @@ void frmArrNew::List1_Click() {
     StatusMsg(0);
 }
 
-void frmArrNew::CommArrPlay_Click() { ModeTx0A(); }
 
 void frmArrNew::releaseParkedClick(int state) {
     if (TimerList1->Interval() == state) TimerList1->setEnabled(true);

@@ -30,7 +30,6 @@ public:
     // running starts nothing more.
     void CommLoadArr_Click();
     void CommLoadSty_Click();
-    void CommArrPlay_Click();
 
     // Rebuilds the rows, the style box's entries and the send buttons from
     // the image, after a paste or a cut has changed it.
@@ -45,7 +44,6 @@ public:
     Label* Label1 = nullptr;
     CommandButton* CommLoadArr = nullptr;
     CommandButton* CommLoadSty = nullptr;
-    CommandButton* CommArrPlay = nullptr;
 
     // Created disabled with Interval 10, the rest state. TimerList1's
     // Interval is the state of a parked click: 11 waiting for the bank send,

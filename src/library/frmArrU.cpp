@@ -85,12 +85,7 @@ void frmArrU::buildControls() {
         Label1[static_cast<std::size_t>(i)] = new Label(this, QStringLiteral("Label1"), i);
         Label1[static_cast<std::size_t>(i)]->setCaption(labels[i]);
     }
-    CommArrPlay = new CommandButton(this, QStringLiteral("CommArrPlay"));
-    CommArrPlay->setCaption("&ARR PLAY");
-    CommArrPlay->Click = [this] { CommArrPlay_Click(); };
-    CommSongPlay = new CommandButton(this, QStringLiteral("CommSongPlay"));
-    CommSongPlay->setCaption("SO&NG PLAY");
-    CommSongPlay->Click = [this] { CommSongPlay_Click(); };
+    addModeButtons();
 
     auto button = [this](const char* name) { return new CommandButton(this, QString::fromLatin1(name)); };
     CommLoadArr = button("CommLoadArr");

@@ -35,8 +35,6 @@ public:
 
     // Buttons.
     void CommEdit_Click();
-    void CommArrPlay_Click();
-    void CommSongPlay_Click();
     // Send the bank or the styles; a click parked for them (TimerList1
     // state 11 or 12) is released when they end.
     void CommLoadArr_Click();
@@ -66,8 +64,6 @@ public:
     TextBox* Text2 = nullptr;   // the program origin
     ComboBox* Combo1 = nullptr; // the styles
     std::array<Label*, 3> Label1{};
-    CommandButton* CommArrPlay = nullptr;
-    CommandButton* CommSongPlay = nullptr;
     CommandButton* CommLoadArr = nullptr;
     CommandButton* CommLoadSty = nullptr;
     CommandButton* CommShowSty = nullptr;

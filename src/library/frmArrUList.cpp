@@ -134,5 +134,3 @@ void frmArrU::CommEdit_Click() {
     EditorLink().show();
 }
 
-void frmArrU::CommArrPlay_Click() { ModeTx0A(); }
-void frmArrU::CommSongPlay_Click() { ModeTx06(); }

@@ -59,8 +59,7 @@ frmBsq::frmBsq(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmBsq"), Kin
     };
     CommLoadBSQ = button("CommLoadBSQ", "Load", &frmBsq::CommLoadBSQ_Click);
     CommBSQ = button("CommBSQ", "&BACK. SEQ.", &frmBsq::CommBSQ_Click);
-    CommArrPlay = button("CommArrPlay", "&ARR PLAY", &frmBsq::CommArrPlay_Click);
-    CommSongPlay = button("CommSongPlay", "&SONG PLAY", &frmBsq::CommSongPlay_Click);
+    addModeButtons("&SONG PLAY");
     CommClose->setCaption("Close");
     TimerList1 = new Timer(this, QStringLiteral("TimerList1"));
     TimerLoadBSQ = new Timer(this, QStringLiteral("TimerLoadBSQ"));
@@ -158,8 +157,6 @@ void frmBsq::TimerLoadBSQ_Timer() {
 }
 
 void frmBsq::CommBSQ_Click() { ModeTx0B(); }
-void frmBsq::CommArrPlay_Click() { ModeTx0A(); }
-void frmBsq::CommSongPlay_Click() { ModeTx06(); }
 
 DocWindow::Layout frmBsq::layoutRead() {
     BsqSlotWork = slotRecord(slot());

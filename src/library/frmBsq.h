@@ -23,8 +23,6 @@ public:
     void CommLoadBSQ_Click();
     void TimerLoadBSQ_Timer();
     void CommBSQ_Click();
-    void CommArrPlay_Click();
-    void CommSongPlay_Click();
 
     int slot() const;
 
@@ -35,8 +33,6 @@ public:
     std::array<Label*, 8> Label4{};    // tracks 9-16
     CommandButton* CommLoadBSQ = nullptr;
     CommandButton* CommBSQ = nullptr;
-    CommandButton* CommArrPlay = nullptr;
-    CommandButton* CommSongPlay = nullptr;
     Timer* TimerList1 = nullptr;
     Timer* TimerLoadBSQ = nullptr;
 

@@ -39,12 +39,7 @@ frmStyAB::frmStyAB(MdiFrame* frame, int kind) : DocWindow(frame, QStringLiteral(
     List1->setFont(f);
     List1->Click = [this] { List1_Click(); };
     setPopupList(List1);
-    CommArrPlay = new CommandButton(this, QStringLiteral("CommArrPlay"));
-    CommArrPlay->setCaption("&ARR PLAY");
-    CommArrPlay->Click = [this] { CommArrPlay_Click(); };
-    CommSongPlay = new CommandButton(this, QStringLiteral("CommSongPlay"));
-    CommSongPlay->setCaption("SO&NG PLAY");
-    CommSongPlay->Click = [this] { CommSongPlay_Click(); };
+    addModeButtons();
 }
 
 void frmStyAB::Form_Load() {
@@ -75,8 +70,6 @@ void frmStyAB::List1_Click() {
     ArrModified = true;
 }
 
-void frmStyAB::CommArrPlay_Click() { ModeTx0A(); }
-void frmStyAB::CommSongPlay_Click() { ModeTx06(); }
 
 DocWindow::Layout frmStyAB::layoutRead() {
     WinStateWork = WinEntry(kind());

@@ -15,12 +15,8 @@ public:
     void Form_Resize() override;
     void layoutControls();
     void List1_Click();
-    void CommArrPlay_Click();
-    void CommSongPlay_Click();
 
     ListBox* List1 = nullptr;
-    CommandButton* CommArrPlay = nullptr;
-    CommandButton* CommSongPlay = nullptr;
 
 protected:
     Layout layoutRead() override;
