@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QSpacerItem>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -51,6 +53,15 @@ public:
         QMessageBox::StandardButtons all;
         for (const B& b : buttons) all |= b.qt;
         box.setStandardButtons(all);
+        // Wide enough for its title: the title often names the file the box
+        // is about ("Opening Song.arr"), and a narrow box gets it cut short.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+            QFont tf = box.font();
+            tf.setBold(true);
+            const int titleWidth = QFontMetrics(tf).horizontalAdvance(box.windowTitle()) + 120;
+            grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                          grid->rowCount(), 0, 1, grid->columnCount());
+        }
         int result = box.exec();
         for (const B& b : buttons)
             if (result == b.qt) return b.answer;
