@@ -4,28 +4,14 @@
 // same run. The counter "ratio" is the import's time over the open's.
 #include <benchmark/benchmark.h>
 
-#include <QTemporaryDir>
-#include <chrono>
-
-#include "app/DevState.h"
-#include "app/Main.h"
-#include "app/state.h"
-#include "files/FileFormats.h"
-#include "library/Library.h"
+#include "benchprogram.h"
 #include "library/frmArrU.h"
 #include "library/state.h"
-#include "platform/Dialogs.h"
-#include "platform/Files.h"
-#include "platform/MidiDevice.h"
-#include "platform/Paths.h"
 #include "platform/bytes.h"
-#include "shell/frmMain.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+using Clock = BenchClock;
 
 // The file dialog chooses `path`; every question is answered No.
 struct ChosenFile : DialogService {
@@ -38,32 +24,11 @@ struct ChosenFile : DialogService {
     }
 };
 
-// The program started up to its frame, in fresh folders.
+// The program started up to its frame, its file dialog choosing `dialogs.path`.
 struct Program {
-    QTemporaryDir sysDir, startDir;
     ChosenFile dialogs;
-    frmMain* f = nullptr;
-    Program() {
-        SetSystemDir(sysDir.path().toStdString());
-        SetStartDir(startDir.path().toStdString());
-        MidiDev::UseCapture();
-        SetDialogService(&dialogs);
-        InstallShell();
-        InstallLibrary();
-        WriteWholeFile(PathJoin(StartDir(), "i40Sty"), StyTemplateImage());
-        LanguageChooser = [] { LangSel = 2; };
-        StartUp();
-        Starting = true;
-        f = new frmMain();
-        f->Show();
-        Starting = false;
-    }
-    ~Program() {
-        delete f;
-        InstanceLockRelease();
-        LanguageChooser = nullptr;
-        SetDialogService(nullptr);
-    }
+    BenchProgram program{&dialogs};
+    frmMain* f = program.f;
     // Runs a File-menu command on `file`; its time with the frame painted.
     double run(MenuId id, const std::string& file) {
         dialogs.path = file;

@@ -4,35 +4,23 @@
 // is the window's time over the bare list's.
 #include <benchmark/benchmark.h>
 
+#include "benchprogram.h"
 #include <QListWidget>
-#include <QTemporaryDir>
-#include <chrono>
 
-#include "app/DevState.h"
-#include "app/Main.h"
-#include "app/state.h"
-#include "files/FileFormats.h"
 #include "files/Readers.h"
 #include "files/state.h"
 #include "library/BsqView.h"
-#include "library/Library.h"
 #include "library/frmArrAB.h"
 #include "library/frmBsq.h"
 #include "library/frmArrU.h"
 #include "library/frmStyUN.h"
 #include "library/state.h"
 #include "platform/Controls.h"
-#include "platform/Files.h"
-#include "platform/MidiDevice.h"
-#include "platform/Paths.h"
 #include "platform/bytes.h"
-#include "shell/frmMain.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+using Clock = BenchClock;
 
 double bareListPaint(const std::string& file, int rows = 64, long first = ArrHdrLen, long step = ArrBlkLen) {
     const auto t0 = Clock::now();
@@ -53,33 +41,8 @@ std::string fullBank() {
     return f;
 }
 
-// The program started up to its frame, in fresh folders.
-struct Program {
-    QTemporaryDir sysDir, startDir;
-    frmMain* f = nullptr;
-    Program() {
-        SetSystemDir(sysDir.path().toStdString());
-        SetStartDir(startDir.path().toStdString());
-        MidiDev::UseCapture();
-        InstallShell();
-        InstallLibrary();
-        WriteWholeFile(PathJoin(StartDir(), "i40Sty"), StyTemplateImage());
-        LanguageChooser = [] { LangSel = 2; };
-        StartUp();
-        Starting = true;
-        f = new frmMain();
-        f->Show();
-        Starting = false;
-    }
-    ~Program() {
-        delete f;
-        InstanceLockRelease();
-        LanguageChooser = nullptr;
-    }
-};
-
 void BM_OpenArrangementFile(benchmark::State& state) {
-    Program p;
+    BenchProgram p;
     frmMain* f = p.f;
     const std::string file = fullBank(), path = PathJoin(StartDir(), "Bank");
     WriteWholeFile(path + ".arr", file);
@@ -120,7 +83,7 @@ std::string largestStyleFile() {
 }
 
 void BM_OpenLargestStyleFile(benchmark::State& state) {
-    Program p;
+    BenchProgram p;
     const std::string file = largestStyleFile(), path = PathJoin(StartDir(), "Big");
     WriteWholeFile(path + ".sty", file);
     double ours = 0, bare = 0;
@@ -172,7 +135,7 @@ BENCHMARK(BM_CountBsqEvents)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Rep
 // View > Arrangement A on a full bank, to its painted list, against a bare
 // list of as many rows.
 void BM_OpenBankWindow(benchmark::State& state) {
-    Program p;
+    BenchProgram p;
     const std::string file = fullBank();
     WriteWholeFile(ArrAFile, file);
     double ours = 0, bare = 0;
@@ -198,7 +161,7 @@ BENCHMARK(BM_OpenBankWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Re
 // A 90,000-byte backing-sequence file into its window: read, check, image,
 // names, the ten counts, shown and painted, and the first sequence's details.
 void BM_OpenBsqWindow(benchmark::State& state) {
-    Program p;
+    BenchProgram p;
     std::string f = BsqMagicBytes() + std::string(BsqMaxLen - BsqMagicBytes().size(), '\0');
     const long units = (BsqMaxLen - BsqDataStart + 1) / 16;
     for (int e = 0; e < 171; ++e) put16lo(f, 1997 + 2L * e, static_cast<unsigned>(units * e / 170));

@@ -6,6 +6,8 @@
 // window shown and painted, over the 18 windows.
 #include <benchmark/benchmark.h>
 
+#include "benchprogram.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -24,9 +26,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+using Clock = BenchClock;
 
 // Deletes the frame and lets the windows it took along go now, so that their
 // deletion is not timed with the next start-up.

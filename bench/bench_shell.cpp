@@ -5,6 +5,8 @@
 // a bare frame does not do.
 #include <benchmark/benchmark.h>
 
+#include "benchprogram.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -24,9 +26,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double seconds(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double>(b - a).count(); }
+using Clock = BenchClock;
 
 double bareFramePaint() {
     const auto t0 = Clock::now();
