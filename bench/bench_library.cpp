@@ -4,9 +4,9 @@
 // is the window's time over the bare list's.
 #include <benchmark/benchmark.h>
 
-#include "benchprogram.h"
 #include <QListWidget>
 
+#include "benchprogram.h"
 #include "files/Readers.h"
 #include "files/state.h"
 #include "library/BsqView.h"

@@ -6,13 +6,12 @@
 // window shown and painted, over the 18 windows.
 #include <benchmark/benchmark.h>
 
-#include "benchprogram.h"
-
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <chrono>
 
+#include "benchprogram.h"
 #include "app/DevState.h"
 #include "app/Main.h"
 #include "app/Settings.h"

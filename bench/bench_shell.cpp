@@ -5,14 +5,13 @@
 // a bare frame does not do.
 #include <benchmark/benchmark.h>
 
-#include "benchprogram.h"
-
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QTemporaryDir>
 #include <chrono>
 
+#include "benchprogram.h"
 #include "app/DevState.h"
 #include "app/Main.h"
 #include "app/Settings.h"
