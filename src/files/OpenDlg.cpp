@@ -143,3 +143,12 @@ void ArrPathFindOpen() {
     FilePathCur = ArrDir.empty() ? ArrName : PathJoin(ArrDir, ArrName);
     if (ApriPrgOpt && PrgSlotFind(FilePathCur) == 0) PrgWinOpen(FilePathCur);
 }
+
+bool FileOpenRead(int kind) {
+    switch (FileOpenDlg(kind)) {
+    case 0: return true;
+    case 2: ErrMsg(ErrAlreadyOpen, MsgTitle, ""); return false;
+    case 3: ErrMsg(ErrFileNotFound, MsgTitle, ""); return false;
+    default: return false;
+    }
+}

@@ -8,6 +8,10 @@
 // been shown) or a file of another type than the command asked for; 2 a
 // window of that kind already holds the file; 3 the file does not exist.
 int FileOpenDlg(int kind);
+// FileOpenDlg with the Open commands' reports: true when the file was read;
+// a file already open or missing is said here (titled MsgTitle), a refused
+// one has been said by its reader, a cancel says nothing.
+bool FileOpenRead(int kind);
 // FilePathCur := ArrDir/ArrName; with ApriPrgOpt set, opens the program file
 // of the same name in a new program window unless one holds it already.
 void ArrPathFindOpen();

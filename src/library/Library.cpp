@@ -63,20 +63,11 @@ void mnuApriArr_Click() {
     ArrSlotCur = ArrSlotFree();
     if (ArrSlotCur == 0) return;  // the command is off then
     const int slot = ArrSlotCur;
-    switch (FileOpenDlg(19)) {
-    case 0: break;
-    case 2: ErrMsg(ErrAlreadyOpen, MsgTitle, ""); return;
-    case 3: ErrMsg(ErrFileNotFound, MsgTitle, ""); return;
-    default: return;  // cancelled, or the reader has said why
-    }
-    frmMain* m = MainForm();
-    if (!m) return;
+    if (!FileOpenRead(19) || !MainForm()) return;
     ArrSlotUsed[static_cast<std::size_t>(slot)] = 1;
     CaricaPrgPending = true;
     ArrSlotCur = slot;
-    QPointer<frmArrU>& f = ArrUForms()[static_cast<std::size_t>(slot)];
-    if (!LiveOn(f, m)) f = new frmArrU(m);
-    f->Show();
+    ShowWindowOf(WinFamily::ArrU, slot);
     ArrPathFindOpen();
     if (ArrSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriArr, false);
     if (AutoDBArrOpt && !FindIDPending) DatabaseLink().dbArrAdd(19);

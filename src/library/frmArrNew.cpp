@@ -372,8 +372,7 @@ int newSlotFree() {
 }  // namespace
 
 void mnuNuovoArr_Click() {
-    frmMain* m = MainForm();
-    if (!m) return;
+    if (!MainForm()) return;
     const int r = ArrFileRead(ArrAFile);
     if (r != 0) {
         // A damaged bank file has been reported by the reader.
@@ -386,9 +385,7 @@ void mnuNuovoArr_Click() {
         ArrNewSlotCur = s;
         MainWindowLink().enableMenu(MenuId::mnuWindow, true);
         ArrNewSlotUsed[static_cast<std::size_t>(s)] = 1;
-        QPointer<frmArrNew>& f = ArrNewForms()[static_cast<std::size_t>(s)];
-        if (!LiveOn(f, m)) f = new frmArrNew(m);
-        f->Show();
+        ShowWindowOf(WinFamily::ArrNew, s);
     }
     if (newSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuNuovoArr, false);
 }

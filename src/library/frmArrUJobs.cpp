@@ -353,9 +353,7 @@ void frmArrU::CommShowSty_Click() {
     StySlotUsed[s] = 1;
     StyLoopIdx = 0;
     RdOnlyOpen = readOnlyChoice();
-    QPointer<frmStyUN>& f = StyUNForms()[s];
-    if (!LiveOn(f, m)) f = new frmStyUN(m, 23);
-    f->Show();
+    ShowWindowOf(WinFamily::StyUN, slot);
     if (StySlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriSty, false);
     MruAdd((StyDir.empty() ? StyName : PathJoin(StyDir, StyName)) + ".sty", RdOnlyOpen);
 }

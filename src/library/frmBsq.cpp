@@ -188,18 +188,9 @@ void mnuApriBSQ_Click() {
     BsqSlotCur = BsqSlotFree();
     if (BsqSlotCur == 0) return;   // the command is off then
     const int s = BsqSlotCur;
-    switch (FileOpenDlg(Kind)) {
-    case 0: break;
-    case 2: ErrMsg(ErrAlreadyOpen, MsgTitle, ""); return;
-    case 3: ErrMsg(ErrFileNotFound, MsgTitle, ""); return;
-    default: return;   // cancelled, or the reader has said why
-    }
-    frmMain* m = MainForm();
-    if (!m) return;
+    if (!FileOpenRead(Kind) || !MainForm()) return;
     BsqSlotCur = s;
-    QPointer<frmBsq>& f = BsqForms()[static_cast<std::size_t>(s)];
-    if (!LiveOn(f, m)) f = new frmBsq(m);
-    f->Show();
+    ShowWindowOf(WinFamily::Bsq, s);
     if (BsqSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriBSQ, false);
     MruAdd((BsqDir.empty() ? BsqName : PathJoin(BsqDir, BsqName)) + ".bsq", RdOnlyOpen);
 }

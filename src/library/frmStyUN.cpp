@@ -440,27 +440,18 @@ void frmStyUN::closedByHand() {
 // ---- the File menu's commands ----------------------------------------------------
 
 void mnuApriSty_Click() {
-    frmMain* m = MainForm();
-    if (!m) return;
+    if (!MainForm()) return;
     StySlotCur = StySlotFree();
     if (StySlotCur == 0) return;
     const int slot = StySlotCur;
-    switch (FileOpenDlg(23)) {
-    case 0: break;
-    case 2: ErrMsg(ErrAlreadyOpen, MsgTitle, ""); return;
-    case 3: ErrMsg(ErrFileNotFound, MsgTitle, ""); return;
-    default: return;  // cancelled, or the reader has said why
-    }
-    if (!MainForm()) return;
+    if (!FileOpenRead(23) || !MainForm()) return;
     const auto s = static_cast<std::size_t>(slot);
     StySlotUsed[s] = 1;
     MainWindowLink().enableMenu(MenuId::mnuWindow, true);
     StySlots[s].Extra = 0;
     StyLoopIdx = 0;
     StySlotCur = slot;
-    QPointer<frmStyUN>& f = StyUNForms()[s];
-    if (!LiveOn(f, m)) f = new frmStyUN(m, 23);
-    f->Show();
+    ShowWindowOf(WinFamily::StyUN, slot);
     if (StySlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriSty, false);
     MruAdd((StyDir.empty() ? StyName : PathJoin(StyDir, StyName)) + ".sty", RdOnlyOpen);
 }
@@ -474,8 +465,7 @@ int newStyFree() {
 }  // namespace
 
 void mnuNuovoSty_Click() {
-    frmMain* m = MainForm();
-    if (!m) return;
+    if (!MainForm()) return;
     const int n = newStyFree();
     if (n != 0) {
         FilePathCur = StyGrpFile;
@@ -490,9 +480,7 @@ void mnuNuovoSty_Click() {
         StyNewUsed[static_cast<std::size_t>(n)] = 1;
         StySlotCur = 0;
         StyLoopIdx = n;
-        QPointer<frmStyUN>& f = StyNewForms()[static_cast<std::size_t>(n)];
-        if (!LiveOn(f, m)) f = new frmStyUN(m, 24);
-        f->Show();
+        ShowWindowOf(WinFamily::StyNew, n);
     }
     if (newStyFree() == 0) MainWindowLink().enableMenu(MenuId::mnuNuovoSty, false);
 }

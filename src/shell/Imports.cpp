@@ -31,17 +31,6 @@ private:
     bool& flag_;
 };
 
-// The open dialog for a window kind; true when the file was read. A file
-// already open or missing is reported here, a refused one by its reader.
-bool fileChosen(int kind) {
-    switch (FileOpenDlg(kind)) {
-    case 0: return true;
-    case 2: ErrMsg(ErrAlreadyOpen, MsgTitle); return false;
-    case 3: ErrMsg(ErrFileNotFound, MsgTitle); return false;
-    default: return false;
-    }
-}
-
 // The windows ran out before the whole file was shown. `title` is the one
 // the dialog gave the file's boxes: "Opening " and the file's name.
 void partNotImported(const std::string& title) {
@@ -101,7 +90,7 @@ void mnuImportaArri30_Click() {
     if (ArrSlotCur == 0) return;
     const int first = ArrSlotCur;
     FlagUp up(ImpArrI30);
-    if (!fileChosen(19)) return;
+    if (!FileOpenRead(19)) return;
     const std::string title = MsgTitle;
     if (!showArrBank(first, ArrI30Buf.substr(0, static_cast<std::size_t>(ArrFileLen)))) return;
     ArrSlotCur = ArrSlotFree();
@@ -122,7 +111,7 @@ void mnuImportaPrgi30_Click() {
     PrgSlotCur = PrgSlotFree();
     if (PrgSlotCur == 0) return;
     FlagUp up(ImpPrgI30);
-    if (!fileChosen(21)) return;
+    if (!FileOpenRead(21)) return;
     const std::string title = MsgTitle;
     // Bank 1 already stands where the programs of a program file begin.
     PrgFileBuf = PrgI30Buf;
@@ -145,7 +134,7 @@ void mnuImportaStyi30_Click() {
     StySlotCur = StySlotFree();
     if (StySlotCur == 0) return;
     FlagUp up(ImpStyI30);
-    if (!fileChosen(23)) return;
+    if (!FileOpenRead(23)) return;
     const std::string title = MsgTitle;
     // The dialog has read the whole file into the style buffer. Sizes that
     // promise more data than the file holds refuse it whole.

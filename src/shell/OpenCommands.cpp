@@ -23,17 +23,6 @@ int newPrgFree() {
     return 0;
 }
 
-// The open dialog's answer other than "read": the one message of the case.
-// True when the file was read.
-bool opened(int result) {
-    switch (result) {
-    case 0: return true;
-    case 2: ErrMsg(ErrAlreadyOpen, MsgTitle, ""); return false;
-    case 3: ErrMsg(ErrFileNotFound, MsgTitle, ""); return false;
-    default: return false;  // cancelled, or the reader has said why
-    }
-}
-
 }  // namespace
 
 bool PrgWindowsAvailable() { return IsLinked<PrgWindowLinkT>(); }
@@ -44,7 +33,7 @@ void mnuApriPrg_Click() {
     PrgSlotCur = PrgSlotFree();
     if (PrgSlotCur == 0) return;  // the command is off then
     const int slot = PrgSlotCur;
-    if (!opened(FileOpenDlg(21))) return;
+    if (!FileOpenRead(21)) return;
     const auto s = static_cast<std::size_t>(slot);
     // A free slot holds no window: an open mark the last run left in its
     // record is stale, and the window must load as a fresh open.
@@ -63,7 +52,7 @@ void mnuApriGbl_Click() {
     GblSlotFree();
     if (GblSlotCur == 0) return;
     const int slot = GblSlotCur;
-    if (!opened(FileOpenDlg(25))) return;
+    if (!FileOpenRead(25)) return;
     GblSlotCur = slot;
     ShowWindowOf(WinFamily::Gbl, slot);
     MruAdd(joined(GblDir, GblName) + ".gbl", RdOnlyOpen);
@@ -76,11 +65,7 @@ void mnuNuovoPrg_Click() {
     const int n = newPrgFree();
     if (n != 0) {
         PrgSlotCur = n;
-        switch (FileOpenDlg(22)) {
-        case 0: break;
-        case 3: ErrMsg(ErrFileNotFound, MsgTitle, ""); return;
-        default: return;
-        }
+        if (!FileOpenRead(22)) return;
         PrgNewUsed[static_cast<std::size_t>(n)] = 1;
         PrgWinKind = 22;
         PrgSlotCur = n;
