@@ -7,10 +7,10 @@ struct NamedEntry {
     unsigned id;
     NamedProc proc;
 };
-std::map<std::string, NamedEntry>& Named() {
+std::map<NamedWindow, NamedEntry>& Named() {
     // Never destroyed: registrations held by other statics are released
     // after this file's statics would be gone.
-    static auto* named = new std::map<std::string, NamedEntry>;
+    static auto* named = new std::map<NamedWindow, NamedEntry>;
     return *named;
 }
 unsigned nextId = 0;
@@ -25,7 +25,7 @@ std::map<WinFamily, FamilyEntry>& Families() {
 }
 }  // namespace
 
-Registration RegisterNamed(const std::string& name, NamedProc proc) {
+Registration RegisterNamed(NamedWindow name, NamedProc proc) {
     unsigned id = ++nextId;
     Named()[name] = NamedEntry{id, std::move(proc)};
     // Only this registration goes: a later one under the same name stays.
@@ -35,14 +35,28 @@ Registration RegisterNamed(const std::string& name, NamedProc proc) {
     });
 }
 
-bool NamedAvailable(const std::string& name) { return Named().count(name) != 0; }
+bool NamedAvailable(NamedWindow name) { return Named().count(name) != 0; }
 
-bool RunNamed(const std::string& name, int arg) {
+bool RunNamed(NamedWindow name, int arg) {
     auto it = Named().find(name);
     if (it == Named().end()) return false;
     NamedProc proc = it->second.proc;  // the procedure may unregister itself
     proc(arg);
     return true;
+}
+
+const char* NamedWindowName(NamedWindow name) {
+    switch (name) {
+    case NamedWindow::frmPcgAE: return "frmPcgAE";
+    case NamedWindow::frmDrum: return "frmDrum";
+    case NamedWindow::frmFindID: return "frmFindID";
+    case NamedWindow::frmPrgSelAuto: return "frmPrgSelAuto";
+    case NamedWindow::frmEditDBArr: return "frmEditDBArr";
+    case NamedWindow::frmEditPerf: return "frmEditPerf";
+    case NamedWindow::frmMultisample: return "frmMultisample";
+    case NamedWindow::DBArrAggiorna: return "DBArrAggiorna";
+    }
+    return "";
 }
 
 Registration RegisterWindowFamily(WinFamily family, WindowFamily impl) {

@@ -134,15 +134,20 @@ inline ArrWindowLinkT& ArrWindowLink() { return Linked<ArrWindowLinkT>(); }
 inline StyWindowLinkT& StyWindowLink() { return Linked<StyWindowLinkT>(); }
 inline PrgWindowLinkT& PrgWindowLink() { return Linked<PrgWindowLinkT>(); }
 
-// Windows and procedures of parts of the program that register by name
-// (a window class such as "frmPcgAE", a procedure such as "DBArrAggiorna").
-// A command that reaches one stays disabled while nothing is registered under
-// the name; the argument is what the caller passes (a kind, a slot, 0).
+// Windows and procedures of parts of the program that register by name:
+// the enumerators carry the names of the windows and procedures they stand
+// for. A command that reaches one stays disabled while nothing is registered
+// under the name; the argument is what the caller passes (a kind, a slot, 0).
+enum class NamedWindow {
+    frmPcgAE, frmDrum, frmFindID, frmPrgSelAuto, frmEditDBArr, frmEditPerf, frmMultisample, DBArrAggiorna
+};
+// The window's or procedure's own name ("frmPcgAE").
+const char* NamedWindowName(NamedWindow name);
 using NamedProc = std::function<void(int)>;
-Registration RegisterNamed(const std::string& name, NamedProc proc);
-bool NamedAvailable(const std::string& name);
+Registration RegisterNamed(NamedWindow name, NamedProc proc);
+bool NamedAvailable(NamedWindow name);
 // Runs the procedure registered under `name`; false when there is none.
-bool RunNamed(const std::string& name, int arg = 0);
+bool RunNamed(NamedWindow name, int arg = 0);
 
 // The instance arrays of the document windows, by family: shared commands
 // (recent files, imports, Cascade) create, show and find the window of a slot

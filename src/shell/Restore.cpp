@@ -138,14 +138,14 @@ void RestoreAutoRun(frmMain& m, int kind) {
         case 4: case 5: case 6: case 7: case 8: {
             static constexpr MenuId banks[] = {MenuId::mnuWProgA, MenuId::mnuWProgB, MenuId::mnuWProgC,
                                                MenuId::mnuWProgD, MenuId::mnuWProgE};
-            if (NamedAvailable("frmPcgAE")) RunMenuCommand(banks[kind - 4]);
+            if (NamedAvailable(NamedWindow::frmPcgAE)) RunMenuCommand(banks[kind - 4]);
             break;
         }
         case 9: case 10:
-            if (NamedAvailable("frmDrum")) RunMenuCommand(kind == 9 ? MenuId::mnuDrum : MenuId::mnuPerc);
+            if (NamedAvailable(NamedWindow::frmDrum)) RunMenuCommand(kind == 9 ? MenuId::mnuDrum : MenuId::mnuPerc);
             break;
-        case 11: RunNamed("frmFindID"); break;
-        case 34: RunNamed("frmPrgSelAuto"); break;
+        case 11: RunNamed(NamedWindow::frmFindID); break;
+        case 34: RunNamed(NamedWindow::frmPrgSelAuto); break;
         default: counted = false; break;
         }
     }

@@ -1,5 +1,6 @@
 #include "shell/ToolCommands.h"
 
+#include <optional>
 #include <string>
 
 #include "app/Links.h"
@@ -16,20 +17,20 @@
 
 namespace {
 
-// The window or procedure a command opens by name; nullptr for the commands
+// The window or procedure a command opens by name; none for the commands
 // that reach theirs otherwise.
-const char* namedOf(MenuId id) {
+std::optional<NamedWindow> namedOf(MenuId id) {
     switch (id) {
     case MenuId::mnuWProgA: case MenuId::mnuWProgB: case MenuId::mnuWProgC: case MenuId::mnuWProgD:
-    case MenuId::mnuWProgE: return "frmPcgAE";
-    case MenuId::mnuDrum: case MenuId::mnuPerc: return "frmDrum";
-    case MenuId::mnuPrgSelAuto: return "frmPrgSelAuto";
-    case MenuId::mnuWEditDBArr: return "frmEditDBArr";
-    case MenuId::mnuWFindID: return "frmFindID";
-    case MenuId::mnuAggArr: return "DBArrAggiorna";
-    case MenuId::mnuEditPerf: return "frmEditPerf";
-    case MenuId::mnuMultisample: return "frmMultisample";
-    default: return nullptr;
+    case MenuId::mnuWProgE: return NamedWindow::frmPcgAE;
+    case MenuId::mnuDrum: case MenuId::mnuPerc: return NamedWindow::frmDrum;
+    case MenuId::mnuPrgSelAuto: return NamedWindow::frmPrgSelAuto;
+    case MenuId::mnuWEditDBArr: return NamedWindow::frmEditDBArr;
+    case MenuId::mnuWFindID: return NamedWindow::frmFindID;
+    case MenuId::mnuAggArr: return NamedWindow::DBArrAggiorna;
+    case MenuId::mnuEditPerf: return NamedWindow::frmEditPerf;
+    case MenuId::mnuMultisample: return NamedWindow::frmMultisample;
+    default: return std::nullopt;
     }
 }
 
@@ -60,11 +61,11 @@ void programBank(MenuId id, int kind) {
         f->mnuWindow->setEnabled(true);
         f->mnuChiudi->setEnabled(true);
         PrgWinCount += 1;
-        RunNamed("frmPcgAE", PrgWinKind);
+        RunNamed(NamedWindow::frmPcgAE, PrgWinKind);
     } else {
         // DrumWinShow
         PrgWinCount += 1;
-        RunNamed("frmDrum", PrgWinKind);
+        RunNamed(NamedWindow::frmDrum, PrgWinKind);
     }
     f->item(id)->setEnabled(false);
 }
@@ -91,20 +92,21 @@ void mnuGlobalParam_Click() {
 // ---- tool windows -------------------------------------------------------------
 
 void toolWindow(MenuId id) {
-    if (frameFor(id)) RunNamed(namedOf(id));
+    if (!frameFor(id)) return;
+    if (auto name = namedOf(id)) RunNamed(*name);
 }
 
 void mnuEditPerf_Click() {
     if (!frameFor(MenuId::mnuEditPerf)) return;
     ModeTx02();
-    RunNamed("frmEditPerf");
+    RunNamed(NamedWindow::frmEditPerf);
 }
 
 void mnuWFindID_Click() {
     frmMain* f = frameFor(MenuId::mnuWFindID);
     if (!f) return;
     f->mnuWindow->setEnabled(true);
-    RunNamed("frmFindID");
+    RunNamed(NamedWindow::frmFindID);
 }
 
 }  // namespace
@@ -112,8 +114,8 @@ void mnuWFindID_Click() {
 bool MenuCommandAvailable(MenuId id) {
     if (id == MenuId::mnuPrgU) return IsLinked<PrgWindowLinkT>();
     if (id == MenuId::mnuGlobalParam) return FamilyAvailable(WinFamily::Gbl);
-    const char* name = namedOf(id);
-    return !name || NamedAvailable(name);
+    const auto name = namedOf(id);
+    return !name || NamedAvailable(*name);
 }
 
 void MenuCommandsLimit() {
@@ -178,7 +180,7 @@ void mnuAggArr_Click() {
         return;
     }
     t->setInterval(10);
-    RunNamed("DBArrAggiorna");
+    RunNamed(NamedWindow::DBArrAggiorna);
     StatusMsg(0);
 }
 

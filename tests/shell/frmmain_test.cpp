@@ -99,7 +99,7 @@ TEST_F(FrameTest, StartDataSetsMenusMarksAndLabels) {
     // The windows of the database and global commands are in the program.
     std::vector<Registration> windows;
     windows.push_back(RegisterWindowFamily(WinFamily::Gbl, {}));
-    for (const char* name : {"frmEditDBArr", "DBArrAggiorna", "frmFindID"})
+    for (NamedWindow name : {NamedWindow::frmEditDBArr, NamedWindow::DBArrAggiorna, NamedWindow::frmFindID})
         windows.push_back(RegisterNamed(name, [](int) {}));
     frmMain* f = open([] {
         MruTable[1] = MruTable[4] = {"/m/a", 0, 0, 0, 0, 1, 0};

@@ -95,7 +95,7 @@ TEST_F(ShellTest, MenuStateFollowsTheActiveWindow) {
         {.what = "auto selection, programs, filled row", .kind = 34, .rows = {""}, .rows2 = {"Piano"}, .sel2 = 0,
          .clip = 21, .focus = 4, .expect = "Taglia Incolla"},
     };
-    const Registration perf = RegisterNamed("frmEditPerf", [](int) {});  // the editor is in the program
+    const Registration perf = RegisterNamed(NamedWindow::frmEditPerf, [](int) {});  // the editor is in the program
     frmMain* f = open();
     f->show();
     EXPECT_EQ(enabledItems(f), "") << "no window";

@@ -28,10 +28,11 @@ protected:
     // was asked for (and what was queued for the instrument, and the notice
     // under a busy pointer, by then).
     void registerWindows() {
-        for (const char* name : {"frmPcgAE", "frmDrum", "frmPrgSelAuto", "frmEditDBArr", "frmFindID", "frmEditPerf",
-                                 "frmMultisample", "DBArrAggiorna"})
+        for (NamedWindow name : {NamedWindow::frmPcgAE, NamedWindow::frmDrum, NamedWindow::frmPrgSelAuto,
+                                 NamedWindow::frmEditDBArr, NamedWindow::frmFindID, NamedWindow::frmEditPerf,
+                                 NamedWindow::frmMultisample, NamedWindow::DBArrAggiorna})
             regs.push_back(RegisterNamed(name, [this, name](int arg) {
-                calls.push_back(name + std::to_string(arg) +
+                calls.push_back(NamedWindowName(name) + std::to_string(arg) +
                                 (QApplication::overrideCursor() ? " busy: " + frame->Label1->Caption() : ""));
                 queuedAtCall = MidiDev::Pending() + midi->written().size();
             }));
