@@ -146,6 +146,13 @@ const MsgPair kMessages[] = {
      "Velmora cannot convert files of the old i-series: their data format is not known."},
     {159, "Nessuna finestra libera: parte di _ non \xC3\xA8 stata importata.",
      "No free window left: part of _ was not imported."},
+    {170,
+     "Il nome \"_\" termina con uno spazio: file e cartelle il cui nome termina con uno spazio "
+     "non possono essere aperti n\xC3\xA9 salvati.",
+     "The name \"_\" ends in a blank: files and folders whose names end in a blank cannot be opened or saved."},
+    {171, "Impossibile aprire _ con questo comando: il nome del file deve terminare con _",
+     "_ cannot be opened with this command: the file name must end in _"},
+    {172, "_ esiste gi\xC3\xA0. Sostituirlo ?", "_ already exists. Replace it ?"},
     {160, "Impossibile stampare l'elenco: _", "The list could not be printed: _"},
 };
 

@@ -20,6 +20,9 @@ enum : int {
     MsgStyGroupNotSent = 156,   // a style group with an empty style ("_" its number 1-4)
     MsgImportOldSeries = 158,   // the files of the old i-series cannot be converted
     MsgImportPartial = 159,     // an import ran out of windows ("_" the file's name)
+    MsgNameEndsInBlank = 170,   // a file or folder name ending in a blank ("_" that name)
+    MsgWrongExtension = 171,    // "_" the file's name, then the extension the command opens
+    MsgReplaceCompanion = 172,  // a companion file would replace another ("_" its name)
 };
 
 // Text of message n in the current language (n + LangBase).

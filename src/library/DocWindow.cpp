@@ -4,13 +4,17 @@
 
 #include <QMouseEvent>
 
+#include "app/Captions.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
+#include "documents/Documents.h"
 #include "files/WindowImage.h"
+#include "files/Writers.h"
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
 #include "shell/MenuAgg.h"
 #include "shell/frmMain.h"
 
@@ -21,7 +25,52 @@ DocWindow::DocWindow(MdiFrame* frame, const QString& name, int kind) : ChildForm
 
 DocWindow::~DocWindow() {
     // Destroyed while open (its frame went without the ordered close).
+    registered_.release();
     countOut();
+}
+
+void DocWindow::setDocument(WinFamily family) {
+    family_ = family;
+    document_ = true;
+}
+
+int DocWindow::docSlot() const { return at(Tag(), ImgSlot); }
+
+std::vector<std::string> DocWindow::heldFiles() const {
+    std::vector<std::string> files = ImageFiles(Tag());
+    for (std::string& f : extraFiles()) files.push_back(std::move(f));
+    return files;
+}
+
+std::vector<std::string> DocWindow::extraFiles() const {
+    if (!styleFileHeld_) return {};
+    return {ImgPathOf(Tag()) + ".sty"};
+}
+
+int DocWindow::writeDocument(std::string& image) {
+    const bool drop = styleFileHeld_ && !HolderOf(FileWithExt(ImgPathOf(image), "sty"), this);
+    return FileSave(image, drop);
+}
+
+bool DocWindow::saveAsPending(const std::string& image) const { return at(image, ImgSaveAs) != 0; }
+
+int DocWindow::save(bool as) {
+    // Saved from a copy: a save that fails leaves the image, and with it
+    // the changed marks, as they were.
+    std::string image = Tag();
+    const bool saveAs = as || at(image, ImgUntitled) == 1 || saveAsPending(image);
+    QPointer<DocWindow> self(this);
+    const int r = saveAs ? FileSaveAs(image, this) : writeDocument(image);
+    // The dialog runs the event loop: the window may have gone meanwhile.
+    if (r != 0 || !self || !Loaded()) return r != 0 ? r : 1;
+    setTag(image);
+    setCaption(DocCaptionBuild(image));
+    // What an arrangement document holds of its style file now: the one it
+    // wrote, or none.
+    styleFileHeld_ = (kind_ == 19 || kind_ == 20) && at(image, ImgStyPart) == ImgStyOwn;
+    if (saveAs) DocumentSavedAs(*this);
+    afterSave(saveAs);
+    return 0;
 }
 
 void DocWindow::countOut() {
@@ -32,6 +81,7 @@ void DocWindow::countOut() {
 void DocWindow::beginLoad() { loading_ = true; }
 
 void DocWindow::endLoad(int& counter) {
+    if (document_) registered_ = RegisterDocument(this);
     if (!counter_) {
         counter_ = &counter;
         ++counter;
@@ -88,19 +138,21 @@ void DocWindow::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
         AppClosing = false;
     };
     if (!closeDependents()) return refuse();
-    if (!self) return;
+    if (!self || !Loaded()) return;
     if (at(Tag(), changedPos()) == 0) return;
     const int answer = AskSaveChanges(1, Caption());
-    if (!self) return;
+    if (!self || !Loaded()) return;
     if (answer == vbNo) return;
     if (answer != vbYes) return refuse();
     // A save that did not complete keeps the window, its changes and the
     // question for the next close.
     if (saveDocument() != 0) return refuse();
+    if (!self || !Loaded()) return;
     saved();
 }
 
 void DocWindow::Form_Unload(int& /*Cancel*/) {
+    registered_.release();
     unloadMenus();
     Layout l = layoutRead();
     l.Top = Top();

@@ -15,13 +15,15 @@
 #include <QPointer>
 #include <cstdint>
 
+#include "app/Documents.h"
 #include "platform/Forms.h"
+#include "platform/Registration.h"
 
 class CommandButton;
 class ListBox;
 class QMouseEvent;
 
-class DocWindow : public ChildForm {
+class DocWindow : public ChildForm, public DocumentT {
     Q_OBJECT
 public:
     DocWindow(MdiFrame* frame, const QString& name, int kind);
@@ -37,6 +39,19 @@ public:
 
     // Unloads the window (the Close button).
     void CommClose_Click();
+
+    // A document window, while loaded, is in the document registry.
+    ChildForm* docForm() override { return this; }
+    WinFamily docFamily() const override { return family_; }
+    int docSlot() const override;
+    std::vector<std::string> heldFiles() const override;
+    bool isDocument() const { return document_; }
+
+    // Saves the document (File > Save, and Save As with `as`): Save As when
+    // the document has no file of its own yet or came from an import. A
+    // Save As then renews slot record, caption and recent files. 0 saved;
+    // anything else not (the reason was shown, or the user cancelled).
+    int save(bool as = false) override;
     // The right button on the window or its list: the main window's Edit menu.
     void showEditPopup();
 
@@ -49,6 +64,21 @@ public:
     CommandButton* CommSongPlay = nullptr;
 
 protected:
+    // Declares the window a document of `family` (its constructor).
+    void setDocument(WinFamily family);
+    // Files held beside those its image names.
+    virtual std::vector<std::string> extraFiles() const;
+    // Arrangement windows: the window read or wrote the style file of its
+    // document's name; it deletes it at a save once no arrangement of the
+    // document uses a style of its own (and no other window holds it).
+    void holdStyleFile(bool held) { styleFileHeld_ = held; }
+    // Writes the document to its own file (Save): 0 written.
+    virtual int writeDocument(std::string& image);
+    // Whether the import that made the window still asks for Save As.
+    virtual bool saveAsPending(const std::string& image) const;
+    // After a completed save (the image stored): what the window adds.
+    virtual void afterSave(bool /*savedAs*/) {}
+
     // Creates the mode buttons; SONG PLAY only when it has a caption.
     void addModeButtons(const char* songCaption = "SO&NG PLAY");
 
@@ -88,8 +118,9 @@ protected:
     // Closes whatever must close before the window (the arrangement editor
     // when it holds one of the window's arrangements); false cancels.
     virtual bool closeDependents() { return true; }
-    // Saves the document: 0 saved, anything else not (the reason was shown).
-    virtual int saveDocument() { return 0; }
+    // Saves the document in the close question: 0 saved, anything else not
+    // (the reason was shown).
+    virtual int saveDocument() { return save(); }
     // After a completed save in the save question (recent files).
     virtual void saved() {}
     // The entries of the main window enabled again, and the slot given back.
@@ -123,6 +154,10 @@ private:
     void countOut();
 
     const int kind_;
+    WinFamily family_ = WinFamily::ArrU;
+    bool document_ = false;
+    bool styleFileHeld_ = false;
+    Registration registered_;
     bool loading_ = false;
     bool resizing_ = false;
     int* counter_ = nullptr;   // the open counter the window is in, while it is

@@ -7,7 +7,7 @@
 #include "app/Mru.h"
 #include "app/Tables.h"
 #include "app/state.h"
-#include "files/OpenDlg.h"
+#include "documents/Documents.h"
 #include "library/Links.h"
 #include "library/frmArrAB.h"
 #include "library/frmArrNew.h"
@@ -59,19 +59,9 @@ std::vector<Registration>& familyRegistrations() {
 }  // namespace
 
 void mnuApriArr_Click() {
-    if (!MainForm()) return;
-    ArrSlotCur = ArrSlotFree();
-    if (ArrSlotCur == 0) return;  // the command is off then
-    const int slot = ArrSlotCur;
-    if (!FileOpenRead(19) || !MainForm()) return;
-    ArrSlotUsed[static_cast<std::size_t>(slot)] = 1;
-    CaricaPrgPending = true;
-    ArrSlotCur = slot;
-    ShowWindowOf(WinFamily::ArrU, slot);
+    if (!OpenFromDialog(WinFamily::ArrU)) return;
     ArrPathFindOpen();
-    if (ArrSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriArr, false);
     if (AutoDBArrOpt && !FindIDPending) DatabaseLink().dbArrAdd(19);
-    MruAdd((ArrDir.empty() ? ArrName : PathJoin(ArrDir, ArrName)) + ".arr", RdOnlyOpen);
 }
 
 void InstallLibrary() {
@@ -91,7 +81,6 @@ void InstallLibrary() {
     RegisterLink<ArrWindowLinkT>(&arrWindows);
     InstallStyleWindows();
     RegisterMenuCommand(MenuId::mnuNuovoArr, [] { mnuNuovoArr_Click(); });
-    RegisterMenuCommand(MenuId::mnuApriBSQ, [] { mnuApriBSQ_Click(); });
     RegisterMenuCommand(MenuId::mnuArrA, [] { mnuArrA_Click(); });
     RegisterMenuCommand(MenuId::mnuArrB, [] { mnuArrB_Click(); });
     RegisterMenuCommand(MenuId::mnuStyA, [] { mnuStyA_Click(); });

@@ -50,6 +50,7 @@ SlotRec& slotRecord(int slot) { return ArrNewSlots[static_cast<std::size_t>(slot
 }  // namespace
 
 frmArrNew::frmArrNew(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrNew"), Kind) {
+    setDocument(WinFamily::ArrNew);
     List1 = new ListBox(this, QStringLiteral("List1"));
     List1->setColumns(4);
     List1->setMultiSelect(2);
@@ -330,17 +331,6 @@ void frmArrNew::Form_QueryUnload(int& Cancel, int UnloadMode) {
     // Nothing pasted: nothing to lose.
     if (!ArrAnyRowHolds(Tag())) return;
     DocWindow::Form_QueryUnload(Cancel, UnloadMode);
-}
-
-int frmArrNew::saveDocument() {
-    // Saved from a copy: a save that fails leaves the image and its changed
-    // marks as they were.
-    std::string image = Tag();
-    const int r = at(image, ImgUntitled) == 1 ? FileSaveAs(image) : FileSave(image);
-    if (r != 0) return r;
-    setTag(image);
-    setCaption(DocCaptionBuild(image));
-    return 0;
 }
 
 void frmArrNew::saved() { MruAdd(ImgPathOf(Tag()) + ".arr", 0); }

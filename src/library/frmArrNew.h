@@ -55,7 +55,6 @@ public:
 protected:
     Layout layoutRead() override;
     void layoutWrite(const Layout& l) override;
-    int saveDocument() override;
     void saved() override;
     void unloadMenus() override;
     int closingState(int) const override { return 0; }

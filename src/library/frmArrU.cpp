@@ -46,7 +46,10 @@ SlotRec& slotRecord(int slot) {
 }
 }  // namespace
 
-frmArrU::frmArrU(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrU"), Kind) { buildControls(); }
+frmArrU::frmArrU(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrU"), Kind) {
+    setDocument(WinFamily::ArrU);
+    buildControls();
+}
 
 frmArrU::~frmArrU() {
     if (StyJobOwner == this) StyJobOwner = nullptr;
@@ -313,9 +316,11 @@ void frmArrU::attachCompanions(std::string& image) {
     // Styles: the file's own, or the template (a damaged file has been
     // reported by the reader, and saving leaves it where it is).
     FilePathCur = path + ".sty";
+    holdStyleFile(false);
     if (StyFileLoad(FilePathCur) == 0) {
         image += StyFileBuf;
         ImgSet(image, ImgStyPart, ImgStyOwn);
+        holdStyleFile(true);
     } else {
         image += StyGrpBuf;
         ImgSet(image, ImgStyPart, ImgStyTemplate);
@@ -377,17 +382,6 @@ bool frmArrU::closeDependents() {
     if (SaveCancelled) return false;
     EditArrOpen = false;
     return true;
-}
-
-int frmArrU::saveDocument() {
-    // Saved from a copy: a save that fails leaves the image, and with it the
-    // changed marks, as they were.
-    std::string image = Tag();
-    const int r = at(image, ImgSaveAs) != 0 ? FileSaveAs(image) : ArrSave(image);
-    if (r != 0) return r;
-    setTag(image);
-    setCaption(DocCaptionBuild(image));
-    return 0;
 }
 
 void frmArrU::saved() {

@@ -90,7 +90,6 @@ protected:
     Layout layoutRead() override;
     void layoutWrite(const Layout& l) override;
     bool closeDependents() override;
-    int saveDocument() override;
     void saved() override;
     void unloadMenus() override;
     int closingState(int current) const override;

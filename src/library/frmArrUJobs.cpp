@@ -3,12 +3,14 @@
 // whose state is its timer's Interval: the first press shows the status and
 // arms the timer, the tick does the work. At its end a send lets a click
 // parked for it go on, and moves on the find by number the window runs.
+#include "app/Documents.h"
 #include "app/InfoFile.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Mru.h"
 #include "app/Tables.h"
 #include "app/state.h"
+#include "documents/Documents.h"
 #include "files/Readers.h"
 #include "files/StyGroups.h"
 #include "files/WindowImage.h"
@@ -53,13 +55,12 @@ ChildForm* prgWindowOf(int slot) {
     return nullptr;
 }
 
-// The program slot 1-8 open on `path`, else 0.
+// The slot of the program file window that holds the program file of
+// `path` (no extension), else 0.
 int prgSlotOpenOn(const std::string& path) {
-    for (int s = 1; s <= 8; ++s) {
-        const SlotRec& r = PrgSlots[static_cast<std::size_t>(s)];
-        if ((r.State == 1 || r.State == 2) && rtrim(r.Path) == path) return s;
-    }
-    return 0;
+    DocumentT* d = HolderOf(path + ".prg");
+    if (!d) d = HolderOf(path + ".pgg");
+    return d && d->docFamily() == WinFamily::PrgUN ? d->docSlot() : 0;
 }
 
 // Reads the program file of `path` (no extension) into PrgFileBuf; true
@@ -326,48 +327,42 @@ void frmArrU::CommShowSty_Click() {
     // No styles of the file's own: nothing to show.
     if (!m || at(Tag(), ImgStyPart) == ImgStyNone) return;
     FilePathCur = ImgPathOf(Tag());
-    if (StyShowByCut != 1) {
-        for (int s = 1; s <= 8; ++s) {
-            const SlotRec& r = StySlots[static_cast<std::size_t>(s)];
-            if ((r.State != 1 && r.State != 2) || rtrim(r.Path) != FilePathCur) continue;
-            frmStyUN* w = StyUNForms()[static_cast<std::size_t>(s)];
-            if (r.Extra == 1) {
-                if (w) w->activate();
-                return;
-            }
-            // Open as a plain style file: closed, to come back as the
-            // companion; a cancelled save question keeps it alone.
-            if (w && !w->Unload(vbFormCode)) return;
-            break;
+    const std::string file = FilePathCur + ".sty";
+    OpenRequest r;
+    if (StyShowByCut == 1) {
+        r.slot = StySlotCur;
+    } else if (DocumentT* d = HolderOf(file, this); d && d->docFamily() == WinFamily::StyUN) {
+        const int s = d->docSlot();
+        if (s >= 1 && s <= 8 && StySlots[static_cast<std::size_t>(s)].Extra == 1) {
+            d->docForm()->activate();
+            return;
         }
-        StySlotCur = StySlotFree();
-        if (StySlotCur == 0) return;
+        // Open as a plain style file: closed, to come back as the
+        // companion; a cancelled save question keeps it alone.
+        QPointer<frmArrU> self(this);
+        if (!d->docForm()->Unload(vbFormCode) || !self || !Loaded()) return;
     }
-    if (!MainForm()) return;
-    const int slot = StySlotCur;
-    const auto s = static_cast<std::size_t>(slot);
     StyFileBuf = StyPartOf(Tag());
-    StyDir = PathDir(FilePathCur);
-    StyName = PathName(FilePathCur);
-    StySlots[s].Extra = 1;
-    StySlotUsed[s] = 1;
-    StyLoopIdx = 0;
-    RdOnlyOpen = readOnlyChoice();
-    ShowWindowOf(WinFamily::StyUN, slot);
-    if (StySlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriSty, false);
-    MruAdd((StyDir.empty() ? StyName : PathJoin(StyDir, StyName)) + ".sty", RdOnlyOpen);
+    r.path = file;
+    r.readOnly = readOnlyChoice();
+    r.alreadyRead = true;
+    r.companion = true;
+    OpenDocument(WinFamily::StyUN, r);
 }
 
 void frmArrU::CommShowPrg_Click() {
     FilePathCur = ImgPathOf(Tag());
-    PrgSlotCur = prgSlotOpenOn(FilePathCur);
-    if (PrgSlotCur != 0) {
-        PrgWindowLink().showPrgWindow(21, PrgSlotCur);
+    const std::string prg = FileWithExt(FilePathCur, "prg"), pgg = FileWithExt(FilePathCur, "pgg");
+    DocumentT* d = HolderOf(prg, this);
+    if (!d) d = HolderOf(pgg, this);
+    if (d) {
+        d->docForm()->activate();
         return;
     }
-    RdOnlyOpen = readOnlyChoice();
-    const std::string path = FilePathCur;
-    if (PrgWinOpen(path) == 0) MruAdd(path + "." + ExtCur, RdOnlyOpen);
+    OpenRequest r;
+    r.path = FileExists(prg) || !FileExists(pgg) ? prg : pgg;
+    r.readOnly = readOnlyChoice();
+    OpenDocument(WinFamily::PrgUN, r);
 }
 
 // ---- the database --------------------------------------------------------------------

@@ -33,6 +33,7 @@ std::array<QPointer<frmBsq>, 9>& BsqForms() {
 }
 
 frmBsq::frmBsq(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmBsq"), Kind) {
+    setDocument(WinFamily::Bsq);
     List1 = new ListBox(this, QStringLiteral("List1"));
     List1->Click = [this] { List1_Click(); };
     setPopupList(List1);
@@ -83,11 +84,14 @@ void frmBsq::Form_Load() {
     BsqSlotWork = slotRecord(s);
     BsqSlotWork.Path = path;
     BsqSlotWork.State = 1;
-    BsqSlotWork.Top = BsqSlotWork.Left = 0;
-    BsqSlotWork.Height = FormSizes.BsqHeight;
-    BsqSlotWork.Width = FormSizes.BsqWidth;
+    // The slot's window comes back where it last was; a record that never
+    // held a size opens at the standard one.
+    if (BsqSlotWork.Height <= 0 || BsqSlotWork.Width <= 0) {
+        BsqSlotWork.Height = FormSizes.BsqHeight;
+        BsqSlotWork.Width = FormSizes.BsqWidth;
+    }
     slotRecord(s) = BsqSlotWork;
-    Move(0, 0, FormSizes.BsqWidth, FormSizes.BsqHeight);
+    Move(BsqSlotWork.Left, BsqSlotWork.Top, BsqSlotWork.Width, BsqSlotWork.Height);
 
     // The list shows its ten names exactly, beside the counts.
     const int rowTwips = QFontMetrics(List1->font()).height() * (TwipsY > 0 ? TwipsY : 15) + 3;
@@ -183,14 +187,3 @@ void frmBsq::unloadMenus() {
 
 void frmBsq::closedByHand() { MruStorePos(Tag(), Top(), Left(), Height(), Width()); }
 
-void mnuApriBSQ_Click() {
-    if (!MainForm()) return;
-    BsqSlotCur = BsqSlotFree();
-    if (BsqSlotCur == 0) return;   // the command is off then
-    const int s = BsqSlotCur;
-    if (!FileOpenRead(Kind) || !MainForm()) return;
-    BsqSlotCur = s;
-    ShowWindowOf(WinFamily::Bsq, s);
-    if (BsqSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriBSQ, false);
-    MruAdd((BsqDir.empty() ? BsqName : PathJoin(BsqDir, BsqName)) + ".bsq", RdOnlyOpen);
-}

@@ -46,4 +46,3 @@ protected:
 
 std::array<QPointer<frmBsq>, 9>& BsqForms();
 // File > Open BSQ.
-void mnuApriBSQ_Click();

@@ -55,6 +55,7 @@ void groupRefused(int g, const std::string& title) {
 }  // namespace
 
 frmStyUN::frmStyUN(MdiFrame* frame, int kind) : DocWindow(frame, QStringLiteral("frmStyUN"), kind) {
+    setDocument(kind == 24 ? WinFamily::StyNew : WinFamily::StyUN);
     buildControls();
 }
 
@@ -347,16 +348,13 @@ void frmStyUN::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
         // An untitled document is asked about until it has a name.
         if (ask || at(Tag(), ImgUntitled) != 0) {
             const int answer = AskSaveChanges(1, Caption());
-            if (!self) return;
+            if (!self || !Loaded()) return;
             if (answer == vbNo) return;
             if (answer != vbYes) return refuse();
-            std::string image = Tag();
-            const bool saveAs = at(image, ImgSaveAs) == ImgSaveAsStyI30 || at(image, ImgUntitled) == 1;
-            const int r = saveAs ? FileSaveAs(image) : FileSave(image);
-            if (!self) return;
+            const bool saveAs = saveAsPending(Tag()) || at(Tag(), ImgUntitled) == 1;
+            const int r = save(saveAs);
+            if (!self || !Loaded()) return;
             if (r != 0) return refuse();
-            setTag(image);
-            setCaption(DocCaptionBuild(image));
             if (!saveAs) return;
             ask = false;
             continue;
@@ -372,12 +370,7 @@ void frmStyUN::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
 
 long frmStyUN::changedPos() const { return ImgStyChanged; }
 
-int frmStyUN::saveDocument() {
-    std::string image = Tag();
-    const int r = FileSave(image);
-    if (r == 0) setTag(image);
-    return r;
-}
+bool frmStyUN::saveAsPending(const std::string& image) const { return at(image, ImgSaveAs) == ImgSaveAsStyI30; }
 
 DocWindow::Layout frmStyUN::layoutRead() {
     if (kind() == 24) return newLayout_;
@@ -439,23 +432,6 @@ void frmStyUN::closedByHand() {
 
 // ---- the File menu's commands ----------------------------------------------------
 
-void mnuApriSty_Click() {
-    if (!MainForm()) return;
-    StySlotCur = StySlotFree();
-    if (StySlotCur == 0) return;
-    const int slot = StySlotCur;
-    if (!FileOpenRead(23) || !MainForm()) return;
-    const auto s = static_cast<std::size_t>(slot);
-    StySlotUsed[s] = 1;
-    MainWindowLink().enableMenu(MenuId::mnuWindow, true);
-    StySlots[s].Extra = 0;
-    StyLoopIdx = 0;
-    StySlotCur = slot;
-    ShowWindowOf(WinFamily::StyUN, slot);
-    if (StySlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriSty, false);
-    MruAdd((StyDir.empty() ? StyName : PathJoin(StyDir, StyName)) + ".sty", RdOnlyOpen);
-}
-
 namespace {
 int newStyFree() {
     for (int n = 1; n <= 8; ++n)
@@ -497,7 +473,6 @@ StyWindows styWindows;
 }  // namespace
 
 void InstallStyleWindows() {
-    RegisterMenuCommand(MenuId::mnuApriSty, [] { mnuApriSty_Click(); });
     RegisterMenuCommand(MenuId::mnuNuovoSty, [] { mnuNuovoSty_Click(); });
     RegisterLink<StyWindowLinkT>(&styWindows);
 }

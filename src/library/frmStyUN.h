@@ -64,7 +64,7 @@ protected:
     Layout layoutRead() override;
     void layoutWrite(const Layout& l) override;
     long changedPos() const override;
-    int saveDocument() override;
+    bool saveAsPending(const std::string& image) const override;
     void unloadMenus() override;
     int closingState(int current) const override;
     bool countOutWhileClosing() const override { return kind() == 24; }
@@ -88,7 +88,6 @@ std::array<QPointer<frmStyUN>, 10>& StyUNForms();
 std::array<QPointer<frmStyUN>, 9>& StyNewForms();
 
 // File > Open Sty: a free slot, the open dialog, the window, the recent files.
-void mnuApriSty_Click();
 // File > New Sty: a free number, the style template, the window.
 void mnuNuovoSty_Click();
 // Registers the style windows' commands and link (InstallLibrary).

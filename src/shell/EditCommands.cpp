@@ -5,6 +5,7 @@
 #include <QMetaObject>
 #include <vector>
 
+#include "app/Documents.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
@@ -62,7 +63,7 @@ bool copyRows(ChildForm* c) {
 // A cut in an arrangement file dropped styles of its own: their window
 // opens on the style part that is left, unless one shows this file's styles.
 void showStylesAfterCut(ChildForm* c) {
-    if (StySlotFind(ImgPathOf(c->Tag())) != 0) return;
+    if (HolderOf(ImgPathOf(c->Tag()) + ".sty", DocumentOf(c))) return;
     const int slot = StySlotFree();
     if (slot == 0) return;
     // The slot starts from a closed record: a mark the last run left in it

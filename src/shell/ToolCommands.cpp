@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "app/Documents.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
@@ -78,6 +79,15 @@ bool userBankRead(int result, int missing, const std::string& path) {
     return false;
 }
 
+// Whether a window holds the user bank's file already (said here): the
+// bank is the same file as one opened by name, and one window per file.
+bool heldElsewhere(const std::string& path) {
+    MsgTitle = Msg(111) + PathName(path);
+    if (!HolderOf(path)) return false;
+    ErrMsg(ErrAlreadyOpen, MsgTitle, "");
+    return true;
+}
+
 // The request a fresh open gives a file window.
 void freshOpenRequest(const frmMain& f) { RdOnlyOpen = f.mnuRdOnly->Checked() ? 1 : 0; }
 
@@ -130,6 +140,7 @@ void mnuArrU_Click() {
     const std::string bank = rtrim(ArrUFile);
     if (!f || bank.empty()) return;
     const std::string path = bank + ".arr";
+    if (heldElsewhere(path)) return;
     if (!userBankRead(ArrFileRead(path), 3, path)) return;
     ArrDir = PathDir(bank);
     ArrName = PathName(bank);
@@ -143,7 +154,7 @@ void mnuStyU_Click() {
     const std::string bank = rtrim(StyUFile);
     if (!f || bank.empty()) return;
     const std::string path = bank + ".sty";
-    MsgTitle = Msg(111) + PathName(path);
+    if (heldElsewhere(path)) return;
     if (!userBankRead(StyFileLoad(path), 2, path)) return;
     StyDir = PathDir(bank);
     StyName = PathName(bank);
@@ -158,6 +169,7 @@ void mnuPrgU_Click() {
     if (!f || bank.empty()) return;
     PrgSlotWork = PrgSlots[9];
     const std::string path = bank + (PrgSlotWork.Type != 0 ? ".pgg" : ".prg");
+    if (heldElsewhere(path)) return;
     if (!userBankRead(PrgFileRead(path), 3, path)) return;
     PrgDir = PathDir(bank);
     PrgName = PathName(bank);

@@ -1,5 +1,6 @@
 // The arrangement window's jobs: the bank, style and program sends, the
 // companion windows, the database entry, and the Edit menu reaching them.
+#include "app/Messages.h"
 #include "app/InfoFile.h"
 #include "files/StyGroups.h"
 #include "library/ArrUJobsView.h"
@@ -182,6 +183,9 @@ TEST_F(JobsTest, ProgramSend) {
     PrgSlots[2].Type = 1;
     auto* prgWin = new TestChild(frame, image);
     prgWin->Show();
+    FakePrgWindows::Held held;
+    held.path = song("Bank"), held.slot = 2;
+    const Registration holds = RegisterDocument(&held);
     EXPECT_EQ(pressAndRun(w->CommLoadPrg, 6000), std::vector<long long>{8});
     EXPECT_EQ(midi->written(), PrgBankMsg(image));
     prgWin->Unload();
@@ -239,16 +243,28 @@ TEST_F(JobsTest, CompanionStyleWindow) {
     w->CommShowSty->press();
     EXPECT_EQ(std::tuple(companion(), StyWinCount, m->ActiveForm()), std::tuple(s, 1, static_cast<ChildForm*>(s)));
 
-    // Open as a plain style file: closed and reopened as the companion; kept
-    // alone when its own save question is cancelled.
+    // The arrangement window holds its style file: no second window opens it.
     s->Unload();
     m->mnuRdOnly->setChecked(false);
+    dialogs.chooseFile(song("Bank.sty"));
+    dialogs.answer(vbOK);
+    RunMenuCommand(MenuId::mnuApriSty);
+    EXPECT_EQ(std::tuple(onlyBox(), companion()), std::tuple(ErrMsgText(ErrAlreadyOpen), nullptr));
+    dialogs.shown.clear();
+
+    // Opened as a plain style file before the arrangement: closed and
+    // reopened as the companion; kept alone when its own save question is
+    // cancelled.
     for (int answer : {vbCancel, vbNo}) {
         SCOPED_TRACE(answer);
+        w->Unload();
         dialogs.chooseFile(song("Bank.sty"));
         RunMenuCommand(MenuId::mnuApriSty);
         QPointer<frmStyUN> plain(companion());
         ASSERT_TRUE(plain && StySlots[1].Extra == 0);
+        w = openArr("Bank");
+        ASSERT_NE(w, nullptr);
+        dialogs.shown.clear();
         put(plain->Tag(), 10, 1);
         dialogs.answer(answer);
         w->CommShowSty->press();
@@ -278,7 +294,10 @@ TEST_F(JobsTest, CompanionStyleWindow) {
 TEST_F(JobsTest, CompanionProgramWindowAndDatabase) {
     struct Windows : FakePrgWindows {
         std::vector<std::pair<int, int>> shown;
-        void showPrgWindow(int kind, int slot) override { shown.emplace_back(kind, slot); }
+        void showPrgWindow(int kind, int slot) override {
+            shown.emplace_back(kind, slot);
+            FakePrgWindows::showPrgWindow(kind, slot);
+        }
     } prgWindows;
     struct Adding : FakeDatabase {
         void dbArrAdd(int kind) override {

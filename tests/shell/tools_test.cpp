@@ -182,13 +182,13 @@ TEST_F(ToolsTest, OpenPrgAndGblRefuseChangingNothingOrTakeAFreshSlot) {
     writeFileBytes(startFile("Empty.prg"), "");
     writeFileBytes(startFile("Empty.gbl"), "");
     writeFileBytes(startFile("Style.sty"), StyTemplateImage());
-    PrgSlots[3] = GblSlots[3] = SlotRec{startFile("Held"), 0, 2};  // open in a minimised window
+    const TestHolder heldPrg(WinFamily::PrgUN, 3, {startFile("Held.prg")}), heldGbl(WinFamily::Gbl, 3, {startFile("Held.gbl")});
     const std::string tooLong = startFile(std::string(239 - startFile("").size(), 'n'));
     const struct { MenuId cmd; std::string pick; int filter; std::string text, title; } cases[] = {  // "": no box
         {M::mnuApriPrg, "", 0, "", ""},
         {M::mnuApriPrg, startFile("Held.prg"), 0, "File already open", "Opening Held.prg"},
         {M::mnuApriPrg, startFile("Empty.prg"), 0, "File not found", "Opening Empty.prg"},
-        {M::mnuApriPrg, startFile("Style.sty"), 2, "Data format error", ""},
+        {M::mnuApriPrg, startFile("Style.sty"), 2, "Style.sty cannot be opened with this command", ""},
         {M::mnuApriPrg, tooLong + ".prg", 0, "Path too long: ", ""},
         {M::mnuApriGbl, "", 0, "", ""},
         {M::mnuApriGbl, startFile("Held.gbl"), 0, "File already open", "Opening Held.gbl"},

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Documents.h"
 #include "platform/Dialogs.h"
 #include "platform/MidiDevice.h"
 #include "platform/Printer.h"
@@ -47,6 +48,24 @@ public:
     bool fileDialog(FileDialogRequest& req) override;
     bool waitBox(const std::string& title, const std::string& stopCaption,
                  const std::function<bool(std::string&)>& step) override;
+};
+
+// A window that holds files, as far as the document registry can tell:
+// registered while the object lives.
+struct TestHolder : DocumentT {
+    TestHolder(WinFamily family, int slot, std::vector<std::string> files)
+        : family_(family), slot_(slot), files_(std::move(files)), registered_(RegisterDocument(this)) {}
+    ChildForm* docForm() override { return nullptr; }
+    WinFamily docFamily() const override { return family_; }
+    int docSlot() const override { return slot_; }
+    std::vector<std::string> heldFiles() const override { return files_; }
+    int save(bool) override { return 0; }
+
+private:
+    WinFamily family_;
+    int slot_;
+    std::vector<std::string> files_;
+    Registration registered_;
 };
 
 class VelmoraTest : public ::testing::Test {
