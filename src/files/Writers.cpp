@@ -1,12 +1,12 @@
 #include "files/Writers.h"
 
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
 #include "files/FileFormats.h"
 #include "files/StyGroups.h"
-#include "files/WindowImage.h"
 #include "files/state.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"

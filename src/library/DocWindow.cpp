@@ -4,10 +4,10 @@
 
 #include <QMouseEvent>
 
+#include "app/ImageLayout.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"

@@ -3,6 +3,7 @@
 // whose state is its timer's Interval: the first press shows the status and
 // arms the timer, the tick does the work. At its end a send lets a click
 // parked for it go on, and moves on the find by number the window runs.
+#include "app/ImageLayout.h"
 #include "app/InfoFile.h"
 #include "app/Links.h"
 #include "app/Messages.h"
@@ -11,7 +12,6 @@
 #include "app/state.h"
 #include "files/Readers.h"
 #include "files/StyGroups.h"
-#include "files/WindowImage.h"
 #include "files/Writers.h"
 #include "files/state.h"
 #include "library/ArrUJobsView.h"

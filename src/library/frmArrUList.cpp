@@ -1,11 +1,11 @@
 // The user arrangement window's list: picking an arrangement selects it on
 // the instrument, shows its number, program origin and style, and keeps the
 // arrangement editor on it.
+#include "app/ImageLayout.h"
 #include "app/InfoFile.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "library/ArrUView.h"
 #include "library/Links.h"
 #include "library/frmArrU.h"

@@ -5,11 +5,11 @@
 #include <QMetaObject>
 #include <vector>
 
+#include "app/ImageLayout.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
 #include "files/Clipboard.h"
-#include "files/WindowImage.h"
 #include "files/state.h"
 #include "platform/Controls.h"
 #include "platform/Timer.h"

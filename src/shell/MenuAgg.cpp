@@ -2,9 +2,9 @@
 
 #include <initializer_list>
 
+#include "app/ImageLayout.h"
 #include "app/Tables.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "files/state.h"
 #include "platform/Controls.h"
 #include "platform/bytes.h"

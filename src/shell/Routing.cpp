@@ -1,6 +1,6 @@
 #include "shell/Routing.h"
 
-#include "files/WindowImage.h"
+#include "app/ImageLayout.h"
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
 #include "platform/Timer.h"
