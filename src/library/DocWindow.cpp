@@ -11,6 +11,7 @@
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/Timer.h"
 #include "shell/MenuAgg.h"
 #include "shell/frmMain.h"
 
@@ -157,6 +158,12 @@ int DocWindow::bottomRowTop(int designTop, int height) const {
 
 int DocWindow::insideWidth(int designWidth) const {
     return ScaleWidth() > 0 ? std::min(designWidth, ScaleWidth()) : designWidth;
+}
+
+bool DocWindow::buttonOn(const CommandButton* b) { return b && !b->testAttribute(Qt::WA_ForceDisabled); }
+
+void DocWindow::armJob(Timer* t) {
+    if (t && !t->Enabled()) t->setEnabled(true);
 }
 
 QFont DocWindow::ListFont() {

@@ -149,9 +149,20 @@ void frmArrNew::RefreshFromImage() {
     CommLoadSty->setEnabled(StyGrpCount(image) > 0);
 }
 
-void frmArrNew::showImage() {
+void frmArrNew::ImageChanged() {
     RefreshFromImage();
     setCaption(DocCaptionBuild(Tag()));
+}
+
+bool frmArrNew::JobOffered(WindowJob job) const {
+    if (job == WindowJob::LoadArr) return buttonOn(CommLoadArr);
+    if (job == WindowJob::LoadSty) return buttonOn(CommLoadSty);
+    return false;
+}
+
+void frmArrNew::RunJob(WindowJob job) {
+    if (job == WindowJob::LoadArr) armJob(TimerLoadArr);
+    if (job == WindowJob::LoadSty) armJob(TimerLoadSty);
 }
 
 // ---- the pick ----------------------------------------------------------------------
@@ -173,7 +184,6 @@ void frmArrNew::List1_Click() {
         StatusMsg(0);
         return;
     }
-    frmMain* m = MainForm();
     bool selectOnly = false;
     switch (TimerList1->Interval()) {
     case ClickAfterStyles:
@@ -182,7 +192,7 @@ void frmArrNew::List1_Click() {
         break;
     case ClickAfterBank: TimerList1->setInterval(Idle); break;
     case Idle:
-        if (m && m->mnuCaricaArr->Checked()) {
+        if (CaricaArrOpt) {
             InfoFileRead();
             if (!instrumentHolds(InfoArrTitle, bankSent_)) {
                 TimerList1->setInterval(ClickAfterBank);
@@ -196,7 +206,7 @@ void frmArrNew::List1_Click() {
     if (!selectOnly) {
         if (ModeNow != 0) ModeTx0A();
         Combo1->setText(ArrStyleText(Tag(), idx));
-        if (ArrUsesOwnStyle(Tag(), idx) && m && m->mnuCaricaSty->Checked()) {
+        if (ArrUsesOwnStyle(Tag(), idx) && CaricaStyOpt) {
             const std::string styTitle = InfoFileRead();
             if (!instrumentHolds(styTitle, stylesSent_)) {
                 TimerList1->setInterval(ClickAfterStyles);

@@ -35,7 +35,10 @@ public:
     // the image, after a paste or a cut has changed it.
     void RefreshFromImage();
     // RefreshFromImage and the caption (after a paste, a cut or a Save As).
-    Q_INVOKABLE void showImage();
+    void ImageChanged() override;
+    // The Edit menu's jobs: the two sends, pressed by their timers.
+    bool JobOffered(WindowJob job) const override;
+    void RunJob(WindowJob job) override;
 
     int slot() const;
 

@@ -21,7 +21,6 @@
 #include "platform/Paths.h"
 #include "platform/Timer.h"
 #include "platform/bytes.h"
-#include "shell/frmMain.h"
 
 std::array<QPointer<frmArrU>, 10>& ArrUForms() {
     static std::array<QPointer<frmArrU>, 10> forms;
@@ -172,7 +171,7 @@ void frmArrU::layoutControls(bool slot9) {
     CommAdd->Move(column, top, ButtonWidth, ButtonHeight);
 }
 
-void frmArrU::showImage() {
+void frmArrU::ImageChanged() {
     const std::string& image = Tag();
     List1->Clear();
     bool any = false;
@@ -198,8 +197,7 @@ void frmArrU::setMenu(MenuId id, bool on) { MainWindowLink().enableMenu(id, on);
 void frmArrU::setDatabaseButton() {
     // The add command belongs to the database; files are added by hand only
     // while they are not added at every open.
-    frmMain* m = MainForm();
-    const bool on = IsLinked<DatabaseLinkT>() && !(m && m->mnuAddi40DBArr->Checked());
+    const bool on = IsLinked<DatabaseLinkT>() && !AutoDBArrOpt;
     CommAdd->setEnabled(on);
     setMenu(MenuId::mnui40DBArr, on);
 }

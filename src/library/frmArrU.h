@@ -52,9 +52,13 @@ public:
     // ask), then selects it. TimerFindID's Interval is the step and its delay.
     void TimerFindID_Timer();
 
+    // The Edit menu's jobs: the send and companion buttons, pressed by
+    // their timers (the add to the database at once).
+    bool JobOffered(WindowJob job) const override;
+    void RunJob(WindowJob job) override;
     // The rows, the style box, the bank send button and the caption again
     // from the image, after a paste or a cut changed it. Sends nothing.
-    Q_INVOKABLE void showImage();
+    void ImageChanged() override;
 
     // The slot of the window (image position 15), 0 when it holds none.
     int slot() const;

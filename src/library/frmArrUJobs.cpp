@@ -72,10 +72,7 @@ bool readPrograms(const std::string& path, bool hadFile) {
     return r == 0 || r == 4;
 }
 
-int readOnlyChoice() {
-    frmMain* m = MainForm();
-    return m && m->mnuRdOnly->Checked() ? 1 : 0;
-}
+int readOnlyChoice() { return RdOnlyOpt ? 1 : 0; }
 }  // namespace
 
 void frmArrU::wireJobs() {
@@ -101,6 +98,32 @@ void frmArrU::wireJobs() {
         Timer4->setInterval(0);
         CommAdd_Click();
     };
+}
+
+bool frmArrU::JobOffered(WindowJob job) const {
+    switch (job) {
+    case WindowJob::LoadArr: return buttonOn(CommLoadArr);
+    case WindowJob::LoadSty: return buttonOn(CommLoadSty);
+    case WindowJob::ShowSty: return buttonOn(CommShowSty);
+    case WindowJob::LoadPrg: return buttonOn(CommLoadPrg);
+    case WindowJob::ShowPrg: return buttonOn(CommShowPrg);
+    case WindowJob::Edit: return buttonOn(CommEdit);
+    case WindowJob::AddToDatabase: return buttonOn(CommAdd);
+    default: return false;
+    }
+}
+
+void frmArrU::RunJob(WindowJob job) {
+    switch (job) {
+    case WindowJob::LoadArr: return armJob(TimerLoadArr);
+    case WindowJob::LoadSty: return armJob(TimerLoadSty);
+    case WindowJob::ShowSty: return armJob(TimerShowSty);
+    case WindowJob::LoadPrg: return armJob(TimerLoadPrg);
+    case WindowJob::ShowPrg: return armJob(TimerShowPrg);
+    case WindowJob::Edit: return armJob(TimerEdit);
+    case WindowJob::AddToDatabase: return CommAdd->press();
+    default: return;
+    }
 }
 
 void frmArrU::releaseParkedClick(int state) {
@@ -133,7 +156,6 @@ void frmArrU::TimerFindID_Timer() {
         return;
     }
     FindIDPending = true;
-    frmMain* m = MainForm();
     auto next = [this](int step) {
         TimerFindID->setInterval(step);
         TimerFindID->setEnabled(true);
@@ -143,16 +165,16 @@ void frmArrU::TimerFindID_Timer() {
         findName_ = PathName(ImgPathOf(Tag()));
         findStyTitle_ = InfoFileRead();
         // The bank send goes on at 800 when it ends.
-        if (m && m->mnuCaricaArr->Checked() && !InfoTitleIs(InfoArrTitle, findName_)) return CommLoadArr_Click();
+        if (CaricaArrOpt && !InfoTitleIs(InfoArrTitle, findName_)) return CommLoadArr_Click();
         return next(FindStyles);
     case FindStyles:
     case FindAfterBank:
-        if (m && m->mnuCaricaSty->Checked() && findUserSty_ && !InfoTitleIs(findStyTitle_, findName_))
+        if (CaricaStyOpt && findUserSty_ && !InfoTitleIs(findStyTitle_, findName_))
             return CommLoadSty_Click();
         return next(FindPrograms);
     case FindPrograms:
     case FindAfterStyles:
-        if (m && m->mnuCaricaPrg->Checked() && findUserPrg_ && !InfoTitleIs(InfoPrgTitle, findName_))
+        if (CaricaPrgOpt && findUserPrg_ && !InfoTitleIs(InfoPrgTitle, findName_))
             return CommLoadPrg_Click();
         return next(FindSelect);
     case FindSelect:

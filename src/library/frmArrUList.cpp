@@ -50,9 +50,8 @@ void frmArrU::List1_Click() {
     case ClickAfterBank:
         TimerList1->setInterval(ClickIdle);
         break;
-    case ClickIdle: {
-        frmMain* m = MainForm();
-        if (m && m->mnuCaricaArr->Checked()) {
+    case ClickIdle:
+        if (CaricaArrOpt) {
             InfoFileRead();
             if (!InfoTitleIs(InfoArrTitle, name)) {
                 TimerList1->setInterval(ClickAfterBank);
@@ -61,7 +60,6 @@ void frmArrU::List1_Click() {
             }
         }
         break;
-    }
     default: break;
     }
 
@@ -84,8 +82,7 @@ void frmArrU::List1_Click() {
         Text1->setText(ArrDBID > 0 ? std::to_string(ArrDBID) + " " + row.substr(0, 2) : std::string());
         Text2->setText(ArrUsesUserProgram(Tag(), idx) ? "User" : Msg(98));
         Combo1->setText(ArrStyleText(Tag(), idx));
-        frmMain* m = MainForm();
-        if (ArrUsesOwnStyle(Tag(), idx) && m && m->mnuCaricaSty->Checked()) {
+        if (ArrUsesOwnStyle(Tag(), idx) && CaricaStyOpt) {
             const std::string styTitle = InfoFileRead();
             if (!InfoTitleIs(styTitle, name)) {
                 TimerList1->setInterval(ClickAfterStyles);

@@ -220,9 +220,20 @@ void frmStyUN::refresh() {
     Text3->setText(v.total);
 }
 
-void frmStyUN::showImage() {
+void frmStyUN::ImageChanged() {
     refresh();
     setCaption(DocCaptionBuild(Tag()));
+}
+
+bool frmStyUN::JobOffered(WindowJob job) const {
+    if (job != WindowJob::LoadSty) return false;
+    return std::any_of(CommLoadStyGrp.begin(), CommLoadStyGrp.end(), buttonOn);
+}
+
+void frmStyUN::RunJob(WindowJob job) {
+    if (job != WindowJob::LoadSty) return;
+    const int group = List1->ListIndex() / 5;
+    if (group >= 0 && group <= 3) armJob(TimerLoadStyGrp[static_cast<std::size_t>(group)]);
 }
 
 // ---- the list --------------------------------------------------------------------

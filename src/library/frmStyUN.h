@@ -31,7 +31,12 @@ public:
     // the load, a paste or a cut).
     void refresh();
     // refresh and the caption (after a paste, a cut or a Save As).
-    Q_INVOKABLE void showImage();
+    void ImageChanged() override;
+    // The Edit menu's Load Style: the group of the selected row (four
+    // styles and a blank separator a group; no selection is group 0),
+    // offered while any group can be sent.
+    bool JobOffered(WindowJob job) const override;
+    void RunJob(WindowJob job) override;
 
     void List1_Click();
     void List1_KeyDown(int KeyCode, int Shift);

@@ -226,7 +226,7 @@ TEST_F(JobsTest, CompanionStyleWindow) {
     frmArrU* w = openBank("Bank", styFileOf(threeGroups()));
     ASSERT_NE(w, nullptr);
     auto companion = [] { return StyUNForms()[1].data(); };
-    m->mnuRdOnly->setChecked(true);
+    RdOnlyOpt = true;
     w->CommShowSty->press();
     frmStyUN* s = companion();
     ASSERT_NE(s, nullptr);
@@ -242,7 +242,7 @@ TEST_F(JobsTest, CompanionStyleWindow) {
     // Open as a plain style file: closed and reopened as the companion; kept
     // alone when its own save question is cancelled.
     s->Unload();
-    m->mnuRdOnly->setChecked(false);
+    RdOnlyOpt = false;
     for (int answer : {vbCancel, vbNo}) {
         SCOPED_TRACE(answer);
         dialogs.chooseFile(song("Bank.sty"));
@@ -288,7 +288,7 @@ TEST_F(JobsTest, CompanionProgramWindowAndDatabase) {
     } db;
     frmArrU* w = openBank("Bank", "", prgFileOf(false, 0));
     ASSERT_NE(w, nullptr);
-    m->mnuRdOnly->setChecked(true);
+    RdOnlyOpt = true;
     w->CommShowPrg->press();
     EXPECT_EQ(std::tuple(prgWindows.shown, int(PrgSlotUsed[1]), mruMarkOf(song("Bank"), 3)),
               std::tuple(std::vector<std::pair<int, int>>{{21, 1}}, 1, 1));
@@ -314,7 +314,7 @@ protected:
     void startFind(const std::string& heldArr, bool on = true) {
         m = startOnChannels();
         ModeNow = 0;
-        for (MenuItem* o : {m->mnuCaricaArr, m->mnuCaricaSty, m->mnuCaricaPrg}) o->setChecked(on);
+        CaricaArrOpt = CaricaStyOpt = CaricaPrgOpt = on;
         std::string info(InfoRecLen, ' ');
         putField(info, 51, 50, heldArr);
         putField(info, 101, 50, "Other");
@@ -402,7 +402,7 @@ TEST_F(FindTest, SendsWhatTheInstrumentLacksThenSelects) {
 TEST_F(FindTest, FindBelongsToTheWindowThatTookIt) {
     for (const char* name : {"A", "B", "C"}) writeSong(name, foundFile());
     startFind("Other", false);
-    m->mnuCaricaArr->setChecked(true);
+    CaricaArrOpt = true;
     frmArrU* a = openFound("A");
     ASSERT_NE(a, nullptr);
     Timer::Advance(12);   // A has asked for its bank, sent at 19
