@@ -16,6 +16,7 @@
 #include "files/state.h"
 #include "library/ArrUView.h"
 #include "library/Links.h"
+#include "library/StyleGroupSend.h"
 #include "library/state.h"
 #include "platform/Controls.h"
 #include "platform/Paths.h"
@@ -48,7 +49,6 @@ SlotRec& slotRecord(int slot) {
 frmArrU::frmArrU(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrU"), Kind) { buildControls(); }
 
 frmArrU::~frmArrU() {
-    if (StyJobOwner == this) StyJobOwner = nullptr;
     if (FindIDOwner == this) {
         FindIDOwner = nullptr;
         FindIDPending = false;

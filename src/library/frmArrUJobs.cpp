@@ -16,6 +16,7 @@
 #include "files/state.h"
 #include "library/ArrUJobsView.h"
 #include "library/Links.h"
+#include "library/StyleGroupSend.h"
 #include "library/frmArrU.h"
 #include "library/frmStyUN.h"
 #include "library/state.h"
@@ -31,8 +32,8 @@ namespace {
 constexpr int Idle = 10;
 // Bank send.
 constexpr int BankArmed = 9;
-// Style send.
-constexpr int StylesRunning = 20, StylesPause = 1000;
+// Style send: the pause between groups.
+constexpr int StylesPause = 1000;
 // Program send: from the open program window (9 armed, 8 at the tick) or
 // from the file (7, 6).
 constexpr int PrgWinArmed = 9, PrgWinTick = 8, PrgFileArmed = 7, PrgFileTick = 6;
@@ -80,6 +81,8 @@ void frmArrU::wireJobs() {
     CommLoadPrg->Click = [this] { CommLoadPrg_Click(); };
     CommShowSty->Click = [this] { CommShowSty_Click(); };
     CommAdd->Click = [this] { CommAdd_Click(); };
+    styleSend_ = std::make_unique<StyleGroupSend>(this, TimerTxSty[0], TimerTxSty[1], StylesPause);
+    styleSend_->ended = [this](int result, const std::string& image) { stylesEnded(result, image); };
     for (Timer* t : TimerTxSty)
         t->onTimer = [this, t] {
             t->setEnabled(false);
@@ -225,40 +228,18 @@ void frmArrU::CommLoadArr_Click() {
 // ---- the styles --------------------------------------------------------------------
 
 void frmArrU::CommLoadSty_Click() {
-    if (TimerTxSty[0]->Interval() == Idle) {
-        styCount_ = StyGrpCount(Tag());
-        // Nothing to send, or another window's styles are going out: a
-        // click or a find waiting for the styles goes on without them.
-        if (styCount_ == 0 || (StyJobOwner && StyJobOwner != this)) {
-            releaseParkedClick(ClickAfterStyles);
-            continueFind(FindAfterStyles);
-            return;
-        }
-        StyJobOwner = this;
-        StyGrpIdx = 0;
-        StyGrpTotal = styCount_;
-        TimerTxSty[1]->setInterval(StylesPause);
-        StatusMsg(2);
-        TimerTxSty[0]->setEnabled(true);
-        TimerTxSty[0]->setInterval(StylesRunning);
-        return;
+    // A press while the styles go out sends the next group now.
+    if (styleSend_->running()) return styleSend_->step();
+    // Nothing to send, or another window's styles are going out: a click
+    // or a find waiting for the styles goes on without them.
+    if (!styleSend_->start(StyGrpCount(Tag()))) {
+        releaseParkedClick(ClickAfterStyles);
+        continueFind(FindAfterStyles);
     }
-    QPointer<frmArrU> self(this);
-    int r = 0;
-    if (StyGrpIdx < styCount_) {
-        r = StyTxDump(StyGrpIdx, Tag());
-        if (r == 0) {
-            ++StyGrpIdx;
-            TimerTxSty[1]->setEnabled(true);
-            return;
-        }
-    }
-    const int stoppedAt = StyGrpIdx;
-    const std::string image = Tag();
-    stopStyleJob();
-    if (r == 1) MsgBox(MsgSubst(Msg(MsgStyGroupNotSent), std::to_string(stoppedAt + 1)), vbExclamation, Caption());
-    if (!self) return;
-    if (r == 0) InfoSetSty(image);
+}
+
+void frmArrU::stylesEnded(int result, const std::string& image) {
+    if (result == 0) InfoSetSty(image);
     int n = List1->ListIndex();
     if (n >= 0) ArrSelectSend(n, 19);
     releaseParkedClick(ClickAfterStyles);
@@ -266,7 +247,7 @@ void frmArrU::CommLoadSty_Click() {
 }
 
 void frmArrU::stopJobs() {
-    stopStyleJob();
+    styleSend_->stop();
     // A press still waiting for its tick has shown its status: it goes with
     // the job.
     const bool waiting = TimerLoadArr->Interval() != Idle || TimerLoadPrg->Interval() != Idle || Timer4->Enabled();
@@ -275,14 +256,6 @@ void frmArrU::stopJobs() {
         t->setInterval(Idle);
     }
     if (waiting) StatusMsg(0);
-}
-
-void frmArrU::stopStyleJob() {
-    const bool running = TimerTxSty[0]->Interval() != Idle;
-    for (Timer* t : TimerTxSty) t->setEnabled(false);
-    TimerTxSty[0]->setInterval(Idle);
-    if (StyJobOwner == this) StyJobOwner = nullptr;
-    if (running) StatusMsg(0);
 }
 
 // ---- the programs ------------------------------------------------------------------
