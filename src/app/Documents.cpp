@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "files/WindowImage.h"
+#include "app/ImageLayout.h"
 #include "platform/Paths.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "platform/Controls.h"
 #include "platform/Paths.h"
 #include "platform/bytes.h"

@@ -5,7 +5,7 @@
 #include "app/Messages.h"
 #include "app/state.h"
 #include "documents/Documents.h"
-#include "files/WindowImage.h"
+#include "app/ImageLayout.h"
 #include "files/Writers.h"
 #include "platform/Forms.h"
 #include "platform/Paths.h"

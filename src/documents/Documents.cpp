@@ -11,7 +11,7 @@
 #include "app/state.h"
 #include "files/OpenDlg.h"
 #include "files/Readers.h"
-#include "files/WindowImage.h"
+#include "app/ImageLayout.h"
 #include "files/state.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"

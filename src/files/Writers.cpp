@@ -1,6 +1,7 @@
 #include "files/Writers.h"
 
 #include "app/Documents.h"
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
@@ -8,7 +9,6 @@
 #include "files/FileFormats.h"
 #include "files/OpenDlg.h"
 #include "files/StyGroups.h"
-#include "files/WindowImage.h"
 #include "files/state.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"

@@ -2,7 +2,7 @@
 // Saving documents from their window images.
 #include <string>
 
-#include "files/WindowImage.h"   // ImgPrgOnDisk: saving deletes the twin with
+#include "app/ImageLayout.h"   // ImgPrgOnDisk: saving deletes the twin with
                                  // the other extension only when it is this file
 
 class DocumentT;

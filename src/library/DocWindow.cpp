@@ -5,16 +5,17 @@
 #include <QMouseEvent>
 
 #include "app/Captions.h"
+#include "app/ImageLayout.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
 #include "documents/Documents.h"
-#include "files/WindowImage.h"
 #include "files/Writers.h"
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
+#include "platform/Timer.h"
 #include "shell/MenuAgg.h"
 #include "shell/frmMain.h"
 
@@ -209,6 +210,12 @@ int DocWindow::bottomRowTop(int designTop, int height) const {
 
 int DocWindow::insideWidth(int designWidth) const {
     return ScaleWidth() > 0 ? std::min(designWidth, ScaleWidth()) : designWidth;
+}
+
+bool DocWindow::buttonOn(const CommandButton* b) { return b && !b->testAttribute(Qt::WA_ForceDisabled); }
+
+void DocWindow::armJob(Timer* t) {
+    if (t && !t->Enabled()) t->setEnabled(true);
 }
 
 QFont DocWindow::ListFont() {

@@ -10,20 +10,24 @@
 //   Form_Load:    beginLoad(), its own load, endLoad(counter);
 //   its record:   layoutRead / layoutWrite through its kind's working copy;
 //   its save:     saveDocument() and saved(), when it keeps a document;
-//   its unload:   unloadMenus() and what it adds to Form_Unload.
+//   its unload:   unloadMenus() and what it adds to Form_Unload;
+//   its jobs:     JobOffered / RunJob for the Edit menu's job commands, and
+//                 ImageChanged after a paste or a cut.
 #include <QFont>
 #include <QPointer>
 #include <cstdint>
 
 #include "app/Documents.h"
+#include "app/WindowJobs.h"
 #include "platform/Forms.h"
 #include "platform/Registration.h"
 
 class CommandButton;
 class ListBox;
 class QMouseEvent;
+class Timer;
 
-class DocWindow : public ChildForm, public DocumentT {
+class DocWindow : public ChildForm, public DocumentT, public JobWindow {
     Q_OBJECT
 public:
     DocWindow(MdiFrame* frame, const QString& name, int kind);
@@ -140,6 +144,11 @@ protected:
     static QFont ListFont();
     // The list whose right press shows the pop-up (set by the window).
     void setPopupList(ListBox* list);
+
+    // For the jobs: a button's own Enabled property (a missing one is off),
+    // and a job's timer switched on unless it is counting already.
+    static bool buttonOn(const CommandButton* b);
+    static void armJob(Timer* t);
 
     // Design places kept inside the window, for layouts drawn for a window
     // frame thinner than this platform's: the Top of a bottom row `height`

@@ -20,6 +20,7 @@
 #include "files/state.h"
 #include "library/ArrNewView.h"
 #include "library/ArrUView.h"
+#include "library/StyleGroupSend.h"
 #include "library/state.h"
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
@@ -39,7 +40,7 @@ namespace {
 constexpr int Kind = 20;
 constexpr int Idle = 10;
 constexpr int BankArmed = 9;
-constexpr int StylesFirst = 20, StylesNext = 800;
+constexpr int StylesPause = 800;
 constexpr int ClickAfterBank = 11, ClickAfterStyles = 12;
 
 // Layout (twips).
@@ -84,6 +85,8 @@ frmArrNew::frmArrNew(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrN
     TimerList1 = timer("TimerList1");
     TimerLoadArr->onTimer = [this] { TimerLoadArr_Timer(); };
     TimerLoadSty->onTimer = [this] { TimerLoadSty_Timer(); };
+    styleSend_ = std::make_unique<StyleGroupSend>(this, TimerLoadSty, TimerLoadSty, StylesPause);
+    styleSend_->ended = [this](int result, const std::string& image) { stylesEnded(result, image); };
     TimerList1->onTimer = [this] {
         TimerList1->setEnabled(false);
         List1_Click();
@@ -91,7 +94,6 @@ frmArrNew::frmArrNew(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrN
 }
 
 frmArrNew::~frmArrNew() {
-    if (StyJobOwner == this) StyJobOwner = nullptr;
     // Destroyed while open, without unloading: its slot is free again.
     const int s = slot();
     if (open_ && s >= 1) ArrNewSlotUsed[static_cast<std::size_t>(s)] = 0;
@@ -150,9 +152,20 @@ void frmArrNew::RefreshFromImage() {
     CommLoadSty->setEnabled(StyGrpCount(image) > 0);
 }
 
-void frmArrNew::showImage() {
+void frmArrNew::ImageChanged() {
     RefreshFromImage();
     setCaption(DocCaptionBuild(Tag()));
+}
+
+bool frmArrNew::JobOffered(WindowJob job) const {
+    if (job == WindowJob::LoadArr) return buttonOn(CommLoadArr);
+    if (job == WindowJob::LoadSty) return buttonOn(CommLoadSty);
+    return false;
+}
+
+void frmArrNew::RunJob(WindowJob job) {
+    if (job == WindowJob::LoadArr) armJob(TimerLoadArr);
+    if (job == WindowJob::LoadSty) armJob(TimerLoadSty);
 }
 
 // ---- the pick ----------------------------------------------------------------------
@@ -174,7 +187,6 @@ void frmArrNew::List1_Click() {
         StatusMsg(0);
         return;
     }
-    frmMain* m = MainForm();
     bool selectOnly = false;
     switch (TimerList1->Interval()) {
     case ClickAfterStyles:
@@ -183,7 +195,7 @@ void frmArrNew::List1_Click() {
         break;
     case ClickAfterBank: TimerList1->setInterval(Idle); break;
     case Idle:
-        if (m && m->mnuCaricaArr->Checked()) {
+        if (CaricaArrOpt) {
             InfoFileRead();
             if (!instrumentHolds(InfoArrTitle, bankSent_)) {
                 TimerList1->setInterval(ClickAfterBank);
@@ -197,7 +209,7 @@ void frmArrNew::List1_Click() {
     if (!selectOnly) {
         if (ModeNow != 0) ModeTx0A();
         Combo1->setText(ArrStyleText(Tag(), idx));
-        if (ArrUsesOwnStyle(Tag(), idx) && m && m->mnuCaricaSty->Checked()) {
+        if (ArrUsesOwnStyle(Tag(), idx) && CaricaStyOpt) {
             const std::string styTitle = InfoFileRead();
             if (!instrumentHolds(styTitle, stylesSent_)) {
                 TimerList1->setInterval(ClickAfterStyles);
@@ -253,59 +265,27 @@ void frmArrNew::TimerLoadArr_Timer() {
 // ---- the styles ------------------------------------------------------------------------
 
 void frmArrNew::CommLoadSty_Click() {
-    if (TimerLoadSty->Interval() != Idle) return;   // running: nothing more
-    const int total = StyGrpCount(Tag());
+    if (styleSend_->running()) return;   // running: nothing more
     // Nothing to send, or another window's styles are going out: a click
     // waiting for the styles goes on without them.
-    if (total == 0 || (StyJobOwner && StyJobOwner != this)) {
-        releaseParkedClick(ClickAfterStyles);
-        return;
-    }
-    StyJobOwner = this;
-    StyGrpTotal = total;
-    StyGrpIdx = 0;
-    StatusMsg(2);
-    TimerLoadSty->setInterval(StylesFirst);
-    TimerLoadSty->setEnabled(true);
+    if (!styleSend_->start(StyGrpCount(Tag()))) releaseParkedClick(ClickAfterStyles);
 }
 
 void frmArrNew::TimerLoadSty_Timer() {
     TimerLoadSty->setEnabled(false);
-    if (TimerLoadSty->Interval() == Idle) {
-        CommLoadSty_Click();
-        return;
-    }
-    QPointer<frmArrNew> self(this);
-    int r = 0;
-    if (StyGrpIdx < StyGrpTotal) {
-        r = StyTxDump(StyGrpIdx, Tag());
-        if (r == 0) {
-            ++StyGrpIdx;
-            TimerLoadSty->setInterval(StylesNext);
-            TimerLoadSty->setEnabled(true);
-            return;
-        }
-    }
-    const int stoppedAt = StyGrpIdx;
-    const std::string image = Tag();
-    stopStyleJob();
-    if (r == 1) MsgBox(MsgSubst(Msg(MsgStyGroupNotSent), std::to_string(stoppedAt + 1)), vbExclamation, Caption());
-    if (!self) return;
-    if (r == 0) {
+    // Armed at rest by the Edit menu: the press.
+    if (!styleSend_->running()) return CommLoadSty_Click();
+    styleSend_->step();
+}
+
+void frmArrNew::stylesEnded(int result, const std::string& image) {
+    if (result == 0) {
         InfoSetSty(image);
         stylesSent_ = true;
     }
     int n = List1->ListIndex();
     if (n >= 0) ArrSelectSend(n, Kind);
     releaseParkedClick(ClickAfterStyles);
-}
-
-void frmArrNew::stopStyleJob() {
-    const bool running = TimerLoadSty->Interval() != Idle;
-    TimerLoadSty->setEnabled(false);
-    TimerLoadSty->setInterval(Idle);
-    if (StyJobOwner == this) StyJobOwner = nullptr;
-    if (running) StatusMsg(0);
 }
 
 // ---- the layout record -------------------------------------------------------------------
@@ -336,7 +316,7 @@ void frmArrNew::Form_QueryUnload(int& Cancel, int UnloadMode) {
 void frmArrNew::saved() { MruAdd(ImgPathOf(Tag()) + ".arr", 0); }
 
 void frmArrNew::unloadMenus() {
-    stopStyleJob();
+    styleSend_->stop();
     // A bank send still pending goes with the window.
     if (TimerLoadArr->Interval() != Idle) StatusMsg(0);
     TimerLoadArr->setEnabled(false);

@@ -16,12 +16,12 @@
 #include "files/state.h"
 #include "library/ArrUView.h"
 #include "library/Links.h"
+#include "library/StyleGroupSend.h"
 #include "library/state.h"
 #include "platform/Controls.h"
 #include "platform/Paths.h"
 #include "platform/Timer.h"
 #include "platform/bytes.h"
-#include "shell/frmMain.h"
 
 std::array<QPointer<frmArrU>, 10>& ArrUForms() {
     static std::array<QPointer<frmArrU>, 10> forms;
@@ -52,7 +52,6 @@ frmArrU::frmArrU(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrU"), 
 }
 
 frmArrU::~frmArrU() {
-    if (StyJobOwner == this) StyJobOwner = nullptr;
     if (FindIDOwner == this) {
         FindIDOwner = nullptr;
         FindIDPending = false;
@@ -175,7 +174,7 @@ void frmArrU::layoutControls(bool slot9) {
     CommAdd->Move(column, top, ButtonWidth, ButtonHeight);
 }
 
-void frmArrU::showImage() {
+void frmArrU::ImageChanged() {
     const std::string& image = Tag();
     List1->Clear();
     bool any = false;
@@ -201,8 +200,7 @@ void frmArrU::setMenu(MenuId id, bool on) { MainWindowLink().enableMenu(id, on);
 void frmArrU::setDatabaseButton() {
     // The add command belongs to the database; files are added by hand only
     // while they are not added at every open.
-    frmMain* m = MainForm();
-    const bool on = IsLinked<DatabaseLinkT>() && !(m && m->mnuAddi40DBArr->Checked());
+    const bool on = IsLinked<DatabaseLinkT>() && !AutoDBArrOpt;
     CommAdd->setEnabled(on);
     setMenu(MenuId::mnui40DBArr, on);
 }

@@ -9,6 +9,7 @@
 // main window's timer commands press them.
 #include <QPointer>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "app/MenuIds.h"
@@ -16,6 +17,7 @@
 
 class ComboBox;
 class Label;
+class StyleGroupSend;
 class TextBox;
 class Timer;
 
@@ -52,9 +54,13 @@ public:
     // ask), then selects it. TimerFindID's Interval is the step and its delay.
     void TimerFindID_Timer();
 
+    // The Edit menu's jobs: the send and companion buttons, pressed by
+    // their timers (the add to the database at once).
+    bool JobOffered(WindowJob job) const override;
+    void RunJob(WindowJob job) override;
     // The rows, the style box, the bank send button and the caption again
     // from the image, after a paste or a cut changed it. Sends nothing.
-    Q_INVOKABLE void showImage();
+    void ImageChanged() override;
 
     // The slot of the window (image position 15), 0 when it holds none.
     int slot() const;
@@ -105,10 +111,10 @@ private:
     void setMenu(MenuId id, bool on);
     // The send and companion jobs: their buttons and timers.
     void wireJobs();
-    // Ends a running style send (status cleared, the job freed).
-    void stopStyleJob();
     // Ends every send and the database entry this window runs (closing).
     void stopJobs();
+    // After the style send: the info file, the selection, and what waited.
+    void stylesEnded(int result, const std::string& image);
     // A click parked for a send goes on.
     void releaseParkedClick(int state);
     // A send has ended: the find this window holds goes on at `step`.
@@ -117,7 +123,8 @@ private:
     // was this window's.
     void endFind();
     bool open_ = false;   // loaded and holding its slot
-    int styCount_ = 0;    // the groups the running style send counted
+    // The style send, on TimerTxSty(0) and (1).
+    std::unique_ptr<StyleGroupSend> styleSend_;
     // The find this window took at its load, and what its first step read.
     int findPos_ = 0;
     bool findUserSty_ = false, findUserPrg_ = false;

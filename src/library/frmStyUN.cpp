@@ -22,6 +22,7 @@
 #include "files/state.h"
 #include "library/Links.h"
 #include "library/StyUNView.h"
+#include "library/StyleGroupSend.h"
 #include "library/state.h"
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
@@ -43,15 +44,10 @@ std::array<QPointer<frmStyUN>, 9>& StyNewForms() {
 }
 
 namespace {
-constexpr int Idle = 10, GroupArmed = 11, AllRunning = 20;
-constexpr int AllFirstStep = 20, AllStepPause = 800;
+constexpr int Idle = 10, GroupArmed = 11;
+constexpr int AllStepPause = 800;
 
 SlotRec& slotRecord(int slot) { return StySlots[static_cast<std::size_t>(slot >= 1 && slot <= 9 ? slot : 0)]; }
-
-// A group whose styles are not all there cannot be sent: said once.
-void groupRefused(int g, const std::string& title) {
-    MsgBox(MsgSubst(Msg(MsgStyGroupNotSent), std::to_string(g + 1)), vbExclamation, title);
-}
 }  // namespace
 
 frmStyUN::frmStyUN(MdiFrame* frame, int kind) : DocWindow(frame, QStringLiteral("frmStyUN"), kind) {
@@ -60,7 +56,6 @@ frmStyUN::frmStyUN(MdiFrame* frame, int kind) : DocWindow(frame, QStringLiteral(
 }
 
 frmStyUN::~frmStyUN() {
-    if (StyJobOwner == this) StyJobOwner = nullptr;
     if (!open_) return;
     // Destroyed while open, without unloading: its slot or number is free.
     if (kind() == 24 && number_ >= 1 && number_ <= 8) StyNewUsed[static_cast<std::size_t>(number_)] = 0;
@@ -122,6 +117,8 @@ void frmStyUN::buildControls() {
         };
         TimerTxSty[static_cast<std::size_t>(i)] = t;
     }
+    styleSend_ = std::make_unique<StyleGroupSend>(this, TimerTxSty[0], TimerTxSty[1], AllStepPause);
+    styleSend_->ended = [this](int result, const std::string& image) { stylesEnded(result, image); };
 }
 
 void frmStyUN::layoutControls() {
@@ -221,9 +218,20 @@ void frmStyUN::refresh() {
     Text3->setText(v.total);
 }
 
-void frmStyUN::showImage() {
+void frmStyUN::ImageChanged() {
     refresh();
     setCaption(DocCaptionBuild(Tag()));
+}
+
+bool frmStyUN::JobOffered(WindowJob job) const {
+    if (job != WindowJob::LoadSty) return false;
+    return std::any_of(CommLoadStyGrp.begin(), CommLoadStyGrp.end(), buttonOn);
+}
+
+void frmStyUN::RunJob(WindowJob job) {
+    if (job != WindowJob::LoadSty) return;
+    const int group = List1->ListIndex() / 5;
+    if (group >= 0 && group <= 3) armJob(TimerLoadStyGrp[static_cast<std::size_t>(group)]);
 }
 
 // ---- the list --------------------------------------------------------------------
@@ -281,41 +289,24 @@ void frmStyUN::CommLoadStyGrp_Click(int g) {
     const std::string image = Tag();
     const int r = StyTxDump(g, image);
     StatusMsg(0);
-    if (r == 1) groupRefused(g, Caption());
+    if (r == 1) StyleGroupRefused(g, Caption());
     // Only a file that went out is the instrument's user bank; the bank's
     // own window and an untitled document leave it as it is.
     if (r == 0 && WinKind(image) == 23 && at(image, ImgSlot) != 9) StyUserBankSet(image);
 }
 
 void frmStyUN::CommLoadSty_Click() {
-    if (TimerTxSty[0]->Interval() == Idle) {
-        const int total = StyGroupsInUse(StyPartOf(Tag()));
-        if (total == 0) return;
-        // Another window's job is still sending.
-        if (StyJobOwner && StyJobOwner != this) return;
-        StyJobOwner = this;
-        StyGrpTotal = total;
-        StyGrpIdx = 0;
-        TimerTxSty[1]->setInterval(AllStepPause);
-        StatusMsg(2);
-        TimerTxSty[0]->setEnabled(true);
-        TimerTxSty[0]->setInterval(AllFirstStep);
-        return;
-    }
-    int r = 0;
-    if (StyGrpIdx < StyGrpTotal) {
-        r = StyTxDump(StyGrpIdx, Tag());
-        if (r == 0) {
-            ++StyGrpIdx;
-            TimerTxSty[1]->setEnabled(true);
-            return;
-        }
-    }
-    const int stoppedAt = StyGrpIdx;
-    const std::string image = Tag();
-    stopJob();
-    if (r == 1) groupRefused(stoppedAt, Caption());
-    if (r != 0) return;
+    // A press while the groups go out sends the next one now; at rest it
+    // starts, unless nothing is to be sent or another window's job is still
+    // sending.
+    if (styleSend_->running())
+        styleSend_->step();
+    else
+        styleSend_->start(StyGroupsInUse(StyPartOf(Tag())));
+}
+
+void frmStyUN::stylesEnded(int result, const std::string& image) {
+    if (result != 0) return;
     if (WinKind(image) == 23) {
         if (at(image, ImgSlot) != 9) {
             StyUFile = ImgPathOf(image);
@@ -325,14 +316,6 @@ void frmStyUN::CommLoadSty_Click() {
     }
     int first = 0;
     ArrSelectSend(first, 19);
-}
-
-void frmStyUN::stopJob() {
-    const bool running = TimerTxSty[0]->Interval() != Idle;
-    for (Timer* t : TimerTxSty) t->setEnabled(false);
-    TimerTxSty[0]->setInterval(Idle);
-    if (StyJobOwner == this) StyJobOwner = nullptr;
-    if (running) StatusMsg(0);
 }
 
 // ---- closing -------------------------------------------------------------------------
@@ -390,7 +373,7 @@ void frmStyUN::layoutWrite(const Layout& l) {
 
 void frmStyUN::unloadMenus() {
     // A job still running ends with its window.
-    stopJob();
+    styleSend_->stop();
     const auto n = static_cast<std::size_t>(number_);
     if (kind() == 24) {
         if (n >= 1 && n <= 8) {

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "app/Captions.h"
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "midi/MIDI.h"
 #include "app/StyleBlock.h"
 

@@ -6,9 +6,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "app/ImageLayout.h"
 #include "app/Messages.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 #include "platform/bytes.h"

@@ -5,9 +5,9 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/ImageLayout.h"
 #include "app/Messages.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "platform/Text.h"
 #include "platform/bytes.h"
 #include "shell/MenuAgg.h"

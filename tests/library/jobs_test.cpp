@@ -230,7 +230,7 @@ TEST_F(JobsTest, CompanionStyleWindow) {
     frmArrU* w = openBank("Bank", styFileOf(threeGroups()));
     ASSERT_NE(w, nullptr);
     auto companion = [] { return StyUNForms()[1].data(); };
-    m->mnuRdOnly->setChecked(true);
+    RdOnlyOpt = true;
     w->CommShowSty->press();
     frmStyUN* s = companion();
     ASSERT_NE(s, nullptr);
@@ -245,7 +245,7 @@ TEST_F(JobsTest, CompanionStyleWindow) {
 
     // The arrangement window holds its style file: no second window opens it.
     s->Unload();
-    m->mnuRdOnly->setChecked(false);
+    RdOnlyOpt = false;
     dialogs.chooseFile(song("Bank.sty"));
     dialogs.answer(vbOK);
     RunMenuCommand(MenuId::mnuApriSty);
@@ -307,7 +307,7 @@ TEST_F(JobsTest, CompanionProgramWindowAndDatabase) {
     } db;
     frmArrU* w = openBank("Bank", "", prgFileOf(false, 0));
     ASSERT_NE(w, nullptr);
-    m->mnuRdOnly->setChecked(true);
+    RdOnlyOpt = true;
     w->CommShowPrg->press();
     EXPECT_EQ(std::tuple(prgWindows.shown, int(PrgSlotUsed[1]), mruMarkOf(song("Bank"), 3)),
               std::tuple(std::vector<std::pair<int, int>>{{21, 1}}, 1, 1));
@@ -333,7 +333,7 @@ protected:
     void startFind(const std::string& heldArr, bool on = true) {
         m = startOnChannels();
         ModeNow = 0;
-        for (MenuItem* o : {m->mnuCaricaArr, m->mnuCaricaSty, m->mnuCaricaPrg}) o->setChecked(on);
+        CaricaArrOpt = CaricaStyOpt = CaricaPrgOpt = on;
         std::string info(InfoRecLen, ' ');
         putField(info, 51, 50, heldArr);
         putField(info, 101, 50, "Other");
@@ -421,7 +421,7 @@ TEST_F(FindTest, SendsWhatTheInstrumentLacksThenSelects) {
 TEST_F(FindTest, FindBelongsToTheWindowThatTookIt) {
     for (const char* name : {"A", "B", "C"}) writeSong(name, foundFile());
     startFind("Other", false);
-    m->mnuCaricaArr->setChecked(true);
+    CaricaArrOpt = true;
     frmArrU* a = openFound("A");
     ASSERT_NE(a, nullptr);
     Timer::Advance(12);   // A has asked for its bank, sent at 19

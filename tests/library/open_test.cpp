@@ -115,7 +115,7 @@ TEST_F(OpenArrTest, DatabaseNumberAndTheUserBankWindow) {
               std::tuple(std::vector<std::string>{song("Bank")}, "7", 7, std::vector<int>{19}));
     // Files are added at every open: the add command is off.
     EXPECT_FALSE(w->CommAdd->isEnabled() || m->mnui40DBArr->isEnabled());
-    m->mnuAddi40DBArr->setChecked(false);
+    AutoDBArrOpt = false;
     w->Form_Activate();
     EXPECT_TRUE(w->CommAdd->isEnabled() && m->mnui40DBArr->isEnabled());
 
