@@ -123,9 +123,11 @@ private:
 // ---- ListBox --------------------------------------------------------------
 // Rows are kept as bytes and shown cut at the first NUL. ListIndex is the
 // current row (-1 none). Assigning a different ListIndex in code raises Click
-// at once, as a user click does; a user click always raises Click. A right
-// button press changes neither the current row nor the selection; it is
-// reported through MouseDown only.
+// at once, as a user click does; a user click always raises Click, and so
+// does a key that moves the current row or changes the selection. Nothing
+// else does: getting the focus leaves a list without a current row as it
+// is. A right button press changes neither the current row nor the
+// selection; it is reported through MouseDown only.
 class ListBox : public Control<QListWidget> {
 public:
     explicit ListBox(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
@@ -167,9 +169,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     void raiseClick();
+    std::vector<int> selectedRows() const;
     void layoutColumns();
     std::vector<std::string> rows_;
     std::vector<long> data_;
@@ -177,7 +182,6 @@ private:
     int multiSelect_ = 0;
     int columns_ = 0;
     int rowHeightPx_ = 0;
-    int quiet_ = 0;          // >0 while the control changes its own row
     bool rightDown_ = false;
 };
 
