@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QFontMetricsF>
 #include <QScreen>
+#include <QStyle>
 #include <cmath>
 
 #include "platform/Text.h"
@@ -487,6 +488,20 @@ Label::Label(QWidget* parent, const QString& name, int index) : Control<QLabel>(
 
 void Label::setCaption(const std::string& c) {
     setText(caption_.set(c));
+}
+
+void Label::paintEvent(QPaintEvent* e) {
+    const Qt::Alignment asked = alignment();
+    const QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    if (wordWrap() || !(asked & (Qt::AlignHCenter | Qt::AlignRight)) || text().contains(u'\n') ||
+        fontMetrics().horizontalAdvance(text()) <= room.width()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    drawFrame(&p);
+    style()->drawItemText(&p, room, static_cast<int>((asked & Qt::AlignVertical_Mask) | Qt::AlignLeft), palette(),
+                          isEnabled(), text(), foregroundRole());
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {

@@ -289,6 +289,9 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    // A one-line caption wider than the label is cut at its end, never
+    // centred off both edges: its beginning says what it is about.
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     CaptionText caption_;

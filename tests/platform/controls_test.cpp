@@ -261,3 +261,19 @@ TEST_F(ControlsTest, CaptionsReadBackWhateverSetTheText) {
     expectCaptionReadBack(item, setText);
     expectCaptionReadBack(frame, [](Frame& f, const QString& t) { f.setTitle(t); });
 }
+
+// A centred caption that fits stays centred; one wider than its label shows
+// its beginning, as a left-aligned one does, cut at its end.
+TEST_F(ControlsTest, ALabelTooNarrowCutsItsCaptionAtTheEnd) {
+    const auto shown = [this](Qt::Alignment a, const std::string& caption) {
+        Label l(window.get(), "Label1");
+        l.setGeometry(0, 0, 80, 20);
+        l.setAlignment(a);
+        l.setCaption(caption);
+        return l.grab().toImage();
+    };
+    for (const std::string caption : {"14%", "Loading Arrangement 14%"}) {
+        const bool fits = caption == "14%";
+        EXPECT_EQ(shown(Qt::AlignCenter, caption) == shown(Qt::AlignLeft | Qt::AlignVCenter, caption), !fits) << caption;
+    }
+}
