@@ -91,6 +91,13 @@ int TextHeightTwips(const QFont& font) {
     return pxToTwipsY(static_cast<int>(std::ceil(m.ascent()) + std::ceil(m.descent())));
 }
 
+QFont TypewriterFont(const QString& family, int pointSize) {
+    QFont f(family, pointSize);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    return f;
+}
+
 int twipsToPxX(int twips) { return toPx(twips, TwipsPerPixelX()); }
 int twipsToPxY(int twips) { return toPx(twips, TwipsPerPixelY()); }
 int pxToTwipsX(int px) { return px * TwipsPerPixelX(); }

@@ -51,6 +51,12 @@ inline bool HeightBelow(int twips, int limitTwips) { return twipsToPxY(twips) < 
 // expect those lines.
 int TextHeightTwips(const QFont& font);
 
+// The font for columns of characters (printed lists, the user's guide): the
+// family asked for with the typewriter hint, so that where the machine lacks
+// it fontconfig gives its fixed-pitch stand-in (Liberation Mono for Courier
+// New) or the system's monospace font.
+QFont TypewriterFont(const QString& family, int pointSize);
+
 // Mouse buttons and shift keys as the old events report them.
 enum { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
 enum { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
