@@ -131,7 +131,7 @@ public:
         if (!req.fileName.empty()) dlg.selectFile(toQt(req.fileName));
         QCheckBox* ro = nullptr;
         if (req.showReadOnly) {
-            ro = new QCheckBox(QObject::tr("Open as read-only"), &dlg);
+            ro = new QCheckBox(QCoreApplication::translate("Platform", "Open as read-only"), &dlg);
             ro->setChecked(req.readOnly);
             if (auto* grid = qobject_cast<QGridLayout*>(dlg.layout())) grid->addWidget(ro, grid->rowCount(), 0, 1, -1);
         }

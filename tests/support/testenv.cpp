@@ -14,6 +14,7 @@
 #include "platform/bytes.h"
 #include "platform/Timer.h"
 #include "platform/Files.h"
+#include "platform/Translations.h"
 
 void ResetAllState() {
     InstanceLockRelease();
@@ -22,6 +23,7 @@ void ResetAllState() {
     resetFilesState();
     ResetLinks();
     AppHooks = {};
+    UseQtLanguage("en");
 }
 
 void ScriptedDialogs::chooseFile(const std::string& path, int filterIndex, bool readOnly) {
