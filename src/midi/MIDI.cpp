@@ -112,8 +112,8 @@ void MidiThruConnect() {
     if (MidiOn == 0 || MidiInHandle == 0) return;
     MidiLastResult = MidiDev::Connect(MidiInHandle, MidiOutHandle);
     if (MidiLastResult == MidiErrSamePort) {
-        // Input and output are one port: thru would send every message
-        // round in a loop. It stays off, and the user is told why.
+        // Input and output are one loopback port: thru would send every
+        // message round forever. It stays off, and the user is told why.
         MidiThruOn = false;
         MsgBox(MsgSubst(Msg(147), MidiDev::InName(0)), vbOKOnly | vbExclamation, mainCaption());
     }
