@@ -27,6 +27,9 @@ enum : int {
 
 // Text of message n in the current language (n + LangBase).
 std::string Msg(int n);
+// Text of message n in the language chosen now (LangSel): after a language
+// switch, the one the next start will use.
+std::string MsgChosen(int n);
 // Text of table entry n exactly (no LangBase added); "" when there is none.
 std::string MsgRaw(int n);
 // `text` with its first "_" replaced by `word` (unchanged when it has none).

@@ -183,7 +183,7 @@ void mnuPrint_Click() {
     if (lines.empty()) return;
 
     LinePrinter& printer = Printer();
-    printer.setFont("courier new", 10);
+    printer.setFont("Courier New", 10);
     std::string why;
     if (!printer.begin(why)) {
         if (why == NoPrinterText)

@@ -4,6 +4,7 @@
 // capture printer and the manual clock: no real home folder, printer or MIDI.
 #include <gtest/gtest.h>
 
+#include <QFont>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <deque>
@@ -89,6 +90,10 @@ protected:
 
 // Every subsystem's state, the links, the start-up hooks and the instance lock as at a fresh start.
 void ResetAllState();
+
+// Whether every printable Latin-1 character of a font takes the same width:
+// what columns of characters need, whatever the font says of itself.
+bool EqualAdvances(const QFont& font);
 
 // Small file helpers for tests.
 std::string readFileBytes(const std::string& path);
