@@ -73,7 +73,8 @@ protected:
 
 private:
     void buildControls();
-    void layoutControls();
+    // The controls at their places; the inside they need.
+    Extent layoutControls();
     void setMenu(MenuId id, bool on);
     // Ends a running send of all groups (status cleared, the job freed).
     void stopJob();
