@@ -129,12 +129,10 @@ CommandButton* DocWindow::addButton(const char* name, const char* caption) {
 }
 
 void DocWindow::addModeButtons(const char* songCaption) {
-    CommArrPlay = new CommandButton(this, QStringLiteral("CommArrPlay"));
-    CommArrPlay->setCaption("&ARR PLAY");
+    CommArrPlay = addButton("CommArrPlay", "&ARR PLAY");
     CommArrPlay->Click = [this] { CommArrPlay_Click(); };
     if (!songCaption) return;
-    CommSongPlay = new CommandButton(this, QStringLiteral("CommSongPlay"));
-    CommSongPlay->setCaption(songCaption);
+    CommSongPlay = addButton("CommSongPlay", songCaption);
     CommSongPlay->Click = [this] { CommSongPlay_Click(); };
 }
 

@@ -89,14 +89,13 @@ void frmArrU::buildControls() {
     addModeButtons();
 
     // Captioned as the Edit menu's entries that mirror them.
-    auto button = [this](const char* name, const char* caption) { return addButton(name, caption); };
-    CommLoadArr = button("CommLoadArr", "Load Arrang");
-    CommLoadSty = button("CommLoadSty", "Load Style");
-    CommShowSty = button("CommShowSty", "Show Style");
-    CommLoadPrg = button("CommLoadPrg", "Load Prog");
-    CommShowPrg = button("CommShowPrg", "Show Prog");
-    CommEdit = button("CommEdit", "&Edit");
-    CommAdd = button("CommAdd", "+i40DBArr");
+    CommLoadArr = addButton("CommLoadArr", "Load Arrang");
+    CommLoadSty = addButton("CommLoadSty", "Load Style");
+    CommShowSty = addButton("CommShowSty", "Show Style");
+    CommLoadPrg = addButton("CommLoadPrg", "Load Prog");
+    CommShowPrg = addButton("CommShowPrg", "Show Prog");
+    CommEdit = addButton("CommEdit", "&Edit");
+    CommAdd = addButton("CommAdd", "+i40DBArr");
     CommLoadArr->Click = [this] { CommLoadArr_Click(); };
     CommLoadSty->Click = [this] { CommLoadSty_Click(); };
     CommShowPrg->Click = [this] { CommShowPrg_Click(); };

@@ -52,8 +52,7 @@ frmBsq::frmBsq(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmBsq"), Kin
     counts(Label3, "Label3");
     counts(Label4, "Label4");
     auto button = [this](const char* name, const char* caption, void (frmBsq::*fn)()) {
-        auto* b = new CommandButton(this, QString::fromLatin1(name));
-        b->setCaption(caption);
+        CommandButton* b = addButton(name, caption);
         b->Click = [this, fn] { (this->*fn)(); };
         return b;
     };
