@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 
 #include "app/Captions.h"
@@ -174,13 +175,17 @@ void DocWindow::CommClose_Click() { Unload(vbFormCode); }
 void DocWindow::CommArrPlay_Click() { ModeTx0A(); }
 void DocWindow::CommSongPlay_Click() { ModeTx06(); }
 
+CommandButton* DocWindow::addButton(const char* name, const char* caption) {
+    auto* b = new CommandButton(this, QString::fromLatin1(name));
+    b->setCaption(caption);
+    return b;
+}
+
 void DocWindow::addModeButtons(const char* songCaption) {
-    CommArrPlay = new CommandButton(this, QStringLiteral("CommArrPlay"));
-    CommArrPlay->setCaption("&ARR PLAY");
+    CommArrPlay = addButton("CommArrPlay", "&ARR PLAY");
     CommArrPlay->Click = [this] { CommArrPlay_Click(); };
     if (!songCaption) return;
-    CommSongPlay = new CommandButton(this, QStringLiteral("CommSongPlay"));
-    CommSongPlay->setCaption(songCaption);
+    CommSongPlay = addButton("CommSongPlay", songCaption);
     CommSongPlay->Click = [this] { CommSongPlay_Click(); };
 }
 
@@ -216,6 +221,28 @@ bool DocWindow::buttonOn(const CommandButton* b) { return b && !b->testAttribute
 
 void DocWindow::armJob(Timer* t) {
     if (t && !t->Enabled()) t->setEnabled(true);
+}
+
+int DocWindow::placeListOverRow(ListBox* list, int listTop, const ListGrid& grid, int designTop, int rowHeight,
+                                int& natural) const {
+    natural = std::max(designTop, listTop + grid.height + 60);
+    const int top = bottomRowTop(natural, rowHeight);
+    PlaceList(list, 0, listTop, grid);
+    list->Move(0, listTop, insideWidth(grid.width), std::min(grid.height, std::max(0, top - listTop - 30)));
+    return top;
+}
+
+void DocWindow::fitStandardSize(const Extent& inside, int& height, int& width) {
+    int frameWidth = Width() - ScaleWidth(), frameHeight = Height() - ScaleHeight();
+    if (const QMdiSubWindow* sub = subWindow()) {
+        const QMargins m = sub->contentsMargins();
+        frameWidth = pxToTwipsX(m.left() + m.right());
+        frameHeight = pxToTwipsY(m.top() + m.bottom());
+    }
+    int h0 = 0, w0 = 0;
+    StandardSize(kind_, h0, w0);
+    StandardSizeAtLeast(kind_, inside.height + frameHeight, inside.width + frameWidth);
+    if (height <= 0 || width <= 0 || (height == h0 && width == w0)) StandardSize(kind_, height, width);
 }
 
 QFont DocWindow::ListFont() {

@@ -19,6 +19,7 @@
 
 #include "app/Documents.h"
 #include "app/WindowJobs.h"
+#include "library/DocLayout.h"
 #include "platform/Forms.h"
 #include "platform/Registration.h"
 
@@ -83,6 +84,8 @@ protected:
     // After a completed save (the image stored): what the window adds.
     virtual void afterSave(bool /*savedAs*/) {}
 
+    // A button of the window with its caption.
+    CommandButton* addButton(const char* name, const char* caption);
     // Creates the mode buttons; SONG PLAY only when it has a caption.
     void addModeButtons(const char* songCaption = "SO&NG PLAY");
 
@@ -156,6 +159,20 @@ protected:
     // than the inside.
     int bottomRowTop(int designTop, int height) const;
     int insideWidth(int designWidth) const;
+
+    // A list of `grid` at Left 0 and `listTop`, with a row of controls
+    // `rowHeight` high under it at `designTop` or, for a taller list, just
+    // below it. A window smaller than that keeps the row inside and the list
+    // above it, no wider than the inside. Returns the row's Top; `natural` is
+    // its Top at the standard size.
+    int placeListOverRow(ListBox* list, int listTop, const ListGrid& grid, int designTop, int rowHeight,
+                         int& natural) const;
+
+    // Raises the standard size of the window's kind so that its frame holds
+    // the inside its controls need at their places, in this platform's fonts.
+    // A size in `height`, `width` that is none or the standard size before
+    // becomes the standard size.
+    void fitStandardSize(const Extent& inside, int& height, int& width);
 
     void mousePressEvent(QMouseEvent* e) override;
 

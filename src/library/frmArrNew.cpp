@@ -46,6 +46,7 @@ constexpr int ClickAfterBank = 11, ClickAfterStyles = 12;
 // Layout (twips).
 constexpr int ButtonStep = 1540, ButtonWidth = 1400, ButtonHeight = 375;
 constexpr int ComboLeft = 80, ComboWidth = 2500, BoxHeight = 315, LabelWidth = 480, Gap = 40, LabelDrop = 35;
+constexpr int Margin = 60;
 
 SlotRec& slotRecord(int slot) { return ArrNewSlots[static_cast<std::size_t>(slot >= 1 && slot <= 8 ? slot : 0)]; }
 }  // namespace
@@ -63,13 +64,8 @@ frmArrNew::frmArrNew(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrN
     Combo1 = new ComboBox(this, QStringLiteral("Combo1"));
     Label1 = new Label(this, QStringLiteral("Label1"));
     Label1->setCaption("Style");
-    auto button = [this](const char* name, const char* caption) {
-        auto* b = new CommandButton(this, QString::fromLatin1(name));
-        b->setCaption(caption);
-        return b;
-    };
-    CommLoadArr = button("CommLoadArr", "Load &Arr");
-    CommLoadSty = button("CommLoadSty", "Load &Styles");
+    CommLoadArr = addButton("CommLoadArr", "Load &Arr");
+    CommLoadSty = addButton("CommLoadSty", "Load &Styles");
     addModeButtons(nullptr);
     CommLoadArr->Click = [this] { CommLoadArr_Click(); };
     CommLoadSty->Click = [this] { CommLoadSty_Click(); };
@@ -104,20 +100,21 @@ int frmArrNew::slot() const {
     return s >= 1 && s <= 8 ? s : 0;
 }
 
-void frmArrNew::layoutControls() {
-    // The design's places, kept inside the window: the list's four columns
-    // and the bottom row show.
+Extent frmArrNew::layoutControls() {
+    // The list's four columns, the bottom row below them.
     const bool large = TwipsY == 12;
-    const int top = bottomRowTop(large ? 4030 : 4230, ButtonHeight);
-    List1->Move(0, 20, insideWidth(large ? 9320 : 9290), std::min(large ? 4100 : 4300, top - 20 - 30));
-    Combo1->Move(ComboLeft, top, ComboWidth, BoxHeight);
+    const ListGrid grid = ListGridFor(List1, 16, 4, large ? 9320 : 9290, large ? 4100 : 4300);
+    int natural = 0;
+    const int top = placeListOverRow(List1, 20, grid, large ? 4030 : 4230, ButtonHeight, natural);
     const int labelLeft = ComboLeft + ComboWidth + Gap;
-    Label1->Move(labelLeft, top + LabelDrop, LabelWidth, BoxHeight);
-    int left = labelLeft + LabelWidth + Gap;
-    for (CommandButton* b : {CommLoadArr, CommLoadSty, CommArrPlay, CommClose}) {
-        b->Move(left, top, ButtonWidth, ButtonHeight);
-        left += ButtonStep;
-    }
+    const int left = labelLeft + LabelWidth + Gap;
+    const int right = PlaceRow({{Combo1, ComboLeft, top, ComboWidth, BoxHeight},
+                                {Label1, labelLeft, top + LabelDrop, LabelWidth, BoxHeight},
+                                {CommLoadArr, left, top, ButtonWidth, ButtonHeight},
+                                {CommLoadSty, left + ButtonStep, top, ButtonWidth, ButtonHeight},
+                                {CommArrPlay, left + 2 * ButtonStep, top, ButtonWidth, ButtonHeight},
+                                {CommClose, left + 3 * ButtonStep, top, ButtonWidth, ButtonHeight}});
+    return {std::max(grid.width, right) + Margin, natural + ButtonHeight + Margin};
 }
 
 void frmArrNew::Form_Load() {
@@ -126,12 +123,11 @@ void frmArrNew::Form_Load() {
     ArrNewSlotWork = slotRecord(s);
     ArrNewSlotWork.State = 1;
     slotRecord(s) = ArrNewSlotWork;
-    // Always at the top left, at its standard size.
-    int h = 0, w = 0;
-    StandardSize(Kind, h, w);
-    Move(0, 0, w, h);
-    layoutControls();
+    // Always at the top left, at its standard size, which holds its controls.
     CommClose->setCaption(Msg(8));
+    int h = 0, w = 0;
+    fitStandardSize(layoutControls(), h, w);
+    Move(0, 0, w, h);
 
     const std::string image = ArrNewImage(ArrFileBuf, StyGrpBuf, s);
     setTag(image);

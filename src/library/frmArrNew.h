@@ -66,7 +66,8 @@ protected:
     int closingState(int) const override { return 0; }
 
 private:
-    void layoutControls();
+    // The controls at their places; the inside they need.
+    Extent layoutControls();
     void Form_Resize() override;
     void TimerLoadArr_Timer();
     void TimerLoadSty_Timer();

@@ -15,6 +15,7 @@
 #include "files/Writers.h"
 #include "files/state.h"
 #include "library/ArrUView.h"
+#include "library/DocLayout.h"
 #include "library/Links.h"
 #include "library/StyleGroupSend.h"
 #include "library/state.h"
@@ -39,7 +40,7 @@ Placement placement(bool largeFonts) { return largeFonts ? Placement{3900, 3820,
 constexpr int ListLeft = 0, ListTop = 20, ListWidth = 9350;
 constexpr int BoxHeight = 315, ButtonWidth = 1200, ButtonHeight = 375, ModeButtonWidth = 980;
 constexpr int Text1Width = 800, Combo1Width = 2500, Text2Width = 1000;
-constexpr int LabelDrop = 40;
+constexpr int LabelDrop = 40, Margin = 60;
 
 SlotRec& slotRecord(int slot) {
     return ArrSlots[static_cast<std::size_t>(slot >= 1 && slot <= 9 ? slot : 0)];
@@ -89,15 +90,14 @@ void frmArrU::buildControls() {
     }
     addModeButtons();
 
-    auto button = [this](const char* name) { return new CommandButton(this, QString::fromLatin1(name)); };
-    CommLoadArr = button("CommLoadArr");
-    CommLoadSty = button("CommLoadSty");
-    CommShowSty = button("CommShowSty");
-    CommLoadPrg = button("CommLoadPrg");
-    CommShowPrg = button("CommShowPrg");
-    CommEdit = button("CommEdit");
-    CommAdd = button("CommAdd");
-    CommEdit->setCaption("&Edit");
+    // Captioned as the Edit menu's entries that mirror them.
+    CommLoadArr = addButton("CommLoadArr", "Load Arrang");
+    CommLoadSty = addButton("CommLoadSty", "Load Style");
+    CommShowSty = addButton("CommShowSty", "Show Style");
+    CommLoadPrg = addButton("CommLoadPrg", "Load Prog");
+    CommShowPrg = addButton("CommShowPrg", "Show Prog");
+    CommEdit = addButton("CommEdit", "&Edit");
+    CommAdd = addButton("CommAdd", "+i40DBArr");
     CommLoadArr->Click = [this] { CommLoadArr_Click(); };
     CommLoadSty->Click = [this] { CommLoadSty_Click(); };
     CommShowPrg->Click = [this] { CommShowPrg_Click(); };
@@ -144,34 +144,39 @@ void frmArrU::buildControls() {
     wireJobs();
 }
 
-void frmArrU::layoutControls(bool slot9) {
+Extent frmArrU::layoutControls(bool slot9) {
     const Placement p = placement(TwipsY == 12);
-    const int top = p.bottomTop, labelTop = top + LabelDrop;
-    List1->Move(ListLeft, ListTop, ListWidth, p.listHeight);
-    int combo = 400, text2 = 400 + 3600, label2 = 400 + 3600 + 1060;
-    if (!slot9) {
-        const int text1 = 100;
-        Text1->Move(text1, top, Text1Width, BoxHeight);
-        Label1[0]->Move(text1 + 900, labelTop, 300, BoxHeight);
-        combo = text1 + 1200;
-        text2 = combo + 3100;
-        label2 = text2 + 1040;
+    const ListGrid grid = ListGridFor(List1, 16, 4, ListWidth, p.listHeight);
+    PlaceList(List1, ListLeft, ListTop, grid);
+    // The bottom row, below the list's last row.
+    const int top = std::max(p.bottomTop, ListTop + grid.height + Margin);
+    const int labelTop = top + LabelDrop;
+    const int bw = ModeButtonWidth, bh = ButtonHeight;
+    if (slot9) {
+        PlaceRow({{Combo1, 400, top, Combo1Width, BoxHeight},
+                  {Label1[1], 400 + 2600, labelTop, 480, BoxHeight},
+                  {Text2, 400 + 3600, top, Text2Width, BoxHeight},
+                  {Label1[2], 400 + 3600 + 1060, labelTop, 900, BoxHeight},
+                  {CommArrPlay, 6380, top, bw, bh},
+                  {CommSongPlay, 6380 + 1520, top, bw, bh}});
+    } else {
+        const int text1 = 100, combo = text1 + 1200, text2 = combo + 3100;
+        PlaceRow({{Text1, text1, top, Text1Width, BoxHeight},
+                  {Label1[0], text1 + 900, labelTop, 300, BoxHeight},
+                  {Combo1, combo, top, Combo1Width, BoxHeight},
+                  {Label1[1], combo + 2600, labelTop, 480, BoxHeight},
+                  {Text2, text2, top, Text2Width, BoxHeight},
+                  {Label1[2], text2 + 1040, labelTop, 900, BoxHeight},
+                  {CommArrPlay, 6380, top, bw, bh},
+                  {CommSongPlay, 6380 + 1520, top, bw, bh}});
     }
-    Combo1->Move(combo, top, Combo1Width, BoxHeight);
-    Label1[1]->Move(combo + 2600, labelTop, 480, BoxHeight);
-    Text2->Move(text2, top, Text2Width, BoxHeight);
-    Label1[2]->Move(label2, labelTop, 900, BoxHeight);
-    CommArrPlay->Move(6380, top, ModeButtonWidth, ButtonHeight);
-    CommSongPlay->Move(6380 + 1520, top, ModeButtonWidth, ButtonHeight);
-    // The command column, beyond the largest width the window may have.
-    const int column = ListLeft + ListWidth + 80;
-    int y = ListTop + 100;
-    CommClose->Move(column, y, ButtonWidth, ButtonHeight);
-    for (CommandButton* b : {CommLoadArr, CommLoadSty, CommShowSty, CommLoadPrg, CommShowPrg, CommEdit}) {
-        y += p.buttonStep;
-        b->Move(column, y, ButtonWidth, ButtonHeight);
-    }
-    CommAdd->Move(column, top, ButtonWidth, ButtonHeight);
+    // The command column, right of the list; the add button at the bottom
+    // row's Top, in the same column.
+    const int column = ListLeft + grid.width + 80;
+    const int right = PlaceColumn({CommClose, CommLoadArr, CommLoadSty, CommShowSty, CommLoadPrg, CommShowPrg, CommEdit},
+                                  column, ListTop + 100, p.buttonStep, ButtonWidth, bh);
+    PlaceColumn({CommAdd}, column, top, 0, right - column, bh);
+    return {right + 80, top + bh + Margin};
 }
 
 void frmArrU::ImageChanged() {
@@ -207,7 +212,7 @@ void frmArrU::setDatabaseButton() {
 
 void frmArrU::Form_Load() {
     beginLoad();
-    // 1-3: the slot record, and the window placed from it.
+    // 1-3: the slot record (the window is placed from it below).
     const int s = ArrSlotCur >= 1 && ArrSlotCur <= 9 ? ArrSlotCur : 1;
     ArrSlotWork = slotRecord(s);
     if (ArrSlotWork.State == 0) {
@@ -222,17 +227,12 @@ void frmArrU::Form_Load() {
         ArrDir = PathDir(ArrSlotWork.Path);
         ArrName = rtrim(PathName(ArrSlotWork.Path));
     }
-    // A record that never held a size opens at the standard one.
-    if (ArrSlotWork.Height <= 0 || ArrSlotWork.Width <= 0) {
-        ArrSlotWork.Height = FormSizes.ArrUHeight;
-        ArrSlotWork.Width = FormSizes.ArrUWidth;
-    }
+    // 4-5: controls; the standard size holds them, and a record that never
+    // held a size (or held the standard one) opens at it.
+    CommClose->setCaption(Msg(8));
+    fitStandardSize(layoutControls(s == 9), ArrSlotWork.Height, ArrSlotWork.Width);
     Move(ArrSlotWork.Left, ArrSlotWork.Top, ArrSlotWork.Width, ArrSlotWork.Height);
     slotRecord(s) = ArrSlotWork;
-
-    // 4-5: controls.
-    layoutControls(s == 9);
-    CommClose->setCaption(Msg(8));
     setDatabaseButton();
     Text2->setText("");
 

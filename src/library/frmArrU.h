@@ -4,9 +4,9 @@
 // origin of the picked arrangement. Slots 1-8 hold files; slot 9 is the file
 // the instrument holds as its user bank.
 //
-// Its buttons of the send and companion commands stand in a column beyond
-// the window's largest width: the Edit menu mirrors them (MenuAgg) and the
-// main window's timer commands press them.
+// Its buttons of the send and companion commands stand in a column right of
+// the list: the Edit menu mirrors them (MenuAgg) and the main window's timer
+// commands press them.
 #include <QPointer>
 #include <array>
 #include <memory>
@@ -105,7 +105,8 @@ protected:
 
 private:
     void buildControls();
-    void layoutControls(bool slot9);
+    // The controls at their places; the inside they need.
+    Extent layoutControls(bool slot9);
     void attachCompanions(std::string& image);
     void setDatabaseButton();
     void setMenu(MenuId id, bool on);

@@ -42,6 +42,10 @@ protected:
     void unloadMenus() override;
     bool countOutWhileClosing() const override { return false; }
     void closedByHand() override;
+
+private:
+    // The controls at their places; the inside they need.
+    Extent layoutControls();
 };
 
 std::array<QPointer<frmBsq>, 9>& BsqForms();

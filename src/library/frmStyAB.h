@@ -13,7 +13,8 @@ public:
 
     void Form_Load() override;
     void Form_Resize() override;
-    void layoutControls();
+    // The controls at their places; the inside they need.
+    Extent layoutControls();
     void List1_Click();
 
     ListBox* List1 = nullptr;

@@ -121,17 +121,19 @@ void frmStyUN::buildControls() {
     styleSend_->ended = [this](int result, const std::string& image) { stylesEnded(result, image); };
 }
 
-void frmStyUN::layoutControls() {
+Extent frmStyUN::layoutControls() {
     const bool large = TwipsY == 12;
     const int h = large ? 228 : 241;
     const int textHeight = TextHeightTwips(font());
     // Tall enough for the 19 rows at the row step whatever the font's own
-    // line height, so no row scrolls out of sight.
+    // line height, so no row scrolls out of sight; wide enough for a row's
+    // code and 16-character name.
     const int listHeight = std::max(19 * (textHeight + 3), 19 * h + 60);
-    List1->Move(0, 20, 2000, listHeight);
+    const int listWidth = ListGridFor(List1, 19, 1, 2000, listHeight).width;
+    List1->Move(0, 20, listWidth, listHeight);
     // Each size box stands beside its row.
     List1->setRowHeight(h);
-    const int pLeft = List1->Left() + 2000 + 20;
+    const int pLeft = List1->Left() + listWidth + 20;
     Picture1->Move(pLeft, 20, 700, listHeight);
     int top = 0;
     for (int k = 0; k < 16; ++k) {
@@ -140,34 +142,40 @@ void frmStyUN::layoutControls() {
         if (k % 4 == 3) top += h;
     }
     const int x = pLeft + 700 + 200;
+    int right = 0;
     for (int g = 0; g < 4; ++g) {
         const auto i = static_cast<std::size_t>(g);
         const int y = 20 + 150 + g * (large ? 1080 : 1150);
-        CommLoadStyGrp[i]->Move(x, y, 1000, 375);
-        Picture2[i]->Move(x, y + 400, 1000, h + 40);
+        right = PlaceColumn({CommLoadStyGrp[i]}, x, y, 0, 1000, 375);
+        Picture2[i]->Move(x, y + 400, right - x, h + 40);
         // The group total is kept in a box above its frame, out of sight.
-        Text2[i]->Move(0, -500, 1000, 228);
+        Text2[i]->Move(0, -500, right - x, 228);
     }
     // The bottom row stands below the list, also where the font's lines make
     // the list taller than the design's.
     const int bottom = std::max(large ? 4300 : 4500, 20 + listHeight + 60);
-    CommLoadSty->Move(1580, bottom, 1200, 375);
-    CommClose->Move(1580 + 1260, bottom, 1000, 375);
-    Text3->Move(60, bottom, 800, 315);
-    Label3->Move(60 + 800 + 30, bottom + 50, 600, 315);
+    right = std::max(right, PlaceRow({{Text3, 60, bottom, 800, 315},
+                                      {Label3, 60 + 800 + 30, bottom + 50, 600, 315},
+                                      {CommLoadSty, 1580, bottom, 1200, 375},
+                                      {CommClose, 1580 + 1260, bottom, 1000, 375}}));
+    return {right + 60, bottom + 375 + 60};
 }
 
 void frmStyUN::setMenu(MenuId id, bool on) { MainWindowLink().enableMenu(id, on); }
 
 void frmStyUN::Form_Load() {
     beginLoad();
+    // The controls; the standard size holds them.
+    CommClose->setCaption(Msg(8));
+    const Extent need = layoutControls();
     std::string image;
     if (kind() == 24) {
         const int n = StyLoopIdx >= 1 && StyLoopIdx <= 8 ? StyLoopIdx : 1;
         number_ = n;
-        newLayout_ = {0, 0, FormSizes.StyUNHeight, FormSizes.StyUNWidth, 1};
+        newLayout_ = {0, 0, 0, 0, 1};
+        fitStandardSize(need, newLayout_.Height, newLayout_.Width);
         StyNewUsed[static_cast<std::size_t>(n)] = 1;
-        Move(0, 0, FormSizes.StyUNWidth, FormSizes.StyUNHeight);
+        Move(0, 0, newLayout_.Width, newLayout_.Height);
         StyName = StyNewTitle(n);
         image = StyUNImageNew(24, StyFileBuf, "", n, 0, 0, false);
         StyNewForms()[static_cast<std::size_t>(n)] = this;
@@ -188,17 +196,14 @@ void frmStyUN::Form_Load() {
             StySlotWork.Path = StyDir.empty() ? StyName : PathJoin(StyDir, StyName);
         }
         StyShowByCut = 0;
-        if (StySlotWork.Height <= 0 || StySlotWork.Width <= 0) {
-            StySlotWork.Height = FormSizes.StyUNHeight;
-            StySlotWork.Width = FormSizes.StyUNWidth;
-        }
+        // A record that never held a size, or held the standard one, opens
+        // at the standard size.
+        fitStandardSize(need, StySlotWork.Height, StySlotWork.Width);
         Move(StySlotWork.Left, StySlotWork.Top, StySlotWork.Width, StySlotWork.Height);
         slotRecord(s) = StySlotWork;
         image = StyUNImageNew(23, StyFileBuf, rtrim(StySlotWork.Path), s, RdOnlyOpen, StySlotWork.State, ImpStyI30);
         StyUNForms()[static_cast<std::size_t>(s)] = this;
     }
-    layoutControls();
-    CommClose->setCaption(Msg(8));
     setTag(image);
     refresh();
     setCaption(DocCaptionBuild(image));

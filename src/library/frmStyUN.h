@@ -80,7 +80,8 @@ protected:
 
 private:
     void buildControls();
-    void layoutControls();
+    // The controls at their places; the inside they need.
+    Extent layoutControls();
     void setMenu(MenuId id, bool on);
     // After the send of all groups: the user bank, the info file, and
     // arrangement 0 selected.

@@ -128,7 +128,7 @@ TEST_F(CloseArrTest, ResizeKeepsToTheStandardSize) {
     ASSERT_NE(w, nullptr);
     auto px = [](int h, int wd) { return std::tuple(pxToTwipsY(twipsToPxY(h)), pxToTwipsX(twipsToPxX(wd))); };
     auto record = [] { return std::tuple(ArrSlots[1].Height, ArrSlots[1].Width, int{ArrSlots[1].State}); };
-    w->Move(w->Left(), w->Top(), 12000, 7000);
+    w->Move(w->Left(), w->Top(), FormSizes.ArrUWidth + 3000, FormSizes.ArrUHeight + 2000);
     EXPECT_EQ(std::tuple(w->Height(), w->Width()), px(FormSizes.ArrUHeight, FormSizes.ArrUWidth));
     EXPECT_EQ(record(), std::tuple(FormSizes.ArrUHeight, FormSizes.ArrUWidth, 1));
     w->Move(w->Left(), w->Top(), 6000, 3000);
