@@ -31,10 +31,10 @@ void DocWindow::countOut() {
 
 void DocWindow::beginLoad() { loading_ = true; }
 
-void DocWindow::endLoad(int& counter) {
+void DocWindow::endLoad(int& counter, bool openerCounted) {
     if (!counter_) {
         counter_ = &counter;
-        ++counter;
+        if (!openerCounted) ++counter;
     }
     loading_ = false;
 }

@@ -80,8 +80,9 @@ protected:
     // Before a window's own load: the loading flag.
     void beginLoad();
     // After it: counts the window in `counter` while it is open, then clears
-    // the loading flag.
-    void endLoad(int& counter);
+    // the loading flag. `openerCounted`: the opener has counted the window
+    // already; the window takes that count over and gives it back as its own.
+    void endLoad(int& counter, bool openerCounted = false);
 
     // The image position of the document-changed flag (4; 10 for styles).
     virtual long changedPos() const;
