@@ -91,12 +91,8 @@ BankWindow::BankWindow(MdiFrame* frame, const QString& name, int kind, const Sha
 void BankWindow::Form_Load() {
     beginLoad();
     const int k = kind();
-    Layout l = layoutRead();
-    if (l.Height <= 0 || l.Width <= 0) StandardSize(k, l.Height, l.Width);
-    l.State = 1;
-    Move(l.Left, l.Top, l.Width, l.Height);
-    layoutWrite(l);
-    const int channel = WinStateWork.Chan & 0x0F;
+    placeFromRecord();
+    const int channel = WinEntry(k).Chan & 0x0F;
 
     CommClose->setCaption(Msg(8));
     layoutControls();

@@ -31,6 +31,14 @@ void DocWindow::countOut() {
 
 void DocWindow::beginLoad() { loading_ = true; }
 
+void DocWindow::placeFromRecord() {
+    Layout l = layoutRead();
+    if (l.Height <= 0 || l.Width <= 0) StandardSize(kind_, l.Height, l.Width);
+    l.State = 1;
+    Move(l.Left, l.Top, l.Width, l.Height);
+    layoutWrite(l);
+}
+
 void DocWindow::endLoad(int& counter, bool openerCounted) {
     if (!counter_) {
         counter_ = &counter;

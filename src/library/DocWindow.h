@@ -79,6 +79,9 @@ protected:
 
     // Before a window's own load: the loading flag.
     void beginLoad();
+    // In the load: places the window as its record says (at the standard
+    // size when the record has none) and marks the record open.
+    void placeFromRecord();
     // After it: counts the window in `counter` while it is open, then clears
     // the loading flag. `openerCounted`: the opener has counted the window
     // already; the window takes that count over and gives it back as its own.

@@ -63,11 +63,7 @@ frmArrAB::frmArrAB(MdiFrame* frame, int kind) : DocWindow(frame, QStringLiteral(
 void frmArrAB::Form_Load() {
     beginLoad();
     const int k = kind();
-    Layout l = layoutRead();
-    if (l.Height <= 0 || l.Width <= 0) StandardSize(k, l.Height, l.Width);
-    l.State = 1;
-    Move(l.Left, l.Top, l.Width, l.Height);
-    layoutWrite(l);
+    placeFromRecord();
 
     layoutControls();
     CommClose->setCaption(Msg(8));
