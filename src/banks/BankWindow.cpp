@@ -212,14 +212,5 @@ bool BankWindow::eventFilter(QObject* o, QEvent* e) {
     return DocWindow::eventFilter(o, e);
 }
 
-DocWindow::Layout BankWindow::layoutRead() {
-    WinStateWork = WinEntry(kind());
-    return layoutOf(WinStateWork);
-}
-
-void BankWindow::layoutWrite(const Layout& l) {
-    putLayout(WinStateWork, l);
-    WinEntry(kind()) = WinStateWork;
-}
 
 void BankWindow::unloadMenus() { MainWindowLink().enableMenu(menuOf(kind()), true); }

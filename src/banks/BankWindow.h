@@ -62,8 +62,6 @@ public:
     Label* Label1 = nullptr;
 
 protected:
-    Layout layoutRead() override;
-    void layoutWrite(const Layout& l) override;
     void unloadMenus() override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;

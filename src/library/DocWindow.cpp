@@ -47,6 +47,16 @@ void DocWindow::endLoad(int& counter, bool openerCounted) {
     loading_ = false;
 }
 
+DocWindow::Layout DocWindow::layoutRead() {
+    WinStateWork = WinEntry(kind_);
+    return layoutOf(WinStateWork);
+}
+
+void DocWindow::layoutWrite(const Layout& l) {
+    putLayout(WinStateWork, l);
+    WinEntry(kind_) = WinStateWork;
+}
+
 long DocWindow::changedPos() const { return ImgChanged; }
 
 int DocWindow::closingState(int current) const {

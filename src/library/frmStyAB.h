@@ -19,8 +19,6 @@ public:
     ListBox* List1 = nullptr;
 
 protected:
-    Layout layoutRead() override;
-    void layoutWrite(const Layout& l) override;
     void unloadMenus() override;
 };
 
