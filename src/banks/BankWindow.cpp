@@ -51,10 +51,7 @@ std::string BankImage(int kind, int channel) {
                                            ImgDrumWinLen - ImgDrumNames + 1));
         return img;
     }
-    for (int i = 0; i < RowTableRows(kind); ++i) {
-        put(img, RowPos(ImgPcgRows, i), 0);
-        putMid(img, RowPos(ImgPcgRows, i) + 1, BankRowText(kind, i));
-    }
+    for (int i = 0; i < RowTableRows(kind); ++i) putMid(img, RowPos(ImgPcgRows, i) + 1, BankRowText(kind, i));
     return img;
 }
 
