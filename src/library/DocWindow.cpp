@@ -82,13 +82,31 @@ void DocWindow::countOut() {
 
 void DocWindow::beginLoad() { loading_ = true; }
 
-void DocWindow::endLoad(int& counter) {
+void DocWindow::placeFromRecord() {
+    Layout l = layoutRead();
+    if (l.Height <= 0 || l.Width <= 0) StandardSize(kind_, l.Height, l.Width);
+    l.State = 1;
+    Move(l.Left, l.Top, l.Width, l.Height);
+    layoutWrite(l);
+}
+
+void DocWindow::endLoad(int& counter, bool openerCounted) {
     if (document_) registered_ = RegisterDocument(this);
     if (!counter_) {
         counter_ = &counter;
-        ++counter;
+        if (!openerCounted) ++counter;
     }
     loading_ = false;
+}
+
+DocWindow::Layout DocWindow::layoutRead() {
+    WinStateWork = WinEntry(kind_);
+    return layoutOf(WinStateWork);
+}
+
+void DocWindow::layoutWrite(const Layout& l) {
+    putLayout(WinStateWork, l);
+    WinEntry(kind_) = WinStateWork;
 }
 
 long DocWindow::changedPos() const { return ImgChanged; }

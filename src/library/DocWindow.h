@@ -8,7 +8,8 @@
 //
 // A window of this frame:
 //   Form_Load:    beginLoad(), its own load, endLoad(counter);
-//   its record:   layoutRead / layoutWrite through its kind's working copy;
+//   its record:   layoutRead / layoutWrite through its kind's working copy
+//                 (the window-state entry of its kind unless it keeps another);
 //   its save:     saveDocument() and saved(), when it keeps a document;
 //   its unload:   unloadMenus() and what it adds to Form_Unload;
 //   its jobs:     JobOffered / RunJob for the Edit menu's job commands, and
@@ -110,15 +111,20 @@ protected:
         r.State = static_cast<uint8_t>(l.State);
     }
     // Copies the record into its kind's working copy and gives its fields.
-    virtual Layout layoutRead() = 0;
+    // By default the record is the window-state entry of the window's kind.
+    virtual Layout layoutRead();
     // Sets the fields in the working copy and copies it back.
-    virtual void layoutWrite(const Layout& l) = 0;
+    virtual void layoutWrite(const Layout& l);
 
     // Before a window's own load: the loading flag.
     void beginLoad();
+    // In the load: places the window as its record says (at the standard
+    // size when the record has none) and marks the record open.
+    void placeFromRecord();
     // After it: counts the window in `counter` while it is open, then clears
-    // the loading flag.
-    void endLoad(int& counter);
+    // the loading flag. `openerCounted`: the opener has counted the window
+    // already; the window takes that count over and gives it back as its own.
+    void endLoad(int& counter, bool openerCounted = false);
 
     // The image position of the document-changed flag (4; 10 for styles).
     virtual long changedPos() const;

@@ -147,15 +147,6 @@ void frmArrAB::List1_MouseUp(int Button, int, int, int) {
 }
 
 
-DocWindow::Layout frmArrAB::layoutRead() {
-    WinStateWork = WinEntry(kind());
-    return layoutOf(WinStateWork);
-}
-
-void frmArrAB::layoutWrite(const Layout& l) {
-    putLayout(WinStateWork, l);
-    WinEntry(kind()) = WinStateWork;
-}
 
 void frmArrAB::unloadMenus() {
     Timer0->setEnabled(false);

@@ -35,8 +35,6 @@ public:
     Timer* Timer0 = nullptr;   // the timer array "Timer", element 0
 
 protected:
-    Layout layoutRead() override;
-    void layoutWrite(const Layout& l) override;
     void unloadMenus() override;
 };
 

@@ -69,15 +69,6 @@ void frmStyAB::List1_Click() {
 }
 
 
-DocWindow::Layout frmStyAB::layoutRead() {
-    WinStateWork = WinEntry(kind());
-    return layoutOf(WinStateWork);
-}
-
-void frmStyAB::layoutWrite(const Layout& l) {
-    putLayout(WinStateWork, l);
-    WinEntry(kind()) = WinStateWork;
-}
 
 void frmStyAB::unloadMenus() { MainWindowLink().enableMenu(menuOf(kind()), true); }
 

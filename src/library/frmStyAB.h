@@ -20,8 +20,6 @@ public:
     ListBox* List1 = nullptr;
 
 protected:
-    Layout layoutRead() override;
-    void layoutWrite(const Layout& l) override;
     void unloadMenus() override;
 };
 

@@ -52,10 +52,11 @@ frmMain* frameFor(MenuId id) {
 // ---- bank windows -------------------------------------------------------------
 
 // Program banks A-E (kinds 4-8) and the drum and percussion kits (9, 10):
-// only the item chosen is disabled.
+// only the item chosen is disabled. The item is off while its window is open,
+// so a second run (the restore after the user opened it) counts nothing.
 void programBank(MenuId id, int kind) {
     frmMain* f = frameFor(id);
-    if (!f) return;
+    if (!f || !f->item(id)->isEnabled()) return;
     PrgWinKind = kind;
     if (kind <= 8) {
         // PcgWinShow

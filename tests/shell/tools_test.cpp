@@ -119,6 +119,8 @@ TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindowsOrSayWhyNot) {
     EXPECT_EQ(std::tuple(calls, PrgWinKind, PrgWinCount, f->mnuWindow->isEnabled(), f->mnuChiudi->isEnabled()),
               std::tuple(std::vector<std::string>{"frmPcgAE4"}, 4, 1, true, true));
     EXPECT_EQ("mnuWProgA " + enabled(), all) << "only the item chosen goes off";
+    RunMenuCommand(M::mnuWProgA);
+    EXPECT_EQ(std::tuple(calls.size(), PrgWinCount), std::tuple(1u, 1)) << "not again while its window is open";
     calls.clear();
     for (MenuId id : {M::mnuPerc, M::mnuGlobalParam, M::mnuWFindID}) f->item(id)->trigger();
     EXPECT_EQ(std::tuple(calls, PrgWinCount),
