@@ -312,13 +312,13 @@ void frmStyUN::CommLoadSty_Click() {
 
 void frmStyUN::stylesEnded(int result, const std::string& image) {
     if (result != 0) return;
-    if (WinKind(image) == 23) {
-        if (at(image, ImgSlot) != 9) {
-            StyUFile = ImgPathOf(image);
-            setMenu(MenuId::mnuStyU, true);
-        }
-        InfoSetSty(image);
+    if (WinKind(image) == 23 && at(image, ImgSlot) != 9) {
+        StyUFile = ImgPathOf(image);
+        setMenu(MenuId::mnuStyU, true);
     }
+    // The info file names what the instrument holds now, an untitled
+    // document by its title, as the new arrangement window does.
+    InfoSetSty(image);
     int first = 0;
     ArrSelectSend(first, 19);
 }

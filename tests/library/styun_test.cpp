@@ -213,6 +213,16 @@ TEST_F(StyUNTest, SendAll) {
               std::tuple(std::string(), static_cast<QCursor*>(nullptr), static_cast<frmStyUN*>(nullptr)));
     Timer::Advance(3000);
     EXPECT_EQ(midi->written(), StyleDumpOf(w->Tag(), 0)) << "group 0 only";
+
+    // An untitled document's send names it in the info file, as the
+    // instrument now holds its styles; the user bank stays what it was.
+    RunMenuCommand(MenuId::mnuNuovoSty);
+    frmStyUN* fresh = StyNewForms()[1];
+    ASSERT_NE(fresh, nullptr);
+    fresh->Tag() = fresh->Tag().substr(0, ImgStyStyPart - 1) + styFileOf(twoGroups());
+    fresh->CommLoadSty_Click();
+    Timer::Advance(3000);
+    EXPECT_EQ(std::tuple(InfoFileRead(), StyUFile), std::tuple(std::string("Untitled (1)"), song("Name")));
 }
 
 TEST_F(StyUNTest, PickerAssignsOnlyNamedStyles) {
