@@ -53,7 +53,7 @@ void StyleGroupSend::step() {
     const std::string image = window_->Tag();
     stop();
     if (r == 1) StyleGroupRefused(stoppedAt, window_->Caption());
-    if (!self) return;
+    if (!self || !self->Loaded()) return;
     if (ended) ended(r, image);
 }
 

@@ -252,7 +252,7 @@ void frmArrNew::TimerLoadArr_Timer() {
         InfoSetArr(image);
         bankSent_ = true;
     }
-    if (!self) return;
+    if (!self || !self->Loaded()) return;
     StatusMsg(0);
     TimerLoadArr->setInterval(Idle);
     releaseParkedClick(ClickAfterBank);

@@ -200,7 +200,7 @@ void frmArrU::CommLoadArr_Click() {
     QPointer<frmArrU> self(this);
     if (EditArrOpen && ArrModified) {
         if (AskKeepChanges(2, EditorLink().caption()) == vbYes) EditorLink().arrRecStore();
-        if (!self) return;
+        if (!self || !self->Loaded()) return;
     }
     if (TimerLoadArr->Interval() == Idle) {
         StatusMsg(3);
@@ -221,7 +221,7 @@ void frmArrU::CommLoadArr_Click() {
     StatusMsg(0);
     if (self) TimerLoadArr->setInterval(Idle);
     if (sent && at(image, ImgSlot) != 9) ArrUserBankSet(image);
-    if (!self) return;
+    if (!self || !self->Loaded()) return;
     continueFind(FindAfterBank);
     releaseParkedClick(ClickAfterBank);
 }
@@ -297,7 +297,7 @@ void frmArrU::CommLoadPrg_Click() {
             bool read = TimerLoadPrg->Interval() == PrgFileTick;
             if (!read) {
                 read = readPrograms(path, true);
-                if (!self) return;
+                if (!self || !self->Loaded()) return;
             }
             if (read) image = PrgFileImage(path, PrgFileBuf, ExtCur == "pgg");
         }
@@ -309,7 +309,7 @@ void frmArrU::CommLoadPrg_Click() {
     }
     default: break;
     }
-    if (!self) return;
+    if (!self || !self->Loaded()) return;
     TimerLoadPrg->setInterval(Idle);
     StatusMsg(0);
     continueFind(FindAfterPrograms);
@@ -376,7 +376,7 @@ void frmArrU::CommAdd_Click() {
     ArrName = PathName(path);
     ArrDBID = 0;
     DatabaseLink().dbArrAdd(19);
-    if (!self) return;
+    if (!self || !self->Loaded()) return;
     const int s = slot();
     if (ArrDBID > 0 && s != 0) {
         Text1->setText(std::to_string(ArrDBID));

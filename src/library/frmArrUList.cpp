@@ -67,7 +67,7 @@ void frmArrU::List1_Click() {
         // The editor follows the list.
         if (EditArrOpen) {
             if (ArrModified && AskKeepChanges(2, EditorLink().caption()) == vbYes) EditorLink().arrRecStore();
-            if (!self) return;
+            if (!self || !self->Loaded()) return;
             EditorLink().arrRecBuild(Tag(), idx);
             EditorLink().editArrFill();
         } else if (IsLinked<EditorLinkT>()) {
