@@ -5,14 +5,16 @@
 
 #include "../library/librarytest.h"
 
-namespace {
-class CloseClickTest : public LibraryTest {};
-}  // namespace
+using CloseClickTest = LibraryTest;
 
 TEST_F(CloseClickTest, ClosingAWindowWithoutACurrentRowSendsNothing) {
     writeSong("Song", arrFileOf({{0, "First"}, {1, "Second"}}));
-    enum Way { FileClose, CloseBox, Exit };
-    for (Way way : {FileClose, CloseBox, Exit}) {
+    const std::function<void(frmMain*, frmArrU*)> ways[] = {
+        [](frmMain* m, frmArrU*) { m->mnuChiudi->trigger(); },
+        [](frmMain*, frmArrU* w) { w->subWindow()->close(); },  // the close box
+        [](frmMain* m, frmArrU*) { m->mnuExit->trigger(); },
+    };
+    for (int way = 0; way < 3; ++way) {
         SCOPED_TRACE(way);
         delete frame.data();
         InstanceLockRelease();
@@ -29,11 +31,7 @@ TEST_F(CloseClickTest, ClosingAWindowWithoutACurrentRowSendsNothing) {
         };
         const auto before = labels();
         midi->clear();
-        switch (way) {
-        case FileClose: m->mnuChiudi->trigger(); break;
-        case CloseBox: w->subWindow()->close(); break;
-        case Exit: m->mnuExit->trigger(); break;
-        }
+        ways[way](m, w);
         EXPECT_EQ(labels(), before);
         QApplication::processEvents();
         Timer::Advance(1000);
