@@ -20,6 +20,13 @@ enum : int {
     MsgStyGroupNotSent = 156,   // a style group with an empty style ("_" its number 1-4)
     MsgImportOldSeries = 158,   // the files of the old i-series cannot be converted
     MsgImportPartial = 159,     // an import ran out of windows ("_" the file's name)
+    // The arrangement database ("_" a file name with ".arr", a folder, or a list of names).
+    MsgDBArrName = 171,         // a name the database cannot hold
+    MsgDBArrCase = 172,         // a numbered file has the name in other letter case
+    MsgDBArrNoneFound = 173,    // the update found none of the files in the folder
+    MsgDBArrFull = 174,
+    MsgDBArrNotNumbered = 175,  // the files Add all could not number
+    MsgArrWindowsInUse = 176,   // no free arrangement window
 };
 
 // Text of message n in the current language (n + LangBase).

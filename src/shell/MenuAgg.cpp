@@ -130,6 +130,8 @@ void MenuAgg() {
     m.mnuPrint->setEnabled(among(kind, {2, 3, 4, 5, 6, 7, 8, 19, 20, 21, 22}));
     switch (kind) {
     case 12:
+        // Cut is the database's Delete: offered exactly while Delete is.
+        m.mnuTaglia->setEnabled(buttonOn(c, "CommDelete"));
         m.mnuCancella->setEnabled(buttonOn(c, "CommDelete"));
         m.mnuDBArrApri->setEnabled(buttonOn(c, "CommApri"));
         m.mnuAddAll->setEnabled(buttonOn(c, "CommAddAll"));

@@ -86,6 +86,7 @@ void VelmoraTest::SetUp() {
     SetDialogService(&dialogs);
     SetPrinterService(&printer);
     SimulateWriteFailure(FileError::None);
+    SimulateReadFailure(FileError::None);
     Timer::SetManualClock(true);
     midi = &MidiDev::UseCapture();
     ResetAllState();
@@ -98,6 +99,7 @@ void VelmoraTest::TearDown() {
     SetDialogService(nullptr);
     SetPrinterService(nullptr);
     SimulateWriteFailure(FileError::None);
+    SimulateReadFailure(FileError::None);
     ResetAllState();
 }
 

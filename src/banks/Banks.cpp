@@ -1,0 +1,5 @@
+#include "banks/Banks.h"
+
+#include "banks/DBArr.h"
+
+void InstallBanks() { InstallDatabase(); }

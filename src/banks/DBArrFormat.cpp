@@ -1,0 +1,148 @@
+#include "banks/DBArrFormat.h"
+
+#include <array>
+
+#include "files/FileFormats.h"
+#include "platform/bytes.h"
+
+using namespace dbarr;
+
+namespace {
+
+bool idInRange(int id) { return id >= FirstID && id <= LastID; }
+
+std::string emptySlot() {
+    std::string s(SlotLen, ' ');
+    s[0] = '\0';
+    s[SlotLen - 2] = s[SlotLen - 1] = '\0';
+    return s;
+}
+
+// The slot's key, read in place.
+std::string slotKey(const std::string& img, int slot) { return DBArrNameKey(mid(img, SlotPos(slot), NameLen)); }
+
+}  // namespace
+
+std::string DBArrSlotName(const std::string& img, int slot) {
+    std::string n = mid(img, SlotPos(slot), NameLen);
+    const auto z = n.find('\0');
+    if (z != std::string::npos) n.resize(z);
+    return rtrim(n);
+}
+
+int DBArrSlotID(const std::string& img, int slot) {
+    return static_cast<int>(get16lo(img, SlotPos(slot) + NameLen));
+}
+
+bool DBArrSlotEmpty(const std::string& img, int slot) { return at(img, SlotPos(slot)) == 0; }
+
+std::string DBArrFolderOf(const std::string& img) { return rtrim(mid(img, FolderPos, FolderLen)); }
+
+int DBArrCount(const std::string& img) {
+    int s = FirstSlot;
+    while (s <= LastSlot && !DBArrSlotEmpty(img, s)) ++s;
+    return s - FirstSlot;
+}
+
+std::string DBArrNameKey(const std::string& name) {
+    std::string k = name;
+    const auto z = k.find('\0');
+    if (z != std::string::npos) k.resize(z);
+    k = rtrim(k);
+    for (char& c : k)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return k;
+}
+
+bool DBArrNameFits(const std::string& name) {
+    return !name.empty() && static_cast<long>(name.size()) <= NameLen && name.find('\0') == std::string::npos &&
+           name.back() != ' ';
+}
+
+int DBArrFindName(const std::string& img, const std::string& name) {
+    const std::string key = DBArrNameKey(name);
+    for (int s = FirstSlot; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s)
+        if (slotKey(img, s) == key && idInRange(DBArrSlotID(img, s))) return s;
+    return 0;
+}
+
+int DBArrFindID(const std::string& img, int id) {
+    if (!idInRange(id)) return 0;
+    for (int s = FirstSlot; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s) {
+        const int v = DBArrSlotID(img, s);
+        if (v == 0) return 0;
+        if (v == id) return s;
+    }
+    return 0;
+}
+
+std::vector<std::string> DBArrRows(const std::string& img) {
+    std::vector<std::string> rows = {"1\tArrA", "2\tArrB"};
+    for (int s = FirstSlot; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s) {
+        const int id = DBArrSlotID(img, s);
+        if (id == 0) break;
+        if (idInRange(id)) rows.push_back(std::to_string(id) + "\t" + DBArrSlotName(img, s) + ".arr");
+    }
+    return rows;
+}
+
+bool DBArrUsable(const std::string& img) {
+    return static_cast<long>(img.size()) == DBArrLen && DBArrCheck(img);
+}
+
+bool DBArrSound(const std::string& img) {
+    if (!DBArrUsable(img)) return false;
+    std::array<bool, LastID + 1> listed{};
+    for (int s = FirstSlot; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s) {
+        const int id = DBArrSlotID(img, s);
+        if (!idInRange(id) || listed[static_cast<std::size_t>(id)]) return false;
+        listed[static_cast<std::size_t>(id)] = true;
+    }
+    for (int id = FirstID; id <= LastID; ++id)
+        if (at(img, IdUsedPos(id)) != (listed[static_cast<std::size_t>(id)] ? 1 : 0)) return false;
+    return true;
+}
+
+std::string DBArrNew(const std::string& folder) {
+    std::string img = DBArrSignature();
+    img.resize(SlotPos(2) - 1, '\0');
+    const std::string e = emptySlot();
+    for (int s = 2; s <= LastSlot; ++s) img += e;
+    img.resize(FolderPos - 1, '\0');          // the ID table: all free
+    img += padRight(folder, FolderLen);
+    return img;
+}
+
+DBArrInsertResult DBArrInsert(std::string& img, const std::string& name) {
+    const std::string key = DBArrNameKey(name);
+    int s = FirstSlot;
+    for (; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s)
+        if (slotKey(img, s) == key) return {DBArrSlotID(img, s), false};
+    if (s > LastSlot) return {};
+    int id = FirstID;
+    while (id <= LastID && at(img, IdUsedPos(id)) != 0) ++id;
+    if (id > LastID) return {};
+
+    // The first slot whose key sorts after the name takes it; the rest move
+    // one slot on, last one first.
+    int target = s;
+    while (target > FirstSlot && slotKey(img, target - 1) > key) --target;
+    if (target < s) {
+        const std::string moved = mid(img, SlotPos(target), (s - target) * SlotLen);
+        putMid(img, SlotPos(target + 1), moved);
+    }
+    std::string slot = padRight(name, NameLen);
+    slot += chr(id & 0xFF) + chr(id >> 8);
+    putMid(img, SlotPos(target), slot);
+    put(img, IdUsedPos(id), 1);
+    return {id, true};
+}
+
+void DBArrRemove(std::string& img, int slot) {
+    if (slot < FirstSlot || slot > LastSlot || DBArrSlotEmpty(img, slot)) return;
+    const int id = DBArrSlotID(img, slot);
+    if (idInRange(id)) put(img, IdUsedPos(id), 0);
+    const int last = FirstSlot + DBArrCount(img) - 1;
+    if (last > slot) putMid(img, SlotPos(slot), mid(img, SlotPos(slot + 1), (last - slot) * SlotLen));
+    putMid(img, SlotPos(last), emptySlot());
+}
