@@ -231,7 +231,14 @@ bool frmEditDBArr::eventFilter(QObject* o, QEvent* e) {
 void frmEditDBArr::Timer_Timer(int Index) {
     Timer* t = Index == 0 ? Timer0 : Index == 1 ? Timer1 : Timer2;
     t->setEnabled(false);
-    if (Index == 1) return reloadList();
+    if (Index == 1) {
+        // The list again from the file as it is now (written by another
+        // program, say); a file that is not sound leaves it as it is.
+        std::string img;
+        FileError e;
+        if (DBArrReadFile(img, e) == DBArrRead::Ok && DBArrSound(img)) DBArrImage = img;
+        return reloadList();
+    }
     t->setInterval(0);
     if (Index == 0) CommAddAll_Click();
     else List1_DblClick();

@@ -24,7 +24,7 @@ TEST_F(DBArrTest, AddNumbersAFileOrSaysWhyNot) {
     EXPECT_EQ(boxes(), AskKeepChangesText(3) + "|Edit i40DBArr");
     dialogs.answer(vbYes);
     EXPECT_EQ(add(F(), "Song"), 3);
-    EXPECT_EQ(db(), dbOf(F(), {{"Song", 3}}));
+    EXPECT_DB({{"Song", 3}});
     EXPECT_EQ(dbItems(), "111");
     boxes();
     // A database written while the question stood open is added to.
@@ -35,7 +35,7 @@ TEST_F(DBArrTest, AddNumbersAFileOrSaysWhyNot) {
     SetDialogService(&during);
     EXPECT_EQ(add(F(), "Song"), 4);
     SetDialogService(&dialogs);
-    EXPECT_EQ(db(), dbOf(F(), {{"Song", 4}, {"Zed", 3}}));
+    EXPECT_DB({{"Song", 4}, {"Zed", 3}});
 
     // Refusals keep the bytes and create nothing.
     const std::string one = dbOf(F(), {{"Alpha", 3}});
@@ -95,7 +95,7 @@ TEST_F(DBArrTest, AWriteFailureChangesNothing) {
     DBArrAdd(19);
     EXPECT_EQ(ArrDBID, 0);
     EXPECT_EQ(boxes(), FileErrText(FileError::DiskFull, "i40DBArr") + "|Reading i40DBArr");
-    EXPECT_EQ(db(), dbOf(F(), {{"Alpha", 3}}));
+    EXPECT_DB({{"Alpha", 3}});
     EXPECT_EQ(DBArrLookupID(F() + "/Beta"), 0);
     EXPECT_EQ(rows(e).size(), 3u);
 }
@@ -162,7 +162,7 @@ TEST_F(DBArrTest, UpdateRemovesTheEntriesOfMissingAndForeignFiles) {
     EXPECT_EQ(status(), MsgSubst(Msg(101), "i40DBArr"));
     Timer::Advance(20);
     EXPECT_EQ(status(), "");
-    EXPECT_EQ(db(), dbOf(F(), {{"alpha", 4}, {"beta", 3}, {"Gamma", 5}}));
+    EXPECT_DB({{"alpha", 4}, {"beta", 3}, {"Gamma", 5}});
     EXPECT_TRUE(FileLen(song("short.arr")) > 0 && FileLen(song("wrong.arr")) > 0);
     EXPECT_EQ(rows(e), (std::vector<std::string>{"1\tArrA", "2\tArrB", "4\talpha.arr", "3\tbeta.arr", "5\tGamma.arr"}));
     arr("new.arr");

@@ -22,6 +22,13 @@ struct DialogsDuring : ScriptedDialogs {
     }
 };
 
+// The database file holds exactly db(F; entries).
+#define EXPECT_DB(...)                                                                  \
+    do {                                                                                \
+        const std::string want_ = dbOf(F(), __VA_ARGS__), got_ = db();                  \
+        EXPECT_TRUE(got_ == want_) << described(got_) << "\n  wanted " << described(want_); \
+    } while (0)
+
 class DBArrTest : public LibraryTest {
 protected:
     void SetUp() override {
@@ -71,4 +78,15 @@ protected:
         Timer::Advance(20);
     }
     std::string F() const { return songs; }
+    // The editor's list again from the file (its reload timer).
+    void reload(frmEditDBArr* e) {
+        e->Timer1->setEnabled(true);
+        Timer::Advance(20);
+    }
+    // The file's entries as rows, to compare where the bytes differ.
+    std::string described(const std::string& img) const {
+        std::string s = DBArrFolderOf(img) + (DBArrSound(img) ? "" : " (unsound)");
+        for (const std::string& r : DBArrRows(img)) s += " | " + r;
+        return s;
+    }
 };
