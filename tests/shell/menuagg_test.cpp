@@ -52,7 +52,7 @@ TEST_F(ShellTest, MenuStateFollowsTheActiveWindow) {
         {.what = "program bank, row selected", .kind = 5, .rows = {"11 Piano"}, .sel = 0, .expect = "Print Copia"},
         {.what = "program bank, none selected", .kind = 5, .rows = {"11 Piano"}, .expect = "Print"},
         {.what = "database buttons mirrored", .kind = 12,
-         .buttons = {{"CommDelete", true}, {"CommApri", false}, {"CommAddAll", true}}, .expect = "Cancella AddAll"},
+         .buttons = {{"CommDelete", true}, {"CommApri", false}, {"CommAddAll", true}}, .expect = "Taglia Cancella AddAll"},
         {.what = "arrangement file, filled row, buttons mirrored", .kind = 19, .rows = arrRows, .sel = 0,
          .buttons = {{"CommLoadArr", false}, {"CommLoadSty", true}, {"CommShowSty", true}, {"CommLoadPrg", true},
                      {"CommShowPrg", false}, {"CommEdit", true}, {"CommAdd", true}},
