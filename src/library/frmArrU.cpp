@@ -292,6 +292,7 @@ void frmArrU::Form_Load() {
         findUserSty_ = FindIDUserSty;
         findUserPrg_ = FindIDUserPrg;
         List1->setListIndex(FindIDPos);
+        List1->setSelected(FindIDPos, true);   // shown picked, as a click would
         TimerFindID->setInterval(10);
         TimerFindID->setEnabled(true);
     }

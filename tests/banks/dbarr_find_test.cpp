@@ -139,8 +139,8 @@ TEST_F(FindIDTest, FindsInANumberedFile) {
     frmArrU* w = ArrUForms()[1];
     ASSERT_TRUE(w && w->Loaded());
     Timer::Advance(12000);
-    EXPECT_EQ(std::tuple(w->Caption(), w->List1->ListIndex(), w->Text1->Text()),
-              std::tuple(std::string("File Arr - Bank.arr (1)"), 28, std::string("12 45")));
+    EXPECT_EQ(std::tuple(w->Caption(), w->List1->ListIndex(), w->List1->Selected(28), w->Text1->Text()),
+              std::tuple(std::string("File Arr - Bank.arr (1)"), 28, true, std::string("12 45")));
     EXPECT_TRUE(midi->written() == selectOf(28)) << midi->written().size();
 
     // Open already, normal or minimised: one window after, one selection.
