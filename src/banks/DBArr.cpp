@@ -1,6 +1,7 @@
 #include "banks/DBArr.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "app/Links.h"
 #include "app/Messages.h"
@@ -89,14 +90,14 @@ std::string DBArrEntryFile(const std::string& folder, const std::string& name) {
 }
 
 int DBArrLookupID(const std::string& path) {
-    std::string img;
-    if (EditDBArrOpen) {
-        img = DBArrImage;
-    } else {
+    // While the editor is open, what it shows; else the file as it is now.
+    std::string read;
+    if (!EditDBArrOpen) {
         FileError e;
-        if (DBArrReadFile(img, e) != DBArrRead::Ok) return 0;
-        if (DBArrSound(img)) DBArrImage = img;
+        if (DBArrReadFile(read, e) != DBArrRead::Ok) return 0;
+        if (DBArrSound(read)) DBArrImage = read;
     }
+    const std::string& img = EditDBArrOpen ? DBArrImage : read;
     if (!DBArrUsable(img)) return 0;
     const std::string folder = DBArrFolderOf(img);
     if (!sameFolder(folder, PathDir(path))) return 0;
@@ -207,13 +208,17 @@ void DBArrAddAll() {
     for (std::string& f : files) order.emplace_back(DBArrNameKey(f.substr(0, f.size() - 4)), std::move(f));
     std::sort(order.begin(), order.end());
 
+    // The names held, by key, so each file is looked up once.
+    std::unordered_map<std::string, std::pair<std::string, int>> held;
+    for (int s = dbarr::FirstSlot; s <= dbarr::LastSlot && !DBArrSlotEmpty(img, s); ++s)
+        held.emplace(DBArrNameKey(DBArrSlotName(img, s)), std::pair(DBArrSlotName(img, s), DBArrSlotID(img, s)));
+
     const std::string before = img;
     std::vector<std::string> refused;
     bool full = false;
     std::string f;
     for (const auto& [key, file] : order) {
         const std::string path = PathJoin(folder, file);
-        if (FileLen(path) != ArrFileLen) continue;
         FileFit fit;
         const FileError e = ReadFileUpTo(path, ArrFileLen, f, fit);
         if (e != FileError::None) {
@@ -228,19 +233,20 @@ void DBArrAddAll() {
             refused.push_back(file);
             continue;
         }
-        if (const int slot = DBArrFindName(img, name)) {
-            if (entryIsFile(folder, DBArrSlotName(img, slot), name))
-                ArrDBID = DBArrSlotID(img, slot);
+        if (const auto h = held.find(key); h != held.end()) {
+            if (entryIsFile(folder, h->second.first, name))
+                ArrDBID = h->second.second;
             else
                 refused.push_back(file);
             continue;
         }
-        const DBArrInsertResult ins = DBArrInsert(img, name);
-        if (ins.id == 0) {
+        const int id = DBArrInsertNew(img, name);
+        if (id == 0) {
             full = true;
             break;
         }
-        ArrDBID = ins.id;
+        held.emplace(key, std::pair(name, id));
+        ArrDBID = id;
     }
     if (img == before)
         took(img);

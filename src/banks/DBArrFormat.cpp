@@ -1,6 +1,8 @@
 #include "banks/DBArrFormat.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "files/FileFormats.h"
 #include "platform/bytes.h"
@@ -18,17 +20,36 @@ std::string emptySlot() {
     return s;
 }
 
-// The slot's key, read in place.
-std::string slotKey(const std::string& img, int slot) { return DBArrNameKey(mid(img, SlotPos(slot), NameLen)); }
+// The slot's name field as stored: cut at its first zero byte and trailing
+// blanks, never reaching outside the image.
+std::string_view slotName(const std::string& img, int slot) {
+    const std::size_t start = static_cast<std::size_t>(SlotPos(slot) - 1);
+    if (start >= img.size()) return {};
+    std::string_view v(img.data() + start, std::min<std::size_t>(NameLen, img.size() - start));
+    v = v.substr(0, v.find('\0'));
+    while (!v.empty() && v.back() == ' ') v.remove_suffix(1);
+    return v;
+}
+
+unsigned char upper(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 'a' + 'A') : u;
+}
+
+// The slot's key against a key: below 0, 0 or above 0, as bytes compare.
+int compareKey(const std::string& img, int slot, const std::string& key) {
+    const std::string_view n = slotName(img, slot);
+    const std::size_t len = std::min(n.size(), key.size());
+    for (std::size_t i = 0; i < len; ++i) {
+        const unsigned char a = upper(n[i]), b = static_cast<unsigned char>(key[i]);
+        if (a != b) return a < b ? -1 : 1;
+    }
+    return n.size() < key.size() ? -1 : n.size() > key.size() ? 1 : 0;
+}
 
 }  // namespace
 
-std::string DBArrSlotName(const std::string& img, int slot) {
-    std::string n = mid(img, SlotPos(slot), NameLen);
-    const auto z = n.find('\0');
-    if (z != std::string::npos) n.resize(z);
-    return rtrim(n);
-}
+std::string DBArrSlotName(const std::string& img, int slot) { return std::string(slotName(img, slot)); }
 
 int DBArrSlotID(const std::string& img, int slot) {
     return static_cast<int>(get16lo(img, SlotPos(slot) + NameLen));
@@ -62,7 +83,7 @@ bool DBArrNameFits(const std::string& name) {
 int DBArrFindName(const std::string& img, const std::string& name) {
     const std::string key = DBArrNameKey(name);
     for (int s = FirstSlot; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s)
-        if (slotKey(img, s) == key && idInRange(DBArrSlotID(img, s))) return s;
+        if (compareKey(img, s, key) == 0 && idInRange(DBArrSlotID(img, s))) return s;
     return 0;
 }
 
@@ -115,18 +136,23 @@ std::string DBArrNew(const std::string& folder) {
 
 DBArrInsertResult DBArrInsert(std::string& img, const std::string& name) {
     const std::string key = DBArrNameKey(name);
-    int s = FirstSlot;
-    for (; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s)
-        if (slotKey(img, s) == key) return {DBArrSlotID(img, s), false};
-    if (s > LastSlot) return {};
+    for (int s = FirstSlot; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s)
+        if (compareKey(img, s, key) == 0) return {DBArrSlotID(img, s), false};
+    return {DBArrInsertNew(img, name), true};
+}
+
+int DBArrInsertNew(std::string& img, const std::string& name) {
+    const std::string key = DBArrNameKey(name);
+    const int s = FirstSlot + DBArrCount(img);
+    if (s > LastSlot) return 0;
     int id = FirstID;
     while (id <= LastID && at(img, IdUsedPos(id)) != 0) ++id;
-    if (id > LastID) return {};
+    if (id > LastID) return 0;
 
     // The first slot whose key sorts after the name takes it; the rest move
     // one slot on, last one first.
     int target = s;
-    while (target > FirstSlot && slotKey(img, target - 1) > key) --target;
+    while (target > FirstSlot && compareKey(img, target - 1, key) > 0) --target;
     if (target < s) {
         const std::string moved = mid(img, SlotPos(target), (s - target) * SlotLen);
         putMid(img, SlotPos(target + 1), moved);
@@ -135,7 +161,7 @@ DBArrInsertResult DBArrInsert(std::string& img, const std::string& name) {
     slot += chr(id & 0xFF) + chr(id >> 8);
     putMid(img, SlotPos(target), slot);
     put(img, IdUsedPos(id), 1);
-    return {id, true};
+    return id;
 }
 
 void DBArrRemove(std::string& img, int slot) {

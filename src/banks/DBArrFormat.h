@@ -71,5 +71,7 @@ struct DBArrInsertResult {
     bool inserted = false;
 };
 DBArrInsertResult DBArrInsert(std::string& img, const std::string& name);
+// The same for a name whose key the image does not hold: its new ID, 0 full.
+int DBArrInsertNew(std::string& img, const std::string& name);
 // Removes the entry of a slot (3-999), frees its ID and closes the gap.
 void DBArrRemove(std::string& img, int slot);
