@@ -49,12 +49,6 @@ Got readForChange(std::string& img, const std::string& title, int missingCode, i
     return Got::Refused;
 }
 
-// A sound image read: the program's copy, and the editor's list with it.
-void took(const std::string& img) {
-    DBArrImage = img;
-    DBArrEditorRefresh();
-}
-
 // Writes the whole file; a failure changes nothing and is said once.
 bool writeDB(const std::string& img, const std::string& title) {
     const FileError e = WriteWholeFile(DBArrFile, img);
@@ -63,7 +57,7 @@ bool writeDB(const std::string& img, const std::string& title) {
         FileErrMsg(e, DBName);
         return false;
     }
-    took(img);
+    DBArrTook(img);
     return true;
 }
 
@@ -84,6 +78,11 @@ bool entryIsFile(const std::string& folder, const std::string& stored, const std
 
 }  // namespace
 
+void DBArrTook(const std::string& img) {
+    DBArrImage = img;
+    DBArrEditorRefresh();
+}
+
 std::string DBArrEntryFile(const std::string& folder, const std::string& name) {
     const std::string f = FileNameNoCase(folder, name + ".arr");
     return f.empty() ? f : PathJoin(folder, f);
@@ -95,7 +94,7 @@ int DBArrLookupID(const std::string& path) {
     if (!EditDBArrOpen) {
         FileError e;
         if (DBArrReadFile(read, e) != DBArrRead::Ok) return 0;
-        if (DBArrSound(read)) DBArrImage = read;
+        if (DBArrSound(read)) DBArrTook(read);
     }
     const std::string& img = EditDBArrOpen ? DBArrImage : read;
     if (!DBArrUsable(img)) return 0;
@@ -144,14 +143,14 @@ void DBArrAdd(int kind) {
     // Files outside the working folder are never numbered.
     if (!sameFolder(folder, ArrDir)) return;
     if (const int slot = DBArrFindName(img, name)) {
-        took(img);
+        DBArrTook(img);
         if (!entryIsFile(folder, DBArrSlotName(img, slot), name)) return dbMsg(MsgDBArrCase, name + ".arr", title);
         ArrDBID = DBArrSlotID(img, slot);
         return;
     }
     const DBArrInsertResult ins = DBArrInsert(img, name);
     if (ins.id == 0) {
-        took(img);
+        DBArrTook(img);
         return dbMsg(MsgDBArrFull, "", title);
     }
     if (writeDB(img, title)) ArrDBID = ins.id;
@@ -190,7 +189,7 @@ void DBArrAggiorna() {
     // A folder that is gone or holds none of the files (a disk not mounted,
     // a folder renamed) is not a reason to forget every number.
     if (found == 0 && DBArrCount(before) > 0) return dbMsg(MsgDBArrNoneFound, folder, title);
-    if (img == before) return took(img);
+    if (img == before) return DBArrTook(img);
     writeDB(img, title);
 }
 
@@ -249,7 +248,7 @@ void DBArrAddAll() {
         ArrDBID = id;
     }
     if (img == before)
-        took(img);
+        DBArrTook(img);
     else if (!writeDB(img, title))
         return;
     if (full) dbMsg(MsgDBArrFull, "", title);
@@ -267,7 +266,7 @@ bool DBArrDelete(int id, const std::string& name, const std::string& title) {
     // Only the entry the row showed: a file changed meanwhile may hold
     // another one under that number, or none.
     if (slot == 0 || DBArrSlotName(img, slot) != name) {
-        took(img);
+        DBArrTook(img);
         return false;
     }
     DBArrRemove(img, slot);

@@ -38,6 +38,9 @@ std::string DBArrEntryFile(const std::string& folder, const std::string& name);
 bool DBArrOpenFile(const std::string& folder, const std::string& name, const std::string& title, bool reopen,
                    bool find);
 
+// A sound image just read or written becomes the program's copy; the open
+// editor follows it.
+void DBArrTook(const std::string& img);
 // The open editor rebuilds its list when DBArrImage is not the image it was
 // built from (the editor's file).
 void DBArrEditorRefresh();

@@ -154,6 +154,7 @@ void frmFindID::FindIDApri() {
         FileErrMsg(e, "i40DBArr");
         return StatusMsg(0);
     }
+    if (DBArrSound(img)) DBArrTook(img);
     const int slot = DBArrFindID(img, t.file);
     if (slot == 0) {
         ErrMsg(ErrFileNotFoundName, title, "ID = " + s);
