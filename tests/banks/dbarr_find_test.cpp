@@ -49,16 +49,12 @@ TEST_F(FindIDTest, WindowAndTypedNumbers) {
     frmFindID* f = startFind({{"Bank", 12}});
     ASSERT_TRUE(f);
     // The designed places, within a pixel.
-    const auto near = [](int px, int twips) { return std::abs(px - twips / 15.0) <= 1.0; };
-    const struct {
-        QWidget* w;
-        int left, top, width, height;
-    } places[] = {{f->Text1, 552, 144, 924, 348}, {f->CommOK, 1680, 144, 1308, 360}, {f->Label1, 252, 214, -1, -1}};
-    for (const auto& p : places) {
-        const QRect g = p.w->geometry();
-        EXPECT_TRUE(near(g.x(), p.left) && near(g.y(), p.top) && (p.width < 0 || near(g.width(), p.width)) &&
-                    (p.height < 0 || near(g.height(), p.height)))
-            << p.w->objectName().toStdString();
+    const auto near = [](int px, int twips) { return twips < 0 || std::abs(px - twips / 15.0) <= 1.0; };
+    for (auto [w, x, y, wd, h] : {std::tuple<QWidget*, int, int, int, int>{f->Text1, 552, 144, 924, 348},
+                                  {f->CommOK, 1680, 144, 1308, 360}, {f->Label1, 252, 214, -1, -1}}) {
+        const QRect g = w->geometry();
+        EXPECT_TRUE(near(g.x(), x) && near(g.y(), y) && near(g.width(), wd) && near(g.height(), h))
+            << w->objectName().toStdString();
     }
     EXPECT_TRUE(near(twipsToPxX(f->ScaleWidth()), 3240) && near(twipsToPxY(f->ScaleHeight()), 648));
     EXPECT_EQ(std::tuple(f->Caption(), f->Text1->MaxLength(), frame->mnuWFindID->isEnabled()),
@@ -118,7 +114,8 @@ TEST_F(FindIDTest, FindsInTheBankWindows) {
         midi->clear();
         find(f, "288");
         Timer::Advance(500);
-        EXPECT_EQ(std::tuple(b->WindowState(), frame->ActiveForm() == b.data(), b->List1->ListIndex(), b->List1->SelCount()),
+        EXPECT_EQ(std::tuple(b->WindowState(), frame->ActiveForm() == b.data(), b->List1->ListIndex(),
+                             b->List1->SelCount()),
                   std::tuple(vbNormal, true, 63, 1));
         EXPECT_EQ(hex(midi->written()), hex(selectOf(127, 0))) << "once";
     }

@@ -36,10 +36,11 @@ protected:
         InstallBanks();
     }
     frmMain* startDb(const std::vector<std::pair<std::string, int>>& entries) {
-        frmMain* f = start([&] { writeDb(entries); });
-        return f;
+        return start([&] { writeDb(entries); });
     }
-    void writeDb(const std::vector<std::pair<std::string, int>>& entries) { writeFileBytes(DBArrFile, dbOf(songs, entries)); }
+    void writeDb(const std::vector<std::pair<std::string, int>>& entries) {
+        writeFileBytes(DBArrFile, dbOf(songs, entries));
+    }
     std::string db() const { return readFileBytes(DBArrFile); }
     bool dbExists() const { return FileLen(DBArrFile) >= 0; }
     // A valid arrangement file in F (without ".arr": name.arr).
