@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 what=${1:-run}
 
-pkgs="cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libasound2-dev fonts-dejavu-core fonts-liberation2"
+pkgs="cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libasound2-dev fonts-dejavu-core fonts-liberation2 qt6-translations-l10n"
 missing=""
 for p in $pkgs; do
   [ "$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null)" = "install ok installed" ] || missing="$missing $p"
@@ -29,14 +29,16 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 # Optimised, without debug information: the quickest build that runs as users run it.
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
-cmake --build build -j "$jobs"
 
 case "$what" in
   run)
+    # The program and its start folder only: no tests, no benchmarks.
+    cmake --build build -j "$jobs" --target velmora
     cd build/start
     exec ../velmora
     ;;
   test)
+    cmake --build build -j "$jobs"
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
 
     # The same tests built with address and undefined-behaviour checks, each

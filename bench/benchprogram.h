@@ -7,6 +7,7 @@
 #include "app/DevState.h"
 #include "app/Main.h"
 #include "app/state.h"
+#include "banks/Banks.h"
 #include "files/FileFormats.h"
 #include "library/Library.h"
 #include "platform/Dialogs.h"
@@ -21,7 +22,7 @@ inline double seconds(BenchClock::time_point a, BenchClock::time_point b) {
     return std::chrono::duration<double>(b - a).count();
 }
 
-// The shell and the library windows installed, the capture MIDI back-end,
+// The shell, the library and the bank windows installed, the capture MIDI back-end,
 // `dialogs` (when given) answering the boxes, and the frame shown.
 struct BenchProgram {
     QTemporaryDir sysDir, startDir;
@@ -33,6 +34,7 @@ struct BenchProgram {
         if (dialogs_) SetDialogService(dialogs_);
         InstallShell();
         InstallLibrary();
+        InstallBanks();
         WriteWholeFile(PathJoin(StartDir(), "i40Sty"), StyTemplateImage());
         LanguageChooser = [] { LangSel = 2; };
         StartUp();

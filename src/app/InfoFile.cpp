@@ -1,9 +1,9 @@
 #include "app/InfoFile.h"
 
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "platform/bytes.h"

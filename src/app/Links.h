@@ -48,6 +48,9 @@ public:
     virtual void setLabelPrg(const std::string& /*text*/) {}
     virtual void refreshRecentFiles() {}                         // mnuRecentFile entries
     virtual void enableMenu(MenuId /*item*/, bool /*enabled*/) {}
+    virtual bool menuEnabled(MenuId /*item*/) { return false; }
+    virtual std::string menuCaption(MenuId /*item*/) { return {}; }
+    virtual ChildForm* activeChild() { return nullptr; }      // the active child window
     virtual void menuAgg() {}                                    // File, Edit and Window menus from the active child
     virtual std::string caption() { return {}; }
     virtual void show() {}                                       // shows frmMain (its load runs)

@@ -16,6 +16,7 @@
 #include "platform/Files.h"
 #include "platform/Paths.h"
 #include "platform/Signals.h"
+#include "platform/Translations.h"
 #include "platform/bytes.h"
 
 void PathsBuild() {
@@ -82,6 +83,8 @@ int StartUp() {
     }
     LangBase = LangSel == 2 ? 200 : 0;
     LangPending = false;
+    // Qt's own buttons and dialogs speak the program's language too.
+    UseQtLanguage(LangSel == 1 ? "it" : "en");
     MultisampleNamesLoad();
     NameTablesFill();
     InfoFileEnsure();

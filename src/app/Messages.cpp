@@ -51,6 +51,8 @@ const std::array<int, 9> StatusMsgKinds = {0, 16, 11, 12, 13, 124, 96, 17, 101};
 
 std::string Msg(int n) { return MsgRaw(n + LangBase); }
 
+std::string MsgChosen(int n) { return MsgRaw(n + (LangSel == 2 ? 200 : 0)); }
+
 std::string MsgSubst(const std::string& text, const std::string& word) {
     std::string s = text;
     auto p = s.find('_');

@@ -20,17 +20,23 @@ enum : int {
     MsgStyGroupNotSent = 156,   // a style group with an empty style ("_" its number 1-4)
     MsgImportOldSeries = 158,   // the files of the old i-series cannot be converted
     MsgImportPartial = 159,     // an import ran out of windows ("_" the file's name)
+    MsgNameEndsInBlank = 170,   // a file or folder name ending in a blank ("_" that name)
+    MsgWrongExtension = 171,    // "_" the file's name, then the extension the command opens
+    MsgReplaceCompanion = 172,  // a companion file would replace another ("_" its name)
     // The arrangement database ("_" a file name with ".arr", a folder, or a list of names).
-    MsgDBArrName = 171,         // a name the database cannot hold
-    MsgDBArrCase = 172,         // a numbered file has the name in other letter case
-    MsgDBArrNoneFound = 173,    // the update found none of the files in the folder
-    MsgDBArrFull = 174,
-    MsgDBArrNotNumbered = 175,  // the files Add all could not number
-    MsgArrWindowsInUse = 176,   // no free arrangement window
+    MsgDBArrName = 181,         // a name the database cannot hold
+    MsgDBArrCase = 182,         // a numbered file has the name in other letter case
+    MsgDBArrNoneFound = 183,    // the update found none of the files in the folder
+    MsgDBArrFull = 184,
+    MsgDBArrNotNumbered = 185,  // the files Add all could not number
+    MsgArrWindowsInUse = 186,   // no free arrangement window
 };
 
 // Text of message n in the current language (n + LangBase).
 std::string Msg(int n);
+// Text of message n in the language chosen now (LangSel): after a language
+// switch, the one the next start will use.
+std::string MsgChosen(int n);
 // Text of table entry n exactly (no LangBase added); "" when there is none.
 std::string MsgRaw(int n);
 // `text` with its first "_" replaced by `word` (unchanged when it has none).

@@ -1,9 +1,9 @@
 #include "app/Mru.h"
 
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Tables.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "platform/Paths.h"
 #include "platform/bytes.h"
 

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/ImageLayout.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "platform/Files.h"
 #include "platform/bytes.h"
 

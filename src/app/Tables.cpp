@@ -1,10 +1,13 @@
 #include "app/Tables.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QCoreApplication>
 
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "platform/Controls.h"
 #include "platform/Paths.h"
 #include "platform/bytes.h"
@@ -34,32 +37,54 @@ void FormSizesSet() {
     f.EditBSQHeight = 5000; f.EditBSQWidth = 7000;
 }
 
+namespace {
+// The standard size a window kind keeps in FormSizes (nullptr where the
+// size is fixed).
+std::pair<int*, int*> sizeFields(int kind) {
+    auto& f = FormSizes;
+    switch (kind) {
+    case 2: case 3: return {&f.ArrABHeight, &f.ArrABWidth};
+    case 4: case 5: case 6: case 7: case 8: return {&f.PcgAEHeight, &f.PcgAEWidth};
+    case 9: case 10: return {&f.DrumHeight, &f.DrumWidth};
+    case 17: case 18: return {&f.StyABHeight, &f.StyABWidth};
+    case 19: return {&f.ArrUHeight, &f.ArrUWidth};
+    case 20: return {&f.ArrNewHeight, &f.ArrNewWidth};
+    case 21: case 22: case 31: return {&f.PrgUNHeight, &f.PrgUNWidth};
+    case 23: case 24: return {&f.StyUNHeight, &f.StyUNWidth};
+    case 26: return {&f.BsqHeight, &f.BsqWidth};
+    case 30: return {&f.EditBSQHeight, &f.EditBSQWidth};
+    case 32: return {&f.EditPrgHeight, &f.EditPrgWidth};
+    case 34: return {&f.PrgSelAutoHeight, &f.PrgSelAutoWidth};
+    case 35: return {&f.MultisampleHeight, &f.MultisampleWidth};
+    case 36: return {&f.EditPerfHeight, &f.EditPerfWidth};
+    default: return {nullptr, nullptr};
+    }
+}
+}  // namespace
+
 void StandardSize(int kind, int& h, int& w) {
-    const auto& f = FormSizes;
     h = w = 0;
+    if (auto [fh, fw] = sizeFields(kind); fh) {
+        h = *fh;
+        w = *fw;
+        return;
+    }
     switch (kind) {
     case 1: h = 7200; w = 9600; break;   // the frame's normal size before the user sets one
-    case 2: case 3: h = f.ArrABHeight; w = f.ArrABWidth; break;
-    case 4: case 5: case 6: case 7: case 8: h = f.PcgAEHeight; w = f.PcgAEWidth; break;
-    case 9: case 10: h = f.DrumHeight; w = f.DrumWidth; break;
     case 12: h = 6072; w = 4308; break;
     case 13: h = 5870; w = 9170; break;
     case 14: case 25: h = 5640; w = 9072; break;
     case 15: h = 5532; w = 9288; break;
     case 16: h = 5760; w = 8000; break;
-    case 17: case 18: h = f.StyABHeight; w = f.StyABWidth; break;
-    case 19: h = f.ArrUHeight; w = f.ArrUWidth; break;
-    case 20: h = f.ArrNewHeight; w = f.ArrNewWidth; break;
-    case 21: case 22: case 31: h = f.PrgUNHeight; w = f.PrgUNWidth; break;
-    case 23: case 24: h = f.StyUNHeight; w = f.StyUNWidth; break;
-    case 26: h = f.BsqHeight; w = f.BsqWidth; break;
-    case 30: h = f.EditBSQHeight; w = f.EditBSQWidth; break;
-    case 32: h = f.EditPrgHeight; w = f.EditPrgWidth; break;
-    case 34: h = f.PrgSelAutoHeight; w = f.PrgSelAutoWidth; break;
-    case 35: h = f.MultisampleHeight; w = f.MultisampleWidth; break;
-    case 36: h = f.EditPerfHeight; w = f.EditPerfWidth; break;
     default: break;
     }
+}
+
+void StandardSizeAtLeast(int kind, int h, int w) {
+    auto [fh, fw] = sizeFields(kind);
+    if (!fh) return;
+    *fh = std::max(*fh, h);
+    *fw = std::max(*fw, w);
 }
 
 void WinStateTableDefaults() {

@@ -10,6 +10,10 @@ void FormSizesSet();
 // The standard Height and Width of a window kind (0 where the window keeps
 // the size it was designed with).
 void StandardSize(int kind, int& height, int& width);
+// Raises the standard size of a window kind to at least `height` x `width`
+// (twips), for a window whose controls need more room in this platform's
+// fonts and frame than its design gives. Kinds of a fixed size keep it.
+void StandardSizeAtLeast(int kind, int height, int width);
 // Every entry at Top 0, Left 0, its standard size, closed; the frame maximised.
 void WinStateTableDefaults();
 

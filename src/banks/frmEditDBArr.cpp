@@ -117,11 +117,7 @@ void frmEditDBArr::setMenu(MenuId id, bool on) { MainWindowLink().enableMenu(id,
 
 void frmEditDBArr::Form_Load() {
     beginLoad();
-    Layout l = layoutRead();
-    if (l.Height <= 0 || l.Width <= 0) StandardSize(Kind, l.Height, l.Width);
-    l.State = 1;
-    Move(l.Left, l.Top, l.Width, l.Height);
-    layoutWrite(l);
+    placeFromRecord();
     setTag(WindowImageNew(Kind));
     setCaption("Edit i40DBArr");
     Label1->setCaption(Msg(46));
@@ -244,14 +240,27 @@ void frmEditDBArr::Timer_Timer(int Index) {
     else List1_DblClick();
 }
 
-DocWindow::Layout frmEditDBArr::layoutRead() {
-    WinStateWork = WinEntry(Kind);
-    return layoutOf(WinStateWork);
+bool frmEditDBArr::JobOffered(WindowJob job) const {
+    switch (job) {
+    case WindowJob::Delete: case WindowJob::Cut: return CommDelete->isEnabled();
+    case WindowJob::OpenEntry: return CommApri->isEnabled();
+    case WindowJob::AddAll: return CommAddAll->isEnabled();
+    default: return false;
+    }
 }
 
-void frmEditDBArr::layoutWrite(const Layout& l) {
-    putLayout(WinStateWork, l);
-    WinEntry(Kind) = WinStateWork;
+void frmEditDBArr::RunJob(WindowJob job) {
+    // The menu's commands go through the window's timers, as its buttons'
+    // second phases do; Cut deletes at once.
+    Timer* t = nullptr;
+    switch (job) {
+    case WindowJob::Cut: return CommDelete_Click();
+    case WindowJob::Delete: t = TimerCancella; break;
+    case WindowJob::OpenEntry: t = TimerApri; break;
+    case WindowJob::AddAll: t = TimerAddAll; break;
+    default: return;
+    }
+    if (!t->Enabled()) t->setEnabled(true);
 }
 
 void frmEditDBArr::unloadMenus() {

@@ -53,9 +53,11 @@ public:
     Timer* TimerApri = nullptr;
     Timer* TimerCancella = nullptr;
 
+    // The Edit menu's Delete, Cut, Open and Add All.
+    bool JobOffered(WindowJob job) const override;
+    void RunJob(WindowJob job) override;
+
 protected:
-    Layout layoutRead() override;
-    void layoutWrite(const Layout& l) override;
     void unloadMenus() override;
     int closingState(int) const override { return 0; }   // never reopened at start
     bool eventFilter(QObject* o, QEvent* e) override;

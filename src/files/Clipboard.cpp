@@ -2,10 +2,10 @@
 
 #include <map>
 
+#include "app/ImageLayout.h"
 #include "app/Messages.h"
 #include "files/FileFormats.h"
 #include "files/StyGroups.h"
-#include "files/WindowImage.h"
 #include "files/state.h"
 #include "platform/bytes.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "files/WindowImage.h"   // RowTableBase, RowTableRows
+#include "app/ImageLayout.h"   // RowTableBase, RowTableRows
 
 // Copy: writes the list's row texts (at most 20 characters each; a shorter
 // text overwrites only its own length) and selection marks into the image's

@@ -6,6 +6,7 @@
 #include "files/FileFormats.h"
 #include "files/Readers.h"
 #include "files/state.h"
+#include "app/Documents.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/bytes.h"
@@ -49,6 +50,19 @@ bool typeFits(int kind, int t) {
     }
 }
 
+bool endsInBlank(const std::string& s) { return !s.empty() && s.back() == ' '; }
+
+// The extension the command of window kind `kind` opens.
+std::string neededExtension(int kind) {
+    switch (kind) {
+    case 19: return ".arr";
+    case 21: return ImpPcgI5 ? ".pcg" : ".prg";
+    case 23: return ".sty";
+    case 25: return ".gbl";
+    default: return ".bsq";
+    }
+}
+
 int fromTemplate() {
     int r = PrgFileRead(PrgBankFile);
     if (r == 3) return 3;
@@ -77,22 +91,21 @@ int FileOpenDlg(int kind) {
     const std::string dir = PathDir(path), name = PathStem(path);
     const std::string stemPath = dir.empty() ? name : PathJoin(dir, name);
     MsgTitle = Msg(111) + PathName(path);
-    int type = req.filterIndex >= TArr && req.filterIndex < TAll ? req.filterIndex : typeOfExtension(path);
-    if (type == 0 || !typeFits(kind, type)) {
-        // Every command builds its window from its own kind's buffers: a file
-        // of another type is not opened here.
-        ErrMsg(ErrDataFormat, MsgTitle, PathName(path));
+    // The file's own extension says its type, whatever the list of types
+    // showed: a window saves its document as <name>.<its extension>, so a
+    // file named otherwise would be saved beside itself, never over itself.
+    const int type = typeOfExtension(path);
+    if (!typeFits(kind, type)) {
+        MsgBox(MsgSubst(MsgSubst(Msg(MsgWrongExtension), PathName(path)), neededExtension(kind)),
+               vbOKOnly | vbExclamation, MsgTitle);
         return 1;
     }
-    if (!PathFits(stemPath)) {
-        ErrMsg(ErrPathTooLong, MsgTitle, path);
-        return 1;
-    }
+    if (!PathUsable(path, MsgTitle)) return 1;
 
     int r = 1;
     switch (type) {
     case TArr: {
-        if (ArrSlotFind(stemPath)) return 2;
+        if (HolderOf(path)) return 2;
         int s = ImpArrI30 ? ArrI30Check(path) : ImpArrI5 ? ArrI5Check(path) : ArrFileRead(path);
         if (s == 3) return 3;
         if (s != 0) return 1;
@@ -100,7 +113,7 @@ int FileOpenDlg(int kind) {
         return 0;
     }
     case TSty: {
-        if (StySlotFind(stemPath)) return 2;
+        if (HolderOf(path)) return 2;
         int s = StyFileLoad(path);
         if (s == 2) return 3;  // missing, or empty (and deleted)
         if (s != 0) return 1;
@@ -110,7 +123,7 @@ int FileOpenDlg(int kind) {
     case TPrg:
     case TPrgOnly:
     case TPcg: {
-        if (PrgSlotFind(stemPath)) return 2;
+        if (HolderOf(stemPath + ".prg")) return 2;
         int s = type == TPcg ? PcgI5Check(path) : ImpPrgI30 ? PrgI30Check(path) : PrgFileRead(path);
         if (s == 3) return 3;
         if (s != 0) return 1;
@@ -119,7 +132,7 @@ int FileOpenDlg(int kind) {
         return 0;
     }
     case TGbl: {
-        if (GblSlotFind(path)) return 2;
+        if (HolderOf(path)) return 2;
         int s = GblFileRead(path);
         if (s == 3) return 3;
         if (s != 0) return 1;
@@ -127,7 +140,7 @@ int FileOpenDlg(int kind) {
         return 0;
     }
     case TBsq:
-        if (BsqSlotFind(stemPath)) return 2;
+        if (HolderOf(path)) return 2;
     {
         const int s = BsqFileRead(path);
         if (s == 2) return 3;  // missing, or empty (and deleted)
@@ -139,10 +152,28 @@ int FileOpenDlg(int kind) {
     return r;
 }
 
-void ArrPathFindOpen() {
-    FilePathCur = ArrDir.empty() ? ArrName : PathJoin(ArrDir, ArrName);
-    if (ApriPrgOpt && PrgSlotFind(FilePathCur) == 0) PrgWinOpen(FilePathCur);
+bool PathUsable(const std::string& path, const std::string& title) {
+    const std::string dir = PathDir(path), stem = PathStem(path);
+    const std::string stemPath = dir.empty() ? stem : PathJoin(dir, stem);
+    if (!PathFits(stemPath)) {
+        ErrMsg(ErrPathTooLong, title, path);
+        return false;
+    }
+    // Every folder and the name itself: the field is padded with blanks and
+    // read back without them.
+    std::size_t start = 0;
+    while (start <= stemPath.size()) {
+        const std::size_t end = std::min(stemPath.find('/', start), stemPath.size());
+        if (endsInBlank(stemPath.substr(start, end - start))) {
+            MsgBox(MsgSubst(Msg(MsgNameEndsInBlank), stemPath.substr(start, end - start)), vbOKOnly | vbExclamation,
+                   title);
+            return false;
+        }
+        start = end + 1;
+    }
+    return true;
 }
+
 
 bool FileOpenRead(int kind) {
     switch (FileOpenDlg(kind)) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 // The open dialog and what the Open commands do after it.
 
 // Shows the open dialog for a window kind and reads the chosen file with the
@@ -12,6 +13,8 @@ int FileOpenDlg(int kind);
 // a file already open or missing is said here (titled MsgTitle), a refused
 // one has been said by its reader, a cancel says nothing.
 bool FileOpenRead(int kind);
-// FilePathCur := ArrDir/ArrName; with ApriPrgOpt set, opens the program file
-// of the same name in a new program window unless one holds it already.
-void ArrPathFindOpen();
+// Whether a file with this path (extension included) may be opened or
+// saved: a folder or file name that ends in a blank cannot be kept in the
+// blank-padded path field, nor can a path longer than it. False after the
+// message, titled `title`.
+bool PathUsable(const std::string& path, const std::string& title);

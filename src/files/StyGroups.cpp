@@ -1,7 +1,7 @@
 #include "files/StyGroups.h"
 
+#include "app/ImageLayout.h"
 #include "files/FileFormats.h"
-#include "files/WindowImage.h"
 #include "platform/bytes.h"
 
 namespace {

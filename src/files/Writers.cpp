@@ -1,12 +1,14 @@
 #include "files/Writers.h"
 
+#include "app/Documents.h"
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
 #include "files/FileFormats.h"
+#include "files/OpenDlg.h"
 #include "files/StyGroups.h"
-#include "files/WindowImage.h"
 #include "files/state.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -80,15 +82,22 @@ void clearChanged(std::string& image) {
     for (long p : {ImgChanged, ImgPrgChanged, ImgStyChanged}) put(image, p, 0);
 }
 
-// Whether a window other than the image's own holds the file `path` (no
-// extension) of the family the image saves as.
-bool heldElsewhere(const std::string& image, const std::string& path) {
-    if (at(image, ImgUntitled) == 0 && SamePath(path, imagePath(image))) return false;
+// Whether a window other than `self` holds the file `path` (no extension)
+// of the family the image saves as.
+bool heldElsewhere(const std::string& image, const std::string& path, const DocumentT* self) {
     const unsigned kind = WinKind(image);
-    if (isArrKind(kind)) return ArrSlotFind(path) != 0;
-    if (isPrgKind(kind)) return PrgSlotFind(path) != 0;
-    if (kind == 23 || kind == 24) return StySlotFind(path) != 0;
-    return GblSlotFind(path + ".gbl") != 0;
+    if (isArrKind(kind)) return HolderOf(path + ".arr", self) != nullptr;
+    if (isPrgKind(kind)) return HolderOf(path + ".prg", self) || HolderOf(path + ".pgg", self);
+    if (kind == 23 || kind == 24) return HolderOf(path + ".sty", self) != nullptr;
+    return HolderOf(path + ".gbl", self) != nullptr;
+}
+
+// Whether `self` holds the file (it may replace it without asking).
+bool heldBy(const DocumentT* self, const std::string& file) {
+    if (!self) return false;
+    for (const std::string& f : self->heldFiles())
+        if (SameFile(f, file)) return true;
+    return false;
 }
 
 bool writeGlobalFile(const std::string& image, const std::string& file) {
@@ -100,7 +109,7 @@ bool writeGlobalFile(const std::string& image, const std::string& file) {
 
 }  // namespace
 
-int ArrSave(std::string& image) {
+int ArrSave(std::string& image, bool dropStyleFile) {
     std::string path = imagePath(image);
     if (path.empty()) return 1;
     const std::string arr = target(path, "arr"), sty = target(path, "sty");
@@ -110,10 +119,9 @@ int ArrSave(std::string& image) {
     if (withStyles && !partFits(StyFileCheck(StyPartOf(image)), sty)) return 2;
     if (!writeFile(arr, arrPart(image))) return 2;
     put(image, 4, 0);
-    if (at(image, 9) == 1 && WinKind(image) != 20) {
-        // No style file of its own: a stale one goes, but a file that does
-        // not read as a style file is the user's to deal with. A new
-        // document never wrote one, so one lying there is not its to delete.
+    if (at(image, 9) == 1 && dropStyleFile) {
+        // No style file of its own any more: the one it held goes, but a
+        // file that does not read as a style file is the user's to deal with.
         std::string old;
         FileFit fit;
         if (ReadFileUpTo(sty, StyMaxLen, old, fit) == FileError::None && fit == FileFit::Fits && StyFileCheck(old))
@@ -125,10 +133,10 @@ int ArrSave(std::string& image) {
     return 0;
 }
 
-int FileSave(std::string& image) {
+int FileSave(std::string& image, bool dropStyleFile) {
     unsigned kind = WinKind(image);
     std::string path = imagePath(image);
-    if (kind == 19 || kind == 20) return path.empty() || at(image, ImgUntitled) ? 1 : ArrSave(image);
+    if (kind == 19 || kind == 20) return path.empty() || at(image, ImgUntitled) ? 1 : ArrSave(image, dropStyleFile);
     if (path.empty() || at(image, ImgUntitled) != 0) return 1;
     if (isPrgKind(kind)) {
         if (!writeProgramFile(image, path, true)) return 2;
@@ -148,7 +156,7 @@ int FileSave(std::string& image) {
     return 1;
 }
 
-int FileSaveAs(std::string& image) {
+int FileSaveAs(std::string& image, const DocumentT* self) {
     unsigned kind = WinKind(image);
     const char* ext = nullptr;
     int filter = 8;
@@ -188,12 +196,9 @@ int FileSaveAs(std::string& image) {
     else
         spelled.clear();
     if (PathName(chosen).empty()) return 1;
-    if (!PathFits(chosen)) {
-        ErrMsg(ErrPathTooLong, Msg(75), chosen);
-        return 2;
-    }
+    if (!PathUsable(chosen + "." + ext, Msg(75))) return 2;
     // Two windows on one file would overwrite each other's saves.
-    if (heldElsewhere(image, chosen)) {
+    if (heldElsewhere(image, chosen, self)) {
         ErrMsg(ErrAlreadyOpen, Msg(75));
         return 2;
     }
@@ -201,10 +206,17 @@ int FileSaveAs(std::string& image) {
 
     if (isArrKind(kind)) {
         const std::string arr = target(chosen, "arr", spelled), sty = target(chosen, "sty");
-        // The arrangements that use styles of their own take them along. A
-        // style file already lying under the new name is not the document's
-        // yet, so it is left where it is.
+        // The arrangements that use styles of their own take them along, as
+        // the style file of the new name: never over one another window
+        // holds, and over another existing one only when the user agrees.
         const bool withStyles = (kind == 19 || kind == 20) && at(image, 9) == 2;
+        if (withStyles && HolderOf(sty, self)) {
+            ErrMsg(ErrAlreadyOpen, Msg(75));
+            return 2;
+        }
+        if (withStyles && !heldBy(self, sty) && FileExists(sty) &&
+            MsgBox(MsgSubst(Msg(MsgReplaceCompanion), PathName(sty)), vbYesNo | vbQuestion, Msg(75)) != vbYes)
+            return 1;
         if (!partFits(arrFits(arrPart(image)), arr)) return 2;
         if (withStyles && !partFits(StyFileCheck(StyPartOf(image)), sty)) return 2;
         if (!writeFile(arr, arrPart(image))) return 2;

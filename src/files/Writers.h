@@ -2,8 +2,10 @@
 // Saving documents from their window images.
 #include <string>
 
-#include "files/WindowImage.h"   // ImgPrgOnDisk: saving deletes the twin with
+#include "app/ImageLayout.h"   // ImgPrgOnDisk: saving deletes the twin with
                                  // the other extension only when it is this file
+
+class DocumentT;
 
 // Every writer writes a document's file under its name on disk: "SONG.ARR"
 // stays "SONG.ARR" (an extension differing only in case is the same file).
@@ -16,21 +18,25 @@
 // program file; 23, 24 style file; 25 Global file (also left in GblFileData).
 // Clears the changed marks. 0 saved; above 0 not saved (2: a write error,
 // already reported; 1: nothing to save to).
-int FileSave(std::string& image);
+int FileSave(std::string& image, bool dropStyleFile = false);
 // Save dialog, then writes as FileSave does to the chosen file, its
 // extension spelled as typed (kinds 2 and 3 as arrangement files, 14 as a
 // Global file). An import's window is offered its source's folder and no
-// name; a file that another window of the same family holds is refused
-// ("File already open"). On success stores the new path at 21 and clears the
-// marks 4, 7, 10, 11 and 18. 0 written, 1 cancelled, 2 a write error or a
-// refusal reported.
+// name. A file, or a companion style file, that a window other than `self`
+// holds is refused ("File already open"); an existing style file that the
+// arrangements' styles would replace, and that is not the document's own,
+// is replaced only when the user agrees. On success stores the new path at
+// 21 and clears the marks 4, 7, 10, 11 and 18. 0 written, 1 cancelled, 2 a
+// write error or a refusal reported.
 // The caller renews the caption and the recent files.
-int FileSaveAs(std::string& image);
+int FileSaveAs(std::string& image, const DocumentT* self = nullptr);
 // Writes image 271-10798 as the ".arr" file of the image's path and clears
-// char 4; then by char 9: 1 deletes the style file of that name unless it is
-// damaged (it is then left to the user), 2 writes the style part as that
-// style file when char 10 is set and clears char 10. 0 saved, 2 write error.
-int ArrSave(std::string& image);
+// char 4; then by char 9: 1 with `dropStyleFile` (the window held the style
+// file of that name and no longer uses it, and no other window holds it)
+// deletes that style file unless it is damaged (it is then left to the
+// user), 2 writes the style part as that style file when char 10 is set and
+// clears char 10. 0 saved, 2 write error.
+int ArrSave(std::string& image, bool dropStyleFile);
 // After a program bank send: the image's file becomes the instrument's user
 // program bank (slot 9 path and type, PrgUFile, mnuPrgU).
 void PrgFileLink(const std::string& image);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "app/ImageLayout.h"
 #include "app/state.h"
 #include "files/FileFormats.h"
-#include "files/WindowImage.h"
 #include "library/ArrUView.h"
 #include "platform/bytes.h"
 

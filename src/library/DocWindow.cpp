@@ -2,15 +2,21 @@
 
 #include <algorithm>
 
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 
+#include "app/Captions.h"
+#include "app/ImageLayout.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
+#include "documents/Documents.h"
+#include "files/Writers.h"
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/Timer.h"
 #include "shell/MenuAgg.h"
 #include "shell/frmMain.h"
 
@@ -21,7 +27,52 @@ DocWindow::DocWindow(MdiFrame* frame, const QString& name, int kind) : ChildForm
 
 DocWindow::~DocWindow() {
     // Destroyed while open (its frame went without the ordered close).
+    registered_.release();
     countOut();
+}
+
+void DocWindow::setDocument(WinFamily family) {
+    family_ = family;
+    document_ = true;
+}
+
+int DocWindow::docSlot() const { return at(Tag(), ImgSlot); }
+
+std::vector<std::string> DocWindow::heldFiles() const {
+    std::vector<std::string> files = ImageFiles(Tag());
+    for (std::string& f : extraFiles()) files.push_back(std::move(f));
+    return files;
+}
+
+std::vector<std::string> DocWindow::extraFiles() const {
+    if (!styleFileHeld_) return {};
+    return {ImgPathOf(Tag()) + ".sty"};
+}
+
+int DocWindow::writeDocument(std::string& image) {
+    const bool drop = styleFileHeld_ && !HolderOf(FileWithExt(ImgPathOf(image), "sty"), this);
+    return FileSave(image, drop);
+}
+
+bool DocWindow::saveAsPending(const std::string& image) const { return at(image, ImgSaveAs) != 0; }
+
+int DocWindow::save(bool as) {
+    // Saved from a copy: a save that fails leaves the image, and with it
+    // the changed marks, as they were.
+    std::string image = Tag();
+    const bool saveAs = as || at(image, ImgUntitled) == 1 || saveAsPending(image);
+    QPointer<DocWindow> self(this);
+    const int r = saveAs ? FileSaveAs(image, this) : writeDocument(image);
+    // The dialog runs the event loop: the window may have gone meanwhile.
+    if (r != 0 || !self || !Loaded()) return r != 0 ? r : 1;
+    setTag(image);
+    setCaption(DocCaptionBuild(image));
+    // What an arrangement document holds of its style file now: the one it
+    // wrote, or none.
+    styleFileHeld_ = (kind_ == 19 || kind_ == 20) && at(image, ImgStyPart) == ImgStyOwn;
+    if (saveAs) DocumentSavedAs(*this);
+    afterSave(saveAs);
+    return 0;
 }
 
 void DocWindow::countOut() {
@@ -31,12 +82,31 @@ void DocWindow::countOut() {
 
 void DocWindow::beginLoad() { loading_ = true; }
 
-void DocWindow::endLoad(int& counter) {
+void DocWindow::placeFromRecord() {
+    Layout l = layoutRead();
+    if (l.Height <= 0 || l.Width <= 0) StandardSize(kind_, l.Height, l.Width);
+    l.State = 1;
+    Move(l.Left, l.Top, l.Width, l.Height);
+    layoutWrite(l);
+}
+
+void DocWindow::endLoad(int& counter, bool openerCounted) {
+    if (document_) registered_ = RegisterDocument(this);
     if (!counter_) {
         counter_ = &counter;
-        ++counter;
+        if (!openerCounted) ++counter;
     }
     loading_ = false;
+}
+
+DocWindow::Layout DocWindow::layoutRead() {
+    WinStateWork = WinEntry(kind_);
+    return layoutOf(WinStateWork);
+}
+
+void DocWindow::layoutWrite(const Layout& l) {
+    putLayout(WinStateWork, l);
+    WinEntry(kind_) = WinStateWork;
 }
 
 long DocWindow::changedPos() const { return ImgChanged; }
@@ -88,19 +158,21 @@ void DocWindow::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
         AppClosing = false;
     };
     if (!closeDependents()) return refuse();
-    if (!self) return;
+    if (!self || !Loaded()) return;
     if (at(Tag(), changedPos()) == 0) return;
     const int answer = AskSaveChanges(1, Caption());
-    if (!self) return;
+    if (!self || !Loaded()) return;
     if (answer == vbNo) return;
     if (answer != vbYes) return refuse();
     // A save that did not complete keeps the window, its changes and the
     // question for the next close.
     if (saveDocument() != 0) return refuse();
+    if (!self || !Loaded()) return;
     saved();
 }
 
 void DocWindow::Form_Unload(int& /*Cancel*/) {
+    registered_.release();
     unloadMenus();
     Layout l = layoutRead();
     l.Top = Top();
@@ -121,13 +193,17 @@ void DocWindow::CommClose_Click() { Unload(vbFormCode); }
 void DocWindow::CommArrPlay_Click() { ModeTx0A(); }
 void DocWindow::CommSongPlay_Click() { ModeTx06(); }
 
+CommandButton* DocWindow::addButton(const char* name, const char* caption) {
+    auto* b = new CommandButton(this, QString::fromLatin1(name));
+    b->setCaption(caption);
+    return b;
+}
+
 void DocWindow::addModeButtons(const char* songCaption) {
-    CommArrPlay = new CommandButton(this, QStringLiteral("CommArrPlay"));
-    CommArrPlay->setCaption("&ARR PLAY");
+    CommArrPlay = addButton("CommArrPlay", "&ARR PLAY");
     CommArrPlay->Click = [this] { CommArrPlay_Click(); };
     if (!songCaption) return;
-    CommSongPlay = new CommandButton(this, QStringLiteral("CommSongPlay"));
-    CommSongPlay->setCaption(songCaption);
+    CommSongPlay = addButton("CommSongPlay", songCaption);
     CommSongPlay->Click = [this] { CommSongPlay_Click(); };
 }
 
@@ -157,6 +233,34 @@ int DocWindow::bottomRowTop(int designTop, int height) const {
 
 int DocWindow::insideWidth(int designWidth) const {
     return ScaleWidth() > 0 ? std::min(designWidth, ScaleWidth()) : designWidth;
+}
+
+bool DocWindow::buttonOn(const CommandButton* b) { return b && !b->testAttribute(Qt::WA_ForceDisabled); }
+
+void DocWindow::armJob(Timer* t) {
+    if (t && !t->Enabled()) t->setEnabled(true);
+}
+
+int DocWindow::placeListOverRow(ListBox* list, int listTop, const ListGrid& grid, int designTop, int rowHeight,
+                                int& natural) const {
+    natural = std::max(designTop, listTop + grid.height + 60);
+    const int top = bottomRowTop(natural, rowHeight);
+    PlaceList(list, 0, listTop, grid);
+    list->Move(0, listTop, insideWidth(grid.width), std::min(grid.height, std::max(0, top - listTop - 30)));
+    return top;
+}
+
+void DocWindow::fitStandardSize(const Extent& inside, int& height, int& width) {
+    int frameWidth = Width() - ScaleWidth(), frameHeight = Height() - ScaleHeight();
+    if (const QMdiSubWindow* sub = subWindow()) {
+        const QMargins m = sub->contentsMargins();
+        frameWidth = pxToTwipsX(m.left() + m.right());
+        frameHeight = pxToTwipsY(m.top() + m.bottom());
+    }
+    int h0 = 0, w0 = 0;
+    StandardSize(kind_, h0, w0);
+    StandardSizeAtLeast(kind_, inside.height + frameHeight, inside.width + frameWidth);
+    if (height <= 0 || width <= 0 || (height == h0 && width == w0)) StandardSize(kind_, height, width);
 }
 
 QFont DocWindow::ListFont() {

@@ -8,20 +8,28 @@
 //
 // A window of this frame:
 //   Form_Load:    beginLoad(), its own load, endLoad(counter);
-//   its record:   layoutRead / layoutWrite through its kind's working copy;
+//   its record:   layoutRead / layoutWrite through its kind's working copy
+//                 (the window-state entry of its kind unless it keeps another);
 //   its save:     saveDocument() and saved(), when it keeps a document;
-//   its unload:   unloadMenus() and what it adds to Form_Unload.
+//   its unload:   unloadMenus() and what it adds to Form_Unload;
+//   its jobs:     JobOffered / RunJob for the Edit menu's job commands, and
+//                 ImageChanged after a paste or a cut.
 #include <QFont>
 #include <QPointer>
 #include <cstdint>
 
+#include "app/Documents.h"
+#include "app/WindowJobs.h"
+#include "library/DocLayout.h"
 #include "platform/Forms.h"
+#include "platform/Registration.h"
 
 class CommandButton;
 class ListBox;
 class QMouseEvent;
+class Timer;
 
-class DocWindow : public ChildForm {
+class DocWindow : public ChildForm, public DocumentT, public JobWindow {
     Q_OBJECT
 public:
     DocWindow(MdiFrame* frame, const QString& name, int kind);
@@ -37,6 +45,19 @@ public:
 
     // Unloads the window (the Close button).
     void CommClose_Click();
+
+    // A document window, while loaded, is in the document registry.
+    ChildForm* docForm() override { return this; }
+    WinFamily docFamily() const override { return family_; }
+    int docSlot() const override;
+    std::vector<std::string> heldFiles() const override;
+    bool isDocument() const { return document_; }
+
+    // Saves the document (File > Save, and Save As with `as`): Save As when
+    // the document has no file of its own yet or came from an import. A
+    // Save As then renews slot record, caption and recent files. 0 saved;
+    // anything else not (the reason was shown, or the user cancelled).
+    int save(bool as = false) override;
     // The right button on the window or its list: the main window's Edit menu.
     void showEditPopup();
 
@@ -49,6 +70,23 @@ public:
     CommandButton* CommSongPlay = nullptr;
 
 protected:
+    // Declares the window a document of `family` (its constructor).
+    void setDocument(WinFamily family);
+    // Files held beside those its image names.
+    virtual std::vector<std::string> extraFiles() const;
+    // Arrangement windows: the window read or wrote the style file of its
+    // document's name; it deletes it at a save once no arrangement of the
+    // document uses a style of its own (and no other window holds it).
+    void holdStyleFile(bool held) { styleFileHeld_ = held; }
+    // Writes the document to its own file (Save): 0 written.
+    virtual int writeDocument(std::string& image);
+    // Whether the import that made the window still asks for Save As.
+    virtual bool saveAsPending(const std::string& image) const;
+    // After a completed save (the image stored): what the window adds.
+    virtual void afterSave(bool /*savedAs*/) {}
+
+    // A button of the window with its caption.
+    CommandButton* addButton(const char* name, const char* caption);
     // Creates the mode buttons; SONG PLAY only when it has a caption.
     void addModeButtons(const char* songCaption = "SO&NG PLAY");
 
@@ -73,23 +111,29 @@ protected:
         r.State = static_cast<uint8_t>(l.State);
     }
     // Copies the record into its kind's working copy and gives its fields.
-    virtual Layout layoutRead() = 0;
+    // By default the record is the window-state entry of the window's kind.
+    virtual Layout layoutRead();
     // Sets the fields in the working copy and copies it back.
-    virtual void layoutWrite(const Layout& l) = 0;
+    virtual void layoutWrite(const Layout& l);
 
     // Before a window's own load: the loading flag.
     void beginLoad();
+    // In the load: places the window as its record says (at the standard
+    // size when the record has none) and marks the record open.
+    void placeFromRecord();
     // After it: counts the window in `counter` while it is open, then clears
-    // the loading flag.
-    void endLoad(int& counter);
+    // the loading flag. `openerCounted`: the opener has counted the window
+    // already; the window takes that count over and gives it back as its own.
+    void endLoad(int& counter, bool openerCounted = false);
 
     // The image position of the document-changed flag (4; 10 for styles).
     virtual long changedPos() const;
     // Closes whatever must close before the window (the arrangement editor
     // when it holds one of the window's arrangements); false cancels.
     virtual bool closeDependents() { return true; }
-    // Saves the document: 0 saved, anything else not (the reason was shown).
-    virtual int saveDocument() { return 0; }
+    // Saves the document in the close question: 0 saved, anything else not
+    // (the reason was shown).
+    virtual int saveDocument() { return save(); }
     // After a completed save in the save question (recent files).
     virtual void saved() {}
     // The entries of the main window enabled again, and the slot given back.
@@ -110,6 +154,11 @@ protected:
     // The list whose right press shows the pop-up (set by the window).
     void setPopupList(ListBox* list);
 
+    // For the jobs: a button's own Enabled property (a missing one is off),
+    // and a job's timer switched on unless it is counting already.
+    static bool buttonOn(const CommandButton* b);
+    static void armJob(Timer* t);
+
     // Design places kept inside the window, for layouts drawn for a window
     // frame thinner than this platform's: the Top of a bottom row `height`
     // high, moved up when the inside is too short for it; a width no wider
@@ -117,12 +166,30 @@ protected:
     int bottomRowTop(int designTop, int height) const;
     int insideWidth(int designWidth) const;
 
+    // A list of `grid` at Left 0 and `listTop`, with a row of controls
+    // `rowHeight` high under it at `designTop` or, for a taller list, just
+    // below it. A window smaller than that keeps the row inside and the list
+    // above it, no wider than the inside. Returns the row's Top; `natural` is
+    // its Top at the standard size.
+    int placeListOverRow(ListBox* list, int listTop, const ListGrid& grid, int designTop, int rowHeight,
+                         int& natural) const;
+
+    // Raises the standard size of the window's kind so that its frame holds
+    // the inside its controls need at their places, in this platform's fonts.
+    // A size in `height`, `width` that is none or the standard size before
+    // becomes the standard size.
+    void fitStandardSize(const Extent& inside, int& height, int& width);
+
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
     void countOut();
 
     const int kind_;
+    WinFamily family_ = WinFamily::ArrU;
+    bool document_ = false;
+    bool styleFileHeld_ = false;
+    Registration registered_;
     bool loading_ = false;
     bool resizing_ = false;
     int* counter_ = nullptr;   // the open counter the window is in, while it is

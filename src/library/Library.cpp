@@ -8,7 +8,7 @@
 #include "app/Mru.h"
 #include "app/Tables.h"
 #include "app/state.h"
-#include "files/OpenDlg.h"
+#include "documents/Documents.h"
 #include "library/Links.h"
 #include "library/frmArrAB.h"
 #include "library/frmArrNew.h"
@@ -76,28 +76,19 @@ std::vector<Registration>& familyRegistrations() {
 }  // namespace
 
 void mnuApriArr_Click() {
-    if (!MainForm()) return;
-    ArrSlotCur = ArrSlotFree();
-    if (ArrSlotCur == 0) return;  // the command is off then
+    if (!OpenFromDialog(WinFamily::ArrU)) return;
     const int slot = ArrSlotCur;
-    if (!FileOpenRead(19) || !MainForm()) return;
-    ArrSlotUsed[static_cast<std::size_t>(slot)] = 1;
-    CaricaPrgPending = true;
-    ArrSlotCur = slot;
-    ShowWindowOf(WinFamily::ArrU, slot);
     ArrPathFindOpen();
-    if (ArrSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriArr, false);
     if (AutoDBArrOpt && !FindIDPending) {
         // The number the add gives shows at once in the new window.
         ArrDBID = 0;
         DatabaseLink().dbArrAdd(19);
-        frmArrU* w = ArrUForms()[static_cast<std::size_t>(slot)];
+        frmArrU* w = slot >= 1 && slot <= 8 ? ArrUForms()[static_cast<std::size_t>(slot)].data() : nullptr;
         if (ArrDBID > 0 && w && w->Loaded()) {
             w->Text1->setText(std::to_string(ArrDBID));
             ArrSlots[static_cast<std::size_t>(slot)].DBID = ArrDBID;
         }
     }
-    MruAdd((ArrDir.empty() ? ArrName : PathJoin(ArrDir, ArrName)) + ".arr", RdOnlyOpen);
 }
 
 void InstallLibrary() {
@@ -117,7 +108,6 @@ void InstallLibrary() {
     RegisterLink<ArrWindowLinkT>(&arrWindows);
     InstallStyleWindows();
     RegisterMenuCommand(MenuId::mnuNuovoArr, [] { mnuNuovoArr_Click(); });
-    RegisterMenuCommand(MenuId::mnuApriBSQ, [] { mnuApriBSQ_Click(); });
     RegisterMenuCommand(MenuId::mnuArrA, [] { mnuArrA_Click(); });
     RegisterMenuCommand(MenuId::mnuArrB, [] { mnuArrB_Click(); });
     RegisterMenuCommand(MenuId::mnuStyA, [] { mnuStyA_Click(); });

@@ -21,6 +21,9 @@ public:
     virtual void editArrFill() {}
     // Assigns the style of list row `row` of a style window image to ArrRec.
     virtual void editArrStyAssign(int /*row*/, const std::string& /*image*/) {}
+    // Assigns sound `n` (list index) of a program bank, kit or program file
+    // window image to the selected track of ArrRec; true when it assigned.
+    virtual bool editArrPrgAssign(int /*n*/, const std::string& /*image*/) { return false; }
     // Shows the editor, modeless.
     virtual void show() {}
     // Unloads the editor: it asks its own question and sets SaveCancelled

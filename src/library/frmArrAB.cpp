@@ -64,13 +64,11 @@ void frmArrAB::Form_Load() {
     beginLoad();
     const int k = kind();
     Layout l = layoutRead();
-    if (l.Height <= 0 || l.Width <= 0) StandardSize(k, l.Height, l.Width);
+    CommClose->setCaption(Msg(8));
+    fitStandardSize(layoutControls(), l.Height, l.Width);
     l.State = 1;
     Move(l.Left, l.Top, l.Width, l.Height);
     layoutWrite(l);
-
-    layoutControls();
-    CommClose->setCaption(Msg(8));
 
     std::string image = WindowImageNew(k, ArrFileBuf);
     for (int i = 0; i < 64; ++i) List1->AddItem(ArrRowText(image, i));
@@ -92,20 +90,20 @@ void frmArrAB::Form_Load() {
     }
 }
 
-// The design's places, kept inside the window: the list no wider than the
-// window, so its four columns show, and the bottom row above the window's
-// lower edge, the list ending above it.
-void frmArrAB::layoutControls() {
+Extent frmArrAB::layoutControls() {
     const Placement p = placement(TwipsY == 12);
-    const int top = bottomRowTop(p.bottomTop, ButtonHeight);
-    List1->Move(0, 20, insideWidth(p.listWidth), std::min(p.listHeight, top - 20 - 30));
-    Text1->Move(200, top, 700, BoxHeight);
-    Label1[0]->Move(200 + 900, top + 35, 300, BoxHeight);
-    Combo1->Move(1400, top, 1850, BoxHeight);
-    Label1[1]->Move(1400 + 1900, top + 35, 600, BoxHeight);
-    CommArrPlay->Move(3950, top, ButtonWidth, ButtonHeight);
-    CommSongPlay->Move(3950 + 1700, top, ButtonWidth, ButtonHeight);
-    CommClose->Move(3950 + 2 * 1700, top, ButtonWidth, ButtonHeight);
+    const ListGrid grid = ListGridFor(List1, 16, 4, p.listWidth, p.listHeight);
+    int natural = 0;
+    const int top = placeListOverRow(List1, 20, grid, p.bottomTop, ButtonHeight, natural);
+    const int bw = ButtonWidth, bh = ButtonHeight;
+    const int right = PlaceRow({{Text1, 200, top, 700, BoxHeight},
+                                {Label1[0], 200 + 900, top + 35, 300, BoxHeight},
+                                {Combo1, 1400, top, 1850, BoxHeight},
+                                {Label1[1], 1400 + 1900, top + 35, 600, BoxHeight},
+                                {CommArrPlay, 3950, top, bw, bh},
+                                {CommSongPlay, 3950 + 1700, top, bw, bh},
+                                {CommClose, 3950 + 2 * 1700, top, bw, bh}});
+    return {std::max(grid.width, right) + 60, natural + bh + 60};
 }
 
 void frmArrAB::Form_Resize() {
@@ -149,15 +147,6 @@ void frmArrAB::List1_MouseUp(int Button, int, int, int) {
 }
 
 
-DocWindow::Layout frmArrAB::layoutRead() {
-    WinStateWork = WinEntry(kind());
-    return layoutOf(WinStateWork);
-}
-
-void frmArrAB::layoutWrite(const Layout& l) {
-    putLayout(WinStateWork, l);
-    WinEntry(kind()) = WinStateWork;
-}
 
 void frmArrAB::unloadMenus() {
     Timer0->setEnabled(false);

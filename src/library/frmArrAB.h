@@ -18,7 +18,8 @@ public:
 
     void Form_Load() override;
     void Form_Resize() override;
-    void layoutControls();
+    // The controls at their places; the inside they need.
+    Extent layoutControls();
 
     // Two passes: the pick shows the name at once and arms Timer(0); its
     // tick shows the rest and selects the arrangement. Acts during the load
@@ -34,8 +35,6 @@ public:
     Timer* Timer0 = nullptr;   // the timer array "Timer", element 0
 
 protected:
-    Layout layoutRead() override;
-    void layoutWrite(const Layout& l) override;
     void unloadMenus() override;
 };
 

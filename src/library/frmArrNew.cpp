@@ -20,6 +20,7 @@
 #include "files/state.h"
 #include "library/ArrNewView.h"
 #include "library/ArrUView.h"
+#include "library/StyleGroupSend.h"
 #include "library/state.h"
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
@@ -39,17 +40,19 @@ namespace {
 constexpr int Kind = 20;
 constexpr int Idle = 10;
 constexpr int BankArmed = 9;
-constexpr int StylesFirst = 20, StylesNext = 800;
+constexpr int StylesPause = 800;
 constexpr int ClickAfterBank = 11, ClickAfterStyles = 12;
 
 // Layout (twips).
 constexpr int ButtonStep = 1540, ButtonWidth = 1400, ButtonHeight = 375;
 constexpr int ComboLeft = 80, ComboWidth = 2500, BoxHeight = 315, LabelWidth = 480, Gap = 40, LabelDrop = 35;
+constexpr int Margin = 60;
 
 SlotRec& slotRecord(int slot) { return ArrNewSlots[static_cast<std::size_t>(slot >= 1 && slot <= 8 ? slot : 0)]; }
 }  // namespace
 
 frmArrNew::frmArrNew(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrNew"), Kind) {
+    setDocument(WinFamily::ArrNew);
     List1 = new ListBox(this, QStringLiteral("List1"));
     List1->setColumns(4);
     List1->setMultiSelect(2);
@@ -61,13 +64,8 @@ frmArrNew::frmArrNew(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrN
     Combo1 = new ComboBox(this, QStringLiteral("Combo1"));
     Label1 = new Label(this, QStringLiteral("Label1"));
     Label1->setCaption("Style");
-    auto button = [this](const char* name, const char* caption) {
-        auto* b = new CommandButton(this, QString::fromLatin1(name));
-        b->setCaption(caption);
-        return b;
-    };
-    CommLoadArr = button("CommLoadArr", "Load &Arr");
-    CommLoadSty = button("CommLoadSty", "Load &Styles");
+    CommLoadArr = addButton("CommLoadArr", "Load &Arr");
+    CommLoadSty = addButton("CommLoadSty", "Load &Styles");
     addModeButtons(nullptr);
     CommLoadArr->Click = [this] { CommLoadArr_Click(); };
     CommLoadSty->Click = [this] { CommLoadSty_Click(); };
@@ -83,6 +81,8 @@ frmArrNew::frmArrNew(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrN
     TimerList1 = timer("TimerList1");
     TimerLoadArr->onTimer = [this] { TimerLoadArr_Timer(); };
     TimerLoadSty->onTimer = [this] { TimerLoadSty_Timer(); };
+    styleSend_ = std::make_unique<StyleGroupSend>(this, TimerLoadSty, TimerLoadSty, StylesPause);
+    styleSend_->ended = [this](int result, const std::string& image) { stylesEnded(result, image); };
     TimerList1->onTimer = [this] {
         TimerList1->setEnabled(false);
         List1_Click();
@@ -90,7 +90,6 @@ frmArrNew::frmArrNew(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrN
 }
 
 frmArrNew::~frmArrNew() {
-    if (StyJobOwner == this) StyJobOwner = nullptr;
     // Destroyed while open, without unloading: its slot is free again.
     const int s = slot();
     if (open_ && s >= 1) ArrNewSlotUsed[static_cast<std::size_t>(s)] = 0;
@@ -101,20 +100,21 @@ int frmArrNew::slot() const {
     return s >= 1 && s <= 8 ? s : 0;
 }
 
-void frmArrNew::layoutControls() {
-    // The design's places, kept inside the window: the list's four columns
-    // and the bottom row show.
+Extent frmArrNew::layoutControls() {
+    // The list's four columns, the bottom row below them.
     const bool large = TwipsY == 12;
-    const int top = bottomRowTop(large ? 4030 : 4230, ButtonHeight);
-    List1->Move(0, 20, insideWidth(large ? 9320 : 9290), std::min(large ? 4100 : 4300, top - 20 - 30));
-    Combo1->Move(ComboLeft, top, ComboWidth, BoxHeight);
+    const ListGrid grid = ListGridFor(List1, 16, 4, large ? 9320 : 9290, large ? 4100 : 4300);
+    int natural = 0;
+    const int top = placeListOverRow(List1, 20, grid, large ? 4030 : 4230, ButtonHeight, natural);
     const int labelLeft = ComboLeft + ComboWidth + Gap;
-    Label1->Move(labelLeft, top + LabelDrop, LabelWidth, BoxHeight);
-    int left = labelLeft + LabelWidth + Gap;
-    for (CommandButton* b : {CommLoadArr, CommLoadSty, CommArrPlay, CommClose}) {
-        b->Move(left, top, ButtonWidth, ButtonHeight);
-        left += ButtonStep;
-    }
+    const int left = labelLeft + LabelWidth + Gap;
+    const int right = PlaceRow({{Combo1, ComboLeft, top, ComboWidth, BoxHeight},
+                                {Label1, labelLeft, top + LabelDrop, LabelWidth, BoxHeight},
+                                {CommLoadArr, left, top, ButtonWidth, ButtonHeight},
+                                {CommLoadSty, left + ButtonStep, top, ButtonWidth, ButtonHeight},
+                                {CommArrPlay, left + 2 * ButtonStep, top, ButtonWidth, ButtonHeight},
+                                {CommClose, left + 3 * ButtonStep, top, ButtonWidth, ButtonHeight}});
+    return {std::max(grid.width, right) + Margin, natural + ButtonHeight + Margin};
 }
 
 void frmArrNew::Form_Load() {
@@ -123,12 +123,11 @@ void frmArrNew::Form_Load() {
     ArrNewSlotWork = slotRecord(s);
     ArrNewSlotWork.State = 1;
     slotRecord(s) = ArrNewSlotWork;
-    // Always at the top left, at its standard size.
-    int h = 0, w = 0;
-    StandardSize(Kind, h, w);
-    Move(0, 0, w, h);
-    layoutControls();
+    // Always at the top left, at its standard size, which holds its controls.
     CommClose->setCaption(Msg(8));
+    int h = 0, w = 0;
+    fitStandardSize(layoutControls(), h, w);
+    Move(0, 0, w, h);
 
     const std::string image = ArrNewImage(ArrFileBuf, StyGrpBuf, s);
     setTag(image);
@@ -149,9 +148,20 @@ void frmArrNew::RefreshFromImage() {
     CommLoadSty->setEnabled(StyGrpCount(image) > 0);
 }
 
-void frmArrNew::showImage() {
+void frmArrNew::ImageChanged() {
     RefreshFromImage();
     setCaption(DocCaptionBuild(Tag()));
+}
+
+bool frmArrNew::JobOffered(WindowJob job) const {
+    if (job == WindowJob::LoadArr) return buttonOn(CommLoadArr);
+    if (job == WindowJob::LoadSty) return buttonOn(CommLoadSty);
+    return false;
+}
+
+void frmArrNew::RunJob(WindowJob job) {
+    if (job == WindowJob::LoadArr) armJob(TimerLoadArr);
+    if (job == WindowJob::LoadSty) armJob(TimerLoadSty);
 }
 
 // ---- the pick ----------------------------------------------------------------------
@@ -173,7 +183,6 @@ void frmArrNew::List1_Click() {
         StatusMsg(0);
         return;
     }
-    frmMain* m = MainForm();
     bool selectOnly = false;
     switch (TimerList1->Interval()) {
     case ClickAfterStyles:
@@ -182,7 +191,7 @@ void frmArrNew::List1_Click() {
         break;
     case ClickAfterBank: TimerList1->setInterval(Idle); break;
     case Idle:
-        if (m && m->mnuCaricaArr->Checked()) {
+        if (CaricaArrOpt) {
             InfoFileRead();
             if (!instrumentHolds(InfoArrTitle, bankSent_)) {
                 TimerList1->setInterval(ClickAfterBank);
@@ -196,7 +205,7 @@ void frmArrNew::List1_Click() {
     if (!selectOnly) {
         if (ModeNow != 0) ModeTx0A();
         Combo1->setText(ArrStyleText(Tag(), idx));
-        if (ArrUsesOwnStyle(Tag(), idx) && m && m->mnuCaricaSty->Checked()) {
+        if (ArrUsesOwnStyle(Tag(), idx) && CaricaStyOpt) {
             const std::string styTitle = InfoFileRead();
             if (!instrumentHolds(styTitle, stylesSent_)) {
                 TimerList1->setInterval(ClickAfterStyles);
@@ -252,59 +261,27 @@ void frmArrNew::TimerLoadArr_Timer() {
 // ---- the styles ------------------------------------------------------------------------
 
 void frmArrNew::CommLoadSty_Click() {
-    if (TimerLoadSty->Interval() != Idle) return;   // running: nothing more
-    const int total = StyGrpCount(Tag());
+    if (styleSend_->running()) return;   // running: nothing more
     // Nothing to send, or another window's styles are going out: a click
     // waiting for the styles goes on without them.
-    if (total == 0 || (StyJobOwner && StyJobOwner != this)) {
-        releaseParkedClick(ClickAfterStyles);
-        return;
-    }
-    StyJobOwner = this;
-    StyGrpTotal = total;
-    StyGrpIdx = 0;
-    StatusMsg(2);
-    TimerLoadSty->setInterval(StylesFirst);
-    TimerLoadSty->setEnabled(true);
+    if (!styleSend_->start(StyGrpCount(Tag()))) releaseParkedClick(ClickAfterStyles);
 }
 
 void frmArrNew::TimerLoadSty_Timer() {
     TimerLoadSty->setEnabled(false);
-    if (TimerLoadSty->Interval() == Idle) {
-        CommLoadSty_Click();
-        return;
-    }
-    QPointer<frmArrNew> self(this);
-    int r = 0;
-    if (StyGrpIdx < StyGrpTotal) {
-        r = StyTxDump(StyGrpIdx, Tag());
-        if (r == 0) {
-            ++StyGrpIdx;
-            TimerLoadSty->setInterval(StylesNext);
-            TimerLoadSty->setEnabled(true);
-            return;
-        }
-    }
-    const int stoppedAt = StyGrpIdx;
-    const std::string image = Tag();
-    stopStyleJob();
-    if (r == 1) MsgBox(MsgSubst(Msg(MsgStyGroupNotSent), std::to_string(stoppedAt + 1)), vbExclamation, Caption());
-    if (!self) return;
-    if (r == 0) {
+    // Armed at rest by the Edit menu: the press.
+    if (!styleSend_->running()) return CommLoadSty_Click();
+    styleSend_->step();
+}
+
+void frmArrNew::stylesEnded(int result, const std::string& image) {
+    if (result == 0) {
         InfoSetSty(image);
         stylesSent_ = true;
     }
     int n = List1->ListIndex();
     if (n >= 0) ArrSelectSend(n, Kind);
     releaseParkedClick(ClickAfterStyles);
-}
-
-void frmArrNew::stopStyleJob() {
-    const bool running = TimerLoadSty->Interval() != Idle;
-    TimerLoadSty->setEnabled(false);
-    TimerLoadSty->setInterval(Idle);
-    if (StyJobOwner == this) StyJobOwner = nullptr;
-    if (running) StatusMsg(0);
 }
 
 // ---- the layout record -------------------------------------------------------------------
@@ -332,21 +309,10 @@ void frmArrNew::Form_QueryUnload(int& Cancel, int UnloadMode) {
     DocWindow::Form_QueryUnload(Cancel, UnloadMode);
 }
 
-int frmArrNew::saveDocument() {
-    // Saved from a copy: a save that fails leaves the image and its changed
-    // marks as they were.
-    std::string image = Tag();
-    const int r = at(image, ImgUntitled) == 1 ? FileSaveAs(image) : FileSave(image);
-    if (r != 0) return r;
-    setTag(image);
-    setCaption(DocCaptionBuild(image));
-    return 0;
-}
-
 void frmArrNew::saved() { MruAdd(ImgPathOf(Tag()) + ".arr", 0); }
 
 void frmArrNew::unloadMenus() {
-    stopStyleJob();
+    styleSend_->stop();
     // A bank send still pending goes with the window.
     if (TimerLoadArr->Interval() != Idle) StatusMsg(0);
     TimerLoadArr->setEnabled(false);

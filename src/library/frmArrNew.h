@@ -6,11 +6,14 @@
 // Slots 1-8.
 #include <QPointer>
 #include <array>
+#include <memory>
+#include <string>
 
 #include "library/DocWindow.h"
 
 class ComboBox;
 class Label;
+class StyleGroupSend;
 class Timer;
 
 class frmArrNew : public DocWindow {
@@ -35,7 +38,10 @@ public:
     // the image, after a paste or a cut has changed it.
     void RefreshFromImage();
     // RefreshFromImage and the caption (after a paste, a cut or a Save As).
-    Q_INVOKABLE void showImage();
+    void ImageChanged() override;
+    // The Edit menu's jobs: the two sends, pressed by their timers.
+    bool JobOffered(WindowJob job) const override;
+    void RunJob(WindowJob job) override;
 
     int slot() const;
 
@@ -55,18 +61,18 @@ public:
 protected:
     Layout layoutRead() override;
     void layoutWrite(const Layout& l) override;
-    int saveDocument() override;
     void saved() override;
     void unloadMenus() override;
     int closingState(int) const override { return 0; }
 
 private:
-    void layoutControls();
+    // The controls at their places; the inside they need.
+    Extent layoutControls();
     void Form_Resize() override;
     void TimerLoadArr_Timer();
     void TimerLoadSty_Timer();
-    // Ends the style send this window runs (status cleared, timer at rest).
-    void stopStyleJob();
+    // After the style send: the info file, the selection, and what waited.
+    void stylesEnded(int result, const std::string& image);
     void releaseParkedClick(int state);
     // Whether the instrument holds this document's arrangements (styles):
     // the info file's title names it and, while untitled, this window sent it.
@@ -74,6 +80,7 @@ private:
     bool open_ = false;
     bool bankSent_ = false;    // this window's bank went out since it opened
     bool stylesSent_ = false;  // and its styles
+    std::unique_ptr<StyleGroupSend> styleSend_;   // on TimerLoadSty
 };
 
 // The windows of the slots 1-8 (nullptr where none is open).

@@ -15,13 +15,14 @@
 #include "files/Writers.h"
 #include "files/state.h"
 #include "library/ArrUView.h"
+#include "library/DocLayout.h"
 #include "library/Links.h"
+#include "library/StyleGroupSend.h"
 #include "library/state.h"
 #include "platform/Controls.h"
 #include "platform/Paths.h"
 #include "platform/Timer.h"
 #include "platform/bytes.h"
-#include "shell/frmMain.h"
 
 std::array<QPointer<frmArrU>, 10>& ArrUForms() {
     static std::array<QPointer<frmArrU>, 10> forms;
@@ -39,17 +40,19 @@ Placement placement(bool largeFonts) { return largeFonts ? Placement{3900, 3820,
 constexpr int ListLeft = 0, ListTop = 20, ListWidth = 9350;
 constexpr int BoxHeight = 315, ButtonWidth = 1200, ButtonHeight = 375, ModeButtonWidth = 980;
 constexpr int Text1Width = 800, Combo1Width = 2500, Text2Width = 1000;
-constexpr int LabelDrop = 40;
+constexpr int LabelDrop = 40, Margin = 60;
 
 SlotRec& slotRecord(int slot) {
     return ArrSlots[static_cast<std::size_t>(slot >= 1 && slot <= 9 ? slot : 0)];
 }
 }  // namespace
 
-frmArrU::frmArrU(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrU"), Kind) { buildControls(); }
+frmArrU::frmArrU(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmArrU"), Kind) {
+    setDocument(WinFamily::ArrU);
+    buildControls();
+}
 
 frmArrU::~frmArrU() {
-    if (StyJobOwner == this) StyJobOwner = nullptr;
     if (FindIDOwner == this) {
         FindIDOwner = nullptr;
         FindIDPending = false;
@@ -87,15 +90,14 @@ void frmArrU::buildControls() {
     }
     addModeButtons();
 
-    auto button = [this](const char* name) { return new CommandButton(this, QString::fromLatin1(name)); };
-    CommLoadArr = button("CommLoadArr");
-    CommLoadSty = button("CommLoadSty");
-    CommShowSty = button("CommShowSty");
-    CommLoadPrg = button("CommLoadPrg");
-    CommShowPrg = button("CommShowPrg");
-    CommEdit = button("CommEdit");
-    CommAdd = button("CommAdd");
-    CommEdit->setCaption("&Edit");
+    // Captioned as the Edit menu's entries that mirror them.
+    CommLoadArr = addButton("CommLoadArr", "Load Arrang");
+    CommLoadSty = addButton("CommLoadSty", "Load Style");
+    CommShowSty = addButton("CommShowSty", "Show Style");
+    CommLoadPrg = addButton("CommLoadPrg", "Load Prog");
+    CommShowPrg = addButton("CommShowPrg", "Show Prog");
+    CommEdit = addButton("CommEdit", "&Edit");
+    CommAdd = addButton("CommAdd", "+i40DBArr");
     CommLoadArr->Click = [this] { CommLoadArr_Click(); };
     CommLoadSty->Click = [this] { CommLoadSty_Click(); };
     CommShowPrg->Click = [this] { CommShowPrg_Click(); };
@@ -142,37 +144,42 @@ void frmArrU::buildControls() {
     wireJobs();
 }
 
-void frmArrU::layoutControls(bool slot9) {
+Extent frmArrU::layoutControls(bool slot9) {
     const Placement p = placement(TwipsY == 12);
-    const int top = p.bottomTop, labelTop = top + LabelDrop;
-    List1->Move(ListLeft, ListTop, ListWidth, p.listHeight);
-    int combo = 400, text2 = 400 + 3600, label2 = 400 + 3600 + 1060;
-    if (!slot9) {
-        const int text1 = 100;
-        Text1->Move(text1, top, Text1Width, BoxHeight);
-        Label1[0]->Move(text1 + 900, labelTop, 300, BoxHeight);
-        combo = text1 + 1200;
-        text2 = combo + 3100;
-        label2 = text2 + 1040;
+    const ListGrid grid = ListGridFor(List1, 16, 4, ListWidth, p.listHeight);
+    PlaceList(List1, ListLeft, ListTop, grid);
+    // The bottom row, below the list's last row.
+    const int top = std::max(p.bottomTop, ListTop + grid.height + Margin);
+    const int labelTop = top + LabelDrop;
+    const int bw = ModeButtonWidth, bh = ButtonHeight;
+    if (slot9) {
+        PlaceRow({{Combo1, 400, top, Combo1Width, BoxHeight},
+                  {Label1[1], 400 + 2600, labelTop, 480, BoxHeight},
+                  {Text2, 400 + 3600, top, Text2Width, BoxHeight},
+                  {Label1[2], 400 + 3600 + 1060, labelTop, 900, BoxHeight},
+                  {CommArrPlay, 6380, top, bw, bh},
+                  {CommSongPlay, 6380 + 1520, top, bw, bh}});
+    } else {
+        const int text1 = 100, combo = text1 + 1200, text2 = combo + 3100;
+        PlaceRow({{Text1, text1, top, Text1Width, BoxHeight},
+                  {Label1[0], text1 + 900, labelTop, 300, BoxHeight},
+                  {Combo1, combo, top, Combo1Width, BoxHeight},
+                  {Label1[1], combo + 2600, labelTop, 480, BoxHeight},
+                  {Text2, text2, top, Text2Width, BoxHeight},
+                  {Label1[2], text2 + 1040, labelTop, 900, BoxHeight},
+                  {CommArrPlay, 6380, top, bw, bh},
+                  {CommSongPlay, 6380 + 1520, top, bw, bh}});
     }
-    Combo1->Move(combo, top, Combo1Width, BoxHeight);
-    Label1[1]->Move(combo + 2600, labelTop, 480, BoxHeight);
-    Text2->Move(text2, top, Text2Width, BoxHeight);
-    Label1[2]->Move(label2, labelTop, 900, BoxHeight);
-    CommArrPlay->Move(6380, top, ModeButtonWidth, ButtonHeight);
-    CommSongPlay->Move(6380 + 1520, top, ModeButtonWidth, ButtonHeight);
-    // The command column, beyond the largest width the window may have.
-    const int column = ListLeft + ListWidth + 80;
-    int y = ListTop + 100;
-    CommClose->Move(column, y, ButtonWidth, ButtonHeight);
-    for (CommandButton* b : {CommLoadArr, CommLoadSty, CommShowSty, CommLoadPrg, CommShowPrg, CommEdit}) {
-        y += p.buttonStep;
-        b->Move(column, y, ButtonWidth, ButtonHeight);
-    }
-    CommAdd->Move(column, top, ButtonWidth, ButtonHeight);
+    // The command column, right of the list; the add button at the bottom
+    // row's Top, in the same column.
+    const int column = ListLeft + grid.width + 80;
+    const int right = PlaceColumn({CommClose, CommLoadArr, CommLoadSty, CommShowSty, CommLoadPrg, CommShowPrg, CommEdit},
+                                  column, ListTop + 100, p.buttonStep, ButtonWidth, bh);
+    PlaceColumn({CommAdd}, column, top, 0, right - column, bh);
+    return {right + 80, top + bh + Margin};
 }
 
-void frmArrU::showImage() {
+void frmArrU::ImageChanged() {
     const std::string& image = Tag();
     List1->Clear();
     bool any = false;
@@ -198,15 +205,14 @@ void frmArrU::setMenu(MenuId id, bool on) { MainWindowLink().enableMenu(id, on);
 void frmArrU::setDatabaseButton() {
     // The add command belongs to the database; files are added by hand only
     // while they are not added at every open.
-    frmMain* m = MainForm();
-    const bool on = IsLinked<DatabaseLinkT>() && !(m && m->mnuAddi40DBArr->Checked());
+    const bool on = IsLinked<DatabaseLinkT>() && !AutoDBArrOpt;
     CommAdd->setEnabled(on);
     setMenu(MenuId::mnui40DBArr, on);
 }
 
 void frmArrU::Form_Load() {
     beginLoad();
-    // 1-3: the slot record, and the window placed from it.
+    // 1-3: the slot record (the window is placed from it below).
     const int s = ArrSlotCur >= 1 && ArrSlotCur <= 9 ? ArrSlotCur : 1;
     ArrSlotWork = slotRecord(s);
     if (ArrSlotWork.State == 0) {
@@ -221,17 +227,12 @@ void frmArrU::Form_Load() {
         ArrDir = PathDir(ArrSlotWork.Path);
         ArrName = rtrim(PathName(ArrSlotWork.Path));
     }
-    // A record that never held a size opens at the standard one.
-    if (ArrSlotWork.Height <= 0 || ArrSlotWork.Width <= 0) {
-        ArrSlotWork.Height = FormSizes.ArrUHeight;
-        ArrSlotWork.Width = FormSizes.ArrUWidth;
-    }
+    // 4-5: controls; the standard size holds them, and a record that never
+    // held a size (or held the standard one) opens at it.
+    CommClose->setCaption(Msg(8));
+    fitStandardSize(layoutControls(s == 9), ArrSlotWork.Height, ArrSlotWork.Width);
     Move(ArrSlotWork.Left, ArrSlotWork.Top, ArrSlotWork.Width, ArrSlotWork.Height);
     slotRecord(s) = ArrSlotWork;
-
-    // 4-5: controls.
-    layoutControls(s == 9);
-    CommClose->setCaption(Msg(8));
     setDatabaseButton();
     Text2->setText("");
 
@@ -314,9 +315,11 @@ void frmArrU::attachCompanions(std::string& image) {
     // Styles: the file's own, or the template (a damaged file has been
     // reported by the reader, and saving leaves it where it is).
     FilePathCur = path + ".sty";
+    holdStyleFile(false);
     if (StyFileLoad(FilePathCur) == 0) {
         image += StyFileBuf;
         ImgSet(image, ImgStyPart, ImgStyOwn);
+        holdStyleFile(true);
     } else {
         image += StyGrpBuf;
         ImgSet(image, ImgStyPart, ImgStyTemplate);
@@ -378,17 +381,6 @@ bool frmArrU::closeDependents() {
     if (SaveCancelled) return false;
     EditArrOpen = false;
     return true;
-}
-
-int frmArrU::saveDocument() {
-    // Saved from a copy: a save that fails leaves the image, and with it the
-    // changed marks, as they were.
-    std::string image = Tag();
-    const int r = at(image, ImgSaveAs) != 0 ? FileSaveAs(image) : ArrSave(image);
-    if (r != 0) return r;
-    setTag(image);
-    setCaption(DocCaptionBuild(image));
-    return 0;
 }
 
 void frmArrU::saved() {

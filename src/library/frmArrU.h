@@ -4,11 +4,12 @@
 // origin of the picked arrangement. Slots 1-8 hold files; slot 9 is the file
 // the instrument holds as its user bank.
 //
-// Its buttons of the send and companion commands stand in a column beyond
-// the window's largest width: the Edit menu mirrors them (MenuAgg) and the
-// main window's timer commands press them.
+// Its buttons of the send and companion commands stand in a column right of
+// the list: the Edit menu mirrors them (MenuAgg) and the main window's timer
+// commands press them.
 #include <QPointer>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "app/MenuIds.h"
@@ -16,6 +17,7 @@
 
 class ComboBox;
 class Label;
+class StyleGroupSend;
 class TextBox;
 class Timer;
 
@@ -52,9 +54,13 @@ public:
     // ask), then selects it. TimerFindID's Interval is the step and its delay.
     void TimerFindID_Timer();
 
+    // The Edit menu's jobs: the send and companion buttons, pressed by
+    // their timers (the add to the database at once).
+    bool JobOffered(WindowJob job) const override;
+    void RunJob(WindowJob job) override;
     // The rows, the style box, the bank send button and the caption again
     // from the image, after a paste or a cut changed it. Sends nothing.
-    Q_INVOKABLE void showImage();
+    void ImageChanged() override;
 
     // The slot of the window (image position 15), 0 when it holds none.
     int slot() const;
@@ -90,7 +96,6 @@ protected:
     Layout layoutRead() override;
     void layoutWrite(const Layout& l) override;
     bool closeDependents() override;
-    int saveDocument() override;
     void saved() override;
     void unloadMenus() override;
     int closingState(int current) const override;
@@ -100,16 +105,17 @@ protected:
 
 private:
     void buildControls();
-    void layoutControls(bool slot9);
+    // The controls at their places; the inside they need.
+    Extent layoutControls(bool slot9);
     void attachCompanions(std::string& image);
     void setDatabaseButton();
     void setMenu(MenuId id, bool on);
     // The send and companion jobs: their buttons and timers.
     void wireJobs();
-    // Ends a running style send (status cleared, the job freed).
-    void stopStyleJob();
     // Ends every send and the database entry this window runs (closing).
     void stopJobs();
+    // After the style send: the info file, the selection, and what waited.
+    void stylesEnded(int result, const std::string& image);
     // A click parked for a send goes on.
     void releaseParkedClick(int state);
     // A send has ended: the find this window holds goes on at `step`.
@@ -118,7 +124,8 @@ private:
     // was this window's.
     void endFind();
     bool open_ = false;   // loaded and holding its slot
-    int styCount_ = 0;    // the groups the running style send counted
+    // The style send, on TimerTxSty(0) and (1).
+    std::unique_ptr<StyleGroupSend> styleSend_;
     // The find this window took at its load, and what its first step read.
     int findPos_ = 0;
     bool findUserSty_ = false, findUserPrg_ = false;

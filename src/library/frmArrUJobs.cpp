@@ -3,19 +3,22 @@
 // whose state is its timer's Interval: the first press shows the status and
 // arms the timer, the tick does the work. At its end a send lets a click
 // parked for it go on, and moves on the find by number the window runs.
+#include "app/Documents.h"
+#include "app/ImageLayout.h"
 #include "app/InfoFile.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Mru.h"
 #include "app/Tables.h"
 #include "app/state.h"
+#include "documents/Documents.h"
 #include "files/Readers.h"
 #include "files/StyGroups.h"
-#include "files/WindowImage.h"
 #include "files/Writers.h"
 #include "files/state.h"
 #include "library/ArrUJobsView.h"
 #include "library/Links.h"
+#include "library/StyleGroupSend.h"
 #include "library/frmArrU.h"
 #include "library/frmStyUN.h"
 #include "library/state.h"
@@ -31,8 +34,8 @@ namespace {
 constexpr int Idle = 10;
 // Bank send.
 constexpr int BankArmed = 9;
-// Style send.
-constexpr int StylesRunning = 20, StylesPause = 1000;
+// Style send: the pause between groups.
+constexpr int StylesPause = 1000;
 // Program send: from the open program window (9 armed, 8 at the tick) or
 // from the file (7, 6).
 constexpr int PrgWinArmed = 9, PrgWinTick = 8, PrgFileArmed = 7, PrgFileTick = 6;
@@ -53,13 +56,12 @@ ChildForm* prgWindowOf(int slot) {
     return nullptr;
 }
 
-// The program slot 1-8 open on `path`, else 0.
+// The slot of the program file window that holds the program file of
+// `path` (no extension), else 0.
 int prgSlotOpenOn(const std::string& path) {
-    for (int s = 1; s <= 8; ++s) {
-        const SlotRec& r = PrgSlots[static_cast<std::size_t>(s)];
-        if ((r.State == 1 || r.State == 2) && rtrim(r.Path) == path) return s;
-    }
-    return 0;
+    DocumentT* d = HolderOf(path + ".prg");
+    if (!d) d = HolderOf(path + ".pgg");
+    return d && d->docFamily() == WinFamily::PrgUN ? d->docSlot() : 0;
 }
 
 // Reads the program file of `path` (no extension) into PrgFileBuf; true
@@ -72,10 +74,7 @@ bool readPrograms(const std::string& path, bool hadFile) {
     return r == 0 || r == 4;
 }
 
-int readOnlyChoice() {
-    frmMain* m = MainForm();
-    return m && m->mnuRdOnly->Checked() ? 1 : 0;
-}
+int readOnlyChoice() { return RdOnlyOpt ? 1 : 0; }
 }  // namespace
 
 void frmArrU::wireJobs() {
@@ -83,6 +82,8 @@ void frmArrU::wireJobs() {
     CommLoadPrg->Click = [this] { CommLoadPrg_Click(); };
     CommShowSty->Click = [this] { CommShowSty_Click(); };
     CommAdd->Click = [this] { CommAdd_Click(); };
+    styleSend_ = std::make_unique<StyleGroupSend>(this, TimerTxSty[0], TimerTxSty[1], StylesPause);
+    styleSend_->ended = [this](int result, const std::string& image) { stylesEnded(result, image); };
     for (Timer* t : TimerTxSty)
         t->onTimer = [this, t] {
             t->setEnabled(false);
@@ -101,6 +102,32 @@ void frmArrU::wireJobs() {
         Timer4->setInterval(0);
         CommAdd_Click();
     };
+}
+
+bool frmArrU::JobOffered(WindowJob job) const {
+    switch (job) {
+    case WindowJob::LoadArr: return buttonOn(CommLoadArr);
+    case WindowJob::LoadSty: return buttonOn(CommLoadSty);
+    case WindowJob::ShowSty: return buttonOn(CommShowSty);
+    case WindowJob::LoadPrg: return buttonOn(CommLoadPrg);
+    case WindowJob::ShowPrg: return buttonOn(CommShowPrg);
+    case WindowJob::Edit: return buttonOn(CommEdit);
+    case WindowJob::AddToDatabase: return buttonOn(CommAdd);
+    default: return false;
+    }
+}
+
+void frmArrU::RunJob(WindowJob job) {
+    switch (job) {
+    case WindowJob::LoadArr: return armJob(TimerLoadArr);
+    case WindowJob::LoadSty: return armJob(TimerLoadSty);
+    case WindowJob::ShowSty: return armJob(TimerShowSty);
+    case WindowJob::LoadPrg: return armJob(TimerLoadPrg);
+    case WindowJob::ShowPrg: return armJob(TimerShowPrg);
+    case WindowJob::Edit: return armJob(TimerEdit);
+    case WindowJob::AddToDatabase: return CommAdd->press();
+    default: return;
+    }
 }
 
 void frmArrU::releaseParkedClick(int state) {
@@ -133,7 +160,6 @@ void frmArrU::TimerFindID_Timer() {
         return;
     }
     FindIDPending = true;
-    frmMain* m = MainForm();
     auto next = [this](int step) {
         TimerFindID->setInterval(step);
         TimerFindID->setEnabled(true);
@@ -143,16 +169,16 @@ void frmArrU::TimerFindID_Timer() {
         findName_ = PathName(ImgPathOf(Tag()));
         findStyTitle_ = InfoFileRead();
         // The bank send goes on at 800 when it ends.
-        if (m && m->mnuCaricaArr->Checked() && !InfoTitleIs(InfoArrTitle, findName_)) return CommLoadArr_Click();
+        if (CaricaArrOpt && !InfoTitleIs(InfoArrTitle, findName_)) return CommLoadArr_Click();
         return next(FindStyles);
     case FindStyles:
     case FindAfterBank:
-        if (m && m->mnuCaricaSty->Checked() && findUserSty_ && !InfoTitleIs(findStyTitle_, findName_))
+        if (CaricaStyOpt && findUserSty_ && !InfoTitleIs(findStyTitle_, findName_))
             return CommLoadSty_Click();
         return next(FindPrograms);
     case FindPrograms:
     case FindAfterStyles:
-        if (m && m->mnuCaricaPrg->Checked() && findUserPrg_ && !InfoTitleIs(InfoPrgTitle, findName_))
+        if (CaricaPrgOpt && findUserPrg_ && !InfoTitleIs(InfoPrgTitle, findName_))
             return CommLoadPrg_Click();
         return next(FindSelect);
     case FindSelect:
@@ -203,40 +229,18 @@ void frmArrU::CommLoadArr_Click() {
 // ---- the styles --------------------------------------------------------------------
 
 void frmArrU::CommLoadSty_Click() {
-    if (TimerTxSty[0]->Interval() == Idle) {
-        styCount_ = StyGrpCount(Tag());
-        // Nothing to send, or another window's styles are going out: a
-        // click or a find waiting for the styles goes on without them.
-        if (styCount_ == 0 || (StyJobOwner && StyJobOwner != this)) {
-            releaseParkedClick(ClickAfterStyles);
-            continueFind(FindAfterStyles);
-            return;
-        }
-        StyJobOwner = this;
-        StyGrpIdx = 0;
-        StyGrpTotal = styCount_;
-        TimerTxSty[1]->setInterval(StylesPause);
-        StatusMsg(2);
-        TimerTxSty[0]->setEnabled(true);
-        TimerTxSty[0]->setInterval(StylesRunning);
-        return;
+    // A press while the styles go out sends the next group now.
+    if (styleSend_->running()) return styleSend_->step();
+    // Nothing to send, or another window's styles are going out: a click
+    // or a find waiting for the styles goes on without them.
+    if (!styleSend_->start(StyGrpCount(Tag()))) {
+        releaseParkedClick(ClickAfterStyles);
+        continueFind(FindAfterStyles);
     }
-    QPointer<frmArrU> self(this);
-    int r = 0;
-    if (StyGrpIdx < styCount_) {
-        r = StyTxDump(StyGrpIdx, Tag());
-        if (r == 0) {
-            ++StyGrpIdx;
-            TimerTxSty[1]->setEnabled(true);
-            return;
-        }
-    }
-    const int stoppedAt = StyGrpIdx;
-    const std::string image = Tag();
-    stopStyleJob();
-    if (r == 1) MsgBox(MsgSubst(Msg(MsgStyGroupNotSent), std::to_string(stoppedAt + 1)), vbExclamation, Caption());
-    if (!self) return;
-    if (r == 0) InfoSetSty(image);
+}
+
+void frmArrU::stylesEnded(int result, const std::string& image) {
+    if (result == 0) InfoSetSty(image);
     int n = List1->ListIndex();
     if (n >= 0) ArrSelectSend(n, 19);
     releaseParkedClick(ClickAfterStyles);
@@ -244,7 +248,7 @@ void frmArrU::CommLoadSty_Click() {
 }
 
 void frmArrU::stopJobs() {
-    stopStyleJob();
+    styleSend_->stop();
     // A press still waiting for its tick has shown its status: it goes with
     // the job.
     const bool waiting = TimerLoadArr->Interval() != Idle || TimerLoadPrg->Interval() != Idle || Timer4->Enabled();
@@ -253,14 +257,6 @@ void frmArrU::stopJobs() {
         t->setInterval(Idle);
     }
     if (waiting) StatusMsg(0);
-}
-
-void frmArrU::stopStyleJob() {
-    const bool running = TimerTxSty[0]->Interval() != Idle;
-    for (Timer* t : TimerTxSty) t->setEnabled(false);
-    TimerTxSty[0]->setInterval(Idle);
-    if (StyJobOwner == this) StyJobOwner = nullptr;
-    if (running) StatusMsg(0);
 }
 
 // ---- the programs ------------------------------------------------------------------
@@ -326,48 +322,42 @@ void frmArrU::CommShowSty_Click() {
     // No styles of the file's own: nothing to show.
     if (!m || at(Tag(), ImgStyPart) == ImgStyNone) return;
     FilePathCur = ImgPathOf(Tag());
-    if (StyShowByCut != 1) {
-        for (int s = 1; s <= 8; ++s) {
-            const SlotRec& r = StySlots[static_cast<std::size_t>(s)];
-            if ((r.State != 1 && r.State != 2) || rtrim(r.Path) != FilePathCur) continue;
-            frmStyUN* w = StyUNForms()[static_cast<std::size_t>(s)];
-            if (r.Extra == 1) {
-                if (w) w->activate();
-                return;
-            }
-            // Open as a plain style file: closed, to come back as the
-            // companion; a cancelled save question keeps it alone.
-            if (w && !w->Unload(vbFormCode)) return;
-            break;
+    const std::string file = FilePathCur + ".sty";
+    OpenRequest r;
+    if (StyShowByCut == 1) {
+        r.slot = StySlotCur;
+    } else if (DocumentT* d = HolderOf(file, this); d && d->docFamily() == WinFamily::StyUN) {
+        const int s = d->docSlot();
+        if (s >= 1 && s <= 8 && StySlots[static_cast<std::size_t>(s)].Extra == 1) {
+            d->docForm()->activate();
+            return;
         }
-        StySlotCur = StySlotFree();
-        if (StySlotCur == 0) return;
+        // Open as a plain style file: closed, to come back as the
+        // companion; a cancelled save question keeps it alone.
+        QPointer<frmArrU> self(this);
+        if (!d->docForm()->Unload(vbFormCode) || !self || !Loaded()) return;
     }
-    if (!MainForm()) return;
-    const int slot = StySlotCur;
-    const auto s = static_cast<std::size_t>(slot);
     StyFileBuf = StyPartOf(Tag());
-    StyDir = PathDir(FilePathCur);
-    StyName = PathName(FilePathCur);
-    StySlots[s].Extra = 1;
-    StySlotUsed[s] = 1;
-    StyLoopIdx = 0;
-    RdOnlyOpen = readOnlyChoice();
-    ShowWindowOf(WinFamily::StyUN, slot);
-    if (StySlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriSty, false);
-    MruAdd((StyDir.empty() ? StyName : PathJoin(StyDir, StyName)) + ".sty", RdOnlyOpen);
+    r.path = file;
+    r.readOnly = readOnlyChoice();
+    r.alreadyRead = true;
+    r.companion = true;
+    OpenDocument(WinFamily::StyUN, r);
 }
 
 void frmArrU::CommShowPrg_Click() {
     FilePathCur = ImgPathOf(Tag());
-    PrgSlotCur = prgSlotOpenOn(FilePathCur);
-    if (PrgSlotCur != 0) {
-        PrgWindowLink().showPrgWindow(21, PrgSlotCur);
+    const std::string prg = FileWithExt(FilePathCur, "prg"), pgg = FileWithExt(FilePathCur, "pgg");
+    DocumentT* d = HolderOf(prg, this);
+    if (!d) d = HolderOf(pgg, this);
+    if (d) {
+        d->docForm()->activate();
         return;
     }
-    RdOnlyOpen = readOnlyChoice();
-    const std::string path = FilePathCur;
-    if (PrgWinOpen(path) == 0) MruAdd(path + "." + ExtCur, RdOnlyOpen);
+    OpenRequest r;
+    r.path = FileExists(prg) || !FileExists(pgg) ? prg : pgg;
+    r.readOnly = readOnlyChoice();
+    OpenDocument(WinFamily::PrgUN, r);
 }
 
 // ---- the database --------------------------------------------------------------------

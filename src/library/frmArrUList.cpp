@@ -1,11 +1,11 @@
 // The user arrangement window's list: picking an arrangement selects it on
 // the instrument, shows its number, program origin and style, and keeps the
 // arrangement editor on it.
+#include "app/ImageLayout.h"
 #include "app/InfoFile.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "library/ArrUView.h"
 #include "library/Links.h"
 #include "library/frmArrU.h"
@@ -50,9 +50,8 @@ void frmArrU::List1_Click() {
     case ClickAfterBank:
         TimerList1->setInterval(ClickIdle);
         break;
-    case ClickIdle: {
-        frmMain* m = MainForm();
-        if (m && m->mnuCaricaArr->Checked()) {
+    case ClickIdle:
+        if (CaricaArrOpt) {
             InfoFileRead();
             if (!InfoTitleIs(InfoArrTitle, name)) {
                 TimerList1->setInterval(ClickAfterBank);
@@ -61,7 +60,6 @@ void frmArrU::List1_Click() {
             }
         }
         break;
-    }
     default: break;
     }
 
@@ -84,8 +82,7 @@ void frmArrU::List1_Click() {
         Text1->setText(ArrDBID > 0 ? std::to_string(ArrDBID) + " " + row.substr(0, 2) : std::string());
         Text2->setText(ArrUsesUserProgram(Tag(), idx) ? "User" : Msg(98));
         Combo1->setText(ArrStyleText(Tag(), idx));
-        frmMain* m = MainForm();
-        if (ArrUsesOwnStyle(Tag(), idx) && m && m->mnuCaricaSty->Checked()) {
+        if (ArrUsesOwnStyle(Tag(), idx) && CaricaStyOpt) {
             const std::string styTitle = InfoFileRead();
             if (!InfoTitleIs(styTitle, name)) {
                 TimerList1->setInterval(ClickAfterStyles);

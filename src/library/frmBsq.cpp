@@ -33,6 +33,7 @@ std::array<QPointer<frmBsq>, 9>& BsqForms() {
 }
 
 frmBsq::frmBsq(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmBsq"), Kind) {
+    setDocument(WinFamily::Bsq);
     List1 = new ListBox(this, QStringLiteral("List1"));
     List1->Click = [this] { List1_Click(); };
     setPopupList(List1);
@@ -52,8 +53,7 @@ frmBsq::frmBsq(MdiFrame* frame) : DocWindow(frame, QStringLiteral("frmBsq"), Kin
     counts(Label3, "Label3");
     counts(Label4, "Label4");
     auto button = [this](const char* name, const char* caption, void (frmBsq::*fn)()) {
-        auto* b = new CommandButton(this, QString::fromLatin1(name));
-        b->setCaption(caption);
+        CommandButton* b = addButton(name, caption);
         b->Click = [this, fn] { (this->*fn)(); };
         return b;
     };
@@ -76,27 +76,15 @@ int frmBsq::slot() const {
     return s >= 1 && s <= 8 ? s : 0;
 }
 
-void frmBsq::Form_Load() {
-    beginLoad();
-    const int s = BsqSlotCur >= 1 && BsqSlotCur <= 8 ? BsqSlotCur : 1;
-    const std::string path = BsqDir.empty() ? BsqName : PathJoin(BsqDir, BsqName);
-    BsqSlotWork = slotRecord(s);
-    BsqSlotWork.Path = path;
-    BsqSlotWork.State = 1;
-    BsqSlotWork.Top = BsqSlotWork.Left = 0;
-    BsqSlotWork.Height = FormSizes.BsqHeight;
-    BsqSlotWork.Width = FormSizes.BsqWidth;
-    slotRecord(s) = BsqSlotWork;
-    Move(0, 0, FormSizes.BsqWidth, FormSizes.BsqHeight);
-
+Extent frmBsq::layoutControls() {
     // The list shows its ten names exactly, beside the counts.
     const int rowTwips = QFontMetrics(List1->font()).height() * (TwipsY > 0 ? TwipsY : 15) + 3;
     List1->setRowHeight(rowTwips);
     List1->Move(60, 60, 1500, 11 * rowTwips);
     for (int k = 0; k < 10; ++k) Label3[static_cast<std::size_t>(k)]->Move(1620, 60 + k * rowTwips, 700, rowTwips);
     // Right of the counts, in three columns of four: the sequence's four
-    // details, then its eight extra tracks; the buttons below them, so that
-    // everything stands inside the window's standard size.
+    // details, then its eight extra tracks; the buttons below them, three to
+    // a row, so that everything stands inside the window's standard size.
     constexpr int DetailLeft = 2450, ColumnStep = 1050, LabelWidth = 660, ValueWidth = 360;
     for (int i = 0; i < 12; ++i) {
         const int col = i / 4, row = i % 4;
@@ -105,11 +93,28 @@ void frmBsq::Form_Load() {
         Label* v = i < 4 ? Label2[static_cast<std::size_t>(i)] : Label4[static_cast<std::size_t>(i - 4)];
         v->Move(x + LabelWidth, 60 + row * 240, ValueWidth, 240);
     }
-    int n = 0;
-    for (CommandButton* b : {CommLoadBSQ, CommBSQ, CommArrPlay, CommSongPlay, CommClose}) {
-        b->Move(DetailLeft + (n % 3) * ColumnStep, 60 + 4 * 240 + 100 + (n / 3) * 420, 1030, 375);
-        ++n;
-    }
+    constexpr int ButtonWidth = 1030, ButtonHeight = 375, RowStep = 420;
+    const int top = 60 + 4 * 240 + 100, x0 = DetailLeft, x1 = x0 + ColumnStep, x2 = x1 + ColumnStep;
+    const int right = std::max(PlaceRow({{CommLoadBSQ, x0, top, ButtonWidth, ButtonHeight},
+                                         {CommBSQ, x1, top, ButtonWidth, ButtonHeight},
+                                         {CommArrPlay, x2, top, ButtonWidth, ButtonHeight}}),
+                               PlaceRow({{CommSongPlay, x0, top + RowStep, ButtonWidth, ButtonHeight},
+                                         {CommClose, x1, top + RowStep, ButtonWidth, ButtonHeight}}));
+    return {right + 60, std::max(60 + 11 * rowTwips, top + RowStep + ButtonHeight) + 60};
+}
+
+void frmBsq::Form_Load() {
+    beginLoad();
+    const int s = BsqSlotCur >= 1 && BsqSlotCur <= 8 ? BsqSlotCur : 1;
+    const std::string path = BsqDir.empty() ? BsqName : PathJoin(BsqDir, BsqName);
+    BsqSlotWork = slotRecord(s);
+    BsqSlotWork.Path = path;
+    BsqSlotWork.State = 1;
+    // The slot's window comes back where it last was; a record that never
+    // held a size opens at the standard one.
+    fitStandardSize(layoutControls(), BsqSlotWork.Height, BsqSlotWork.Width);
+    slotRecord(s) = BsqSlotWork;
+    Move(BsqSlotWork.Left, BsqSlotWork.Top, BsqSlotWork.Width, BsqSlotWork.Height);
 
     std::string image = WindowImageNew(Kind, BsqFileBuf);
     put(image, ImgSlot, static_cast<unsigned>(s));
@@ -182,15 +187,3 @@ void frmBsq::unloadMenus() {
 }
 
 void frmBsq::closedByHand() { MruStorePos(Tag(), Top(), Left(), Height(), Width()); }
-
-void mnuApriBSQ_Click() {
-    if (!MainForm()) return;
-    BsqSlotCur = BsqSlotFree();
-    if (BsqSlotCur == 0) return;   // the command is off then
-    const int s = BsqSlotCur;
-    if (!FileOpenRead(Kind) || !MainForm()) return;
-    BsqSlotCur = s;
-    ShowWindowOf(WinFamily::Bsq, s);
-    if (BsqSlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriBSQ, false);
-    MruAdd((BsqDir.empty() ? BsqName : PathJoin(BsqDir, BsqName)) + ".bsq", RdOnlyOpen);
-}

@@ -42,8 +42,11 @@ protected:
     void unloadMenus() override;
     bool countOutWhileClosing() const override { return false; }
     void closedByHand() override;
+
+private:
+    // The controls at their places; the inside they need.
+    Extent layoutControls();
 };
 
 std::array<QPointer<frmBsq>, 9>& BsqForms();
 // File > Open BSQ.
-void mnuApriBSQ_Click();

@@ -46,13 +46,11 @@ void frmStyAB::Form_Load() {
     beginLoad();
     const int k = kind();
     Layout l = layoutRead();
-    if (l.Height <= 0 || l.Width <= 0) StandardSize(k, l.Height, l.Width);
+    CommClose->setCaption(Msg(8));
+    fitStandardSize(layoutControls(), l.Height, l.Width);
     l.State = 1;
     Move(l.Left, l.Top, l.Width, l.Height);
     layoutWrite(l);
-
-    layoutControls();
-    CommClose->setCaption(Msg(8));
 
     for (int i = 0; i < 64; ++i) List1->AddItem(StyBankRow(k, i));
     const std::string image = WindowImageNew(k);
@@ -71,15 +69,6 @@ void frmStyAB::List1_Click() {
 }
 
 
-DocWindow::Layout frmStyAB::layoutRead() {
-    WinStateWork = WinEntry(kind());
-    return layoutOf(WinStateWork);
-}
-
-void frmStyAB::layoutWrite(const Layout& l) {
-    putLayout(WinStateWork, l);
-    WinEntry(kind()) = WinStateWork;
-}
 
 void frmStyAB::unloadMenus() { MainWindowLink().enableMenu(menuOf(kind()), true); }
 
@@ -104,15 +93,16 @@ void styBankShow(int kind) {
 void mnuStyA_Click() { styBankShow(17); }
 void mnuStyB_Click() { styBankShow(18); }
 
-// The design's places, kept inside the window (the list's four columns and
-// the bottom row show).
-void frmStyAB::layoutControls() {
+Extent frmStyAB::layoutControls() {
     const Placement p = placement(TwipsY == 12);
-    const int top = bottomRowTop(p.bottomTop, ButtonHeight);
-    List1->Move(0, 20, insideWidth(p.listWidth), std::min(p.listHeight, top - 20 - 30));
-    CommArrPlay->Move(1230, top, ButtonWidth, ButtonHeight);
-    CommSongPlay->Move(1230 + 2600, top, ButtonWidth, ButtonHeight);
-    CommClose->Move(1230 + 2 * 2600, top, ButtonWidth, ButtonHeight);
+    const ListGrid grid = ListGridFor(List1, 16, 4, p.listWidth, p.listHeight);
+    int natural = 0;
+    const int top = placeListOverRow(List1, 20, grid, p.bottomTop, ButtonHeight, natural);
+    const int bw = ButtonWidth, bh = ButtonHeight;
+    const int right = PlaceRow({{CommArrPlay, 1230, top, bw, bh},
+                                {CommSongPlay, 1230 + 2600, top, bw, bh},
+                                {CommClose, 1230 + 2 * 2600, top, bw, bh}});
+    return {std::max(grid.width, right) + 60, natural + bh + 60};
 }
 
 void frmStyAB::Form_Resize() {

@@ -13,14 +13,13 @@ public:
 
     void Form_Load() override;
     void Form_Resize() override;
-    void layoutControls();
+    // The controls at their places; the inside they need.
+    Extent layoutControls();
     void List1_Click();
 
     ListBox* List1 = nullptr;
 
 protected:
-    Layout layoutRead() override;
-    void layoutWrite(const Layout& l) override;
     void unloadMenus() override;
 };
 

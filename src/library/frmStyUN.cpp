@@ -22,6 +22,7 @@
 #include "files/state.h"
 #include "library/Links.h"
 #include "library/StyUNView.h"
+#include "library/StyleGroupSend.h"
 #include "library/state.h"
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
@@ -43,23 +44,18 @@ std::array<QPointer<frmStyUN>, 9>& StyNewForms() {
 }
 
 namespace {
-constexpr int Idle = 10, GroupArmed = 11, AllRunning = 20;
-constexpr int AllFirstStep = 20, AllStepPause = 800;
+constexpr int Idle = 10, GroupArmed = 11;
+constexpr int AllStepPause = 800;
 
 SlotRec& slotRecord(int slot) { return StySlots[static_cast<std::size_t>(slot >= 1 && slot <= 9 ? slot : 0)]; }
-
-// A group whose styles are not all there cannot be sent: said once.
-void groupRefused(int g, const std::string& title) {
-    MsgBox(MsgSubst(Msg(MsgStyGroupNotSent), std::to_string(g + 1)), vbExclamation, title);
-}
 }  // namespace
 
 frmStyUN::frmStyUN(MdiFrame* frame, int kind) : DocWindow(frame, QStringLiteral("frmStyUN"), kind) {
+    setDocument(kind == 24 ? WinFamily::StyNew : WinFamily::StyUN);
     buildControls();
 }
 
 frmStyUN::~frmStyUN() {
-    if (StyJobOwner == this) StyJobOwner = nullptr;
     if (!open_) return;
     // Destroyed while open, without unloading: its slot or number is free.
     if (kind() == 24 && number_ >= 1 && number_ <= 8) StyNewUsed[static_cast<std::size_t>(number_)] = 0;
@@ -121,19 +117,23 @@ void frmStyUN::buildControls() {
         };
         TimerTxSty[static_cast<std::size_t>(i)] = t;
     }
+    styleSend_ = std::make_unique<StyleGroupSend>(this, TimerTxSty[0], TimerTxSty[1], AllStepPause);
+    styleSend_->ended = [this](int result, const std::string& image) { stylesEnded(result, image); };
 }
 
-void frmStyUN::layoutControls() {
+Extent frmStyUN::layoutControls() {
     const bool large = TwipsY == 12;
     const int h = large ? 228 : 241;
     const int textHeight = TextHeightTwips(font());
     // Tall enough for the 19 rows at the row step whatever the font's own
-    // line height, so no row scrolls out of sight.
+    // line height, so no row scrolls out of sight; wide enough for a row's
+    // code and 16-character name.
     const int listHeight = std::max(19 * (textHeight + 3), 19 * h + 60);
-    List1->Move(0, 20, 2000, listHeight);
+    const int listWidth = ListGridFor(List1, 19, 1, 2000, listHeight).width;
+    List1->Move(0, 20, listWidth, listHeight);
     // Each size box stands beside its row.
     List1->setRowHeight(h);
-    const int pLeft = List1->Left() + 2000 + 20;
+    const int pLeft = List1->Left() + listWidth + 20;
     Picture1->Move(pLeft, 20, 700, listHeight);
     int top = 0;
     for (int k = 0; k < 16; ++k) {
@@ -142,34 +142,40 @@ void frmStyUN::layoutControls() {
         if (k % 4 == 3) top += h;
     }
     const int x = pLeft + 700 + 200;
+    int right = 0;
     for (int g = 0; g < 4; ++g) {
         const auto i = static_cast<std::size_t>(g);
         const int y = 20 + 150 + g * (large ? 1080 : 1150);
-        CommLoadStyGrp[i]->Move(x, y, 1000, 375);
-        Picture2[i]->Move(x, y + 400, 1000, h + 40);
+        right = PlaceColumn({CommLoadStyGrp[i]}, x, y, 0, 1000, 375);
+        Picture2[i]->Move(x, y + 400, right - x, h + 40);
         // The group total is kept in a box above its frame, out of sight.
-        Text2[i]->Move(0, -500, 1000, 228);
+        Text2[i]->Move(0, -500, right - x, 228);
     }
     // The bottom row stands below the list, also where the font's lines make
     // the list taller than the design's.
     const int bottom = std::max(large ? 4300 : 4500, 20 + listHeight + 60);
-    CommLoadSty->Move(1580, bottom, 1200, 375);
-    CommClose->Move(1580 + 1260, bottom, 1000, 375);
-    Text3->Move(60, bottom, 800, 315);
-    Label3->Move(60 + 800 + 30, bottom + 50, 600, 315);
+    right = std::max(right, PlaceRow({{Text3, 60, bottom, 800, 315},
+                                      {Label3, 60 + 800 + 30, bottom + 50, 600, 315},
+                                      {CommLoadSty, 1580, bottom, 1200, 375},
+                                      {CommClose, 1580 + 1260, bottom, 1000, 375}}));
+    return {right + 60, bottom + 375 + 60};
 }
 
 void frmStyUN::setMenu(MenuId id, bool on) { MainWindowLink().enableMenu(id, on); }
 
 void frmStyUN::Form_Load() {
     beginLoad();
+    // The controls; the standard size holds them.
+    CommClose->setCaption(Msg(8));
+    const Extent need = layoutControls();
     std::string image;
     if (kind() == 24) {
         const int n = StyLoopIdx >= 1 && StyLoopIdx <= 8 ? StyLoopIdx : 1;
         number_ = n;
-        newLayout_ = {0, 0, FormSizes.StyUNHeight, FormSizes.StyUNWidth, 1};
+        newLayout_ = {0, 0, 0, 0, 1};
+        fitStandardSize(need, newLayout_.Height, newLayout_.Width);
         StyNewUsed[static_cast<std::size_t>(n)] = 1;
-        Move(0, 0, FormSizes.StyUNWidth, FormSizes.StyUNHeight);
+        Move(0, 0, newLayout_.Width, newLayout_.Height);
         StyName = StyNewTitle(n);
         image = StyUNImageNew(24, StyFileBuf, "", n, 0, 0, false);
         StyNewForms()[static_cast<std::size_t>(n)] = this;
@@ -190,17 +196,14 @@ void frmStyUN::Form_Load() {
             StySlotWork.Path = StyDir.empty() ? StyName : PathJoin(StyDir, StyName);
         }
         StyShowByCut = 0;
-        if (StySlotWork.Height <= 0 || StySlotWork.Width <= 0) {
-            StySlotWork.Height = FormSizes.StyUNHeight;
-            StySlotWork.Width = FormSizes.StyUNWidth;
-        }
+        // A record that never held a size, or held the standard one, opens
+        // at the standard size.
+        fitStandardSize(need, StySlotWork.Height, StySlotWork.Width);
         Move(StySlotWork.Left, StySlotWork.Top, StySlotWork.Width, StySlotWork.Height);
         slotRecord(s) = StySlotWork;
         image = StyUNImageNew(23, StyFileBuf, rtrim(StySlotWork.Path), s, RdOnlyOpen, StySlotWork.State, ImpStyI30);
         StyUNForms()[static_cast<std::size_t>(s)] = this;
     }
-    layoutControls();
-    CommClose->setCaption(Msg(8));
     setTag(image);
     refresh();
     setCaption(DocCaptionBuild(image));
@@ -220,9 +223,20 @@ void frmStyUN::refresh() {
     Text3->setText(v.total);
 }
 
-void frmStyUN::showImage() {
+void frmStyUN::ImageChanged() {
     refresh();
     setCaption(DocCaptionBuild(Tag()));
+}
+
+bool frmStyUN::JobOffered(WindowJob job) const {
+    if (job != WindowJob::LoadSty) return false;
+    return std::any_of(CommLoadStyGrp.begin(), CommLoadStyGrp.end(), buttonOn);
+}
+
+void frmStyUN::RunJob(WindowJob job) {
+    if (job != WindowJob::LoadSty) return;
+    const int group = List1->ListIndex() / 5;
+    if (group >= 0 && group <= 3) armJob(TimerLoadStyGrp[static_cast<std::size_t>(group)]);
 }
 
 // ---- the list --------------------------------------------------------------------
@@ -280,41 +294,24 @@ void frmStyUN::CommLoadStyGrp_Click(int g) {
     const std::string image = Tag();
     const int r = StyTxDump(g, image);
     StatusMsg(0);
-    if (r == 1) groupRefused(g, Caption());
+    if (r == 1) StyleGroupRefused(g, Caption());
     // Only a file that went out is the instrument's user bank; the bank's
     // own window and an untitled document leave it as it is.
     if (r == 0 && WinKind(image) == 23 && at(image, ImgSlot) != 9) StyUserBankSet(image);
 }
 
 void frmStyUN::CommLoadSty_Click() {
-    if (TimerTxSty[0]->Interval() == Idle) {
-        const int total = StyGroupsInUse(StyPartOf(Tag()));
-        if (total == 0) return;
-        // Another window's job is still sending.
-        if (StyJobOwner && StyJobOwner != this) return;
-        StyJobOwner = this;
-        StyGrpTotal = total;
-        StyGrpIdx = 0;
-        TimerTxSty[1]->setInterval(AllStepPause);
-        StatusMsg(2);
-        TimerTxSty[0]->setEnabled(true);
-        TimerTxSty[0]->setInterval(AllFirstStep);
-        return;
-    }
-    int r = 0;
-    if (StyGrpIdx < StyGrpTotal) {
-        r = StyTxDump(StyGrpIdx, Tag());
-        if (r == 0) {
-            ++StyGrpIdx;
-            TimerTxSty[1]->setEnabled(true);
-            return;
-        }
-    }
-    const int stoppedAt = StyGrpIdx;
-    const std::string image = Tag();
-    stopJob();
-    if (r == 1) groupRefused(stoppedAt, Caption());
-    if (r != 0) return;
+    // A press while the groups go out sends the next one now; at rest it
+    // starts, unless nothing is to be sent or another window's job is still
+    // sending.
+    if (styleSend_->running())
+        styleSend_->step();
+    else
+        styleSend_->start(StyGroupsInUse(StyPartOf(Tag())));
+}
+
+void frmStyUN::stylesEnded(int result, const std::string& image) {
+    if (result != 0) return;
     if (WinKind(image) == 23) {
         if (at(image, ImgSlot) != 9) {
             StyUFile = ImgPathOf(image);
@@ -324,14 +321,6 @@ void frmStyUN::CommLoadSty_Click() {
     }
     int first = 0;
     ArrSelectSend(first, 19);
-}
-
-void frmStyUN::stopJob() {
-    const bool running = TimerTxSty[0]->Interval() != Idle;
-    for (Timer* t : TimerTxSty) t->setEnabled(false);
-    TimerTxSty[0]->setInterval(Idle);
-    if (StyJobOwner == this) StyJobOwner = nullptr;
-    if (running) StatusMsg(0);
 }
 
 // ---- closing -------------------------------------------------------------------------
@@ -347,16 +336,13 @@ void frmStyUN::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
         // An untitled document is asked about until it has a name.
         if (ask || at(Tag(), ImgUntitled) != 0) {
             const int answer = AskSaveChanges(1, Caption());
-            if (!self) return;
+            if (!self || !Loaded()) return;
             if (answer == vbNo) return;
             if (answer != vbYes) return refuse();
-            std::string image = Tag();
-            const bool saveAs = at(image, ImgSaveAs) == ImgSaveAsStyI30 || at(image, ImgUntitled) == 1;
-            const int r = saveAs ? FileSaveAs(image) : FileSave(image);
-            if (!self) return;
+            const bool saveAs = saveAsPending(Tag()) || at(Tag(), ImgUntitled) == 1;
+            const int r = save(saveAs);
+            if (!self || !Loaded()) return;
             if (r != 0) return refuse();
-            setTag(image);
-            setCaption(DocCaptionBuild(image));
             if (!saveAs) return;
             ask = false;
             continue;
@@ -372,12 +358,7 @@ void frmStyUN::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
 
 long frmStyUN::changedPos() const { return ImgStyChanged; }
 
-int frmStyUN::saveDocument() {
-    std::string image = Tag();
-    const int r = FileSave(image);
-    if (r == 0) setTag(image);
-    return r;
-}
+bool frmStyUN::saveAsPending(const std::string& image) const { return at(image, ImgSaveAs) == ImgSaveAsStyI30; }
 
 DocWindow::Layout frmStyUN::layoutRead() {
     if (kind() == 24) return newLayout_;
@@ -397,7 +378,7 @@ void frmStyUN::layoutWrite(const Layout& l) {
 
 void frmStyUN::unloadMenus() {
     // A job still running ends with its window.
-    stopJob();
+    styleSend_->stop();
     const auto n = static_cast<std::size_t>(number_);
     if (kind() == 24) {
         if (n >= 1 && n <= 8) {
@@ -438,23 +419,6 @@ void frmStyUN::closedByHand() {
 }
 
 // ---- the File menu's commands ----------------------------------------------------
-
-void mnuApriSty_Click() {
-    if (!MainForm()) return;
-    StySlotCur = StySlotFree();
-    if (StySlotCur == 0) return;
-    const int slot = StySlotCur;
-    if (!FileOpenRead(23) || !MainForm()) return;
-    const auto s = static_cast<std::size_t>(slot);
-    StySlotUsed[s] = 1;
-    MainWindowLink().enableMenu(MenuId::mnuWindow, true);
-    StySlots[s].Extra = 0;
-    StyLoopIdx = 0;
-    StySlotCur = slot;
-    ShowWindowOf(WinFamily::StyUN, slot);
-    if (StySlotFree() == 0) MainWindowLink().enableMenu(MenuId::mnuApriSty, false);
-    MruAdd((StyDir.empty() ? StyName : PathJoin(StyDir, StyName)) + ".sty", RdOnlyOpen);
-}
 
 namespace {
 int newStyFree() {
@@ -497,7 +461,6 @@ StyWindows styWindows;
 }  // namespace
 
 void InstallStyleWindows() {
-    RegisterMenuCommand(MenuId::mnuApriSty, [] { mnuApriSty_Click(); });
     RegisterMenuCommand(MenuId::mnuNuovoSty, [] { mnuNuovoSty_Click(); });
     RegisterLink<StyWindowLinkT>(&styWindows);
 }

@@ -6,6 +6,7 @@
 // one group or all of them, and picks styles for the arrangement editor.
 #include <QPointer>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "app/MenuIds.h"
@@ -13,6 +14,7 @@
 
 class Label;
 class PictureBox;
+class StyleGroupSend;
 class TextBox;
 class Timer;
 
@@ -31,7 +33,12 @@ public:
     // the load, a paste or a cut).
     void refresh();
     // refresh and the caption (after a paste, a cut or a Save As).
-    Q_INVOKABLE void showImage();
+    void ImageChanged() override;
+    // The Edit menu's Load Style: the group of the selected row (four
+    // styles and a blank separator a group; no selection is group 0),
+    // offered while any group can be sent.
+    bool JobOffered(WindowJob job) const override;
+    void RunJob(WindowJob job) override;
 
     void List1_Click();
     void List1_KeyDown(int KeyCode, int Shift);
@@ -64,7 +71,7 @@ protected:
     Layout layoutRead() override;
     void layoutWrite(const Layout& l) override;
     long changedPos() const override;
-    int saveDocument() override;
+    bool saveAsPending(const std::string& image) const override;
     void unloadMenus() override;
     int closingState(int current) const override;
     bool countOutWhileClosing() const override { return kind() == 24; }
@@ -73,10 +80,13 @@ protected:
 
 private:
     void buildControls();
-    void layoutControls();
+    // The controls at their places; the inside they need.
+    Extent layoutControls();
     void setMenu(MenuId id, bool on);
-    // Ends a running send of all groups (status cleared, the job freed).
-    void stopJob();
+    // After the send of all groups: the user bank, the info file, and
+    // arrangement 0 selected.
+    void stylesEnded(int result, const std::string& image);
+    std::unique_ptr<StyleGroupSend> styleSend_;   // the send of all groups
     bool open_ = false;
     int number_ = 0;      // slot or new-document number, kept for the destructor
     Layout newLayout_;    // kind 24 keeps its layout here (no slot record)
@@ -88,7 +98,6 @@ std::array<QPointer<frmStyUN>, 10>& StyUNForms();
 std::array<QPointer<frmStyUN>, 9>& StyNewForms();
 
 // File > Open Sty: a free slot, the open dialog, the window, the recent files.
-void mnuApriSty_Click();
 // File > New Sty: a free number, the style template, the window.
 void mnuNuovoSty_Click();
 // Registers the style windows' commands and link (InstallLibrary).

@@ -112,8 +112,8 @@ void MidiThruConnect() {
     if (MidiOn == 0 || MidiInHandle == 0) return;
     MidiLastResult = MidiDev::Connect(MidiInHandle, MidiOutHandle);
     if (MidiLastResult == MidiErrSamePort) {
-        // Input and output are one port: thru would send every message
-        // round in a loop. It stays off, and the user is told why.
+        // Input and output are one loopback port: thru would send every
+        // message round forever. It stays off, and the user is told why.
         MidiThruOn = false;
         MsgBox(MsgSubst(Msg(147), MidiDev::InName(0)), vbOKOnly | vbExclamation, mainCaption());
     }
@@ -138,12 +138,12 @@ namespace midi_detail {
 
 // Sends MidiHdr.lpData as one long message, named by `label` in the status
 // bar while it is on the wire (a general text when empty); false on failure
-// (reported when asked to).
-bool longSend(bool reportFailure, const std::string& label) {
+// (reported).
+bool longSend(const std::string& label) {
     if (MidiOn == 0 || MidiHdr.lpData.empty()) return true;
     int rc = MidiDev::OutLong(MidiOutHandle, MidiHdr.lpData, label.empty() ? Msg(148) : label);
     if (rc != MidiOk) {
-        if (reportFailure) report(ErrMidiSend, std::to_string(rc));
+        report(ErrMidiSend, std::to_string(rc));
         return false;
     }
     return true;
@@ -169,7 +169,7 @@ bool shortSend(unsigned status, unsigned d1, unsigned d2 = 0) {
 
 }  // namespace midi_detail
 
-void MidiOutLongSend() { midi_detail::longSend(true, {}); }
+void MidiOutLongSend() { midi_detail::longSend({}); }
 
 // ---- Monitor ------------------------------------------------------------------
 

@@ -3,15 +3,15 @@
 #include <algorithm>
 
 #include "app/Captions.h"
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "midi/MIDI.h"
 #include "app/StyleBlock.h"
 
 namespace midi_detail {
-bool longSend(bool reportFailure, const std::string& label = {});
+bool longSend(const std::string& label = {});
 bool shortSend(unsigned status, unsigned d1, unsigned d2 = 0);
 }  // namespace midi_detail
 
@@ -39,11 +39,12 @@ std::string frame(unsigned func, const std::string& body) {
 
 void modeDisplay() { ModeDisplaySet(); }
 
-// The mode change: clear the monitor, send, log. A failure is not reported.
+// The mode change: clear the monitor, send, log. A failure is reported as
+// every send's is: the instrument is then not in the mode shown.
 void modeSend(unsigned mode) {
     MidiMonLog("");
     MidiHdr.lpData = frame(0x4E, chr(mode));
-    longSend(false);
+    longSend();
     MidiMonLog(MidiHdr.lpData);
 }
 
@@ -210,7 +211,7 @@ std::string ArrBankMsg(const std::string& image) { return frame(0x64, Pack7(fiel
 int ArrTxBank(const std::string& image) {
     if (MidiOn == 0) return 1;
     MidiHdr.lpData = ArrBankMsg(image);
-    return longSend(true, Msg(StatusMsgKinds[3])) ? 0 : 1;
+    return longSend(Msg(StatusMsgKinds[3])) ? 0 : 1;
 }
 
 std::string StyGroupData(int g, const std::string& image) {
@@ -238,7 +239,7 @@ int StyTxDump(int g, const std::string& image) {
     if (MidiOn == 0) return 2;
     StatusMsg(2);
     MidiHdr.lpData = frame(0x65, Pack7(data));
-    return longSend(true, Msg(StatusMsgKinds[2])) ? 0 : 2;
+    return longSend(Msg(StatusMsgKinds[2])) ? 0 : 2;
 }
 
 std::string PrgBankMsg(const std::string& image) {
@@ -256,7 +257,7 @@ std::string PrgBankMsg(const std::string& image) {
 int PrgTxBank(const std::string& image) {
     if (MidiOn == 0) return 1;
     MidiHdr.lpData = PrgBankMsg(image);
-    return longSend(true, Msg(StatusMsgKinds[4])) ? 0 : 1;
+    return longSend(Msg(StatusMsgKinds[4])) ? 0 : 1;
 }
 
 std::string GblDumpMsg(const std::string& image) { return frame(0x51, Pack7(field(image, ImgGblParam0, 415))); }
@@ -264,7 +265,7 @@ std::string GblDumpMsg(const std::string& image) { return frame(0x51, Pack7(fiel
 void GblTxDump(const std::string& image) {
     if (MidiOn == 0) return;
     MidiHdr.lpData = GblDumpMsg(image);
-    longSend(true);
+    longSend();
 }
 
 std::string BsqDumpMsg(const std::string& data) {
@@ -281,7 +282,7 @@ std::string BsqDumpMsg(const std::string& data) {
 void BsqTxDump(const std::string& data) {
     if (MidiOn == 0) return;
     MidiHdr.lpData = BsqDumpMsg(data);
-    longSend(true, Msg(StatusMsgKinds[5]));
+    longSend(Msg(StatusMsgKinds[5]));
 }
 
 // ---- Parameter changes --------------------------------------------------------
@@ -293,9 +294,9 @@ void PrgParamTx(int group, int index, int16_t value) {
     std::string msg = frame(0x60, bytesOf({static_cast<unsigned>(group) & 0x7F, static_cast<unsigned>(index) & 0x7F,
                                            lo, hi}));
     MidiHdr.lpData = msg;
-    if (longSend(true)) {
+    if (longSend()) {
         MidiHdr.lpData = std::string(20, '\0');
-        longSend(true);
+        longSend();
     }
     MidiHdr.lpData = msg;
 }
@@ -307,7 +308,7 @@ void ArrParamTx(int /*sel*/, int par, int value, int neg) {
     unsigned lo = static_cast<unsigned>(value) & 0x7F;
     unsigned hi = neg == 1 ? 0x7F : static_cast<unsigned>(value / 128) & 0x7F;
     MidiHdr.lpData = frame(0x41, bytesOf({static_cast<unsigned>(par) & 0x7F, lo, hi}));
-    longSend(true);
+    longSend();
 }
 
 // ---- Channel messages ---------------------------------------------------------

@@ -1,9 +1,9 @@
 #include "midi/frmMsgEx.h"
 
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "midi/MIDI.h"
 #include "platform/bytes.h"
 

@@ -3,11 +3,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Names.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "midi/MIDI.h"
 #include "platform/bytes.h"
 

@@ -9,7 +9,9 @@
 // out direct, unqueued: the layer above does the pacing. Thru is a
 // subscription from the input device's port to the output device's port,
 // made by us but carried by the sequencer, so no code of ours ever reads
-// input; a port is never subscribed to itself.
+// input. A device's one port may be both input and output (a master
+// keyboard and the instrument on one interface); only a loopback port, the
+// kernel's "Midi Through", is never subscribed to itself.
 //
 // Output devices are the writable ports of other clients, hardware first and
 // then software; input devices the readable ones. The System client (0) and
@@ -185,9 +187,9 @@ public:
     int thruConnect(MidiHandle in, MidiHandle out) override {
         if (!ins_.count(in) || !outs_.count(out)) return MidiErrInvalidHandle;
         if (std::find(thru_.begin(), thru_.end(), std::make_pair(in, out)) != thru_.end()) return MidiOk;
-        // Input and output are one port ("Midi Through" on both sides when no
-        // hardware is there): joining it to itself would loop every message.
-        if (sameAddr(ins_[in], outs_[out]->addr)) return MidiErrSamePort;
+        // "Midi Through" on both sides (no hardware there): it sends back
+        // what it receives, so joining it to itself would loop every message.
+        if (sameAddr(ins_[in], outs_[out]->addr) && loopsBack(ins_[in].client)) return MidiErrSamePort;
         snd_seq_port_subscribe_t* sub = nullptr;
         if (snd_seq_port_subscribe_malloc(&sub) < 0) return MidiErrNoMem;
         snd_seq_port_subscribe_set_sender(sub, &ins_[in]);
@@ -244,6 +246,19 @@ private:
         snd_seq_client_info_free(client);
         std::stable_partition(found.begin(), found.end(), [](const Port& p) { return p.hardware; });
         return found;
+    }
+
+    // Whether a client sends back to its port whatever reaches it: the
+    // kernel's own "Midi Through" client.
+    bool loopsBack(int clientId) {
+        snd_seq_client_info_t* info = nullptr;
+        if (snd_seq_client_info_malloc(&info) < 0) return true;
+        bool loops = true;  // when in doubt, no thru to itself
+        if (snd_seq_get_any_client_info(seq_, clientId, info) >= 0)
+            loops = snd_seq_client_info_get_type(info) == SND_SEQ_KERNEL_CLIENT &&
+                    std::string(snd_seq_client_info_get_name(info)) == "Midi Through";
+        snd_seq_client_info_free(info);
+        return loops;
     }
 
     int send(snd_seq_event_t& ev) {

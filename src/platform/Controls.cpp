@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,6 +11,7 @@
 #include <QPainter>
 #include <QFontMetricsF>
 #include <QScreen>
+#include <QStyle>
 #include <cmath>
 
 #include "platform/Text.h"
@@ -88,6 +91,13 @@ int TextHeightTwips(const QFont& font) {
     return pxToTwipsY(static_cast<int>(std::ceil(m.ascent()) + std::ceil(m.descent())));
 }
 
+QFont TypewriterFont(const QString& family, int pointSize) {
+    QFont f(family, pointSize);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    return f;
+}
+
 int twipsToPxX(int twips) { return toPx(twips, TwipsPerPixelX()); }
 int twipsToPxY(int twips) { return toPx(twips, TwipsPerPixelY()); }
 int pxToTwipsX(int px) { return px * TwipsPerPixelX(); }
@@ -126,16 +136,11 @@ ListBox::ListBox(QWidget* parent, const QString& name, int index) : Control<QLis
     // A row too long for its column is cut, never shortened with an
     // ellipsis that would hide the end of a name.
     setTextElideMode(Qt::ElideNone);
-    // Keyboard moves of the current row raise Click, as the old control did.
-    connect(this, &QListWidget::currentRowChanged, this, [this](int) {
-        if (!quiet_) raiseClick();
-    });
 }
 
 void ListBox::raiseClick() { fire(Click); }
 
 void ListBox::AddItem(const std::string& row, int index) {
-    Quiet q(quiet_);
     int n = ListCount();
     if (index < 0 || index > n) index = n;
     rows_.insert(rows_.begin() + index, row);
@@ -146,7 +151,6 @@ void ListBox::AddItem(const std::string& row, int index) {
 
 void ListBox::RemoveItem(int i) {
     if (i < 0 || i >= ListCount()) return;
-    Quiet q(quiet_);
     bool wasCurrent = currentRow() == i;
     delete takeItem(i);
     rows_.erase(rows_.begin() + i);
@@ -159,7 +163,6 @@ void ListBox::RemoveItem(int i) {
 }
 
 void ListBox::Clear() {
-    Quiet q(quiet_);
     clear();
     rows_.clear();
     data_.clear();
@@ -194,16 +197,13 @@ int ListBox::ListIndex() const {
 void ListBox::setListIndex(int i) {
     if (i < -1 || i >= ListCount()) return;
     int before = ListIndex();
-    {
-        Quiet q(quiet_);
-        if (i < 0) {
-            if (multiSelect_ == 0) clearSelection();
-            setCurrentRow(-1, QItemSelectionModel::NoUpdate);
-        } else if (multiSelect_ == 0) {
-            setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
-        } else {
-            setCurrentRow(i, QItemSelectionModel::NoUpdate);
-        }
+    if (i < 0) {
+        if (multiSelect_ == 0) clearSelection();
+        setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+    } else if (multiSelect_ == 0) {
+        setCurrentRow(i, QItemSelectionModel::ClearAndSelect);
+    } else {
+        setCurrentRow(i, QItemSelectionModel::NoUpdate);
     }
     if (ListIndex() != before) raiseClick();
 }
@@ -220,19 +220,13 @@ void ListBox::setSelected(int i, bool on) {
         if (on) {
             setListIndex(i);
         } else if (it->isSelected()) {
-            {
-                Quiet q(quiet_);
-                it->setSelected(false);
-            }
+            it->setSelected(false);
             raiseClick();
         }
         return;
     }
     if (it->isSelected() == on) return;
-    {
-        Quiet q(quiet_);
-        it->setSelected(on);
-    }
+    it->setSelected(on);
     raiseClick();
 }
 
@@ -308,10 +302,7 @@ void ListBox::mousePressEvent(QMouseEvent* e) {
         e->accept();
         return;
     }
-    {
-        Quiet q(quiet_);
-        QListWidget::mousePressEvent(e);
-    }
+    QListWidget::mousePressEvent(e);
     // A click on a row raises Click once, whether or not the row changed.
     raiseClick();
 }
@@ -322,7 +313,6 @@ void ListBox::mouseReleaseEvent(QMouseEvent* e) {
         e->accept();
         return;
     }
-    Quiet q(quiet_);
     QListWidget::mouseReleaseEvent(e);
     report(MouseUp, e);
 }
@@ -333,10 +323,7 @@ void ListBox::mouseMoveEvent(QMouseEvent* e) {
         return;
     }
     int before = ListIndex();
-    {
-        Quiet q(quiet_);
-        QListWidget::mouseMoveEvent(e);
-    }
+    QListWidget::mouseMoveEvent(e);
     if (ListIndex() != before) raiseClick();
 }
 
@@ -345,14 +332,34 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* e) {
         e->accept();
         return;
     }
-    {
-        Quiet q(quiet_);
-        QListWidget::mouseDoubleClickEvent(e);
-    }
+    QListWidget::mouseDoubleClickEvent(e);
     if (itemAt(e->position().toPoint())) fire(DblClick);
 }
 
 void ListBox::contextMenuEvent(QContextMenuEvent* e) { e->accept(); }
+
+std::vector<int> ListBox::selectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& m : selectionModel()->selectedIndexes()) rows.push_back(m.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ListBox::keyPressEvent(QKeyEvent* e) {
+    const int row = currentRow();
+    const std::vector<int> selected = selectedRows();
+    QListWidget::keyPressEvent(e);
+    // A key that moved the current row or changed the selection is a click.
+    if (currentRow() != row || selectedRows() != selected) raiseClick();
+}
+
+void ListBox::focusInEvent(QFocusEvent* e) {
+    // Qt makes the first row current when a list without one gets the
+    // focus; a list keeps having no current row until the user picks one.
+    const bool none = !currentIndex().isValid();
+    QListWidget::focusInEvent(e);
+    if (none && currentIndex().isValid()) setCurrentRow(-1, QItemSelectionModel::NoUpdate);
+}
 
 // ---- ComboBox -------------------------------------------------------------------
 
@@ -488,6 +495,20 @@ Label::Label(QWidget* parent, const QString& name, int index) : Control<QLabel>(
 
 void Label::setCaption(const std::string& c) {
     setText(caption_.set(c));
+}
+
+void Label::paintEvent(QPaintEvent* e) {
+    const Qt::Alignment asked = alignment();
+    const QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    if (wordWrap() || !(asked & (Qt::AlignHCenter | Qt::AlignRight)) || text().contains(u'\n') ||
+        fontMetrics().horizontalAdvance(text()) <= room.width()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter p(this);
+    drawFrame(&p);
+    style()->drawItemText(&p, room, static_cast<int>((asked & Qt::AlignVertical_Mask) | Qt::AlignLeft), palette(),
+                          isEnabled(), text(), foregroundRole());
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {

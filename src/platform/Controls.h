@@ -51,6 +51,12 @@ inline bool HeightBelow(int twips, int limitTwips) { return twipsToPxY(twips) < 
 // expect those lines.
 int TextHeightTwips(const QFont& font);
 
+// The font for columns of characters (printed lists, the user's guide): the
+// family asked for with the typewriter hint, so that where the machine lacks
+// it fontconfig gives its fixed-pitch stand-in (Liberation Mono for Courier
+// New) or the system's monospace font.
+QFont TypewriterFont(const QString& family, int pointSize);
+
 // Mouse buttons and shift keys as the old events report them.
 enum { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
 enum { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
@@ -123,9 +129,11 @@ private:
 // ---- ListBox --------------------------------------------------------------
 // Rows are kept as bytes and shown cut at the first NUL. ListIndex is the
 // current row (-1 none). Assigning a different ListIndex in code raises Click
-// at once, as a user click does; a user click always raises Click. A right
-// button press changes neither the current row nor the selection; it is
-// reported through MouseDown only.
+// at once, as a user click does; a user click always raises Click, and so
+// does a key that moves the current row or changes the selection. Nothing
+// else does: getting the focus leaves a list without a current row as it
+// is. A right button press changes neither the current row nor the
+// selection; it is reported through MouseDown only.
 class ListBox : public Control<QListWidget> {
 public:
     explicit ListBox(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
@@ -167,9 +175,12 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     void raiseClick();
+    std::vector<int> selectedRows() const;
     void layoutColumns();
     std::vector<std::string> rows_;
     std::vector<long> data_;
@@ -177,7 +188,6 @@ private:
     int multiSelect_ = 0;
     int columns_ = 0;
     int rowHeightPx_ = 0;
-    int quiet_ = 0;          // >0 while the control changes its own row
     bool rightDown_ = false;
 };
 
@@ -285,6 +295,9 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
+    // A one-line caption wider than the label is cut at its end, never
+    // centred off both edges: its beginning says what it is about.
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     CaptionText caption_;

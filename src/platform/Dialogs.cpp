@@ -14,6 +14,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <chrono>
 #include <thread>
 #include <vector>
@@ -22,13 +23,41 @@
 
 namespace {
 
+// A box's text with a place to break the line after every character of a
+// run too long for a line (a path, a file name), so that it wraps inside
+// the box like the rest of the text instead of widening the box.
+QString wrappable(const QString& text) {
+    constexpr int longRun = 24;
+    QString out;
+    out.reserve(text.size() * 2);
+    int run = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        out += c;
+        run = c.isSpace() ? 0 : run + 1;
+        const bool splitsPair = c.isHighSurrogate() && i + 1 < text.size();
+        if (run >= longRun && !splitsPair) out += QChar(0x200B);  // zero-width space
+    }
+    return out;
+}
+
 // The real boxes, shown modally over the active window.
 class QtDialogs : public DialogService {
 public:
     int msgBox(const std::string& text, int style, const std::string& title) override {
         QMessageBox box(QApplication::activeWindow());
-        box.setWindowTitle(title.empty() ? QApplication::applicationName() : toQt(title));
-        box.setText(toQt(text));
+        // Wide enough for its title: the title often names the file the box
+        // is about ("Opening Song.arr"), and a narrow box gets it cut short;
+        // but never wider than half the screen: a longer title loses its
+        // middle.
+        QFont titleFont = box.font();
+        titleFont.setBold(true);
+        const QFontMetrics titleMetrics(titleFont);
+        const QScreen* screen = box.screen();
+        const int most = screen ? screen->availableGeometry().width() / 2 : 500;
+        const QString shownTitle = title.empty() ? QApplication::applicationName() : toQt(title);
+        box.setWindowTitle(titleMetrics.elidedText(shownTitle, Qt::ElideMiddle, most - 120));
+        box.setText(wrappable(toQt(text)));
         switch (style & 0x70) {
         case vbCritical: box.setIcon(QMessageBox::Critical); break;
         case vbQuestion: box.setIcon(QMessageBox::Question); break;
@@ -53,12 +82,8 @@ public:
         QMessageBox::StandardButtons all;
         for (const B& b : buttons) all |= b.qt;
         box.setStandardButtons(all);
-        // Wide enough for its title: the title often names the file the box
-        // is about ("Opening Song.arr"), and a narrow box gets it cut short.
         if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-            QFont tf = box.font();
-            tf.setBold(true);
-            const int titleWidth = QFontMetrics(tf).horizontalAdvance(box.windowTitle()) + 120;
+            const int titleWidth = titleMetrics.horizontalAdvance(box.windowTitle()) + 120;
             grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
                           grid->rowCount(), 0, 1, grid->columnCount());
         }
@@ -106,7 +131,7 @@ public:
         if (!req.fileName.empty()) dlg.selectFile(toQt(req.fileName));
         QCheckBox* ro = nullptr;
         if (req.showReadOnly) {
-            ro = new QCheckBox(QObject::tr("Open as read-only"), &dlg);
+            ro = new QCheckBox(QCoreApplication::translate("Platform", "Open as read-only"), &dlg);
             ro->setChecked(req.readOnly);
             if (auto* grid = qobject_cast<QGridLayout*>(dlg.layout())) grid->addWidget(ro, grid->rowCount(), 0, 1, -1);
         }

@@ -25,7 +25,7 @@ enum MidiResult {
     MidiErrInvalidHandle = 5,
     MidiErrNoDriver = 6,       // no MIDI system on this machine
     MidiErrNoMem = 7,
-    MidiErrSamePort = 11,      // thru asked from a port to itself
+    MidiErrSamePort = 11,      // thru asked from a loopback port to itself
     MidiErrNotReady = 67,
     MidiErrFailed = 1,         // anything else
 };
@@ -55,7 +55,9 @@ public:
 
 // Records everything in order with its time (Timer::Now), simulates devices
 // and failures. Every test uses it. A port is known by its name here: an
-// input and an output of the same name are one port, as "Midi Through" is.
+// input and an output of the same name are one port, as a device with one
+// MIDI port is; the ports named in `loopbacks` send back what they receive,
+// as the kernel's "Midi Through" does.
 class CaptureBackend : public MidiBackend {
 public:
     struct Event {
@@ -66,6 +68,7 @@ public:
     };
     std::vector<std::string> outs{"Capture Out"};
     std::vector<std::string> ins{"Capture In"};
+    std::vector<std::string> loopbacks{"Midi Through"};
     std::vector<Event> events;
     // A failure code to return from the next call of each kind (0 = succeed).
     int failOutOpen = 0, failOutClose = 0, failWrite = 0, failInOpen = 0, failInClose = 0, failConnect = 0,

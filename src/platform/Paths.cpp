@@ -44,8 +44,18 @@ std::string RuntimeDir() {
     return "/tmp";
 }
 
+std::string StartDirOf(const std::string& exeDir) {
+    const std::string beside = PathJoin(exeDir, "start");
+    std::error_code ec;
+    return fs::is_directory(beside, ec) ? beside : exeDir;
+}
+
 std::string StartDir() {
-    if (startDir.empty()) startDir = QDir::currentPath().toStdString();
+    if (startDir.empty()) {
+        std::error_code ec;
+        const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+        startDir = ec ? QDir::currentPath().toStdString() : StartDirOf(exe.parent_path().string());
+    }
     return startDir;
 }
 

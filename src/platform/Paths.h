@@ -12,9 +12,15 @@ std::string SystemDir();
 void SetSystemDir(const std::string& dir);   // tests, and nothing else
 // The user's runtime folder ($XDG_RUNTIME_DIR), /tmp when there is none.
 std::string RuntimeDir();
-// The current directory at start-up.
+// The folder of the program's own files (banks, templates, guides), found
+// from where the program is, whatever the working directory: the folder
+// `start` beside the executable (as the build lays it out), else the
+// executable's own folder.
 std::string StartDir();
+// Tests point it elsewhere; "" finds it again.
 void SetStartDir(const std::string& dir);
+// The start folder of a program whose executable lies in `exeDir`.
+std::string StartDirOf(const std::string& exeDir);
 // Path fields of the window images and settings records hold 238 characters.
 constexpr int PathFieldLen = 238;
 bool PathFits(const std::string& path);

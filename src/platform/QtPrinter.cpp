@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/Controls.h"
 #include "platform/Text.h"
 
 bool CapturePrinter::begin(std::string& error) {
@@ -16,18 +17,8 @@ bool CapturePrinter::begin(std::string& error) {
     return true;
 }
 
-namespace {
-// The font asked for, or where it is missing a fixed-pitch one: the lists
-// are columns of characters.
-QFont lineFont(const QString& name, int pointSize) {
-    QFont f(name, pointSize);
-    f.setStyleHint(QFont::TypeWriter);
-    f.setFixedPitch(true);
-    return f;
-}
-}  // namespace
-
-QtLinePrinter::QtLinePrinter() : font_(lineFont(QStringLiteral("Courier New"), 10)) {}
+// The lists are columns of characters.
+QtLinePrinter::QtLinePrinter() : font_(TypewriterFont(QStringLiteral("Courier New"), 10)) {}
 
 QtLinePrinter::~QtLinePrinter() {
     if (painter_.isActive()) painter_.end();
@@ -61,7 +52,7 @@ bool QtLinePrinter::begin(std::string& error) {
 }
 
 void QtLinePrinter::setFont(const std::string& name, int pointSize) {
-    font_ = lineFont(toQt(name), pointSize > 0 ? pointSize : 10);
+    font_ = TypewriterFont(toQt(name), pointSize > 0 ? pointSize : 10);
     if (painter_.isActive()) painter_.setFont(font_);
 }
 

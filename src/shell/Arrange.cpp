@@ -3,11 +3,11 @@
 #include <QMdiSubWindow>
 #include <initializer_list>
 
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Tables.h"
 #include "app/ToolForm.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "platform/Forms.h"
 #include "shell/MenuAgg.h"
 #include "shell/frmMain.h"

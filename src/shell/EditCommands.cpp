@@ -2,17 +2,17 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMetaObject>
 #include <vector>
 
+#include "app/Documents.h"
+#include "app/ImageLayout.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
+#include "app/WindowJobs.h"
 #include "app/state.h"
 #include "files/Clipboard.h"
-#include "files/WindowImage.h"
 #include "files/state.h"
 #include "platform/Controls.h"
-#include "platform/Timer.h"
 #include "platform/bytes.h"
 #include "shell/MenuAgg.h"
 #include "shell/frmMain.h"
@@ -27,12 +27,14 @@ ChildForm* activeChild() {
 
 ListBox* list1(const ChildForm* c) { return FindControl<ListBox>(c, QStringLiteral("List1")); }
 
-// A procedure of the window by name; a window without it is left alone.
-void invoke(ChildForm* c, const char* name) { QMetaObject::invokeMethod(c, name, Qt::DirectConnection); }
+// A job of the window; a window without it is left alone.
+void runJob(ChildForm* c, WindowJob job) {
+    if (JobWindow* w = JobWindowOf(c)) w->RunJob(job);
+}
 
 // The image changed: the window shows it, then the menus follow.
 void shown(ChildForm* c) {
-    invoke(c, "showImage");
+    if (JobWindow* w = JobWindowOf(c)) w->ImageChanged();
     MenuAgg();
 }
 
@@ -62,7 +64,7 @@ bool copyRows(ChildForm* c) {
 // A cut in an arrangement file dropped styles of its own: their window
 // opens on the style part that is left, unless one shows this file's styles.
 void showStylesAfterCut(ChildForm* c) {
-    if (StySlotFind(ImgPathOf(c->Tag())) != 0) return;
+    if (HolderOf(ImgPathOf(c->Tag()) + ".sty", DocumentOf(c))) return;
     const int slot = StySlotFree();
     if (slot == 0) return;
     // The slot starts from a closed record: a mark the last run left in it
@@ -70,7 +72,7 @@ void showStylesAfterCut(ChildForm* c) {
     StySlots[static_cast<std::size_t>(slot)].State = 0;
     StySlotCur = slot;
     StyShowByCut = 1;
-    if (auto* t = c->findChild<Timer*>(QStringLiteral("TimerShowSty"))) t->setEnabled(true);
+    runJob(c, WindowJob::ShowSty);
 }
 
 // Ctrl+C, Ctrl+Z and Ctrl+V on a document window's list run the Edit
@@ -116,8 +118,7 @@ void mnuTaglia_Click() {
     const int kind = at(c->Tag(), ImgKind);
     // The database and the automatic selection delete by their own
     // procedures and keep what the user copied or cut last.
-    if (kind == 12) return invoke(c, "CommDelete_Click");
-    if (kind == 34) return invoke(c, "CutPrgSelAuto");
+    if (kind == 12 || kind == 34) return runJob(c, WindowJob::Cut);
     if (kind < 19 || kind > 24) return;
     if (ImgIsRdOnly(c->Tag())) return readOnlyRefused(c);
     if (!copyRows(c)) return;
@@ -152,7 +153,7 @@ void mnuIncolla_Click() {
     // takes the clipboard's kind.
     MenuAgg();
     if (!m->mnuIncolla->isEnabled()) return;
-    if (kind == 34) return invoke(c, "ClipPastePrgSelAuto");
+    if (kind == 34) return runJob(c, WindowJob::Paste);
     ListBox* l = list1(c);
     const int dest = l ? l->ListIndex() : -1;
     if (dest < 0) return;

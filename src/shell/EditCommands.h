@@ -2,7 +2,7 @@
 // Cut, Copy and Paste of the Edit menu: the program's own clipboard of whole
 // window images (ClipBuf), never the system clipboard. They work on the
 // active child window; the window then shows its image again (its
-// showImage) and the menus follow (MenuAgg).
+// ImageChanged) and the menus follow (MenuAgg).
 
 // Copy: the window's image with its list's rows and selection marks.
 void mnuCopia_Click();

@@ -2,9 +2,10 @@
 
 #include <initializer_list>
 
+#include "app/ImageLayout.h"
 #include "app/Tables.h"
+#include "app/WindowJobs.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "files/state.h"
 #include "platform/Controls.h"
 #include "platform/bytes.h"
@@ -20,11 +21,10 @@ bool among(int v, std::initializer_list<int> set) {
     return false;
 }
 
-// The button's own Enabled property; a button the window does not carry
-// counts as disabled.
-bool buttonOn(const ChildForm* c, const char* name, int index = -1) {
-    auto* b = FindControl<CommandButton>(c, QString::fromLatin1(name), index);
-    return b && !b->testAttribute(Qt::WA_ForceDisabled);
+// Whether the window offers the job now; a window without it does not.
+bool offers(const ChildForm* c, WindowJob job) {
+    const JobWindow* w = JobWindowOf(c);
+    return w && w->JobOffered(job);
 }
 
 // Row i of a list as the user reads it: cut at its first NUL, trailing
@@ -73,11 +73,7 @@ void fileWindowRules(frmMain& m, const ChildForm* c, int kind, bool readOnly) {
     const bool styles = kind == 23 || kind == 24;
     m.mnuSalva->setEnabled(at(tag, ImgSaveAs) == 0);
     m.mnuSalvaAs->setEnabled(true);
-    if (styles) {
-        bool any = false;
-        for (int g = 0; g <= 3; ++g) any = any || buttonOn(c, "CommLoadStyGrp", g);
-        m.mnuLoadSty->setEnabled(any);
-    }
+    if (styles) m.mnuLoadSty->setEnabled(offers(c, WindowJob::LoadSty));
     auto* l1 = FindControl<ListBox>(c, QStringLiteral("List1"));
     const int i = l1 ? l1->ListIndex() : -1;
     if (i == -1 || !l1->Selected(i)) return;
@@ -131,25 +127,25 @@ void MenuAgg() {
     switch (kind) {
     case 12:
         // Cut is the database's Delete: offered exactly while Delete is.
-        m.mnuTaglia->setEnabled(buttonOn(c, "CommDelete"));
-        m.mnuCancella->setEnabled(buttonOn(c, "CommDelete"));
-        m.mnuDBArrApri->setEnabled(buttonOn(c, "CommApri"));
-        m.mnuAddAll->setEnabled(buttonOn(c, "CommAddAll"));
+        m.mnuTaglia->setEnabled(offers(c, WindowJob::Cut));
+        m.mnuCancella->setEnabled(offers(c, WindowJob::Delete));
+        m.mnuDBArrApri->setEnabled(offers(c, WindowJob::OpenEntry));
+        m.mnuAddAll->setEnabled(offers(c, WindowJob::AddAll));
         break;
     case 19:
-        m.mnuShowSty->setEnabled(buttonOn(c, "CommShowSty"));
-        m.mnuLoadPrg->setEnabled(buttonOn(c, "CommLoadPrg"));
-        m.mnuShowPrg->setEnabled(buttonOn(c, "CommShowPrg"));
-        m.mnuEdit->setEnabled(buttonOn(c, "CommEdit"));
-        m.mnui40DBArr->setEnabled(buttonOn(c, "CommAdd"));
+        m.mnuShowSty->setEnabled(offers(c, WindowJob::ShowSty));
+        m.mnuLoadPrg->setEnabled(offers(c, WindowJob::LoadPrg));
+        m.mnuShowPrg->setEnabled(offers(c, WindowJob::ShowPrg));
+        m.mnuEdit->setEnabled(offers(c, WindowJob::Edit));
+        m.mnui40DBArr->setEnabled(offers(c, WindowJob::AddToDatabase));
         [[fallthrough]];
     case 20:
-        m.mnuLoadArr->setEnabled(buttonOn(c, "CommLoadArr"));
-        m.mnuLoadSty->setEnabled(buttonOn(c, "CommLoadSty"));
+        m.mnuLoadArr->setEnabled(offers(c, WindowJob::LoadArr));
+        m.mnuLoadSty->setEnabled(offers(c, WindowJob::LoadSty));
         break;
     case 21: case 22:
-        m.mnuLoadPrg->setEnabled(buttonOn(c, "CommLoad"));
-        m.mnuEdit->setEnabled(buttonOn(c, "CommEdit"));
+        m.mnuLoadPrg->setEnabled(offers(c, WindowJob::LoadPrg));
+        m.mnuEdit->setEnabled(offers(c, WindowJob::Edit));
         m.mnuEditPerf->setEnabled(!EditPerfOpen && MenuCommandAvailable(MenuId::mnuEditPerf));
         break;
     case 14: case 25:

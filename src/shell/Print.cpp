@@ -3,12 +3,12 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Names.h"
 #include "app/state.h"
 #include "files/StyGroups.h"
-#include "files/WindowImage.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
@@ -183,7 +183,7 @@ void mnuPrint_Click() {
     if (lines.empty()) return;
 
     LinePrinter& printer = Printer();
-    printer.setFont("courier new", 10);
+    printer.setFont("Courier New", 10);
     std::string why;
     if (!printer.begin(why)) {
         if (why == NoPrinterText)

@@ -11,7 +11,8 @@
 #include "app/MenuIds.h"
 #include "app/Tables.h"
 #include "app/state.h"
-#include "files/OpenDlg.h"
+#include "app/Mru.h"
+#include "documents/Documents.h"
 #include "files/Readers.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -52,6 +53,28 @@ void freshRequest(const frmMain& m) {
 
 void minimiseWhenMarked(ChildForm* f, uint8_t state) {
     if (f && state == 2) f->setWindowState(vbMinimized);
+}
+
+// A slot record's file reopened where its window was, read-only when it
+// was opened so: the recent entry of the same file keeps that choice.
+OpenRequest reopenRequest(const SlotRec& rec, const std::string& ext, int slot, const frmMain& m) {
+    OpenRequest r;
+    const std::string path = rtrim(rec.Path);
+    r.path = path + "." + ext;
+    r.slot = slot;
+    r.placed = true;
+    r.top = rec.Top, r.left = rec.Left, r.height = rec.Height, r.width = rec.Width;
+    r.minimised = rec.State == 2;
+    r.recent = false;
+    r.loadPrograms = false;
+    r.quiet = true;
+    r.readOnly = m.mnuRdOnly->Checked() ? 1 : 0;
+    const int kind = MruKindOfExt(ext);
+    for (int i = 1; i <= 8; ++i) {
+        const MruRec& e = MruTable[static_cast<std::size_t>(i)];
+        if (e.Kind == kind && SamePath(rtrim(e.Path), path)) r.readOnly = e.RdOnly;
+    }
+    return r;
 }
 
 // Reopens the marked records 1-8 of a slot table in the lowest free slots.
@@ -164,17 +187,8 @@ void RestoreArrStage(frmMain& m) {
         const bool built = FamilyAvailable(WinFamily::ArrU);
         if (built)
             reopenSlots(ArrSlots, ArrSlotUsed, frame, [&](int slot, const SlotRec& rec) {
-                ArrSlotWork = ArrSlots[static_cast<std::size_t>(slot)];
-                const std::string path = rtrim(rec.Path);
-                ArrDir = PathDir(path);
-                ArrName = PathName(path);
-                if (ArrFileRead(path + ".arr") != 0 || !frame) return false;
-                freshRequest(*frame);
-                ArrSlotCur = slot;
-                ChildForm* f = ShowWindowOf(WinFamily::ArrU, slot);
-                if (!f) return false;
-                minimiseWhenMarked(f, rec.State);
-                companions().emplace_back(slot, path);
+                if (!OpenDocument(WinFamily::ArrU, reopenRequest(rec, "arr", slot, *frame)) || !frame) return false;
+                companions().emplace_back(slot, rtrim(rec.Path));
                 return true;
             });
         if (frame) reopenUserBank(ArrSlots[9], ArrUFile, MenuId::mnuArrU, WinFamily::ArrU, built, *frame);
@@ -191,16 +205,9 @@ void RestoreStyStage(frmMain& m) {
         const bool built = FamilyAvailable(WinFamily::StyUN);
         if (built)
             reopenSlots(StySlots, StySlotUsed, frame, [&](int slot, const SlotRec& rec) {
-                StySlotWork = StySlots[static_cast<std::size_t>(slot)];
-                const std::string path = rtrim(rec.Path);
-                StyDir = PathDir(path);
-                StyName = PathName(path);
-                if (StyFileLoad(path + ".sty") != 0 || !frame) return false;
-                freshRequest(*frame);
-                StySlotCur = slot;
-                ChildForm* f = ShowWindowOf(WinFamily::StyUN, slot);
-                minimiseWhenMarked(f, rec.State);
-                return f != nullptr;
+                OpenRequest r = reopenRequest(rec, "sty", slot, *frame);
+                r.companion = rec.Extra != 0;
+                return OpenDocument(WinFamily::StyUN, r);
             });
         if (frame) reopenUserBank(StySlots[9], StyUFile, MenuId::mnuStyU, WinFamily::StyUN, built, *frame);
     }
@@ -214,22 +221,7 @@ void RestorePrgStage(frmMain& m) {
     Running r;
     if (IsLinked<PrgWindowLinkT>())
         reopenSlots(PrgSlots, PrgSlotUsed, frame, [&](int slot, const SlotRec& rec) {
-            PrgSlotWork = PrgSlots[static_cast<std::size_t>(slot)];
-            FilePathCur = rtrim(rec.Path) + (rec.Type != 0 ? ".pgg" : ".prg");
-            if (PrgFileRead(FilePathCur) != 0 || !frame) {
-                PrgDir.clear();
-                PrgName.clear();
-                return false;
-            }
-            PrgWinKind = 21;
-            PrgDir = PathDir(FilePathCur);
-            PrgName = PathName(FilePathCur);
-            PrgName.resize(PrgName.size() - 4);
-            freshRequest(*frame);
-            PrgSlotCur = slot;
-            PrgWinShow(21);
-            minimiseWhenMarked(WindowOf(WinFamily::PrgUN, slot), rec.State);
-            return true;
+            return OpenDocument(WinFamily::PrgUN, reopenRequest(rec, rec.Type != 0 ? "pgg" : "prg", slot, *frame));
         });
     if (frame)
         reopenUserBank(PrgSlots[9], PrgUFile, MenuId::mnuPrgU, WinFamily::PrgUN, MenuCommandAvailable(MenuId::mnuPrgU),

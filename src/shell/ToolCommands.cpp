@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "app/Documents.h"
 #include "app/Links.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
@@ -51,10 +52,11 @@ frmMain* frameFor(MenuId id) {
 // ---- bank windows -------------------------------------------------------------
 
 // Program banks A-E (kinds 4-8) and the drum and percussion kits (9, 10):
-// only the item chosen is disabled.
+// only the item chosen is disabled. The item is off while its window is open,
+// so a second run (the restore after the user opened it) counts nothing.
 void programBank(MenuId id, int kind) {
     frmMain* f = frameFor(id);
-    if (!f) return;
+    if (!f || !f->item(id)->isEnabled()) return;
     PrgWinKind = kind;
     if (kind <= 8) {
         // PcgWinShow
@@ -76,6 +78,15 @@ bool userBankRead(int result, int missing, const std::string& path) {
     if (result == 0) return true;
     if (result == missing) ErrMsg(ErrFileNotFoundName, MsgTitle, PathName(path));
     return false;
+}
+
+// Whether a window holds the user bank's file already (said here): the
+// bank is the same file as one opened by name, and one window per file.
+bool heldElsewhere(const std::string& path) {
+    MsgTitle = Msg(111) + PathName(path);
+    if (!HolderOf(path)) return false;
+    ErrMsg(ErrAlreadyOpen, MsgTitle, "");
+    return true;
 }
 
 // The request a fresh open gives a file window.
@@ -130,6 +141,7 @@ void mnuArrU_Click() {
     const std::string bank = rtrim(ArrUFile);
     if (!f || bank.empty()) return;
     const std::string path = bank + ".arr";
+    if (heldElsewhere(path)) return;
     if (!userBankRead(ArrFileRead(path), 3, path)) return;
     ArrDir = PathDir(bank);
     ArrName = PathName(bank);
@@ -143,7 +155,7 @@ void mnuStyU_Click() {
     const std::string bank = rtrim(StyUFile);
     if (!f || bank.empty()) return;
     const std::string path = bank + ".sty";
-    MsgTitle = Msg(111) + PathName(path);
+    if (heldElsewhere(path)) return;
     if (!userBankRead(StyFileLoad(path), 2, path)) return;
     StyDir = PathDir(bank);
     StyName = PathName(bank);
@@ -158,6 +170,7 @@ void mnuPrgU_Click() {
     if (!f || bank.empty()) return;
     PrgSlotWork = PrgSlots[9];
     const std::string path = bank + (PrgSlotWork.Type != 0 ? ".pgg" : ".prg");
+    if (heldElsewhere(path)) return;
     if (!userBankRead(PrgFileRead(path), 3, path)) return;
     PrgDir = PathDir(bank);
     PrgName = PathName(bank);

@@ -3,8 +3,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+#include "app/ImageLayout.h"
 #include "app/Messages.h"
-#include "files/WindowImage.h"
 #include "platform/bytes.h"
 #include "shell/MenuAgg.h"
 

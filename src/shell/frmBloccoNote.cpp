@@ -6,9 +6,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "app/ImageLayout.h"
 #include "app/Messages.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "platform/Files.h"
 #include "platform/Text.h"
 #include "platform/bytes.h"
@@ -28,14 +28,22 @@ frmBloccoNote::frmBloccoNote(MdiFrame* frame)
 
 bool frmBloccoNote::NoteBufLoad() {
     if (NoteUnsaved) return true;
+    // The file is one record: anything longer, or that is not a file (a
+    // pipe would hold the menu command forever), is not the notebook's and
+    // is left as it is, unread.
     std::string rec;
-    bool empty = false;
-    const FileError e = RecordRead(BloccoNoteFile, static_cast<int>(NoteRecLen), 1, rec, empty);
-    if (e != FileError::None) {
-        MsgTitle = noteCaption();
+    FileFit fit = FileFit::Fits;
+    const FileError e = ReadFileUpTo(BloccoNoteFile, NoteRecLen, rec, fit);
+    MsgTitle = noteCaption();
+    if (e != FileError::None && e != FileError::NotFound) {
         FileErrMsg(e, BloccoNoteFile);
         return false;
     }
+    if (fit != FileFit::Fits) {
+        ErrMsg(ErrReading, MsgTitle, BloccoNoteFile);
+        return false;
+    }
+    if (e == FileError::None && rec.empty()) DeleteFile(BloccoNoteFile);
     // The bytes as they are (line ends from elsewhere included), padded with blanks.
     std::size_t n = rec.size();
     while (n > 0 && (rec[n - 1] == ' ' || rec[n - 1] == '\0')) --n;

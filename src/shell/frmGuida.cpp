@@ -1,30 +1,18 @@
 #include "shell/frmGuida.h"
 
-#include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <algorithm>
 
+#include "app/ImageLayout.h"
 #include "app/Messages.h"
 #include "app/state.h"
-#include "files/WindowImage.h"
 #include "platform/Text.h"
 #include "platform/bytes.h"
 #include "shell/MenuAgg.h"
 #include "shell/SmallFiles.h"
 #include "shell/frmMain.h"
 #include "shell/state.h"
-
-namespace {
-// Courier New 10 where it is installed, else the system's fixed-pitch font.
-QFont guideFont() {
-    QFont f = QFontDatabase::families().contains(QStringLiteral("Courier New"))
-                  ? QFont(QStringLiteral("Courier New"))
-                  : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    f.setPointSize(10);
-    return f;
-}
-}  // namespace
 
 frmGuida::frmGuida(MdiFrame* frame) : ToolForm(frame, QStringLiteral("frmGuida"), Kind, MenuId::mnuGuida) {
     Text1 = new TextBox(this, QStringLiteral("Text1"), -1, true);
@@ -44,9 +32,10 @@ void frmGuida::Form_Load() {
     SizeFor(f ? f->Height() : 0, frmMain::StatusBarHeight, TwipsY, h, w);
     Move(0, 0, w, h);
     Text1->Move(0, 0);
-    Text1->plainEdit()->setFont(guideFont());
+    Text1->plainEdit()->setFont(TypewriterFont(QStringLiteral("Courier New"), 10));
     Text1->setText(fromQt(GuideTextShown(GuidaText)));
-    setCaption(std::string("Velmora - Velmora v 3.0 ") + " - " + Msg(47));
+    // In the language of the guide shown, which follows a language switch at once.
+    setCaption(std::string("Velmora - Velmora v 3.0 ") + " - " + MsgChosen(47));
     std::string tag(ImgFixedLen, '\0');
     put(tag, ImgKind, Kind);
     setTag(tag);

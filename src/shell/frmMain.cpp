@@ -20,12 +20,12 @@
 #include "platform/Text.h"
 #include "platform/Timer.h"
 #include "shell/Arrange.h"
-#include "shell/DocCommands.h"
+#include "documents/DocCommands.h"
 #include "shell/EditCommands.h"
-#include "shell/Imports.h"
+#include "documents/Imports.h"
 #include "shell/MenuAgg.h"
 #include "shell/MenuTree.h"
-#include "shell/OpenCommands.h"
+#include "documents/OpenCommands.h"
 #include "shell/Preferences.h"
 #include "shell/RecentFiles.h"
 #include "shell/Print.h"
@@ -320,6 +320,9 @@ void frmMain::Link::refreshRecentFiles() { form->recentFilesShow(); }
 void frmMain::Link::enableMenu(MenuId id, bool enabled) {
     form->item(id)->setEnabled(enabled && MenuCommandAvailable(id));
 }
+bool frmMain::Link::menuEnabled(MenuId id) { return form->item(id)->isEnabled(); }
+std::string frmMain::Link::menuCaption(MenuId id) { return form->item(id)->Caption(); }
+ChildForm* frmMain::Link::activeChild() { return form->Forms().empty() ? nullptr : form->ActiveForm(); }
 void frmMain::Link::menuAgg() { MenuAgg(); }
 std::string frmMain::Link::caption() { return form->Caption(); }
 void frmMain::Link::show() { form->Show(); }
@@ -337,10 +340,19 @@ void InstallShell() {
     InstallSmallWindows();
     InstallPreferences();
     InstallEditCommands();
-    InstallDocCommands();
-    InstallOpenCommands();
+    RegisterMenuCommand(MenuId::mnuSalva, mnuSalva_Click);
+    RegisterMenuCommand(MenuId::mnuSalvaAs, mnuSalvaAs_Click);
+    RegisterMenuCommand(MenuId::mnuApriSty, mnuApriSty_Click);
+    RegisterMenuCommand(MenuId::mnuApriBSQ, mnuApriBSQ_Click);
+    RegisterMenuCommand(MenuId::mnuApriPrg, mnuApriPrg_Click);
+    RegisterMenuCommand(MenuId::mnuApriGbl, mnuApriGbl_Click);
+    RegisterMenuCommand(MenuId::mnuNuovoPrg, mnuNuovoPrg_Click);
     InstallRecentFiles();
-    InstallImports();
+    RegisterMenuCommand(MenuId::mnuImportaArri30, mnuImportaArri30_Click);
+    RegisterMenuCommand(MenuId::mnuImportaPrgi30, mnuImportaPrgi30_Click);
+    RegisterMenuCommand(MenuId::mnuImportaStyi30, mnuImportaStyi30_Click);
+    RegisterMenuCommand(MenuId::mnuImportaArri5, mnuImportaArri5_Click);
+    RegisterMenuCommand(MenuId::mnuImportaPcgi5, mnuImportaPcgi5_Click);
     InstallPrint();
     InstallArrange();
     RegisterMenuCommand(MenuId::mnuMsgEx, [] {

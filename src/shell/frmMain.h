@@ -194,6 +194,9 @@ private:
         void setLabelPrg(const std::string& s) override;
         void refreshRecentFiles() override;
         void enableMenu(MenuId item, bool enabled) override;
+        bool menuEnabled(MenuId item) override;
+        std::string menuCaption(MenuId item) override;
+        ChildForm* activeChild() override;
         void menuAgg() override;
         std::string caption() override;
         void show() override;

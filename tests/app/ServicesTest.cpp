@@ -60,8 +60,11 @@ TEST_F(AppTest, ErrMsgReplacesTheFirstBlankInTheChosenLanguage) {
               std::tuple("File a_b.arr not found", "Opening x", vbOKOnly | vbExclamation));
     EXPECT_EQ(dialogs.shown[1].text + "|" + dialogs.shown[1].title + "|" + dialogs.shown[2].text,
               std::string("File a_b.arr assente|") + ProgramTitle + "|File di sola lettura");
-    // A name longer than the system allows is said to be so, read or written.
+    // The database's name stands apart from the words after it.
     LangBase = 200;
+    EXPECT_EQ(ErrMsgText(ErrDBArrNotFound) + "|" + ErrMsgText(ErrDBArrData),
+              "File i40DBArr not found|File i40DBArr data error");
+    // A name longer than the system allows is said to be so, read or written.
     const std::string tooLong = startDir() + "/" + std::string(300, 'n');
     std::string got;
     for (FileError e : {ReadWholeFile(tooLong, got), WriteWholeFile(tooLong, "x")})

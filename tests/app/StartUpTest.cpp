@@ -4,6 +4,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -89,6 +90,21 @@ TEST_F(StartUpTest, LaterRunReadsTheSettingsPastALockFileLeftByACrash) {
     EXPECT_EQ(std::tuple(chooserRuns, LangBase, ModeNow, calls.thruOn, InstanceLockHeld()),
               std::tuple(0, 0, 1, 1, true));
     EXPECT_EQ(readFileBytes(sysFile("Telquorin")), std::string(1000, ' '));
+}
+
+// Qt's own texts (standard buttons, file dialogs) follow the language of
+// the settings; the program's one-language texts do not depend on it.
+TEST_F(StartUpTest, QtsOwnTextsSpeakTheChosenLanguage) {
+    const struct { int lang; const char *yes, *readOnly; } cases[] = {
+        {1, "&S\xC3\xAC", "Apri in sola lettura"}, {2, "&Yes", "Open as read-only"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lang);
+        InstanceLockRelease();
+        earlierRun(c.lang);
+        ASSERT_EQ(StartUp(), 0);
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), c.yes);
+        EXPECT_EQ(QCoreApplication::translate("Platform", "Open as read-only").toStdString(), c.readOnly);
+    }
 }
 
 TEST_F(StartUpTest, DeviceStateAtStartUp) {

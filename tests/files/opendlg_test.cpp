@@ -1,5 +1,6 @@
 // The open dialog's dispatch: filters, folders, results 0-3, refusals.
 #include "files/FileFormats.h"
+#include "app/Documents.h"
 #include "files/OpenDlg.h"
 #include "files/Readers.h"
 #include "filestest.h"
@@ -28,10 +29,9 @@ TEST_F(FilesTest, OpenDialogResults) {
     dialogs.answer(vbOK);
     EXPECT_EQ(FileOpenDlg(19), 1);
     EXPECT_EQ(onlyBox(), ErrMsgText(ErrReading, "bad.arr"));
-    // 2: already open in a window of its kind, under another spelling.
+    // 2: a window holds it, under another spelling.
     writeFileBytes(startFile("open.ARR"), ArrBankImage(0));
-    ArrSlots[3].Path = startDir() + "/./open";
-    ArrSlots[3].State = 2;
+    const TestHolder holder(WinFamily::ArrU, 3, {startDir() + "/./open.arr"});
     dialogs.chooseFile(startFile("open.ARR"));
     EXPECT_EQ(FileOpenDlg(19), 2);
     // 3: a missing style file, as any other.
@@ -41,13 +41,20 @@ TEST_F(FilesTest, OpenDialogResults) {
 }
 
 TEST_F(FilesTest, OpenDialogRefusesAFileOfAnotherType) {
+    // The file's own extension decides, whatever the list of types showed: a
+    // Global file, or a bank file without extension (a window would save it
+    // as "i40ArrA.arr", beside it), in Open arrangement.
     writeFileBytes(startFile("g.gbl"), GblMagic() + std::string(440, '\0'));
-    ArrFileBuf = "previous";
-    dialogs.chooseFile(startFile("g.gbl"), 4);   // Global chosen in Open arrangement
-    dialogs.answer(vbOK);
-    EXPECT_EQ(FileOpenDlg(19), 1);
-    EXPECT_EQ(onlyBox(), ErrMsgText(ErrDataFormat, "g.gbl"));
-    EXPECT_EQ(GblFileData + ArrFileBuf, "previous");
+    writeFileBytes(startFile("i40ArrA"), ArrBankImage(0));
+    for (auto [file, filter] : {std::pair("g.gbl", 4), std::pair("i40ArrA", 1)}) {
+        ArrFileBuf = "previous";
+        dialogs.shown.clear();
+        dialogs.chooseFile(startFile(file), filter);
+        dialogs.answer(vbOK);
+        EXPECT_EQ(FileOpenDlg(19), 1);
+        EXPECT_EQ(onlyBox(), std::string(file) + " cannot be opened with this command: the file name must end in .arr");
+        EXPECT_EQ(GblFileData + ArrFileBuf, "previous");
+    }
     // "All files": the extension decides, in any case.
     writeFileBytes(startFile("p.PRG"), PrgTemplateImage());
     dialogs.chooseFile(startFile("p.PRG"), 8);

@@ -37,7 +37,7 @@ TEST_F(FilesTest, SavedFilesEqualTheFilesReadUnderTheirNamesOnDisk) {
     writeFileBytes(startFile("SONG.STY"), sty);
     std::string song = cases[0].image;
     put(song, 9, 1);
-    EXPECT_EQ(ArrSave(song), 0);
+    EXPECT_EQ(ArrSave(song, true), 0);
     EXPECT_FALSE(FileExists(startFile("SONG.STY")));
     writeFileBytes(startFile("BANK.PRG"), PrgTemplateImage());
     std::string bank = cases[1].image;
@@ -82,22 +82,23 @@ TEST_F(FilesTest, ArrangementSaveTreatsTheCompanionStyleFile) {
     const std::string base = startFile("song");
     const std::string goodSty = styFile({styItem("Mine", 200)});
     // No style file of its own (the template appended): a damaged one stays;
-    // a new document (kind 20) never wrote one, so a valid one stays too.
+    // one the window did not hold stays too, whatever its kind.
     std::string img = arrImage(ArrBankImage(0), base, StyTemplateImage());
     put(img, 9, 1);
     std::string fresh = img;
     put(fresh, 1, 20);
     writeFileBytes(base + ".sty", goodSty);
-    EXPECT_EQ(ArrSave(fresh), 0);
+    EXPECT_EQ(ArrSave(fresh, false), 0);
+    EXPECT_EQ(ArrSave(img, false), 0);
     EXPECT_EQ(readFileBytes(base + ".sty"), goodSty);
     writeFileBytes(base + ".sty", "damaged");
-    EXPECT_EQ(ArrSave(img), 0);
+    EXPECT_EQ(ArrSave(img, true), 0);
     EXPECT_EQ(readFileBytes(base + ".sty"), "damaged");
     // Its own styles: written only when they changed.
     std::string own = arrImage(ArrBankImage(0), base, goodSty);
     for (int changed : {0, 1}) {
         put(own, 10, static_cast<unsigned>(changed));
-        EXPECT_EQ(ArrSave(own), 0);
+        EXPECT_EQ(ArrSave(own, false), 0);
         EXPECT_EQ(std::tuple(readFileBytes(base + ".sty"), at(own, 10)), std::tuple(changed ? goodSty : "damaged", 0));
     }
 }
@@ -162,5 +163,5 @@ TEST_F(FilesTest, SaveAsFailedAndDone) {
     dialogs.chooseFile(startFile(longName + ".arr"));
     dialogs.answer(vbOK);
     EXPECT_EQ(FileSaveAs(own), 2);
-    EXPECT_EQ(dialogs.shown.back().text, ErrMsgText(ErrPathTooLong, startFile(longName)));
+    EXPECT_EQ(dialogs.shown.back().text, ErrMsgText(ErrPathTooLong, startFile(longName) + ".arr"));
 }

@@ -148,7 +148,7 @@ TEST_F(ArrNewTest, PasteThenPick) {
 
 TEST_F(ArrNewTest, FirstPickSendsTheBankOfThisWindow) {
     begin();
-    m->mnuCaricaArr->setChecked(true);
+    CaricaArrOpt = true;
     infoHoldsOther();
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
@@ -240,7 +240,7 @@ TEST_F(ArrNewTest, StyleSend) {
 
 TEST_F(ArrNewTest, NoStylesInUse) {
     begin();
-    m->mnuCaricaSty->setChecked(true);
+    CaricaStyOpt = true;
     infoHoldsOther();
     frmArrNew* w = newArr();
     paste(w, bankImage(), {0}, 0);

@@ -1,5 +1,6 @@
 // The arrangement window's jobs: the bank, style and program sends, the
 // companion windows, the database entry, and the Edit menu reaching them.
+#include "app/Messages.h"
 #include "app/InfoFile.h"
 #include "files/StyGroups.h"
 #include "library/ArrUJobsView.h"
@@ -182,6 +183,9 @@ TEST_F(JobsTest, ProgramSend) {
     PrgSlots[2].Type = 1;
     auto* prgWin = new TestChild(frame, image);
     prgWin->Show();
+    FakePrgWindows::Held held;
+    held.path = song("Bank"), held.slot = 2;
+    const Registration holds = RegisterDocument(&held);
     EXPECT_EQ(pressAndRun(w->CommLoadPrg, 6000), std::vector<long long>{8});
     EXPECT_EQ(midi->written(), PrgBankMsg(image));
     prgWin->Unload();
@@ -226,7 +230,7 @@ TEST_F(JobsTest, CompanionStyleWindow) {
     frmArrU* w = openBank("Bank", styFileOf(threeGroups()));
     ASSERT_NE(w, nullptr);
     auto companion = [] { return StyUNForms()[1].data(); };
-    m->mnuRdOnly->setChecked(true);
+    RdOnlyOpt = true;
     w->CommShowSty->press();
     frmStyUN* s = companion();
     ASSERT_NE(s, nullptr);
@@ -239,16 +243,28 @@ TEST_F(JobsTest, CompanionStyleWindow) {
     w->CommShowSty->press();
     EXPECT_EQ(std::tuple(companion(), StyWinCount, m->ActiveForm()), std::tuple(s, 1, static_cast<ChildForm*>(s)));
 
-    // Open as a plain style file: closed and reopened as the companion; kept
-    // alone when its own save question is cancelled.
+    // The arrangement window holds its style file: no second window opens it.
     s->Unload();
-    m->mnuRdOnly->setChecked(false);
+    RdOnlyOpt = false;
+    dialogs.chooseFile(song("Bank.sty"));
+    dialogs.answer(vbOK);
+    RunMenuCommand(MenuId::mnuApriSty);
+    EXPECT_EQ(std::tuple(onlyBox(), companion()), std::tuple(ErrMsgText(ErrAlreadyOpen), nullptr));
+    dialogs.shown.clear();
+
+    // Opened as a plain style file before the arrangement: closed and
+    // reopened as the companion; kept alone when its own save question is
+    // cancelled.
     for (int answer : {vbCancel, vbNo}) {
         SCOPED_TRACE(answer);
+        w->Unload();
         dialogs.chooseFile(song("Bank.sty"));
         RunMenuCommand(MenuId::mnuApriSty);
         QPointer<frmStyUN> plain(companion());
         ASSERT_TRUE(plain && StySlots[1].Extra == 0);
+        w = openArr("Bank");
+        ASSERT_NE(w, nullptr);
+        dialogs.shown.clear();
         put(plain->Tag(), 10, 1);
         dialogs.answer(answer);
         w->CommShowSty->press();
@@ -278,7 +294,10 @@ TEST_F(JobsTest, CompanionStyleWindow) {
 TEST_F(JobsTest, CompanionProgramWindowAndDatabase) {
     struct Windows : FakePrgWindows {
         std::vector<std::pair<int, int>> shown;
-        void showPrgWindow(int kind, int slot) override { shown.emplace_back(kind, slot); }
+        void showPrgWindow(int kind, int slot) override {
+            shown.emplace_back(kind, slot);
+            FakePrgWindows::showPrgWindow(kind, slot);
+        }
     } prgWindows;
     struct Adding : FakeDatabase {
         void dbArrAdd(int kind) override {
@@ -288,7 +307,7 @@ TEST_F(JobsTest, CompanionProgramWindowAndDatabase) {
     } db;
     frmArrU* w = openBank("Bank", "", prgFileOf(false, 0));
     ASSERT_NE(w, nullptr);
-    m->mnuRdOnly->setChecked(true);
+    RdOnlyOpt = true;
     w->CommShowPrg->press();
     EXPECT_EQ(std::tuple(prgWindows.shown, int(PrgSlotUsed[1]), mruMarkOf(song("Bank"), 3)),
               std::tuple(std::vector<std::pair<int, int>>{{21, 1}}, 1, 1));
@@ -314,7 +333,7 @@ protected:
     void startFind(const std::string& heldArr, bool on = true) {
         m = startOnChannels();
         ModeNow = 0;
-        for (MenuItem* o : {m->mnuCaricaArr, m->mnuCaricaSty, m->mnuCaricaPrg}) o->setChecked(on);
+        CaricaArrOpt = CaricaStyOpt = CaricaPrgOpt = on;
         std::string info(InfoRecLen, ' ');
         putField(info, 51, 50, heldArr);
         putField(info, 101, 50, "Other");
@@ -402,7 +421,7 @@ TEST_F(FindTest, SendsWhatTheInstrumentLacksThenSelects) {
 TEST_F(FindTest, FindBelongsToTheWindowThatTookIt) {
     for (const char* name : {"A", "B", "C"}) writeSong(name, foundFile());
     startFind("Other", false);
-    m->mnuCaricaArr->setChecked(true);
+    CaricaArrOpt = true;
     frmArrU* a = openFound("A");
     ASSERT_NE(a, nullptr);
     Timer::Advance(12);   // A has asked for its bank, sent at 19

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 // A library window test: the program started in-process up to its frame
 // (the main window's test set-up), the library installed, and builders of
 // the instrument files the windows open.
@@ -11,6 +12,7 @@
 #include "app/Tables.h"
 #include "files/Readers.h"
 #include "files/state.h"
+#include "app/Documents.h"
 #include "library/Library.h"
 #include "library/Links.h"
 #include "library/frmArrU.h"
@@ -68,10 +70,32 @@ inline std::string prgFileOf(bool pgg, char mark) {
     return f;
 }
 
-// Standing in for the program library: the program window is there.
+// Standing in for the program library: the program window is there, and
+// each one shown holds its program file as a real one would.
 struct FakePrgWindows : PrgWindowLinkT {
+    struct Held : DocumentT {
+        std::string path;
+        int slot = 0;
+        ChildForm* docForm() override { return nullptr; }
+        WinFamily docFamily() const override { return WinFamily::PrgUN; }
+        int docSlot() const override { return slot; }
+        std::vector<std::string> heldFiles() const override { return {path + ".prg", path + ".pgg"}; }
+        int save(bool) override { return 0; }
+    };
+    std::vector<std::unique_ptr<Held>> held;
+    std::vector<Registration> registered;
     FakePrgWindows() { RegisterLink<PrgWindowLinkT>(this); }
-    ~FakePrgWindows() override { UnregisterLink<PrgWindowLinkT>(this); }
+    ~FakePrgWindows() override {
+        registered.clear();
+        UnregisterLink<PrgWindowLinkT>(this);
+    }
+    void showPrgWindow(int kind, int slot) override {
+        if (kind != 21 || slot == 0) return;
+        held.push_back(std::make_unique<Held>());
+        held.back()->path = PrgDir.empty() ? PrgName : PathJoin(PrgDir, PrgName);
+        held.back()->slot = slot;
+        registered.push_back(RegisterDocument(held.back().get()));
+    }
 };
 
 struct FakeDatabase : DatabaseLinkT {

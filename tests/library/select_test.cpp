@@ -101,8 +101,8 @@ TEST_F(SelectArrTest, ParkedClickGoesOnWhenTheSendsEnd) {
     frmArrU* w = openBank({{2, "A", 0, 1}}, styFileOf({"S0", "S1", "S2", "S3"}));
     ASSERT_NE(w, nullptr);
     midi->clear();
-    m->mnuCaricaArr->setChecked(true);
-    m->mnuCaricaSty->setChecked(true);
+    CaricaArrOpt = true;
+    CaricaStyOpt = true;
     w->List1->setListIndex(2);
     EXPECT_EQ(std::tuple(w->TimerList1->Interval(), midi->written()), std::tuple(11, ""));
     Timer::Advance(9 + 11);

@@ -5,6 +5,7 @@
 #include "app/InfoFile.h"
 #include "files/StyGroups.h"
 #include "files/Writers.h"
+#include "shell/MenuAgg.h"
 #include "library/StyUNView.h"
 #include "library/frmStyUN.h"
 #include "librarytest.h"
@@ -160,6 +161,30 @@ TEST_F(StyUNTest, GroupSend) {
     w->CommLoadStyGrp[0]->press();
     Timer::Advance(20);
     EXPECT_EQ(std::tuple(midi->written(), StyUFile, dialogs.shown.size()), std::tuple(std::string(), std::string("kept"), 1u));
+}
+
+// The Edit menu's Load Style sends the group of the selected row (none
+// selected: group 0), offered while any group can go out.
+TEST_F(StyUNTest, EditMenuLoadsTheSelectedRowsGroup) {
+    writeFileBytes(song("Name.sty"), styFileOf(twoGroups()));
+    writeFileBytes(song("None.sty"), styFileOf({}));
+    frmMain* m = start();
+    std::vector<bool> offered;
+    for (const char* name : {"None", "Name"}) {
+        ASSERT_NE(openSty(name), nullptr);
+        MenuAgg();
+        offered.push_back(m->mnuLoadSty->isEnabled());
+    }
+    EXPECT_EQ(offered, std::vector<bool>({false, true}));
+    frmStyUN* w = StyUNForms()[2].data();
+    for (auto [row, group] : {std::pair{7, 1}, {-1, 0}, {14, 2}, {18, 3}}) {
+        w->List1->setListIndex(row);
+        RunMenuCommand(MenuId::mnuLoadSty);
+        std::vector<bool> on, want(4, false);
+        want[static_cast<std::size_t>(group)] = true;
+        for (Timer* t : w->TimerLoadStyGrp) on.push_back(t->Enabled()), t->setEnabled(false);
+        EXPECT_EQ(on, want) << row;
+    }
 }
 
 TEST_F(StyUNTest, SendAll) {

@@ -1,10 +1,10 @@
 // What the user arrangement window reads of its image, without the window.
 #include <gtest/gtest.h>
 
+#include "app/ImageLayout.h"
 #include "app/Names.h"
 #include "app/state.h"
 #include "files/FileFormats.h"
-#include "files/WindowImage.h"
 #include "library/ArrUView.h"
 #include "librarytest.h"
 

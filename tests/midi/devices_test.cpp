@@ -64,24 +64,33 @@ TEST_F(MidiTest, ParameterChangeAndItsTrailerReachTheWireThroughAlsaEvents) {
     EXPECT_EQ(sent(), bytesOf({0xF0, 0x42, 0x30, 0x4D, 0x60, 0x02, 0x00, 0x4E, 0x7F, 0xF7}) + std::string(20, '\0'));
 }
 
-// "Midi Through" as both input and output (no hardware): thru would loop
-// every message, so it is refused with its reason and stays off.
-TEST_F(MidiTest, ThruFromAPortToItselfIsRefusedAndStaysOff) {
-    MidiOutCloseDev();
-    MidiInCloseDev();
-    midi->outs = midi->ins = {"Midi Through"};
-    ASSERT_NE(MidiOpenDevices(), 0u);
-    InstallMidiLink();
-    MidiThruOn = true;
-    midi->clear();
-    dialogs.answer(vbOK);
-    MidiLink().thruConnect();
-    EXPECT_EQ(onlyBox(), MsgSubst(Msg(147), "Midi Through"));
-    EXPECT_FALSE(MidiThruOn);
-    for (const auto& e : midi->events) EXPECT_NE(e.kind, Ev::Connect);
-    NoteOnSend(0, 60, 100);
-    EXPECT_EQ(hexOf(sent()), "90 3C 64");
-    EXPECT_EQ(dialogs.shown.size(), 1u);
+// One port as both input and output: a device's (a master keyboard and the
+// instrument on one interface) is joined, and parted when thru goes off or
+// the program ends; "Midi Through" would send every message round forever,
+// so it is refused with its reason and thru stays off.
+TEST_F(MidiTest, ThruJoinsADevicesOnePortButNeverALoopbackToItself) {
+    for (const std::string port : {"Midi Through", "USB MIDI Interface"}) {
+        SCOPED_TRACE(port);
+        const bool loops = port == "Midi Through";
+        MidiOutCloseDev();
+        MidiInCloseDev();
+        midi->outs = midi->ins = {port};
+        ASSERT_NE(MidiOpenDevices(), 0u);
+        InstallMidiLink();
+        MidiThruOn = true;
+        midi->clear(), dialogs.shown.clear();
+        if (loops) dialogs.answer(vbOK);
+        MidiLink().thruConnect();
+        if (MidiThruOn) MidiLink().thruDisconnect();  // as thru off and the exit do
+        std::vector<Ev::Kind> joins;
+        for (const auto& e : midi->events)
+            if (e.kind == Ev::Connect || e.kind == Ev::Disconnect) joins.push_back(e.kind);
+        EXPECT_EQ(std::tuple(joins, MidiThruOn, onlyBox()),
+                  std::tuple(loops ? std::vector<Ev::Kind>{} : std::vector<Ev::Kind>{Ev::Connect, Ev::Disconnect},
+                             !loops, loops ? MsgSubst(Msg(147), port) : ""));
+        NoteOnSend(0, 60, 100);
+        EXPECT_EQ(hexOf(sent()), "90 3C 64");
+    }
 }
 
 // A termination signal in the middle of a dump: the dump stops with its F7,
@@ -152,7 +161,9 @@ TEST_F(MidiTest, FailedClosesAndSendsAreReportedOnceWithTheirOwnMessages) {
     ArrSelectSend(n, 2);  // the first message fails: the other two are not tried
     EXPECT_EQ(onlyBox(), ErrMsgText(ErrMidiSend));
     midi->failWrite = MidiErrNotReady;
-    ModeTx06();  // mode changes never report
+    dialogs.answer(vbOK);
+    ModeTx06();  // a mode change that fails is told as any send is, once
     Timer::Advance(100);
-    EXPECT_EQ(std::tuple(ModeNow, dialogs.shown.size()), std::tuple(1, 1u));
+    EXPECT_EQ(std::tuple(ModeNow, dialogs.shown.size(), dialogs.shown.back().text),
+              std::tuple(1, 2u, ErrMsgText(ErrMidiSend)));
 }

@@ -1,6 +1,8 @@
 // Controls: the old controls' events and data, driven by code and by the mouse.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -90,6 +92,34 @@ TEST_F(ControlsTest, RightButtonChangesNeitherRowNorSelection) {
     for (int row : {0, 2, 0}) click(l, row);
     l->setListIndex(3);  // moves the current row only
     EXPECT_EQ(std::tuple(l->Selected(0), l->Selected(2), l->Selected(3)), std::tuple(false, true, false));
+}
+
+// Getting the focus picks no row and raises nothing (a window that hides
+// hands its list the focus); the keys that move the row or the selection
+// raise Click as a click does.
+TEST_F(ControlsTest, ListClickComesFromTheUserOrCodeNeverFromTheFocus) {
+    for (int mode : {0, 1, 2}) {
+        SCOPED_TRACE(mode);
+        ListBox* l = makeList(4, mode);
+        std::vector<int> clicks;
+        l->Click = [&] { clicks.push_back(l->ListIndex()); };
+        auto focus = [&](QEvent::Type t) {
+            QFocusEvent e(t, Qt::TabFocusReason);
+            QApplication::sendEvent(l, &e);
+        };
+        focus(QEvent::FocusIn);
+        EXPECT_EQ(std::tuple(clicks.size(), l->ListIndex(), l->currentRow()), std::tuple(0u, -1, -1));
+        QTest::keyClick(l, Qt::Key_Down);
+        QTest::keyClick(l, Qt::Key_End);
+        focus(QEvent::FocusOut), focus(QEvent::FocusIn);
+        QTest::keyClick(l, Qt::Key_Shift);  // moves nothing
+        EXPECT_EQ(clicks, (std::vector<int>{0, 3}));
+        if (mode == 1) {
+            QTest::keyClick(l, Qt::Key_Space);  // toggles the row's selection in place
+            EXPECT_EQ(std::tuple(clicks.size(), l->Selected(3)), std::tuple(3u, true));
+        }
+        delete l;
+    }
 }
 
 // A list with a fixed row step keeps its rows beside the controls laid out at
@@ -230,4 +260,20 @@ TEST_F(ControlsTest, CaptionsReadBackWhateverSetTheText) {
     expectCaptionReadBack(check, setText), expectCaptionReadBack(option, setText);
     expectCaptionReadBack(item, setText);
     expectCaptionReadBack(frame, [](Frame& f, const QString& t) { f.setTitle(t); });
+}
+
+// A centred caption that fits stays centred; one wider than its label shows
+// its beginning, as a left-aligned one does, cut at its end.
+TEST_F(ControlsTest, ALabelTooNarrowCutsItsCaptionAtTheEnd) {
+    const auto shown = [this](Qt::Alignment a, const std::string& caption) {
+        Label l(window.get(), "Label1");
+        l.setGeometry(0, 0, 80, 20);
+        l.setAlignment(a);
+        l.setCaption(caption);
+        return l.grab().toImage();
+    };
+    for (const std::string caption : {"14%", "Loading Arrangement 14%"}) {
+        const bool fits = caption == "14%";
+        EXPECT_EQ(shown(Qt::AlignCenter, caption) == shown(Qt::AlignLeft | Qt::AlignVCenter, caption), !fits) << caption;
+    }
 }

@@ -74,6 +74,24 @@ TEST_F(PathsOnDisk, FolderListingAndNamesInOtherLetterCase) {
     EXPECT_EQ(ReadWholeFile(d + "/Bank.arr", out), FileError::None);
 }
 
+// The program's own files are found from where it lies, not from the
+// folder it was started from.
+TEST_F(PathsOnDisk, TheStartFolderIsFoundBesideTheProgram) {
+    const std::string bin = startFile("bin");
+    fs::create_directories(bin);
+    EXPECT_EQ(StartDirOf(bin), bin) << "no start folder: the program's own";
+    fs::create_directories(bin + "/start");
+    EXPECT_EQ(StartDirOf(bin), bin + "/start");
+
+    const fs::path before = fs::current_path();
+    fs::current_path(sysDir());
+    SetStartDir("");
+    const std::string found = StartDir();
+    fs::current_path(before);
+    EXPECT_EQ(found, StartDirOf(fs::read_symlink("/proc/self/exe").parent_path().string()));
+    SetStartDir(startDir());
+}
+
 TEST(Paths, CutsNeverSplitACharacter) {
     const std::string e = "\xC3\xA8";          // a two-byte character
     const std::string euro = "\xE2\x82\xAC";   // three bytes

@@ -7,7 +7,9 @@
 #include <QCheckBox>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <functional>
 
@@ -98,6 +100,29 @@ TEST_F(DialogTest, RealMessageBoxGivesTheOldAnswers) {
             else box->button(c.press)->click();
         });
         EXPECT_EQ(MsgBox("Save changes ?", c.style, "Title"), c.answer);
+    }
+}
+
+// A long text is wrapped inside the box, also where it has no blank (a
+// path too long for its field), and the box stays on the screen, however
+// long its title.
+TEST_F(DialogTest, RealMessageBoxWrapsLongTexts) {
+    SetDialogService(nullptr);
+    const std::string name(240, 'f');
+    const std::pair<std::string, std::string> cases[] = {
+        {"Path too long: /home/" + name, "Save file as"},
+        {"Error reading " + name, "Opening " + name},
+    };
+    for (const auto& [text, title] : cases) {
+        whenShown<QMessageBox>([](QMessageBox* box) {
+            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            ASSERT_NE(label, nullptr);
+            EXPECT_LE(box->frameGeometry().width(), box->screen()->availableGeometry().width());
+            EXPECT_TRUE(box->rect().contains(label->geometry()));
+            EXPECT_LE(label->heightForWidth(label->width()), label->height());
+            box->accept();
+        });
+        MsgBox(text, vbOKOnly | vbExclamation, title);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include "app/Messages.h"
 #include "app/Settings.h"
 #include "files/state.h"
 #include "frametest.h"
@@ -79,18 +80,25 @@ TEST_F(FrameTest, MenuTreeShortcutsAndCaptionsInBothLanguages) {
 
 TEST_F(FrameTest, ModeIsSentAndShownAtStart) {
     const auto mode = [](unsigned b) { return bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, b, 0xF7}); };
-    const struct { int mode; bool midiOn; std::string bytes; const char* label; } cases[] = {
-        {0, true, mode(0x0A), "ARR PLAY"}, {1, true, mode(0x06), "SONG PLAY"}, {2, true, mode(0x04), "GLOBAL"},
-        {3, true, "", "BACK.SEQ."},        {4, true, "", "PROGRAM"},          {2, false, "", "GLOBAL"},
+    // A mode message that fails is told at once, once.
+    const struct { int mode; bool midiOn, fails; std::string bytes; const char* label; } cases[] = {
+        {0, true, false, mode(0x0A), "ARR PLAY"}, {1, true, false, mode(0x06), "SONG PLAY"},
+        {2, true, false, mode(0x04), "GLOBAL"},   {3, true, false, "", "BACK.SEQ."},
+        {4, true, false, "", "PROGRAM"},          {2, false, false, "", "GLOBAL"},
+        {0, true, true, "", "ARR PLAY"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.mode);
+        SCOPED_TRACE(c.mode * 10 + c.fails);
+        dialogs.shown.clear();
+        if (c.fails) dialogs.answer(vbOK);
         frmMain* f = reopen([&] {
             ModeNow = c.mode, GlobalChannel = 5;
             if (!c.midiOn) MidiOn = 0;
+            midi->failWrite = c.fails ? MidiErrNotReady : 0;
         });
         Timer::Advance(1000);
-        EXPECT_EQ(std::tuple(midi->written(), f->LabelMode->Caption()), std::tuple(c.bytes, c.label));
+        EXPECT_EQ(std::tuple(midi->written(), f->LabelMode->Caption(), onlyBox()),
+                  std::tuple(c.bytes, c.label, c.fails ? ErrMsgText(ErrMidiSend) : ""));
         EXPECT_EQ(std::pair(f->mnuArrPlay->Checked(), f->mnuProgram->Checked()), std::pair(c.mode == 0, c.mode == 4));
     }
 }

@@ -1,5 +1,7 @@
-// The menu-state refresh over test windows that carry the named controls.
+// The menu-state refresh over test windows that carry the named lists and
+// offer the given jobs.
 #include <QCoreApplication>
+#include <map>
 
 #include "app/Tables.h"
 #include "files/state.h"
@@ -8,12 +10,14 @@
 
 namespace {
 
+using J = WindowJob;
+
 struct Case {
     const char* what;
     int kind;
     std::vector<std::string> rows = {}, rows2 = {};  // List1, List2 (none when empty)
     int sel = -1, sel2 = -1, clip = 0;  // the rows selected; kind of the clipboard's image, 0 empty
-    std::vector<std::pair<std::string, bool>> buttons = {};  // "name" or "name#index", Enabled
+    std::map<WindowJob, bool> jobs = {};  // the jobs the window offers (its buttons enabled) or not
     bool readOnly = false, readOnlyPref = false, perfOpen = false;
     int saveAs = 0, focus = 0, offPx = 0;  // ImgSaveAs, PrgSelAutoFocus, pixels over the standard width
     const char* expect;
@@ -52,13 +56,14 @@ TEST_F(ShellTest, MenuStateFollowsTheActiveWindow) {
         {.what = "program bank, row selected", .kind = 5, .rows = {"11 Piano"}, .sel = 0, .expect = "Print Copia"},
         {.what = "program bank, none selected", .kind = 5, .rows = {"11 Piano"}, .expect = "Print"},
         {.what = "database buttons mirrored", .kind = 12,
-         .buttons = {{"CommDelete", true}, {"CommApri", false}, {"CommAddAll", true}}, .expect = "Taglia Cancella AddAll"},
+         .jobs = {{J::Delete, true}, {J::OpenEntry, false}, {J::AddAll, true}, {J::Cut, true}},
+         .expect = "Taglia Cancella AddAll"},
         {.what = "arrangement file, filled row, buttons mirrored", .kind = 19, .rows = arrRows, .sel = 0,
-         .buttons = {{"CommLoadArr", false}, {"CommLoadSty", true}, {"CommShowSty", true}, {"CommLoadPrg", true},
-                     {"CommShowPrg", false}, {"CommEdit", true}, {"CommAdd", true}},
+         .jobs = {{J::LoadArr, false}, {J::LoadSty, true}, {J::ShowSty, true}, {J::LoadPrg, true},
+                  {J::ShowPrg, false}, {J::Edit, true}, {J::AddToDatabase, true}},
          .expect = "Print Taglia Copia Salva SalvaAs LoadSty ShowSty LoadPrg Edit i40DBArr"},
         {.what = "new arrangement file mirrors two buttons only", .kind = 20,
-         .buttons = {{"CommLoadArr", true}, {"CommLoadSty", true}, {"CommEdit", true}},
+         .jobs = {{J::LoadArr, true}, {J::LoadSty, true}, {J::Edit, true}},
          .expect = "Print Salva SalvaAs LoadArr LoadSty"},
         {.what = "empty row, bank clipboard", .kind = 19, .rows = arrRows, .sel = 1, .clip = 3,
          .expect = "Print Incolla Salva SalvaAs"},
@@ -72,12 +77,12 @@ TEST_F(ShellTest, MenuStateFollowsTheActiveWindow) {
          .readOnlyPref = true, .expect = "Print Salva SalvaAs"},
         {.what = "made by an import: Save As only", .kind = 19, .saveAs = 1, .expect = "Print SalvaAs"},
         {.what = "program file, paste from a bank", .kind = 21, .rows = {"11", "12 Organ"}, .sel = 0, .clip = 6,
-         .buttons = {{"CommLoad", true}, {"CommEdit", false}},
+         .jobs = {{J::LoadPrg, true}, {J::Edit, false}},
          .expect = "Print Incolla Salva SalvaAs LoadPrg EditPerf"},
         {.what = "performance editor open", .kind = 22, .perfOpen = true, .expect = "Print Salva SalvaAs"},
         {.what = "kind 31 never pastes", .kind = 31, .rows = {"11"}, .sel = 0, .clip = 21, .expect = "Salva SalvaAs"},
         {.what = "style file, filled row, group buttons", .kind = 23, .rows = styRows, .sel = 0,
-         .buttons = {{"CommLoadStyGrp#0", false}, {"CommLoadStyGrp#2", true}},
+         .jobs = {{J::LoadSty, true}},
          .expect = "Taglia Copia Salva SalvaAs LoadSty"},
         {.what = "style file, '- empty -' row takes a style", .kind = 24, .rows = styRows, .sel = 1, .clip = 23,
          .expect = "Incolla Salva SalvaAs"},
@@ -109,12 +114,7 @@ TEST_F(ShellTest, MenuStateFollowsTheActiveWindow) {
         auto* w = new TestChild(f, img);
         list(w, "List1", c.rows, c.sel);
         list(w, "List2", c.rows2, c.sel2);
-        for (const auto& [name, on] : c.buttons) {
-            const auto hash = name.find('#');
-            auto* b = new CommandButton(w, QString::fromStdString(name.substr(0, hash)),
-                                        hash == std::string::npos ? -1 : std::stoi(name.substr(hash + 1)));
-            b->setEnabled(on);
-        }
+        w->offers = [&c](WindowJob j) { return c.jobs.count(j) && c.jobs.at(j); };
         ClipBuf = c.clip ? std::string(1, static_cast<char>(c.clip)) + "image" : "";
         f->mnuRdOnly->setChecked(c.readOnlyPref);
         PrgSelAutoFocus = c.focus;

@@ -90,8 +90,11 @@ TEST_F(FrameTest, PreferencesActOnTheOpenWindowsAtOnce) {
     for (int slot : {1, 4, 8, 9}) {
         std::string img = WindowImageNew(19);
         ImgSet(img, ImgSlot, static_cast<unsigned>(slot));
-        bySlot[slot] = ShowTestChild(f, img, {"11  Ballad", "12"});
-        adds.push_back(new CommandButton(bySlot[slot], "CommAdd"));
+        TestChild* w = ShowTestChild(f, img, {"11  Ballad", "12"});
+        auto* add = new CommandButton(w, "CommAdd");
+        w->offers = [add](WindowJob j) { return j == WindowJob::AddToDatabase && add->isEnabled(); };
+        bySlot[slot] = w;
+        adds.push_back(add);
     }
     ChildForm* first = bySlot[1];
     first->activate();

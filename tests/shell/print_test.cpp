@@ -41,7 +41,7 @@ TEST_F(PrintTest, AnArrangementListOnThePrinter) {
     SetPrintClock([] { return Date; });
     ShowTestChild(f, arrImage(19), arrRows(0, "Song One"));
     RunMenuCommand(MenuId::mnuPrint);
-    EXPECT_TRUE(printer.fontName == "courier new" && printer.fontSize == 10 && printer.ended);
+    EXPECT_TRUE(printer.fontName == "Courier New" && printer.fontSize == 10 && printer.ended);
     const auto& lines = printer.lines;
     ASSERT_EQ(lines.size(), 69u);
     const auto pad92 = [](const std::string& s) { return padRight(s, 92); };

@@ -27,6 +27,7 @@ struct PrgWindows : FakePrgWindows {
         SlotRec& r = PrgSlots[static_cast<std::size_t>(slot)];
         if (r.State == 0) r = SlotRec{PathJoin(PrgDir, PrgName), 0, 1};
         shown.emplace_back(slot, rtrim(r.Path));
+        FakePrgWindows::showPrgWindow(21, slot);
     }
 };
 

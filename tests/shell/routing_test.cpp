@@ -1,60 +1,34 @@
-// The Edit menu's commands reach the active child by the names of its timers
-// and buttons, and the mode commands talk to the instrument.
+// The Edit menu's commands ask the active child for its jobs, and the mode
+// commands talk to the instrument.
 #include "shelltest.h"
 
-namespace {
-// The names (with their index) of the timers that are on, switching them off.
-std::string takeOn(const std::vector<Timer*>& timers) {
-    std::string s;
-    for (Timer* t : timers)
-        if (t->Enabled())
-            s += t->objectName().toStdString() + (t->Index() >= 0 ? std::to_string(t->Index()) : "") + " ",
-                t->setEnabled(false);
-    return s;
-}
-}  // namespace
-
-TEST_F(ShellTest, EditCommandsArmTheActiveWindowsTimers) {
+TEST_F(ShellTest, EditCommandsRunTheActiveWindowsJobs) {
     frmMain* f = open();
     f->show();
-    auto* w = new TestChild(f, WindowImageNew(19));  // with every timer the commands name
-    std::vector<Timer*> timers;
-    const std::pair<MenuItem*, const char*> commands[] = {
-        {f->mnuLoadArr, "TimerLoadArr"}, {f->mnuLoadSty, "TimerLoadSty"},   {f->mnuShowSty, "TimerShowSty"},
-        {f->mnuLoadPrg, "TimerLoadPrg"}, {f->mnuShowPrg, "TimerShowPrg"},   {f->mnuEdit, "TimerEdit"},
-        {f->mnuCancella, "TimerCancella"}, {f->mnuDBArrApri, "TimerApri"}, {f->mnuAddAll, "TimerAddAll"},
+    auto* other = ShowTestChild(f, WindowImageNew(19));
+    auto* w = ShowTestChild(f, WindowImageNew(19));
+    using J = WindowJob;
+    const std::pair<MenuItem*, WindowJob> commands[] = {
+        {f->mnuLoadArr, J::LoadArr}, {f->mnuLoadSty, J::LoadSty},     {f->mnuShowSty, J::ShowSty},
+        {f->mnuLoadPrg, J::LoadPrg}, {f->mnuShowPrg, J::ShowPrg},     {f->mnuEdit, J::Edit},
+        {f->mnuCancella, J::Delete}, {f->mnuDBArrApri, J::OpenEntry}, {f->mnuAddAll, J::AddAll},
+        {f->mnui40DBArr, J::AddToDatabase},
     };
-    for (const auto& c : commands) timers.push_back(new Timer(w, c.second)), timers.back()->setInterval(10);
-    int adds = 0;
-    (new CommandButton(w, "CommAdd"))->Click = [&] { ++adds; };
-    w->Show();
-    for (const auto& [item, timer] : commands) {
+    for (const auto& [item, job] : commands) {
+        w->jobsRun.clear();
         item->setEnabled(true);
         item->trigger();
-        EXPECT_EQ(takeOn(timers), std::string(timer) + " ");
+        EXPECT_EQ(w->jobsRun, std::vector<WindowJob>{job}) << item->objectName().toStdString();
     }
-    f->mnui40DBArr->setEnabled(true);
-    f->mnui40DBArr->trigger();
-    EXPECT_EQ(adds, 1);
+    EXPECT_TRUE(other->jobsRun.empty()) << "only the active window";
 
-    // A style window sends the group of the selected row.
-    auto* s = new TestChild(f, WindowImageNew(24));
-    std::vector<Timer*> groups;
-    for (int g = 0; g <= 3; ++g) groups.push_back(new Timer(s, "TimerLoadStyGrp", g)), groups.back()->setInterval(10);
-    auto* list = new ListBox(s, "List1");
-    for (int i = 0; i < 19; ++i) list->AddItem("row");
-    s->Show();
-    const std::pair<int, int> rowGroups[] = {{7, 1}, {-1, 0}, {14, 2}, {18, 3}};
-    for (const auto& [row, group] : rowGroups) {
-        list->setListIndex(row);
-        RunMenuCommand(MenuId::mnuLoadSty);
-        EXPECT_EQ(takeOn(groups), "TimerLoadStyGrp" + std::to_string(group) + " ") << row;
-    }
-
-    // A window without the timers: nothing happens.
-    ShowTestChild(f, WindowImageNew(2));
+    // A window without jobs: nothing happens.
+    auto* plain = new ChildForm(f, "Plain");
+    plain->Tag() = WindowImageNew(2);
+    plain->Show();
+    w->jobsRun.clear();
     for (MenuId id : {MenuId::mnuLoadArr, MenuId::mnuLoadSty, MenuId::mnui40DBArr}) RunMenuCommand(id);
-    EXPECT_EQ(takeOn(timers) + takeOn(groups), "");
+    EXPECT_TRUE(w->jobsRun.empty() && other->jobsRun.empty());
 }
 
 TEST_F(ShellTest, ModeCommandsSendTheirMessage) {

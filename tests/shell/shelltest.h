@@ -4,11 +4,13 @@
 // per pixel.
 #include <QPointer>
 #include <functional>
+#include <vector>
 
 #include "app/DevState.h"
 #include "app/Main.h"
 #include "app/Links.h"
 #include "app/state.h"
+#include "app/WindowJobs.h"
 #include "files/FileFormats.h"
 #include "files/WindowImage.h"
 #include "midi/state.h"
@@ -60,11 +62,16 @@ protected:
     QPointer<frmMain> frame;
 };
 
-// A child window carrying whatever named controls a test gives it.
-class TestChild : public ChildForm {
+// A child window carrying whatever named controls a test gives it, and the
+// jobs it offers; it records the jobs it is asked to run.
+class TestChild : public ChildForm, public JobWindow {
 public:
     explicit TestChild(MdiFrame* f, const std::string& image) : ChildForm(f, "TestChild") { Tag() = image; }
     std::function<void(int&)> onQuery, onUnload;
+    std::function<bool(WindowJob)> offers;
+    std::vector<WindowJob> jobsRun;
+    bool JobOffered(WindowJob job) const override { return offers && offers(job); }
+    void RunJob(WindowJob job) override { jobsRun.push_back(job); }
     void Form_QueryUnload(int& Cancel, int) override {
         if (onQuery) onQuery(Cancel);
     }

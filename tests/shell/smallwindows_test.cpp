@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <sys/stat.h>
 
 #include "app/Messages.h"
 #include "platform/Files.h"
@@ -77,7 +78,10 @@ TEST_F(SmallWindowsTest, GuideFollowsTheLanguageAndTheFrameOrSaysWhyNot) {
         EXPECT_NEAR(g->Width(), tpp == 12 ? 8800 : 9600, tpp);
         EXPECT_EQ(text(g)->toPlainText().toStdString() + "|" + g->Caption(),
                   "The guide\nline 2|Velmora - Velmora v 3.0  - User's Guide");
-        EXPECT_TRUE(text(g)->isReadOnly() && QFontInfo(text(g)->font()).fixedPitch());
+        // Courier New, or what the machine has in its place.
+        const QFont shown = text(g)->font();
+        EXPECT_EQ(QFontInfo(shown).family(), QFontInfo(QFont("Courier New")).family());
+        EXPECT_TRUE(text(g)->isReadOnly() && EqualAdvances(shown));
         g->Unload();
     }
     const std::string path = startFile("Velmora_UserGuide.txt"), most(GuideMaxChars, 'g');
@@ -106,7 +110,8 @@ TEST_F(SmallWindowsTest, GuideFollowsTheLanguageAndTheFrameOrSaysWhyNot) {
     dialogs.answer(vbOK);
     frame->mnuItaliano->trigger();
     frame->mnuGuida->trigger();
-    EXPECT_EQ(text(window<frmGuida>())->toPlainText(), "La guida");
+    EXPECT_EQ(text(window<frmGuida>())->toPlainText().toStdString() + "|" + window<frmGuida>()->Caption(),
+              "La guida|Velmora - Velmora v 3.0  - Guida Utente");
 }
 
 TEST_F(SmallWindowsTest, NotebookKeepsWhatIsTypedWithinWhatItsFileHolds) {
@@ -174,13 +179,24 @@ TEST_F(SmallWindowsTest, NotebookKeepsWhatIsTypedWithinWhatItsFileHolds) {
     EXPECT_EQ(std::tuple(WinEntry(29).State, WinEntry(28).State, WinEntry(33).State), std::tuple(1, 1, 2));
     EXPECT_EQ(noteText(), "at exit");
 
-    // One that cannot be read is not opened, so nothing replaces it.
-    DeleteFile(path);
-    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path + "/keep")));
+    // One that is not a notebook file (a folder, a pipe, more than one
+    // record) is not read or opened: one message, and nothing replaces it.
+    const std::string longer = std::string(NoteRecLen, 'n') + "more";
     start();
-    dialogs.shown.clear();
-    dialogs.answer(vbOK);
-    frame->mnuBloccoNote->trigger();
-    EXPECT_NE(onlyBox().find(path), std::string::npos);
-    EXPECT_EQ(window<frmBloccoNote>(), nullptr);
+    for (int c = 0; c < 3; ++c) {
+        SCOPED_TRACE(c);
+        DeleteFile(path);
+        switch (c) {
+        case 0: ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path + "/keep"))); break;
+        case 1: ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); break;
+        default: writeFileBytes(path, longer);
+        }
+        dialogs.shown.clear();
+        dialogs.answer(vbOK);
+        frame->mnuBloccoNote->trigger();
+        EXPECT_EQ(onlyBox(), "Error reading " + path);
+        EXPECT_EQ(window<frmBloccoNote>(), nullptr);
+        if (c == 0) QDir(QString::fromStdString(path)).removeRecursively();
+    }
+    EXPECT_EQ(readFileBytes(path), longer);
 }

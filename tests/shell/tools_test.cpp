@@ -119,6 +119,8 @@ TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindowsOrSayWhyNot) {
     EXPECT_EQ(std::tuple(calls, PrgWinKind, PrgWinCount, f->mnuWindow->isEnabled(), f->mnuChiudi->isEnabled()),
               std::tuple(std::vector<std::string>{"frmPcgAE4"}, 4, 1, true, true));
     EXPECT_EQ("mnuWProgA " + enabled(), all) << "only the item chosen goes off";
+    RunMenuCommand(M::mnuWProgA);
+    EXPECT_EQ(std::tuple(calls.size(), PrgWinCount), std::tuple(1u, 1)) << "not again while its window is open";
     calls.clear();
     for (MenuId id : {M::mnuPerc, M::mnuGlobalParam, M::mnuWFindID}) f->item(id)->trigger();
     EXPECT_EQ(std::tuple(calls, PrgWinCount),
@@ -182,13 +184,13 @@ TEST_F(ToolsTest, OpenPrgAndGblRefuseChangingNothingOrTakeAFreshSlot) {
     writeFileBytes(startFile("Empty.prg"), "");
     writeFileBytes(startFile("Empty.gbl"), "");
     writeFileBytes(startFile("Style.sty"), StyTemplateImage());
-    PrgSlots[3] = GblSlots[3] = SlotRec{startFile("Held"), 0, 2};  // open in a minimised window
+    const TestHolder heldPrg(WinFamily::PrgUN, 3, {startFile("Held.prg")}), heldGbl(WinFamily::Gbl, 3, {startFile("Held.gbl")});
     const std::string tooLong = startFile(std::string(239 - startFile("").size(), 'n'));
     const struct { MenuId cmd; std::string pick; int filter; std::string text, title; } cases[] = {  // "": no box
         {M::mnuApriPrg, "", 0, "", ""},
         {M::mnuApriPrg, startFile("Held.prg"), 0, "File already open", "Opening Held.prg"},
         {M::mnuApriPrg, startFile("Empty.prg"), 0, "File not found", "Opening Empty.prg"},
-        {M::mnuApriPrg, startFile("Style.sty"), 2, "Data format error", ""},
+        {M::mnuApriPrg, startFile("Style.sty"), 2, "Style.sty cannot be opened with this command", ""},
         {M::mnuApriPrg, tooLong + ".prg", 0, "Path too long: ", ""},
         {M::mnuApriGbl, "", 0, "", ""},
         {M::mnuApriGbl, startFile("Held.gbl"), 0, "File already open", "Opening Held.gbl"},

@@ -1,5 +1,6 @@
 #include "testenv.h"
 
+#include <QFontMetricsF>
 #include <fstream>
 #include <sstream>
 
@@ -13,6 +14,7 @@
 #include "platform/bytes.h"
 #include "platform/Timer.h"
 #include "platform/Files.h"
+#include "platform/Translations.h"
 
 void ResetAllState() {
     InstanceLockRelease();
@@ -21,6 +23,7 @@ void ResetAllState() {
     resetFilesState();
     ResetLinks();
     AppHooks = {};
+    UseQtLanguage("en");
 }
 
 void ScriptedDialogs::chooseFile(const std::string& path, int filterIndex, bool readOnly) {
@@ -122,4 +125,12 @@ std::string devStateRecord(uint32_t savedOut, int users, int myRun) {
     put(r, 13, static_cast<unsigned>(users));
     put(r, 14, static_cast<unsigned>(myRun));
     return r;
+}
+
+bool EqualAdvances(const QFont& font) {
+    const QFontMetricsF m(font);
+    const qreal width = m.horizontalAdvance(QLatin1Char('M'));
+    for (int c = 0x20; c <= 0xFF; ++c)
+        if ((c < 0x7F || c >= 0xA0) && m.horizontalAdvance(QChar(c)) != width) return false;
+    return true;
 }

@@ -4,6 +4,7 @@
 // capture printer and the manual clock: no real home folder, printer or MIDI.
 #include <gtest/gtest.h>
 
+#include <QFont>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <deque>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Documents.h"
 #include "platform/Dialogs.h"
 #include "platform/MidiDevice.h"
 #include "platform/Printer.h"
@@ -49,6 +51,24 @@ public:
                  const std::function<bool(std::string&)>& step) override;
 };
 
+// A window that holds files, as far as the document registry can tell:
+// registered while the object lives.
+struct TestHolder : DocumentT {
+    TestHolder(WinFamily family, int slot, std::vector<std::string> files)
+        : family_(family), slot_(slot), files_(std::move(files)), registered_(RegisterDocument(this)) {}
+    ChildForm* docForm() override { return nullptr; }
+    WinFamily docFamily() const override { return family_; }
+    int docSlot() const override { return slot_; }
+    std::vector<std::string> heldFiles() const override { return files_; }
+    int save(bool) override { return 0; }
+
+private:
+    WinFamily family_;
+    int slot_;
+    std::vector<std::string> files_;
+    Registration registered_;
+};
+
 class VelmoraTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -70,6 +90,10 @@ protected:
 
 // Every subsystem's state, the links, the start-up hooks and the instance lock as at a fresh start.
 void ResetAllState();
+
+// Whether every printable Latin-1 character of a font takes the same width:
+// what columns of characters need, whatever the font says of itself.
+bool EqualAdvances(const QFont& font);
 
 // Small file helpers for tests.
 std::string readFileBytes(const std::string& path);

@@ -20,5 +20,3 @@ void mnuImportaPcgi5_Click();
 // Whether the program import can run: the program windows are there.
 bool PrgImportAvailable();
 
-// Registers the commands (InstallShell).
-void InstallImports();

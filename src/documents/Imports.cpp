@@ -1,4 +1,4 @@
-#include "shell/Imports.h"
+#include "documents/Imports.h"
 
 #include <array>
 
@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 #include "app/StyleBlock.h"
 #include "app/Tables.h"
+#include "documents/Documents.h"
 #include "app/state.h"
 #include "files/FileFormats.h"
 #include "files/Imports.h"
@@ -14,8 +15,8 @@
 #include "files/state.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
 #include "platform/bytes.h"
-#include "shell/frmMain.h"
 
 namespace {
 
@@ -45,25 +46,26 @@ void disable(std::initializer_list<MenuId> items) {
 void arrKindFull() { disable({MenuId::mnuApriArr, MenuId::mnuImportaArri30, MenuId::mnuImportaArri5}); }
 void prgKindFull() { disable({MenuId::mnuApriPrg, MenuId::mnuImportaPrgi30, MenuId::mnuImportaPcgi5}); }
 
-// One bank of an i30 arrangement file, with the native header, in the
-// arrangement file window of `slot`. False when no window could be shown
-// (the slot is free again).
-bool showArrBank(int slot, const std::string& image) {
-    const auto s = static_cast<std::size_t>(slot);
-    ArrSlotUsed[s] = 1;
-    ArrSlotCur = slot;
-    ArrFileBuf = image;
-    ArrI30Hdr();
-    if (ShowWindowOf(WinFamily::ArrU, slot)) return true;
-    ArrSlotUsed[s] = 0;
-    return false;
+// The import's source, read by the dialog: every window made from it holds
+// it until that window is saved elsewhere.
+OpenRequest importOf(const std::string& dir, const std::string& name, const std::string& ext,
+                     const std::string& title) {
+    OpenRequest r;
+    r.path = (dir.empty() ? name : PathJoin(dir, name)) + "." + ext;
+    r.readOnly = RdOnlyOpen;
+    r.alreadyRead = true;
+    r.recent = false;
+    r.loadPrograms = false;
+    r.title = title;
+    return r;
 }
 
-// The program file buffer in the program file window of PrgSlotCur.
-void showPrgBank() {
-    PrgWinKind = 21;
-    PrgWinShow(21);
-    PrgSlotUsed[static_cast<std::size_t>(PrgSlotCur)] = 1;
+// One bank of an i30 arrangement file, with the native header, in a new
+// arrangement file window. False when no window could be shown.
+bool showArrBank(const OpenRequest& r, const std::string& image) {
+    ArrFileBuf = image;
+    ArrI30Hdr();
+    return OpenDocument(WinFamily::ArrU, r);
 }
 
 // Whether one of the four groups of four styles of a style image reaches the
@@ -78,61 +80,53 @@ bool groupTooLong(const std::string& image) {
 }
 
 void oldSeries(MenuId id) {
-    frmMain* m = MainForm();
-    MsgBox(Msg(MsgImportOldSeries), vbOKOnly | vbExclamation, m ? m->item(id)->Caption() : std::string());
+    MsgBox(Msg(MsgImportOldSeries), vbOKOnly | vbExclamation, MainWindowLink().menuCaption(id));
 }
 
 }  // namespace
 
 void mnuImportaArri30_Click() {
-    if (!MainForm()) return;
-    ArrSlotCur = ArrSlotFree();
-    if (ArrSlotCur == 0) return;
-    const int first = ArrSlotCur;
+    if (!DocumentCanOpen(WinFamily::ArrU)) return;
     FlagUp up(ImpArrI30);
     if (!FileOpenRead(19)) return;
     const std::string title = MsgTitle;
-    if (!showArrBank(first, ArrI30Buf.substr(0, static_cast<std::size_t>(ArrFileLen)))) return;
-    ArrSlotCur = ArrSlotFree();
-    if (ArrSlotCur == 0) {
+    const OpenRequest r = importOf(ArrDir, ArrName, "arr", title);
+    if (!showArrBank(r, ArrI30Buf.substr(0, static_cast<std::size_t>(ArrFileLen)))) return;
+    if (!DocumentCanOpen(WinFamily::ArrU)) {
         arrKindFull();
         partNotImported(title);
         return;
     }
-    showArrBank(ArrSlotCur, ArrI30Buf.substr(0, static_cast<std::size_t>(ArrHdrLen)) +
-                                ArrI30Buf.substr(static_cast<std::size_t>(ArrFileLen)));
-    if (ArrSlotFree() == 0) arrKindFull();
+    showArrBank(r, ArrI30Buf.substr(0, static_cast<std::size_t>(ArrHdrLen)) +
+                       ArrI30Buf.substr(static_cast<std::size_t>(ArrFileLen)));
+    if (!DocumentCanOpen(WinFamily::ArrU)) arrKindFull();
 }
 
 bool PrgImportAvailable() { return IsLinked<PrgWindowLinkT>(); }
 
 void mnuImportaPrgi30_Click() {
-    if (!MainForm() || !PrgImportAvailable()) return;
-    PrgSlotCur = PrgSlotFree();
-    if (PrgSlotCur == 0) return;
+    if (!PrgImportAvailable() || !DocumentCanOpen(WinFamily::PrgUN)) return;
     FlagUp up(ImpPrgI30);
     if (!FileOpenRead(21)) return;
     const std::string title = MsgTitle;
+    const OpenRequest r = importOf(PrgDir, PrgName, ExtCur, title);
     // Bank 1 already stands where the programs of a program file begin.
     PrgFileBuf = PrgI30Buf;
     PrgI30Hdr();
-    showPrgBank();
-    PrgSlotCur = PrgSlotFree();
-    if (PrgSlotCur == 0) {
+    if (!OpenDocument(WinFamily::PrgUN, r)) return;
+    if (!DocumentCanOpen(WinFamily::PrgUN)) {
         prgKindFull();
         partNotImported(title);
         return;
     }
     constexpr long bankLen = 64 * PrgBlkLen;
     putMid(PrgFileBuf, PrgHdrLen + 1, mid(PrgI30Buf, PrgHdrLen + bankLen + 1, bankLen));
-    showPrgBank();
-    if (PrgSlotFree() == 0) prgKindFull();
+    OpenDocument(WinFamily::PrgUN, r);
+    if (!DocumentCanOpen(WinFamily::PrgUN)) prgKindFull();
 }
 
 void mnuImportaStyi30_Click() {
-    if (!MainForm()) return;
-    StySlotCur = StySlotFree();
-    if (StySlotCur == 0) return;
+    if (!DocumentCanOpen(WinFamily::StyUN)) return;
     FlagUp up(ImpStyI30);
     if (!FileOpenRead(23)) return;
     const std::string title = MsgTitle;
@@ -144,38 +138,22 @@ void mnuImportaStyi30_Click() {
         ErrMsg(ErrDataFormat, title);
         return;
     }
-    StyLoopIdx = 0;
+    const OpenRequest r = importOf(StyDir, StyName, "sty", title);
     for (int i = 0; i < count; ++i) {
         const std::string& image = groups[static_cast<std::size_t>(i)].image;
         if (groupTooLong(image)) {
             ErrMsg(ErrStyleGroupLength, title);
             continue;
         }
-        if (StySlotCur == 0) {
+        if (!DocumentCanOpen(WinFamily::StyUN)) {
             partNotImported(title);
             break;
         }
-        const int slot = StySlotCur;
-        const auto s = static_cast<std::size_t>(slot);
         StyFileBuf = image;
-        StySlotUsed[s] = 1;
-        MainWindowLink().enableMenu(MenuId::mnuWindow, true);
-        StySlotWork = StySlots[s];
-        StySlotWork.Extra = 0;
-        StySlots[s] = StySlotWork;
-        if (!ShowWindowOf(WinFamily::StyUN, slot)) StySlotUsed[s] = 0;
-        StySlotCur = StySlotFree();
+        OpenDocument(WinFamily::StyUN, r);
     }
-    if (StySlotFree() == 0) disable({MenuId::mnuApriSty});
+    DocumentFamilyFull(WinFamily::StyUN);
 }
 
 void mnuImportaArri5_Click() { oldSeries(MenuId::mnuImportaArri5); }
 void mnuImportaPcgi5_Click() { oldSeries(MenuId::mnuImportaPcgi5); }
-
-void InstallImports() {
-    RegisterMenuCommand(MenuId::mnuImportaArri30, mnuImportaArri30_Click);
-    RegisterMenuCommand(MenuId::mnuImportaPrgi30, mnuImportaPrgi30_Click);
-    RegisterMenuCommand(MenuId::mnuImportaStyi30, mnuImportaStyi30_Click);
-    RegisterMenuCommand(MenuId::mnuImportaArri5, mnuImportaArri5_Click);
-    RegisterMenuCommand(MenuId::mnuImportaPcgi5, mnuImportaPcgi5_Click);
-}
