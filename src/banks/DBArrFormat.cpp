@@ -36,17 +36,32 @@ unsigned char upper(char c) {
     return u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 'a' + 'A') : u;
 }
 
-// The slot's key against a key: below 0, 0 or above 0, as bytes compare.
-int compareKey(const std::string& img, int slot, const std::string& key) {
-    const std::string_view n = slotName(img, slot);
-    const std::size_t len = std::min(n.size(), key.size());
-    for (std::size_t i = 0; i < len; ++i) {
-        const unsigned char a = upper(n[i]), b = static_cast<unsigned char>(key[i]);
-        if (a != b) return a < b ? -1 : 1;
-    }
-    return n.size() < key.size() ? -1 : n.size() > key.size() ? 1 : 0;
+// Whether the name field holds nothing but blanks from `i` to its end or
+// its first zero byte.
+bool blankFrom(const char* p, std::size_t i) {
+    for (; i < static_cast<std::size_t>(NameLen) && p[i] != '\0'; ++i)
+        if (p[i] != ' ') return false;
+    return true;
 }
 
+// The slot's key against a key (cut and upper-cased): below 0, 0 or above
+// 0, as bytes compare. Read in place, as every lookup runs it per entry.
+int compareKey(const std::string& img, int slot, const std::string& key) {
+    const std::size_t start = static_cast<std::size_t>(SlotPos(slot) - 1);
+    if (start + NameLen > img.size()) return DBArrNameKey(std::string(slotName(img, slot))).compare(key);
+    const char* p = img.data() + start;
+    std::size_t i = 0;
+    for (; i < key.size() && i < static_cast<std::size_t>(NameLen); ++i) {
+        if (p[i] == '\0') return -1;
+        const unsigned char a = upper(p[i]), b = static_cast<unsigned char>(key[i]);
+        if (a == b) continue;
+        // A name that ends here in blanks is the shorter one.
+        if (a == ' ' && blankFrom(p, i)) return -1;
+        return a < b ? -1 : 1;
+    }
+    if (i < key.size()) return -1;
+    return blankFrom(p, i) ? 0 : 1;
+}
 }  // namespace
 
 std::string DBArrSlotName(const std::string& img, int slot) { return std::string(slotName(img, slot)); }
