@@ -75,6 +75,10 @@ public:
     virtual void showArrAB(int /*kind*/) {}
     // Unloads the arrangement file window of a slot (slot 9: the user bank).
     virtual void unloadArrU(int /*slot*/) {}
+    // When the bank window of kind 2 or 3 exists: brings it forward (normal
+    // again when minimised) and, for `pos` 0-63, selects that row alone and
+    // runs its click. False when there is no such window.
+    virtual bool selectArrAB(int /*kind*/, int /*pos*/) { return false; }
 };
 class StyWindowLinkT {
 public:

@@ -154,6 +154,20 @@ const MsgPair kMessages[] = {
      "_ cannot be opened with this command: the file name must end in _"},
     {172, "_ esiste gi\xC3\xA0. Sostituirlo ?", "_ already exists. Replace it ?"},
     {160, "Impossibile stampare l'elenco: _", "The list could not be printed: _"},
+    {181, "Impossibile numerare _ in i40DBArr: il nome supera i 24 caratteri o termina con uno spazio",
+     "_ cannot be numbered in i40DBArr: its name is longer than 24 characters or ends in a blank"},
+    {182, "Impossibile numerare _ in i40DBArr: un file numerato ha lo stesso nome con maiuscole e minuscole diverse",
+     "_ cannot be numbered in i40DBArr: a numbered file has the same name in other letter case"},
+    {183, "Nessuno dei file di i40DBArr \xC3\xA8 stato trovato in _: non \xC3\xA8 stato rimosso nulla",
+     "None of the files of i40DBArr was found in _: nothing was removed"},
+    {184, "i40DBArr \xC3\xA8 pieno: 997 file di arrangement sono numerati",
+     "i40DBArr is full: 997 arrangement files are numbered"},
+    {185, "Questi file di arrangement non sono stati numerati (nome di oltre 24 caratteri o terminante con uno "
+          "spazio, oppure gi\xC3\xA0 numerato con maiuscole e minuscole diverse): _",
+     "These arrangement files were not numbered (name longer than 24 characters or ending in a blank, or "
+     "numbered already in other letter case): _"},
+    {186, "Tutte le otto finestre Arrangement sono in uso: chiuderne una e riprovare",
+     "All eight arrangement windows are in use: close one and try again"},
 };
 
 const std::map<int, std::string>& table() {

@@ -23,6 +23,13 @@ enum : int {
     MsgNameEndsInBlank = 170,   // a file or folder name ending in a blank ("_" that name)
     MsgWrongExtension = 171,    // "_" the file's name, then the extension the command opens
     MsgReplaceCompanion = 172,  // a companion file would replace another ("_" its name)
+    // The arrangement database ("_" a file name with ".arr", a folder, or a list of names).
+    MsgDBArrName = 181,         // a name the database cannot hold
+    MsgDBArrCase = 182,         // a numbered file has the name in other letter case
+    MsgDBArrNoneFound = 183,    // the update found none of the files in the folder
+    MsgDBArrFull = 184,
+    MsgDBArrNotNumbered = 185,  // the files Add all could not number
+    MsgArrWindowsInUse = 186,   // no free arrangement window
 };
 
 // Text of message n in the current language (n + LangBase).

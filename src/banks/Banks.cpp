@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/Links.h"
+#include "banks/DBArr.h"
 #include "banks/frmDrum.h"
 #include "banks/frmPcgAE.h"
 #include "shell/frmMain.h"
@@ -32,4 +33,5 @@ void InstallBanks() {
     regs.clear();
     regs.push_back(RegisterNamed(NamedWindow::frmPcgAE, [](int kind) { showOfKind(PcgAEForms(), kind, 4); }));
     regs.push_back(RegisterNamed(NamedWindow::frmDrum, [](int kind) { showOfKind(DrumForms(), kind, 9); }));
+    InstallDatabase();
 }

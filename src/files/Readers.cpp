@@ -178,38 +178,50 @@ long BsqOffsetCalc(int idx) {
     return std::clamp(off, BsqDataStart, end);
 }
 
-int DBArrLoad() {
-    // One record of the database's length is read; anything after it is not
-    // the database's.
-    std::string f;
+DBArrRead DBArrReadFile(std::string& img, FileError& err) {
+    img.clear();
     FileFit fit;
-    FileError e = ReadFileHead(DBArrFile, DBArrLen, f, fit);
+    err = ReadFileUpTo(DBArrFile, DBArrLen, img, fit);
+    if (err == FileError::NotFound) {
+        err = FileError::None;
+        return DBArrRead::Missing;
+    }
+    if (err != FileError::None) return DBArrRead::Failed;
+    if (fit != FileFit::Fits) return DBArrRead::Foreign;
+    if (img.empty()) {
+        DeleteFile(DBArrFile);
+        return DBArrRead::Missing;
+    }
+    if (static_cast<long>(img.size()) != DBArrLen || !DBArrCheck(img)) {
+        img.clear();
+        return DBArrRead::Foreign;
+    }
+    return DBArrRead::Ok;
+}
+
+int DBArrLoad() {
+    // The file is checked at every load, also at start-up; only the message
+    // waits until the program has started.
+    std::string f;
+    FileError e;
+    const DBArrRead r = DBArrReadFile(f, e);
     const std::string title = "Edit i40DBArr";
-    if (e != FileError::None && e != FileError::NotFound) {
+    switch (r) {
+    case DBArrRead::Ok: DBArrImage = std::move(f); return 0;
+    case DBArrRead::Foreign:
+        if (!Starting) ErrMsg(ErrDBArrData, title);
+        return 2;
+    case DBArrRead::Missing:
+        if (!Starting) ErrMsg(ErrDBArrNotFound, title);
+        return 1;
+    case DBArrRead::Failed:
         if (!Starting) {
             MsgTitle = title;
             FileErrMsg(e, PathName(DBArrFile));
         }
         return 1;
     }
-    if (fit == FileFit::NotAFile) {
-        if (!Starting) ErrMsg(ErrDBArrData, title);
-        return 2;
-    }
-    if (f.empty()) {
-        if (e == FileError::None) DeleteFile(DBArrFile);
-        if (!Starting) ErrMsg(ErrDBArrNotFound, title);
-        return 1;
-    }
-    f.resize(DBArrLen, '\0');
-    // The signature is checked at every load, also at start-up; only the
-    // message waits until the program has started.
-    if (!DBArrCheck(f)) {
-        if (!Starting) ErrMsg(ErrDBArrData, title);
-        return 2;
-    }
-    DBArrImage = std::move(f);
-    return 0;
+    return 1;
 }
 
 int ArrI30Check(const std::string& path) { return readArrLike(path, ArrI30Len, ArrI30FileCheck, ArrI30Buf); }

@@ -4,6 +4,8 @@
 // Status values differ from reader to reader, as their callers expect.
 #include <string>
 
+#include "platform/Files.h"
+
 // 0 read into ArrFileBuf; 2 bad length or header (error code 4 shown with the
 // file's name); 3 missing or empty (the empty file deleted, no message).
 // Sets MsgTitle to "Opening " and the file name.
@@ -30,9 +32,16 @@ int BsqFileRead(const std::string& path);
 // BsqFileBuf: 2339 + 16 x (table value idx - table value 0), kept within the
 // file.
 long BsqOffsetCalc(int idx);
+// The arrangement database file read whole, for everything that reads it: Ok
+// (a regular file of exactly 27,221 bytes beginning "i40DBArr", in `img`);
+// Missing (no file; an empty one is deleted); Foreign (another length or
+// signature, or not a regular file: left as it is, `img` empty); Failed (a
+// disk error, in `err`). Shows nothing.
+enum class DBArrRead { Ok, Missing, Foreign, Failed };
+DBArrRead DBArrReadFile(std::string& img, FileError& err);
 // The arrangement database into DBArrImage: 0 valid; 1 missing or empty
-// (deleted; error code 6 unless Starting); 2 wrong signature (error code 7
-// unless Starting; the file stays).
+// (deleted; error code 6 unless Starting) or a disk error; 2 foreign
+// (error code 7 unless Starting; the file stays).
 int DBArrLoad();
 
 // Files of the older models, by length (and "KORG" for the i30 files):

@@ -1,5 +1,6 @@
 #include "library/Library.h"
 
+#include <string>
 #include <vector>
 
 #include "app/Links.h"
@@ -15,6 +16,7 @@
 #include "library/frmBsq.h"
 #include "library/frmStyAB.h"
 #include "library/frmStyUN.h"
+#include "platform/Controls.h"
 #include "platform/Paths.h"
 #include "shell/frmMain.h"
 
@@ -28,6 +30,21 @@ struct ArrWindows : ArrWindowLinkT {
         if (f && f->Loaded() && !f->Discarded()) f->Unload(vbFormCode);
     }
     void showArrAB(int kind) override { ArrABShow(kind); }
+    bool selectArrAB(int kind, int pos) override {
+        if (kind != 2 && kind != 3) return false;
+        frmArrAB* f = ArrABForm(kind);
+        frmMain* m = MainForm();
+        if (!m || !LiveOn(ArrABForm(kind), m) || !f->Loaded()) return false;
+        if (f->WindowState() == vbMinimized) f->setWindowState(vbNormal);
+        f->activate();
+        if (pos < 0 || pos > 63) return true;
+        const int cur = f->List1->ListIndex();
+        if (cur >= 0) f->List1->setSelected(cur, false);
+        f->List1->setListIndex(pos);
+        f->List1->setSelected(pos, true);
+        f->List1_Click();
+        return true;
+    }
 };
 ArrWindows arrWindows;
 
@@ -60,8 +77,18 @@ std::vector<Registration>& familyRegistrations() {
 
 void mnuApriArr_Click() {
     if (!OpenFromDialog(WinFamily::ArrU)) return;
+    const int slot = ArrSlotCur;
     ArrPathFindOpen();
-    if (AutoDBArrOpt && !FindIDPending) DatabaseLink().dbArrAdd(19);
+    if (AutoDBArrOpt && !FindIDPending) {
+        // The number the add gives shows at once in the new window.
+        ArrDBID = 0;
+        DatabaseLink().dbArrAdd(19);
+        frmArrU* w = slot >= 1 && slot <= 8 ? ArrUForms()[static_cast<std::size_t>(slot)].data() : nullptr;
+        if (ArrDBID > 0 && w && w->Loaded()) {
+            w->Text1->setText(std::to_string(ArrDBID));
+            ArrSlots[static_cast<std::size_t>(slot)].DBID = ArrDBID;
+        }
+    }
 }
 
 void InstallLibrary() {

@@ -293,6 +293,7 @@ void frmArrU::Form_Load() {
         findUserSty_ = FindIDUserSty;
         findUserPrg_ = FindIDUserPrg;
         List1->setListIndex(FindIDPos);
+        List1->setSelected(FindIDPos, true);   // shown picked, as a click would
         TimerFindID->setInterval(10);
         TimerFindID->setEnabled(true);
     }

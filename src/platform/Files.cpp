@@ -12,6 +12,8 @@
 namespace {
 
 FileError simulatedWriteFailure = FileError::None;
+FileError simulatedReadFailure = FileError::None;
+std::string simulatedReadPath;   // "": every read fails
 
 FileError fromErrno(int e, bool writing) {
     switch (e) {
@@ -75,6 +77,11 @@ const char* fileErrorText(FileError e) {
 
 void SimulateWriteFailure(FileError e) { simulatedWriteFailure = e; }
 
+void SimulateReadFailure(FileError e, const std::string& path) {
+    simulatedReadFailure = e;
+    simulatedReadPath = path;
+}
+
 bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
@@ -111,6 +118,8 @@ namespace {
 FileError readBounded(const std::string& path, long long maxLen, bool head, std::string& out, FileFit& fit) {
     out.clear();
     fit = FileFit::Fits;
+    if (simulatedReadFailure != FileError::None && (simulatedReadPath.empty() || simulatedReadPath == path))
+        return simulatedReadFailure;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT) return dirExists(dirOf(path)) ? FileError::NotFound : FileError::PathNotFound;

@@ -57,3 +57,6 @@ FileError RecordWrite(const std::string& path, int reclen, long recno, const std
 
 // Test hook: make every following write fail with `e` (None switches it off).
 void SimulateWriteFailure(FileError e);
+// Test hook: make the following reads of `path` (of every file when it is
+// empty) fail with `e` (None switches it off).
+void SimulateReadFailure(FileError e, const std::string& path = "");

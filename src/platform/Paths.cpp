@@ -1,5 +1,8 @@
 #include "platform/Paths.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <QDir>
 #include <algorithm>
 #include <cstdlib>
@@ -126,6 +129,40 @@ std::string FileWithExt(const std::string& stemPath, const std::string& ext) {
     // Two spellings of one extension: take the same one every time.
     std::sort(found.begin(), found.end());
     return dir.empty() ? found.front() : PathJoin(dir, found.front());
+}
+
+std::string FileNameNoCase(const std::string& dir, const std::string& name) {
+    const std::string folder = dir.empty() ? "." : dir;
+    struct stat st {};
+    if (::stat(PathJoin(folder, name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) return name;
+    std::vector<std::string> files;
+    if (!ListFiles(folder, files)) return {};
+    std::string found;
+    for (const std::string& f : files) {
+        if (f.size() != name.size() || !SameNoCase(f, name)) continue;
+        if (!found.empty()) return {};   // two spellings: neither is the one
+        found = f;
+    }
+    return found;
+}
+
+bool ListFiles(const std::string& dir, std::vector<std::string>& names) {
+    names.clear();
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return false;
+    const std::string base = dir.empty() ? std::string(".") : dir;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string n = e->d_name;
+        if (n == "." || n == "..") continue;
+        bool regular = e->d_type == DT_REG;
+        if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
+            struct stat st {};
+            regular = ::stat(PathJoin(base, n).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+        }
+        if (regular) names.push_back(n);
+    }
+    ::closedir(d);
+    return true;
 }
 
 namespace {

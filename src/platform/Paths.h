@@ -5,6 +5,7 @@
 // instrument's own disks name them either way.
 #include <cstddef>
 #include <string>
+#include <vector>
 
 // $XDG_CONFIG_HOME/Velmora, default ~/.config/Velmora; created when missing.
 std::string SystemDir();
@@ -52,6 +53,13 @@ bool ExtIs(const std::string& path, const std::string& ext);
 // exists, else an existing file whose extension differs only in case
 // ("SONG.ARR" for "SONG" and "arr"), else the exact name (a file to create).
 std::string FileWithExt(const std::string& stemPath, const std::string& ext);
+// The file `name` of folder `dir` as it lies on disk: `name` itself when that
+// file exists, else the one file whose name differs from it only in ASCII
+// case; "" when there is none, or more than one.
+std::string FileNameNoCase(const std::string& dir, const std::string& name);
+// The names of the regular files of a folder (bytes, in no particular
+// order); false when the folder cannot be listed (missing, not a folder).
+bool ListFiles(const std::string& dir, std::vector<std::string>& names);
 // Whether two paths name the same file: their folders are compared as
 // canonical paths (links and "." or ".." resolved), their file parts as
 // they are. Folders that do not exist are compared as written, normalised.

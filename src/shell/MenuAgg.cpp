@@ -126,6 +126,8 @@ void MenuAgg() {
     m.mnuPrint->setEnabled(among(kind, {2, 3, 4, 5, 6, 7, 8, 19, 20, 21, 22}));
     switch (kind) {
     case 12:
+        // Cut is the database's Delete: offered exactly while Delete is.
+        m.mnuTaglia->setEnabled(offers(c, WindowJob::Cut));
         m.mnuCancella->setEnabled(offers(c, WindowJob::Delete));
         m.mnuDBArrApri->setEnabled(offers(c, WindowJob::OpenEntry));
         m.mnuAddAll->setEnabled(offers(c, WindowJob::AddAll));

@@ -159,7 +159,13 @@ TEST_F(FilesTest, DatabaseSignatureIsCheckedAlsoAtStartUp) {
     EXPECT_EQ(DBArrLoad(), 1);
     writeFileBytes(DBArrFile, foreign);
     EXPECT_EQ(DBArrLoad(), 2);
-    writeFileBytes(DBArrFile, DBArrSignature() + std::string(DBArrLen - 8, '\0'));
+    // A cut or padded file is not the database either.
+    const std::string good = DBArrSignature() + std::string(DBArrLen - 8, '\0');
+    for (const std::string& f : {good.substr(0, DBArrLen - 1), good + '\0'}) {
+        writeFileBytes(DBArrFile, f);
+        EXPECT_EQ(DBArrLoad(), 2) << f.size();
+    }
+    writeFileBytes(DBArrFile, good);
     EXPECT_EQ(DBArrLoad(), 0);
     Starting = false;
     writeFileBytes(DBArrFile, foreign);

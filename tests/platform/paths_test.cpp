@@ -3,6 +3,9 @@
 
 #include <filesystem>
 
+#include <algorithm>
+
+#include "platform/Files.h"
 #include "platform/Paths.h"
 #include "testenv.h"
 
@@ -45,6 +48,30 @@ TEST_F(PathsOnDisk, AnExtensionInAnyCaseOrAnotherSpellingNamesTheSameFile) {
         EXPECT_TRUE(SamePath(f, other)) << other;
     EXPECT_FALSE(SamePath(f, startFile("sub/Song")) || SamePath(f, startFile("sub/deeper/song")) || SamePath("", "/"));
     EXPECT_TRUE(SamePath("/no/such/../folder/x", "/no/folder/x"));
+}
+
+TEST_F(PathsOnDisk, FolderListingAndNamesInOtherLetterCase) {
+    const std::string d = startFile("f");
+    fs::create_directories(d + "/sub.arr");
+    for (const char* n : {"Bank.arr", "BANK.arr", "Solo.ARR", "\xE8.arr"}) writeFileBytes(d + "/" + n, "x");
+    fs::create_symlink(d + "/Solo.ARR", d + "/link.arr");
+    std::vector<std::string> names;
+    ASSERT_TRUE(ListFiles(d, names));
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"BANK.arr", "Bank.arr", "Solo.ARR", "link.arr", "\xE8.arr"}))
+        << "regular files only, links to them included, names as bytes";
+    EXPECT_FALSE(ListFiles(d + "/none", names));
+    const struct { const char *name, *found; } cases[] = {
+        {"Bank.arr", "Bank.arr"}, {"bank.arr", ""}, {"solo.arr", "Solo.ARR"}, {"sub.arr", ""}, {"x.arr", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FileNameNoCase(d, c.name), c.found) << c.name;
+    // A read refused by the test hook, for one file only.
+    SimulateReadFailure(FileError::ReadError, d + "/Bank.arr");
+    std::string out;
+    EXPECT_EQ(ReadWholeFile(d + "/Bank.arr", out), FileError::ReadError);
+    EXPECT_EQ(ReadWholeFile(d + "/BANK.arr", out), FileError::None);
+    SimulateReadFailure(FileError::None);
+    EXPECT_EQ(ReadWholeFile(d + "/Bank.arr", out), FileError::None);
 }
 
 // The program's own files are found from where it lies, not from the

@@ -89,6 +89,7 @@ void VelmoraTest::SetUp() {
     SetDialogService(&dialogs);
     SetPrinterService(&printer);
     SimulateWriteFailure(FileError::None);
+    SimulateReadFailure(FileError::None);
     Timer::SetManualClock(true);
     midi = &MidiDev::UseCapture();
     ResetAllState();
@@ -101,6 +102,7 @@ void VelmoraTest::TearDown() {
     SetDialogService(nullptr);
     SetPrinterService(nullptr);
     SimulateWriteFailure(FileError::None);
+    SimulateReadFailure(FileError::None);
     ResetAllState();
 }
 
