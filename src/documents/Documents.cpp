@@ -34,6 +34,8 @@ struct FamilyDecl {
     // What the window's load reads: folder and name, slot, request.
     void (*request)(const std::string& dir, const std::string& name, const std::string& ext, int slot,
                     const OpenRequest& r);
+    // The file the open dialog left chosen (its folder and name globals).
+    std::string (*chosen)();
 };
 
 int readArr(const std::string& p) { return ArrFileRead(p); }
@@ -85,14 +87,27 @@ void bsqRequest(const std::string& dir, const std::string& name, const std::stri
     RdOnlyOpen = r.readOnly;
 }
 
+std::string joined(const std::string& dir, const std::string& name) {
+    return dir.empty() ? name : PathJoin(dir, name);
+}
+std::string arrChosen() { return joined(ArrDir, ArrName) + ".arr"; }
+std::string styChosen() { return joined(StyDir, StyName) + ".sty"; }
+std::string prgChosen() { return joined(PrgDir, PrgName) + "." + AsciiLower(ExtCur); }
+std::string gblChosen() { return joined(GblDir, GblName) + ".gbl"; }
+std::string bsqChosen() { return joined(BsqDir, BsqName) + ".bsq"; }
+
 const std::array<FamilyDecl, 5>& Families() {
     static const std::array<FamilyDecl, 5> families{{
-        {WinFamily::ArrU, 19, {"arr"}, ArrSlots.data(), ArrSlotUsed.data(), MenuId::mnuApriArr, readArr, arrRequest},
-        {WinFamily::StyUN, 23, {"sty"}, StySlots.data(), StySlotUsed.data(), MenuId::mnuApriSty, readSty, styRequest},
+        {WinFamily::ArrU, 19, {"arr"}, ArrSlots.data(), ArrSlotUsed.data(), MenuId::mnuApriArr, readArr, arrRequest,
+         arrChosen},
+        {WinFamily::StyUN, 23, {"sty"}, StySlots.data(), StySlotUsed.data(), MenuId::mnuApriSty, readSty, styRequest,
+         styChosen},
         {WinFamily::PrgUN, 21, {"prg", "pgg"}, PrgSlots.data(), PrgSlotUsed.data(), MenuId::mnuApriPrg, readPrg,
-         prgRequest},
-        {WinFamily::Gbl, 25, {"gbl"}, GblSlots.data(), nullptr, MenuId::mnuApriGbl, readGbl, gblRequest},
-        {WinFamily::Bsq, 26, {"bsq"}, BsqSlots.data(), nullptr, MenuId::mnuApriBSQ, readBsq, bsqRequest},
+         prgRequest, prgChosen},
+        {WinFamily::Gbl, 25, {"gbl"}, GblSlots.data(), nullptr, MenuId::mnuApriGbl, readGbl, gblRequest,
+         gblChosen},
+        {WinFamily::Bsq, 26, {"bsq"}, BsqSlots.data(), nullptr, MenuId::mnuApriBSQ, readBsq, bsqRequest,
+         bsqChosen},
     }};
     return families;
 }
@@ -148,6 +163,33 @@ bool FamilyOfKind(int kind, WinFamily& family) {
     case 26: family = WinFamily::Bsq; return true;
     default: return false;
     }
+}
+
+bool FamilyOfExtension(const std::string& ext, WinFamily& family) {
+    for (const FamilyDecl& d : Families())
+        for (const std::string& e : d.exts)
+            if (SameNoCase(e, ext)) {
+                family = d.family;
+                return true;
+            }
+    return false;
+}
+
+bool OpenFromDialog(WinFamily family) {
+    const FamilyDecl* d = declOf(family);
+    if (!d || !DocumentCanOpen(family)) return false;  // the command is off then
+    if (!FileOpenRead(d->kind)) return false;
+    OpenRequest r;
+    r.path = d->chosen();
+    r.readOnly = RdOnlyOpen;
+    r.alreadyRead = true;
+    r.title = MsgTitle;
+    return OpenDocument(family, r);
+}
+
+MenuId FamilyOpenItem(WinFamily family) {
+    const FamilyDecl* d = declOf(family);
+    return d ? d->openItem : MenuId::mnuApriArr;
 }
 
 bool DocumentCanOpen(WinFamily family) {

@@ -64,6 +64,11 @@ void ArrPathFindOpen();
 bool DocumentCanOpen(WinFamily family);
 // The family's Open command is turned off when no slot is left.
 void DocumentFamilyFull(WinFamily family);
+// The family whose files carry the extension (any letter case); false for
+// none.
+bool FamilyOfExtension(const std::string& ext, WinFamily& family);
+// The family's File > Open item.
+MenuId FamilyOpenItem(WinFamily family);
 // The family of a window kind (19 ArrU, 20 ArrNew ...); false for kinds
 // that are no document.
 bool FamilyOfKind(int kind, WinFamily& family);

@@ -26,63 +26,10 @@ int newPrgFree() {
     return 0;
 }
 
-// The dialog kind of a family's Open command, and the file it left chosen.
-int dialogKind(WinFamily f) {
-    switch (f) {
-    case WinFamily::ArrU: return 19;
-    case WinFamily::StyUN: return 23;
-    case WinFamily::PrgUN: return 21;
-    case WinFamily::Gbl: return 25;
-    default: return 26;
-    }
-}
-std::string chosenFile(WinFamily f) {
-    switch (f) {
-    case WinFamily::ArrU: return joined(ArrDir, ArrName) + ".arr";
-    case WinFamily::StyUN: return joined(StyDir, StyName) + ".sty";
-    case WinFamily::PrgUN: return joined(PrgDir, PrgName) + "." + AsciiLower(ExtCur);
-    case WinFamily::Gbl: return joined(GblDir, GblName) + ".gbl";
-    default: return joined(BsqDir, BsqName) + ".bsq";
-    }
-}
-
-// A recent entry's family by its kind byte (1 arr ... 6 bsq).
-bool familyOfEntry(int kind, WinFamily& f) {
-    switch (kind) {
-    case 1: f = WinFamily::ArrU; return true;
-    case 2: f = WinFamily::StyUN; return true;
-    case 3: case 4: f = WinFamily::PrgUN; return true;
-    case 5: f = WinFamily::Gbl; return true;
-    case 6: f = WinFamily::Bsq; return true;
-    default: return false;
-    }
-}
-
-MenuId openItemOf(WinFamily f) {
-    switch (f) {
-    case WinFamily::ArrU: return MenuId::mnuApriArr;
-    case WinFamily::StyUN: return MenuId::mnuApriSty;
-    case WinFamily::PrgUN: return MenuId::mnuApriPrg;
-    case WinFamily::Gbl: return MenuId::mnuApriGbl;
-    default: return MenuId::mnuApriBSQ;
-    }
-}
-
 }  // namespace
 
 bool PrgWindowsAvailable() { return IsLinked<PrgWindowLinkT>(); }
 bool GblWindowsAvailable() { return FamilyAvailable(WinFamily::Gbl); }
-
-bool OpenFromDialog(WinFamily family) {
-    if (!DocumentCanOpen(family)) return false;  // the command is off then
-    if (!FileOpenRead(dialogKind(family))) return false;
-    OpenRequest r;
-    r.path = chosenFile(family);
-    r.readOnly = RdOnlyOpen;
-    r.alreadyRead = true;
-    r.title = MsgTitle;
-    return OpenDocument(family, r);
-}
 
 void mnuApriSty_Click() { OpenFromDialog(WinFamily::StyUN); }
 void mnuApriBSQ_Click() { OpenFromDialog(WinFamily::Bsq); }
@@ -108,7 +55,7 @@ void mnuRecentFile_Click(int Index) {
     const MruRec e = MruTable[static_cast<std::size_t>(Index)];
     WinFamily family;
     // An entry whose kind cannot open a window now does nothing at all.
-    if (!familyOfEntry(e.Kind, family) || !MainWindowLink().menuEnabled(openItemOf(family)) ||
+    if (!FamilyOfExtension(MruExtOfKind(e.Kind), family) || !MainWindowLink().menuEnabled(FamilyOpenItem(family)) ||
         !DocumentCanOpen(family))
         return;
     MruWork = e;
