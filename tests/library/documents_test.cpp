@@ -58,6 +58,12 @@ TEST_F(DocumentsTest, AHeldFileOpensInNoSecondWindow) {
              RunMenuCommand(MenuId::mnuSalvaAs);
          }, held},
         {"style part", [this] { openArr("Own"); }, own},
+        {"import, both windows of it", [this] {
+             std::string i30(ArrI30Len, '\0');
+             writeFileBytes(song("old.arr"), i30.replace(0, 4, "KORG"));
+             dialogs.chooseFile(song("old.arr"));
+             RunMenuCommand(MenuId::mnuImportaArri30);
+         }, song("old.arr")},
     };
     for (const Holder& h : holders) {
         SCOPED_TRACE(h.name);
@@ -84,7 +90,10 @@ TEST_F(DocumentsTest, AHeldFileOpensInNoSecondWindow) {
         EXPECT_EQ(saveAs(PathJoin(PathDir(h.file), PathStem(h.file)) + ".arr", {vbOK}).substr(0, 17),
                   "File already open");
         EXPECT_EQ(readFileBytes(h.file), bytes);
-        for (ChildForm* f : m->Forms()) f->Unload();
+        for (ChildForm* f : m->Forms()) {
+            dialogs.answer(vbNo);
+            f->Unload();
+        }
         dialogs.shown.clear();
         dialogs.answers.clear();
         writeSong("Held", arrFileOf({{2, "Two"}}));
