@@ -96,15 +96,6 @@ TEST_F(SaveTest, SaveAsMovesTheSlotRecordToTheNewFile) {
     EXPECT_EQ(std::tuple(ArrSlots[2].Path, ArrSlotFind(song("B")), ArrSlotFind(song("Song")), w->Caption(),
                          FileExists(song("B.arr"))),
               std::tuple(song("B"), 1, 0, std::string("File Arr - B.arr (2)"), true));
-
-    // The file another window holds is refused: both windows would write it.
-    const std::string other = readFileBytes(song("Other.arr"));
-    put(w->Tag(), ImgChanged, 1);
-    dialogs.chooseFile(song("Other.arr"));
-    dialogs.answer(vbOK);
-    RunMenuCommand(MenuId::mnuSalvaAs);
-    EXPECT_EQ(std::tuple(box(), readFileBytes(song("Other.arr")) == other, ArrSlots[2].Path, at(w->Tag(), ImgChanged)),
-              std::tuple("File already open|Save file as", true, song("B"), 1u));
 }
 
 // Windows of the instrument's own data keep showing it after Save As; an

@@ -11,8 +11,6 @@ class SelectArrTest : public LibraryTest {
 protected:
     frmArrU* openBank(const std::vector<ArrEntry>& arrs, const std::string& sty = "") {
         writeSong("Bank", arrFileOf(arrs), sty);
-        delete frame.data();
-        InstanceLockRelease();
         m = start([] { GlobalChannel = 5, ArrChannel = 3; });
         frmArrU* w = openArr("Bank");
         Timer::Advance(100);

@@ -72,7 +72,7 @@ TEST_F(StyUNTest, NewStyleShowsTheTemplate) {
 
 TEST_F(StyUNTest, OpenStyle) {
     writeFileBytes(song("Name.sty"), styFileOf(twoGroups()));
-    frmMain* m = start();
+    start();
     frmStyUN* w = openSty("Name", true);
     ASSERT_NE(w, nullptr);
     const SlotRec& r = StySlots[1];
@@ -80,31 +80,6 @@ TEST_F(StyUNTest, OpenStyle) {
               std::tuple(23u, 1u, 1u, std::string("File Sty - Name.sty (1) - Read Only"), std::string("15  B0")));
     EXPECT_EQ(std::tuple(r.Path, r.State, r.Extra, MruTable[1].Path, midi->written()),
               std::tuple(song("Name"), uint8_t{1}, 0, song("Name"), std::string()));
-
-    const struct { const char* what; std::string file, box; } cases[] = {  // file "-": not written
-        {"the same file again", "-", "File already open"},
-        {"an empty file", "", "File not found"},
-        {"a damaged file", std::string(300, 'x'), "Error reading Other.sty"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        dialogs.shown.clear();
-        std::string name = "Name";
-        if (c.file != "-") {
-            name = "Other";
-            writeFileBytes(song("Other.sty"), c.file);
-        }
-        dialogs.answer(vbOK);
-        openSty(name);
-        EXPECT_EQ(std::tuple(onlyBox(), StyWinCount), std::tuple(c.box, 1));
-        EXPECT_TRUE(!c.file.empty() || !FileExists(song("Other.sty"))) << "an empty file is deleted";
-    }
-
-    for (int i = 2; i <= 8; ++i) {
-        writeFileBytes(song("F" + std::to_string(i) + ".sty"), styFileOf({"X"}));
-        ASSERT_NE(openSty("F" + std::to_string(i)), nullptr);
-        EXPECT_EQ(m->mnuApriSty->isEnabled(), i < 8);
-    }
 }
 
 TEST_F(StyUNTest, GroupSend) {

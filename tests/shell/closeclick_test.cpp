@@ -14,8 +14,6 @@ TEST_F(CloseClickTest, ClosingAWindowWithoutACurrentRowSendsNothing) {
     enum Way { FileClose, CloseBox, Exit };
     for (Way way : {FileClose, CloseBox, Exit}) {
         SCOPED_TRACE(way);
-        delete frame.data();
-        InstanceLockRelease();
         frmMain* m = start([] { ArrSlots = {}, ModeNow = 1; });  // another mode is on: ARR PLAY would go first
         m->show();
         QApplication::setActiveWindow(m);
