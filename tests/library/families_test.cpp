@@ -1,5 +1,6 @@
-// The open procedure every document family shares: a refused open changes
-// nothing, and a family holds eight windows at most.
+// The open procedure every document family shares: an open refused from the
+// menu or from a recent entry changes nothing, and a family holds eight
+// windows at most.
 #include "library/frmBsq.h"
 #include "library/frmStyUN.h"
 #include "librarytest.h"
@@ -9,10 +10,10 @@ namespace {
 class FamiliesTest : public LibraryTest {};
 
 TEST_F(FamiliesTest, RefusedOpensChangeNothingAndEightWindowsAtMost) {
-    const struct { std::string ext; MenuId open; int& count; std::string good; } families[] = {
-        {"arr", MenuId::mnuApriArr, ArrWinCount, arrFileOf({{0, "A"}})},
-        {"sty", MenuId::mnuApriSty, StyWinCount, styFileOf({"A"})},
-        {"bsq", MenuId::mnuApriBSQ, BsqWinCount, BsqMagicBytes() + std::string(2400 - BsqMagicBytes().size(), '\0')},
+    const struct { std::string ext; MenuId open; uint8_t recentKind; int& count; std::string good; } families[] = {
+        {"arr", MenuId::mnuApriArr, 1, ArrWinCount, arrFileOf({{0, "A"}})},
+        {"sty", MenuId::mnuApriSty, 2, StyWinCount, styFileOf({"A"})},
+        {"bsq", MenuId::mnuApriBSQ, 6, BsqWinCount, BsqMagicBytes() + std::string(2400 - BsqMagicBytes().size(), '\0')},
     };
     frmMain* m = start();
     for (const auto& f : families) {
@@ -30,21 +31,25 @@ TEST_F(FamiliesTest, RefusedOpensChangeNothingAndEightWindowsAtMost) {
         ASSERT_TRUE(first && f.count == 1);
         const std::string image = first->Tag();
         MruTable = {};
-        const struct { std::string name; bool minimise; std::string text; } cases[] = {
-            {"S1", false, "File already open"},
-            {"S1", true, "File already open"},
-            {"Empty", false, "File not found"},
-            {"Bad", false, "Error reading Bad." + f.ext},
+        const struct { std::string name; bool minimise, recent; std::string text; } cases[] = {
+            {"S1", false, false, "File already open"},
+            {"S1", true, false, "File already open"},
+            {"Empty", false, false, "File not found"},
+            {"Empty", false, true, "File not found"},   // gone since
+            {"Bad", false, false, "Error reading Bad." + f.ext},
+            {"Bad", false, true, "Error reading Bad." + f.ext},
         };
         for (const auto& c : cases) {
-            SCOPED_TRACE(c.name + (c.minimise ? " minimised" : ""));
+            SCOPED_TRACE(c.name + (c.minimise ? " minimised" : "") + (c.recent ? " recent" : ""));
             if (c.minimise) first->setWindowState(vbMinimized);
             dialogs.shown.clear();
             dialogs.answer(vbOK);
-            open(c.name);
+            MruTable[8] = MruRec{song(c.name), 0, 0, 0, 0, f.recentKind, 0};
+            if (c.recent) m->mnuRecentFile[8]->Click();
+            else open(c.name);
             ASSERT_EQ(dialogs.shown.size(), 1u);
-            EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[0].title),
-                      std::tuple(c.text, "Opening " + c.name + "." + f.ext));
+            EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[0].title, MruTable[8].Path),
+                      std::tuple(c.text, "Opening " + c.name + "." + f.ext, song(c.name)));
             EXPECT_TRUE(m->Forms().size() == 1 && first->Tag() == image && MruEmpty(MruTable[1].Kind) && f.count == 1);
         }
         EXPECT_FALSE(FileExists(file("Empty"))) << "an empty file is deleted";

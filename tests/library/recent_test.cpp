@@ -88,28 +88,6 @@ TEST_F(RecentTest, GlobalAndProgramEntries) {
               std::tuple(1, true, std::string("pgg"), 1, 1, uint8_t{1}, 0u));
 }
 
-TEST_F(RecentTest, MissingFiles) {
-    const struct { int kind; std::string name, text; } cases[] = {
-        {1, "Gone.arr", "File not found"}, {2, "Gone.sty", "File not found"}, {6, "Gone.bsq", "File not found"},
-    };
-    auto counts = [] {
-        return std::tuple(ArrSlots[2].State, StySlots[1].State, BsqSlots[1].State, ArrWinCount, StyWinCount,
-                          BsqWinCount);
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        MruTable = {};
-        entry(1, song("Other"), 1);
-        entry(2, song(PathStem(c.name)), c.kind);
-        const auto before = counts();
-        dialogs.shown.clear();
-        dialogs.answer(vbOK);
-        click(2);
-        EXPECT_EQ(std::tuple(onlyBox(), dialogs.shown.at(0).title, m->Forms().size(), MruTable[2].Path, counts()),
-                  std::tuple(c.text, "Opening " + c.name, 0u, song(PathStem(c.name)), before));
-    }
-}
-
 TEST_F(RecentTest, EntriesFollowTheirOpenCommand) {
     for (int i = 1; i <= 8; ++i) {
         writeSong("S" + std::to_string(i), arrFileOf({{0, "A"}}));
