@@ -15,6 +15,14 @@ TEST_F(FamiliesTest, RefusedOpensChangeNothingAndEightWindowsAtMost) {
         {"sty", MenuId::mnuApriSty, 2, StyWinCount, styFileOf({"A"})},
         {"bsq", MenuId::mnuApriBSQ, 6, BsqWinCount, BsqMagicBytes() + std::string(2400 - BsqMagicBytes().size(), '\0')},
     };
+    // The open marks of every slot record, which the next start reopens.
+    const auto marks = [] {
+        std::string all;
+        for (const SlotRec& r : ArrSlots) all += std::to_string(r.State);
+        for (const SlotRec& r : StySlots) all += std::to_string(r.State);
+        for (const SlotRec& r : BsqSlots) all += std::to_string(r.State);
+        return all;
+    };
     frmMain* m = start();
     for (const auto& f : families) {
         SCOPED_TRACE(f.ext);
@@ -42,6 +50,7 @@ TEST_F(FamiliesTest, RefusedOpensChangeNothingAndEightWindowsAtMost) {
         for (const auto& c : cases) {
             SCOPED_TRACE(c.name + (c.minimise ? " minimised" : "") + (c.recent ? " recent" : ""));
             if (c.minimise) first->setWindowState(vbMinimized);
+            const std::string marked = marks();
             dialogs.shown.clear();
             dialogs.answer(vbOK);
             MruTable[8] = MruRec{song(c.name), 0, 0, 0, 0, f.recentKind, 0};
@@ -51,6 +60,7 @@ TEST_F(FamiliesTest, RefusedOpensChangeNothingAndEightWindowsAtMost) {
             EXPECT_EQ(std::tuple(dialogs.shown[0].text, dialogs.shown[0].title, MruTable[8].Path),
                       std::tuple(c.text, "Opening " + c.name + "." + f.ext, song(c.name)));
             EXPECT_TRUE(m->Forms().size() == 1 && first->Tag() == image && MruEmpty(MruTable[1].Kind) && f.count == 1);
+            EXPECT_EQ(marks(), marked);
         }
         EXPECT_FALSE(FileExists(file("Empty"))) << "an empty file is deleted";
 
