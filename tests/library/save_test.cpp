@@ -96,6 +96,14 @@ TEST_F(SaveTest, SaveAsMovesTheSlotRecordToTheNewFile) {
     EXPECT_EQ(std::tuple(ArrSlots[2].Path, ArrSlotFind(song("B")), ArrSlotFind(song("Song")), w->Caption(),
                          FileExists(song("B.arr"))),
               std::tuple(song("B"), 1, 0, std::string("File Arr - B.arr (2)"), true));
+
+    // Refused onto the file another window holds: the window keeps its name and its changes.
+    put(w->Tag(), ImgChanged, 1);
+    dialogs.chooseFile(song("Other.arr"));
+    dialogs.answer(vbOK);
+    RunMenuCommand(MenuId::mnuSalvaAs);
+    EXPECT_EQ(std::tuple(box(), ArrSlots[2].Path, w->Caption(), at(w->Tag(), ImgChanged)),
+              std::tuple("File already open|Save file as", song("B"), std::string("File Arr - B.arr (2)"), 1u));
 }
 
 // Windows of the instrument's own data keep showing it after Save As; an
