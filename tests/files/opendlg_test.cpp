@@ -77,17 +77,3 @@ TEST_F(FilesTest, NewProgramFileComesFromTheZeroedTemplate) {
     dialogs.answer(vbOK);
     EXPECT_EQ(FileOpenDlg(22), 1);
 }
-
-TEST_F(FilesTest, BackingSequenceOpenResults) {
-    // The reader's floor is a file with no events: header, blocks and table.
-    const std::string f = BsqMagicBytes() + std::string(2338 - BsqMagicBytes().size(), '\0');
-    writeFileBytes(startFile("seq.bsq"), f);
-    dialogs.chooseFile(startFile("seq.bsq"));
-    EXPECT_EQ(FileOpenDlg(26), 0);
-    EXPECT_EQ(BsqFileBuf, f);
-    // Empty (and then deleted): 3, for the caller's message.
-    writeFileBytes(startFile("empty.bsq"), "");
-    dialogs.chooseFile(startFile("empty.bsq"));
-    EXPECT_EQ(FileOpenDlg(26), 3);
-    EXPECT_FALSE(FileExists(startFile("empty.bsq")));
-}

@@ -35,10 +35,8 @@ TEST_F(BanksTest, ArrangementBankOpensFromTheViewMenu) {
         SCOPED_TRACE(kind);
         frmArrAB* w = bank(kind);
         ASSERT_NE(w, nullptr);
-        const std::string img = w->Tag(), ab = kind == 2 ? "A" : "B";
-        EXPECT_EQ(std::tuple(img.size(), at(img, 1), at(img, 2), at(img, 3), at(img, 4), at(img, 17), mid(img, 21, 6),
-                             mid(img, 271, 10528) == ArrBankImage(kind - 2)),
-                  std::tuple(12142u, unsigned(kind), 1u, 2u, 0u, 1u, "Arr " + ab + " ", true));
+        const std::string ab = kind == 2 ? "A" : "B";
+        EXPECT_TRUE(w->Tag() == WindowImageNew(kind, ArrBankImage(kind - 2)));
         EXPECT_EQ(std::tuple(w->List1->ListCount(), w->List1->List(63), w->Text1->Text(),
                              (kind == 2 ? m->mnuArrA : m->mnuArrB)->isEnabled(), int(WinEntry(kind).State)),
                   std::tuple(64, "88  " + padRight("Arrangement " + ab + "88", 16), kind == 2 ? " 1" : " 2", false, 1));

@@ -12,8 +12,6 @@ protected:
         arr = arrFileOf({{0, "First"}, {1, "Own", 0, 1}});
         QFile::remove(QString::fromStdString(song("Bank.sty")));
         writeSong("Bank", arr, sty);
-        delete frame.data();
-        InstanceLockRelease();
         m = start([] { ArrSlots = {}; });  // nothing of the last case to reopen
         frmArrU* w = openArr("Bank");
         MruTable = {};

@@ -131,8 +131,6 @@ TEST_F(JobsTest, StyleJob) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        delete frame.data();
-        InstanceLockRelease();
         frmArrU* w = openBank("Bank", c.styles.empty() ? StyTemplateImage() : styFileOf(c.styles));
         ASSERT_NE(w, nullptr);
         if (c.row != -2) w->List1->setListIndex(c.row);
@@ -212,8 +210,6 @@ TEST_F(JobsTest, ProgramSend) {
 TEST_F(JobsTest, ClosedBeforeTheTick) {
     for (int job = 0; job < 3; ++job) {
         SCOPED_TRACE(job);
-        delete frame.data();
-        InstanceLockRelease();
         frmArrU* w = openBank("Bank", "", prgFileOf(false, 0));
         ASSERT_NE(w, nullptr);
         if (job == 0) w->CommLoadArr_Click();
@@ -243,14 +239,8 @@ TEST_F(JobsTest, CompanionStyleWindow) {
     w->CommShowSty->press();
     EXPECT_EQ(std::tuple(companion(), StyWinCount, m->ActiveForm()), std::tuple(s, 1, static_cast<ChildForm*>(s)));
 
-    // The arrangement window holds its style file: no second window opens it.
     s->Unload();
     RdOnlyOpt = false;
-    dialogs.chooseFile(song("Bank.sty"));
-    dialogs.answer(vbOK);
-    RunMenuCommand(MenuId::mnuApriSty);
-    EXPECT_EQ(std::tuple(onlyBox(), companion()), std::tuple(ErrMsgText(ErrAlreadyOpen), nullptr));
-    dialogs.shown.clear();
 
     // Opened as a plain style file before the arrangement: closed and
     // reopened as the companion; kept alone when its own save question is
@@ -411,8 +401,6 @@ TEST_F(FindTest, SendsWhatTheInstrumentLacksThenSelects) {
         EXPECT_EQ(std::tuple(w->List1->ListIndex(), FindIDPending, w->TimerFindID->Enabled(), w->TimerFindID->Interval()),
                   std::tuple(Found, false, false, 10));
         w->Unload();
-        delete frame.data();
-        InstanceLockRelease();
     }
 }
 

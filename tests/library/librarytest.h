@@ -146,8 +146,10 @@ protected:
         ShellTest::TearDown();
         resetLibraryState();
     }
-    // The frame, with the last run's restore done and nothing sent or shown yet.
+    // The frame (an earlier start's ended first), with the last run's restore
+    // done and nothing sent or shown yet.
     frmMain* start(const std::function<void()>& before = {}) {
+        if (frame) delete frame.data(), InstanceLockRelease();
         frmMain* f = open(before);
         Timer::Advance(200);
         midi->clear();

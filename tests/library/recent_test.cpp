@@ -74,8 +74,6 @@ TEST_F(RecentTest, GlobalAndProgramEntries) {
         return nullptr;
     }, [](int) -> ChildForm* { return nullptr; }});
     FakePrgWindows programWindow;
-    delete frame.data();
-    InstanceLockRelease();
     m = start();
     std::string gbl = GblMagic();
     gbl.resize(GblFileLen, 'g');
@@ -88,33 +86,6 @@ TEST_F(RecentTest, GlobalAndProgramEntries) {
     EXPECT_EQ(std::tuple(loadedRdOnly, GblFileData == gbl, ExtCur, PrgWinCount, PrgSlotUsed[1], PrgSlots[1].State,
                          dialogs.shown.size()),
               std::tuple(1, true, std::string("pgg"), 1, 1, uint8_t{1}, 0u));
-}
-
-TEST_F(RecentTest, MissingOrAlreadyOpenFiles) {
-    writeSong("Held", arrFileOf({{0, "A"}}));
-    frmArrU* held = openArr("Held");
-    ASSERT_NE(held, nullptr);
-    held->setWindowState(vbMinimized);
-    const struct { int kind; std::string name, text; } cases[] = {
-        {1, "Gone.arr", "File not found"}, {2, "Gone.sty", "File not found"},
-        {6, "Gone.bsq", "File not found"}, {1, "Held.arr", "File already open"},
-    };
-    auto counts = [] {
-        return std::tuple(ArrSlots[2].State, StySlots[1].State, BsqSlots[1].State, ArrWinCount, StyWinCount,
-                          BsqWinCount);
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        MruTable = {};
-        entry(1, song("Other"), 1);
-        entry(2, song(PathStem(c.name)), c.kind);
-        const auto before = counts();
-        dialogs.shown.clear();
-        dialogs.answer(vbOK);
-        click(2);
-        EXPECT_EQ(std::tuple(onlyBox(), dialogs.shown.at(0).title, m->Forms().size(), MruTable[2].Path, counts()),
-                  std::tuple(c.text, "Opening " + c.name, 1u, song(PathStem(c.name)), before));
-    }
 }
 
 TEST_F(RecentTest, EntriesFollowTheirOpenCommand) {

@@ -4,15 +4,10 @@
 
 namespace {
 
-// The only box as "text|title" ("" unless exactly one was shown).
-std::string boxOf(const ScriptedDialogs& d) { return d.shown.size() == 1 ? d.shown[0].text + "|" + d.shown[0].title : ""; }
-
 class SelectArrTest : public LibraryTest {
 protected:
     frmArrU* openBank(const std::vector<ArrEntry>& arrs, const std::string& sty = "") {
         writeSong("Bank", arrFileOf(arrs), sty);
-        delete frame.data();
-        InstanceLockRelease();
         m = start([] { GlobalChannel = 5, ArrChannel = 3; });
         frmArrU* w = openArr("Bank");
         Timer::Advance(100);
@@ -91,7 +86,7 @@ TEST_F(SelectArrTest, EditorFollowsTheListAndAsksToKeepChanges) {
         EXPECT_EQ(sentAfter([&] { w->List1->setListIndex(5); }), selectOf(5)) << "the selection follows the question";
         using Calls = std::vector<std::string>;
         EXPECT_EQ(editor.calls, (answer == vbYes ? Calls{"store", "build 5", "fill"} : Calls{"build 5", "fill"}));
-        EXPECT_EQ(boxOf(dialogs), "The Arrangement has changed.\nKeep changes ?|Edit Arrangement");
+        EXPECT_EQ(boxesShown(), "The Arrangement has changed.\nKeep changes ?|Edit Arrangement");
     }
 }
 

@@ -223,7 +223,7 @@ TEST_F(ControlsTest, MenuCheckMarksMoveOnlyByCode) {
     EXPECT_EQ(std::tuple(clicks, plain->Checked(), opened), std::tuple(2, false, 1));
 }
 
-TEST_F(ControlsTest, ArraysAreFoundByNameAndIndexAndControlsShowWithTheirWindow) {
+TEST_F(ControlsTest, ArraysAreFoundByNameAndIndex) {
     auto* frame = new Frame(window.get(), "Frame1");
     std::vector<CommandButton*> loads;
     for (int i : {2, 0, 1}) loads.push_back(new CommandButton(frame, "CommLoadStyGrp", i));
@@ -232,34 +232,6 @@ TEST_F(ControlsTest, ArraysAreFoundByNameAndIndexAndControlsShowWithTheirWindow)
                  FindControl<Label>(window.get(), "CommLoadStyGrp", 0));  // no such index; wrong kind
     EXPECT_EQ(FindControls<CommandButton>(window.get(), "CommLoadStyGrp"),
               (std::vector<CommandButton*>{loads[1], loads[2], loads[0]}));
-    loads[0]->setVisible(false);
-    loads[0]->setVisible(true);
-    EXPECT_TRUE(loads[0]->Visible());  // shown with its window, even while that is hidden
-}
-
-// Whatever set the text, Caption() reads it back; a name from a file keeps its bytes.
-TEST_F(ControlsTest, CaptionsReadBackWhateverSetTheText) {
-    const auto expectCaptionReadBack = [](auto& c, auto setQt) {
-        const std::string latin1("Caf\xE9", 4);
-        c.setCaption(latin1);
-        const std::string own = c.Caption();
-        setQt(c, QStringLiteral("Velocity 90"));
-        const std::string set = c.Caption();
-        setQt(c, QString());
-        EXPECT_EQ(std::tuple(own, set, c.Caption()), std::tuple(latin1, "Velocity 90", ""))
-            << c.objectName().toStdString();
-    };
-    const auto setText = [](auto& c, const QString& t) { c.setText(t); };
-    Label label(window.get(), "Label1");
-    CommandButton button(window.get(), "CommOK");
-    CheckBox check(window.get(), "Check1");
-    OptionButton option(window.get(), "Option1");
-    MenuItem item(window.get(), "mnuExit");
-    Frame frame(window.get(), "Frame1");
-    expectCaptionReadBack(label, setText), expectCaptionReadBack(button, setText);
-    expectCaptionReadBack(check, setText), expectCaptionReadBack(option, setText);
-    expectCaptionReadBack(item, setText);
-    expectCaptionReadBack(frame, [](Frame& f, const QString& t) { f.setTitle(t); });
 }
 
 // A centred caption that fits stays centred; one wider than its label shows

@@ -16,8 +16,6 @@ TEST_F(CloseClickTest, ClosingAWindowWithoutACurrentRowSendsNothing) {
     };
     for (int way = 0; way < 3; ++way) {
         SCOPED_TRACE(way);
-        delete frame.data();
-        InstanceLockRelease();
         frmMain* m = start([] { ArrSlots = {}, ModeNow = 1; });  // another mode is on: ARR PLAY would go first
         m->show();
         QApplication::setActiveWindow(m);

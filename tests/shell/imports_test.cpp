@@ -213,7 +213,6 @@ TEST_F(ImportsTest, I30StylesOneWindowPerGroup) {
     };
     for (const auto& t : cases) {
         SCOPED_TRACE(t.what);
-        if (frame) delete frame.data(), InstanceLockRelease();
         start();
         StySlotUsed = {};
         StySlots = {};

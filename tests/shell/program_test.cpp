@@ -97,7 +97,6 @@ TEST_F(ProgramTest, TheMainWindowAnswersEveryLinkMember) {
          [&] { return recent(1)->Visible() && recent(1)->Caption() == MruCaption(1) && !recent(2)->Visible(); }},
         {"enableMenu", [&] { link.enableMenu(MenuId::mnuTastiera, false); }, [&] { return !f->mnuTastiera->Enabled(); }},
         {"menuAgg", [&] { f->mnuWindow->setEnabled(true), link.menuAgg(); }, [&] { return !f->mnuWindow->Enabled(); }},
-        {"caption", [&] { f->setCaption("Velmora test"); }, [&] { return link.caption() == "Velmora test"; }},
         {"show", [&] { f->hide(); link.show(); }, [&] { return f->isVisible(); }},
     };
     for (const Case& c : cases) {
