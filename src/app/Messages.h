@@ -23,6 +23,7 @@ enum : int {
     MsgNameEndsInBlank = 170,   // a file or folder name ending in a blank ("_" that name)
     MsgWrongExtension = 171,    // "_" the file's name, then the extension the command opens
     MsgReplaceCompanion = 172,  // a companion file would replace another ("_" its name)
+    MsgPrgWindowClosed = 177,   // the edited program's file window was closed: it cannot be stored
 };
 
 // Text of message n in the current language (n + LangBase).

@@ -15,8 +15,8 @@ public:
     // record PrgRec (with its owning window's kind and slot and its file).
     virtual void prgRecBuild(const std::string& /*image*/, int /*index*/) {}
     // Writes PrgRec back into the window it came from and clears PrgModified
-    // (a read-only window says so instead).
-    virtual void prgRecStore() {}
+    // (a read-only window says so instead): 0 stored, 1 not stored.
+    virtual int prgRecStore() { return 1; }
     // Fills the program editor's controls from PrgRec without sending anything.
     virtual void editPrgFill() {}
     // Shows the program editor, modeless.

@@ -585,6 +585,11 @@ void Frame::setCaption(const std::string& c) {
     setTitle(caption_.set(c));
 }
 
+void Frame::mousePressEvent(QMouseEvent* e) {
+    report(MouseDown, e);
+    QGroupBox::mousePressEvent(e);
+}
+
 // ---- scroll bars -------------------------------------------------------------------
 
 ScrollBarBase::ScrollBarBase(Qt::Orientation o, QWidget* parent, const QString& name, int index)

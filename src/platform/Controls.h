@@ -252,8 +252,16 @@ public:
     QLineEdit* lineEdit() const { return line_; }        // null when multi-line
     QPlainTextEdit* plainEdit() const { return plain_; }  // null when single-line
 
+    // Colours as the program stores them: 0x00BBGGRR.
+    long BackColor() const { return back_; }
+    void setBackColor(long c);
+    long ForeColor() const { return fore_; }
+    void setForeColor(long c);
+
     std::function<void()> Change;
     std::function<void(int& keyAscii)> KeyPress;  // optional; set keyAscii to 0 to drop the key
+    MouseEventFn MouseDown;                       // any button
+    std::function<void()> LostFocus;              // the focus went to another control or window
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -268,6 +276,8 @@ private:
     QString last_;        // text at the last Change
     bool locked_ = false;
     int maxLength_ = 0;
+    long back_ = 0xFFFFFF, fore_ = 0;
+    void applyColors();
 };
 
 // ---- Label, CommandButton, CheckBox, OptionButton, Frame -------------------
@@ -351,6 +361,10 @@ public:
     explicit Frame(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
     std::string Caption() const { return caption_.read(title()); }
     void setCaption(const std::string& c);
+    MouseEventFn MouseDown;  // a press on the frame itself, not on a control inside
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     CaptionText caption_;
