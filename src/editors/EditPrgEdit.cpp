@@ -73,7 +73,7 @@ void frmEditPrg::rowChanged(std::size_t r) {
     showRow(r);
     if (Busy || PrgFilling) return;
     const int value = controlValue(r);
-    if (value < 0) return;  // a list showing no item
+    if (row.kind == ParamCtl::List && value < 0) return;  // a list showing no item
     if (ParamSendsMode(row)) ModeTx02();
     if (row.kind == ParamCtl::List && row.page == PrgPage::Basic && row.osc != 0 && row.osc != PrgOscSel) {
         // The octave of the oscillator not being edited: nothing is stored,
