@@ -586,8 +586,11 @@ void Frame::setCaption(const std::string& c) {
 }
 
 void Frame::mousePressEvent(QMouseEvent* e) {
-    report(MouseDown, e);
     QGroupBox::mousePressEvent(e);
+    if (!MouseDown) return;
+    // The frame's own event: the window under it does not get the press too.
+    e->accept();
+    report(MouseDown, e);
 }
 
 // ---- scroll bars -------------------------------------------------------------------
