@@ -150,8 +150,7 @@ void frmEditPrg::buildRow(std::size_t r, QWidget* frame, int y) {
     }
     case ParamCtl::List: {
         caption(110);
-        auto* c = new ComboBox(frame, name, row.index);
-        c->setComboStyle(2);
+        auto* c = new ComboBox(frame, name, row.index, 2);
         for (const char* item : row.items) c->AddItem(item);
         place(c, 116, y, 78, 17);
         c->Click = [this, r] { rowChanged(r); };

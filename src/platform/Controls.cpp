@@ -363,8 +363,10 @@ void ListBox::focusInEvent(QFocusEvent* e) {
 
 // ---- ComboBox -------------------------------------------------------------------
 
-ComboBox::ComboBox(QWidget* parent, const QString& name, int index) : Control<QComboBox>(parent, name, index) {
-    setEditable(true);
+ComboBox::ComboBox(QWidget* parent, const QString& name, int index, int style)
+    : Control<QComboBox>(parent, name, index) {
+    // A list without an edit field never makes one.
+    if (style != 2) setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::activated, this, [this](int) {
         if (!quiet_) fire(Click);

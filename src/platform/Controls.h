@@ -196,7 +196,7 @@ private:
 // Click is raised when the selected row changes, by the user or by code.
 class ComboBox : public Control<QComboBox> {
 public:
-    explicit ComboBox(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
+    explicit ComboBox(QWidget* parent = nullptr, const QString& name = QString(), int index = -1, int style = 0);
 
     void AddItem(const std::string& row, int index = -1);
     void RemoveItem(int i);
