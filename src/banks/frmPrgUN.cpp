@@ -175,6 +175,11 @@ void frmPrgUN::Form_Load() {
 
     CommClose->setCaption(Msg(8));
     CommEdit->setEnabled(false);
+    // The standard size holds the controls in this platform's fonts; a
+    // record without a size, or at the standard one, opens at it.
+    Layout l = layoutRead();
+    fitStandardSize(layoutControls(), l.Height, l.Width);
+    layoutWrite(l);
     placeFromRecord();
     layoutControls();
     showImage();
@@ -205,15 +210,17 @@ void frmPrgUN::showImage() {
 // its label and the five buttons along the bottom, each wide enough for its
 // caption, the buttons' steps shortened evenly where the last would pass
 // the inside; above them the list, its rows running down four columns of 16.
-void frmPrgUN::layoutControls() {
+// Returns the inside the controls need, the buttons side by side.
+Extent frmPrgUN::layoutControls() {
     const Placement p = placement(TwipsY == 12);
     const int comboW = std::max(ComboWidth, neededWidth(Combo1)), comboH = neededHeight(Combo1);
     const int labelW = neededWidth(Label1), labelH = neededHeight(Label1);
-    int buttonW = ButtonWidth, buttonH = ButtonHeight;
     const std::array<CommandButton*, 5> buttons{CommEdit, CommProgram, CommSongPlay, CommLoad, CommClose};
-    for (const CommandButton* b : buttons) {
-        buttonW = std::max(buttonW, neededWidth(b));
-        buttonH = std::max(buttonH, neededHeight(b));
+    std::array<int, 5> widths{};
+    int buttonH = ButtonHeight;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        widths[i] = CaptionFit(buttons[i], ButtonWidth);
+        buttonH = std::max(buttonH, neededHeight(buttons[i]));
     }
     const int rowH = std::max({buttonH, p.comboDown + comboH, p.comboDown + LabelDown + labelH});
     const int top = bottomRowTop(p.closeTop, rowH);
@@ -221,14 +228,23 @@ void frmPrgUN::layoutControls() {
     const int labelLeft = ComboLeft + comboW + LabelGap;
     Label1->Move(labelLeft, top + p.comboDown + LabelDown, labelW, labelH);
     const int first = std::max(labelLeft + EditFromLabel, labelLeft + labelW + LabelGap);
-    int step = std::max(ButtonStep, buttonW + LabelGap);
-    const int last = static_cast<int>(buttons.size()) - 1;
-    if (ScaleWidth() > 0 && first + last * step + buttonW > ScaleWidth() - RightMargin)
-        step = std::max(buttonW, (ScaleWidth() - RightMargin - buttonW - first) / last);
-    for (int i = 0; i <= last; ++i) buttons[static_cast<std::size_t>(i)]->Move(first + i * step, top, buttonW, buttonH);
+
+    // The buttons' Lefts at a step, none closer to the one before than a gap.
+    std::array<int, 5> lefts{};
+    auto placeAt = [&](int step) {
+        for (std::size_t i = 0; i < buttons.size(); ++i)
+            lefts[i] = i == 0 ? first : std::max(first + static_cast<int>(i) * step, lefts[i - 1] + widths[i - 1] + LabelGap);
+        return lefts.back() + widths.back();
+    };
+    const int packed = placeAt(0);
+    const int room = ScaleWidth() > 0 ? ScaleWidth() - RightMargin : packed;
+    int step = ButtonStep;
+    while (step > 0 && placeAt(step) > room) step -= 10;
+    for (std::size_t i = 0; i < buttons.size(); ++i) buttons[i]->Move(lefts[i], top, widths[i], buttonH);
 
     List1->Move(0, ListTop, insideWidth(p.listWidth), std::max(0, std::min(p.listHeight, top - ListTop - ListGap)));
     FitColumnRows(List1, 16);
+    return {packed + RightMargin, p.closeTop + rowH + ListGap};
 }
 
 void frmPrgUN::Form_Resize() {

@@ -88,7 +88,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    void layoutControls();
+    Extent layoutControls();
     bool fileWindow() const { return kind() != 22; }
     // Whether the instrument holds this window's programs as its last sent
     // bank, by the info file's title.
