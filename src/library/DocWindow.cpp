@@ -154,7 +154,7 @@ void DocWindow::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
     if (!closeDependents()) return refuse();
     if (!self || !Loaded()) return;
     if (at(Tag(), changedPos()) == 0) return;
-    const int answer = AskSaveChanges(1, Caption());
+    const int answer = AskSaveChanges(1, saveTitle());
     if (!self || !Loaded()) return;
     if (answer == vbNo) return;
     if (answer != vbYes) return refuse();
