@@ -104,7 +104,9 @@ void frmPrgUN::feedEditors(int row) {
         OscTextSel = 0;
     }
     QPointer<frmPrgUN> self(this);
-    if (PrgModified && AskKeepChanges(4, title) == vbYes) editor.prgRecStore();
+    // A program that could not be stored stays the one being edited; the
+    // click still selects the new one on the instrument.
+    if (PrgModified && AskKeepChanges(4, title) == vbYes && editor.prgRecStore() != 0) return;
     PrgModified = false;
     if (!self) return;
     editor.prgRecBuild(image, row);

@@ -30,7 +30,11 @@ struct PrgEditor : ProgramEditorLinkT {
         put(PrgRec, 173, at(image, ImgKind));
         put(PrgRec, 175, at(image, ImgSlot));
     }
-    void prgRecStore() override { calls.push_back("store"); }
+    int storeResult = 0;
+    int prgRecStore() override {
+        calls.push_back("store");
+        return storeResult;
+    }
     void editPrgFill() override { calls.push_back("fill"); }
     void show() override {
         calls.push_back("show");
@@ -278,6 +282,16 @@ TEST_F(PrgTest, EditorAndClose) {
     dialogs.answer(vbYes);
     pick(w, 3);
     EXPECT_EQ(std::tuple(editor.calls, dialogs.shown.back().title), std::tuple(std::vector<std::string>{"store", "build 21 3", "fill"}, "Edit Program"));
+    // A refused store: the edited program stays; the pick still goes out.
+    editor.calls.clear();
+    editor.storeResult = 1;
+    PrgModified = true;
+    dialogs.answer(vbYes);
+    sent();
+    w->List1->setListIndex(4);
+    EXPECT_EQ(std::tuple(editor.calls, PrgModified, sent().empty()), std::tuple(std::vector<std::string>{"store"}, true, false));
+    editor.storeResult = 0;
+    PrgModified = false;
 
     // The editor holds this window's program: asked first; its Cancel keeps both.
     w->Combo1->setListIndex(2);
