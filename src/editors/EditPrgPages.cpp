@@ -1,6 +1,7 @@
 // The program editor: the pages, their frames and the controls of every
 // parameter row.
 #include <QFont>
+#include <QFontMetrics>
 #include <algorithm>
 
 #include "banks/state.h"
@@ -13,21 +14,23 @@ void place(QWidget* w, int x, int y, int wd, int h) {
     w->setGeometry(twipsToPxX(x * 15), twipsToPxY(y * 15), twipsToPxX(wd * 15), twipsToPxY(h * 15));
 }
 
-constexpr int RowStep = 18, RowTop = 15, ColWidth = 200;
+constexpr int RowStep = 18, RowTop = 15, ColWidth = 198, ColStep = 202;
 
 struct FramePlace {
-    int x, y, rows;
+    int x, y;
 };
-// The BASIC page's frames, in the order of PrgPageFrames.
+// The BASIC page's frames, in the order of PrgPageFrames; their heights
+// follow from the rows they hold.
 constexpr FramePlace kBasicFrames[] = {
-    {4, 46, 1},    // OSC 1/2
-    {4, 2, 1},     // PROGRAM NAME
-    {208, 2, 10},  // OSCILLATOR
-    {4, 90, 3},    // JOYSTICK
-    {412, 172, 6}, // VDF MG
-    {4, 168, 4},   // AFTERTOUCH
-    {412, 2, 8},   // PITCH EG
+    {4, 46},    // OSC 1/2
+    {4, 2},     // PROGRAM NAME
+    {206, 2},   // OSCILLATOR
+    {4, 90},    // JOYSTICK
+    {408, 170}, // VDF MG
+    {4, 168},   // AFTERTOUCH
+    {408, 2},   // PITCH EG
 };
+constexpr int ListCaptionWidth = 102, ListLeft = 108, ListWidth = 86;
 
 int frameHeight(int rows) { return RowTop + rows * RowStep + 6; }
 
@@ -60,11 +63,11 @@ void frmEditPrg::buildPages() {
             f->MouseDown = [this](int button, int, int, int) { Form_MouseDown(button); };
             if (page == PrgPage::Basic) {
                 const FramePlace& fp = kBasicFrames[k];
-                place(f, fp.x, fp.y, ColWidth, frameHeight(fp.rows));
+                place(f, fp.x, fp.y, ColWidth, frameHeight(1));
             } else if (page == PrgPage::Effects) {
-                place(f, 4 + 204 * static_cast<int>(k), 2, ColWidth, 300);
+                place(f, 4 + ColStep * static_cast<int>(k), 2, ColWidth, 300);
             } else {
-                place(f, 4 + 204 * static_cast<int>(k % 3), 2 + 152 * static_cast<int>(k / 3), ColWidth, 148);
+                place(f, 4 + ColStep * static_cast<int>(k % 3), 2 + 152 * static_cast<int>(k / 3), ColWidth, 148);
             }
             pageFrames[static_cast<std::size_t>(p)].push_back(f);
             frames.push_back(f);
@@ -106,8 +109,10 @@ void frmEditPrg::buildPages() {
         Frame* f = frameOf(rows[r].page, rows[r].frame);
         auto it = std::find_if(used.begin(), used.end(), [f](const auto& u) { return u.first == f; });
         if (it == used.end()) it = used.insert(used.end(), {f, 0});
-        buildRow(r, f, RowTop + RowStep * it->second++);
+        it->second += buildRow(r, f, RowTop + RowStep * it->second);
     }
+    for (auto [f, n] : used)
+        f->setHeight(frameHeight(n) * 15);
     for (int i = 0; i < 3; ++i) {
         BasText[i]->Change = [this, i] { BasText_Change(i); };
         BasText[i]->MouseDown = [this, i](int, int, int, int) { BasText_MouseDown(i); };
@@ -123,7 +128,7 @@ void frmEditPrg::buildPages() {
     }
 }
 
-void frmEditPrg::buildRow(std::size_t r, QWidget* frame, int y) {
+int frmEditPrg::buildRow(std::size_t r, QWidget* frame, int y) {
     const ParamRow& row = ProgramParams()[r];
     const QString name = QString::fromLatin1(row.control);
     auto caption = [&](int width) {
@@ -131,6 +136,11 @@ void frmEditPrg::buildRow(std::size_t r, QWidget* frame, int y) {
         l->setCaption(row.caption);
         place(l, 6, y + 2, width, 14);
     };
+    // A caption too long to stand beside its control stands above it.
+    const bool above = row.kind == ParamCtl::Multisample ||
+                       (row.kind == ParamCtl::List &&
+                        QFontMetrics(frame->font()).horizontalAdvance(QString::fromLatin1(row.caption)) >
+                            twipsToPxX(ListCaptionWidth * 15));
     switch (row.kind) {
     case ParamCtl::Slider: {
         caption(74);
@@ -149,10 +159,10 @@ void frmEditPrg::buildRow(std::size_t r, QWidget* frame, int y) {
         break;
     }
     case ParamCtl::List: {
-        caption(110);
+        caption(above ? ColWidth - 12 : ListCaptionWidth);
         auto* c = new ComboBox(frame, name, row.index, 2);
         for (const char* item : row.items) c->AddItem(item);
-        place(c, 116, y, 78, 17);
+        place(c, ListLeft, above ? y + RowStep : y, ListWidth, 17);
         c->Click = [this, r] { rowChanged(r); };
         controls_[r] = c;
         break;
@@ -166,19 +176,20 @@ void frmEditPrg::buildRow(std::size_t r, QWidget* frame, int y) {
         break;
     }
     case ParamCtl::Multisample: {
-        caption(92);
+        caption(160);
         const int i = row.index;
         BasText[i] = new TextBox(frame, QStringLiteral("BasText"), i);
         BasText[i]->setMaxLength(15);
-        place(BasText[i], 92, y, 86, 17);
+        place(BasText[i], 40, y + RowStep, 136, 17);
         auto* s = new VScroll(frame, name, i);
         s->setMin(row.min);
         s->setMax(row.max);
-        place(s, 179, y, 15, 17);
+        place(s, 178, y, 16, 2 * RowStep - 1);
         s->Change = [this, i] { BasVScroll_Change(i); };
         BasVScroll[i] = s;
         controls_[r] = s;
         break;
     }
     }
+    return above ? 2 : 1;
 }

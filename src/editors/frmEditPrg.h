@@ -72,7 +72,8 @@ protected:
 private:
     // Building the pages (EditPrgPages.cpp).
     void buildPages();
-    void buildRow(std::size_t r, QWidget* frame, int y);
+    // Builds a row's controls at `y` in its frame; gives the rows it took.
+    int buildRow(std::size_t r, QWidget* frame, int y);
     // The edit sequence every value control runs (EditPrgEdit.cpp).
     void rowChanged(std::size_t r);
     void showRow(std::size_t r);
