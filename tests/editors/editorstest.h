@@ -2,6 +2,8 @@
 // The program editor as the program file windows drive it: the program
 // started to its frame, the editors installed, a program window of the
 // test's own holding a program file image, the monitor's sink registered.
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPointer>
 
 #include "../shell/shelltest.h"
@@ -53,6 +55,8 @@ protected:
     void TearDown() override {
         UnregisterLink<MidiMonSinkT>(&monitor);
         SetPopupMenuHandler(nullptr);
+        // An editor closed by the test goes now, not with a later test.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ShellTest::TearDown();
     }
     // A program file whose program p holds bytes 0x10 + p + k.
