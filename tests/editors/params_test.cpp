@@ -86,8 +86,9 @@ TEST_F(ParamsTest, EveryBasicRowStoresItsBitsSendsItsMessageAndFillsBack) {
                 PrgRec = want;
                 ed->EditPrgFill();
                 EXPECT_EQ(setRaw(r.control, r.index, NoValue), v);
-                if (r.control == std::string("BasHScroll"))
+                if (r.control == std::string("BasHScroll")) {
                     EXPECT_EQ(FindControl<Label>(ed, "BasLab", r.index)->Caption(), std::to_string(v));
+                }
                 sent();
             }
 }

@@ -50,8 +50,9 @@ TEST_F(WindowTest, FillShowsTheRecordAndChangesNothing) {
         const std::string before = PrgRec;
         ed->EditPrgFill();
         EXPECT_EQ(value(c.control, c.index), c.shows);
-        if (c.control == std::string("BasHScroll"))
+        if (c.control == std::string("BasHScroll")) {
             EXPECT_EQ(FindControl<Label>(ed, "BasLab", c.index)->Caption(), std::to_string(c.shows));
+        }
         EXPECT_EQ(PrgRec, before);
         EXPECT_EQ(sent(), "");
         EXPECT_EQ(PrgOscSel, 2);
