@@ -104,24 +104,6 @@ TEST_F(ParamsTest, ModeChangeFirstAndNothingWithMidiOff) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(ParamsTest, SeveralEditsChangeExactlyTheirBytes) {
-    const std::string start = PrgRec;
-    set("BasHScroll", 0, -50);
-    set("BasCombo", 5, 0);
-    set("BasCombo", 8, 3);
-    set("BasCombo", 4, 1);
-    ed->BasText[0]->setText("Pad");
-    ed->MultisampleBoxSet(1, "518");
-    std::string want = start;
-    putMid(want, 1, std::string("Pad") + std::string(13, ' '));
-    put(want, 20, (at(start, 20) & ~2u) | 2u);
-    put16lo(want, 21, 518);
-    put(want, 27, 0xF4);
-    put(want, 28, 0xCE);
-    put(want, 38, (at(start, 38) & ~7u) | 3u);
-    EXPECT_EQ(PrgRec, want);
-}
-
 TEST_F(ParamsTest, MultisampleAndNameBoxes) {
     for (std::size_t n = 0; n < MultisampleNames.size(); ++n) {
         char num[4];
