@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "banks/Banks.h"
+#include "editors/Editors.h"
 #include "library/Library.h"
 #include "shell/frmMain.h"
 
@@ -7,5 +8,6 @@ int main(int argc, char** argv) {
     InstallShell();
     InstallLibrary();
     InstallBanks();
+    InstallEditors();
     return Main(argc, argv);
 }

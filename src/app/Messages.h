@@ -30,6 +30,7 @@ enum : int {
     MsgDBArrFull = 184,
     MsgDBArrNotNumbered = 185,  // the files Add all could not number
     MsgArrWindowsInUse = 186,   // no free arrangement window
+    MsgPrgWindowClosed = 177,   // the edited program's file window was closed: it cannot be stored
 };
 
 // Text of message n in the current language (n + LangBase).

@@ -6,6 +6,7 @@
 #include "app/Links.h"
 #include "app/Tables.h"
 #include "app/state.h"
+#include "platform/Controls.h"
 
 namespace {
 // Every tool window in existence, whatever its frame or state.
@@ -17,6 +18,10 @@ std::vector<ToolForm*>& all() {
 
 ToolForm::ToolForm(MdiFrame* frame, const QString& name, int kind, MenuId menuItem)
     : ChildForm(frame, name), kind_(kind), menuItem_(menuItem) {
+    all().push_back(this);
+}
+
+ToolForm::ToolForm(MdiFrame* frame, const QString& name, int kind) : ChildForm(frame, name), kind_(kind) {
     all().push_back(this);
 }
 
@@ -40,9 +45,10 @@ void ToolForm::ToolLoaded(bool place) {
         Move(e.Left, e.Top, e.Width > 0 ? e.Width : w, e.Height > 0 ? e.Height : h);
     }
     e.State = 1;
+    if (!menuItem_) return;
     ++ChildWinCount;
-    MainWindowLink().enableMenu(menuItem_, false);
-    open_ = Registration([item = menuItem_] {
+    MainWindowLink().enableMenu(*menuItem_, false);
+    open_ = Registration([item = *menuItem_] {
         --ChildWinCount;
         MainWindowLink().enableMenu(item, true);
     });
@@ -53,6 +59,28 @@ void ToolForm::ToolResized() {
     WinState& e = WinEntry(kind_);
     e.Height = Height();
     e.Width = Width();
+}
+
+void StandardSizeClamp(ChildForm& f, int kind, int& keepHeight, int& keepWidth) {
+    int sh = 0, sw = 0;
+    StandardSize(kind, sh, sw);
+    const bool wide = sw > 0 && WidthBelow(sw, f.Width());
+    const bool tall = sh > 0 && HeightBelow(sh, f.Height());
+    if (wide || tall) f.Move(f.Left(), f.Top(), wide ? sw : f.Width(), tall ? sh : f.Height());
+    keepHeight = twipsToPxY(f.Height()) == twipsToPxY(sh) ? sh : f.Height();
+    keepWidth = twipsToPxX(f.Width()) == twipsToPxX(sw) ? sw : f.Width();
+}
+
+void ToolForm::ToolResizedToStandard() {
+    WinState& e = WinEntry(kind_);
+    switch (WindowState()) {
+    case vbNormal:
+        StandardSizeClamp(*this, kind_, e.Height, e.Width);
+        e.State = 1;
+        break;
+    case vbMinimized: e.State = 2; break;
+    default: break;
+    }
 }
 
 void ToolForm::ToolUnloaded(bool storePlace) {

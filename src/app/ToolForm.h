@@ -14,14 +14,24 @@
 // in Form_Unload; the destructor releases it when the frame went away
 // without the ordered close. The open count and the menu item are undone
 // that way by this base.
+#include <optional>
+
 #include "app/MenuIds.h"
 #include "platform/Forms.h"
 #include "platform/Registration.h"
+
+// The document windows' size rule: a normal window larger than the
+// standard size of `kind` is set back to it (compared in whole pixels).
+// Gives the size to keep: the standard size itself where the window has it
+// in whole pixels.
+void StandardSizeClamp(ChildForm& form, int kind, int& keepHeight, int& keepWidth);
 
 class ToolForm : public ChildForm {
     Q_OBJECT
 public:
     ToolForm(MdiFrame* frame, const QString& name, int kind, MenuId menuItem);
+    // A window that no menu item opens and that is not counted in ChildWinCount.
+    ToolForm(MdiFrame* frame, const QString& name, int kind);
     ~ToolForm() override;
 
     int kind() const { return kind_; }
@@ -45,6 +55,10 @@ protected:
     void ToolLoaded(bool place = true);
     // Keeps the size of a normal window in its entry.
     void ToolResized();
+    // The document windows' rule instead: a normal window is held to its
+    // kind's standard size at most and its size kept (1 in the entry's
+    // state), a minimised one marked 2, a maximised one left as it is.
+    void ToolResizedToStandard();
     // The entry's open mark: 0 when the user closed the window; while the
     // program closes, 2 minimised or 1 open (a maximised window keeps its
     // mark). With storePlace, also Top and Left. Counts the window out and
@@ -53,6 +67,6 @@ protected:
 
 private:
     const int kind_;
-    const MenuId menuItem_;
+    const std::optional<MenuId> menuItem_;
     Registration open_;
 };

@@ -75,10 +75,17 @@ std::vector<std::string> ArrStyleEntries(const std::string& image) {
 }
 
 int PrgSelAutoFind(const std::array<PrgSelAutoPair, PrgSelAutoPairs>& table, const std::string& row) {
-    const std::string name = row.size() > 4 ? row.substr(4) : std::string();
+    // Names compare without their padding: blanks from a paste, zero bytes
+    // from a file. A blank name never matches (an emptied entry holds blanks).
+    auto bare = [](const std::string& s) {
+        std::size_t n = s.size();
+        while (n > 0 && (s[n - 1] == ' ' || s[n - 1] == '\0')) --n;
+        return s.substr(0, n);
+    };
+    const std::string name = bare(row.size() > 4 ? row.substr(4) : std::string());
+    if (name.empty()) return -1;
     for (int k = 0; k < PrgSelAutoPairs; ++k)
-        if (!table[static_cast<std::size_t>(k)].arrName.empty() && table[static_cast<std::size_t>(k)].arrName == name)
-            return k;
+        if (bare(table[static_cast<std::size_t>(k)].arrName) == name) return k;
     return -1;
 }
 

@@ -50,7 +50,8 @@ std::string ArrStyleText(const std::string& image, int i);
 std::vector<std::string> ArrStyleEntries(const std::string& image);
 
 // The first pair (lowest index) of the selection table whose arrangement name
-// equals the row's text after its code and marker; -1 when none does.
+// equals the row's text after its code and marker, trailing blanks and zero
+// bytes aside; a blank name matches nothing. -1 when none does.
 int PrgSelAutoFind(const std::array<PrgSelAutoPair, PrgSelAutoPairs>& table, const std::string& row);
 // The number at the start of a program text (leading blanks skipped; 0 when
 // it starts with no digit).

@@ -7,6 +7,7 @@
 
 #include "app/Captions.h"
 #include "app/ImageLayout.h"
+#include "app/ToolForm.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
@@ -125,23 +126,16 @@ void DocWindow::Form_Resize() {
     if (loading_ || resizing_) return;
     resizing_ = true;
     const int state = WindowState();
-    int sh = 0, sw = 0;
-    StandardSize(kind_, sh, sw);
-    if (state == vbNormal) {
-        // Compared in whole pixels, so the size set here reads back as the
-        // limit and the resize it raises finds nothing more to do.
-        const bool wide = sw > 0 && WidthBelow(sw, Width());
-        const bool tall = sh > 0 && HeightBelow(sh, Height());
-        if (wide || tall) Move(Left(), Top(), wide ? sw : Width(), tall ? sh : Height());
-    }
+    int keepH = 0, keepW = 0;
+    // Compared in whole pixels, so the size set here reads back as the
+    // limit and the resize it raises finds nothing more to do.
+    if (state == vbNormal) StandardSizeClamp(*this, kind_, keepH, keepW);
     Layout l = layoutRead();
     if (state == vbNormal) {
         // Only a normal window's size is kept: the icon of a minimised one
         // and the area of a maximised one are not the size to reopen with.
-        // At the standard size the record keeps the standard size itself,
-        // not its whole-pixel reading.
-        l.Height = twipsToPxY(Height()) == twipsToPxY(sh) ? sh : Height();
-        l.Width = twipsToPxX(Width()) == twipsToPxX(sw) ? sw : Width();
+        l.Height = keepH;
+        l.Width = keepW;
         l.State = 1;
     } else if (state == vbMinimized) {
         l.State = 2;
@@ -160,7 +154,7 @@ void DocWindow::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
     if (!closeDependents()) return refuse();
     if (!self || !Loaded()) return;
     if (at(Tag(), changedPos()) == 0) return;
-    const int answer = AskSaveChanges(1, Caption());
+    const int answer = AskSaveChanges(1, saveTitle());
     if (!self || !Loaded()) return;
     if (answer == vbNo) return;
     if (answer != vbYes) return refuse();

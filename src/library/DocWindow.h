@@ -136,6 +136,8 @@ protected:
     virtual int saveDocument() { return save(); }
     // After a completed save in the save question (recent files).
     virtual void saved() {}
+    // The title of the save question (by default the caption).
+    virtual std::string saveTitle() const { return Caption(); }
     // The entries of the main window enabled again, and the slot given back.
     virtual void unloadMenus() {}
     // The open mark the record keeps while the program closes (by default

@@ -165,7 +165,8 @@ int PrgSelectChannel(const std::string& image) {
     default: break;
     }
     int kind = WinKind(image);
-    return at(image, (kind == 21 || kind == 31) ? ImgPrgChannelByte : ImgChannel) & 0x0F;
+    // Program files keep their channel in the file itself, new ones too.
+    return at(image, (kind == 21 || kind == 22 || kind == 31) ? ImgPrgChannelByte : ImgChannel) & 0x0F;
 }
 
 void PrgSelectSend(const std::string& image, int n) {

@@ -98,6 +98,8 @@ QFont TypewriterFont(const QString& family, int pointSize) {
     return f;
 }
 
+void ReportMouse(const MouseEventFn& fn, QMouseEvent* e) { report(fn, e); }
+
 int twipsToPxX(int twips) { return toPx(twips, TwipsPerPixelX()); }
 int twipsToPxY(int twips) { return toPx(twips, TwipsPerPixelY()); }
 int pxToTwipsX(int px) { return px * TwipsPerPixelX(); }
@@ -363,8 +365,10 @@ void ListBox::focusInEvent(QFocusEvent* e) {
 
 // ---- ComboBox -------------------------------------------------------------------
 
-ComboBox::ComboBox(QWidget* parent, const QString& name, int index) : Control<QComboBox>(parent, name, index) {
-    setEditable(true);
+ComboBox::ComboBox(QWidget* parent, const QString& name, int index, int style)
+    : Control<QComboBox>(parent, name, index) {
+    // A list without an edit field never makes one.
+    if (style != 2) setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     connect(this, &QComboBox::activated, this, [this](int) {
         if (!quiet_) fire(Click);
@@ -583,6 +587,14 @@ Frame::Frame(QWidget* parent, const QString& name, int index) : Control<QGroupBo
 
 void Frame::setCaption(const std::string& c) {
     setTitle(caption_.set(c));
+}
+
+void Frame::mousePressEvent(QMouseEvent* e) {
+    QGroupBox::mousePressEvent(e);
+    if (!MouseDown) return;
+    // The frame's own event: the window under it does not get the press too.
+    e->accept();
+    report(MouseDown, e);
 }
 
 // ---- scroll bars -------------------------------------------------------------------

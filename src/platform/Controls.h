@@ -29,6 +29,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QMenu;
 class QMenuBar;
+class QMouseEvent;
 
 // ---- twips ----------------------------------------------------------------
 // Twips per pixel from the screen's logical DPI: 1440 / dpi (15 at 96 dpi,
@@ -61,6 +62,8 @@ QFont TypewriterFont(const QString& family, int pointSize);
 enum { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
 enum { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 using MouseEventFn = std::function<void(int button, int shift, int x, int y)>;  // x, y in twips
+// Raises a mouse event with the button, shift keys and place (twips) of `e`.
+void ReportMouse(const MouseEventFn& fn, QMouseEvent* e);
 
 // ---- finding controls -----------------------------------------------------
 // Index of a control in its array (-1: not in an array).
@@ -196,7 +199,7 @@ private:
 // Click is raised when the selected row changes, by the user or by code.
 class ComboBox : public Control<QComboBox> {
 public:
-    explicit ComboBox(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
+    explicit ComboBox(QWidget* parent = nullptr, const QString& name = QString(), int index = -1, int style = 0);
 
     void AddItem(const std::string& row, int index = -1);
     void RemoveItem(int i);
@@ -252,8 +255,16 @@ public:
     QLineEdit* lineEdit() const { return line_; }        // null when multi-line
     QPlainTextEdit* plainEdit() const { return plain_; }  // null when single-line
 
+    // Colours as the program stores them: 0x00BBGGRR.
+    long BackColor() const { return back_; }
+    void setBackColor(long c);
+    long ForeColor() const { return fore_; }
+    void setForeColor(long c);
+
     std::function<void()> Change;
     std::function<void(int& keyAscii)> KeyPress;  // optional; set keyAscii to 0 to drop the key
+    MouseEventFn MouseDown;                       // any button
+    std::function<void()> LostFocus;              // the focus went to another control or window
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -268,6 +279,8 @@ private:
     QString last_;        // text at the last Change
     bool locked_ = false;
     int maxLength_ = 0;
+    long back_ = 0xFFFFFF, fore_ = 0;
+    void applyColors();
 };
 
 // ---- Label, CommandButton, CheckBox, OptionButton, Frame -------------------
@@ -351,6 +364,10 @@ public:
     explicit Frame(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
     std::string Caption() const { return caption_.read(title()); }
     void setCaption(const std::string& c);
+    MouseEventFn MouseDown;  // a press on the frame itself, not on a control inside
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     CaptionText caption_;

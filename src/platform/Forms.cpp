@@ -289,11 +289,17 @@ MdiFrame::MdiFrame(QWidget* parent, const QString& name) : QMainWindow(parent), 
 void MdiFrame::notifyActive() {
     ChildForm* f = ActiveForm();
     if (!f || f == activeNotified_ || f->loading_ || !f->sub_ || !f->sub_->isVisible()) {
-        if (!f) activeNotified_ = nullptr;
+        if (!f && activeNotified_) {
+            QPointer<ChildForm> was = activeNotified_;
+            activeNotified_ = nullptr;
+            if (was->loaded_) was->Form_Deactivate();
+        }
         return;
     }
+    QPointer<ChildForm> was = activeNotified_;
     activeNotified_ = f;
-    f->Form_Activate();
+    if (was && was->loaded_) was->Form_Deactivate();
+    if (f == activeNotified_) f->Form_Activate();
 }
 
 MdiFrame::~MdiFrame() {

@@ -6,7 +6,8 @@
 // raises the old window events as virtual methods: Form_Load (once, when first
 // shown or loaded), Form_Activate (when it becomes the frame's active child),
 // Form_Resize, Form_QueryUnload and Form_Unload (either may cancel). Closing
-// the window by its close box goes through the same queries.
+// the window by its close box goes through the same queries. Form_Deactivate
+// is raised for the child that stops being the active one.
 //
 // Unloading removes the sub-window; by default the form is then deleted
 // (deleteLater), so keep forms in QPointer or forget them on Form_Unload, and
@@ -101,6 +102,8 @@ public:
     // The window events.
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
+    // Raised for the child that stops being the frame's active child.
+    virtual void Form_Deactivate() {}
     virtual void Form_Resize() {}
     virtual void Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {}
     virtual void Form_Unload(int& /*Cancel*/) {}

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -52,6 +53,7 @@ void TextBox::setMultiLine(bool on) {
     setFocusProxy(w);
     layout()->addWidget(w);
     last_ = shown();
+    if (back_ != 0xFFFFFF || fore_ != 0) applyColors();
 }
 
 void TextBox::onEdited() {
@@ -161,7 +163,37 @@ void TextBox::setSelLength(int n) {
     }
 }
 
+namespace {
+QColor fromBgr(long c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+}  // namespace
+
+void TextBox::setBackColor(long c) {
+    back_ = c;
+    applyColors();
+}
+
+void TextBox::setForeColor(long c) {
+    fore_ = c;
+    applyColors();
+}
+
+void TextBox::applyColors() {
+    QWidget* w = line_ ? static_cast<QWidget*>(line_) : static_cast<QWidget*>(plain_);
+    if (!w) return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, fromBgr(back_));
+    p.setColor(QPalette::Text, fromBgr(fore_));
+    w->setPalette(p);
+}
+
 bool TextBox::eventFilter(QObject* o, QEvent* e) {
+    if (o == line_ || o == plain_) {
+        if (e->type() == QEvent::MouseButtonPress) {
+            ReportMouse(MouseDown, static_cast<QMouseEvent*>(e));
+        } else if (e->type() == QEvent::FocusOut && LostFocus) {
+            LostFocus();
+        }
+    }
     if (KeyPress && e->type() == QEvent::KeyPress && (o == line_ || o == plain_)) {
         auto* k = static_cast<QKeyEvent*>(e);
         QString t = k->text();

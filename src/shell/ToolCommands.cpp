@@ -171,7 +171,11 @@ void mnuPrgU_Click() {
     PrgSlotWork = PrgSlots[9];
     const std::string path = bank + (PrgSlotWork.Type != 0 ? ".pgg" : ".prg");
     if (heldElsewhere(path)) return;
-    if (!userBankRead(PrgFileRead(path), 3, path)) return;
+    // The bank may have been saved under the other extension since it was
+    // linked: the reader tries both and leaves the one it read in ExtCur.
+    const int read = PrgOrPggRead(path);
+    if (!userBankRead(read == 4 ? 0 : read, 3, path)) return;
+    if (heldElsewhere(bank + "." + AsciiLower(ExtCur))) return;
     PrgDir = PathDir(bank);
     PrgName = PathName(bank);
     PrgWinKind = 21;

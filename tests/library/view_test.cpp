@@ -65,12 +65,14 @@ TEST_F(ArrUViewTest, AutomaticSelectionTakesTheFirstPairOfTheName) {
     std::array<PrgSelAutoPair, PrgSelAutoPairs> tab{};
     tab[3] = {padRight("Ballad", 16), "12 Piano"};
     tab[5] = {padRight("Ballad", 16), "40 Strings"};
-    tab[7] = {padRight("Rock", 16), " 7Guitar"};
+    tab[7] = {std::string("Rock", 4) + std::string(12, '\0'), " 7Guitar"};
+    tab[1] = {std::string(16, ' '), std::string(20, ' ')};   // an emptied entry
     EXPECT_EQ(std::tuple(PrgSelAutoFind(tab, "21  " + padRight("Ballad", 16)),
                          PrgSelAutoFind(tab, "21 +" + padRight("Rock", 16)),
                          PrgSelAutoFind(tab, "21  " + padRight("Ballad2", 16)), PrgSelAutoFind(tab, "21"),
+                         PrgSelAutoFind(tab, "21  " + std::string(16, ' ')),
                          PrgSelAutoNumOf(" 7Guitar"), PrgSelAutoNumOf("xx")),
-              std::tuple(3, 7, -1, -1, 7, 0));
+              std::tuple(3, 7, -1, -1, -1, 7, 0));
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST_F(MidiTest, PrgSelectSendByKind) {
         {5, 10, "B3 00 00 B3 20 00 C3 4A"},  {7, 63, "B3 00 00 B3 20 01 C3 7F"},
         {8, 0, "B3 00 00 B3 20 02 C3 00"},   {9, 2, "B3 00 00 B3 20 04 C3 08"},
         {10, 15, "B3 00 00 B3 20 04 C3 49"}, {21, 7, "B6 00 00 B6 20 03 C6 07"},
-        {22, 7, "B3 00 00 B3 20 03 C3 07"},
+        {22, 7, "B6 00 00 B6 20 03 C6 07"},  // a new file, on its own channel too
     };
     for (const auto& c : cases) {
         midi->clear();

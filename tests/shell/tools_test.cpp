@@ -152,7 +152,7 @@ TEST_F(ToolsTest, CommandsOpenTheirRegisteredWindowsOrSayWhyNot) {
         {M::mnuArrU, "", "", "File User.arr not found", ""},
         {M::mnuArrU, "User.arr", "garbage", "Error reading User.arr", ""},
         {M::mnuStyU, "User.sty", "garbage", "Error reading User.sty", ""},
-        {M::mnuPrgU, "User.prg", prg, "File User.pgg not found", ""},  // the bank is a .pgg
+        {M::mnuPrgU, "User.prg", prg, "", "Prg219"},  // linked as a .pgg, saved as .prg since
         {M::mnuArrU, "User.arr", ArrBankImage(0), "", "ArrU9"},
         {M::mnuStyU, "User.sty", StyTemplateImage(), "", "StyUN9"},
         {M::mnuPrgU, "User.pgg", "KPGG" + prg.substr(4), "", "Prg219"},

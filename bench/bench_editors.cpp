@@ -1,0 +1,154 @@
+// The program editor: opening it on a program (construction, load, fill,
+// painted) against a bare child window with as many plain Qt widgets of the
+// same classes in the same run (the counter "ratio"); its fill alone; and a
+// slider's move to its message in the output queue.
+#include <benchmark/benchmark.h>
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <map>
+
+#include "banks/Links.h"
+#include "banks/state.h"
+#include "benchprogram.h"
+#include "editors/Editors.h"
+#include "editors/frmEditPrg.h"
+#include "files/WindowImage.h"
+#include "midi/state.h"
+#include "platform/Controls.h"
+
+namespace {
+
+using Clock = BenchClock;
+
+// The editor's widgets by class: the bare window gets as many of each.
+std::map<std::string, int> widgetCounts(QWidget* w) {
+    std::map<std::string, int> n;
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+        if (auto* cb = qobject_cast<QComboBox*>(c)) {
+            ++n["combo"];
+            n["items"] += cb->count();
+        }
+        else if (qobject_cast<QScrollBar*>(c) && qobject_cast<QScrollBar*>(c)->parentWidget()->inherits("QGroupBox")) ++n["bar"];
+        else if (qobject_cast<QLineEdit*>(c)) ++n["line"];
+        else if (qobject_cast<QGroupBox*>(c)) ++n["group"];
+        else if (qobject_cast<QCheckBox*>(c)) ++n["check"];
+        else if (qobject_cast<QRadioButton*>(c)) ++n["radio"];
+        else if (qobject_cast<QLabel*>(c)) ++n["label"];
+    }
+    return n;
+}
+
+double bareFormShow(MdiFrame* frame, const std::map<std::string, int>& n) {
+    const auto t0 = Clock::now();
+    auto* f = new ChildForm(frame, "bare");
+    auto* tabs = new QTabWidget(f);
+    for (int p = 0; p < 6; ++p) tabs->addTab(new QWidget, QString::number(p));
+    QWidget* page = tabs->widget(0);
+    auto count = [&](const char* k) { auto it = n.find(k); return it == n.end() ? 0 : it->second; };
+    for (int i = 0; i < count("group"); ++i) new QGroupBox(QStringLiteral("FRAME"), page);
+    for (int i = 0; i < count("combo"); ++i) {
+        auto* c = new QComboBox(page);
+        for (int k = 0; k < count("items") / std::max(1, count("combo")); ++k) c->addItem(QString::number(k));
+    }
+    for (int i = 0; i < count("bar"); ++i) new QScrollBar(Qt::Horizontal, page);
+    for (int i = 0; i < count("line"); ++i) new QLineEdit(page);
+    for (int i = 0; i < count("check"); ++i) new QCheckBox(QStringLiteral("ON"), page);
+    for (int i = 0; i < count("radio"); ++i) new QRadioButton(QStringLiteral("OSC 1"), page);
+    for (int i = 0; i < count("label"); ++i) new QLabel(QStringLiteral("Detune"), page);
+    f->Move(0, 0, 9330, 5720);
+    f->Show();
+    tabs->resize(f->size());
+    benchmark::DoNotOptimize(frame->grab().cacheKey());
+    const double t = seconds(t0, Clock::now());
+    f->Unload();
+    return t;
+}
+
+struct EditorBench {
+    BenchProgram p;
+    EditorBench() {
+        InstallEditors();
+        std::string img = WindowImageNew(21, std::string(PrgFileLen, '\x05'));
+        ProgramEditorLink().prgRecBuild(img, 5);
+    }
+    frmEditPrg* open() {
+        ProgramEditorLink().show();
+        return frmEditPrg::Open();
+    }
+};
+
+void BM_OpenProgramEditor(benchmark::State& state) {
+    EditorBench b;
+    double ours = 0, bare = 0;
+    std::map<std::string, int> counts;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        frmEditPrg* ed = b.open();
+        if (!ed) {
+            state.SkipWithError("the editor did not open");
+            break;
+        }
+        benchmark::DoNotOptimize(b.p.f->grab().cacheKey());
+        const double t = seconds(t0, Clock::now());
+        state.SetIterationTime(t);
+        ours += t;
+        if (counts.empty()) counts = widgetCounts(ed);
+        PrgModified = false;
+        ed->Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        bare += bareFormShow(b.p.f, counts);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    state.counters["ratio"] = bare > 0 ? ours / bare : 0;
+}
+BENCHMARK(BM_OpenProgramEditor)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+void BM_EditPrgFill(benchmark::State& state) {
+    EditorBench b;
+    frmEditPrg* ed = b.open();
+    // Two programs in turn, so that every control changes.
+    const std::string one = PrgRec;
+    std::string two = one;
+    for (int k = 18; k < 48; ++k) two[static_cast<std::size_t>(k)] = '\x01';
+    bool first = false;
+    for (auto _ : state) {
+        PrgRec = (first = !first) ? two : one;
+        ed->EditPrgFill();
+        // The repaints it asked for, as the event loop runs them between fills.
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_EditPrgFill)->Unit(benchmark::kMicrosecond);
+
+// The detune slider moved: label, record, message and its trailer queued.
+void BM_SliderToQueue(benchmark::State& state) {
+    EditorBench b;
+    frmEditPrg* ed = b.open();
+    ModeNow = 4;
+    auto* s = FindControl<HScroll>(ed, "BasHScroll", 0);
+    int v = 0;
+    const std::size_t before = MidiDev::Pending();
+    for (auto _ : state) {
+        v = v == 10 ? -10 : 10;
+        s->setValue(v);
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (MidiOn && MidiDev::Pending() <= before) state.SkipWithError("nothing was queued");
+    state.counters["midi"] = MidiOn;
+}
+BENCHMARK(BM_SliderToQueue)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,162 @@
+// The program file window's list: the pick, the channel box, the keys and
+// what the window does when it becomes the active one.
+#include "app/Captions.h"
+#include "app/ImageLayout.h"
+#include "app/InfoFile.h"
+#include "app/Links.h"
+#include "app/Messages.h"
+#include "app/state.h"
+#include "banks/Links.h"
+#include "banks/frmPrgUN.h"
+#include "banks/state.h"
+#include "library/Links.h"
+#include "library/state.h"
+#include "midi/MIDI.h"
+#include "midi/state.h"
+#include "platform/Controls.h"
+#include "platform/Dialogs.h"
+#include "platform/Paths.h"
+#include "platform/Timer.h"
+#include "platform/bytes.h"
+#include "shell/EditCommands.h"
+#include "shell/MenuAgg.h"
+#include "shell/state.h"
+
+namespace {
+constexpr int Idle = 10, ClickWaits = 9;
+// The record of a program (PrgRec): its file's type and name.
+constexpr long RecTypePos = 177, RecNamePos = 178;
+
+bool editorThere() { return IsLinked<ProgramEditorLinkT>(); }
+
+// "Edit Performance  " with the record's file and program names.
+std::string perfCaption() {
+    const std::string ext = at(PrgRec, RecTypePos) == 0 ? "prg" : "pgg";
+    return "Edit Performance  " + rtrim(mid(PrgRec, RecNamePos, 24)) + "." + ext + " / " + mid(PrgRec, 1, 16);
+}
+}  // namespace
+
+void frmPrgUN::Combo1_Click() {
+    if (loading() || showing_) return;
+    const int c = Combo1->ListIndex();
+    if (c < 0) return;
+    ImgSet(Tag(), ImgPrgChannelByte, static_cast<unsigned>(c));
+    ImgSet(Tag(), ImgPrgChanged, 1);
+    setCaption(DocCaptionBuild(Tag()));
+    PrgSlotCur = slot();
+    if (fileWindow() && slot() != 0) PrgSlots[static_cast<std::size_t>(slot())].Chan = static_cast<uint8_t>(c);
+}
+
+bool frmPrgUN::instrumentHolds() const {
+    const std::string name = PathName(ImgPathOf(Tag()));
+    // Every untitled window carries the same title: only the one whose send
+    // went out last is on the instrument. While one is, a file of that name
+    // is not.
+    if (at(Tag(), ImgUntitled) == 1) return PrgUntitledSent == this && InfoTitleIs(InfoPrgTitle, name);
+    if (PrgUntitledSent && name == Msg(81)) return false;
+    return InfoTitleIs(InfoPrgTitle, name);
+}
+
+void frmPrgUN::List1_Click() {
+    if (loading() || showing_) return;
+    const int row = List1->ListIndex();
+    if (row < 0 || row > 63) return;
+    lastRow_ = row;
+    const std::string text = List1->List(row);
+    if (PrgRowEmpty(text)) return MenuAgg();
+    const bool reference = PrgRowIsReference(text);
+    CommEdit->setEnabled(!reference && !EditPrgOpen && editorThere());
+    MenuAgg();
+
+    if (TimerList1->Interval() == ClickWaits) {
+        // The repeat after the file's send.
+        TimerList1->setInterval(Idle);
+    } else if (TimerLoadPrg->Interval() != Idle) {
+        // A send is pending: the click goes on when it has gone out.
+        TimerList1->setInterval(ClickWaits);
+        return;
+    } else if (CaricaPrgOpt) {
+        InfoFileRead();
+        if (!instrumentHolds()) {
+            TimerList1->setInterval(ClickWaits);
+            CommLoad_Click();
+            return;
+        }
+    }
+    if (!reference) feedEditors(row);
+    const std::string image = Tag();
+    if (EditArrSelPrg && fileWindow()) {
+        // A new file has nothing the arrangement could refer to.
+        if (EditorLink().editArrPrgAssign(row, image)) ArrModified = true;
+    }
+    MidiMonLog("");
+    PrgSelectSend(image, row);
+    MidiMonLog(MidiHdr.lpData);
+}
+
+void frmPrgUN::feedEditors(int row) {
+    ProgramEditorLinkT& editor = ProgramEditorLink();
+    const std::string image = Tag();
+    if (!EditPrgOpen && !EditPerfOpen) return editor.prgRecBuild(image, row);
+    const std::string title = EditPrgOpen ? editor.caption() : editor.perfCaption();
+    if (EditPrgOpen) {
+        editor.resetMultisampleBoxes();
+        OscTextSel = 0;
+    }
+    QPointer<frmPrgUN> self(this);
+    // A program that could not be stored stays the one being edited; the
+    // click still selects the new one on the instrument.
+    if (PrgModified && AskKeepChanges(4, title) == vbYes && editor.prgRecStore() != 0) return;
+    PrgModified = false;
+    if (!self) return;
+    editor.prgRecBuild(image, row);
+    if (EditPrgOpen) editor.editPrgFill();
+    if (EditPerfOpen) editor.setPerfCaption(perfCaption());
+}
+
+void frmPrgUN::TimerList1_Timer() {
+    TimerList1->setEnabled(false);
+    List1_Click();
+}
+
+void frmPrgUN::List1_KeyDown(int KeyCode, int /*Shift*/) {
+    if (KeyCode == 46) return mnuTaglia_Click();
+    if (KeyCode != 32 || !PrgSelAutoOn) return;
+    // Back to the arrangement file of the same folder and name, when a
+    // window shows it.
+    FilePathCur = ImgPathOf(Tag());
+    for (int s = 1; s <= 8; ++s) {
+        const SlotRec& rec = ArrSlots[static_cast<std::size_t>(s)];
+        if ((rec.State != 1 && rec.State != 2) || !SamePath(rtrim(rec.Path), FilePathCur)) continue;
+        ChildForm* w = WindowOf(WinFamily::ArrU, s);
+        if (!w) continue;
+        if (w->WindowState() == vbMinimized) w->setWindowState(vbNormal);
+        w->activate();
+        return;
+    }
+}
+
+void frmPrgUN::Form_Activate() {
+    DocWindow::Form_Activate();
+    const int i = List1->ListIndex();
+    if (i >= 0 && !EditPrgOpen && editorThere() && List1->Selected(i) && !PrgRowEmpty(List1->List(i)) &&
+        !PrgRowIsReference(List1->List(i))) {
+        CommEdit->setEnabled(true);
+        MainWindowLink().enableMenu(MenuId::mnuEdit, true);
+    }
+    if (!PrgSelAutoOn || PrgSelAutoNum <= 0) return;
+    // The program the arrangement just picked is paired with: its row code.
+    const int t = PrgSelAutoNum / 10, u = PrgSelAutoNum % 10;
+    PrgSelAutoNum = 0;
+    if (t < 1 || t > 8 || u < 1 || u > 8) return;
+    const int row = 8 * (t - 1) + u - 1;
+    // Set quietly, then picked once, also when it was the current row
+    // already: the paired program always goes out.
+    showing_ = true;
+    if (lastRow_ < 99) List1->setSelected(lastRow_, false);
+    List1->setSelected(row, true);
+    List1->setListIndex(row);
+    showing_ = false;
+    lastRow_ = row;
+    List1_Click();
+}

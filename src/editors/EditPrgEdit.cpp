@@ -1,0 +1,216 @@
+// The program editor: the edit sequence of every value control, and the
+// BASIC page's own controls (name box, multisample boxes, octave lists).
+#include <QApplication>
+#include <QLineEdit>
+#include <cctype>
+
+#include "app/Links.h"
+#include "app/state.h"
+#include "banks/state.h"
+#include "editors/PrgRec.h"
+#include "editors/ProgramParams.h"
+#include "editors/frmEditPrg.h"
+#include "editors/state.h"
+#include "midi/MIDI.h"
+#include "midi/state.h"
+#include "platform/Text.h"
+#include "platform/bytes.h"
+#include "shell/SmallFiles.h"
+
+std::string MultisampleText(unsigned n) {
+    if (n >= MultisampleNames.size()) return std::to_string(n);
+    const std::string& e = MultisampleNames[n];
+    return e.substr(0, 3) + "  " + (e.size() > 3 ? e.substr(3, 10) : std::string());
+}
+
+void MultisamplePickerArm() {
+    // The multisample picker follows the selected box on its timer; nothing
+    // to arm while the program has no picker.
+}
+
+std::size_t frmEditPrg::rowIndex(const char* control, int index) const {
+    const ParamRow* row = ParamRowOf(control, index);
+    return row ? static_cast<std::size_t>(row - ProgramParams().data()) : ProgramParams().size();
+}
+
+QWidget* frmEditPrg::control(const ParamRow& row) const {
+    return controls_[static_cast<std::size_t>(&row - ProgramParams().data())];
+}
+
+Label* frmEditPrg::label(const ParamRow& row) const {
+    return labels_[static_cast<std::size_t>(&row - ProgramParams().data())];
+}
+
+int frmEditPrg::controlValue(std::size_t r) const {
+    QWidget* w = controls_[r];
+    switch (ProgramParams()[r].kind) {
+    case ParamCtl::Slider:
+    case ParamCtl::Multisample: return static_cast<ScrollBarBase*>(w)->Value();
+    case ParamCtl::List: return static_cast<ComboBox*>(w)->ListIndex();
+    case ParamCtl::Check: return static_cast<CheckBox*>(w)->Value();
+    }
+    return 0;
+}
+
+void frmEditPrg::setControlValue(std::size_t r, int v) {
+    QWidget* w = controls_[r];
+    switch (ProgramParams()[r].kind) {
+    case ParamCtl::Slider:
+    case ParamCtl::Multisample: static_cast<ScrollBarBase*>(w)->setValue(v); break;
+    case ParamCtl::List: static_cast<ComboBox*>(w)->setListIndex(v); break;
+    case ParamCtl::Check: static_cast<CheckBox*>(w)->setValue(v); break;
+    }
+}
+
+void frmEditPrg::showRow(std::size_t r) {
+    if (Label* l = labels_[r]) l->setCaption(ParamLabelText(ProgramParams()[r], controlValue(r)));
+}
+
+// Display; then, unless the program is busy or filling the editor: PROGRAM
+// mode, the oscillator, the record, the message.
+void frmEditPrg::rowChanged(std::size_t r) {
+    const ParamRow& row = ProgramParams()[r];
+    showRow(r);
+    if (Busy || PrgFilling) return;
+    const int value = controlValue(r);
+    if (row.kind == ParamCtl::List && value < 0) return;  // a list showing no item
+    if (ParamSendsMode(row)) ModeTx02();
+    if (row.kind == ParamCtl::List && row.page == PrgPage::Basic && row.osc != 0 && row.osc != PrgOscSel) {
+        // The octave of the oscillator not being edited: nothing is stored,
+        // and the list shows the stored octave again.
+        const bool was = Busy;
+        Busy = true;
+        setControlValue(r, ParamRead(PrgRec, row).value_or(-1));
+        Busy = was;
+        return;
+    }
+    if (ParamSelectsOsc(row)) PrgOscSelect(row.osc);
+    const int sent = ParamStore(PrgRec, row, value);
+    PrgModified = true;
+    MidiMonLog("");
+    PrgParamTx(row.group, row.param, static_cast<int16_t>(sent));
+    MidiMonLog(MidiHdr.lpData);
+}
+
+void frmEditPrg::BasHScroll_Change(int i) { rowChanged(rowIndex("BasHScroll", i)); }
+void frmEditPrg::BasCombo_Click(int i) { rowChanged(rowIndex("BasCombo", i)); }
+void frmEditPrg::BasCheck_Click() { rowChanged(rowIndex("BasCheck", -1)); }
+
+// ---- the name box ------------------------------------------------------------
+
+void frmEditPrg::nameChanged() {
+    if (refusing_) return;
+    QLineEdit* e = BasText[0]->lineEdit();
+    const QString now = e->text();
+    if (!NoteEditAccepted(nameAccepted_, now, PrgRecNameLen)) {
+        // A character the instrument cannot keep: refused, however it came in.
+        const TextSplice back = TextSpliceBack(nameAccepted_, now);
+        refusing_ = true;
+        e->setText(QString(now).replace(back.position, back.length, back.text));
+        e->setCursorPosition(back.position + static_cast<int>(back.text.size()));
+        refusing_ = false;
+        QApplication::beep();
+        return;
+    }
+    nameAccepted_ = now;
+    if (Busy || PrgFilling) return;
+    ModeTx02();
+    putField(PrgRec, PrgRecName, PrgRecNameLen, fromQtLatin1(now.left(PrgRecNameLen)));
+    PrgModified = true;
+}
+
+// ---- the multisample boxes ---------------------------------------------------
+
+void frmEditPrg::BasText_Change(int i) {
+    if (i == 0) {
+        nameChanged();
+        return;
+    }
+    if (taking_ || Busy || PrgFilling) return;
+    if (codeText_) {
+        multisampleTake(i);
+        return;
+    }
+    // Typed: taken once its first three characters are digits; a shorter
+    // entry on Enter or when the user leaves the box.
+    taken_[static_cast<std::size_t>(i)] = false;
+    const std::string t = BasText[i]->Text();
+    if (t.size() >= 3 && std::isdigit(static_cast<unsigned char>(t[0])) &&
+        std::isdigit(static_cast<unsigned char>(t[1])) && std::isdigit(static_cast<unsigned char>(t[2])))
+        multisampleTake(i);
+}
+
+void frmEditPrg::multisampleCommit(int i) {
+    if (Busy || PrgFilling || taken_[static_cast<std::size_t>(i)]) return;
+    multisampleTake(i);
+}
+
+void frmEditPrg::multisampleTake(int i) {
+    taken_[static_cast<std::size_t>(i)] = true;
+    // The number in the first three characters, leading blanks skipped.
+    std::string head = BasText[i]->Text().substr(0, 3);
+    head.erase(0, head.find_first_not_of(' '));
+    std::size_t k = head.starts_with('-') ? 1 : 0;
+    if (k >= head.size() || !std::isdigit(static_cast<unsigned char>(head[k]))) return;
+    int n = 0;
+    for (; k < head.size() && std::isdigit(static_cast<unsigned char>(head[k])); ++k) n = n * 10 + (head[k] - '0');
+    if (head.starts_with('-')) n = -n;
+    ModeTx02();
+    const ParamRow& row = *ParamRowOf("BasVScroll", i);
+    if (!ParamShows(row, n)) return;
+    taking_ = true;
+    BasVScroll[i]->setValue(n);
+    taking_ = false;
+    multisampleShow(i, static_cast<unsigned>(n));
+    const int sent = ParamStore(PrgRec, row, n);
+    PrgModified = true;
+    MidiMonLog("");
+    PrgParamTx(row.group, row.param, static_cast<int16_t>(sent));
+    MidiMonLog(MidiHdr.lpData);
+}
+
+void frmEditPrg::multisampleShow(int i, unsigned n) {
+    const bool wasTaking = taking_;
+    taking_ = true;
+    BasText[i]->setText(fromQt(QString::fromLatin1(MultisampleText(n))));
+    taking_ = wasTaking;
+    taken_[static_cast<std::size_t>(i)] = true;
+}
+
+void frmEditPrg::MultisampleBoxSet(int i, const std::string& text) {
+    codeText_ = true;
+    BasText[i]->setText(text);
+    codeText_ = false;
+}
+
+// Also while busy or filling: the box follows its scroll bar.
+void frmEditPrg::BasVScroll_Change(int i) {
+    if (taking_) return;
+    const int v = BasVScroll[i]->Value();
+    if (Busy || PrgFilling) {
+        multisampleShow(i, static_cast<unsigned>(v));
+    } else {
+        MultisampleBoxSet(i, fromQt(QString::fromLatin1(MultisampleText(static_cast<unsigned>(v)))));
+    }
+    if (OscTextSel == i) MultisamplePickerArm();
+}
+
+void frmEditPrg::BasText_MouseDown(int i) {
+    if (i == 0) {
+        boxColours(0, BasText[0]->BackColor() == NormalBack);
+        boxColours(1, false);
+        boxColours(2, false);
+        OscTextSel = 0;
+        return;
+    }
+    if (OscTextSel == i) {
+        boxColours(i, false);
+        boxColours(0, false);
+        OscTextSel = 0;
+        return;
+    }
+    for (int k = 0; k < 3; ++k) boxColours(k, k == i);
+    OscTextSel = i;
+    RunNamed(NamedWindow::frmMultisample);
+    MultisamplePickerArm();
+}

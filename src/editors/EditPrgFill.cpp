@@ -1,0 +1,45 @@
+// The program editor's fill: the current program shown on every page.
+#include <QString>
+
+#include "app/state.h"
+#include "banks/state.h"
+#include "editors/PrgRec.h"
+#include "editors/ProgramParams.h"
+#include "editors/frmEditPrg.h"
+#include "editors/state.h"
+#include "platform/Paths.h"
+#include "platform/Text.h"
+#include "platform/bytes.h"
+
+namespace {
+std::string latin1(const std::string& bytes) { return fromQt(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))); }
+}  // namespace
+
+std::string EditPrgCaption(const std::string& rec) {
+    const std::string ext = at(rec, PrgRecFileKind) == 0 ? "prg" : "pgg";
+    const std::string file = rtrim(Utf8Head(rtrim(mid(rec, PrgRecFileName, PrgRecFileNameLen)), 24));
+    return "Edit Program  " + file + "." + ext + " / " + latin1(cutAtNul(mid(rec, PrgRecName, PrgRecNameLen)));
+}
+
+void frmEditPrg::EditPrgFill() {
+    const bool was = PrgFilling;
+    PrgFilling = true;
+    ExtCur = at(PrgRec, PrgRecFileKind) == 0 ? "prg" : "pgg";
+    setCaption(EditPrgCaption(PrgRec));
+    BasText[0]->setText(latin1(rtrim(cutAtNul(mid(PrgRec, PrgRecName, PrgRecNameLen)))));
+    for (std::size_t r = 0; r < ProgramParams().size(); ++r) fillRow(r);
+    PrgFilling = was;
+}
+
+void frmEditPrg::fillRow(std::size_t r) {
+    const ParamRow& row = ProgramParams()[r];
+    const std::optional<int> v = ParamRead(PrgRec, row);
+    setControlValue(r, v.value_or(row.kind == ParamCtl::Check ? 0 : -1));
+    showRow(r);
+    if (row.kind == ParamCtl::Multisample) {
+        // A number past the list is shown alone, the scroll bar at its end.
+        const unsigned raw = ParamRaw(PrgRec, row);
+        multisampleShow(row.index, raw);
+        if (OscTextSel == row.index) MultisamplePickerArm();
+    }
+}

@@ -1,0 +1,195 @@
+// The program editor: the pages, their frames and the controls of every
+// parameter row.
+#include <QFont>
+#include <QFontMetrics>
+#include <algorithm>
+
+#include "banks/state.h"
+#include "editors/ProgramParams.h"
+#include "editors/frmEditPrg.h"
+
+namespace {
+// Places are designed in pixels of a 96-dpi screen.
+void place(QWidget* w, int x, int y, int wd, int h) {
+    w->setGeometry(twipsToPxX(x * 15), twipsToPxY(y * 15), twipsToPxX(wd * 15), twipsToPxY(h * 15));
+}
+
+constexpr int RowStep = 18, RowTop = 15, ColWidth = 198, ColStep = 202;
+
+struct FramePlace {
+    int x, y;
+};
+// The BASIC page's frames, in the order of PrgPageFrames; their heights
+// follow from the rows they hold.
+constexpr FramePlace kBasicFrames[] = {
+    {4, 46},    // OSC 1/2
+    {4, 2},     // PROGRAM NAME
+    {206, 2},   // OSCILLATOR
+    {4, 90},    // JOYSTICK
+    {408, 170}, // VDF MG
+    {4, 168},   // AFTERTOUCH
+    {408, 2},   // PITCH EG
+};
+constexpr int ListCaptionWidth = 102, ListLeft = 108, ListWidth = 86;
+
+int frameHeight(int rows) { return RowTop + rows * RowStep + 6; }
+
+// The value label's control name: "BasHScroll" → "BasLab".
+QString labelName(const char* control) {
+    QString n = QString::fromLatin1(control);
+    n.replace(QStringLiteral("HScroll"), QStringLiteral("Lab"));
+    return n;
+}
+}  // namespace
+
+void frmEditPrg::buildPages() {
+    SSTab1 = new SSTab(this, QStringLiteral("SSTab1"));
+    SSTab1->setTabs(PrgPageCount);
+    std::vector<std::vector<Frame*>> pageFrames(PrgPageCount);
+    int basic = 0, osc = 0, eff = 0;
+    for (int p = 0; p < PrgPageCount; ++p) {
+        const auto page = static_cast<PrgPage>(p);
+        SSTab1->setTabCaption(p, PrgPageCaption(page));
+        const auto& captions = PrgPageFrames(page);
+        for (std::size_t k = 0; k < captions.size(); ++k) {
+            Frame* f;
+            if (page == PrgPage::Basic)
+                f = new Frame(SSTab1->page(p), QStringLiteral("Frame1"), basic++);
+            else if (page == PrgPage::Effects)
+                f = new Frame(SSTab1->page(p), QStringLiteral("EffFrame"), eff++);
+            else
+                f = new Frame(SSTab1->page(p), QStringLiteral("OscFrame"), osc++);
+            f->setCaption(captions[k]);
+            f->MouseDown = [this](int button, int, int, int) { Form_MouseDown(button); };
+            if (page == PrgPage::Basic) {
+                const FramePlace& fp = kBasicFrames[k];
+                place(f, fp.x, fp.y, ColWidth, frameHeight(1));
+            } else if (page == PrgPage::Effects) {
+                place(f, 4 + ColStep * static_cast<int>(k), 2, ColWidth, 300);
+            } else {
+                place(f, 4 + ColStep * static_cast<int>(k % 3), 2 + 152 * static_cast<int>(k / 3), ColWidth, 148);
+            }
+            pageFrames[static_cast<std::size_t>(p)].push_back(f);
+            frames.push_back(f);
+        }
+    }
+    auto frameOf = [&](PrgPage page, const std::string& caption) -> Frame* {
+        for (Frame* f : pageFrames[static_cast<std::size_t>(page)])
+            if (f->Caption() == caption) return f;
+        return nullptr;
+    };
+
+    // The option pairs: one on the BASIC page, one on each first oscillator page.
+    auto optionPair = [this](Frame* f, OptionButton** pair, const QString& name, int first) {
+        for (int k = 0; k < 2; ++k) {
+            auto* b = new OptionButton(f, name, first + k);
+            b->setCaption(k == 0 ? "OSC 1" : "OSC 2");
+            place(b, 8 + 90 * k, RowTop + 2, 80, 16);
+            pair[k] = b;
+        }
+    };
+    optionPair(frameOf(PrgPage::Basic, "OSC 1/2"), &BasOption[0], QStringLiteral("BasOption"), 0);
+    optionPair(frameOf(PrgPage::Osc1a, "OSC 1/2"), &OscOption[0], QStringLiteral("OscOption"), 0);
+    optionPair(frameOf(PrgPage::Osc2a, "OSC 1/2"), &OscOption[2], QStringLiteral("OscOption"), 2);
+    for (int k = 0; k < 2; ++k) BasOption[k]->Click = [this, k] { BasOption_Click(k); };
+    for (int k = 0; k < 4; ++k) OscOption[k]->Click = [this, k] { OscOption_Click(k); };
+
+    // The name box.
+    Frame* nameFrame = frameOf(PrgPage::Basic, "PROGRAM NAME");
+    BasText[0] = new TextBox(nameFrame, QStringLiteral("BasText"), 0);
+    BasText[0]->setMaxLength(16);
+    place(BasText[0], 8, RowTop + 2, 140, 19);
+
+    // Every row, in the frame of its caption, one under the other.
+    const auto& rows = ProgramParams();
+    controls_.assign(rows.size(), nullptr);
+    labels_.assign(rows.size(), nullptr);
+    std::vector<std::pair<Frame*, int>> used;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        Frame* f = frameOf(rows[r].page, rows[r].frame);
+        auto it = std::find_if(used.begin(), used.end(), [f](const auto& u) { return u.first == f; });
+        if (it == used.end()) it = used.insert(used.end(), {f, 0});
+        it->second += buildRow(r, f, RowTop + RowStep * it->second);
+    }
+    for (auto [f, n] : used)
+        f->setHeight(frameHeight(n) * 15);
+    for (int i = 0; i < 3; ++i) {
+        BasText[i]->Change = [this, i] { BasText_Change(i); };
+        BasText[i]->MouseDown = [this, i](int, int, int, int) { BasText_MouseDown(i); };
+    }
+    for (int i = 1; i < 3; ++i) {
+        BasText[i]->KeyPress = [this, i](int& key) {
+            if (key == 13) multisampleCommit(i);
+        };
+        BasText[i]->LostFocus = [this, i] {
+            multisampleCommit(i);
+            multisampleShow(i, static_cast<unsigned>(ParamRead(PrgRec, *ParamRowOf("BasVScroll", i)).value_or(0)));
+        };
+    }
+}
+
+int frmEditPrg::buildRow(std::size_t r, QWidget* frame, int y) {
+    const ParamRow& row = ProgramParams()[r];
+    const QString name = QString::fromLatin1(row.control);
+    auto caption = [&](int width) {
+        auto* l = new Label(frame, QString(), -1);
+        l->setCaption(row.caption);
+        place(l, 6, y + 2, width, 14);
+    };
+    // A caption too long to stand beside its control stands above it.
+    const bool above = row.kind == ParamCtl::Multisample ||
+                       (row.kind == ParamCtl::List &&
+                        QFontMetrics(frame->font()).horizontalAdvance(QString::fromLatin1(row.caption)) >
+                            twipsToPxX(ListCaptionWidth * 15));
+    switch (row.kind) {
+    case ParamCtl::Slider: {
+        caption(74);
+        auto* s = new HScroll(frame, name, row.index);
+        s->setMin(row.min);
+        s->setMax(row.max);
+        s->setLargeChange(10);
+        place(s, 82, y + 1, 88, 15);
+        auto* lab = new Label(frame, labelName(row.control), row.index);
+        lab->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        place(lab, 172, y + 1, 22, 15);
+        s->Change = [this, r] { rowChanged(r); };
+        s->Scroll = [this, r] { rowChanged(r); };
+        controls_[r] = s;
+        labels_[r] = lab;
+        break;
+    }
+    case ParamCtl::List: {
+        caption(above ? ColWidth - 12 : ListCaptionWidth);
+        auto* c = new ComboBox(frame, name, row.index, 2);
+        for (const char* item : row.items) c->AddItem(item);
+        place(c, ListLeft, above ? y + RowStep : y, ListWidth, 17);
+        c->Click = [this, r] { rowChanged(r); };
+        controls_[r] = c;
+        break;
+    }
+    case ParamCtl::Check: {
+        auto* c = new CheckBox(frame, name, row.index);
+        c->setCaption(row.caption);
+        place(c, 6, y, 186, 17);
+        c->Click = [this, r] { rowChanged(r); };
+        controls_[r] = c;
+        break;
+    }
+    case ParamCtl::Multisample: {
+        caption(160);
+        const int i = row.index;
+        BasText[i] = new TextBox(frame, QStringLiteral("BasText"), i);
+        BasText[i]->setMaxLength(15);
+        place(BasText[i], 40, y + RowStep, 136, 17);
+        auto* s = new VScroll(frame, name, i);
+        s->setMin(row.min);
+        s->setMax(row.max);
+        place(s, 178, y, 16, 2 * RowStep - 1);
+        s->Change = [this, i] { BasVScroll_Change(i); };
+        BasVScroll[i] = s;
+        controls_[r] = s;
+        break;
+    }
+    }
+    return above ? 2 : 1;
+}

@@ -1,0 +1,36 @@
+#include "editors/Editors.h"
+
+#include "banks/Links.h"
+#include "editors/PrgRec.h"
+#include "editors/frmEditPrg.h"
+#include "shell/frmMain.h"
+
+namespace {
+// The program editor as the program file windows reach it.
+struct ProgramEditors : ProgramEditorLinkT {
+    void prgRecBuild(const std::string& image, int index) override { PrgRecBuild(image, index); }
+    int prgRecStore() override { return PrgRecStore(); }
+    void editPrgFill() override {
+        if (frmEditPrg* f = frmEditPrg::Open()) f->EditPrgFill();
+    }
+    void show() override {
+        if (frmMain* m = MainForm()) ToolForm::Instance<frmEditPrg>(m)->Show();
+    }
+    bool unload() override {
+        frmEditPrg* f = frmEditPrg::Open();
+        return !f || f->Unload();
+    }
+    std::string caption() override {
+        frmEditPrg* f = frmEditPrg::Open();
+        return f ? f->Caption() : std::string();
+    }
+    void resetMultisampleBoxes() override {
+        if (frmEditPrg* f = frmEditPrg::Open()) f->resetMultisampleBoxes();
+    }
+};
+}  // namespace
+
+void InstallEditors() {
+    static ProgramEditors editors;
+    RegisterLink<ProgramEditorLinkT>(&editors);
+}

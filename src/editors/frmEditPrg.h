@@ -1,0 +1,107 @@
+#pragma once
+// The program editor: every parameter of the current program (PrgRec) on six
+// pages, each change stored into the record and sent to the instrument at
+// once. Single instance, window kind 32, opened by the program file windows
+// on the program they built; not counted among the tool windows and opened
+// by no menu item.
+#include <QPointer>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/ToolForm.h"
+#include "platform/Controls.h"
+
+struct ParamRow;
+
+class frmEditPrg : public ToolForm {
+    Q_OBJECT
+public:
+    static constexpr int Kind = 32;
+    // Text box colours (0x00BBGGRR): normal and selected.
+    static constexpr long NormalBack = 0, NormalFore = 65280, SelectedBack = 16776960, SelectedFore = 0;
+
+    explicit frmEditPrg(MdiFrame* frame);
+    ~frmEditPrg() override;
+
+    // The loaded editor, or nullptr.
+    static frmEditPrg* Open();
+
+    SSTab* SSTab1 = nullptr;
+    std::array<TextBox*, 3> BasText{};
+    std::array<VScroll*, 3> BasVScroll{};  // 1 and 2
+    std::array<OptionButton*, 2> BasOption{};
+    std::array<OptionButton*, 4> OscOption{};
+    std::vector<Frame*> frames;  // every frame, page by page
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Deactivate() override;
+    void Form_Resize() override;
+    void Form_Unload(int& Cancel) override;
+    void Form_MouseDown(int button);
+
+    // Shows the current program on every page (and in the caption); sends
+    // nothing and leaves the record as it is.
+    void EditPrgFill();
+
+    // Handlers of the BASIC page.
+    void BasHScroll_Change(int i);
+    void BasHScroll_Scroll(int i) { BasHScroll_Change(i); }
+    void BasCombo_Click(int i);
+    void BasCheck_Click();
+    void BasOption_Click(int i);
+    void OscOption_Click(int i);
+    void BasText_Change(int i);
+    void BasText_MouseDown(int i);
+    void BasVScroll_Change(int i);
+    // Text put into a multisample box by code (the picker): taken at once.
+    void MultisampleBoxSet(int i, const std::string& text);
+    // The three text boxes back to the normal colours; no box selected.
+    void resetMultisampleBoxes();
+    // The option buttons of oscillator `osc` selected (under Busy).
+    void showOscillator(int osc);
+
+    // The control and value label of a row (label nullptr when it has none).
+    QWidget* control(const ParamRow& row) const;
+    Label* label(const ParamRow& row) const;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+
+private:
+    // Building the pages (EditPrgPages.cpp).
+    void buildPages();
+    // Builds a row's controls at `y` in its frame; gives the rows it took.
+    int buildRow(std::size_t r, QWidget* frame, int y);
+    // The edit sequence every value control runs (EditPrgEdit.cpp).
+    void rowChanged(std::size_t r);
+    void showRow(std::size_t r);
+    int controlValue(std::size_t r) const;
+    void setControlValue(std::size_t r, int v);
+    std::size_t rowIndex(const char* control, int index) const;
+    // Multisample boxes.
+    void multisampleTake(int i);
+    void multisampleCommit(int i);
+    void multisampleShow(int i, unsigned n);
+    void boxColours(int i, bool selected);
+    void nameChanged();
+    void fillRow(std::size_t r);
+
+    std::vector<QWidget*> controls_;  // by row
+    std::vector<Label*> labels_;      // by row
+    std::array<bool, 3> taken_{};     // the box's text has been taken
+    bool codeText_ = false;           // the program is setting a box's text
+    bool taking_ = false;             // a multisample box's number is being taken
+    bool refusing_ = false;           // the name box's refused edit is being undone
+    QString nameAccepted_;
+    static inline QPointer<frmEditPrg> instance_;
+};
+
+// The text a multisample box shows for multisample n: its number, two
+// blanks and ten characters of its name; the number alone past the list.
+std::string MultisampleText(unsigned n);
+// The caption of the editor for the current program.
+std::string EditPrgCaption(const std::string& rec);
+// Starts the multisample picker's timer (the picker then follows the box).
+void MultisamplePickerArm();

@@ -1,0 +1,101 @@
+#pragma once
+// The program editor as the program file windows drive it: the program
+// started to its frame, the editors installed, a program window of the
+// test's own holding a program file image, the monitor's sink registered.
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+
+#include "../shell/shelltest.h"
+#include "banks/Links.h"
+#include "banks/state.h"
+#include "editors/Editors.h"
+#include "editors/PrgRec.h"
+#include "editors/ProgramParams.h"
+#include "editors/frmEditPrg.h"
+#include "editors/state.h"
+#include "midi/MIDI.h"
+#include "platform/MidiDevice.h"
+#include "platform/bytes.h"
+
+// A program window: its image, and how often it was asked to show it again.
+class PrgWindow : public ChildForm {
+    Q_OBJECT
+public:
+    PrgWindow(MdiFrame* f, const std::string& image) : ChildForm(f, "frmPrgUN") { Tag() = image; }
+    int showings = 0;
+    Q_INVOKABLE void showImage() { ++showings; }
+};
+
+struct MonitorSink : MidiMonSinkT {
+    std::string text;
+    void clear() override { text.clear(); }
+    void append(const std::string& t) override { text += t; }
+};
+
+class EditorsTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        resetBanksState();
+        resetEditorsState();
+        open();
+        InstallEditors();
+        GlobalChannel = 5;
+        ModeNow = 4;
+        MidiMonLogOn = true;
+        RegisterLink<MidiMonSinkT>(&monitor);
+        for (WinFamily fam : {WinFamily::PrgUN, WinFamily::PrgNew}) {
+            auto of = [this, fam](int slot) -> ChildForm* {
+                return slot >= 0 && slot < 10 ? windows[fam == WinFamily::PrgNew][slot].data() : nullptr;
+            };
+            families.push_back(RegisterWindowFamily(fam, {of, of}));
+        }
+    }
+    void TearDown() override {
+        UnregisterLink<MidiMonSinkT>(&monitor);
+        SetPopupMenuHandler(nullptr);
+        // An editor closed by the test goes now, not with a later test.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ShellTest::TearDown();
+    }
+    // A program file whose program p holds bytes 0x10 + p + k.
+    static std::string programFile() {
+        std::string f(PrgFileLen, '\0');
+        for (int p = 0; p < 64; ++p)
+            for (int k = 0; k < 172; ++k) f[static_cast<std::size_t>(48 + 172 * p + k)] = static_cast<char>(0x10 + p + k);
+        return f;
+    }
+    // The file window of `slot` on bank1, shown.
+    PrgWindow* fileWindow(int slot, bool readOnly = false, int kind = 21) {
+        std::string img = WindowImageNew(kind, programFile());
+        putField(img, ImgPath, ImgPathLen, startDir() + "/bank1");
+        put(img, ImgSlot, static_cast<unsigned>(slot));
+        put(img, ImgRdOnly, readOnly ? 1 : 0);
+        auto* w = new PrgWindow(frame.data(), img);
+        w->Show();
+        windows[kind == 22][slot] = w;
+        return w;
+    }
+    // The editor on program `index` of a window.
+    frmEditPrg* edit(PrgWindow* w, int index) {
+        ProgramEditorLink().prgRecBuild(w->Tag(), index);
+        ProgramEditorLink().show();
+        return frmEditPrg::Open();
+    }
+    // What went out since the last call (the queue run on the manual clock).
+    std::string sent() {
+        Timer::Advance(1000);
+        const std::string s = midi->written();
+        midi->clear();
+        return s;
+    }
+    static std::string param(int g, int i, unsigned lo, unsigned hi) {
+        return bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x60, unsigned(g), unsigned(i), lo, hi, 0xF7}) + std::string(20, '\0');
+    }
+    static std::string modeMsg() { return bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x02, 0xF7}); }
+
+    MonitorSink monitor;
+    QPointer<PrgWindow> windows[2][10];  // file windows, new-file windows
+    std::vector<Registration> families;
+};
