@@ -125,6 +125,7 @@ void frmPrgSelAuto::layoutControls() {
 void frmPrgSelAuto::Form_Activate() { MenuAgg(); }
 
 void frmPrgSelAuto::Form_Resize() {
+    layoutControls();
     if (busy_) return;
     const int state = WindowState();
     if (state == vbNormal) {
