@@ -14,6 +14,8 @@
 #include "banks/state.h"
 #include "files/state.h"
 #include "library/Library.h"
+#include "library/frmArrU.h"
+#include "files/Clipboard.h"
 #include "library/state.h"
 #include "midi/MIDI.h"
 #include "platform/Files.h"
@@ -49,6 +51,7 @@ protected:
         ShellTest::SetUp();
         resetLibraryState();
         resetBanksState();
+        InstallLibrary();
         InstallBanks();
         writeFileBytes(startFile("i40Prg"), PrgTemplateImage());
         open();
@@ -352,6 +355,41 @@ TEST_F(PrgTest, SelectionTableFocusAndCut) {
             << c.list;
         ASSERT_TRUE(s->Unload(vbFormCode));
     }
+}
+
+TEST_F(PrgTest, ArrangementPicksItsPairedProgram) {
+    writeFileBytes(path("Song.arr"), ArrBankImage(0));
+    writeFileBytes(path("Song.prg"), bank());
+    const std::string name = ArrRowText(WindowImageNew(19, ArrBankImage(0)), 1).substr(4);
+    std::string table(PrgSelAutoFileLen, ' ');
+    putMid(table, 36 * 7 + 1, name + padRight("23  Warm Pad", 20));
+    writeFileBytes(PrgSelAutoFile, table);
+    RunMenuCommand(MenuId::mnuPrgSelAuto);
+    dialogs.chooseFile(path("Song.arr"));
+    RunMenuCommand(MenuId::mnuApriArr);
+    frmArrU* a = ArrUForms()[1];
+    ASSERT_NE(a, nullptr);
+    auto clickArr = [&](int row) {
+        sent();
+        QTest::mouseClick(a->List1->viewport(), Qt::LeftButton, {}, a->List1->visualItemRect(a->List1->item(row)).center());
+        return sent();
+    };
+    // The pair's program window opens with its row picked; an earlier entry
+    // of the same name wins; a blank entry pairs nothing.
+    const struct { int entry; std::string text; int row; } cases[] = {{7, "23  Warm Pad", 10}, {3, "12  Bass", 1}};
+    for (const auto& c : cases) {
+        PrgSelAutoTab[static_cast<std::size_t>(c.entry)] = {name, padRight(c.text, 20)};
+        const std::string wire = clickArr(1);
+        frmPrgUN* p = PrgUNForms()[1];
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(std::tuple(p->List1->ListIndex(), p->List1->SelCount(), wire.ends_with(selection(9, 3, static_cast<unsigned>(c.row)))),
+                  std::tuple(c.row, 1, true))
+            << c.entry;
+        a->activate();
+    }
+    PrgSelAutoTab[3] = PrgSelAutoTab[7] = {std::string(16, ' '), std::string(20, ' ')};
+    const int windows = PrgWinCount;
+    EXPECT_EQ(std::tuple(clickArr(1).size(), PrgWinCount, PrgSelAutoNum), std::tuple(8u, windows, 0));
 }
 
 }  // namespace
