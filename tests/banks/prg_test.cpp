@@ -92,7 +92,7 @@ protected:
     std::string status() { return frame->Label1->Caption(); }
     // Rows 0-2 of Program A copied, pasted at `row` of a window.
     void pasteProgramA(frmPrgUN* w, int row) {
-        if (!PcgAEForms()[4]) RunMenuCommand(MenuId::mnuWProgA);
+        if (!LiveOn(PcgAEForms()[4], frame.data())) RunMenuCommand(MenuId::mnuWProgA);
         frmPcgAE* a = PcgAEForms()[4];
         a->activate();
         for (int i = 0; i < 3; ++i) a->List1->setSelected(i, true);
