@@ -27,10 +27,11 @@ inline double seconds(BenchClock::time_point a, BenchClock::time_point b) {
 struct BenchProgram {
     QTemporaryDir sysDir, startDir;
     frmMain* f = nullptr;
+    CaptureBackend* midi = nullptr;   // what the program sends
     explicit BenchProgram(DialogService* dialogs = nullptr) : dialogs_(dialogs) {
         SetSystemDir(sysDir.path().toStdString());
         SetStartDir(startDir.path().toStdString());
-        MidiDev::UseCapture();
+        midi = &MidiDev::UseCapture();
         if (dialogs_) SetDialogService(dialogs_);
         InstallShell();
         InstallLibrary();

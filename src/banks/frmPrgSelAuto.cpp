@@ -7,6 +7,7 @@
 #include "app/Messages.h"
 #include "app/Tables.h"
 #include "app/state.h"
+#include "banks/state.h"
 #include "files/Clipboard.h"
 #include "platform/Controls.h"
 #include "platform/Files.h"
@@ -18,10 +19,6 @@
 #include "shell/state.h"
 
 namespace {
-// The table could not be written at the last close: the window shows it as
-// it was then, not the file, and the next close writes again.
-bool tableUnsaved = false;
-
 // Layout (twips).
 constexpr int Margin = 60, LabelTop = 60, Gap = 60;
 
@@ -80,7 +77,7 @@ void frmPrgSelAuto::Form_Load() {
     put(tag, ImgKind, Kind);
     setTag(tag);
     setCaption(Msg(141));
-    if (!tableUnsaved) {
+    if (!PrgSelAutoUnsaved) {
         std::string bytes;
         FileFit fit = FileFit::Fits;
         const FileError e = ReadFileHead(PrgSelAutoFile, PrgSelAutoFileLen, bytes, fit);
@@ -125,6 +122,7 @@ void frmPrgSelAuto::layoutControls() {
 void frmPrgSelAuto::Form_Activate() { MenuAgg(); }
 
 void frmPrgSelAuto::Form_Resize() {
+    layoutControls();
     if (busy_) return;
     const int state = WindowState();
     if (state == vbNormal) {
@@ -227,8 +225,8 @@ void frmPrgSelAuto::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {
     // Written at every close, the program's own included; a failure is told,
     // the close goes on and the table is kept for the next one.
     const FileError e = WriteWholeFile(PrgSelAutoFile, PrgSelAutoBytes(PrgSelAutoTab));
-    tableUnsaved = e != FileError::None;
-    if (tableUnsaved) {
+    PrgSelAutoUnsaved = e != FileError::None;
+    if (PrgSelAutoUnsaved) {
         MsgTitle = Msg(141);
         FileErrMsg(e, PrgSelAutoFile);
     }

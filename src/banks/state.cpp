@@ -4,5 +4,6 @@
 
 void resetBanksState() {
     ProgramEditVars = {};
+    PrgSelAutoUnsaved = false;
     RegisterLink<ProgramEditorLinkT>(nullptr);
 }

@@ -26,5 +26,10 @@ inline auto& PrgModified = ProgramEditVars.PrgModified;
 inline auto& OscTextSel = ProgramEditVars.OscTextSel;
 inline auto& PrgUntitledSent = ProgramEditVars.PrgUntitledSent;
 
+// The automatic program selection's table could not be written at its last
+// close: the window shows it as it was then, not the file, and the next
+// close writes again.
+inline bool PrgSelAutoUnsaved = false;
+
 // Back to the state of a fresh start, the editor link included (tests).
 void resetBanksState();

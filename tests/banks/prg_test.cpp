@@ -2,22 +2,22 @@
 // reaches them: File > Open Prg and New Prg, picks, the send, the editor
 // link, the close with its question, and the pairing of arrangements.
 #include <QTest>
+#include <filesystem>
 
 #include "../shell/shelltest.h"
 #include "app/InfoFile.h"
-#include "app/Messages.h"
 #include "banks/Banks.h"
 #include "banks/Links.h"
 #include "banks/frmPcgAE.h"
 #include "banks/frmPrgSelAuto.h"
 #include "banks/frmPrgUN.h"
 #include "banks/state.h"
+#include "files/Clipboard.h"
 #include "files/state.h"
 #include "library/Library.h"
+#include "library/frmArrU.h"
 #include "library/state.h"
 #include "midi/MIDI.h"
-#include "platform/Files.h"
-#include "platform/MidiDevice.h"
 
 namespace {
 
@@ -36,14 +36,8 @@ struct PrgEditor : ProgramEditorLinkT {
         return storeResult;
     }
     void editPrgFill() override { calls.push_back("fill"); }
-    void show() override {
-        calls.push_back("show");
-        EditPrgOpen = true;
-    }
-    bool unload() override {
-        calls.push_back("unload");
-        return !cancel;
-    }
+    void show() override { calls.push_back("show"), EditPrgOpen = true; }
+    bool unload() override { return calls.push_back("unload"), !cancel; }
     std::string caption() override { return "Edit Program"; }
 };
 
@@ -53,6 +47,7 @@ protected:
         ShellTest::SetUp();
         resetLibraryState();
         resetBanksState();
+        InstallLibrary();
         InstallBanks();
         writeFileBytes(startFile("i40Prg"), PrgTemplateImage());
         open();
@@ -75,10 +70,9 @@ protected:
         putMid(f, 23097, std::string(2104, 'm'));
         return f;
     }
-    std::string path(const std::string& name) const { return startFile(name); }
     frmPrgUN* openFile(const std::string& name, const std::string& bytes, bool readOnly = false) {
-        writeFileBytes(path(name), bytes);
-        dialogs.chooseFile(path(name), 0, readOnly);
+        writeFileBytes(startFile(name), bytes);
+        dialogs.chooseFile(startFile(name), 0, readOnly);
         RunMenuCommand(MenuId::mnuApriPrg);
         return PrgUNForms()[static_cast<std::size_t>(PrgSlotCur)];
     }
@@ -102,7 +96,7 @@ protected:
     std::string status() { return frame->Label1->Caption(); }
     // Rows 0-2 of Program A copied, pasted at `row` of a window.
     void pasteProgramA(frmPrgUN* w, int row) {
-        if (!PcgAEForms()[4]) RunMenuCommand(MenuId::mnuWProgA);
+        if (!LiveOn(PcgAEForms()[4], frame.data())) RunMenuCommand(MenuId::mnuWProgA);
         frmPcgAE* a = PcgAEForms()[4];
         a->activate();
         for (int i = 0; i < 3; ++i) a->List1->setSelected(i, true);
@@ -118,14 +112,14 @@ TEST_F(PrgTest, OpenShowsTheFileAndItsSlot) {
     frmPrgUN* w = openFile("Bank.pgg", bank());
     ASSERT_NE(w, nullptr);
     std::string img = bytesOf({21, 0, 0, 0, 0, 2}) + std::string(8, '\0') + bytesOf({1, 0, 1, 0, 1, 2});
-    img += padRight(path("Bank"), 250) + bank() + std::string(1344, '\0');
+    img += padRight(startFile("Bank"), 250) + bank() + std::string(1344, '\0');
     const SlotRec& r = PrgSlots[1];
     EXPECT_EQ(w->Tag(), img);
     EXPECT_EQ(std::tuple(w->Caption(), w->List1->List(0), w->List1->List(5), w->List1->List(6), w->List1->List(63),
                          w->Combo1->Text(), PrgWinCount),
               std::tuple("File Prg - Bank.pgg (1) - MIDI Channel 10", "11  Prog 00" + std::string(9, ' '),
                          "16 *Ref Program     ", "17  ", "88  Prog 63" + std::string(9, ' '), " 10", 1));
-    EXPECT_EQ(std::tuple(r.Path, r.Chan, r.State, r.Top, r.Left, r.RdOnly, r.Type), std::tuple(path("Bank"), 9, 1, 0, 0, 0, 1));
+    EXPECT_EQ(std::tuple(r.Path, r.Chan, r.State, r.Top, r.Left, r.RdOnly, r.Type), std::tuple(startFile("Bank"), 9, 1, 0, 0, 0, 1));
 
     // The layout: the list above the bottom row, each control inside, in order.
     const QRect inside = w->rect();
@@ -199,7 +193,7 @@ TEST_F(PrgTest, LoadProgSendsOnceAndRestoresTheMode) {
                   std::tuple("Loading Program", m ? mode(0x0A) : "", true, "", 10, false));
     }
     InfoFileRead();
-    EXPECT_EQ(std::tuple(InfoPrgTitle, PrgUFile, PrgSlots[9].Path, PrgSlots[9].Type), std::tuple("Bank", path("Bank"), path("Bank"), 1));
+    EXPECT_EQ(std::tuple(InfoPrgTitle, PrgUFile, PrgSlots[9].Path, PrgSlots[9].Type), std::tuple("Bank", startFile("Bank"), startFile("Bank"), 1));
 
     // MIDI off: nothing recorded; a parked click still runs.
     writeFileBytes(InfoFile, std::string(InfoRecLen, ' '));
@@ -242,7 +236,7 @@ TEST_F(PrgTest, AutomaticLoadingSendsEachBankOnce) {
     int i = 0;
     for (const auto& s : steps) EXPECT_EQ(dumpThenSelect(s.w, s.row), s.what) << "step " << i++;
     InfoFileRead();
-    EXPECT_EQ(std::tuple(InfoPrgTitle, PrgUFile), std::tuple("Untitled", path("Bank")));
+    EXPECT_EQ(std::tuple(InfoPrgTitle, PrgUFile), std::tuple("Untitled", startFile("Bank")));
 }
 
 TEST_F(PrgTest, PairedProgramIsPickedOnActivation) {
@@ -310,21 +304,14 @@ TEST_F(PrgTest, EditorAndClose) {
     }
     std::string saved = bank();
     put(saved, 16, 2);
-    EXPECT_EQ(std::tuple(readFileBytes(path("Bank.pgg")) == saved, at(PrgRec, 175), PrgSlotUsed[1], PrgSlots[1].State, PrgWinCount),
+    EXPECT_EQ(std::tuple(readFileBytes(startFile("Bank.pgg")) == saved, at(PrgRec, 175), PrgSlotUsed[1], PrgSlots[1].State, PrgWinCount),
               std::tuple(true, 0u, 0, 0, 0));
     RegisterLink<ProgramEditorLinkT>(nullptr);
 }
 
 TEST_F(PrgTest, SelectionTableFile) {
-    // The bytes: whole entries kept, the rest blank.
     std::string bytes(PrgSelAutoFileLen, ' ');
     putMid(bytes, 36 * 57 + 1, "Song Two        23  Warm Pad        ");
-    const PrgSelAutoRead r = PrgSelAutoFromBytes(bytes);
-    EXPECT_EQ(std::tuple(r.whole, r.table[57].arrName, r.table[57].prgText, PrgSelAutoBytes(r.table) == bytes),
-              std::tuple(true, "Song Two        ", "23  Warm Pad        ", true));
-    const PrgSelAutoRead part = PrgSelAutoFromBytes(bytes.substr(0, 36 * 58 + 5));
-    EXPECT_EQ(std::tuple(part.whole, part.table[57].arrName, part.table[58].arrName), std::tuple(false, "Song Two        ", std::string(16, ' ')));
-
     // The window: 100 rows, the file written whole at every close.
     const struct { std::string file; std::string box; } cases[] = {
         {"", ""}, {bytes, ""}, {bytes.substr(0, 36), "Error reading Velmora_PrgSelAuto"}, {bytes + "x", "Error reading Velmora_PrgSelAuto"}};
@@ -344,6 +331,20 @@ TEST_F(PrgTest, SelectionTableFile) {
         const std::string want = c.file.size() == bytes.size() + 1 ? bytes : PrgSelAutoBytes(PrgSelAutoFromBytes(c.file).table);
         EXPECT_EQ(std::tuple(readFileBytes(PrgSelAutoFile) == want, PrgSelAutoOn, WinEntry(34).State), std::tuple(true, false, 0));
     }
+    // A table that cannot be written is told of, and kept for the next close.
+    RunMenuCommand(MenuId::mnuPrgSelAuto);
+    PrgSelAutoTab[2].arrName = padRight("Kept", 16);
+    std::filesystem::remove(PrgSelAutoFile);
+    std::filesystem::create_directory(PrgSelAutoFile);
+    dialogs.shown.clear();
+    dialogs.answer(vbOK);
+    EXPECT_TRUE(ToolForm::Find(frame, 34)->Unload(vbFormCode));
+    std::filesystem::remove(PrgSelAutoFile);
+    RunMenuCommand(MenuId::mnuPrgSelAuto);
+    auto* s = dynamic_cast<frmPrgSelAuto*>(ToolForm::Find(frame, 34));
+    EXPECT_EQ(std::tuple(dialogs.shown.size(), dialogs.shown[0].text.find("Velmora_PrgSelAuto") != std::string::npos,
+                         s->List1->List(2)),
+              std::tuple(1u, true, padRight("Kept", 16)));
 }
 
 TEST_F(PrgTest, SelectionTableFocusAndCut) {
@@ -365,6 +366,38 @@ TEST_F(PrgTest, SelectionTableFocusAndCut) {
                   std::tuple(c.list, c.name, c.text, true))
             << c.list;
         ASSERT_TRUE(s->Unload(vbFormCode));
+    }
+}
+
+TEST_F(PrgTest, ArrangementPicksItsPairedProgram) {
+    writeFileBytes(startFile("Song.arr"), ArrBankImage(0));
+    writeFileBytes(startFile("Song.prg"), bank());
+    const std::string name = ArrRowText(WindowImageNew(19, ArrBankImage(0)), 1).substr(4);
+    std::string table(PrgSelAutoFileLen, ' ');
+    putMid(table, 36 * 7 + 1, name + padRight("23  Warm Pad", 20));
+    writeFileBytes(PrgSelAutoFile, table);
+    RunMenuCommand(MenuId::mnuPrgSelAuto);
+    dialogs.chooseFile(startFile("Song.arr"));
+    RunMenuCommand(MenuId::mnuApriArr);
+    frmArrU* a = ArrUForms()[1];
+    ASSERT_NE(a, nullptr);
+    auto clickArr = [&](int row) {
+        sent();
+        QTest::mouseClick(a->List1->viewport(), Qt::LeftButton, {}, a->List1->visualItemRect(a->List1->item(row)).center());
+        return sent();
+    };
+    // The pair's program window opens with its row picked; an earlier entry
+    // of the same name wins.
+    const struct { int entry; std::string text; int row; } cases[] = {{7, "23  Warm Pad", 10}, {3, "12  Bass", 1}};
+    for (const auto& c : cases) {
+        PrgSelAutoTab[static_cast<std::size_t>(c.entry)] = {name, padRight(c.text, 20)};
+        const std::string wire = clickArr(1);
+        frmPrgUN* p = PrgUNForms()[1];
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(std::tuple(p->List1->ListIndex(), p->List1->SelCount(), wire.ends_with(selection(9, 3, static_cast<unsigned>(c.row)))),
+                  std::tuple(c.row, 1, true))
+            << c.entry;
+        a->activate();
     }
 }
 
