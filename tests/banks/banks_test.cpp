@@ -112,8 +112,8 @@ TEST_F(BanksTest, ViewOpensTheKindOnItsChannelAndInView) {
             for (int j = 4; j <= 10; ++j) EXPECT_EQ(frame->item(Items[j - 4])->isEnabled(), j > k) << j;
 
             ListBox* l = w->List1;
-            EXPECT_TRUE(l->geometry().right() < w->width() && l->geometry().bottom() < w->CommClose->y() &&
-                        !l->horizontalScrollBar()->isVisible());
+            EXPECT_TRUE(l->pos() == QPoint(0, kit ? 0 : twipsToPxY(20)) && l->geometry().right() < w->width() &&
+                        l->geometry().bottom() < w->CommClose->y() && !l->horizontalScrollBar()->isVisible());
             const int perColumn = kit ? 4 : 16;
             const QSize step = l->gridSize();
             for (int i = 0; i < l->ListCount(); ++i) {

@@ -40,7 +40,7 @@ TEST_F(FindIDTest, TypedNumbersThatFindNothing) {
     ASSERT_TRUE(f);
     f->Text1->setText("12345");
     f->Form_Activate();
-    EXPECT_EQ(std::tuple(f->Text1->SelStart(), f->Text1->SelLength()), std::tuple(0, 5));
+    EXPECT_EQ(std::tuple(f->Text1->SelStart(), f->Text1->SelLength(), f->Text1->MaxLength()), std::tuple(0, 5, 5));
 
     const std::string good = dbOf(F(), {{"Bank", 12}}), idError = ErrMsgText(ErrNameError, "ID") + title;
     std::vector<std::tuple<std::string, std::string, std::string>> cases;   // typed, database, box
@@ -138,6 +138,11 @@ TEST_F(FindIDTest, FindsInANumberedFile) {
     find(f, "1245");
     EXPECT_EQ(boxes(), ErrMsgText(ErrFileNotFoundName, F() + "/Bank.arr") + title);
     expectNothingLeft("deleted");
+    arr("Bank.arr");
+    for (int i = 1; i <= 8; ++i) ArrSlotUsed[static_cast<std::size_t>(i)] = 1;
+    dialogs.answer(vbOK);
+    find(f, "1245");
+    EXPECT_EQ(std::tuple(boxes(), FindIDPending), std::tuple(Msg(MsgArrWindowsInUse) + title, false));
 }
 
 TEST_F(FindIDTest, TheArrangementWindowsNumberTheirFiles) {
