@@ -86,45 +86,35 @@ protected:
     }
 };
 
-TEST_F(BanksTest, ViewOpensTheKindOnItsChannel) {
-    start();
-    for (int k = 4; k <= 10; ++k) {
-        SCOPED_TRACE(k);
-        const bool kit = k >= 9;
-        const int ch = Channels[k - 4];
-        BankWindow* w = view(k);
-        ASSERT_NE(w, nullptr);
-        const std::string& names = kit ? DrumKitNames : PrgRomNames[static_cast<std::size_t>(k - 4)];
-        std::string img = bytesOf({unsigned(k), 1, kit ? 0u : 2u}) + std::string(12, '\0') +
-                          bytesOf({unsigned(ch), kit ? 0u : 1u, 0, 0, 0});
-        img += kit ? padRight(Titles[k - 4], 24) + names : std::string(Titles[k - 4]) + "    ";
-        for (int i = 0; !kit && i < 64; ++i) img += '\0' + RowCode(i) + "  " + names.substr(16 * i, 16);
-        EXPECT_EQ(w->Tag(), img);
-        EXPECT_EQ(std::tuple(w->List1->ListCount(), w->List1->List(0), w->List1->List(7).substr(0, 2),
-                             w->List1->List(8).substr(0, 2), w->Caption(), w->Combo1->Text(), PrgWinCount),
-                  std::tuple(kit ? 16 : 64, "11  " + names.substr(0, 16), "18", "21",
-                             std::string(Titles[k - 4]) + " - MIDI Channel " + std::to_string(ch + 1) + " - Read Only",
-                             (ch < 9 ? "  " : " ") + std::to_string(ch + 1), k - 3));
-        for (int j = 4; j <= 10; ++j) EXPECT_EQ(frame->item(Items[j - 4])->isEnabled(), j > k) << j;
-    }
-    EXPECT_EQ(std::tuple(window(8)->List1->List(63).substr(0, 2), window(10)->List1->List(15)),
-              std::tuple(std::string("88"), std::string("28  (User 2)        ")));
-}
-
-// Every row in view, numbered down four columns; every control inside the
-// window, whole, in order; with large fonts and without.
-TEST_F(BanksTest, LayoutKeepsEverythingInside) {
+// Each kind from the View menu on its channel, every row in view, numbered
+// down four columns, every control inside the window, whole, in order; with
+// large fonts and without.
+TEST_F(BanksTest, ViewOpensTheKindOnItsChannelAndInView) {
     for (int twips : {12, 15}) {
         OverrideTwipsPerPixel(twips, twips);
         start();
-        for (int k : {4, 9}) {
+        for (int k = 4; k <= 10; ++k) {
             SCOPED_TRACE(twips * 100 + k);
+            const bool kit = k >= 9;
+            const int ch = Channels[k - 4], last = kit ? 15 : 63;
             BankWindow* w = view(k);
+            ASSERT_NE(w, nullptr);
+            const std::string& names = kit ? DrumKitNames : PrgRomNames[static_cast<std::size_t>(k - 4)];
+            std::string img = bytesOf({unsigned(k), 1, kit ? 0u : 2u}) + std::string(12, '\0') +
+                              bytesOf({unsigned(ch), kit ? 0u : 1u, 0, 0, 0});
+            img += kit ? padRight(Titles[k - 4], 24) + names : std::string(Titles[k - 4]) + "    ";
+            for (int i = 0; !kit && i < 64; ++i) img += '\0' + RowCode(i) + "  " + names.substr(16 * i, 16);
+            EXPECT_EQ(w->Tag(), img);
+            EXPECT_EQ(std::tuple(w->List1->ListCount(), w->List1->List(last), w->Caption(), w->Combo1->Text(), PrgWinCount),
+                      std::tuple(last + 1, (kit ? "28  " : "88  ") + names.substr(16 * last, 16),
+                                 std::string(Titles[k - 4]) + " - MIDI Channel " + std::to_string(ch + 1) + " - Read Only",
+                                 (ch < 9 ? "  " : " ") + std::to_string(ch + 1), k - 3));
+            for (int j = 4; j <= 10; ++j) EXPECT_EQ(frame->item(Items[j - 4])->isEnabled(), j > k) << j;
+
             ListBox* l = w->List1;
-            EXPECT_EQ(std::tuple(l->pos(), l->geometry().right() < w->width(), l->geometry().bottom() < w->CommClose->y(),
-                                 l->horizontalScrollBar()->isVisible()),
-                      std::tuple(QPoint(0, k == 4 ? twipsToPxY(20) : 0), true, true, false));
-            const int perColumn = k == 4 ? 16 : 4;
+            EXPECT_TRUE(l->pos() == QPoint(0, kit ? 0 : twipsToPxY(20)) && l->geometry().right() < w->width() &&
+                        l->geometry().bottom() < w->CommClose->y() && !l->horizontalScrollBar()->isVisible());
+            const int perColumn = kit ? 4 : 16;
             const QSize step = l->gridSize();
             for (int i = 0; i < l->ListCount(); ++i) {
                 const QRect r = l->visualItemRect(l->item(i));
@@ -143,14 +133,15 @@ TEST_F(BanksTest, LayoutKeepsEverythingInside) {
 
 TEST_F(BanksTest, PickSendsTheSelection) {
     start();
-    const struct { int kind, row; unsigned lsb, pc; } cases[] = {
+    // Banks by the table of program numbers; kits by their program changes.
+    std::vector<std::tuple<int, int, unsigned, unsigned>> cases = {
         {4, 0, 0, 0x00}, {4, 63, 0, 0x3F}, {5, 0, 0, 0x40}, {5, 63, 0, 0x7F}, {6, 5, 1, 0x05}, {7, 63, 1, 0x7F},
-        {8, 10, 2, 0x0A}, {10, 13, 4, 0x38}, {9, 0, 4, 0}, {9, 1, 4, 1}, {9, 2, 4, 8}, {9, 3, 4, 16}, {9, 4, 4, 24},
-        {9, 5, 4, 25}, {9, 6, 4, 26}, {9, 7, 4, 32}, {9, 8, 4, 40}, {9, 9, 4, 48}, {9, 10, 4, 64}, {9, 11, 4, 65},
-        {9, 12, 4, 66}, {9, 13, 4, 56}, {9, 14, 4, 72}, {9, 15, 4, 73}};
-    for (const auto& c : cases) {
-        click(view(c.kind), c.row);
-        EXPECT_EQ(sent(), selection(Channels[c.kind - 4], c.lsb, c.pc)) << c.kind << " " << c.row;
+        {8, 10, 2, 0x0A}, {10, 13, 4, 0x38}};
+    const unsigned kitPc[] = {0, 1, 8, 16, 24, 25, 26, 32, 40, 48, 64, 65, 66, 56, 72, 73};
+    for (int row = 0; row < 16; ++row) cases.emplace_back(9, row, 4, kitPc[row]);
+    for (const auto& [kind, row, lsb, pc] : cases) {
+        click(view(kind), row);
+        EXPECT_EQ(sent(), selection(Channels[kind - 4], lsb, pc)) << kind << " " << row;
     }
     // With the MIDI-messages window open, a bank pick leaves only its program
     // change there and clears the status line; a kit pick leaves the line.

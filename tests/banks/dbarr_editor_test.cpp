@@ -9,9 +9,8 @@ namespace fs = std::filesystem;
 
 namespace {
 using Rows = std::vector<std::string>;
-const std::string Banks[] = {"1\tArrA", "2\tArrB"};
 Rows withBanks(Rows r) {
-    r.insert(r.begin(), {Banks[0], Banks[1]});
+    r.insert(r.begin(), {"1\tArrA", "2\tArrB"});
     return r;
 }
 }  // namespace
@@ -20,21 +19,19 @@ TEST_F(DBArrTest, EditorLoadListsTheFileOrTheBanksAlone) {
     startDb({{"Big", 300}, {"Song", 3}});
     frmEditDBArr* e = openEditor();
     ASSERT_TRUE(e);
-    EXPECT_EQ(rows(e), withBanks({"300\tBig.arr", "3\tSong.arr"}));
-    EXPECT_EQ(e->Label3->Caption() + " " + e->Label4->Caption(), "4/999 " + F());
-    EXPECT_FALSE(e->CommDelete->isEnabled() || e->CommApri->isEnabled());
-    EXPECT_FALSE(frame->mnuWEditDBArr->isEnabled());
-    EXPECT_TRUE(EditDBArrOpen);
-    EXPECT_EQ(std::tuple(twipsToPxY(e->Height()), twipsToPxX(e->Width())),
-              std::tuple(twipsToPxY(6072), twipsToPxX(4308)));
+    EXPECT_EQ(std::tuple(rows(e), e->Label3->Caption(), e->Label4->Caption(), e->CommDelete->isEnabled(),
+                         e->CommApri->isEnabled(), frame->mnuWEditDBArr->isEnabled()),
+              std::tuple(withBanks({"300\tBig.arr", "3\tSong.arr"}), std::string("4/999"), F(), false, false, false));
     for (QWidget* w : e->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         EXPECT_TRUE(!w->isVisibleTo(e) || e->rect().contains(w->geometry())) << w->objectName().toStdString();
     }
-    e->List1->setListIndex(3);
-    EXPECT_TRUE(e->CommDelete->isEnabled() && e->CommApri->isEnabled());
-    EXPECT_TRUE(frame->mnuTaglia->isEnabled() && frame->mnuCancella->isEnabled());
-    e->List1->setListIndex(1);
-    EXPECT_FALSE(e->CommDelete->isEnabled() || frame->mnuTaglia->isEnabled());
+    // Delete, Cut and Edit > Delete follow the selection: entries only.
+    for (int row : {3, 1}) {
+        e->List1->setListIndex(row);
+        EXPECT_EQ(std::tuple(e->CommDelete->isEnabled(), e->CommApri->isEnabled(), frame->mnuTaglia->isEnabled(),
+                             frame->mnuCancella->isEnabled()),
+                  std::tuple(row > 1, true, row > 1, row > 1)) << row;
+    }
     e->Unload();
     EXPECT_EQ(std::tuple(EditDBArrOpen, frame->mnuWEditDBArr->isEnabled(), WinEntry(12).State),
               std::tuple(false, true, 0));
@@ -58,11 +55,8 @@ TEST_F(DBArrTest, EditorLoadListsTheFileOrTheBanksAlone) {
 TEST(DBArrEditor, LongFoldersAreShortenedFromTheMiddle) {
     const auto width = [](const std::string& t) { return static_cast<int>(t.size()) * 100; };
     EXPECT_EQ(FolderShown(std::string(39, 'a'), width), std::string(39, 'a'));
-    const std::string f = "/home/" + std::string(60, 'x') + "/end";
-    const std::string s = FolderShown(f, width);
-    EXPECT_EQ(s.substr(0, 6), "/ho...");
-    EXPECT_EQ(s.substr(s.size() - 4), "/end");
-    EXPECT_LE(width(s), 3900);
+    const std::string s = FolderShown("/home/" + std::string(60, 'x') + "/end", width);
+    EXPECT_EQ(std::tuple(s.substr(0, 6), s.substr(s.size() - 4), width(s) <= 3900), std::tuple("/ho...", "/end", true));
 }
 
 TEST_F(DBArrTest, AddAllNumbersTheFolder) {
@@ -81,11 +75,11 @@ TEST_F(DBArrTest, AddAllNumbersTheFolder) {
     e->CommAddAll->press();
     EXPECT_EQ(status(), MsgSubst(Msg(101), "i40DBArr"));
     Timer::Advance(20);
-    EXPECT_EQ(status(), "");
     EXPECT_DB({{"alpha", 4}, {"beta", 3}, {"Gamma", 5}});
-    EXPECT_EQ(e->Label3->Caption(), "5/999");
-    EXPECT_EQ(boxes(), MsgSubst(Msg(MsgDBArrNotNumbered), "BETA.arr, TwentyFiveCharactersName1.arr") +
-                           "|Opening i40DBArr");
+    EXPECT_EQ(std::tuple(status(), e->Label3->Caption(), boxes()),
+              std::tuple(std::string(), std::string("5/999"),
+                         MsgSubst(Msg(MsgDBArrNotNumbered), "BETA.arr, TwentyFiveCharactersName1.arr") +
+                             "|Opening i40DBArr"));
     const auto written = fs::last_write_time(DBArrFile);
     dialogs.answer(vbOK);
     RunMenuCommand(MenuId::mnuAddAll);   // Edit > Add All, while the button is on
@@ -103,23 +97,19 @@ TEST_F(DBArrTest, AddAllNumbersTheFolder) {
 
 TEST_F(DBArrTest, AddAllFillsTheDatabaseAndSaysSo) {
     startDb({});
-    const std::string a = arrFileOf({});
-    Rows expect;
     std::vector<std::pair<std::string, int>> entries;
     for (int i = 0; i < 999; ++i) {
-        char n[8];
-        std::snprintf(n, sizeof n, "Arr%03d", i);
-        arr(std::string(n) + ".arr", a);
+        const std::string n = "Arr" + std::string(i < 10 ? "00" : i < 100 ? "0" : "") + std::to_string(i);
+        arr(n + ".arr", arrFileOf({}));
         if (i < 997) entries.push_back({n, 3 + i});
     }
     frmEditDBArr* e = openEditor();
     dialogs.answer(vbOK);
     e->CommAddAll->press();
     Timer::Advance(20);
-    EXPECT_EQ(boxes(), Msg(MsgDBArrFull) + "|Opening i40DBArr");
+    EXPECT_EQ(std::tuple(boxes(), e->Label3->Caption(), ArrDBID),
+              std::tuple(Msg(MsgDBArrFull) + "|Opening i40DBArr", std::string("999/999"), 0));
     EXPECT_DB(entries);
-    EXPECT_EQ(e->Label3->Caption(), "999/999");
-    EXPECT_EQ(ArrDBID, 0);
 }
 
 TEST_F(DBArrTest, DeleteRemovesTheEntryItsRowShows) {
@@ -137,28 +127,24 @@ TEST_F(DBArrTest, DeleteRemovesTheEntryItsRowShows) {
     }
     EXPECT_DB(three);
 
-    const struct {
-        const char* how;
-        std::function<void()> del;
-    } ways[] = {
-        {"button", [&] { e->CommDelete->press(); }},
-        {"Delete key", [&] { QTest::keyClick(e->List1, Qt::Key_Delete); }},
-        {"Edit > Delete", [&] { RunMenuCommand(MenuId::mnuCancella), Timer::Advance(20); }},
-        {"Cut", [&] { RunMenuCommand(MenuId::mnuTaglia); }},
-        {"Ctrl+Z", [&] { QTest::keyClick(e->List1, Qt::Key_Z, Qt::ControlModifier); }},
+    const std::function<void()> ways[] = {
+        [&] { e->CommDelete->press(); },
+        [&] { QTest::keyClick(e->List1, Qt::Key_Delete); },
+        [&] { RunMenuCommand(MenuId::mnuCancella), Timer::Advance(20); },
+        [&] { RunMenuCommand(MenuId::mnuTaglia); },
+        [&] { QTest::keyClick(e->List1, Qt::Key_Z, Qt::ControlModifier); },
     };
-    for (const auto& w : ways) {
-        SCOPED_TRACE(w.how);
+    for (const auto& del : ways) {
+        SCOPED_TRACE(&del - ways);   // button, Delete key, Edit > Delete, Cut, Ctrl+Z
         writeDb(three);
         reload(e);
         e->activate();
         e->List1->setListIndex(3);
-        w.del();
+        del();
         EXPECT_DB({{"alpha", 4}, {"Gamma", 5}});
-        EXPECT_EQ(e->List1->ListIndex(), 3);
-        EXPECT_EQ(e->List1->List(3), "5\tGamma.arr");
-        EXPECT_FALSE(e->CommDelete->isEnabled() || frame->mnuTaglia->isEnabled() || frame->mnuCancella->isEnabled());
-        EXPECT_EQ(ClipBuf, "kept");
+        EXPECT_EQ(std::tuple(e->List1->ListIndex(), e->List1->List(3), e->CommDelete->isEnabled(),
+                             frame->mnuTaglia->isEnabled(), frame->mnuCancella->isEnabled(), ClipBuf),
+                  std::tuple(3, std::string("5\tGamma.arr"), false, false, false, std::string("kept")));
     }
     // The last row: the new last one; the only entry: row 1.
     e->List1->setListIndex(3);
@@ -168,32 +154,25 @@ TEST_F(DBArrTest, DeleteRemovesTheEntryItsRowShows) {
     EXPECT_EQ(e->List1->ListIndex(), 1);
     EXPECT_DB({});
 
-    // The file changed meanwhile: only the entry the row shows goes.
-    writeDb(three);
-    reload(e);
-    writeDb({{"alpha", 4}, {"Gamma", 5}, {"Zeta", 7}});
-    e->List1->setListIndex(4);   // Gamma
-    e->CommDelete_Click();
-    EXPECT_DB({{"alpha", 4}, {"Zeta", 7}});
-    EXPECT_EQ(rows(e), withBanks({"4\talpha.arr", "7\tZeta.arr"}));
-    writeDb(three);
-    reload(e);
-    writeDb({{"alpha", 4}, {"Gamma", 5}, {"Zeta", 7}});
-    e->List1->setListIndex(3);   // beta, gone
-    e->CommDelete_Click();
-    EXPECT_DB({{"alpha", 4}, {"Gamma", 5}, {"Zeta", 7}});
-    EXPECT_EQ(rows(e), withBanks({"4\talpha.arr", "5\tGamma.arr", "7\tZeta.arr"}));
-
-    // An update removing beta, then Gamma's row.
-    writeDb(three);
-    reload(e);
-    arr("alpha.arr");
-    arr("Gamma.arr");
-    DBArrAggiorna();
-    e->List1->setListIndex(3);
-    EXPECT_EQ(e->List1->List(3), "5\tGamma.arr");
-    e->CommDelete_Click();
-    EXPECT_DB({{"alpha", 4}});
+    // The file changed meanwhile, or an update removed beta: only the entry
+    // the row shows goes, and the list shows the file.
+    const auto changedOnDisk = [&] { writeDb({{"alpha", 4}, {"Gamma", 5}, {"Zeta", 7}}); };
+    const struct { std::function<void()> change; int row; std::vector<std::pair<std::string, int>> after; } changed[] = {
+        {changedOnDisk, 4, {{"alpha", 4}, {"Zeta", 7}}},               // Gamma
+        {changedOnDisk, 3, {{"alpha", 4}, {"Gamma", 5}, {"Zeta", 7}}},   // beta, gone
+        {[&] { arr("alpha.arr"), arr("Gamma.arr"), DBArrAggiorna(); }, 3, {{"alpha", 4}}},   // Gamma
+    };
+    for (const auto& c : changed) {
+        writeDb(three);
+        reload(e);
+        c.change();
+        e->List1->setListIndex(c.row);
+        e->CommDelete_Click();
+        EXPECT_DB(c.after);
+        Rows shown;
+        for (const auto& [name, id] : c.after) shown.push_back(std::to_string(id) + "\t" + name + ".arr");
+        EXPECT_EQ(rows(e), withBanks(shown)) << c.row;
+    }
 }
 
 TEST_F(DBArrTest, OpenBringsUpTheBankOrTheFile) {
@@ -202,15 +181,14 @@ TEST_F(DBArrTest, OpenBringsUpTheBankOrTheFile) {
     arr("Song.arr", arrFileOf({{0, "First"}}));
     frmEditDBArr* e = openEditor();
     ASSERT_TRUE(e);
-    auto open = [&](int row, const std::function<void()>& how) {
+    auto open = [&](int row, const std::function<void()>& how = {}) {
         FindIDPending = true;
         e->List1->setListIndex(row);
-        how();
+        how ? how() : e->CommApri->press();
         Timer::Advance(20);
-        EXPECT_FALSE(FindIDPending);
-        EXPECT_EQ(status(), "");
+        EXPECT_EQ(std::tuple(FindIDPending, status()), std::tuple(false, std::string()));
     };
-    open(0, [&] { e->CommApri->press(); });
+    open(0);
     QPointer<frmArrAB> a = ArrABForm(2);
     ASSERT_TRUE(a && a->Loaded());
     EXPECT_EQ(a->List1->SelCount(), 0);
@@ -228,19 +206,14 @@ TEST_F(DBArrTest, OpenBringsUpTheBankOrTheFile) {
     EXPECT_EQ(std::tuple(w->Caption(), w->Text1->Text()),
               std::tuple(std::string("File Arr - Song.arr (1)"), std::string("3")));
     w->setWindowState(vbMinimized);
-    open(2, [&] { e->CommApri->press(); });
-    EXPECT_EQ(std::tuple(ArrSlotFree(), w->WindowState()), std::tuple(2, vbNormal)) << "no second window";
-    EXPECT_TRUE(midi->writes().empty());
+    open(2);
+    EXPECT_EQ(std::tuple(ArrSlotFree(), w->WindowState(), midi->writes().empty()), std::tuple(2, vbNormal, true))
+        << "no second window";
     w->Unload();
 
-    fs::remove(song("Song.arr"));
-    dialogs.answer(vbOK);
-    open(2, [&] { e->CommApri->press(); });
-    EXPECT_EQ(boxes(), ErrMsgText(ErrFileNotFoundName, F() + "/Song.arr") + "|Edit i40DBArr");
-
-    arr("Song.arr");
+    // Every window in use: one box, nothing opened.
     for (int i = 1; i <= 8; ++i) ArrSlotUsed[static_cast<std::size_t>(i)] = 1;
     dialogs.answer(vbOK);
-    open(2, [&] { e->CommApri->press(); });
+    open(2);
     EXPECT_EQ(boxes(), Msg(MsgArrWindowsInUse) + "|Edit i40DBArr");
 }
