@@ -88,10 +88,12 @@ BankWindow::BankWindow(MdiFrame* frame, const QString& name, int kind, const Sha
 void BankWindow::Form_Load() {
     beginLoad();
     const int k = kind();
+    CommClose->setCaption(Msg(8));
+    Layout l = layoutRead();
+    fitStandardSize(layoutControls(), l.Height, l.Width);
+    layoutWrite(l);
     placeFromRecord();
     const int channel = WinEntry(k).Chan & 0x0F;
-
-    CommClose->setCaption(Msg(8));
     layoutControls();
     const std::string image = BankImage(k, channel);
     setTag(image);
@@ -129,7 +131,7 @@ void BankWindow::Form_Unload(int& Cancel) {
 // and the buttons' steps shortened where the last would pass the right
 // edge; above them the list, no wider than the inside, its rows running
 // down four columns.
-void BankWindow::layoutControls() {
+Extent BankWindow::layoutControls() {
     const Place& p = TwipsY == 12 ? shape_.large : shape_.normal;
     const int comboW = std::max(ComboWidth, neededWidth(Combo1)), comboH = neededHeight(Combo1);
     const int labelW = neededWidth(Label1), labelH = neededHeight(Label1);
@@ -152,8 +154,11 @@ void BankWindow::layoutControls() {
     CommSongPlay->Move(first + step, top, buttonW, buttonH);
     CommClose->Move(first + 2 * step, top, buttonW, buttonH);
 
-    List1->Move(0, p.listTop, insideWidth(p.listWidth), std::max(0, std::min(p.listHeight, top - p.listTop - ListGap)));
+    // Four columns wide enough for a row code and a whole 16-character name.
+    const ListGrid grid = ListGridFor(List1, shape_.rowsPerColumn, 4, p.listWidth, 0);
+    List1->Move(0, p.listTop, insideWidth(grid.width), std::max(0, std::min(p.listHeight, top - p.listTop - ListGap)));
     FitColumnRows(List1, shape_.rowsPerColumn);
+    return {std::max(grid.width, first + 2 * ButtonStep + buttonW) + RightMargin, p.bottomTop + rowH + ListGap};
 }
 
 void BankWindow::Combo1_Click() {

@@ -44,7 +44,7 @@ public:
     void Form_Load() override;
     void Form_Resize() override;
     void Form_Unload(int& Cancel) override;
-    void layoutControls();
+    Extent layoutControls();
 
     // The channel box: the window's channel, kept in its entry; sends nothing.
     void Combo1_Click();

@@ -242,9 +242,11 @@ Extent frmPrgUN::layoutControls() {
     while (step > 0 && placeAt(step) > room) step -= 10;
     for (std::size_t i = 0; i < buttons.size(); ++i) buttons[i]->Move(lefts[i], top, widths[i], buttonH);
 
-    List1->Move(0, ListTop, insideWidth(p.listWidth), std::max(0, std::min(p.listHeight, top - ListTop - ListGap)));
+    // Four columns wide enough for a row code and a whole 16-character name.
+    const ListGrid grid = ListGridFor(List1, 16, 4, p.listWidth, 0);
+    List1->Move(0, ListTop, insideWidth(grid.width), std::max(0, std::min(p.listHeight, top - ListTop - ListGap)));
     FitColumnRows(List1, 16);
-    return {packed + RightMargin, p.closeTop + rowH + ListGap};
+    return {std::max(packed, grid.width) + RightMargin, p.closeTop + rowH + ListGap};
 }
 
 void frmPrgUN::Form_Resize() {
