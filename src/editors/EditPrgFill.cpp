@@ -38,7 +38,8 @@ void frmEditPrg::fillRow(std::size_t r) {
     showRow(r);
     if (row.kind == ParamCtl::Multisample) {
         // A number past the list is shown alone, the scroll bar at its end.
-        const unsigned raw = get16lo(PrgRec, row.pos);
+        const unsigned raw = ParamRaw(PrgRec, row);
         multisampleShow(row.index, raw);
+        if (OscTextSel == row.index) MultisamplePickerArm();
     }
 }

@@ -181,4 +181,6 @@ std::optional<int> ParamRead(const std::string& rec, const ParamRow& row) {
     return std::nullopt;
 }
 
+unsigned ParamRaw(const std::string& rec, const ParamRow& row) { return fieldGet(rec, row); }
+
 std::string ParamLabelText(const ParamRow& /*row*/, int value) { return std::to_string(value); }

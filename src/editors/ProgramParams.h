@@ -78,5 +78,7 @@ int ParamStore(std::string& rec, const ParamRow& row, int value);
 // The value the control shows for the record: sliders the nearest value of
 // their range, lists and check boxes nothing for a value they have no item for.
 std::optional<int> ParamRead(const std::string& rec, const ParamRow& row);
+// The field's bits as the record holds them, uncoded.
+unsigned ParamRaw(const std::string& rec, const ParamRow& row);
 // The value label's text.
 std::string ParamLabelText(const ParamRow& row, int value);

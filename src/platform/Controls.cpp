@@ -98,6 +98,8 @@ QFont TypewriterFont(const QString& family, int pointSize) {
     return f;
 }
 
+void ReportMouse(const MouseEventFn& fn, QMouseEvent* e) { report(fn, e); }
+
 int twipsToPxX(int twips) { return toPx(twips, TwipsPerPixelX()); }
 int twipsToPxY(int twips) { return toPx(twips, TwipsPerPixelY()); }
 int pxToTwipsX(int px) { return px * TwipsPerPixelX(); }

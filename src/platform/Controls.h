@@ -29,6 +29,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QMenu;
 class QMenuBar;
+class QMouseEvent;
 
 // ---- twips ----------------------------------------------------------------
 // Twips per pixel from the screen's logical DPI: 1440 / dpi (15 at 96 dpi,
@@ -61,6 +62,8 @@ QFont TypewriterFont(const QString& family, int pointSize);
 enum { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
 enum { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 using MouseEventFn = std::function<void(int button, int shift, int x, int y)>;  // x, y in twips
+// Raises a mouse event with the button, shift keys and place (twips) of `e`.
+void ReportMouse(const MouseEventFn& fn, QMouseEvent* e);
 
 // ---- finding controls -----------------------------------------------------
 // Index of a control in its array (-1: not in an array).

@@ -165,14 +165,6 @@ void TextBox::setSelLength(int n) {
 
 namespace {
 QColor fromBgr(long c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
-int buttonOf(Qt::MouseButton b) {
-    switch (b) {
-    case Qt::LeftButton: return vbLeftButton;
-    case Qt::RightButton: return vbRightButton;
-    case Qt::MiddleButton: return vbMiddleButton;
-    default: return 0;
-    }
-}
 }  // namespace
 
 void TextBox::setBackColor(long c) {
@@ -196,14 +188,8 @@ void TextBox::applyColors() {
 
 bool TextBox::eventFilter(QObject* o, QEvent* e) {
     if (o == line_ || o == plain_) {
-        if (e->type() == QEvent::MouseButtonPress && MouseDown) {
-            auto* m = static_cast<QMouseEvent*>(e);
-            const QPoint p = m->position().toPoint();
-            int shift = 0;
-            if (m->modifiers() & Qt::ShiftModifier) shift |= vbShiftMask;
-            if (m->modifiers() & Qt::ControlModifier) shift |= vbCtrlMask;
-            if (m->modifiers() & Qt::AltModifier) shift |= vbAltMask;
-            MouseDown(buttonOf(m->button()), shift, pxToTwipsX(p.x()), pxToTwipsY(p.y()));
+        if (e->type() == QEvent::MouseButtonPress) {
+            ReportMouse(MouseDown, static_cast<QMouseEvent*>(e));
         } else if (e->type() == QEvent::FocusOut && LostFocus) {
             LostFocus();
         }

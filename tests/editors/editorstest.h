@@ -2,6 +2,8 @@
 // The program editor as the program file windows drive it: the program
 // started to its frame, the editors installed, a program window of the
 // test's own holding a program file image, the monitor's sink registered.
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPointer>
 
 #include "../shell/shelltest.h"
@@ -43,14 +45,18 @@ protected:
         ModeNow = 4;
         MidiMonLogOn = true;
         RegisterLink<MidiMonSinkT>(&monitor);
-        families = RegisterWindowFamily(WinFamily::PrgUN, {[this](int s) { return form(s); },
-                                                           [this](int s) { return form(s); }});
-        newFamilies = RegisterWindowFamily(WinFamily::PrgNew, {[this](int s) { return newForm(s); },
-                                                               [this](int s) { return newForm(s); }});
+        for (WinFamily fam : {WinFamily::PrgUN, WinFamily::PrgNew}) {
+            auto of = [this, fam](int slot) -> ChildForm* {
+                return slot >= 0 && slot < 10 ? windows[fam == WinFamily::PrgNew][slot].data() : nullptr;
+            };
+            families.push_back(RegisterWindowFamily(fam, {of, of}));
+        }
     }
     void TearDown() override {
         UnregisterLink<MidiMonSinkT>(&monitor);
         SetPopupMenuHandler(nullptr);
+        // An editor closed by the test goes now, not with a later test.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ShellTest::TearDown();
     }
     // A program file whose program p holds bytes 0x10 + p + k.
@@ -68,7 +74,7 @@ protected:
         put(img, ImgRdOnly, readOnly ? 1 : 0);
         auto* w = new PrgWindow(frame.data(), img);
         w->Show();
-        (kind == 22 ? newWindows : windows)[slot] = w;
+        windows[kind == 22][slot] = w;
         return w;
     }
     // The editor on program `index` of a window.
@@ -77,8 +83,6 @@ protected:
         ProgramEditorLink().show();
         return frmEditPrg::Open();
     }
-    ChildForm* form(int s) { return s >= 0 && s < 10 ? windows[s].data() : nullptr; }
-    ChildForm* newForm(int s) { return s >= 0 && s < 10 ? newWindows[s].data() : nullptr; }
     // What went out since the last call (the queue run on the manual clock).
     std::string sent() {
         Timer::Advance(1000);
@@ -92,6 +96,6 @@ protected:
     static std::string modeMsg() { return bytesOf({0xF0, 0x42, 0x35, 0x4D, 0x4E, 0x02, 0xF7}); }
 
     MonitorSink monitor;
-    QPointer<PrgWindow> windows[10], newWindows[10];
-    Registration families, newFamilies;
+    QPointer<PrgWindow> windows[2][10];  // file windows, new-file windows
+    std::vector<Registration> families;
 };

@@ -1,5 +1,5 @@
 // The current program: built from a program window, stored back only into
-// that very window, and the editor's close when the store is refused.
+// that very window.
 #include "app/Messages.h"
 #include "editorstest.h"
 
@@ -68,27 +68,6 @@ TEST_F(RecordTest, StoreGoesOnlyIntoTheWindowTheProgramCameFrom) {
         EXPECT_EQ(file1->Tag(), file1Start);
         EXPECT_EQ(PrgRec, neverBuilt ? std::string(417, ' ') : record);
     }
-}
-
-TEST_F(RecordTest, RefusedStoreAtTheCloseKeepsTheEditorOpen) {
-    PrgWindow* ro = fileWindow(4, true);
-    frmEditPrg* ed = edit(ro, 2);
-    FindControl<HScroll>(ed, "BasHScroll", 1)->setValue(42);
-    ASSERT_TRUE(PrgModified);
-    AppClosing = true;
-    dialogs.answer(vbYes);
-    dialogs.answer(vbOK);
-    EXPECT_FALSE(ed->Unload());
-    EXPECT_EQ(boxesShown(), "The Program has changed.\nSave changes ?|" + ed->Caption() + "\nRead only file|" +
-                                ed->Caption());
-    EXPECT_EQ(frmEditPrg::Open(), ed);
-    EXPECT_TRUE(SaveCancelled);
-    EXPECT_FALSE(AppClosing);
-    EXPECT_EQ(at(PrgRec, 29), 42);
-    dialogs.answer(vbNo);
-    EXPECT_TRUE(ed->Unload());
-    EXPECT_FALSE(EditPrgOpen);
-    EXPECT_FALSE(SaveCancelled);
 }
 
 }  // namespace

@@ -50,8 +50,9 @@ TEST_F(WindowTest, FillShowsTheRecordAndChangesNothing) {
         const std::string before = PrgRec;
         ed->EditPrgFill();
         EXPECT_EQ(value(c.control, c.index), c.shows);
-        if (c.control == std::string("BasHScroll"))
+        if (c.control == std::string("BasHScroll")) {
             EXPECT_EQ(FindControl<Label>(ed, "BasLab", c.index)->Caption(), std::to_string(c.shows));
+        }
         EXPECT_EQ(PrgRec, before);
         EXPECT_EQ(sent(), "");
         EXPECT_EQ(PrgOscSel, 2);
@@ -91,42 +92,46 @@ TEST_F(WindowTest, FillThenEveryControlThroughItsHandlerLeavesTheProgramAsItWas)
 
 TEST_F(WindowTest, LoadAndTheSaveQuestion) {
     struct Case {
-        bool perfOpen;
+        bool perfOpen, readOnly;
         int answer;  // 0: no question
         bool closes, stored;
     };
-    const Case cases[] = {{false, vbYes, true, true}, {false, vbNo, true, false}, {false, vbCancel, false, false},
-                          {true, 0, true, false}};
+    // A store the read-only window refuses is not taken for a save: the editor stays, as after Cancel.
+    const Case cases[] = {{false, false, vbYes, true, true},   {false, false, vbNo, true, false},
+                          {false, false, vbCancel, false, false}, {true, false, 0, true, false},
+                          {false, true, vbYes, false, false}};
+    PrgWindow* ro = fileWindow(4, true);
     int mark = 70;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
         PrgModified = false;
         ASSERT_TRUE(ed->Unload());
-        ++mark;
         EditPerfOpen = c.perfOpen;
         PrgModified = true;
         PrgOscSel = 2;
-        ed = edit(w, 5);
-        EXPECT_EQ(PrgModified, c.perfOpen);
-        EXPECT_EQ(PrgOscSel, 1);
-        EXPECT_TRUE(ed->BasOption[0]->Value() && ed->OscOption[0]->Value() && ed->OscOption[2]->Value());
-        FindControl<HScroll>(ed, "BasHScroll", 1)->setValue(mark);
+        PrgWindow* src = c.readOnly ? ro : w;
+        ed = edit(src, 5);
+        EXPECT_EQ(std::tuple(PrgModified, PrgOscSel, ed->BasOption[0]->Value() && ed->OscOption[0]->Value() &&
+                                                         ed->OscOption[2]->Value()),
+                  std::tuple(c.perfOpen, 1, true));
+        FindControl<HScroll>(ed, "BasHScroll", 1)->setValue(++mark);
         const std::string caption = ed->Caption();
         dialogs.shown.clear();
         if (c.answer) dialogs.answer(c.answer);
+        if (c.readOnly) dialogs.answer(vbOK);
         AppClosing = true;
         EXPECT_EQ(ed->Unload(), c.closes);
-        EXPECT_EQ(boxesShown(), c.answer ? "The Program has changed.\nSave changes ?|" + caption : "");
-        EXPECT_EQ(at(w->Tag(), 318 + 172 * 5 + 29) == mark, c.stored);
-        EXPECT_EQ(SaveCancelled, !c.closes);
+        EXPECT_EQ(boxesShown(), (c.answer ? "The Program has changed.\nSave changes ?|" + caption : "") +
+                                    (c.readOnly ? "\nRead only file|" + caption : ""));
+        EXPECT_EQ(at(src->Tag(), 318 + 172 * 5 + 29) == mark, c.stored);
+        EXPECT_EQ(std::tuple(SaveCancelled, AppClosing), std::tuple(!c.closes, c.closes));
         if (!c.closes) {
-            EXPECT_FALSE(AppClosing);
+            EXPECT_EQ(at(PrgRec, 29), mark);  // the edits are still there
             dialogs.answer(vbNo);
             EXPECT_TRUE(ed->Unload());
         }
         EXPECT_FALSE(EditPrgOpen);
-        AppClosing = false;
-        EditPerfOpen = false;
+        AppClosing = EditPerfOpen = false;
         ed = edit(w, 5);
     }
 }
