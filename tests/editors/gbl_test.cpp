@@ -1,7 +1,10 @@
 // The Global windows: the parameter table through the controls, the dump,
 // the channel lists, the instrument's own window, closing and saving, the
 // queue while a slider is dragged, and the backing-sequence view.
+#include <algorithm>
 #include <functional>
+#include <QTabBar>
+#include <QTest>
 
 #include "app/Tables.h"
 #include "documents/Documents.h"
@@ -46,44 +49,30 @@ std::vector<Expect> expectations() {
     auto bitFill = [](int s) { return [=](int b) { return (b >> s) & 1; }; };
     auto nibble = [](int n) { return n <= 2 ? 2 - n : n == 15 ? 3 : n == 14 ? 4 : -1; };
     auto pedal = [](int v, int) { return kPedalCodes[v]; };
-    auto pedalFill = [](int b) {
-        for (int i = 0; i < 52; ++i)
-            if (kPedalCodes[i] == b) return i;
-        return 0;
-    };
-    auto offChannel = [](int v, int) { return v == 0 ? 255 : v - 1; };
+    auto pedalFill = [](int b) { return std::max(0, int(std::find(kPedalCodes, kPedalCodes + 52, b) - kPedalCodes) % 52); };
+    auto off = [](int v, int) { return v == 0 ? 255 : v - 1; };
+    auto offFill = [](int max) { return [=](int b) { return b == 255 ? 0 : b > max ? 1 : b + 1; }; };
+    auto index = [&](const char* c, int i, int offset, int hi) { return Expect{c, i, offset, 0, hi, whole, upTo(hi, 0)}; };
     std::vector<Expect> e = {
-        {"GblHScroll1", 0, 0, -50, 50, whole, tune},
-        {"GblOption1", 0, 2, 0, 1, bit(0), bitFill(0)},
-        {"GblCombo1", 16, 2, 0, 1, bit(3), bitFill(3)},
-        {"GblCombo1", 17, 2, 0, 1, bit(4), bitFill(4)},
-        {"GblCombo1", 18, 2, 0, 1, bit(5), bitFill(5)},
+        {"GblHScroll1", 0, 0, -50, 50, whole, tune},      {"GblOption1", 0, 2, 0, 1, bit(0), bitFill(0)},
+        {"GblCombo1", 16, 2, 0, 1, bit(3), bitFill(3)},   {"GblCombo1", 17, 2, 0, 1, bit(4), bitFill(4)},
+        {"GblCombo1", 18, 2, 0, 1, bit(5), bitFill(5)},   {"GblCheck1", 2, 222, 0, 1, bit(0), bitFill(0)},
+        {"GblCheck1", 1, 222, 0, 1, bit(1), bitFill(1)},  {"GblCheck1", 0, 29, 0, 1, whole, bitFill(0)},
+        {"Check3", -1, 221, 0, 1, whole, bitFill(0)},     {"GblCombo1", 10, 3, 0, 51, pedal, pedalFill},
+        index("GblCombo1", 6, 5, 23),  index("GblCombo1", 8, 6, 11),  index("GblCombo1", 2, 19, 7),
+        index("GblCombo1", 3, 20, 7),  index("GblCombo1", 7, 21, 23), index("GblCombo1", 9, 22, 11),
+        index("GblHScroll1", 1, 212, 127), index("HScroll3", 0, 216, 116), index("Combo3", 2, 219, 16),
         {"GblCombo1", 19, 2, 0, 2, [](int v, int old) { return (old & 0x3F) | (v << 6); },
          [](int b) { return b >> 6 == 3 ? -1 : b >> 6; }},
-        {"GblCombo1", 10, 3, 0, 51, pedal, pedalFill},
-        {"GblCombo1", 6, 5, 0, 23, whole, upTo(23, 0)},
-        {"GblCombo1", 8, 6, 0, 11, whole, upTo(11, 0)},
-        {"GblCombo1", 2, 19, 0, 7, whole, upTo(7, 0)},
-        {"GblCombo1", 3, 20, 0, 7, whole, upTo(7, 0)},
-        {"GblCombo1", 7, 21, 0, 23, whole, upTo(23, 0)},
-        {"GblCombo1", 9, 22, 0, 11, whole, upTo(11, 0)},
         {"GblCombo1", 5, 28, 0, 2, whole, [](int b) { return (b & 3) == 3 ? 0 : b & 3; }},
-        {"GblCheck1", 0, 29, 0, 1, whole, bitFill(0)},
-        {"GblHScroll1", 1, 212, 0, 127, whole, upTo(127, 0)},
         {"GblCombo1", 0, 213, 0, 4, [](int v, int old) { return (old & 0xF0) | ((2 - v) & 15); },
          [=](int b) { return nibble(b & 15); }},
         {"GblCombo1", 1, 213, 0, 4, [](int v, int old) { return (old & 0x0F) | (((2 - v) & 15) << 4); },
          [=](int b) { return nibble(b >> 4); }},
         {"Combo3", 0, 215, 0, 6, [](int v, int) { return v <= 3 ? 3 - v : 259 - v; },
          [](int b) { return b >= 253 ? 259 - b : b <= 3 ? 3 - b : 0; }},
-        {"HScroll3", 0, 216, 0, 116, whole, upTo(116, 0)},
         {"HScroll3", 1, 217, 11, 127, whole, [](int b) { return b < 11 || b > 127 ? 127 : b; }},
-        {"Combo3", 1, 218, 0, 16, offChannel, [](int b) { return b == 255 ? 0 : b > 15 ? 1 : b + 1; }},
-        {"Combo3", 2, 219, 0, 16, whole, upTo(16, 0)},
-        {"Combo3", 3, 220, 0, 33, offChannel, [](int b) { return b == 255 ? 0 : b > 32 ? 1 : b + 1; }},
-        {"Check3", -1, 221, 0, 1, whole, bitFill(0)},
-        {"GblCheck1", 2, 222, 0, 1, bit(0), bitFill(0)},
-        {"GblCheck1", 1, 222, 0, 1, bit(1), bitFill(1)},
+        {"Combo3", 1, 218, 0, 16, off, offFill(15)},      {"Combo3", 3, 220, 0, 33, off, offFill(32)},
     };
     for (int k = 11; k <= 15; ++k) e.push_back({"GblCombo1", k, 12 + k, 0, 51, pedal, pedalFill});
     for (int i = 0; i < 48; ++i) e.push_back({"VScroll2", i, 32 + i, -50, 50, whole, tune});
@@ -189,27 +178,20 @@ TEST_F(GblTest, EveryControlStoresSendsAndShowsItsByte) {
         ASSERT_EQ(data(w), d);
     }
     EXPECT_EQ(sent(), "");
-    // The list texts the user picks by.
-    const struct { const char* control; int index, start, pick, want; } picks[] = {
-        {"GblCombo1", 19, 0x49, 2, 0x89},   // " IN 2"
-        {"GblCombo1", 0, 0x21, 3, 0x2F},    // " U-1"
-        {"GblCombo1", 1, 0x2F, 4, 0xEF},    // " L-2"
-        {"GblCombo1", 10, 0, 3, 47},        // "SYNC STOP"
-        {"Combo3", 3, 0, 33, 32},           // " Keyboard"
-        {"Combo3", 0, 0, 6, 253},           // " -3"
+    // Picked by their texts.
+    const struct { const char* control; int index, start; const char* text; unsigned want; } picks[] = {
+        {"GblCombo1", 19, 0x49, " IN 2", 0x89}, {"GblCombo1", 0, 0x21, " U-1", 0x2F}, {"GblCombo1", 1, 0x2F, " L-2", 0xEF},
+        {"GblCombo1", 10, 0, "SYNC STOP", 47},  {"Combo3", 3, 0, " Keyboard", 32},    {"Combo3", 0, 0, " -3", 253},
     };
     for (const auto& p : picks) {
-        const ParamRow& row = *GblRowOf(p.control, p.index);
+        const long pos = GblRowOf(p.control, p.index)->pos;
         std::string d(448, '\0');
-        d[static_cast<std::size_t>(row.pos - 271)] = static_cast<char>(p.start);
+        d[static_cast<std::size_t>(pos - 271)] = static_cast<char>(p.start);
         w->showInstrument(d);
-        FindControl<ComboBox>(w, p.control, p.index)->setListIndex(p.pick);
-        EXPECT_EQ(std::tuple(at(w->Tag(), row.pos), row.items[static_cast<std::size_t>(p.pick)]),
-                  std::tuple(static_cast<unsigned>(p.want), row.items[static_cast<std::size_t>(p.pick)]));
+        auto* c = FindControl<ComboBox>(w, p.control, p.index);
+        c->setListIndex(c->findText(QString::fromLatin1(p.text)));
+        EXPECT_EQ(at(w->Tag(), pos), p.want) << p.text;
     }
-    EXPECT_STREQ(GblRowOf("GblCombo1", 10)->items[3], "SYNC STOP");
-    EXPECT_STREQ(GblRowOf("Combo3", 3)->items[33], " Keyboard");
-    EXPECT_STREQ(GblRowOf("Combo3", 0)->items[6], " -3");
     std::string d(448, '\0');
     d[3 + 32] = 35;   // an unused pedal code
     w->showInstrument(d);
@@ -295,11 +277,9 @@ TEST_F(GblTest, TheInstrumentsWindow) {
 
 // Closing a changed file window: each answer, and saves that cannot be made.
 TEST_F(GblTest, CloseAndSave) {
-    const struct { const char* what; int answer; bool readOnly, folder; bool closed; std::size_t boxes; bool written; } cases[] = {
-        {"unchanged", 0, false, false, true, 0, false},
-        {"No", vbNo, false, false, true, 1, false},
-        {"Cancel", vbCancel, false, false, false, 1, false},
-        {"Yes", vbYes, false, false, true, 1, true},
+    const struct { const char* what; int answer; bool readOnly, folder, closed; std::size_t boxes; bool written; } cases[] = {
+        {"unchanged", 0, false, false, true, 0, false},     {"No", vbNo, false, false, true, 1, false},
+        {"Cancel", vbCancel, false, false, false, 1, false}, {"Yes", vbYes, false, false, true, 1, true},
         {"Yes, read-only", vbYes, true, false, false, 2, false},
         {"Yes, file replaced by a folder", vbYes, false, true, false, 2, false},
     };
@@ -361,6 +341,13 @@ TEST_F(GblTest, SizesAndTheBackingSequenceView) {
             EXPECT_TRUE(g->rect().contains(r)) << c->objectName().toStdString() << " on page " << p;
         }
     }
+    // The right button on every frame and on the tab strip: the Edit menu.
+    int popups = 0;
+    SetPopupMenuHandler([&](QMenu*) { ++popups; });
+    const auto frames = g->findChildren<Frame*>();
+    for (Frame* f : frames) QTest::mouseClick(f, Qt::RightButton, {}, QPoint(3, f->height() - 3));
+    QTest::mouseClick(g->SSTab1->tabBar(), Qt::RightButton, {}, QPoint(3, 3));
+    EXPECT_EQ(std::tuple(frames.size(), popups), std::tuple(10, 11));
     auto* v = new frmEditBSQ(frame.data());
     v->Show();
     EXPECT_EQ(v->Tag(), bytesOf({0x1E, 0x00}));
