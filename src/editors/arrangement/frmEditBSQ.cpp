@@ -1,5 +1,6 @@
 #include "editors/arrangement/frmEditBSQ.h"
 
+#include "app/Tables.h"
 #include "app/state.h"
 #include "files/WindowImage.h"
 #include "platform/Controls.h"
@@ -20,6 +21,9 @@ void frmEditBSQ::Form_Load() {
     Busy = true;
     setTag(WindowImageNew(Kind));
     setCaption("Edit Backing Sequence");
+    int h = 0, w = 0;
+    StandardSize(Kind, h, w);
+    Move(0, 0, w, h);   // its designed place and size
     Busy = was;
     ToolLoaded(false);   // where it was designed
 }
