@@ -68,7 +68,7 @@ public:
     std::array<Label*, 29> GblLab1{};        // (1), (13) values; the others captions and marks
     std::array<VScroll*, 48> VScroll2{};
     std::array<Label*, 48> Lab2{};
-    std::array<Label*, 24> LabNote{};
+    std::array<Label*, 48> LabNote{};
     std::array<ComboBox*, 15> Combo3{};
     std::array<HScroll*, 2> HScroll3{};
     CheckBox* Check3 = nullptr;
