@@ -1,7 +1,8 @@
-// The program editor: opening it on a program (construction, load, fill,
-// painted) against a bare child window with as many plain Qt widgets of the
-// same classes in the same run (the counter "ratio"); its fill alone; and a
-// slider's move to its message in the output queue.
+// The program editor and the Global window: opening each (construction,
+// load, fill, painted) against a bare child window with as many plain Qt
+// widgets of the same classes in the same run (the counter "ratio"); the
+// program editor's fill alone; and a slider's move to its message in the
+// output queue.
 #include <benchmark/benchmark.h>
 
 #include <QCheckBox>
@@ -21,6 +22,8 @@
 #include "benchprogram.h"
 #include "editors/Editors.h"
 #include "editors/frmEditPrg.h"
+#include "editors/global/frmGbl.h"
+#include "files/state.h"
 #include "files/WindowImage.h"
 #include "midi/state.h"
 #include "platform/Controls.h"
@@ -47,11 +50,12 @@ std::map<std::string, int> widgetCounts(QWidget* w) {
     return n;
 }
 
-double bareFormShow(MdiFrame* frame, const std::map<std::string, int>& n) {
+double bareFormShow(MdiFrame* frame, const std::map<std::string, int>& n, int pages = 6, int width = 9330,
+                    int height = 5720) {
     const auto t0 = Clock::now();
     auto* f = new ChildForm(frame, "bare");
     auto* tabs = new QTabWidget(f);
-    for (int p = 0; p < 6; ++p) tabs->addTab(new QWidget, QString::number(p));
+    for (int p = 0; p < pages; ++p) tabs->addTab(new QWidget, QString::number(p));
     QWidget* page = tabs->widget(0);
     auto count = [&](const char* k) { auto it = n.find(k); return it == n.end() ? 0 : it->second; };
     for (int i = 0; i < count("group"); ++i) new QGroupBox(QStringLiteral("FRAME"), page);
@@ -64,7 +68,7 @@ double bareFormShow(MdiFrame* frame, const std::map<std::string, int>& n) {
     for (int i = 0; i < count("check"); ++i) new QCheckBox(QStringLiteral("ON"), page);
     for (int i = 0; i < count("radio"); ++i) new QRadioButton(QStringLiteral("OSC 1"), page);
     for (int i = 0; i < count("label"); ++i) new QLabel(QStringLiteral("Detune"), page);
-    f->Move(0, 0, 9330, 5720);
+    f->Move(0, 0, width, height);
     f->Show();
     tabs->resize(f->size());
     benchmark::DoNotOptimize(frame->grab().cacheKey());
@@ -150,5 +154,66 @@ void BM_SliderToQueue(benchmark::State& state) {
     state.counters["midi"] = MidiOn;
 }
 BENCHMARK(BM_SliderToQueue)->Unit(benchmark::kMicrosecond);
+
+// A Global file's window in slot 1 on a file's 448 bytes.
+struct GlobalBench {
+    BenchProgram p;
+    GlobalBench() {
+        InstallEditors();
+        GblFileData = GblMagic() + std::string(440, '\x07');
+        GblDir = p.startDir.path().toStdString();
+        GblName = "Stage";
+    }
+    frmGbl* open() {
+        GblSlotCur = 1;
+        return qobject_cast<frmGbl*>(ShowWindowOf(WinFamily::Gbl, 1));
+    }
+};
+
+void BM_OpenGlobalWindow(benchmark::State& state) {
+    GlobalBench b;
+    double ours = 0, bare = 0;
+    std::map<std::string, int> counts;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        frmGbl* w = b.open();
+        if (!w) {
+            state.SkipWithError("the window did not open");
+            break;
+        }
+        benchmark::DoNotOptimize(b.p.f->grab().cacheKey());
+        const double t = seconds(t0, Clock::now());
+        state.SetIterationTime(t);
+        ours += t;
+        if (counts.empty()) counts = widgetCounts(w);
+        w->Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        bare += bareFormShow(b.p.f, counts, 4, 9072, 5640);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    state.counters["ratio"] = bare > 0 ? ours / bare : 0;
+}
+BENCHMARK(BM_OpenGlobalWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// A user-scale slider's step: image, label and the whole dump queued.
+void BM_GlobalSliderToQueue(benchmark::State& state) {
+    GlobalBench b;
+    frmGbl* w = b.open();
+    auto* s = FindControl<VScroll>(w, "VScroll2", 0);
+    int v = 0;
+    std::size_t queued = 0;
+    for (auto _ : state) {
+        v = v == 10 ? -10 : 10;
+        s->setValue(v);
+        state.PauseTiming();
+        queued = MidiDev::Pending();   // the wire is busy: the whole dump waits
+        MidiDev::ClearQueue();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["midi"] = MidiOn;
+    state.counters["queued"] = static_cast<double>(queued);
+}
+BENCHMARK(BM_GlobalSliderToQueue)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

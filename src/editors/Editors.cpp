@@ -3,6 +3,7 @@
 #include "banks/Links.h"
 #include "editors/PrgRec.h"
 #include "editors/frmEditPrg.h"
+#include "editors/global/frmGbl.h"
 #include "shell/frmMain.h"
 
 namespace {
@@ -33,4 +34,5 @@ struct ProgramEditors : ProgramEditorLinkT {
 void InstallEditors() {
     static ProgramEditors editors;
     RegisterLink<ProgramEditorLinkT>(&editors);
+    InstallGlobalWindows();
 }

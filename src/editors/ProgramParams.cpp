@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/state.h"
 #include "platform/bytes.h"
 
 namespace {
@@ -111,10 +112,14 @@ const std::vector<ParamRow>& ProgramParams() {
     return rows;
 }
 
-const ParamRow* ParamRowOf(const std::string& control, int index) {
-    for (const ParamRow& r : ProgramParams())
+const ParamRow* ParamRowIn(const std::vector<ParamRow>& rows, const std::string& control, int index) {
+    for (const ParamRow& r : rows)
         if (control == r.control && index == r.index) return &r;
     return nullptr;
+}
+
+const ParamRow* ParamRowOf(const std::string& control, int index) {
+    return ParamRowIn(ProgramParams(), control, index);
 }
 
 bool ParamSendsMode(const ParamRow& row) { return row.page != PrgPage::Effects; }
@@ -139,6 +144,13 @@ int ParamStore(std::string& rec, const ParamRow& row, int value) {
         fieldPut(rec, row, static_cast<unsigned>(sent) & 0xFFu);
         return sent;
     }
+    case ParamCodec::LowBits: put(rec, row.pos, static_cast<unsigned>(value) & 0xFFu); return value;
+    case ParamCodec::OctaveNibble: fieldPut(rec, row, static_cast<unsigned>(2 - value) & 0x0Fu); return value;
+    case ParamCodec::OctaveWide: fieldPut(rec, row, static_cast<unsigned>(3 - value) & 0xFFu); return value;
+    case ParamCodec::ChannelOff: fieldPut(rec, row, value == 0 ? 255u : static_cast<unsigned>(value - 1)); return value;
+    case ParamCodec::Pedal:
+        fieldPut(rec, row, static_cast<unsigned>(GblOrder[static_cast<std::size_t>(std::clamp(value, 0, 51))]));
+        return value;
     }
     return value;
 }
@@ -151,8 +163,19 @@ std::optional<int> ParamRead(const std::string& rec, const ParamRow& row) {
     case ParamCodec::Signed: v = signedByte(raw); break;
     case ParamCodec::ListMinus12: v = signedByte(raw) + 12; break;
     case ParamCodec::Octave: v = 1 - signedByte(raw); break;
+    case ParamCodec::LowBits: break;
+    // 0-2 up to +2, 15 and 14 down to -2; nothing for the nibbles between.
+    case ParamCodec::OctaveNibble: v = raw <= 2 ? 2 - static_cast<int>(raw) : raw >= 14 ? 18 - static_cast<int>(raw) : -1; break;
+    case ParamCodec::OctaveWide: v = 3 - signedByte(raw); break;
+    case ParamCodec::ChannelOff: v = raw == 255 ? 0 : static_cast<int>(raw) + 1; break;
+    case ParamCodec::Pedal: {
+        const auto it = std::find(GblOrder.begin(), GblOrder.end(), static_cast<int>(raw));
+        v = it == GblOrder.end() ? -1 : static_cast<int>(it - GblOrder.begin());
+        break;
+    }
     }
     if (ParamShows(row, v)) return v;
+    if (row.fallback) return row.fallback;
     if (row.kind == ParamCtl::Slider || row.kind == ParamCtl::Multisample)
         return std::clamp(v, std::min(row.min, row.max), std::max(row.min, row.max));
     return std::nullopt;

@@ -20,6 +20,7 @@ enum class ParamCtl {
     List,         // drop-down list
     Check,        // check box
     Multisample,  // vertical scroll bar of a multisample box (explicit handlers)
+    Option,       // a pair of option buttons: 1 while the first is selected
 };
 
 // How a control's value is kept in the record and sent.
@@ -28,6 +29,11 @@ enum class ParamCodec {
     Signed,      // sent signed; stored as value + 256 when negative
     ListMinus12, // list index - 12, sent signed, stored as Signed
     Octave,      // list index 0-3: sent +1, 0, -1, -2; stored 1, 0, 255, 254
+    LowBits,     // the value stored as the whole byte, read from the row's bits
+    OctaveNibble,// list index 0-4: +2 .. -2 as a 4-bit two's complement
+    OctaveWide,  // list index 0-6: +3 .. -3, stored as a signed byte
+    ChannelOff,  // list index 0: OFF (255); 1 onwards: channel index - 1
+    Pedal,       // list index of a pedal function; stored its code (GblOrder)
 };
 
 enum class ParamLabel { Plain };  // the value as a plain number
@@ -47,6 +53,9 @@ struct ParamRow {
     int group, param;      // parameter message (group, index)
     int osc;               // the oscillator it belongs to: 0 none, 1, 2
     ParamLabel label;
+    // What a control shows for a value it cannot show (none: lists show no
+    // item and sliders their nearest value).
+    std::optional<int> fallback = std::nullopt;
 };
 
 // Every row, in the order the editor is filled.
@@ -59,6 +68,9 @@ bool ParamSendsMode(const ParamRow& row);
 bool ParamSelectsOsc(const ParamRow& row);
 // Whether `value` is one the control can show.
 bool ParamShows(const ParamRow& row, int value);
+
+// The row of a control in `rows`, or nullptr.
+const ParamRow* ParamRowIn(const std::vector<ParamRow>& rows, const std::string& control, int index);
 
 // Writes the control value into the row's bits of the record (every other
 // bit kept) and returns the value to send.

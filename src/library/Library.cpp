@@ -9,6 +9,7 @@
 #include "app/Tables.h"
 #include "app/state.h"
 #include "documents/Documents.h"
+#include "library/FormFamily.h"
 #include "library/Links.h"
 #include "library/frmArrAB.h"
 #include "library/frmArrNew.h"
@@ -47,26 +48,6 @@ struct ArrWindows : ArrWindowLinkT {
     }
 };
 ArrWindows arrWindows;
-
-// One instance array as a window family: the slot's window is created on
-// first use on the main window and shown (its load runs inside the Show).
-template <class F, std::size_t N, class Make>
-WindowFamily FamilyOf(std::array<QPointer<F>, N>& (*forms)(), Make make) {
-    auto live = [forms](int slot) -> ChildForm* {
-        if (slot < 0 || slot >= static_cast<int>(N)) return nullptr;
-        F* f = forms()[static_cast<std::size_t>(slot)];
-        return f && f->Loaded() && !f->Discarded() ? f : nullptr;
-    };
-    auto show = [forms, make, live](int slot) -> ChildForm* {
-        frmMain* m = MainForm();
-        if (!m || slot < 0 || slot >= static_cast<int>(N)) return nullptr;
-        QPointer<F>& f = forms()[static_cast<std::size_t>(slot)];
-        if (!LiveOn(f, m)) f = make(m);
-        f->Show();
-        return live(slot);
-    };
-    return WindowFamily{show, live};
-}
 
 std::vector<Registration>& familyRegistrations() {
     static std::vector<Registration> regs;

@@ -138,10 +138,11 @@ namespace midi_detail {
 
 // Sends MidiHdr.lpData as one long message, named by `label` in the status
 // bar while it is on the wire (a general text when empty); false on failure
-// (reported).
-bool longSend(const std::string& label) {
+// (reported). A `key` lets a newer message of the same key take the place
+// of one still waiting.
+bool longSend(const std::string& label, const std::string& key) {
     if (MidiOn == 0 || MidiHdr.lpData.empty()) return true;
-    int rc = MidiDev::OutLong(MidiOutHandle, MidiHdr.lpData, label.empty() ? Msg(148) : label);
+    int rc = MidiDev::OutLong(MidiOutHandle, MidiHdr.lpData, label.empty() ? Msg(148) : label, key);
     if (rc != MidiOk) {
         report(ErrMidiSend, std::to_string(rc));
         return false;
@@ -169,7 +170,7 @@ bool shortSend(unsigned status, unsigned d1, unsigned d2 = 0) {
 
 }  // namespace midi_detail
 
-void MidiOutLongSend() { midi_detail::longSend({}); }
+void MidiOutLongSend() { midi_detail::longSend({}, {}); }
 
 // ---- Monitor ------------------------------------------------------------------
 

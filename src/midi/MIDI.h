@@ -78,8 +78,10 @@ int StyTxDump(int g, const std::string& image);
 // The program bank of a program window image, function 4Ch: 14992 bytes.
 int PrgTxBank(const std::string& image);
 // The Global dump of a Global window image (positions 303-717), function 51h:
-// 481 bytes. The caller logs it.
-void GblTxDump(const std::string& image);
+// 481 bytes. The caller logs it. 0 when it reached the MIDI layer, 1 when
+// MIDI is off or the send failed (reported). A dump still waiting whole in
+// the queue gives way to a newer one.
+int GblTxDump(const std::string& image);
 // A backing-sequence dump, function 66h, of the file's bytes from byte 17 on.
 void BsqTxDump(const std::string& data);
 

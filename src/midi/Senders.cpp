@@ -11,7 +11,7 @@
 #include "app/StyleBlock.h"
 
 namespace midi_detail {
-bool longSend(const std::string& label = {});
+bool longSend(const std::string& label = {}, const std::string& key = {});
 bool shortSend(unsigned status, unsigned d1, unsigned d2 = 0);
 }  // namespace midi_detail
 
@@ -263,10 +263,11 @@ int PrgTxBank(const std::string& image) {
 
 std::string GblDumpMsg(const std::string& image) { return frame(0x51, Pack7(field(image, ImgGblParam0, 415))); }
 
-void GblTxDump(const std::string& image) {
-    if (MidiOn == 0) return;
+int GblTxDump(const std::string& image) {
+    if (MidiOn == 0) return 1;
     MidiHdr.lpData = GblDumpMsg(image);
-    longSend();
+    // Only the newest Global block matters: a dump still waiting gives way.
+    return longSend({}, "GblDump") ? 0 : 1;
 }
 
 std::string BsqDumpMsg(const std::string& data) {

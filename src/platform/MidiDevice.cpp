@@ -64,6 +64,8 @@ struct Layer {
     std::deque<LongSend> longs;
     bool progressShown = false;
     unsigned long long nextMsg = 1;
+    // Keyed long messages: the last one queued under each key, per output.
+    std::map<std::pair<MidiHandle, std::string>, std::pair<unsigned long long, std::size_t>> keyed;
     // The call now running: its messages are numbered from callFirstMsg on.
     bool inCall = false;
     unsigned long long callFirstMsg = 0;
@@ -356,11 +358,34 @@ int OutShort(MidiHandle h, uint32_t msg) {
     return pumpForCall(enqueue(h, std::move(bytes)));
 }
 
-int OutLong(MidiHandle h, const std::string& bytes, const std::string& label) {
+// Removes message `msg` of an output when none of its bytes has been
+// written yet; false (nothing removed) once it has started.
+bool dropWaiting(MidiHandle h, unsigned long long msg, std::size_t size) {
+    Layer& l = layer();
+    std::size_t queued = 0;
+    for (const Item& i : l.queue)
+        if (i.handle == h && i.msg == msg) queued += i.bytes.size();
+    if (queued != size) return false;
+    std::erase_if(l.queue, [&](const Item& i) { return i.handle == h && i.msg == msg; });
+    l.pendingBytes -= size;
+    std::erase_if(l.longs, [&](const LongSend& s) { return s.handle == h && s.msg == msg; });
+    return true;
+}
+
+int OutLong(MidiHandle h, const std::string& bytes, const std::string& label, const std::string& key) {
     Layer& l = layer();
     if (!l.outs.count(h)) return MidiErrInvalidHandle;
     if (bytes.empty()) return MidiOk;
     const unsigned long long msg = l.nextMsg++;
+    if (!key.empty()) {
+        // The newer message of a key replaces one still waiting whole; one
+        // already on its way is never cut.
+        auto [it, fresh] = l.keyed.try_emplace({h, key}, msg, bytes.size());
+        if (!fresh) {
+            dropWaiting(h, it->second.first, it->second.second);
+            it->second = {msg, bytes.size()};
+        }
+    }
     if (bytes.size() > static_cast<std::size_t>(MidiMaxEvent)) {
         retireLongSends(nowUs());
         l.longs.push_back({h, msg, label, bytes.size(), 0, 0});

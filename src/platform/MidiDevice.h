@@ -125,8 +125,10 @@ int OutClose(MidiHandle h);
 // reported through the failure handler, never here.
 int OutShort(MidiHandle h, uint32_t msg);
 // A message longer than one piece is a long send: `label` names it in the
-// progress reports while it is on the wire.
-int OutLong(MidiHandle h, const std::string& bytes, const std::string& label = {});
+// progress reports while it is on the wire. A message sent with a `key`
+// replaces the last message of that key for the output while none of its
+// bytes has been written (the new one queued at the end).
+int OutLong(MidiHandle h, const std::string& bytes, const std::string& label = {}, const std::string& key = {});
 int InOpen(MidiHandle& h, int dev);
 int InClose(MidiHandle h);
 int InStart(MidiHandle h);

@@ -157,17 +157,17 @@ TEST_F(MidiTest, StyTxDumpSendsAGroupOrRefusesAnEmptyStyle) {
 TEST_F(MidiTest, DumpsSayWhetherTheyWentOut) {
     const std::string sty = styWindow({20, 20, 20, 20}, std::string(80, 'x'));
     const std::string arr(12142, 'a'), prg(32094, 'p');
-    const struct { const char* what; std::function<void()> before; int arr, sty, prg; } cases[] = {
-        {"sent", [] {}, 0, 0, 0},
-        {"MIDI off", [] { MidiOn = 0; }, 1, 2, 1},
-        {"refused by the layer", [this] { midi->failWrite = MidiErrFailed; }, 1, 2, 1},
+    const struct { const char* what; std::function<void()> before; int arr, sty, prg, gbl; } cases[] = {
+        {"sent", [] {}, 0, 0, 0, 0},
+        {"MIDI off", [] { MidiOn = 0; }, 1, 2, 1, 1},
+        {"refused by the layer", [this] { midi->failWrite = MidiErrFailed; }, 1, 2, 1, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        int rc[3];
-        const std::function<int()> sends[3] = {[&] { return ArrTxBank(arr); }, [&] { return StyTxDump(0, sty); },
-                                               [&] { return PrgTxBank(prg); }};
-        for (int i = 0; i < 3; ++i) {
+        int rc[4];
+        const std::function<int()> sends[4] = {[&] { return ArrTxBank(arr); }, [&] { return StyTxDump(0, sty); },
+                                               [&] { return PrgTxBank(prg); }, [&] { return GblTxDump(arr); }};
+        for (int i = 0; i < 4; ++i) {
             c.before();
             if (midi->failWrite) dialogs.answer(vbOK);
             rc[i] = sends[i]();
@@ -175,14 +175,14 @@ TEST_F(MidiTest, DumpsSayWhetherTheyWentOut) {
             midi->failWrite = 0;
             MidiOn = 1;
         }
-        EXPECT_EQ(std::tuple(rc[0], rc[1], rc[2]), std::tuple(c.arr, c.sty, c.prg));
+        EXPECT_EQ(std::tuple(rc[0], rc[1], rc[2], rc[3]), std::tuple(c.arr, c.sty, c.prg, c.gbl));
     }
 }
 
 TEST_F(MidiTest, GlobalAndBackingSequenceDumps) {
     GlobalChannel = 1;
     std::string img = std::string(302, '\0') + randomBytes(416, 4);
-    GblTxDump(img);
+    EXPECT_EQ(GblTxDump(img), 0);
     std::string m = sent();
     ASSERT_EQ(m.size(), 481u);
     expectDump(m, "F0 42 31 4D 51", img.substr(302, 415));  // the 416th byte is never sent

@@ -54,6 +54,24 @@ TEST_F(MidiQueueTest, LongMessagesGoOutInSmallPiecesAndEverythingKeepsItsOrder) 
               std::tuple("\xB2\x07\x7F", small.substr(0, 256), "\xC3\x05"));
 }
 
+// A keyed message takes the place of a waiting one of its key; one already
+// started goes on whole, and every other message keeps its place.
+TEST_F(MidiQueueTest, AKeyedMessageReplacesOnlyAWholeWaitingOneOfItsKey) {
+    auto keyed = [](char tag) {
+        std::string d = dump(481);
+        d[1] = tag;
+        return d;
+    };
+    ASSERT_EQ(MidiDev::OutLong(out, keyed('a'), {}, "k"), MidiOk);   // started at once
+    ASSERT_EQ(MidiDev::OutLong(out, keyed('b'), {}, "k"), MidiOk);   // waits whole
+    ASSERT_EQ(MidiDev::OutShort(out, 0x05C3), MidiOk);
+    ASSERT_EQ(MidiDev::OutLong(out, keyed('c'), {}, "other"), MidiOk);
+    ASSERT_EQ(MidiDev::OutLong(out, keyed('d'), {}, "k"), MidiOk);   // replaces b, queued last
+    EXPECT_EQ(MidiDev::Pending(), 481u - 256 + 2 + 481 + 481);
+    drain();
+    EXPECT_EQ(midi->written(), keyed('a') + "\xC3\x05" + keyed('c') + keyed('d'));
+}
+
 TEST_F(MidiQueueTest, PiecesArePacedAtTheWireRateFromTheFirstByte) {
     // Fresh, and after the wire was idle for a long while (no burst to make up for it).
     for (long long idle : {0LL, 10'000LL}) {
