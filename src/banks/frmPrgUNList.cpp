@@ -108,7 +108,7 @@ void frmPrgUN::feedEditors(int row) {
     // click still selects the new one on the instrument.
     if (PrgModified && AskKeepChanges(4, title) == vbYes && editor.prgRecStore() != 0) return;
     PrgModified = false;
-    if (!self) return;
+    if (!self || !self->Loaded()) return;
     editor.prgRecBuild(image, row);
     if (EditPrgOpen) editor.editPrgFill();
     if (EditPerfOpen) editor.setPerfCaption(perfCaption());

@@ -52,7 +52,7 @@ void frmPrgUN::TimerLoadPrg_Timer() {
             if (at(image, ImgSlot) != 9) PrgFileLink(image);
         }
     }
-    if (!self) return;
+    if (!self || !self->Loaded()) return;
     switch (savedMode_) {
     case 1: ModeTx06(); break;
     case 2: ModeTx04(); break;
