@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QListWidget>
 
 #include "banks/frmPcgAE.h"
 #include "benchprogram.h"
@@ -17,36 +16,23 @@ namespace {
 
 using Clock = BenchClock;
 
-double bareListShow() {
-    const auto t0 = Clock::now();
-    QListWidget l;
-    for (int i = 0; i < 64; ++i)
-        l.addItem(QString::fromLatin1(PrgRomNames[0].data() + 16 * i, 16));
-    l.resize(500, 260);
-    l.show();
-    benchmark::DoNotOptimize(l.grab().cacheKey());
-    return seconds(t0, Clock::now());
+QStringList romNames() {
+    QStringList rows;
+    for (int i = 0; i < 64; ++i) rows << QString::fromLatin1(PrgRomNames[0].data() + 16 * i, 16);
+    return rows;
 }
 
 void BM_OpenProgramBankWindow(benchmark::State& state) {
     BenchProgram p;
-    double ours = 0, bare = 0;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        RunMenuCommand(MenuId::mnuWProgA);
-        frmPcgAE* w = PcgAEForms()[4];
-        if (!w || w->List1->ListCount() != 64) {
-            state.SkipWithError("the bank window did not open");
-            break;
-        }
-        benchmark::DoNotOptimize(p.f->grab().cacheKey());
-        const double t = seconds(t0, Clock::now());
-        state.SetIterationTime(t);
-        ours += t;
-        w->Unload();
-        bare += bareListShow();
-    }
-    state.counters["ratio"] = bare > 0 ? ours / bare : 0;
+    const QStringList rows = romNames();
+    TimeWindowOpen(
+        state, p,
+        []() -> ChildForm* {
+            RunMenuCommand(MenuId::mnuWProgA);
+            frmPcgAE* w = PcgAEForms()[4];
+            return w && w->List1->ListCount() == 64 ? w : nullptr;
+        },
+        [&] { return bareListPaint(rows, {500, 260}); }, "the bank window did not open");
 }
 BENCHMARK(BM_OpenProgramBankWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 

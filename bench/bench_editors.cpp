@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -73,7 +72,7 @@ double bareFormShow(MdiFrame* frame, const std::map<std::string, int>& n, int pa
     tabs->resize(f->size());
     benchmark::DoNotOptimize(frame->grab().cacheKey());
     const double t = seconds(t0, Clock::now());
-    f->Unload();
+    closeWindow(f);
     return t;
 }
 
@@ -92,27 +91,20 @@ struct EditorBench {
 
 void BM_OpenProgramEditor(benchmark::State& state) {
     EditorBench b;
-    double ours = 0, bare = 0;
     std::map<std::string, int> counts;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        frmEditPrg* ed = b.open();
-        if (!ed) {
-            state.SkipWithError("the editor did not open");
-            break;
-        }
-        benchmark::DoNotOptimize(b.p.f->grab().cacheKey());
-        const double t = seconds(t0, Clock::now());
-        state.SetIterationTime(t);
-        ours += t;
-        if (counts.empty()) counts = widgetCounts(ed);
+    if (frmEditPrg* ed = b.open()) {
+        counts = widgetCounts(ed);
         PrgModified = false;
-        ed->Unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        bare += bareFormShow(b.p.f, counts);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        closeWindow(ed);
     }
-    state.counters["ratio"] = bare > 0 ? ours / bare : 0;
+    TimeWindowOpen(
+        state, b.p,
+        [&]() -> ChildForm* {
+            frmEditPrg* ed = b.open();
+            PrgModified = false;   // closed without a question
+            return ed;
+        },
+        [&] { return bareFormShow(b.p.f, counts); }, "the editor did not open");
 }
 BENCHMARK(BM_OpenProgramEditor)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
@@ -172,26 +164,14 @@ struct GlobalBench {
 
 void BM_OpenGlobalWindow(benchmark::State& state) {
     GlobalBench b;
-    double ours = 0, bare = 0;
     std::map<std::string, int> counts;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        frmGbl* w = b.open();
-        if (!w) {
-            state.SkipWithError("the window did not open");
-            break;
-        }
-        benchmark::DoNotOptimize(b.p.f->grab().cacheKey());
-        const double t = seconds(t0, Clock::now());
-        state.SetIterationTime(t);
-        ours += t;
-        if (counts.empty()) counts = widgetCounts(w);
-        w->Unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        bare += bareFormShow(b.p.f, counts, 4, 9072, 5640);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (frmGbl* w = b.open()) {
+        counts = widgetCounts(w);
+        closeWindow(w);
     }
-    state.counters["ratio"] = bare > 0 ? ours / bare : 0;
+    TimeWindowOpen(
+        state, b.p, [&]() -> ChildForm* { return b.open(); },
+        [&] { return bareFormShow(b.p.f, counts, 4, 9072, 5640); }, "the window did not open");
 }
 BENCHMARK(BM_OpenGlobalWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 

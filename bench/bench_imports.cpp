@@ -37,7 +37,8 @@ struct Program {
         benchmark::DoNotOptimize(f->grab().cacheKey());
         return seconds(t0, Clock::now());
     }
-    // Closes every arrangement file window; false when none was open.
+    // Closes every arrangement file window and lets Qt delete them; false
+    // when none was open.
     bool closeAll() {
         bool any = false;
         for (auto& w : ArrUForms())
@@ -45,6 +46,7 @@ struct Program {
                 any = true;
                 w->Unload();
             }
+        flushDeletions();
         return any;
     }
 };

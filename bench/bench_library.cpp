@@ -4,7 +4,7 @@
 // is the window's time over the bare list's.
 #include <benchmark/benchmark.h>
 
-#include <QListWidget>
+#include <QStringList>
 
 #include "benchprogram.h"
 #include "files/Readers.h"
@@ -22,16 +22,16 @@ namespace {
 
 using Clock = BenchClock;
 
-double bareListPaint(const std::string& file, int rows = 64, long first = ArrHdrLen, long step = ArrBlkLen) {
-    const auto t0 = Clock::now();
-    QListWidget l;
+// The 16-character names of `rows` records of `step` bytes from `first`, as a
+// bare list shows them.
+QStringList names(const std::string& file, int rows = 64, long first = ArrHdrLen, long step = ArrBlkLen) {
+    QStringList l;
     for (int i = 0; i < rows; ++i)
-        l.addItem(QString::fromLatin1(file.data() + std::min<long>(first + step * i, static_cast<long>(file.size()) - 16), 16));
-    l.resize(600, 280);
-    l.show();
-    benchmark::DoNotOptimize(l.grab().cacheKey());
-    return seconds(t0, Clock::now());
+        l << QString::fromLatin1(file.data() + std::min<long>(first + step * i, static_cast<long>(file.size()) - 16), 16);
+    return l;
 }
+
+double bareListPaint(const QStringList& rows) { return ::bareListPaint(rows, {600, 280}); }
 
 // A full bank: 64 arrangements on varied factory styles, with its own
 // style file beside it.
@@ -43,28 +43,23 @@ std::string fullBank() {
 
 void BM_OpenArrangementFile(benchmark::State& state) {
     BenchProgram p;
-    frmMain* f = p.f;
     const std::string file = fullBank(), path = PathJoin(StartDir(), "Bank");
     WriteWholeFile(path + ".arr", file);
     WriteWholeFile(path + ".sty", StyTemplateImage());
-    double ours = 0, bare = 0;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        ArrFileRead(path + ".arr");
-        ArrDir = StartDir();
-        ArrName = "Bank";
-        ArrSlotCur = 1;
-        ArrSlotUsed[1] = 1;
-        auto* w = new frmArrU(f);
-        w->Show();
-        benchmark::DoNotOptimize(f->grab().cacheKey());
-        const double t = seconds(t0, Clock::now());
-        state.SetIterationTime(t);
-        ours += t;
-        w->Unload();
-        bare += bareListPaint(file);
-    }
-    state.counters["ratio"] = bare > 0 ? ours / bare : 0;
+    const QStringList rows = names(file);
+    TimeWindowOpen(
+        state, p,
+        [&]() -> ChildForm* {
+            ArrFileRead(path + ".arr");
+            ArrDir = StartDir();
+            ArrName = "Bank";
+            ArrSlotCur = 1;
+            ArrSlotUsed[1] = 1;
+            auto* w = new frmArrU(p.f);
+            w->Show();
+            return w;
+        },
+        [&] { return bareListPaint(rows); }, "the arrangement file did not open");
 }
 BENCHMARK(BM_OpenArrangementFile)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
@@ -86,28 +81,21 @@ void BM_OpenLargestStyleFile(benchmark::State& state) {
     BenchProgram p;
     const std::string file = largestStyleFile(), path = PathJoin(StartDir(), "Big");
     WriteWholeFile(path + ".sty", file);
-    double ours = 0, bare = 0;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        if (StyFileLoad(path + ".sty") != 0) {
-            state.SkipWithError("the style file was refused");
-            break;
-        }
-        StyDir = StartDir();
-        StyName = "Big";
-        StySlotCur = 1;
-        StySlotUsed[1] = 1;
-        StyLoopIdx = 0;
-        auto* w = new frmStyUN(p.f, 23);
-        w->Show();
-        benchmark::DoNotOptimize(p.f->grab().cacheKey());
-        const double t = seconds(t0, Clock::now());
-        state.SetIterationTime(t);
-        ours += t;
-        w->Unload();
-        bare += bareListPaint(file, 19, StyHdrLen, (StyGroupLimit - 1) / 4);
-    }
-    state.counters["ratio"] = bare > 0 ? ours / bare : 0;
+    const QStringList rows = names(file, 19, StyHdrLen, (StyGroupLimit - 1) / 4);
+    TimeWindowOpen(
+        state, p,
+        [&]() -> ChildForm* {
+            if (StyFileLoad(path + ".sty") != 0) return nullptr;
+            StyDir = StartDir();
+            StyName = "Big";
+            StySlotCur = 1;
+            StySlotUsed[1] = 1;
+            StyLoopIdx = 0;
+            auto* w = new frmStyUN(p.f, 23);
+            w->Show();
+            return w;
+        },
+        [&] { return bareListPaint(rows); }, "the style file was refused");
     state.counters["bytes"] = static_cast<double>(file.size());
 }
 BENCHMARK(BM_OpenLargestStyleFile)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
@@ -138,23 +126,14 @@ void BM_OpenBankWindow(benchmark::State& state) {
     BenchProgram p;
     const std::string file = fullBank();
     WriteWholeFile(ArrAFile, file);
-    double ours = 0, bare = 0;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        mnuArrA_Click();
-        frmArrAB* w = ArrABForm(2);
-        if (!w) {
-            state.SkipWithError("the bank window did not open");
-            break;
-        }
-        benchmark::DoNotOptimize(p.f->grab().cacheKey());
-        const double t = seconds(t0, Clock::now());
-        state.SetIterationTime(t);
-        ours += t;
-        w->Unload();
-        bare += bareListPaint(file);
-    }
-    state.counters["ratio"] = bare > 0 ? ours / bare : 0;
+    const QStringList rows = names(file);
+    TimeWindowOpen(
+        state, p,
+        []() -> ChildForm* {
+            mnuArrA_Click();
+            return ArrABForm(2);
+        },
+        [&] { return bareListPaint(rows); }, "the bank window did not open");
 }
 BENCHMARK(BM_OpenBankWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
@@ -168,22 +147,19 @@ void BM_OpenBsqWindow(benchmark::State& state) {
     for (long q = BsqDataStart; q <= BsqMaxLen; q += 4) put(f, q, 1);
     const std::string path = PathJoin(StartDir(), "Seq");
     WriteWholeFile(path + ".bsq", f);
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        if (BsqFileRead(path + ".bsq") != 0) {
-            state.SkipWithError("the file was refused");
-            break;
-        }
-        BsqDir = StartDir();
-        BsqName = "Seq";
-        BsqSlotCur = 1;
-        auto* w = new frmBsq(p.f);
-        w->Show();
-        w->List1->setListIndex(0);
-        benchmark::DoNotOptimize(p.f->grab().cacheKey());
-        state.SetIterationTime(seconds(t0, Clock::now()));
-        w->Unload();
-    }
+    TimeWindowOpen(
+        state, p,
+        [&]() -> ChildForm* {
+            if (BsqFileRead(path + ".bsq") != 0) return nullptr;
+            BsqDir = StartDir();
+            BsqName = "Seq";
+            BsqSlotCur = 1;
+            auto* w = new frmBsq(p.f);
+            w->Show();
+            w->List1->setListIndex(0);
+            return w;
+        },
+        [] { return 0.0; }, "the file was refused");
 }
 BENCHMARK(BM_OpenBsqWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 

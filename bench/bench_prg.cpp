@@ -13,7 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QEventLoop>
-#include <QListWidget>
 #include <QTimer>
 #include <algorithm>
 
@@ -45,38 +44,21 @@ std::string programFile() {
     return f;
 }
 
-double bareListShow() {
-    const auto t0 = Clock::now();
-    QListWidget l;
-    for (int i = 0; i < 64; ++i) l.addItem(QString::fromStdString("11  Program " + std::to_string(i)));
-    l.resize(500, 260);
-    l.show();
-    benchmark::DoNotOptimize(l.grab().cacheKey());
-    return seconds(t0, Clock::now());
-}
-
 void BM_OpenProgramFileWindow(benchmark::State& state) {
     ChosenFile dialogs;
     BenchProgram p(&dialogs);
     dialogs.path = PathJoin(StartDir(), "Bench.prg");
     WriteWholeFile(dialogs.path, programFile());
-    double ours = 0, bare = 0;
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
-        RunMenuCommand(MenuId::mnuApriPrg);
-        frmPrgUN* w = PrgUNForms()[1];
-        if (!w || w->List1->ListCount() != 64) {
-            state.SkipWithError("the program window did not open");
-            break;
-        }
-        benchmark::DoNotOptimize(p.f->grab().cacheKey());
-        const double t = seconds(t0, Clock::now());
-        state.SetIterationTime(t);
-        ours += t;
-        w->Unload();
-        bare += bareListShow();
-    }
-    state.counters["ratio"] = bare > 0 ? ours / bare : 0;
+    QStringList rows;
+    for (int i = 0; i < 64; ++i) rows << QString::fromStdString("11  Program " + std::to_string(i));
+    TimeWindowOpen(
+        state, p,
+        []() -> ChildForm* {
+            RunMenuCommand(MenuId::mnuApriPrg);
+            frmPrgUN* w = PrgUNForms()[1];
+            return w && w->List1->ListCount() == 64 ? w : nullptr;
+        },
+        [&] { return bareListPaint(rows, {500, 260}); }, "the program window did not open");
 }
 BENCHMARK(BM_OpenProgramFileWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 

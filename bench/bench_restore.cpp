@@ -31,8 +31,7 @@ using Clock = BenchClock;
 // deletion is not timed with the next start-up.
 void dispose(frmMain* f) {
     delete f;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
+    flushDeletions();
     InstanceLockRelease();
 }
 

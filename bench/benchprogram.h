@@ -1,6 +1,14 @@
 #pragma once
-// What the window benchmarks share: a steady clock in seconds, and the
-// program started up to its painted frame in fresh folders.
+// What the window benchmarks share: a steady clock in seconds, the program
+// started up to its painted frame in fresh folders, and one timing loop that
+// opens a window, closes it and lets Qt delete it before the next iteration,
+// so that no benchmark runs among an earlier one's dead windows.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QListWidget>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <chrono>
 
@@ -12,6 +20,7 @@
 #include "library/Library.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "platform/Forms.h"
 #include "platform/MidiDevice.h"
 #include "platform/Paths.h"
 #include "shell/frmMain.h"
@@ -20,6 +29,32 @@ using BenchClock = std::chrono::steady_clock;
 
 inline double seconds(BenchClock::time_point a, BenchClock::time_point b) {
     return std::chrono::duration<double>(b - a).count();
+}
+
+// Runs the deletions Qt has deferred (closed windows and what they took
+// along), so that they are neither timed with nor left behind for what comes next.
+inline void flushDeletions() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Closes `w` and lets Qt delete it now.
+inline void closeWindow(ChildForm* w) {
+    if (w) w->Unload();
+    flushDeletions();
+}
+
+// Fills, shows and paints a bare Qt list of `rows` at `size`; its time in seconds.
+inline double bareListPaint(const QStringList& rows, QSize size) {
+    const auto t0 = BenchClock::now();
+    {
+        QListWidget l;
+        l.addItems(rows);
+        l.resize(size);
+        l.show();
+        benchmark::DoNotOptimize(l.grab().cacheKey());
+    }
+    return seconds(t0, BenchClock::now());
 }
 
 // The shell, the library and the bank windows installed, the capture MIDI back-end,
@@ -46,6 +81,7 @@ struct BenchProgram {
     }
     ~BenchProgram() {
         delete f;
+        flushDeletions();
         InstanceLockRelease();
         LanguageChooser = nullptr;
         if (dialogs_) SetDialogService(nullptr);
@@ -56,3 +92,30 @@ struct BenchProgram {
 private:
     DialogService* dialogs_;
 };
+
+// The shared loop of the window benchmarks: `open` runs the user's command and
+// returns its window (null when it did not open, which stops the benchmark
+// with `failure`); each iteration is timed to the frame painted, then the
+// window is closed and deleted, and `bare` (the same work in plain Qt, in
+// seconds; 0 when there is none) runs. The counter "ratio" is the window's
+// time over the bare one's.
+template <class Open, class Bare>
+void TimeWindowOpen(benchmark::State& state, BenchProgram& p, Open open, Bare bare, const char* failure) {
+    double ours = 0, theirs = 0;
+    for (auto _ : state) {
+        const auto t0 = BenchClock::now();
+        ChildForm* w = open();
+        if (!w) {
+            state.SkipWithError(failure);
+            break;
+        }
+        benchmark::DoNotOptimize(p.f->grab().cacheKey());
+        const double t = seconds(t0, BenchClock::now());
+        state.SetIterationTime(t);
+        ours += t;
+        closeWindow(w);
+        theirs += bare();
+        flushDeletions();
+    }
+    if (theirs > 0) state.counters["ratio"] = ours / theirs;
+}
