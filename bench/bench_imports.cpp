@@ -13,17 +13,6 @@ namespace {
 
 using Clock = BenchClock;
 
-// The file dialog chooses `path`; every question is answered No.
-struct ChosenFile : DialogService {
-    std::string path;
-    int msgBox(const std::string&, int, const std::string&) override { return vbNo; }
-    bool inputBox(const std::string&, const std::string&, const std::string&, std::string&) override { return false; }
-    bool fileDialog(FileDialogRequest& req) override {
-        req.fileName = path;
-        return true;
-    }
-};
-
 // The program started up to its frame, its file dialog choosing `dialogs.path`.
 struct Program {
     ChosenFile dialogs;

@@ -27,17 +27,6 @@ namespace {
 
 using Clock = BenchClock;
 
-// The file dialog chooses `path`; every question is answered No.
-struct ChosenFile : DialogService {
-    std::string path;
-    int msgBox(const std::string&, int, const std::string&) override { return vbNo; }
-    bool inputBox(const std::string&, const std::string&, const std::string&, std::string&) override { return false; }
-    bool fileDialog(FileDialogRequest& req) override {
-        req.fileName = path;
-        return true;
-    }
-};
-
 std::string programFile() {
     std::string f = PrgTemplateImage();
     for (int i = 0; i < 64; ++i) putMid(f, 49 + 172L * i, padRight("Program " + std::to_string(i), 16));

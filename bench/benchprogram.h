@@ -27,6 +27,17 @@
 
 using BenchClock = std::chrono::steady_clock;
 
+// The file dialog chooses `path`; every question is answered No.
+struct ChosenFile : DialogService {
+    std::string path;
+    int msgBox(const std::string&, int, const std::string&) override { return vbNo; }
+    bool inputBox(const std::string&, const std::string&, const std::string&, std::string&) override { return false; }
+    bool fileDialog(FileDialogRequest& req) override {
+        req.fileName = path;
+        return true;
+    }
+};
+
 inline double seconds(BenchClock::time_point a, BenchClock::time_point b) {
     return std::chrono::duration<double>(b - a).count();
 }
