@@ -78,10 +78,11 @@ double bareFormShow(MdiFrame* frame, const std::map<std::string, int>& n, int pa
 
 struct EditorBench {
     BenchProgram p;
+    ChildForm source{p.f, QStringLiteral("frmPrgUN")};   // the program window the record comes from
     EditorBench() {
         InstallEditors();
-        std::string img = WindowImageNew(21, std::string(PrgFileLen, '\x05'));
-        ProgramEditorLink().prgRecBuild(img, 5);
+        source.Tag() = WindowImageNew(21, std::string(PrgFileLen, '\x05'));
+        ProgramEditorLink().prgRecBuild(&source, 5);
     }
     frmEditPrg* open() {
         ProgramEditorLink().show();

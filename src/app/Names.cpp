@@ -36,11 +36,6 @@ std::string name16(const std::vector<std::string>& list, std::size_t i, const st
 
 std::string posCode(int i) { return std::to_string(i / 8 + 1) + std::to_string(i % 8 + 1); }
 
-// Position of the pedal-function lists -> function code kept in the Global data.
-constexpr int kGblOrder[52] = {0,  1,  2,  47, 3,  38, 37, 4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
-                               15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 39, 40, 41,
-                               42, 44, 45, 46, 48, 49, 50, 51, 52, 30, 43, 31, 32, 33, 34, 53};
-
 }  // namespace
 
 void NameTablesFill() {
@@ -59,7 +54,6 @@ void NameTablesFill() {
     for (int j = 0; j < 128; ++j)
         StyRomNames[static_cast<std::size_t>(j)] =
             name16(sty, static_cast<std::size_t>(j), std::string("Style ") + (j < 64 ? 'A' : 'B') + posCode(j % 64));
-    for (int j = 0; j < 52; ++j) GblOrder[static_cast<std::size_t>(j)] = kGblOrder[j];
 }
 
 std::string MultisampleScramble(const std::string& bytes) {

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-// Fills PrgRomNames, DrumKitNames, StyRomNames and GblOrder from the name
+// Fills PrgRomNames, DrumKitNames and StyRomNames from the name
 // lists of data/names built into the program (one name a line, blank-padded
 // to 16 characters; entries a list lacks get a name made from the position).
 void NameTablesFill();

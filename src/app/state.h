@@ -317,7 +317,6 @@ struct NameTables {
     std::string DrumKitNames;                   // 16 x 16
     std::array<std::string, 128> StyRomNames{}; // 16 characters each
     std::array<std::string, 519> MultisampleNames{};  // "NNN" + name, 15 characters
-    std::array<int, 52> GblOrder{};
 };
 inline NameTables AppNames;
 
@@ -325,7 +324,6 @@ inline auto& PrgRomNames = AppNames.PrgRomNames;
 inline auto& DrumKitNames = AppNames.DrumKitNames;
 inline auto& StyRomNames = AppNames.StyRomNames;
 inline auto& MultisampleNames = AppNames.MultisampleNames;
-inline auto& GblOrder = AppNames.GblOrder;
 
 // Back to the state of a fresh start (tests, and the start of StartUp).
 void resetAppState();

@@ -8,12 +8,15 @@
 
 #include "app/Links.h"
 
+class ChildForm;
+
 class ProgramEditorLinkT {
 public:
     virtual ~ProgramEditorLinkT() = default;
-    // Program `index` (0-63) of a program window image becomes the current
-    // record PrgRec (with its owning window's kind and slot and its file).
-    virtual void prgRecBuild(const std::string& /*image*/, int /*index*/) {}
+    // Program `index` (0-63) of a program window, as its image holds it
+    // now, becomes the current record PrgRec (with the window's kind and
+    // slot and its file).
+    virtual void prgRecBuild(ChildForm* /*window*/, int /*index*/) {}
     // Writes PrgRec back into the window it came from and clears PrgModified
     // (a read-only window says so instead): 0 stored, 1 not stored.
     virtual int prgRecStore() { return 1; }
@@ -28,6 +31,9 @@ public:
     virtual std::string caption() { return {}; }
     virtual std::string perfCaption() { return {}; }
     virtual void setPerfCaption(const std::string& /*text*/) {}
+    // Captions the performance editor "Edit Performance  " with the current
+    // record's file and program names.
+    virtual void perfRecaption() {}
     // Empties the multisample boxes of the program editor.
     virtual void resetMultisampleBoxes() {}
 };

@@ -13,6 +13,7 @@
 #include "app/Tables.h"
 #include "app/state.h"
 #include "banks/BankWindow.h"
+#include "banks/Links.h"
 #include "banks/state.h"
 #include "files/Clipboard.h"
 #include "files/WindowImage.h"
@@ -38,8 +39,6 @@ bool PrgRowIsReference(const std::string& text) { return text.size() >= 4 && tex
 
 namespace {
 constexpr int Idle = 10;
-// The record of a program (PrgRec): the kind and slot of its window.
-constexpr long RecKindPos = 173, RecSlotPos = 175;
 
 // Layout (twips): the design places; the first of each pair with large fonts.
 struct Placement {
@@ -190,12 +189,19 @@ void frmPrgUN::Form_Load() {
 
 void frmPrgUN::showImage() {
     const std::string& image = Tag();
-    List1->Clear();
+    // Rows already shown are rewritten in place: the current row and the
+    // selection stay, so a program the editor stored back is still the one
+    // highlighted, as the instrument and the editor hold it.
+    const bool inPlace = List1->ListCount() == 64;
+    if (!inPlace) List1->Clear();
     bool any = false;
     for (int i = 0; i < 64; ++i) {
         const std::string row = PrgRowText(image, i);
         any = any || !PrgRowEmpty(row);
-        List1->AddItem(row);
+        if (inPlace)
+            List1->setList(i, row);
+        else
+            List1->AddItem(row);
     }
     showing_ = true;   // the box's handler leaves the image alone
     Combo1->setListIndex(static_cast<int>(at(image, ImgPrgChannelByte) & 0x0F));
@@ -291,8 +297,7 @@ void frmPrgUN::unloadMenus() {
     PrgSlotCur = s;
     if (PrgUntitledSent == this) PrgUntitledSent = nullptr;
     // The program record no longer has a window to go back to.
-    if (at(PrgRec, RecKindPos) == static_cast<unsigned>(kind()) && at(PrgRec, RecSlotPos) == static_cast<unsigned>(s))
-        put(PrgRec, RecSlotPos, 0);
+    ProgramEdit.record.sourceClosing(this);
     if (!fileWindow()) {
         if (s >= 1) {
             PrgNewUsed[static_cast<std::size_t>(s)] = 0;

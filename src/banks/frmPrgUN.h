@@ -52,7 +52,7 @@ public:
 
     // Rows, channel box, caption and the send button from the image (after
     // a paste or a cut changed it). Sends nothing.
-    Q_INVOKABLE void showImage();
+    void showImage();
     void ImageChanged() override { showImage(); }
     bool JobOffered(WindowJob job) const override;
     void RunJob(WindowJob job) override;

@@ -24,16 +24,8 @@
 
 namespace {
 constexpr int Idle = 10, ClickWaits = 9;
-// The record of a program (PrgRec): its file's type and name.
-constexpr long RecTypePos = 177, RecNamePos = 178;
 
 bool editorThere() { return IsLinked<ProgramEditorLinkT>(); }
-
-// "Edit Performance  " with the record's file and program names.
-std::string perfCaption() {
-    const std::string ext = at(PrgRec, RecTypePos) == 0 ? "prg" : "pgg";
-    return "Edit Performance  " + rtrim(mid(PrgRec, RecNamePos, 24)) + "." + ext + " / " + mid(PrgRec, 1, 16);
-}
 }  // namespace
 
 void frmPrgUN::Combo1_Click() {
@@ -96,8 +88,7 @@ void frmPrgUN::List1_Click() {
 
 void frmPrgUN::feedEditors(int row) {
     ProgramEditorLinkT& editor = ProgramEditorLink();
-    const std::string image = Tag();
-    if (!EditPrgOpen && !EditPerfOpen) return editor.prgRecBuild(image, row);
+    if (!EditPrgOpen && !EditPerfOpen) return editor.prgRecBuild(this, row);
     const std::string title = EditPrgOpen ? editor.caption() : editor.perfCaption();
     if (EditPrgOpen) {
         editor.resetMultisampleBoxes();
@@ -109,9 +100,10 @@ void frmPrgUN::feedEditors(int row) {
     if (PrgModified && AskKeepChanges(4, title) == vbYes && editor.prgRecStore() != 0) return;
     PrgModified = false;
     if (!self || !self->Loaded()) return;
-    editor.prgRecBuild(image, row);
+    // Built from the image as it is now, the kept program stored in it.
+    editor.prgRecBuild(this, row);
     if (EditPrgOpen) editor.editPrgFill();
-    if (EditPerfOpen) editor.setPerfCaption(perfCaption());
+    if (EditPerfOpen) editor.perfRecaption();
 }
 
 void frmPrgUN::TimerList1_Timer() {

@@ -18,7 +18,6 @@
 
 namespace {
 constexpr int Idle = 10, SendPending = 9, ClickWaits = 9;
-constexpr long RecKindPos = 173, RecSlotPos = 175;
 }  // namespace
 
 // ---- the send ---------------------------------------------------------------------
@@ -85,7 +84,7 @@ void frmPrgUN::CommEdit_Click() {
     const std::string text = List1->List(row);
     if (PrgRowEmpty(text) || PrgRowIsReference(text)) return;
     if (!EditPerfOpen) {
-        ProgramEditorLink().prgRecBuild(Tag(), row);
+        ProgramEditorLink().prgRecBuild(this, row);
         ModeTx02();
     }
     CommEdit->setEnabled(false);
@@ -124,9 +123,7 @@ std::string frmPrgUN::saveTitle() const {
 bool frmPrgUN::closeDependents() {
     // The editors close first when their program came from this window;
     // each asks its own question, and a Cancel there keeps this window.
-    if (at(PrgRec, RecKindPos) != static_cast<unsigned>(kind()) ||
-        at(PrgRec, RecSlotPos) != static_cast<unsigned>(slot()))
-        return true;
+    if (!ProgramEdit.record.cameFrom(this)) return true;
     QPointer<frmPrgUN> self(this);
     if (EditPrgOpen) {
         SaveCancelled = false;

@@ -3,7 +3,8 @@
 #include "banks/Links.h"
 
 void resetBanksState() {
-    ProgramEditVars = {};
+    ProgramWindowVars = {};
+    resetProgramEdit();
     PrgSelAutoUnsaved = false;
     RegisterLink<ProgramEditorLinkT>(nullptr);
 }

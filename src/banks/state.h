@@ -4,27 +4,17 @@
 // read as "no editor open".
 #include <string>
 
-constexpr long PrgRecLen = 417;
+#include "app/EditRecord.h"  // PrgRec, PrgModified, EditPrgOpen, EditPerfOpen, OscTextSel
 
-struct ProgramEditState {
-    // The current program record: the editor builds it from a program
-    // window's image and stores it back there.
-    std::string PrgRec = std::string(PrgRecLen, ' ');
-    bool EditPrgOpen = false;   // the program editor is loaded
-    bool PrgModified = false;   // PrgRec changed since it was built or stored
-    int OscTextSel = 0;         // the oscillator text box the editor selected
+struct ProgramWindowState {
     // The untitled program window whose bank went out last (nullptr: none,
     // or a file window's bank went out since). Every untitled window carries
     // the same title, so only this one counts as the instrument's bank.
     const void* PrgUntitledSent = nullptr;
 };
-inline ProgramEditState ProgramEditVars;
+inline ProgramWindowState ProgramWindowVars;
 
-inline auto& PrgRec = ProgramEditVars.PrgRec;
-inline auto& EditPrgOpen = ProgramEditVars.EditPrgOpen;
-inline auto& PrgModified = ProgramEditVars.PrgModified;
-inline auto& OscTextSel = ProgramEditVars.OscTextSel;
-inline auto& PrgUntitledSent = ProgramEditVars.PrgUntitledSent;
+inline auto& PrgUntitledSent = ProgramWindowVars.PrgUntitledSent;
 
 // The automatic program selection's table could not be written at its last
 // close: the window shows it as it was then, not the file, and the next

@@ -28,73 +28,35 @@ void MultisamplePickerArm() {
     // to arm while the program has no picker.
 }
 
-std::size_t frmEditPrg::rowIndex(const char* control, int index) const {
-    const ParamRow* row = ParamRowOf(control, index);
-    return row ? static_cast<std::size_t>(row - ProgramParams().data()) : ProgramParams().size();
+// ---- the edit sequence, as the program has it ---------------------------------
+
+std::string& frmEditPrg::record() { return PrgRec; }
+
+bool frmEditPrg::quiet() const { return Busy || PrgFilling; }
+
+bool frmEditPrg::beforeStore(const ParamRow& row) {
+    const PrgPage page = PrgPageOf(row);
+    // The EFFECTS page edits in any mode; every other page in PROGRAM mode.
+    if (page != PrgPage::Effects) ModeTx02();
+    // The octave of the oscillator not being edited: nothing is stored, and
+    // the list shows the stored octave again.
+    if (row.kind == ParamCtl::List && page == PrgPage::Basic && row.osc != 0 && row.osc != PrgOscSel) return false;
+    // The oscillator pages edit their own oscillator.
+    if (row.osc != 0 && page != PrgPage::Basic && page != PrgPage::Effects) PrgOscSelect(row.osc);
+    return true;
 }
 
-QWidget* frmEditPrg::control(const ParamRow& row) const {
-    return controls_[static_cast<std::size_t>(&row - ProgramParams().data())];
+void frmEditPrg::stored(const ParamRow&) { PrgModified = true; }
+
+bool frmEditPrg::send(const ParamRow& row, int value) {
+    if (!row.msg || MidiOn == 0) return false;
+    PrgParamTx(row.msg->group, row.msg->index, static_cast<int16_t>(value));
+    return true;
 }
 
-Label* frmEditPrg::label(const ParamRow& row) const {
-    return labels_[static_cast<std::size_t>(&row - ProgramParams().data())];
-}
-
-int frmEditPrg::controlValue(std::size_t r) const {
-    QWidget* w = controls_[r];
-    switch (ProgramParams()[r].kind) {
-    case ParamCtl::Slider:
-    case ParamCtl::Multisample: return static_cast<ScrollBarBase*>(w)->Value();
-    case ParamCtl::List: return static_cast<ComboBox*>(w)->ListIndex();
-    case ParamCtl::Check: return static_cast<CheckBox*>(w)->Value();
-    }
-    return 0;
-}
-
-void frmEditPrg::setControlValue(std::size_t r, int v) {
-    QWidget* w = controls_[r];
-    switch (ProgramParams()[r].kind) {
-    case ParamCtl::Slider:
-    case ParamCtl::Multisample: static_cast<ScrollBarBase*>(w)->setValue(v); break;
-    case ParamCtl::List: static_cast<ComboBox*>(w)->setListIndex(v); break;
-    case ParamCtl::Check: static_cast<CheckBox*>(w)->setValue(v); break;
-    }
-}
-
-void frmEditPrg::showRow(std::size_t r) {
-    if (Label* l = labels_[r]) l->setCaption(ParamLabelText(ProgramParams()[r], controlValue(r)));
-}
-
-// Display; then, unless the program is busy or filling the editor: PROGRAM
-// mode, the oscillator, the record, the message.
-void frmEditPrg::rowChanged(std::size_t r) {
-    const ParamRow& row = ProgramParams()[r];
-    showRow(r);
-    if (Busy || PrgFilling) return;
-    const int value = controlValue(r);
-    if (row.kind == ParamCtl::List && value < 0) return;  // a list showing no item
-    if (ParamSendsMode(row)) ModeTx02();
-    if (row.kind == ParamCtl::List && row.page == PrgPage::Basic && row.osc != 0 && row.osc != PrgOscSel) {
-        // The octave of the oscillator not being edited: nothing is stored,
-        // and the list shows the stored octave again.
-        const bool was = Busy;
-        Busy = true;
-        setControlValue(r, ParamRead(PrgRec, row).value_or(-1));
-        Busy = was;
-        return;
-    }
-    if (ParamSelectsOsc(row)) PrgOscSelect(row.osc);
-    const int sent = ParamStore(PrgRec, row, value);
-    PrgModified = true;
-    MidiMonLog("");
-    PrgParamTx(row.group, row.param, static_cast<int16_t>(sent));
-    MidiMonLog(MidiHdr.lpData);
-}
-
-void frmEditPrg::BasHScroll_Change(int i) { rowChanged(rowIndex("BasHScroll", i)); }
-void frmEditPrg::BasCombo_Click(int i) { rowChanged(rowIndex("BasCombo", i)); }
-void frmEditPrg::BasCheck_Click() { rowChanged(rowIndex("BasCheck", -1)); }
+void frmEditPrg::BasHScroll_Change(int i) { binder_.edited(*ProgramParams().BasHScroll[static_cast<std::size_t>(i)]); }
+void frmEditPrg::BasCombo_Click(int i) { binder_.edited(*ProgramParams().BasCombo[static_cast<std::size_t>(i)]); }
+void frmEditPrg::BasCheck_Click() { binder_.edited(*ProgramParams().BasCheck); }
 
 // ---- the name box ------------------------------------------------------------
 
@@ -156,17 +118,20 @@ void frmEditPrg::multisampleTake(int i) {
     for (; k < head.size() && std::isdigit(static_cast<unsigned char>(head[k])); ++k) n = n * 10 + (head[k] - '0');
     if (head.starts_with('-')) n = -n;
     ModeTx02();
-    const ParamRow& row = *ParamRowOf("BasVScroll", i);
+    const ParamRow& row = *ProgramParams().BasVScroll[static_cast<std::size_t>(i)];
     if (!ParamShows(row, n)) return;
     taking_ = true;
     BasVScroll[i]->setValue(n);
     taking_ = false;
     multisampleShow(i, static_cast<unsigned>(n));
-    const int sent = ParamStore(PrgRec, row, n);
-    PrgModified = true;
-    MidiMonLog("");
-    PrgParamTx(row.group, row.param, static_cast<int16_t>(sent));
-    MidiMonLog(MidiHdr.lpData);
+    binder_.commit(row, n);
+}
+
+void frmEditPrg::multisampleLeft(int i) {
+    multisampleCommit(i);
+    // What the record holds, as the fill shows it: a number past the list
+    // stays as it is.
+    multisampleShow(i, ParamRaw(PrgRec, *ProgramParams().BasVScroll[static_cast<std::size_t>(i)]));
 }
 
 void frmEditPrg::multisampleShow(int i, unsigned n) {

@@ -27,19 +27,11 @@ void frmEditPrg::EditPrgFill() {
     ExtCur = at(PrgRec, PrgRecFileKind) == 0 ? "prg" : "pgg";
     setCaption(EditPrgCaption(PrgRec));
     BasText[0]->setText(latin1(rtrim(cutAtNul(mid(PrgRec, PrgRecName, PrgRecNameLen)))));
-    for (std::size_t r = 0; r < ProgramParams().size(); ++r) fillRow(r);
-    PrgFilling = was;
-}
-
-void frmEditPrg::fillRow(std::size_t r) {
-    const ParamRow& row = ProgramParams()[r];
-    const std::optional<int> v = ParamRead(PrgRec, row);
-    setControlValue(r, v.value_or(row.kind == ParamCtl::Check ? 0 : -1));
-    showRow(r);
-    if (row.kind == ParamCtl::Multisample) {
-        // A number past the list is shown alone, the scroll bar at its end.
-        const unsigned raw = ParamRaw(PrgRec, row);
-        multisampleShow(row.index, raw);
-        if (OscTextSel == row.index) MultisamplePickerArm();
+    binder_.fillAll();
+    // A multisample number past the list is shown alone, the bar at its end.
+    for (int i = 1; i <= 2; ++i) {
+        multisampleShow(i, ParamRaw(PrgRec, *ProgramParams().BasVScroll[static_cast<std::size_t>(i)]));
+        if (OscTextSel == i) MultisamplePickerArm();
     }
+    PrgFilling = was;
 }

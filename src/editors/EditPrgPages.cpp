@@ -101,15 +101,12 @@ void frmEditPrg::buildPages() {
     place(BasText[0], 8, RowTop + 2, 140, 19);
 
     // Every row, in the frame of its caption, one under the other.
-    const auto& rows = ProgramParams();
-    controls_.assign(rows.size(), nullptr);
-    labels_.assign(rows.size(), nullptr);
     std::vector<std::pair<Frame*, int>> used;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        Frame* f = frameOf(rows[r].page, rows[r].frame);
+    for (const ParamRow& row : ProgramParams().rows) {
+        Frame* f = frameOf(PrgPageOf(row), row.frame);
         auto it = std::find_if(used.begin(), used.end(), [f](const auto& u) { return u.first == f; });
         if (it == used.end()) it = used.insert(used.end(), {f, 0});
-        it->second += buildRow(r, f, RowTop + RowStep * it->second);
+        it->second += buildRow(row, f, RowTop + RowStep * it->second);
     }
     for (auto [f, n] : used)
         f->setHeight(frameHeight(n) * 15);
@@ -121,75 +118,50 @@ void frmEditPrg::buildPages() {
         BasText[i]->KeyPress = [this, i](int& key) {
             if (key == 13) multisampleCommit(i);
         };
-        BasText[i]->LostFocus = [this, i] {
-            multisampleCommit(i);
-            multisampleShow(i, static_cast<unsigned>(ParamRead(PrgRec, *ParamRowOf("BasVScroll", i)).value_or(0)));
-        };
+        BasText[i]->LostFocus = [this, i] { multisampleLeft(i); };
     }
 }
 
-int frmEditPrg::buildRow(std::size_t r, QWidget* frame, int y) {
-    const ParamRow& row = ProgramParams()[r];
-    const QString name = QString::fromLatin1(row.control);
+int frmEditPrg::buildRow(const ParamRow& row, QWidget* frame, int y) {
     auto caption = [&](int width) {
         auto* l = new Label(frame, QString(), -1);
         l->setCaption(row.caption);
         place(l, 6, y + 2, width, 14);
     };
     // A caption too long to stand beside its control stands above it.
-    const bool above = row.kind == ParamCtl::Multisample ||
-                       (row.kind == ParamCtl::List &&
-                        QFontMetrics(frame->font()).horizontalAdvance(QString::fromLatin1(row.caption)) >
-                            twipsToPxX(ListCaptionWidth * 15));
+    const bool multisample = row.kind == ParamCtl::VScroll;
+    const bool above = multisample || (row.kind == ParamCtl::List &&
+                                       QFontMetrics(frame->font()).horizontalAdvance(QString::fromLatin1(row.caption)) >
+                                           twipsToPxX(ListCaptionWidth * 15));
     switch (row.kind) {
-    case ParamCtl::Slider: {
+    case ParamCtl::HScroll: {
         caption(74);
-        auto* s = new HScroll(frame, name, row.index);
-        s->setMin(row.min);
-        s->setMax(row.max);
-        s->setLargeChange(10);
-        place(s, 82, y + 1, 88, 15);
+        place(binder_.create(row, frame), 82, y + 1, 88, 15);
         auto* lab = new Label(frame, labelName(row.control), row.index);
         lab->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         place(lab, 172, y + 1, 22, 15);
-        s->Change = [this, r] { rowChanged(r); };
-        s->Scroll = [this, r] { rowChanged(r); };
-        controls_[r] = s;
-        labels_[r] = lab;
+        binder_.setLabel(row, lab);
         break;
     }
-    case ParamCtl::List: {
+    case ParamCtl::List:
         caption(above ? ColWidth - 12 : ListCaptionWidth);
-        auto* c = new ComboBox(frame, name, row.index, 2);
-        for (const char* item : row.items) c->AddItem(item);
-        place(c, ListLeft, above ? y + RowStep : y, ListWidth, 17);
-        c->Click = [this, r] { rowChanged(r); };
-        controls_[r] = c;
+        place(binder_.create(row, frame), ListLeft, above ? y + RowStep : y, ListWidth, 17);
         break;
-    }
-    case ParamCtl::Check: {
-        auto* c = new CheckBox(frame, name, row.index);
-        c->setCaption(row.caption);
-        place(c, 6, y, 186, 17);
-        c->Click = [this, r] { rowChanged(r); };
-        controls_[r] = c;
-        break;
-    }
-    case ParamCtl::Multisample: {
+    case ParamCtl::Check: place(binder_.create(row, frame), 6, y, 186, 17); break;
+    case ParamCtl::VScroll: {
+        // A multisample box: the number typed or picked, the bar beside it.
         caption(160);
-        const int i = row.index;
+        const int i = row.osc;
         BasText[i] = new TextBox(frame, QStringLiteral("BasText"), i);
         BasText[i]->setMaxLength(15);
         place(BasText[i], 40, y + RowStep, 136, 17);
-        auto* s = new VScroll(frame, name, i);
-        s->setMin(row.min);
-        s->setMax(row.max);
+        auto* s = static_cast<VScroll*>(binder_.create(row, frame, [this, i] { BasVScroll_Change(i); }));
+        s->setLargeChange(1);
         place(s, 178, y, 16, 2 * RowStep - 1);
-        s->Change = [this, i] { BasVScroll_Change(i); };
         BasVScroll[i] = s;
-        controls_[r] = s;
         break;
     }
+    case ParamCtl::Option: break;
     }
     return above ? 2 : 1;
 }

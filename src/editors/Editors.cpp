@@ -9,7 +9,7 @@
 namespace {
 // The program editor as the program file windows reach it.
 struct ProgramEditors : ProgramEditorLinkT {
-    void prgRecBuild(const std::string& image, int index) override { PrgRecBuild(image, index); }
+    void prgRecBuild(ChildForm* window, int index) override { PrgRecBuild(window, index); }
     int prgRecStore() override { return PrgRecStore(); }
     void editPrgFill() override {
         if (frmEditPrg* f = frmEditPrg::Open()) f->EditPrgFill();
@@ -25,6 +25,7 @@ struct ProgramEditors : ProgramEditorLinkT {
         frmEditPrg* f = frmEditPrg::Open();
         return f ? f->Caption() : std::string();
     }
+    void perfRecaption() override { setPerfCaption(PerfRecaptionText()); }
     void resetMultisampleBoxes() override {
         if (frmEditPrg* f = frmEditPrg::Open()) f->resetMultisampleBoxes();
     }

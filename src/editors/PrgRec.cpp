@@ -1,8 +1,5 @@
 #include "editors/PrgRec.h"
 
-#include <QMetaObject>
-#include <QPointer>
-
 #include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Messages.h"
@@ -19,48 +16,28 @@
 #include "platform/bytes.h"
 #include "shell/state.h"
 
-namespace {
-// The window the record was read from: a store goes there only while that
-// very window still shows the record's kind and slot.
-QPointer<ChildForm> source;
-
-ChildForm* windowOfRecord() {
-    const int kind = at(PrgRec, PrgRecKind);
-    const int slot = at(PrgRec, PrgRecSlot);
-    if (slot < 1 || slot > 9) return nullptr;
-    if (kind == 21 || kind == 31) return WindowOf(WinFamily::PrgUN, slot);
-    if (kind == 22) return WindowOf(WinFamily::PrgNew, slot);
-    return nullptr;
-}
-}  // namespace
-
 void PerfSlidersReset() {
     // The performance editor's sliders join here once that editor exists.
 }
 
-void resetEditorsState() {
-    EditorsVars = {};
-    source = nullptr;
-}
+void resetEditorsState() { EditorsVars = {}; }
 
 std::string PrgRecBoxTitle() {
     const std::string c = ProgramEditorLink().caption();
     return c.empty() ? ProgramEditorLink().perfCaption() : c;
 }
 
-void PrgRecBuild(const std::string& image, int index) {
-    if (index < 0 || index > 63) return;
-    const long from = ImgPrgBlock(index);
-    if (static_cast<long>(image.size()) < from + PrgRecBlockLen - 1) return;
-    std::string rec(PrgRecLen, ' ');
-    putMid(rec, 1, mid(image, from, PrgRecBlockLen));
-    put(rec, PrgRecKind, at(image, ImgKind));
-    put(rec, PrgRecIndex, static_cast<unsigned>(index));
-    put(rec, PrgRecSlot, at(image, ImgSlot));
-    put(rec, PrgRecFileKind, at(image, ImgPrgType));
-    putField(rec, PrgRecFileName, PrgRecFileNameLen, rtrim(PathName(ImgPathOf(image))));
-    PrgRec = rec;
-    source = windowOfRecord();
+std::string PerfRecaptionText() {
+    const std::string ext = at(PrgRec, PrgRecFileKind) == 0 ? "prg" : "pgg";
+    return "Edit Performance  " + rtrim(mid(PrgRec, PrgRecFileName, 24)) + "." + ext + " / " +
+           mid(PrgRec, PrgRecName, PrgRecNameLen);
+}
+
+void PrgRecBuild(ChildForm* window, int index) {
+    if (!ProgramEdit.record.build(window, index)) return;
+    const std::string& image = window->Tag();
+    put(PrgRec, PrgRecFileKind, at(image, ImgPrgType));
+    putField(PrgRec, PrgRecFileName, PrgRecFileNameLen, rtrim(PathName(ImgPathOf(image))));
     PerfVal = {};
     if (EditPerfOpen) {
         // Back to the middle without sending or marking the program changed.
@@ -72,23 +49,16 @@ void PrgRecBuild(const std::string& image, int index) {
 }
 
 int PrgRecStore() {
-    ChildForm* w = windowOfRecord();
-    if (!w || w != source) {
+    switch (ProgramEdit.record.store()) {
+    case EditRecord::Stored::Yes: return 0;
+    case EditRecord::Stored::NoWindow: {
         const std::string title = PrgRecBoxTitle();
         MsgBox(Msg(MsgPrgWindowClosed), vbOKOnly | vbExclamation, title.empty() ? std::string(ProgramTitle) : title);
         return 1;
     }
-    std::string& img = w->Tag();
-    if (ImgIsRdOnly(img)) {
-        ErrMsg(ErrReadOnly, PrgRecBoxTitle());
-        return 1;
+    case EditRecord::Stored::ReadOnly: ErrMsg(ErrReadOnly, PrgRecBoxTitle()); return 1;
     }
-    const int index = at(PrgRec, PrgRecIndex);
-    putMid(img, ImgPrgBlock(index), mid(PrgRec, 1, PrgRecBlockLen));
-    put(img, ImgPrgChanged, 1);
-    PrgModified = false;
-    QMetaObject::invokeMethod(w, "showImage");
-    return 0;
+    return 1;
 }
 
 void PrgOscSelect(int osc) {
@@ -99,6 +69,6 @@ void PrgOscSelect(int osc) {
         if (frmEditPrg* f = frmEditPrg::Open()) f->showOscillator(osc);
     MidiMonLog("");
     PrgParamTx(2, 0, static_cast<int16_t>(osc - 1));
-    MidiMonLog(MidiHdr.lpData);
+    if (MidiOn != 0) MidiMonLogSent();
     Busy = was;
 }

@@ -1,31 +1,62 @@
 #include "editors/ProgramParams.h"
 
-#include <algorithm>
-
-#include "app/state.h"
-#include "platform/bytes.h"
-
 namespace {
 const std::vector<const char*> kOctaves = {"  4'", "  8'", " 16'", " 32'"};
 const std::vector<const char*> kSemitones = {
     " -12", " -11", " -10", "  -9", "  -8", "  -7", "  -6", "  -5", "  -4", "  -3", "  -2", "  -1", "   0",
     "   1", "   2", "   3", "   4", "   5", "   6", "   7", "   8", "   9", "  10", "  11", "  12"};
 
-using P = PrgPage;
-using C = ParamCtl;
 using K = ParamCodec;
-constexpr auto Pl = ParamLabel::Plain;
+constexpr int Basic = static_cast<int>(PrgPage::Basic);
+
+ParamRow basic(const char* frame, const char* caption, const char* control, int index, ParamCtl kind, int min,
+               int max, long pos, int shift, int width, K codec) {
+    ParamRow r;
+    r.page = Basic;
+    r.frame = frame;
+    r.caption = caption;
+    r.control = control;
+    r.index = index;
+    r.kind = kind;
+    r.min = min;
+    r.max = max;
+    r.pos = pos;
+    r.shift = shift;
+    r.width = width;
+    r.codec = codec;
+    return r;
+}
 
 ParamRow slider(const char* frame, const char* caption, int index, int min, int max, long pos, K codec,
                 int group, int param) {
-    return {P::Basic, frame, caption, "BasHScroll", index, C::Slider, min, max, {}, pos, 0, 8, codec, group, param,
-            0, Pl};
+    ParamRow r = basic(frame, caption, "BasHScroll", index, ParamCtl::HScroll, min, max, pos, 0, 8, codec);
+    r.msg = ParamMsg{group, param};
+    r.label = ParamLabel::Number;
+    return r;
 }
 
 ParamRow list(const char* frame, const char* caption, int index, std::vector<const char*> items, long pos,
               int shift, int width, K codec, int group, int param, int osc = 0) {
-    return {P::Basic, frame, caption, "BasCombo", index, C::List, 0, static_cast<int>(items.size()) - 1, items,
-            pos, shift, width, codec, group, param, osc, Pl};
+    const int max = static_cast<int>(items.size()) - 1;
+    ParamRow r = basic(frame, caption, "BasCombo", index, ParamCtl::List, 0, max, pos, shift, width, codec);
+    r.items = std::move(items);
+    r.msg = ParamMsg{group, param};
+    r.osc = osc;
+    return r;
+}
+
+ParamRow check(const char* frame, const char* caption, long pos, int shift, int group, int param) {
+    ParamRow r = basic(frame, caption, "BasCheck", -1, ParamCtl::Check, 0, 1, pos, shift, 1, K::AsIs);
+    r.msg = ParamMsg{group, param};
+    return r;
+}
+
+// A multisample box's bar: 518 at the top, 0 at the bottom.
+ParamRow multisample(const char* caption, int osc, long pos) {
+    ParamRow r = basic("OSCILLATOR", caption, "BasVScroll", osc, ParamCtl::VScroll, 518, 0, pos, 0, 16, K::AsIs);
+    r.msg = ParamMsg{2, 1};
+    r.osc = osc;
+    return r;
 }
 
 std::vector<ParamRow> buildRows() {
@@ -35,8 +66,8 @@ std::vector<ParamRow> buildRows() {
     const char* Mg = "VDF MG";
     const char* Peg = "PITCH EG";
     std::vector<ParamRow> r = {
-        {P::Basic, Osc, "OSC-1 M/D SOUND", "BasVScroll", 1, C::Multisample, 518, 0, {}, 21, 0, 16, K::AsIs, 2, 1, 1, Pl},
-        {P::Basic, Osc, "OSC-2 M/D SOUND", "BasVScroll", 2, C::Multisample, 518, 0, {}, 23, 0, 16, K::AsIs, 2, 1, 2, Pl},
+        multisample("OSC-1 M/D SOUND", 1, 21),
+        multisample("OSC-2 M/D SOUND", 2, 23),
         list(Osc, "Mode", 2, {" SINGLE", " DOUBLE"}, 19, 0, 8, K::AsIs, 1, 0),
         list(Osc, "OSC-1 Octave", 0, kOctaves, 25, 0, 8, K::Octave, 2, 3, 1),
         list(Osc, "OSC-2 Octave", 1, kOctaves, 26, 0, 8, K::Octave, 2, 3, 2),
@@ -57,7 +88,7 @@ std::vector<ParamRow> buildRows() {
         slider(Mg, "Delay", 8, 0, 99, 40, K::AsIs, 13, 3),
         slider(Mg, "Intensity", 9, 0, 99, 41, K::AsIs, 13, 1),
         list(Mg, "Off, Osc1/2 MG Enable", 9, {"OFF", "OSC1", "OSC2", "BOTH"}, 38, 5, 2, K::AsIs, 13, 5),
-        {P::Basic, Mg, "ON Key Sync", "BasCheck", -1, C::Check, 0, 1, {}, 38, 7, 1, K::AsIs, 13, 4, 0, Pl},
+        check(Mg, "ON Key Sync", 38, 7, 13, 4),
         list(Mg, "Waveform", 8, {"TRIANGLE", "SAW UP", "SAW DOWN", "SQUARE", "RANDOM"}, 38, 0, 3, K::AsIs, 13, 0),
         slider(Aft, "VDF Cutoff", 2, -99, 99, 43, K::Signed, 15, 3),
         slider(Aft, "VDF MG Int.", 3, 0, 99, 44, K::AsIs, 14, 1),
@@ -70,24 +101,6 @@ std::vector<ParamRow> buildRows() {
     return r;
 }
 
-unsigned mask(const ParamRow& r) { return r.width >= 8 ? 0xFFu : ((1u << r.width) - 1u) << r.shift; }
-
-// The field's raw value.
-unsigned fieldGet(const std::string& rec, const ParamRow& r) {
-    if (r.width == 16) return get16lo(rec, r.pos);
-    return (at(rec, r.pos) & mask(r)) >> r.shift;
-}
-
-void fieldPut(std::string& rec, const ParamRow& r, unsigned raw) {
-    if (r.width == 16) {
-        put16lo(rec, r.pos, raw);
-        return;
-    }
-    const unsigned m = mask(r);
-    put(rec, r.pos, (at(rec, r.pos) & ~m) | ((raw << r.shift) & m));
-}
-
-int signedByte(unsigned raw) { return raw >= 128 ? static_cast<int>(raw) - 256 : static_cast<int>(raw); }
 }  // namespace
 
 const char* PrgPageCaption(PrgPage page) {
@@ -107,80 +120,15 @@ const std::vector<std::string>& PrgPageFrames(PrgPage page) {
     return frames[static_cast<int>(page)];
 }
 
-const std::vector<ParamRow>& ProgramParams() {
-    static const std::vector<ParamRow> rows = buildRows();
-    return rows;
+const PrgParamTable& ProgramParams() {
+    static const PrgParamTable table = [] {
+        PrgParamTable t;
+        t.rows = buildRows();
+        ParamIndex(t.rows, "BasVScroll", t.BasVScroll, 1);
+        ParamIndex(t.rows, "BasHScroll", t.BasHScroll);
+        ParamIndex(t.rows, "BasCombo", t.BasCombo);
+        t.BasCheck = ParamIndexOne(t.rows, "BasCheck");
+        return t;
+    }();
+    return table;
 }
-
-const ParamRow* ParamRowIn(const std::vector<ParamRow>& rows, const std::string& control, int index) {
-    for (const ParamRow& r : rows)
-        if (control == r.control && index == r.index) return &r;
-    return nullptr;
-}
-
-const ParamRow* ParamRowOf(const std::string& control, int index) {
-    return ParamRowIn(ProgramParams(), control, index);
-}
-
-bool ParamSendsMode(const ParamRow& row) { return row.page != PrgPage::Effects; }
-
-bool ParamSelectsOsc(const ParamRow& row) {
-    return row.osc != 0 && row.page != PrgPage::Basic && row.page != PrgPage::Effects;
-}
-
-bool ParamShows(const ParamRow& row, int value) {
-    return value >= std::min(row.min, row.max) && value <= std::max(row.min, row.max);
-}
-
-int ParamStore(std::string& rec, const ParamRow& row, int value) {
-    switch (row.codec) {
-    case ParamCodec::AsIs: fieldPut(rec, row, static_cast<unsigned>(value)); return value;
-    case ParamCodec::Signed: fieldPut(rec, row, static_cast<unsigned>(value) & 0xFFu); return value;
-    case ParamCodec::ListMinus12:
-        fieldPut(rec, row, static_cast<unsigned>(value - 12) & 0xFFu);
-        return value - 12;
-    case ParamCodec::Octave: {
-        const int sent = 1 - value;
-        fieldPut(rec, row, static_cast<unsigned>(sent) & 0xFFu);
-        return sent;
-    }
-    case ParamCodec::LowBits: put(rec, row.pos, static_cast<unsigned>(value) & 0xFFu); return value;
-    case ParamCodec::OctaveNibble: fieldPut(rec, row, static_cast<unsigned>(2 - value) & 0x0Fu); return value;
-    case ParamCodec::OctaveWide: fieldPut(rec, row, static_cast<unsigned>(3 - value) & 0xFFu); return value;
-    case ParamCodec::ChannelOff: fieldPut(rec, row, value == 0 ? 255u : static_cast<unsigned>(value - 1)); return value;
-    case ParamCodec::Pedal:
-        fieldPut(rec, row, static_cast<unsigned>(GblOrder[static_cast<std::size_t>(std::clamp(value, 0, 51))]));
-        return value;
-    }
-    return value;
-}
-
-std::optional<int> ParamRead(const std::string& rec, const ParamRow& row) {
-    const unsigned raw = fieldGet(rec, row);
-    int v = static_cast<int>(raw);
-    switch (row.codec) {
-    case ParamCodec::AsIs: break;
-    case ParamCodec::Signed: v = signedByte(raw); break;
-    case ParamCodec::ListMinus12: v = signedByte(raw) + 12; break;
-    case ParamCodec::Octave: v = 1 - signedByte(raw); break;
-    case ParamCodec::LowBits: break;
-    // 0-2 up to +2, 15 and 14 down to -2; nothing for the nibbles between.
-    case ParamCodec::OctaveNibble: v = raw <= 2 ? 2 - static_cast<int>(raw) : raw >= 14 ? 18 - static_cast<int>(raw) : -1; break;
-    case ParamCodec::OctaveWide: v = 3 - signedByte(raw); break;
-    case ParamCodec::ChannelOff: v = raw == 255 ? 0 : static_cast<int>(raw) + 1; break;
-    case ParamCodec::Pedal: {
-        const auto it = std::find(GblOrder.begin(), GblOrder.end(), static_cast<int>(raw));
-        v = it == GblOrder.end() ? -1 : static_cast<int>(it - GblOrder.begin());
-        break;
-    }
-    }
-    if (ParamShows(row, v)) return v;
-    if (row.fallback) return row.fallback;
-    if (row.kind == ParamCtl::Slider || row.kind == ParamCtl::Multisample)
-        return std::clamp(v, std::min(row.min, row.max), std::max(row.min, row.max));
-    return std::nullopt;
-}
-
-unsigned ParamRaw(const std::string& rec, const ParamRow& row) { return fieldGet(rec, row); }
-
-std::string ParamLabelText(const ParamRow& /*row*/, int value) { return std::to_string(value); }

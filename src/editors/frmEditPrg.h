@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "app/ToolForm.h"
+#include "editors/ParamBinder.h"
 #include "platform/Controls.h"
 
-struct ParamRow;
-
-class frmEditPrg : public ToolForm {
+class frmEditPrg : public ToolForm, private ParamTarget {
     Q_OBJECT
 public:
     static constexpr int Kind = 32;
@@ -63,8 +62,8 @@ public:
     void showOscillator(int osc);
 
     // The control and value label of a row (label nullptr when it has none).
-    QWidget* control(const ParamRow& row) const;
-    Label* label(const ParamRow& row) const;
+    QWidget* control(const ParamRow& row) const { return binder_.control(row); }
+    Label* label(const ParamRow& row) const { return binder_.label(row); }
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
@@ -73,23 +72,24 @@ private:
     // Building the pages (EditPrgPages.cpp).
     void buildPages();
     // Builds a row's controls at `y` in its frame; gives the rows it took.
-    int buildRow(std::size_t r, QWidget* frame, int y);
-    // The edit sequence every value control runs (EditPrgEdit.cpp).
-    void rowChanged(std::size_t r);
-    void showRow(std::size_t r);
-    int controlValue(std::size_t r) const;
-    void setControlValue(std::size_t r, int v);
-    std::size_t rowIndex(const char* control, int index) const;
+    int buildRow(const ParamRow& row, QWidget* frame, int y);
+    // What the edit sequence of every value control does for the program
+    // (EditPrgEdit.cpp): PROGRAM mode and the oscillator first, the record
+    // marked changed, the parameter message.
+    std::string& record() override;
+    bool quiet() const override;
+    bool beforeStore(const ParamRow& row) override;
+    void stored(const ParamRow& row) override;
+    bool send(const ParamRow& row, int value) override;
     // Multisample boxes.
     void multisampleTake(int i);
     void multisampleCommit(int i);
+    void multisampleLeft(int i);
     void multisampleShow(int i, unsigned n);
     void boxColours(int i, bool selected);
     void nameChanged();
-    void fillRow(std::size_t r);
 
-    std::vector<QWidget*> controls_;  // by row
-    std::vector<Label*> labels_;      // by row
+    ParamBinder binder_{*this};
     std::array<bool, 3> taken_{};     // the box's text has been taken
     bool codeText_ = false;           // the program is setting a box's text
     bool taking_ = false;             // a multisample box's number is being taken

@@ -1,6 +1,7 @@
 #pragma once
 // State of the editors. The current program itself and the flags the
-// program windows share with the editors are in banks/state.h.
+// program windows share with the editors are the record owner's
+// (app/EditRecord.h).
 #include <array>
 
 struct EditorsState {

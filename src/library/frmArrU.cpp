@@ -374,8 +374,7 @@ void frmArrU::layoutWrite(const Layout& l) {
 // ---- closing -------------------------------------------------------------------
 
 bool frmArrU::closeDependents() {
-    if (!EditArrOpen || at(ArrRec, ArrRecKind) != Kind || at(ArrRec, ArrRecSlot) != static_cast<unsigned>(slot()))
-        return true;
+    if (!EditArrOpen || !ArrangementEdit.record.cameFrom(this)) return true;
     SaveCancelled = false;
     EditorLink().unload();
     if (SaveCancelled) return false;

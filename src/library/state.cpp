@@ -4,6 +4,7 @@
 
 void resetLibraryState() {
     EditorVars = {};
+    resetArrangementEdit();
     SelectionVars = {};
     StyleJobVars = {};
     RegisterLink<EditorLinkT>(nullptr);

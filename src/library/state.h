@@ -6,26 +6,18 @@
 #include <array>
 #include <string>
 
+#include "app/EditRecord.h"  // ArrRec, ArrModified, EditArrOpen
+
 // ---- The arrangement editor ---------------------------------------------------
 
-constexpr long ArrRecLen = 567;
-constexpr long ArrRecKind = 325;   // window kind of the window the record came from
-constexpr long ArrRecSlot = 327;   // its slot
-
+// The current arrangement record, its modified flag and EditArrOpen are
+// the record owner's (app/EditRecord.h).
 struct EditorState {
-    bool EditArrOpen = false;   // the arrangement editor is loaded
-    bool ArrModified = false;   // the current record changed since it was filled or stored
     bool EditArrSelSty = false; // the editor's style field waits for a style
-    // The current arrangement record; the library windows read only where it
-    // came from (ArrRecKind, ArrRecSlot).
-    std::string ArrRec = std::string(ArrRecLen, '\0');
 };
 inline EditorState EditorVars;
 
-inline auto& EditArrOpen = EditorVars.EditArrOpen;
-inline auto& ArrModified = EditorVars.ArrModified;
 inline auto& EditArrSelSty = EditorVars.EditArrSelSty;
-inline auto& ArrRec = EditorVars.ArrRec;
 
 // ---- Automatic program selection and find by number ----------------------------
 

@@ -187,6 +187,8 @@ std::string MidiMonFormat(const std::string& bytes) {
     return s;
 }
 
+void MidiMonLogSent() { MidiMonLog(MidiHdr.lpData); }
+
 void MidiMonLog(const std::string& text) {
     if (!MidiMonLogOn || !IsLinked<MidiMonSinkT>()) return;
     if (text.empty())

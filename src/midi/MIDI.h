@@ -117,4 +117,6 @@ void AllNotesOffSend(int channel);
 // window; any other text is appended as hex bytes, each followed by a blank,
 // then two line breaks.
 void MidiMonLog(const std::string& text);
+// Logs the message the last sender built.
+void MidiMonLogSent();
 std::string MidiMonFormat(const std::string& bytes);

@@ -606,23 +606,36 @@ ScrollBarBase::ScrollBarBase(Qt::Orientation o, QWidget* parent, const QString& 
     setPageStep(1);
     applyRange();
     connect(this, &QAbstractSlider::valueChanged, this, [this](int) {
+        if (ranging_) return;
         if (isSliderDown())
             fire(Scroll);
         else
             fire(Change);
     });
-    connect(this, &QAbstractSlider::sliderPressed, this, [this] { pressValue_ = value(); });
+    connect(this, &QAbstractSlider::sliderPressed, this, [this] { pressValue_ = Value(); });
     connect(this, &QAbstractSlider::sliderReleased, this, [this] {
-        if (value() != pressValue_) fire(Change);
+        if (Value() != pressValue_) fire(Change);
     });
 }
 
 void ScrollBarBase::applyRange() {
-    // The value keeps its meaning; with Min above Max the bar is drawn the other way round.
-    bool inverted = min_ > max_;
-    setInvertedAppearance(inverted);
-    setInvertedControls(!inverted);
-    setRange(std::min(min_, max_), std::max(min_, max_));
+    // The value keeps its meaning; Min stands at the top or left end, Max at
+    // the other, whichever is the larger. A range change that moves the
+    // value raises Change.
+    const int before = Value();
+    const int lo = std::min(min_, max_), hi = std::max(min_, max_);
+    const int now = std::clamp(before, lo, hi);
+    ranging_ = true;
+    reversed_ = min_ > max_;
+    if (reversed_) {
+        setRange(-hi, -lo);
+        QScrollBar::setValue(-now);
+    } else {
+        setRange(lo, hi);
+        QScrollBar::setValue(now);
+    }
+    ranging_ = false;
+    if (now != before) fire(Change);
 }
 
 void ScrollBarBase::setMin(int v) {
@@ -635,7 +648,10 @@ void ScrollBarBase::setMax(int v) {
     applyRange();
 }
 
-void ScrollBarBase::setValue(int v) { QScrollBar::setValue(std::clamp(v, minimum(), maximum())); }
+void ScrollBarBase::setValue(int v) {
+    const int c = std::clamp(v, std::min(min_, max_), std::max(min_, max_));
+    QScrollBar::setValue(reversed_ ? -c : c);
+}
 
 // ---- PictureBox ----------------------------------------------------------------------
 

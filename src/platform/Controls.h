@@ -384,7 +384,7 @@ public:
     int Max() const { return max_; }
     void setMin(int v);
     void setMax(int v);
-    int Value() const { return value(); }
+    int Value() const { return reversed_ ? -value() : value(); }
     void setValue(int v);  // clamped to the range
     int SmallChange() const { return singleStep(); }
     void setSmallChange(int v) { setSingleStep(v); }
@@ -396,6 +396,10 @@ private:
     void applyRange();
     int min_ = 0, max_ = 32767;
     int pressValue_ = 0;
+    // Min above Max: the bar holds the negated value, so that its top or
+    // left end, its arrows and its keys all run from Min to Max.
+    bool reversed_ = false;
+    bool ranging_ = false;
 };
 
 class HScroll : public ScrollBarBase {

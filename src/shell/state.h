@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-// True while the performance editor is loaded (it sets and clears it).
-inline bool EditPerfOpen = false;
+#include "app/EditRecord.h"  // EditPerfOpen
+
 // Which list of the automatic program selection window was clicked last, 1-4.
 inline int PrgSelAutoFocus = 0;
 // The restore of the last run's windows: how many timers were armed at
@@ -22,7 +22,7 @@ inline bool NoteUnsaved = false;
 
 // Back to the state of a fresh start (tests).
 inline void resetShellState() {
-    EditPerfOpen = false;
+    resetProgramEdit();
     PrgSelAutoFocus = 0;
     RestoreArmed = 0;
     RestoreDone = 0;

@@ -25,7 +25,8 @@ namespace {
 struct PrgEditor : ProgramEditorLinkT {
     std::vector<std::string> calls;
     bool cancel = false;
-    void prgRecBuild(const std::string& image, int index) override {
+    void prgRecBuild(ChildForm* w, int index) override {
+        const std::string& image = w->Tag();
         calls.push_back("build " + std::to_string(at(image, ImgKind)) + " " + std::to_string(index));
         put(PrgRec, 173, at(image, ImgKind));
         put(PrgRec, 175, at(image, ImgSlot));

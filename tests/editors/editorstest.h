@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
+#include <stdexcept>
 
 #include "../shell/shelltest.h"
+#include "app/WindowJobs.h"
 #include "banks/Links.h"
 #include "banks/state.h"
 #include "editors/Editors.h"
@@ -18,13 +20,20 @@
 #include "platform/MidiDevice.h"
 #include "platform/bytes.h"
 
+// The row of a control in a table, found by its name as the tests write it.
+inline const ParamRow& RowNamed(const std::vector<ParamRow>& rows, const std::string& control, int index) {
+    for (const ParamRow& r : rows)
+        if (control == r.control && index == r.index) return r;
+    throw std::logic_error("no row " + control + "(" + std::to_string(index) + ")");
+}
+
 // A program window: its image, and how often it was asked to show it again.
-class PrgWindow : public ChildForm {
+class PrgWindow : public ChildForm, public JobWindow {
     Q_OBJECT
 public:
     PrgWindow(MdiFrame* f, const std::string& image) : ChildForm(f, "frmPrgUN") { Tag() = image; }
     int showings = 0;
-    Q_INVOKABLE void showImage() { ++showings; }
+    void ImageChanged() override { ++showings; }
 };
 
 struct MonitorSink : MidiMonSinkT {
@@ -79,7 +88,7 @@ protected:
     }
     // The editor on program `index` of a window.
     frmEditPrg* edit(PrgWindow* w, int index) {
-        ProgramEditorLink().prgRecBuild(w->Tag(), index);
+        ProgramEditorLink().prgRecBuild(w, index);
         ProgramEditorLink().show();
         return frmEditPrg::Open();
     }

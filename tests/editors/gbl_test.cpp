@@ -149,7 +149,7 @@ TEST_F(GblTest, OpenShowsTheFileExactlyAndSendsNothing) {
 // dump of the image; the fill of every byte as listed, changing nothing.
 TEST_F(GblTest, EveryControlStoresSendsAndShowsItsByte) {
     const auto table = expectations();
-    ASSERT_EQ(table.size(), GblCtrlMap().size());
+    ASSERT_EQ(table.size(), GblParams().rows.size());
     frmGbl* w = openFile();
     ASSERT_NE(w, nullptr);
     for (char base : {'\x00', '\xFF'}) {
@@ -184,7 +184,7 @@ TEST_F(GblTest, EveryControlStoresSendsAndShowsItsByte) {
         {"GblCombo1", 10, 0, "SYNC STOP", 47},  {"Combo3", 3, 0, " Keyboard", 32},    {"Combo3", 0, 0, " -3", 253},
     };
     for (const auto& p : picks) {
-        const long pos = GblRowOf(p.control, p.index)->pos;
+        const long pos = RowNamed(GblParams().rows, p.control, p.index).pos;
         std::string d(448, '\0');
         d[static_cast<std::size_t>(pos - 271)] = static_cast<char>(p.start);
         w->showInstrument(d);

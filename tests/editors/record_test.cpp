@@ -11,22 +11,23 @@ TEST_F(RecordTest, BuildTakesTheProgramAndWhereItCameFrom) {
     PrgWindow* w = fileWindow(3);
     const std::string& img = w->Tag();
     for (int index : {0, 63}) {
-        PrgRecBuild(img, index);
+        PrgRecBuild(w, index);
         EXPECT_EQ(PrgRec.size(), 417u);
         EXPECT_EQ(PrgRec.substr(0, 172), img.substr(index == 0 ? 318 : 11154, 172));
         EXPECT_EQ(PrgRec.substr(172, 5), bytesOf({21, unsigned(index), 3, ' ', 0}));
         EXPECT_EQ(PrgRec.substr(177), "bank1" + std::string(233, ' ') + "  ");
     }
     const std::string before = PrgRec;
-    PrgRecBuild(img, 64);
-    PrgRecBuild(img.substr(0, 11154 + 100), 63);
+    PrgRecBuild(w, 64);
+    PrgWindow cut(frame.data(), img.substr(0, 11154 + 100));
+    PrgRecBuild(&cut, 63);
     EXPECT_EQ(PrgRec, before);
 }
 
 TEST_F(RecordTest, StoreGoesOnlyIntoTheWindowTheProgramCameFrom) {
     PrgWindow* w = fileWindow(3);
     const std::string start = w->Tag();
-    PrgRecBuild(start, 7);
+    PrgRecBuild(w, 7);
     PrgRec.replace(0, 3, "Pad");
     PrgModified = true;
     EXPECT_EQ(PrgRecStore(), 0);
@@ -53,7 +54,7 @@ TEST_F(RecordTest, StoreGoesOnlyIntoTheWindowTheProgramCameFrom) {
     // A program of an untitled window whose slot 1 a file window now holds,
     // and a record never built: refused, every image as it was.
     PrgWindow* untitled = fileWindow(1, false, 22);
-    PrgRecBuild(untitled->Tag(), 0);
+    PrgRecBuild(untitled, 0);
     delete untitled;
     PrgWindow* file1 = fileWindow(1);
     const std::string file1Start = file1->Tag();

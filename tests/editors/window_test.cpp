@@ -72,7 +72,7 @@ TEST_F(WindowTest, FillThenEveryControlThroughItsHandlerLeavesTheProgramAsItWas)
     for (int n = 0; n < 200; ++n) {
         std::string rec = PrgRec;
         for (int k = 0; k < 172; ++k) rec[static_cast<std::size_t>(k)] = static_cast<char>(rng() & 0xFF);
-        for (const ParamRow& r : ProgramParams()) {
+        for (const ParamRow& r : ProgramParams().rows) {
             const int lo = std::min(r.min, r.max), hi = std::max(r.min, r.max);
             ParamStore(rec, r, lo + static_cast<int>(rng() % static_cast<unsigned>(hi - lo + 1)));
         }

@@ -41,21 +41,20 @@ void frmGbl::buildPages() {
         place(l, x, y, w, LabelH);
         return l;
     };
+    const GblParamTable& rows = GblParams();
     auto combo = [this](QWidget* parent, const ParamRow& row, int x, int y, int w) {
-        auto* c = new ComboBox(parent, QString::fromLatin1(row.control), row.index, 2);
-        for (const char* item : row.items) c->AddItem(item);
+        auto* c = static_cast<ComboBox*>(binder_.create(row, parent));
         place(c, x, y, w, ComboH);
         return c;
     };
-    auto slider = [](auto* s, const ParamRow& row, int x, int y, int w, int h) {
-        s->setMin(row.min);
-        s->setMax(row.max);
-        s->setSmallChange(1);
-        s->setLargeChange(10);
+    auto scroll = [this](QWidget* parent, const ParamRow& row, Label* value, int x, int y, int w, int h) {
+        QWidget* s = binder_.create(row, parent);
+        binder_.setLabel(row, value);
         place(s, x, y, w, h);
+        return s;
     };
-    const ParamRow& mt = *GblRowOf("GblHScroll1", 0);
-    const ParamRow& vel = *GblRowOf("GblHScroll1", 1);
+    const ParamRow& mt = *rows.GblHScroll1[0];
+    const ParamRow& vel = *rows.GblHScroll1[1];
 
     // ---- General ------------------------------------------------------------
     Frame4 = frame(0, "Frame4", -1, "General", 2, 2, 360, 172);
@@ -71,32 +70,28 @@ void frmGbl::buildPages() {
     auto sliderBlock = [&](QWidget* parent, const ParamRow& row, int valueIndex, const char* lo, const char* mid,
                            const char* hi, int y) {
         caption(parent, row.caption, 8, y, 90);
-        GblLab1[static_cast<std::size_t>(valueIndex)] = label(parent, "GblLab1", valueIndex, "", 100, y, 40);
-        auto* s = new HScroll(parent, QStringLiteral("GblHScroll1"), row.index);
-        GblHScroll1[static_cast<std::size_t>(row.index)] = s;
-        slider(s, row, 8, y + 15, 134, 16);
+        Label* value = label(parent, "GblLab1", valueIndex, "", 100, y, 40);
+        GblLab1[static_cast<std::size_t>(valueIndex)] = value;
+        GblHScroll1[static_cast<std::size_t>(row.index)] = static_cast<HScroll*>(scroll(parent, row, value, 8, y + 15, 134, 16));
         caption(parent, lo, 8, y + 32, 30);
         if (mid) caption(parent, mid, 65, y + 32, 12);
         caption(parent, hi, 114, y + 32, 28);
         GblLab1[static_cast<std::size_t>(cap - 1)]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     };
-    auto comboRow = [&](QWidget* parent, const char* control, int index, int x, int y, int capW, int comboW) {
-        const ParamRow& row = *GblRowOf(control, index);
+    auto comboRow = [&](QWidget* parent, int index, int x, int y, int capW, int comboW) {
+        const ParamRow& row = *rows.GblCombo1[static_cast<std::size_t>(index)];
         caption(parent, row.caption, x, y + 3, capW);
         return combo(parent, row, x + capW + 2, y, comboW);
     };
     sliderBlock(Frame4, mt, 1, "-50", "0", "50", 20);
-    GblCombo1[2] = comboRow(Frame4, "GblCombo1", 2, 8, 68, 104, 52);
-    GblCombo1[3] = comboRow(Frame4, "GblCombo1", 3, 8, 68 + RowStep, 104, 52);
-    GblCombo1[5] = comboRow(Frame4, "GblCombo1", 5, 8, 68 + 2 * RowStep, 96, 80);
-    const char* checks[] = {"Auto Chord Scan", "Transpose Lock", "Voc/Gtr Lock"};
+    GblCombo1[2] = comboRow(Frame4, 2, 8, 68, 104, 52);
+    GblCombo1[3] = comboRow(Frame4, 3, 8, 68 + RowStep, 104, 52);
+    GblCombo1[5] = comboRow(Frame4, 5, 8, 68 + 2 * RowStep, 96, 80);
     const int checkPlace[][2] = {{8, 144}, {190, 18}, {190, 36}};
-    for (int i = 0; i < 3; ++i) {
-        auto* c = new CheckBox(Frame4, QStringLiteral("GblCheck1"), i);
-        c->setCaption(checks[i]);
+    for (std::size_t i = 0; i < 3; ++i) {
+        auto* c = static_cast<CheckBox*>(binder_.create(*rows.GblCheck1[i], Frame4));
         place(c, checkPlace[i][0], checkPlace[i][1], 160, 18);
-        c->Click = [this, i] { GblCheck1_Click(i); };
-        GblCheck1[static_cast<std::size_t>(i)] = c;
+        GblCheck1[i] = c;
     }
     caption(Frame4, "Damper Polarity", 190, 56, 90);
     const char* signs[] = {"+", "-"};
@@ -104,33 +99,26 @@ void frmGbl::buildPages() {
         auto* o = new OptionButton(Frame4, QStringLiteral("GblOption1"), i);
         o->setCaption(signs[i]);
         place(o, 284 + 36 * i, 54, 34, 18);
-        o->Click = [this, i] { GblOption1_Click(i); };
         GblOption1[static_cast<std::size_t>(i)] = o;
     }
+    binder_.adopt(*rows.GblOption1, GblOption1[0], GblOption1[1]);
     int y = 76;
     for (int i = 16; i <= 19; ++i, y += RowStep)
-        GblCombo1[static_cast<std::size_t>(i)] = comboRow(Frame4, "GblCombo1", i, 190, y, 86, 70);
+        GblCombo1[static_cast<std::size_t>(i)] = comboRow(Frame4, i, 190, y, 86, 70);
 
     sliderBlock(Frame3, vel, 13, "0", nullptr, "127", 20);
-    GblCombo1[0] = comboRow(Frame3, "GblCombo1", 0, 8, 66, 76, 54);
-    GblCombo1[1] = comboRow(Frame3, "GblCombo1", 1, 8, 66 + RowStep, 76, 54);
+    GblCombo1[0] = comboRow(Frame3, 0, 8, 66, 76, 54);
+    GblCombo1[1] = comboRow(Frame3, 1, 8, 66 + RowStep, 76, 54);
     y = 18;
     for (int i : {6, 8, 7, 9}) {
-        GblCombo1[static_cast<std::size_t>(i)] = comboRow(Frame2, "GblCombo1", i, 6, y, 86, 116);
+        GblCombo1[static_cast<std::size_t>(i)] = comboRow(Frame2, i, 6, y, 86, 116);
         y += RowStep;
     }
     y = 18;
     for (int i = 10; i <= 15; ++i, y += 44) {
-        const ParamRow& row = *GblRowOf("GblCombo1", i);
+        const ParamRow& row = *rows.GblCombo1[static_cast<std::size_t>(i)];
         caption(Frame1, row.caption, 10, y, 200);
         GblCombo1[static_cast<std::size_t>(i)] = combo(Frame1, row, 10, y + 16, 200);
-    }
-    for (int i = 0; i < 20; ++i)
-        if (ComboBox* c = GblCombo1[static_cast<std::size_t>(i)]) c->Click = [this, i] { GblCombo1_Click(i); };
-    for (int i = 0; i < 2; ++i) {
-        HScroll* s = GblHScroll1[static_cast<std::size_t>(i)];
-        s->Change = [this, i] { GblHScroll1_Change(i); };
-        s->Scroll = [this, i] { GblHScroll1_Scroll(i); };
     }
 
     // ---- User scales ----------------------------------------------------------
@@ -140,12 +128,9 @@ void frmGbl::buildPages() {
             frame(1 + k / 2, "Frame5", k, title.c_str(), 2 + 294 * (k % 2), 2, 290, 286);
         for (int n = 0; n < 12; ++n) {
             const int i = 12 * k + n, x = 8 + 23 * n;
-            Lab2[static_cast<std::size_t>(i)] = label(f, "Lab2", i, "0", x - 3, 16, 26, Qt::AlignHCenter);
-            auto* s = new VScroll(f, QStringLiteral("VScroll2"), i);
-            slider(s, *GblRowOf("VScroll2", i), x + 2, 32, 16, 196);
-            s->Change = [this, i] { VScroll2_Change(i); };
-            s->Scroll = [this, i] { VScroll2_Scroll(i); };
-            VScroll2[static_cast<std::size_t>(i)] = s;
+            const auto ui = static_cast<std::size_t>(i);
+            Lab2[ui] = label(f, "Lab2", i, "0", x - 3, 16, 26, Qt::AlignHCenter);
+            VScroll2[ui] = static_cast<VScroll*>(scroll(f, *rows.VScroll2[ui], Lab2[ui], x + 2, 32, 16, 196));
             LabNote[static_cast<std::size_t>(i)] = label(f, "LabNote", i, kNotes[n], x - 3, 230, 26, Qt::AlignHCenter);
         }
         auto* b = new CommandButton(f, QStringLiteral("CommResetUS"), k);
@@ -160,25 +145,20 @@ void frmGbl::buildPages() {
     Frame7 = frame(3, "Frame7", -1, "MIDI Channels", 336, 2, 253, 286);
     y = 18;
     for (int i = 0; i < 4; ++i, y += RowStep) {
-        const ParamRow& row = *GblRowOf("Combo3", i);
+        const ParamRow& row = *rows.Combo3[static_cast<std::size_t>(i)];
         Lab3[static_cast<std::size_t>(i)] = label(Frame6, "Lab3", i, row.caption, 8, y + 3, 118);
         Combo3[static_cast<std::size_t>(i)] = combo(Frame6, row, 128, y, 110);
     }
     y += 6;
     for (int i = 0; i < 2; ++i, y += 42) {
-        const ParamRow& row = *GblRowOf("HScroll3", i);
+        const ParamRow& row = *rows.HScroll3[static_cast<std::size_t>(i)];
         Lab3[static_cast<std::size_t>(4 + 2 * i)] = label(Frame6, "Lab3", 4 + 2 * i, row.caption, 8, y, 118);
-        Lab3[static_cast<std::size_t>(5 + 2 * i)] = label(Frame6, "Lab3", 5 + 2 * i, "", 128, y, 60);
-        auto* s = new HScroll(Frame6, QStringLiteral("HScroll3"), i);
-        slider(s, row, 8, y + 16, 310, 16);
-        s->Change = [this, i] { HScroll3_Change(i); };
-        s->Scroll = [this, i] { HScroll3_Scroll(i); };
-        HScroll3[static_cast<std::size_t>(i)] = s;
+        Label* value = label(Frame6, "Lab3", 5 + 2 * i, "", 128, y, 60);
+        Lab3[static_cast<std::size_t>(5 + 2 * i)] = value;
+        HScroll3[static_cast<std::size_t>(i)] = static_cast<HScroll*>(scroll(Frame6, row, value, 8, y + 16, 310, 16));
     }
-    Check3 = new CheckBox(Frame6, QStringLiteral("Check3"));
-    Check3->setCaption("TG (Song Play)");
+    Check3 = static_cast<CheckBox*>(binder_.create(*rows.Check3, Frame6));
     place(Check3, 8, y + 4, 160, 18);
-    Check3->Click = [this] { Check3_Click(); };
     y = 18;
     for (const GblChannelRow& ch : GblChannelRows()) {
         Lab3[static_cast<std::size_t>(ch.index + 4)] = label(Frame7, "Lab3", ch.index + 4, ch.caption, 8, y + 3, 150);
@@ -188,5 +168,5 @@ void frmGbl::buildPages() {
         Combo3[static_cast<std::size_t>(ch.index)] = c;
         y += RowStep;
     }
-    for (int i = 0; i < 15; ++i) Combo3[static_cast<std::size_t>(i)]->Click = [this, i] { Combo3_Click(i); };
+    for (int i = 4; i < 15; ++i) Combo3[static_cast<std::size_t>(i)]->Click = [this, i] { Combo3_Click(i); };
 }

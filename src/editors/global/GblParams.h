@@ -7,12 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "editors/ProgramParams.h"
+#include "editors/ParamRow.h"
 
-// The 80 stored parameters, in the order the editor is filled.
-const std::vector<ParamRow>& GblCtrlMap();
-// The row of a control, or nullptr.
-const ParamRow* GblRowOf(const std::string& control, int index);
+// The 80 stored parameters, in the order the editor is filled, and the rows
+// of each control array by index.
+struct GblParamTable {
+    std::vector<ParamRow> rows;
+    std::array<const ParamRow*, 2> GblHScroll1{};
+    std::array<const ParamRow*, 20> GblCombo1{};   // no (4)
+    std::array<const ParamRow*, 3> GblCheck1{};
+    const ParamRow* GblOption1 = nullptr;
+    std::array<const ParamRow*, 48> VScroll2{};
+    std::array<const ParamRow*, 4> Combo3{};       // the stored ones; (4)-(14) are the channel settings
+    std::array<const ParamRow*, 2> HScroll3{};
+    const ParamRow* Check3 = nullptr;
+};
+const GblParamTable& GblParams();
 
 // The program's channel settings, shown by Combo3(4)..(14): no image byte.
 struct GblChannelRow {
@@ -34,6 +44,3 @@ std::string GblImageData(const std::string& image);
 void GblImagePutData(std::string& image, const std::string& data);
 // User scale k (0-3) back to 0 in every note; the image marked changed.
 void GblScaleReset(std::string& image, int k);
-// The value label of a slider row (Master Tune, Velocity, the user scales,
-// the ranges); `dragging` shows Velocity's 0 as a number.
-std::string GblLabelText(const ParamRow& row, int value, bool dragging);

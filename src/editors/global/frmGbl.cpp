@@ -82,9 +82,12 @@ void frmGbl::showInstrument(const std::string& data) {
 
 void frmGbl::CommLoadGbl_Click() {
     if (Busy) return;
-    if (GblTxDump(Tag()) != 0) return;   // not sent: the instrument keeps what it had
     MidiMonLog("");
-    MidiMonLog(MidiHdr.lpData);
+    if (sendDump()) MidiMonLogSent();
+}
+
+bool frmGbl::sendDump() {
+    if (GblTxDump(Tag()) != 0) return false;   // not sent: the instrument keeps what it had
     GblInstr = GblImageData(Tag());
     GblInstrSet = 1;
     if (frmGbl* own = instrumentWindow()) {
@@ -92,6 +95,7 @@ void frmGbl::CommLoadGbl_Click() {
     } else {
         MainWindowLink().enableMenu(MenuId::mnuGlobalParam, true);
     }
+    return true;
 }
 
 void frmGbl::CommGlobal_Click() { ModeTx04(); }

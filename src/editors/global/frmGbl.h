@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "editors/ParamBinder.h"
 #include "library/DocWindow.h"
 
 class CheckBox;
@@ -16,9 +17,7 @@ class Label;
 class OptionButton;
 class SSTab;
 class VScroll;
-struct ParamRow;
-
-class frmGbl : public DocWindow {
+class frmGbl : public DocWindow, private ParamTarget {
     Q_OBJECT
 public:
     frmGbl(MdiFrame* frame, int slot);
@@ -39,19 +38,10 @@ public:
     void CommLoadGbl_Click();
     void CommGlobal_Click();
 
-    void GblCombo1_Click(int i) { GblCombo1_Change(i); }
-    void GblCombo1_Change(int i);
+    // The stored parameters' controls run the edit of their rows; the
+    // channel lists Combo3(4)..(14) change the program's settings only.
     void Combo3_Click(int i) { Combo3_Change(i); }
     void Combo3_Change(int i);
-    void GblCheck1_Click(int i);
-    void Check3_Click();
-    void GblOption1_Click(int i);
-    void GblHScroll1_Change(int i);
-    void GblHScroll1_Scroll(int i);
-    void HScroll3_Change(int i);
-    void HScroll3_Scroll(int i) { HScroll3_Change(i); }
-    void VScroll2_Change(int i);
-    void VScroll2_Scroll(int i) { VScroll2_Change(i); }
     void CommResetUS_Click(int k);
 
     SSTab* SSTab1 = nullptr;
@@ -84,15 +74,17 @@ protected:
 private:
     // Building the pages (GblPages.cpp).
     void buildPages();
-    // The edit every stored parameter's control runs (GblEdit.cpp).
-    void rowChanged(const ParamRow& row);
-    void showLabel(const ParamRow& row, bool dragging);
-    int controlValue(const ParamRow& row) const;
-    void setControlValue(const ParamRow& row, int v);
-    QWidget* controlOf(const ParamRow& row) const;
-    Label* labelOf(const ParamRow& row) const;
+    // What the edit of every stored parameter does here (GblEdit.cpp): the
+    // image takes the value and its changed mark, the whole block goes out.
+    std::string& record() override;
+    bool quiet() const override;
+    void stored(const ParamRow& row) override;
+    bool send(const ParamRow& row, int value) override;
+    // The whole block to the instrument, which then shows it: true when sent.
+    bool sendDump();
 
     const int slot_;
+    ParamBinder binder_{*this};
 };
 
 std::array<QPointer<frmGbl>, 9>& GblForms();

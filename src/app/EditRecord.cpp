@@ -1,0 +1,85 @@
+#include "app/EditRecord.h"
+
+#include "app/ImageLayout.h"
+#include "app/Links.h"
+#include "app/WindowJobs.h"
+#include "platform/bytes.h"
+
+namespace {
+ChildForm* programWindow(int kind, int slot) {
+    if (slot < 1 || slot > 9) return nullptr;
+    if (kind == 21 || kind == 31) return WindowOf(WinFamily::PrgUN, slot);
+    if (kind == 22) return WindowOf(WinFamily::PrgNew, slot);
+    return nullptr;
+}
+
+ChildForm* arrangementWindow(int kind, int slot) {
+    if (kind == 19 && slot >= 1 && slot <= 8) return WindowOf(WinFamily::ArrU, slot);
+    return nullptr;
+}
+
+const EditRecordLayout kProgram{PrgRecLen, ' ', PrgRecBlockLen, ImgPrgBlock, 64, PrgRecKind, PrgRecIndex, PrgRecSlot,
+                                ImgPrgChanged, programWindow};
+const EditRecordLayout kArrangement{ArrRecLen, '\0', ArrRecBlockLen, ImgArrBlock, 64, ArrRecKind, ArrRecIndex,
+                                    ArrRecSlot, ImgChanged, arrangementWindow};
+}  // namespace
+
+ProgramEditState ProgramEdit{EditRecord(kProgram)};
+ArrangementEditState ArrangementEdit{EditRecord(kArrangement)};
+
+void resetProgramEdit() { ProgramEdit = ProgramEditState{EditRecord(kProgram)}; }
+void resetArrangementEdit() { ArrangementEdit = ArrangementEditState{EditRecord(kArrangement)}; }
+
+bool EditRecord::build(ChildForm* window, int index) {
+    const EditRecordLayout& l = *layout_;
+    if (!window || index < 0 || index >= l.entries) return false;
+    const std::string& image = window->Tag();
+    const long from = l.blockOf(index);
+    if (static_cast<long>(image.size()) < from + l.blockLen - 1) return false;
+    std::string rec(static_cast<std::size_t>(l.len), l.fill);
+    putMid(rec, 1, mid(image, from, l.blockLen));
+    put(rec, l.kindPos, at(image, ImgKind));
+    put(rec, l.indexPos, static_cast<unsigned>(index));
+    put(rec, l.slotPos, at(image, ImgSlot));
+    bytes = rec;
+    source_ = l.windowOf(kind(), at(bytes, l.slotPos)) == window ? window : nullptr;
+    return true;
+}
+
+int EditRecord::kind() const { return at(bytes, layout_->kindPos); }
+int EditRecord::index() const { return at(bytes, layout_->indexPos); }
+
+ChildForm* EditRecord::source() const {
+    ChildForm* w = layout_->windowOf(kind(), at(bytes, layout_->slotPos));
+    return w && w == source_ ? w : nullptr;
+}
+
+bool EditRecord::cameFrom(const ChildForm* window) const {
+    const std::string& image = window->Tag();
+    return at(bytes, layout_->kindPos) == at(image, ImgKind) && at(bytes, layout_->slotPos) == at(image, ImgSlot) &&
+           at(bytes, layout_->slotPos) != 0;
+}
+
+void EditRecord::sourceClosing(const ChildForm* window) {
+    if (!cameFrom(window)) return;
+    put(bytes, layout_->slotPos, 0);
+    source_ = nullptr;
+}
+
+EditRecord::Stored EditRecord::store() {
+    ChildForm* w = source();
+    if (!w) return Stored::NoWindow;
+    std::string& img = w->Tag();
+    if (ImgIsRdOnly(img)) return Stored::ReadOnly;
+    putMid(img, layout_->blockOf(index()), mid(bytes, 1, layout_->blockLen));
+    put(img, layout_->changedPos, 1);
+    modified = false;
+    if (JobWindow* j = JobWindowOf(w)) j->ImageChanged();
+    return Stored::Yes;
+}
+
+void EditRecord::reset() {
+    bytes = std::string(static_cast<std::size_t>(layout_->len), layout_->fill);
+    modified = false;
+    source_ = nullptr;
+}

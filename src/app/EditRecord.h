@@ -1,0 +1,103 @@
+#pragma once
+// The records the editors change: a copy of one entry of a window's image
+// (a program, an arrangement) with where it came from, whether it changed
+// since, and which editors have it open. Each record has one owner here;
+// the windows it comes from, the editors and the menus all ask it.
+#include <QPointer>
+#include <string>
+
+#include "platform/Forms.h"
+
+struct EditRecordLayout {
+    long len;                    // the whole record
+    char fill;                   // its bytes before the first build
+    long blockLen;               // the entry's own bytes, 1..blockLen
+    long (*blockOf)(int index);  // where entry `index` starts in a window image
+    int entries;
+    long kindPos, indexPos, slotPos;  // where it came from: window kind, entry, window slot
+    long changedPos;                  // the image's mark a store sets
+    ChildForm* (*windowOf)(int kind, int slot);  // the open window of a kind and slot
+};
+
+class EditRecord {
+public:
+    explicit EditRecord(const EditRecordLayout& layout) : layout_(&layout), bytes(std::string(layout.len, layout.fill)) {}
+
+    const EditRecordLayout* layout_;
+    std::string bytes;
+    bool modified = false;   // changed since it was built or stored
+
+    // Entry `index` of `window`'s image becomes the record, as the image
+    // holds it now; an index out of range or an image too short for it
+    // leaves the record as it is (false).
+    bool build(ChildForm* window, int index);
+    enum class Stored { Yes, NoWindow, ReadOnly };
+    // Writes the record back into the window it was built from while that
+    // very window still shows it, marks the image changed and has the window
+    // show it again (its current row kept); the record is then unchanged.
+    Stored store();
+    // Whether the record came from `window` and still goes back there.
+    bool cameFrom(const ChildForm* window) const;
+    // `window` closes: the record no longer goes back anywhere.
+    void sourceClosing(const ChildForm* window);
+    int kind() const;
+    int index() const;
+    // The window the record goes back to, or nullptr.
+    ChildForm* source() const;
+    // Back to the record of a fresh start.
+    void reset();
+
+private:
+    QPointer<ChildForm> source_;
+};
+
+// ---- The current program ----------------------------------------------------------
+
+// The program record: the 172 bytes of one program of a program window,
+// then where it came from and its file (1-based positions).
+constexpr long PrgRecLen = 417;
+constexpr long PrgRecBlockLen = 172;   // the program's own bytes, 1-172
+constexpr long PrgRecName = 1;         // program name, blank-padded
+constexpr long PrgRecNameLen = 16;
+constexpr long PrgRecKind = 173;       // kind of the window it came from (21, 22, 31)
+constexpr long PrgRecIndex = 174;      // program number 0-63
+constexpr long PrgRecSlot = 175;       // the window's slot; 0 once that window closed
+constexpr long PrgRecFileKind = 177;   // 0 ".prg", 1 ".pgg"
+constexpr long PrgRecFileName = 178;   // file name without folder or extension, blank-padded
+constexpr long PrgRecFileNameLen = 238;
+
+struct ProgramEditState {
+    EditRecord record;
+    bool EditPrgOpen = false;    // the program editor is loaded
+    bool EditPerfOpen = false;   // the performance editor is loaded
+    int OscTextSel = 0;          // the oscillator text box the program editor selected
+};
+extern ProgramEditState ProgramEdit;
+
+inline auto& PrgRec = ProgramEdit.record.bytes;
+inline auto& PrgModified = ProgramEdit.record.modified;
+inline auto& EditPrgOpen = ProgramEdit.EditPrgOpen;
+inline auto& EditPerfOpen = ProgramEdit.EditPerfOpen;
+inline auto& OscTextSel = ProgramEdit.OscTextSel;
+
+// ---- The current arrangement ----------------------------------------------------
+
+constexpr long ArrRecLen = 567;
+constexpr long ArrRecBlockLen = 164;   // the arrangement's own bytes, 1-164
+constexpr long ArrRecKind = 325;       // window kind of the window the record came from
+constexpr long ArrRecIndex = 326;      // the arrangement's row
+constexpr long ArrRecSlot = 327;       // its slot
+
+struct ArrangementEditState {
+    EditRecord record;
+    bool EditArrOpen = false;   // the arrangement editor is loaded
+};
+extern ArrangementEditState ArrangementEdit;
+
+inline auto& ArrRec = ArrangementEdit.record.bytes;
+inline auto& ArrModified = ArrangementEdit.record.modified;
+inline auto& EditArrOpen = ArrangementEdit.EditArrOpen;
+
+// Both records and their editors' flags back to a fresh start (tests).
+void resetProgramEdit();
+void resetArrangementEdit();

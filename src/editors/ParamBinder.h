@@ -1,0 +1,89 @@
+#pragma once
+// The parameter binder: every editor's rows tied to their controls. It makes
+// (or adopts) the control of each row, keeps row, control and value label
+// together, reads and writes a control's value, shows the label by the
+// row's rule and runs the one edit sequence of every editor against the
+// target its window supplies: the record it changes, what comes before a
+// store, what a store marks and how a change is sent.
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "editors/ParamRow.h"
+
+class Label;
+
+class ParamTarget {
+public:
+    virtual ~ParamTarget() = default;
+    // The bytes the rows address.
+    virtual std::string& record() = 0;
+    // Handlers only display while this holds (the program is busy, the
+    // window is being filled).
+    virtual bool quiet() const = 0;
+    // Runs before a store; false refuses the edit, and the control shows
+    // the record again.
+    virtual bool beforeStore(const ParamRow&) { return true; }
+    // After the record took the value: what the window marks changed.
+    virtual void stored(const ParamRow&) = 0;
+    // Sends the change (`value` as the codec gives it); true when a message
+    // went out, which the monitor then shows.
+    virtual bool send(const ParamRow& row, int value) = 0;
+};
+
+class ParamBinder {
+public:
+    explicit ParamBinder(ParamTarget& target) : target_(target) {}
+    ParamBinder(const ParamBinder&) = delete;
+    ParamBinder& operator=(const ParamBinder&) = delete;
+
+    // Makes the control of a row in `parent`: its range and direction, its
+    // items, its events running the edit (or `own` instead, when given).
+    // Option rows are adopted, not made.
+    QWidget* create(const ParamRow& row, QWidget* parent, std::function<void()> own = {});
+    // Ties a control made by the window to its row; an option row gives its
+    // second button too.
+    void adopt(const ParamRow& row, QWidget* control, QWidget* second = nullptr, std::function<void()> own = {});
+    // The value label of a row.
+    void setLabel(const ParamRow& row, Label* label);
+
+    QWidget* control(const ParamRow& row) const;
+    Label* label(const ParamRow& row) const;
+    int value(const ParamRow& row) const;
+    // Sets the control's value; its events run as for the user.
+    void setValue(const ParamRow& row, int value);
+    void showLabel(const ParamRow& row, bool dragging = false);
+
+    // The edit sequence of a control's change: the label, then (unless the
+    // target is quiet, or a list shows no item) the value committed.
+    void edited(const ParamRow& row, bool dragging = false);
+    // Commits a value: the target's steps before a store, the record, the
+    // mark, the send and the monitor.
+    void commit(const ParamRow& row, int value);
+    // Shows the record on a row's control and label: nothing stored, nothing
+    // sent.
+    void fill(const ParamRow& row);
+    // Every bound row in the order it was bound.
+    void fillAll();
+    // Whether a fill is under way (the rows' handlers only display).
+    bool filling() const { return filling_; }
+
+private:
+    struct Binding {
+        const ParamRow* row;
+        QPointer<QWidget> control, second;
+        QPointer<Label> label;
+    };
+    Binding& bound(const ParamRow& row);
+    const Binding& bound(const ParamRow& row) const;
+    void connect(Binding& b, std::function<void()> own);
+
+    ParamTarget& target_;
+    std::unordered_map<const ParamRow*, std::unique_ptr<Binding>> bindings_;
+    std::vector<Binding*> order_;
+    bool filling_ = false;
+};

@@ -1,0 +1,110 @@
+#include "editors/ParamRow.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "app/Names.h"
+#include "platform/bytes.h"
+
+namespace {
+unsigned mask(const ParamRow& r) { return r.width >= 8 ? 0xFFu : ((1u << r.width) - 1u) << r.shift; }
+
+unsigned fieldGet(const std::string& rec, const ParamRow& r) {
+    if (r.width == 16) return get16lo(rec, r.pos);
+    return (at(rec, r.pos) & mask(r)) >> r.shift;
+}
+
+void fieldPut(std::string& rec, const ParamRow& r, unsigned raw) {
+    if (r.width == 16) {
+        put16lo(rec, r.pos, raw);
+        return;
+    }
+    const unsigned m = mask(r);
+    put(rec, r.pos, (at(rec, r.pos) & ~m) | ((raw << r.shift) & m));
+}
+
+int signedByte(unsigned raw) { return raw >= 128 ? static_cast<int>(raw) - 256 : static_cast<int>(raw); }
+}  // namespace
+
+bool ParamShows(const ParamRow& row, int value) {
+    return value >= std::min(row.min, row.max) && value <= std::max(row.min, row.max);
+}
+
+int ParamStore(std::string& rec, const ParamRow& row, int value) {
+    switch (row.codec) {
+    case ParamCodec::AsIs: fieldPut(rec, row, static_cast<unsigned>(value)); return value;
+    case ParamCodec::Signed: fieldPut(rec, row, static_cast<unsigned>(value) & 0xFFu); return value;
+    case ParamCodec::ListMinus12:
+        fieldPut(rec, row, static_cast<unsigned>(value - 12) & 0xFFu);
+        return value - 12;
+    case ParamCodec::Octave: {
+        const int sent = 1 - value;
+        fieldPut(rec, row, static_cast<unsigned>(sent) & 0xFFu);
+        return sent;
+    }
+    case ParamCodec::LowBits: put(rec, row.pos, static_cast<unsigned>(value) & 0xFFu); return value;
+    case ParamCodec::OctaveNibble: fieldPut(rec, row, static_cast<unsigned>(2 - value) & 0x0Fu); return value;
+    case ParamCodec::OctaveWide: fieldPut(rec, row, static_cast<unsigned>(3 - value) & 0xFFu); return value;
+    case ParamCodec::ChannelOff: fieldPut(rec, row, value == 0 ? 255u : static_cast<unsigned>(value - 1)); return value;
+    case ParamCodec::Coded:
+        if (value >= 0 && static_cast<std::size_t>(value) < row.codes.size())
+            fieldPut(rec, row, static_cast<unsigned>(row.codes[static_cast<std::size_t>(value)]));
+        return value;
+    }
+    return value;
+}
+
+std::optional<int> ParamRead(const std::string& rec, const ParamRow& row) {
+    const unsigned raw = fieldGet(rec, row);
+    int v = static_cast<int>(raw);
+    switch (row.codec) {
+    case ParamCodec::AsIs: break;
+    case ParamCodec::Signed: v = signedByte(raw); break;
+    case ParamCodec::ListMinus12: v = signedByte(raw) + 12; break;
+    case ParamCodec::Octave: v = 1 - signedByte(raw); break;
+    case ParamCodec::LowBits: break;
+    // 0-2 up to +2, 15 and 14 down to -2; nothing for the nibbles between.
+    case ParamCodec::OctaveNibble: v = raw <= 2 ? 2 - static_cast<int>(raw) : raw >= 14 ? 18 - static_cast<int>(raw) : -1; break;
+    case ParamCodec::OctaveWide: v = 3 - signedByte(raw); break;
+    case ParamCodec::ChannelOff: v = raw == 255 ? 0 : static_cast<int>(raw) + 1; break;
+    case ParamCodec::Coded: {
+        const auto it = std::find(row.codes.begin(), row.codes.end(), static_cast<int>(raw));
+        v = it == row.codes.end() ? -1 : static_cast<int>(it - row.codes.begin());
+        break;
+    }
+    }
+    if (ParamShows(row, v)) return v;
+    if (row.fallback) return row.fallback;
+    if (row.scrollBar()) return std::clamp(v, std::min(row.min, row.max), std::max(row.min, row.max));
+    return std::nullopt;
+}
+
+unsigned ParamRaw(const std::string& rec, const ParamRow& row) { return fieldGet(rec, row); }
+
+std::string ParamLabelText(const ParamRow& row, int value, bool dragging) {
+    switch (row.label) {
+    case ParamLabel::None:
+    case ParamLabel::Number: break;
+    case ParamLabel::NormalAtZero:
+        if (value == 0 && !dragging) return "Normal";
+        break;
+    case ParamLabel::Note: return NoteName(value);
+    case ParamLabel::Text:
+        if (row.text) return row.text(value);
+        break;
+    }
+    return std::to_string(value);
+}
+
+void ParamTableWrong(const char* control, int index) {
+    std::fprintf(stderr, "parameter table: no row for %s(%d)\n", control, index);
+    std::abort();
+}
+
+const ParamRow* ParamIndexOne(const std::vector<ParamRow>& rows, const char* control) {
+    for (const ParamRow& r : rows)
+        if (std::string_view(r.control) == control) return &r;
+    ParamTableWrong(control, -1);
+}
