@@ -19,7 +19,7 @@ struct ProgramEditors : ProgramEditorLinkT {
     }
     bool unload() override {
         frmEditPrg* f = frmEditPrg::Open();
-        return !f || f->Unload();
+        return !f || f->closeForWindow();
     }
     std::string caption() override {
         frmEditPrg* f = frmEditPrg::Open();

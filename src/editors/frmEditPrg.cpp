@@ -74,7 +74,18 @@ void frmEditPrg::Form_Unload(int& Cancel) {
     EditPrgOpen = false;
     OscTextSel = 0;
     ToolUnloaded(true);
+    // Closed by the user: back to the program window the program came from,
+    // which offers Edit again; a window closing its editors goes on closing.
+    if (!closedByWindow_ && !AppClosing)
+        if (ChildForm* source = ProgramEdit.record.source(); source && source->Loaded()) source->activate();
     MenuAgg();
+}
+
+bool frmEditPrg::closeForWindow() {
+    closedByWindow_ = true;
+    const bool gone = Unload();
+    closedByWindow_ = false;
+    return gone;
 }
 
 void frmEditPrg::Form_MouseDown(int button) {

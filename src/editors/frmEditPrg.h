@@ -39,6 +39,8 @@ public:
     void Form_Resize() override;
     void Form_Unload(int& Cancel) override;
     void Form_MouseDown(int button);
+    // Closed by the program window the record came from, which is closing.
+    bool closeForWindow();
 
     // Shows the current program on every page (and in the caption); sends
     // nothing and leaves the record as it is.
@@ -94,6 +96,7 @@ private:
     bool codeText_ = false;           // the program is setting a box's text
     bool taking_ = false;             // a multisample box's number is being taken
     bool refusing_ = false;           // the name box's refused edit is being undone
+    bool closedByWindow_ = false;
     QString nameAccepted_;
     static inline QPointer<frmEditPrg> instance_;
 };

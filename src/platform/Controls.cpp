@@ -602,6 +602,8 @@ void Frame::mousePressEvent(QMouseEvent* e) {
 ScrollBarBase::ScrollBarBase(Qt::Orientation o, QWidget* parent, const QString& name, int index)
     : Control<QScrollBar>(parent, name, index) {
     setOrientation(o);
+    // Up and Left step towards the top or left end, as the arrows there do.
+    setInvertedControls(o == Qt::Vertical);
     setSingleStep(1);
     setPageStep(1);
     applyRange();

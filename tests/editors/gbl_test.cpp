@@ -364,3 +364,21 @@ TEST_F(GblTest, SizesAndTheBackingSequenceView) {
     v->Unload(vbFormCode);
     EXPECT_EQ(int{WinEntry(30).State}, 0);
 }
+
+// The user-scale sliders run from +50 at the top: two clicks on the up
+// arrow of note C raise it to 2, shown, stored and sent.
+TEST_F(GblTest, UserScaleUpArrowRaisesTheNote) {
+    frmGbl* w = openFile();
+    ASSERT_NE(w, nullptr);
+    w->showInstrument(std::string(448, '\0'));
+    w->SSTab1->setTab(1);
+    VScroll* c = w->VScroll2[0];
+    sent();
+    for (int k = 0; k < 2; ++k) QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(c->width() / 2, 2));
+    EXPECT_EQ(c->Value(), 2);
+    EXPECT_EQ(w->Lab2[0]->Caption(), "2");
+    EXPECT_EQ(at(w->Tag(), 303 + 32), 2u);
+    const std::string m = sent();
+    ASSERT_EQ(m.size(), 2 * 481u);
+    EXPECT_EQ(Unpack7(m.substr(481 + 5, 475))[32], '\x02');
+}

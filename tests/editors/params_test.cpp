@@ -182,3 +182,29 @@ TEST_F(ParamsTest, OctaveOfTheOtherOscillatorAndTheOscillatorSelect) {
 }
 
 }  // namespace
+
+namespace {
+// The multisample bar runs from 518 at the top: its up arrow raises the
+// number. A box the user leaves shows what the record holds, also a number
+// past the list, which stays in the record.
+TEST_F(ParamsTest, MultisampleUpArrowAndLeavingTheBox) {
+    VScroll* bar = ed->BasVScroll[1];
+    put16lo(PrgRec, 21, 250);
+    ed->EditPrgFill();
+    sent();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, 2));
+    EXPECT_EQ(get16lo(PrgRec, 21), 251u);
+    EXPECT_EQ(ed->BasText[1]->Text().substr(0, 3), "251");
+    EXPECT_EQ(sent(), param(2, 1, 251 & 0x7F, 1));
+
+    put16lo(PrgRec, 21, 600);
+    ed->EditPrgFill();
+    const std::string before = PrgRec;
+    EXPECT_EQ(ed->BasText[1]->Text(), "600");
+    QFocusEvent leave(QEvent::FocusOut);
+    QCoreApplication::sendEvent(ed->BasText[1]->lineEdit(), &leave);
+    EXPECT_EQ(ed->BasText[1]->Text(), "600");
+    EXPECT_EQ(PrgRec, before);
+    EXPECT_EQ(sent(), "");
+}
+}  // namespace

@@ -249,3 +249,49 @@ TEST_F(ControlsTest, ALabelTooNarrowCutsItsCaptionAtTheEnd) {
         EXPECT_EQ(shown(Qt::AlignCenter, caption) == shown(Qt::AlignLeft | Qt::AlignVCenter, caption), !fits) << caption;
     }
 }
+
+// Min stands at the top (or left) end and Max at the other, whichever is
+// larger: the thumb, the arrows and the keys all run that way.
+TEST_F(ControlsTest, ScrollBarsRunFromMinAtTheTopOrLeft) {
+    struct Case {
+        Qt::Orientation o;
+        int min, max;
+    };
+    for (const Case& c : {Case{Qt::Vertical, 50, -50}, Case{Qt::Vertical, 0, 100}, Case{Qt::Horizontal, 518, 0},
+                          Case{Qt::Horizontal, -99, 99}}) {
+        SCOPED_TRACE(std::to_string(c.min) + ".." + std::to_string(c.max));
+        std::unique_ptr<ScrollBarBase> s;
+        if (c.o == Qt::Vertical)
+            s = std::make_unique<VScroll>(window.get(), "VScroll2");
+        else
+            s = std::make_unique<HScroll>(window.get(), "HScroll1");
+        s->setMin(c.min);
+        s->setMax(c.max);
+        s->setGeometry(10, 10, c.o == Qt::Vertical ? 16 : 200, c.o == Qt::Vertical ? 200 : 16);
+        window->show();
+        std::vector<int> changes;
+        s->Change = [&] { changes.push_back(s->Value()); };
+        const int mid = (c.min + c.max) / 2, toMin = c.min > c.max ? 1 : -1;
+        s->setValue(mid);
+        changes.clear();
+        const QPoint startArrow = c.o == Qt::Vertical ? QPoint(8, 3) : QPoint(3, 8);
+        const QPoint endArrow = c.o == Qt::Vertical ? QPoint(8, 196) : QPoint(196, 8);
+        QTest::mouseClick(s.get(), Qt::LeftButton, {}, startArrow);
+        QTest::mouseClick(s.get(), Qt::LeftButton, {}, startArrow);
+        EXPECT_EQ(s->Value(), mid + 2 * toMin);
+        QTest::mouseClick(s.get(), Qt::LeftButton, {}, endArrow);
+        EXPECT_EQ(s->Value(), mid + toMin);
+        QTest::keyClick(s.get(), c.o == Qt::Vertical ? Qt::Key_Up : Qt::Key_Left);
+        EXPECT_EQ(s->Value(), mid + 2 * toMin);
+        EXPECT_EQ(changes, (std::vector<int>{mid + toMin, mid + 2 * toMin, mid + toMin, mid + 2 * toMin}));
+        // The thumb stands nearer the end of the value it shows.
+        s->setValue(c.min);
+        const int atMin = s->sliderPosition();
+        s->setValue(c.max);
+        EXPECT_LT(atMin, s->sliderPosition());
+        // A range that leaves the value outside moves it, once.
+        changes.clear();
+        s->setMax(c.min);
+        EXPECT_EQ(changes, std::vector<int>{c.min});
+    }
+}
