@@ -28,6 +28,23 @@ void fieldPut(std::string& rec, const ParamRow& r, unsigned raw) {
 int signedByte(unsigned raw) { return raw >= 128 ? static_cast<int>(raw) - 256 : static_cast<int>(raw); }
 }  // namespace
 
+ParamRow ParamRowMake(const char* frame, const char* caption, const char* control, int index, ParamCtl kind, int min,
+                      int max, long pos, int shift, int width, ParamCodec codec) {
+    ParamRow r;
+    r.frame = frame;
+    r.caption = caption;
+    r.control = control;
+    r.index = index;
+    r.kind = kind;
+    r.min = min;
+    r.max = max;
+    r.pos = pos;
+    r.shift = shift;
+    r.width = width;
+    r.codec = codec;
+    return r;
+}
+
 bool ParamShows(const ParamRow& row, int value) {
     return value >= std::min(row.min, row.max) && value <= std::max(row.min, row.max);
 }

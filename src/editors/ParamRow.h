@@ -71,6 +71,11 @@ struct ParamRow {
     bool scrollBar() const { return kind == ParamCtl::HScroll || kind == ParamCtl::VScroll; }
 };
 
+// A row of control `control`(index) in `frame`, owning `width` bits of
+// record position `pos` from bit `shift`; the rest at their defaults.
+ParamRow ParamRowMake(const char* frame, const char* caption, const char* control, int index, ParamCtl kind, int min,
+                      int max, long pos, int shift, int width, ParamCodec codec);
+
 // Whether `value` is one the control can show.
 bool ParamShows(const ParamRow& row, int value);
 // Writes the control value into the row's bits of the record (every other

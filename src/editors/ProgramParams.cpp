@@ -11,19 +11,8 @@ constexpr int Basic = static_cast<int>(PrgPage::Basic);
 
 ParamRow basic(const char* frame, const char* caption, const char* control, int index, ParamCtl kind, int min,
                int max, long pos, int shift, int width, K codec) {
-    ParamRow r;
+    ParamRow r = ParamRowMake(frame, caption, control, index, kind, min, max, pos, shift, width, codec);
     r.page = Basic;
-    r.frame = frame;
-    r.caption = caption;
-    r.control = control;
-    r.index = index;
-    r.kind = kind;
-    r.min = min;
-    r.max = max;
-    r.pos = pos;
-    r.shift = shift;
-    r.width = width;
-    r.codec = codec;
     return r;
 }
 

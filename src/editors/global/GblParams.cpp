@@ -62,19 +62,8 @@ constexpr long at0(int offset) { return ImgGblParam0 + offset; }
 ParamRow row(const char* frame, const char* caption, const char* control, int index, C kind, int min, int max,
              Items items, int offset, int shift, int width, K codec, std::optional<int> fallback,
              ParamLabel label = ParamLabel::None) {
-    ParamRow r;
-    r.frame = frame;
-    r.caption = caption;
-    r.control = control;
-    r.index = index;
-    r.kind = kind;
-    r.min = min;
-    r.max = max;
+    ParamRow r = ParamRowMake(frame, caption, control, index, kind, min, max, at0(offset), shift, width, codec);
     r.items = std::move(items);
-    r.pos = at0(offset);
-    r.shift = shift;
-    r.width = width;
-    r.codec = codec;
     r.label = label;
     r.fallback = fallback;
     return r;
