@@ -128,12 +128,32 @@ bool DBArrUsable(const std::string& img) {
 
 bool DBArrSound(const std::string& img) {
     if (!DBArrUsable(img)) return false;
+    // The rest of the header is zero bytes; slot 2 is never used.
+    if (img.compare(8, static_cast<std::size_t>(SlotPos(2) - 9), std::string(SlotPos(2) - 9, '\0')) != 0) return false;
+    const std::string empty = emptySlot();
+    const auto slotIsEmpty = [&](int s) {
+        return img.compare(static_cast<std::size_t>(SlotPos(s) - 1), SlotLen, empty) == 0;
+    };
+    if (!slotIsEmpty(2)) return false;
+    // The entries from slot 3 on, without gaps, each a name that could be
+    // stored, in strictly ascending order of their keys, each with an ID of
+    // its own; every slot after the first empty one in its empty form.
     std::array<bool, LastID + 1> listed{};
-    for (int s = FirstSlot; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s) {
+    std::string prev;
+    int s = FirstSlot;
+    for (; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s) {
+        const std::string field = mid(img, SlotPos(s), NameLen);
+        const std::string name = rtrim(field);
+        if (!DBArrNameFits(name)) return false;
+        const std::string key = DBArrNameKey(name);
+        if (s > FirstSlot && key <= prev) return false;
+        prev = key;
         const int id = DBArrSlotID(img, s);
         if (!idInRange(id) || listed[static_cast<std::size_t>(id)]) return false;
         listed[static_cast<std::size_t>(id)] = true;
     }
+    for (; s <= LastSlot; ++s)
+        if (!slotIsEmpty(s)) return false;
     for (int id = FirstID; id <= LastID; ++id)
         if (at(img, IdUsedPos(id)) != (listed[static_cast<std::size_t>(id)] ? 1 : 0)) return false;
     return true;
