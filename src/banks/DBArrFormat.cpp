@@ -62,6 +62,15 @@ int compareKey(const std::string& img, int slot, const std::string& key) {
     if (i < key.size()) return -1;
     return blankFrom(p, i) ? 0 : 1;
 }
+// Two stored names (trailing blanks cut) as their keys compare.
+int compareNames(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char x = upper(a[i]), y = upper(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
 }  // namespace
 
 std::string DBArrSlotName(const std::string& img, int slot) { return std::string(slotName(img, slot)); }
@@ -138,16 +147,16 @@ bool DBArrSound(const std::string& img) {
     // The entries from slot 3 on, without gaps, each a name that could be
     // stored, in strictly ascending order of their keys, each with an ID of
     // its own; every slot after the first empty one in its empty form.
+    // Read in place: the lookup checks the file it reads every time.
     std::array<bool, LastID + 1> listed{};
-    std::string prev;
+    std::string_view prev;
     int s = FirstSlot;
     for (; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s) {
-        const std::string field = mid(img, SlotPos(s), NameLen);
-        const std::string name = rtrim(field);
-        if (!DBArrNameFits(name)) return false;
-        const std::string key = DBArrNameKey(name);
-        if (s > FirstSlot && key <= prev) return false;
-        prev = key;
+        std::string_view name(img.data() + SlotPos(s) - 1, static_cast<std::size_t>(NameLen));
+        while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+        if (name.empty() || name.find('\0') != std::string_view::npos) return false;
+        if (s > FirstSlot && compareNames(prev, name) >= 0) return false;
+        prev = name;
         const int id = DBArrSlotID(img, s);
         if (!idInRange(id) || listed[static_cast<std::size_t>(id)]) return false;
         listed[static_cast<std::size_t>(id)] = true;
