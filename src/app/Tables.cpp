@@ -83,8 +83,19 @@ void StandardSize(int kind, int& h, int& w) {
 void StandardSizeAtLeast(int kind, int h, int w) {
     auto [fh, fw] = sizeFields(kind);
     if (!fh) return;
+    const int oldH = *fh, oldW = *fw;
     *fh = std::max(*fh, h);
     *fw = std::max(*fw, w);
+    if (*fh == oldH && *fw == oldW) return;
+    // The kinds that share this size and still stand at the old standard
+    // open at the new one, as this kind does.
+    for (int k = 1; k <= WinKinds; ++k) {
+        WinState& e = WinEntry(k);
+        if (k != kind && sizeFields(k).first == fh && e.Height == oldH && e.Width == oldW) {
+            e.Height = *fh;
+            e.Width = *fw;
+        }
+    }
 }
 
 void WinStateTableDefaults() {

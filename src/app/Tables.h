@@ -12,7 +12,9 @@ void FormSizesSet();
 void StandardSize(int kind, int& height, int& width);
 // Raises the standard size of a window kind to at least `height` x `width`
 // (twips), for a window whose controls need more room in this platform's
-// fonts and frame than its design gives. Kinds of a fixed size keep it.
+// fonts and frame than its design gives. Kinds of a fixed size keep it. The
+// other kinds sharing the size whose entries hold the old standard size are
+// set to the new one.
 void StandardSizeAtLeast(int kind, int height, int width);
 // Every entry at Top 0, Left 0, its standard size, closed; the frame maximised.
 void WinStateTableDefaults();

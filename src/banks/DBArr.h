@@ -2,8 +2,9 @@
 // The arrangement database on disk: the lookup of a file's number, the add
 // and the update the main window's commands run, the editor's Add all and
 // Delete, and the opening of a numbered file. Every change reads the file,
-// changes a copy and writes it whole; DBArrImage only ever holds a sound
-// image just read or written.
+// changes a copy and writes it whole; DBArrImage only ever holds an image
+// just read or written, or nothing while the open editor found no usable
+// database.
 #include <string>
 #include <vector>
 

@@ -62,6 +62,15 @@ int compareKey(const std::string& img, int slot, const std::string& key) {
     if (i < key.size()) return -1;
     return blankFrom(p, i) ? 0 : 1;
 }
+// Two stored names (trailing blanks cut) as their keys compare.
+int compareNames(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char x = upper(a[i]), y = upper(b[i]);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
 }  // namespace
 
 std::string DBArrSlotName(const std::string& img, int slot) { return std::string(slotName(img, slot)); }
@@ -128,12 +137,32 @@ bool DBArrUsable(const std::string& img) {
 
 bool DBArrSound(const std::string& img) {
     if (!DBArrUsable(img)) return false;
+    // The rest of the header is zero bytes; slot 2 is never used.
+    if (img.compare(8, static_cast<std::size_t>(SlotPos(2) - 9), std::string(SlotPos(2) - 9, '\0')) != 0) return false;
+    const std::string empty = emptySlot();
+    const auto slotIsEmpty = [&](int s) {
+        return img.compare(static_cast<std::size_t>(SlotPos(s) - 1), SlotLen, empty) == 0;
+    };
+    if (!slotIsEmpty(2)) return false;
+    // The entries from slot 3 on, without gaps, each a name that could be
+    // stored, in strictly ascending order of their keys, each with an ID of
+    // its own; every slot after the first empty one in its empty form.
+    // Read in place: the lookup checks the file it reads every time.
     std::array<bool, LastID + 1> listed{};
-    for (int s = FirstSlot; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s) {
+    std::string_view prev;
+    int s = FirstSlot;
+    for (; s <= LastSlot && !DBArrSlotEmpty(img, s); ++s) {
+        std::string_view name(img.data() + SlotPos(s) - 1, static_cast<std::size_t>(NameLen));
+        while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+        if (name.empty() || name.find('\0') != std::string_view::npos) return false;
+        if (s > FirstSlot && compareNames(prev, name) >= 0) return false;
+        prev = name;
         const int id = DBArrSlotID(img, s);
         if (!idInRange(id) || listed[static_cast<std::size_t>(id)]) return false;
         listed[static_cast<std::size_t>(id)] = true;
     }
+    for (; s <= LastSlot; ++s)
+        if (!slotIsEmpty(s)) return false;
     for (int id = FirstID; id <= LastID; ++id)
         if (at(img, IdUsedPos(id)) != (listed[static_cast<std::size_t>(id)] ? 1 : 0)) return false;
     return true;

@@ -54,9 +54,13 @@ std::vector<std::string> DBArrRows(const std::string& img);
 
 // A usable file: exactly 27,221 bytes beginning "i40DBArr".
 bool DBArrUsable(const std::string& img);
-// Usable, and every entry from slot 3 up to the first empty slot has an ID
-// of 3-999 of its own, and the ID table marks exactly those IDs. Only such
-// an image is ever changed.
+// Usable, and laid out as every writer leaves it: zero bytes after the
+// signature; slot 2 and every slot after the last entry in the empty form;
+// the entries from slot 3 on without gaps, each a name that could be stored
+// (DBArrNameFits, blank-padded) with an ID of 3-999 of its own, in strictly
+// ascending order of their keys; the ID table 1 for exactly those IDs and 0
+// for all others. Only such an image is ever changed or written; the readers
+// take any usable one as far as it goes.
 bool DBArrSound(const std::string& img);
 
 // ---- changes (on a sound image) -------------------------------------------

@@ -126,11 +126,12 @@ void frmEditDBArr::Form_Load() {
     CommClose->setCaption(Msg(8));
     layoutControls();
 
-    // Only a file read whole and sound is listed; otherwise DBArrLoad has
-    // said why and the window shows the banks alone.
+    // Only a file read whole is listed; otherwise DBArrLoad has said why,
+    // the window shows the banks alone and, while it stays open, there is no
+    // database to number a file by.
     const bool read = DBArrLoad() == 0;
+    if (!read) DBArrImage.clear();
     fill(read ? DBArrImage : std::string(), read);
-    CommAddAll->setEnabled(read);
     CommClose->setEnabled(true);
 
     EditDBArrOpen = true;
@@ -153,6 +154,9 @@ void frmEditDBArr::fill(const std::string& image, bool sound) {
     Label4->setTag(folder);
     CommDelete->setEnabled(false);
     CommApri->setEnabled(false);
+    // Add all as soon as there is a database to add to, also one made while
+    // the window is open.
+    CommAddAll->setEnabled(sound);
 }
 
 void frmEditDBArr::reloadList() {

@@ -28,13 +28,15 @@ std::string fileName() { return PathName(PrgSelAutoFile); }
 PrgSelAutoRead PrgSelAutoFromBytes(const std::string& bytes) {
     PrgSelAutoRead r;
     r.whole = bytes.empty() || static_cast<long>(bytes.size()) == PrgSelAutoFileLen;
-    const std::string blankName(PrgSelAutoNameLen, ' '), blankText(PrgSelAutoTextLen, ' ');
+    // A short file reads as padded with blanks: an entry cut short keeps
+    // what it holds.
+    std::string table = bytes.substr(0, static_cast<std::size_t>(PrgSelAutoFileLen));
+    table.resize(static_cast<std::size_t>(PrgSelAutoFileLen), ' ');
     for (int k = 0; k < PrgSelAutoPairs; ++k) {
         const long at = PrgSelAutoEntryLen * k + 1;
         PrgSelAutoPair& p = r.table[static_cast<std::size_t>(k)];
-        const bool held = static_cast<long>(bytes.size()) >= at - 1 + PrgSelAutoEntryLen;
-        p.arrName = held ? mid(bytes, at, PrgSelAutoNameLen) : blankName;
-        p.prgText = held ? mid(bytes, at + PrgSelAutoNameLen, PrgSelAutoTextLen) : blankText;
+        p.arrName = mid(table, at, PrgSelAutoNameLen);
+        p.prgText = mid(table, at + PrgSelAutoNameLen, PrgSelAutoTextLen);
     }
     return r;
 }
@@ -85,9 +87,11 @@ void frmPrgSelAuto::Form_Load() {
         if (!readable) bytes.clear();
         const PrgSelAutoRead r = PrgSelAutoFromBytes(bytes);
         PrgSelAutoTab = r.table;
-        // Whatever else is there is shown as far as it goes and written
-        // whole at the close.
+        // Whatever else is there is shown as far as it goes; the close
+        // leaves the file as it is unless the user changes the table.
+        asRead_.clear();
         if (!readable || !r.whole || fit == FileFit::TooLong) {
+            asRead_ = PrgSelAutoBytes(PrgSelAutoTab);
             MsgTitle = Msg(141);
             ErrMsg(ErrReading, MsgTitle, fileName());
         }
@@ -222,9 +226,16 @@ void frmPrgSelAuto::RunJob(WindowJob job) {
 // ---- closing -------------------------------------------------------------------------
 
 void frmPrgSelAuto::Form_QueryUnload(int& /*Cancel*/, int /*UnloadMode*/) {
-    // Written at every close, the program's own included; a failure is told,
-    // the close goes on and the table is kept for the next one.
-    const FileError e = WriteWholeFile(PrgSelAutoFile, PrgSelAutoBytes(PrgSelAutoTab));
+    // Written at every close, the program's own included, except a file
+    // that could not be read whole while the table is still as read from it;
+    // a failure is told, the close goes on and the table is kept for the
+    // next one.
+    const std::string bytes = PrgSelAutoBytes(PrgSelAutoTab);
+    if (!asRead_.empty() && bytes == asRead_) {
+        PrgSelAutoUnsaved = false;
+        return;
+    }
+    const FileError e = WriteWholeFile(PrgSelAutoFile, bytes);
     PrgSelAutoUnsaved = e != FileError::None;
     if (PrgSelAutoUnsaved) {
         MsgTitle = Msg(141);

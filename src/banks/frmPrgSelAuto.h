@@ -5,7 +5,8 @@
 // window of the same file. The pairs are filled by Paste (an arrangement row
 // or a program row copied elsewhere) and emptied by Cut or Delete; they live
 // in the file "Velmora_PrgSelAuto" of the start folder, read when the window
-// opens and written whole at every close.
+// opens and written whole at every close (not after a read error while the
+// table is as read).
 #include <array>
 #include <string>
 
@@ -21,8 +22,9 @@ constexpr long PrgSelAutoNameLen = 16, PrgSelAutoTextLen = 20;
 constexpr long PrgSelAutoEntryLen = PrgSelAutoNameLen + PrgSelAutoTextLen;
 constexpr long PrgSelAutoFileLen = PrgSelAutoPairs * PrgSelAutoEntryLen;   // 3600
 
-// The table in a file's bytes: its whole 36-byte entries, the rest empty
-// (blanks); `whole` when the file had the table's length, or none at all.
+// The table in a file's bytes: a short file read as padded with blanks, a
+// long one up to the table's length; `whole` when the file had the table's
+// length, or none at all.
 struct PrgSelAutoRead {
     PrgSelAutoTable table;
     bool whole = true;
@@ -65,4 +67,7 @@ private:
     void layoutControls();
     void showRow(int i);
     bool busy_ = false;
+    // The table as read from a file that could not be read whole ("" when
+    // the file was read whole or not read).
+    std::string asRead_;
 };

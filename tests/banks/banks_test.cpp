@@ -2,12 +2,15 @@
 // the layout, picking a sound (on the window's channel or the edited
 // track's), the right button, Copy, closing and the next start.
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 
 #include "../shell/shelltest.h"
 #include "app/Messages.h"
+#include "app/Tables.h"
 #include "banks/Banks.h"
 #include "banks/frmDrum.h"
 #include "banks/frmPcgAE.h"
@@ -127,6 +130,40 @@ TEST_F(BanksTest, ViewOpensTheKindOnItsChannelAndInView) {
                 EXPECT_TRUE(w->rect().contains(g) && g.width() >= row[i]->sizeHint().width() &&
                             (i == 0 || row[i - 1]->geometry().right() < g.left())) << i;
             }
+        }
+    }
+}
+
+// Every bank and kit window opens at its kind's standard size, whichever
+// opened first, and shows every name whole in its column.
+TEST_F(BanksTest, EveryKindOpensAtItsStandardSizeWithNamesWhole) {
+    for (int twips : {12, 15}) {
+        OverrideTwipsPerPixel(twips, twips);
+        for (const std::vector<int>& order : {std::vector{4, 5, 6, 7, 8, 9, 10}, std::vector{10, 8, 7, 6, 5, 4, 9}}) {
+            // A first start: no settings kept.
+            delete frame.data();
+            InstanceLockRelease();
+            QFile::remove(QString::fromStdString(sysFile("Velmora.ini")));
+            start();
+            for (int k : order) {
+                SCOPED_TRACE(twips * 100 + k);
+                BankWindow* w = view(k);
+                ASSERT_NE(w, nullptr);
+                int h = 0, wd = 0;
+                StandardSize(k, h, wd);
+                EXPECT_EQ(std::tuple(twipsToPxY(w->Height()), twipsToPxX(w->Width())), std::tuple(twipsToPxY(h), twipsToPxX(wd)));
+                ListBox* l = w->List1;
+                const QFontMetrics fm(l->font());
+                const int margin = 2 * (l->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, l) + 1);
+                for (int i = 0; i < l->ListCount(); ++i) {
+                    const QRect r = l->visualItemRect(l->item(i));
+                    ASSERT_LE(fm.horizontalAdvance(QString::fromLatin1(l->List(i).c_str())) + margin, r.width()) << i;
+                    ASSERT_TRUE(l->viewport()->rect().contains(r)) << i;
+                }
+            }
+            // Every program bank as wide as the others, and every kit window.
+            for (int k : {5, 6, 7, 8}) EXPECT_EQ(window(k)->Width(), window(4)->Width()) << k;
+            EXPECT_EQ(window(10)->Width(), window(9)->Width());
         }
     }
 }

@@ -52,6 +52,37 @@ TEST_F(DBArrTest, EditorLoadListsTheFileOrTheBanksAlone) {
     }
 }
 
+// The file gone since the start: the editor shows the banks alone, an
+// arrangement of the working folder gets no number, and the database a file
+// window then makes is listed with Add All on.
+TEST_F(DBArrTest, EditorWithoutADatabaseNumbersNothingUntilOneIsMade) {
+    startDb({{"Song", 3}});
+    arr("Song.arr");
+    arr("New.arr");
+    fs::remove(DBArrFile);
+    dialogs.answer(vbOK);
+    frmEditDBArr* e = openEditor();
+    ASSERT_TRUE(e);
+    EXPECT_EQ(std::tuple(boxes(), rows(e), e->CommAddAll->isEnabled()),
+              std::tuple(ErrMsgText(ErrDBArrNotFound) + "|Edit i40DBArr", withBanks({}), false));
+    frmArrU* w = openArr("Song");
+    ASSERT_TRUE(w);
+    EXPECT_EQ(std::tuple(w->Text1->Text(), ArrSlots[1].DBID, DBArrLookupID(F() + "/Song")),
+              std::tuple(std::string(), 0, 0));
+
+    dialogs.answer(vbYes);
+    w->CommAdd->press();
+    Timer::Advance(500);
+    EXPECT_DB({{"Song", 3}});
+    EXPECT_EQ(std::tuple(boxes(), w->Text1->Text(), rows(e), e->Label3->Caption(), e->CommAddAll->isEnabled()),
+              std::tuple(AskKeepChangesText(3) + "|Edit i40DBArr", std::string("3"), withBanks({"3\tSong.arr"}),
+                         std::string("3/999"), true));
+    e->CommAddAll->press();
+    Timer::Advance(20);
+    EXPECT_DB({{"New", 4}, {"Song", 3}});
+    EXPECT_EQ(std::tuple(boxes(), rows(e)), std::tuple(std::string(), withBanks({"4\tNew.arr", "3\tSong.arr"})));
+}
+
 TEST(DBArrEditor, LongFoldersAreShortenedFromTheMiddle) {
     const auto width = [](const std::string& t) { return static_cast<int>(t.size()) * 100; };
     EXPECT_EQ(FolderShown(std::string(39, 'a'), width), std::string(39, 'a'));

@@ -1,4 +1,5 @@
 // The database file as the add, the lookup and the update read and change it.
+#include <algorithm>
 #include <filesystem>
 
 #include "dbarrfixture.h"
@@ -126,6 +127,69 @@ TEST_F(DBArrFiles, LookupFindsTheNumberedFileOnly) {
     ASSERT_TRUE(openEditor());
     writeDb({{"Song", 3}});
     EXPECT_EQ(DBArrLookupID(F() + "/Bank"), 12);
+}
+
+// A database damaged outside the program: every change refuses it with one
+// box and leaves its bytes as they are; the lookup and the editor's list
+// read it as far as it goes.
+TEST_F(DBArrFiles, DamagedDatabasesAreReadButNeverChanged) {
+    start();
+    freshFolder({"Song.arr", "Tune.arr", "New.arr"});
+    const std::string base = dbOf(F(), {{"Song", 3}, {"Tune", 4}});
+    const auto with = [&](long pos, const std::string& bytes) {
+        std::string img = base;
+        putMid(img, pos, bytes);
+        return img;
+    };
+    const auto slot = [](const std::string& name, unsigned id) { return padRight(name, 24) + bytesOf({id, 0}); };
+    const std::pair<const char*, std::string> cases[] = {
+        {"byte 9 not zero", with(9, bytesOf({1}))},
+        {"byte 26 not zero", with(26, "x")},
+        {"slot 2 holds an entry", with(dbarr::SlotPos(2), slot("Aaa", 5))},
+        {"slot 2 with a blank changed", with(dbarr::SlotPos(2) + 5, "x")},
+        {"an empty slot past the list with a name", with(dbarr::SlotPos(9) + 1, "x")},
+        {"the last slot with an ID", with(dbarr::SlotPos(999) + 24, bytesOf({7}))},
+        {"an entry after the first empty slot", with(dbarr::SlotPos(6), slot("Bank", 12))},
+        {"entries out of name order", dbOf(F(), {{"Tune", 4}, {"Song", 3}})},
+        {"one name twice", dbOf(F(), {{"Song", 3}, {"SONG", 4}})},
+        {"a blank name", dbOf(F(), {{"", 5}, {"Song", 3}, {"Tune", 4}})},
+        {"a zero byte in a name", dbOf(F(), {{"Song", 3}, {std::string("Tu\0ne", 5), 4}})},
+        {"an ID byte 2", with(dbarr::IdUsedPos(3), bytesOf({2}))},
+    };
+    const std::string reading = "|Reading i40DBArr";
+    for (const auto& [what, image] : cases) {
+        SCOPED_TRACE(what);
+        writeFileBytes(DBArrFile, image);
+        EXPECT_EQ(DBArrLookupID(F() + "/Song"), 3);
+        ArrDir = F();
+        ArrName = "New";
+        dialogs.answer(vbOK);
+        DBArrAdd(19);
+        EXPECT_EQ(std::tuple(boxes(), ArrDBID, db() == image),
+                  std::tuple(ErrMsgText(ErrReading, "") + reading, 0, true)) << "add";
+        dialogs.answer(vbOK);
+        DBArrAggiorna();
+        EXPECT_EQ(std::tuple(boxes(), db() == image), std::tuple(ErrMsgText(ErrReading, "") + reading, true))
+            << "update";
+
+        frmEditDBArr* e = openEditor();
+        ASSERT_TRUE(e);
+        const std::vector<std::string> shown = rows(e);
+        const auto song = std::find(shown.begin(), shown.end(), "3\tSong.arr");
+        ASSERT_NE(song, shown.end());
+        EXPECT_EQ(std::tuple(boxes(), DBArrLookupID(F() + "/Song")), std::tuple(std::string(), 3));
+        dialogs.answer(vbOK);
+        e->CommAddAll->press();
+        Timer::Advance(20);
+        EXPECT_EQ(std::tuple(boxes(), db() == image),
+                  std::tuple(ErrMsgText(ErrDBArrData, "") + "|Opening i40DBArr", true)) << "add all";
+        e->List1->setListIndex(static_cast<int>(song - shown.begin()));
+        dialogs.answer(vbOK);
+        e->CommDelete->press();
+        EXPECT_EQ(std::tuple(boxes(), db() == image, rows(e)),
+                  std::tuple(ErrMsgText(ErrDBArrData, "") + "|Edit i40DBArr", true, shown)) << "delete";
+        e->Unload();
+    }
 }
 
 TEST_F(DBArrFiles, UpdateRemovesTheEntriesOfMissingAndForeignFiles) {

@@ -313,7 +313,8 @@ TEST_F(PrgTest, EditorAndClose) {
 TEST_F(PrgTest, SelectionTableFile) {
     std::string bytes(PrgSelAutoFileLen, ' ');
     putMid(bytes, 36 * 57 + 1, "Song Two        23  Warm Pad        ");
-    // The window: 100 rows, the file written whole at every close.
+    // The window: 100 rows, the file written whole at every close; one it
+    // could not read whole is left as it is while nothing changed.
     const struct { std::string file; std::string box; } cases[] = {
         {"", ""}, {bytes, ""}, {bytes.substr(0, 36), "Error reading Velmora_PrgSelAuto"}, {bytes + "x", "Error reading Velmora_PrgSelAuto"}};
     for (const auto& c : cases) {
@@ -329,10 +330,11 @@ TEST_F(PrgTest, SelectionTableFile) {
                              ChildWinCount - before, PrgSelAutoFocus, s->Caption()),
                   std::tuple(c.box, 100, 100, 0, true, 1, 1, "Auto Program Selection"));
         ASSERT_TRUE(s->Unload(vbFormCode));
-        const std::string want = c.file.size() == bytes.size() + 1 ? bytes : PrgSelAutoBytes(PrgSelAutoFromBytes(c.file).table);
+        const std::string want = c.box.empty() ? PrgSelAutoBytes(PrgSelAutoFromBytes(c.file).table) : c.file;
         EXPECT_EQ(std::tuple(readFileBytes(PrgSelAutoFile) == want, PrgSelAutoOn, WinEntry(34).State), std::tuple(true, false, 0));
     }
     // A table that cannot be written is told of, and kept for the next close.
+    writeFileBytes(PrgSelAutoFile, bytes);
     RunMenuCommand(MenuId::mnuPrgSelAuto);
     PrgSelAutoTab[2].arrName = padRight("Kept", 16);
     std::filesystem::remove(PrgSelAutoFile);
@@ -346,6 +348,37 @@ TEST_F(PrgTest, SelectionTableFile) {
     EXPECT_EQ(std::tuple(dialogs.shown.size(), dialogs.shown[0].text.find("Velmora_PrgSelAuto") != std::string::npos,
                          s->List1->List(2)),
               std::tuple(1u, true, padRight("Kept", 16)));
+}
+
+// A table cut inside an entry: what it holds is shown and kept; the close
+// writes the table whole only once the user has changed it.
+TEST_F(PrgTest, SelectionTableCutShortKeepsWhatItHolds) {
+    std::string full(PrgSelAutoFileLen, ' ');
+    for (int k = 0; k < 4; ++k)
+        putMid(full, 36 * k + 1, padRight("Arr 0" + std::to_string(k), 16) + padRight("1" + std::to_string(k + 1) + "  Prog", 20));
+    const std::string cut = full.substr(0, 128);
+    writeFileBytes(PrgSelAutoFile, cut);
+    const auto open = [&] {
+        dialogs.shown.clear();
+        dialogs.answer(vbOK);
+        RunMenuCommand(MenuId::mnuPrgSelAuto);
+        return dynamic_cast<frmPrgSelAuto*>(ToolForm::Find(frame, 34));
+    };
+    frmPrgSelAuto* s = open();
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(std::tuple(onlyBox(), s->List1->List(3), s->List2->List(3), s->List1->List(4)),
+              std::tuple("Error reading Velmora_PrgSelAuto", padRight("Arr 03", 16), padRight("14  ", 20), std::string(16, ' ')));
+    ASSERT_TRUE(s->Unload(vbFormCode));
+    EXPECT_EQ(readFileBytes(PrgSelAutoFile), cut) << "closed unchanged";
+
+    s = open();
+    ASSERT_NE(s, nullptr);
+    s->List1->setListIndex(1);
+    RunMenuCommand(MenuId::mnuTaglia);
+    ASSERT_TRUE(s->Unload(vbFormCode));
+    std::string want = cut + std::string(PrgSelAutoFileLen - 128, ' ');
+    putMid(want, 37, std::string(36, ' '));
+    EXPECT_EQ(readFileBytes(PrgSelAutoFile), want) << "written whole after a cut";
 }
 
 TEST_F(PrgTest, SelectionTableFocusAndCut) {
