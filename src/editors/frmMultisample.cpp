@@ -1,6 +1,7 @@
 // The multisample picker.
 #include "editors/frmMultisample.h"
 
+#include <QFontMetrics>
 #include <QString>
 #include <algorithm>
 #include <cctype>
@@ -17,9 +18,10 @@
 #include "shell/frmMain.h"
 
 namespace {
-// Layout (twips): the lists' margin inside their page, their row step
-// (at least the font's) and their columns.
-constexpr int Margin = 60, RowStep = 195, Columns = 5;
+// Layout (twips): the lists' margin inside their page and their row step
+// (at least the font's). The lists show as many columns as their widest
+// row allows side by side, so that a page shows whole in the standard size.
+constexpr int Margin = 60, RowStep = 195, ColumnGapPx = 12;
 
 std::string rowText(int n) { return fromQt(QString::fromLatin1(MultisampleText(static_cast<unsigned>(n)))); }
 }  // namespace
@@ -62,7 +64,7 @@ frmMultisample::frmMultisample(MdiFrame* frame)
         SSTab1->setTabCaption(p, MultisamplePageCaption(p));
         auto* l = new ListBox(SSTab1->page(p), QStringLiteral("List1"), p);
         l->setMultiSelect(0);
-        l->setColumns(Columns);
+        l->setColumns(1);
         l->setRowHeight(std::max(RowStep, pxToTwipsY(l->fontMetrics().height() + 2)));
         l->Click = [this, p] { List1_Click(p); };
         l->MouseDown = [this](int button, int, int, int) { List1_MouseDown(button); };
@@ -87,6 +89,11 @@ void frmMultisample::Form_Load() {
     setTag(WindowImageNew(Kind));
     const int count = static_cast<int>(MultisampleNames.size());
     for (int n = 0; n < count; ++n) List1[static_cast<std::size_t>(MultisamplePage(n))]->AddItem(rowText(n));
+    const QFontMetrics fm(List1[0]->font());
+    columnPx_ = 0;
+    for (ListBox* l : List1)
+        for (int i = 0; i < l->ListCount(); ++i) columnPx_ = std::max(columnPx_, fm.horizontalAdvance(l->item(i)->text()));
+    columnPx_ += ColumnGapPx;
     setCaption("Multisample");
     layoutControls();
     Busy = was;
@@ -94,11 +101,18 @@ void frmMultisample::Form_Load() {
 
 void frmMultisample::layoutControls() {
     SSTab1->setGeometry(0, 0, width(), height());
+    // The pages share the place of the page stack; a page not shown yet
+    // does not have its size.
+    const QWidget* shown = SSTab1->currentWidget();
+    const QWidget* stack = shown ? shown->parentWidget() : nullptr;
+    if (!stack) return;
+    const QRect place = stack->contentsRect();
+    const int w = pxToTwipsX(place.width()), h = pxToTwipsY(place.height());
     for (int p = 0; p < MultisamplePages; ++p) {
-        QWidget* page = SSTab1->page(p);
-        const int w = pxToTwipsX(page->width()), h = pxToTwipsY(page->height());
-        List1[static_cast<std::size_t>(p)]->Move(Margin, Margin, std::max(0, w - 2 * Margin),
-                                                 std::max(0, h - 2 * Margin));
+        ListBox* l = List1[static_cast<std::size_t>(p)];
+        l->Move(Margin, Margin, std::max(0, w - 2 * Margin), std::max(0, h - 2 * Margin));
+        const int columns = std::max(1, (l->width() - 2 * l->frameWidth()) / std::max(1, columnPx_));
+        if (l->Columns() != columns) l->setColumns(columns);
     }
 }
 

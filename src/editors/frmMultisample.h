@@ -58,5 +58,6 @@ public:
 
 private:
     void layoutControls();
+    int columnPx_ = 1;  // the widest row and a gap
     static inline QPointer<frmMultisample> instance_;
 };
