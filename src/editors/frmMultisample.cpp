@@ -89,14 +89,35 @@ void frmMultisample::Form_Load() {
     setTag(WindowImageNew(Kind));
     const int count = static_cast<int>(MultisampleNames.size());
     for (int n = 0; n < count; ++n) List1[static_cast<std::size_t>(MultisamplePage(n))]->AddItem(rowText(n));
-    const QFontMetrics fm(List1[0]->font());
-    columnPx_ = 0;
-    for (ListBox* l : List1)
-        for (int i = 0; i < l->ListCount(); ++i) columnPx_ = std::max(columnPx_, fm.horizontalAdvance(l->item(i)->text()));
-    columnPx_ += ColumnGapPx;
+    columnPx_ = widestRow() + ColumnGapPx;
     setCaption("Multisample");
     layoutControls();
     Busy = was;
+}
+
+int frmMultisample::widestRow() const {
+    // Character by character (the gap covers kerning): measuring each row
+    // as a whole costs more than filling the lists.
+    const QFontMetrics fm(List1[0]->font());
+    std::array<int, 256> advance;
+    advance.fill(-1);
+    int widest = 0;
+    for (const ListBox* l : List1)
+        for (int i = 0; i < l->ListCount(); ++i) {
+            int w = 0;
+            for (QChar c : l->item(i)->text()) {
+                const char16_t u = c.unicode();
+                if (u >= advance.size()) {
+                    w += fm.horizontalAdvance(c);
+                    continue;
+                }
+                int& a = advance[u];
+                if (a < 0) a = fm.horizontalAdvance(c);
+                w += a;
+            }
+            widest = std::max(widest, w);
+        }
+    return widest;
 }
 
 void frmMultisample::layoutControls() {

@@ -58,6 +58,8 @@ public:
 
 private:
     void layoutControls();
+    // The widest row's width in pixels.
+    int widestRow() const;
     int columnPx_ = 1;  // the widest row and a gap
     static inline QPointer<frmMultisample> instance_;
 };

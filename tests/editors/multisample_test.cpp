@@ -107,8 +107,12 @@ TEST_F(MultisampleTest, APickGoesIntoTheSelectedBoxOnly) {
         SCOPED_TRACE(c.what);
         // Each case from a fresh editor and picker.
         PrgModified = false;
-        if (frmEditPrg::Open()) ASSERT_TRUE(frmEditPrg::Open()->Unload());
-        if (frmMultisample::Open()) ASSERT_TRUE(frmMultisample::Open()->Unload());
+        if (frmEditPrg* open = frmEditPrg::Open()) {
+            ASSERT_TRUE(open->Unload());
+        }
+        if (frmMultisample* open = frmMultisample::Open()) {
+            ASSERT_TRUE(open->Unload());
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ed = edit(w, 5);
         ASSERT_NE(ed, nullptr);
@@ -129,7 +133,9 @@ TEST_F(MultisampleTest, APickGoesIntoTheSelectedBoxOnly) {
         EXPECT_EQ(sent(), c.message);
         if (c.stored < 0) {
             EXPECT_EQ(PrgRec, rec);
-            if (c.editorOpen) EXPECT_EQ(ed->BasText[static_cast<std::size_t>(box)]->Text(), text);
+            if (c.editorOpen) {
+                EXPECT_EQ(ed->BasText[static_cast<std::size_t>(box)]->Text(), text);
+            }
             continue;
         }
         EXPECT_EQ(recNumber(box), static_cast<unsigned>(c.stored));
