@@ -1,7 +1,7 @@
-// The program editor and the Global window: opening each (construction,
-// load, fill, painted) against a bare child window with as many plain Qt
-// widgets of the same classes in the same run (the counter "ratio"); the
-// program editor's fill alone; and a slider's move to its message in the
+// The program editor, the multisample picker and the Global window: opening
+// each (construction, load, fill, painted) against a bare child window with
+// as many plain Qt widgets of the same classes in the same run (the counter
+// "ratio"); the program editor's fill alone; and a slider's move to its message in the
 // output queue.
 #include <benchmark/benchmark.h>
 
@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -21,6 +22,7 @@
 #include "benchprogram.h"
 #include "editors/Editors.h"
 #include "editors/frmEditPrg.h"
+#include "editors/frmMultisample.h"
 #include "editors/global/frmGbl.h"
 #include "files/state.h"
 #include "files/WindowImage.h"
@@ -147,6 +149,39 @@ void BM_SliderToQueue(benchmark::State& state) {
     state.counters["midi"] = MidiOn;
 }
 BENCHMARK(BM_SliderToQueue)->Unit(benchmark::kMicrosecond);
+
+// The multisample picker: five pages, 519 rows, against a bare window with
+// a tab control of five plain lists holding the same rows.
+void BM_OpenMultisamplePicker(benchmark::State& state) {
+    EditorBench b;
+    QStringList rows;
+    for (unsigned n = 0; n < 519; ++n) rows << QString::fromLatin1(MultisampleText(n));
+    TimeWindowOpen(
+        state, b.p,
+        [&]() -> ChildForm* {
+            RunNamed(NamedWindow::frmMultisample);
+            return frmMultisample::Open();
+        },
+        [&] {
+            const auto t0 = Clock::now();
+            auto* f = new ChildForm(b.p.f, "bare");
+            auto* tabs = new QTabWidget(f);
+            for (int p = 0; p < 5; ++p) {
+                auto* l = new QListWidget;
+                l->addItems(rows.mid(105 * p, 105));
+                tabs->addTab(l, QString::number(p));
+            }
+            f->Move(0, 0, 9090, 5030);
+            f->Show();
+            tabs->resize(f->size());
+            benchmark::DoNotOptimize(b.p.f->grab().cacheKey());
+            const double t = seconds(t0, Clock::now());
+            closeWindow(f);
+            return t;
+        },
+        "the picker did not open");
+}
+BENCHMARK(BM_OpenMultisamplePicker)->UseManualTime()->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 // A Global file's window in slot 1 on a file's 448 bytes.
 struct GlobalBench {

@@ -23,11 +23,6 @@ std::string MultisampleText(unsigned n) {
     return e.substr(0, 3) + "  " + (e.size() > 3 ? e.substr(3, 10) : std::string());
 }
 
-void MultisamplePickerArm() {
-    // The multisample picker follows the selected box on its timer; nothing
-    // to arm while the program has no picker.
-}
-
 // ---- the edit sequence, as the program has it ---------------------------------
 
 std::string& frmEditPrg::record() { return PrgRec; }

@@ -3,6 +3,7 @@
 #include "banks/Links.h"
 #include "editors/PrgRec.h"
 #include "editors/frmEditPrg.h"
+#include "editors/frmMultisample.h"
 #include "editors/global/frmGbl.h"
 #include "shell/frmMain.h"
 
@@ -35,5 +36,9 @@ struct ProgramEditors : ProgramEditorLinkT {
 void InstallEditors() {
     static ProgramEditors editors;
     RegisterLink<ProgramEditorLinkT>(&editors);
+    static Registration picker;
+    picker = RegisterNamed(NamedWindow::frmMultisample, [](int) {
+        if (frmMain* m = MainForm()) ToolForm::Instance<frmMultisample>(m)->Show();
+    });
     InstallGlobalWindows();
 }

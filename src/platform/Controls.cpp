@@ -12,6 +12,7 @@
 #include <QFontMetricsF>
 #include <QScreen>
 #include <QStyle>
+#include <QTabBar>
 #include <cmath>
 
 #include "platform/Text.h"
@@ -711,6 +712,35 @@ SSTab::SSTab(QWidget* parent, const QString& name, int index) : Control<QTabWidg
         current_ = now;
         if (prev != now && prev >= 0 && Click) Click(prev);
     });
+    tabBar()->installEventFilter(this);
+}
+
+bool SSTab::eventFilter(QObject* o, QEvent* e) {
+    if (o == tabBar() && e->type() == QEvent::MouseButtonPress && MouseDown) {
+        auto* m = static_cast<QMouseEvent*>(e);
+        const QPoint p = tabBar()->mapTo(this, m->position().toPoint());
+        MouseDown(buttonOf(m->button()), shiftOf(m->modifiers()), pxToTwipsX(p.x()), pxToTwipsY(p.y()));
+        // The left button still picks the tab; the others stop here, so the
+        // press is reported once and not again by the strip around the tabs.
+        if (m->button() != Qt::LeftButton) {
+            m->accept();
+            return true;
+        }
+    }
+    return Control<QTabWidget>::eventFilter(o, e);
+}
+
+void SSTab::mousePressEvent(QMouseEvent* e) {
+    // Beside the tabs, on the strip's row: the strip's press too. A press on
+    // a page is the page's (or the window's) own.
+    const QRect bar = tabBar()->geometry();
+    const int y = e->position().toPoint().y();
+    if (MouseDown && count() > 0 && y >= bar.top() && y <= bar.bottom()) {
+        e->accept();
+        report(MouseDown, e);
+        return;
+    }
+    Control<QTabWidget>::mousePressEvent(e);
 }
 
 void SSTab::setTab(int i) {

@@ -458,6 +458,13 @@ public:
     void setTabEnabled(int i, bool on) { QTabWidget::setTabEnabled(i, on); }
     QWidget* page(int i) const { return widget(i); }
     std::function<void(int previousTab)> Click;
+    // A press on the tab strip (on a tab or beside the tabs), any button;
+    // x, y in twips within the control.
+    MouseEventFn MouseDown;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
 
 private:
     int current_ = -1;

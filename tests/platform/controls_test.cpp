@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTest>
 #include <array>
 #include <memory>
@@ -202,6 +203,41 @@ TEST_F(ControlsTest, AssignmentsRaiseTheChangeEventsOnce) {
     EXPECT_EQ(prev, (std::vector<int>{0, 2}));
     auto* onPage = new Label(tab.page(1), "Label1");
     EXPECT_EQ(FindControl<Label>(&tab, "Label1"), onPage);
+}
+
+// A press on the tab strip is reported once, whatever the button; only the
+// left button picks a tab, and a press on a page is not the strip's.
+TEST_F(ControlsTest, TabStripPressesAreReported) {
+    SSTab tab(window.get(), "SSTab1");
+    tab.setTabs(3);
+    tab.setTabCaption(0, "One");
+    tab.setTabCaption(1, "Two");
+    tab.setTabCaption(2, "Three");
+    tab.setGeometry(0, 0, 400, 300);
+    window->show();
+    std::vector<std::pair<int, int>> downs;  // button, shift
+    tab.MouseDown = [&](int button, int shift, int, int) { downs.emplace_back(button, shift); };
+    QTabBar* bar = tab.tabBar();
+    const QPoint beside(tab.width() - 4, bar->geometry().center().y());
+    const struct {
+        QWidget* on;
+        QPoint at;
+        Qt::MouseButton button;
+        Qt::KeyboardModifiers keys;
+        std::vector<std::pair<int, int>> reported;
+        int tab;
+    } cases[] = {
+        {bar, bar->tabRect(2).center(), Qt::RightButton, {}, {{2, 0}}, 0},
+        {bar, bar->tabRect(1).center(), Qt::LeftButton, Qt::ShiftModifier, {{1, 1}}, 1},
+        {&tab, beside, Qt::RightButton, {}, {{2, 0}}, 1},
+        {tab.page(1), QPoint(20, 20), Qt::RightButton, {}, {}, 1},
+    };
+    for (const auto& c : cases) {
+        downs.clear();
+        QTest::mouseClick(c.on, c.button, c.keys, c.at);
+        EXPECT_EQ(downs, c.reported);
+        EXPECT_EQ(tab.Tab(), c.tab);
+    }
 }
 
 TEST_F(ControlsTest, MenuCheckMarksMoveOnlyByCode) {
