@@ -767,8 +767,16 @@ void MenuItem::setCaption(const std::string& c) {
 
 void MenuItem::setChecked(bool on) {
     wantChecked_ = on;
-    if (on) setCheckable(true);
-    if (isCheckable()) QAction::setChecked(on);
+    // Only a ticked item carries a mark: an item ticked once and unticked
+    // since looks as it did before, like every item that never was, with
+    // no empty box beside it.
+    if (on) {
+        setCheckable(true);
+        QAction::setChecked(true);
+    } else {
+        QAction::setChecked(false);
+        setCheckable(false);
+    }
 }
 
 QMenu* MenuItem::subMenu() {
