@@ -17,7 +17,7 @@ struct MsgPair {
 const MsgPair kMessages[] = {
     {2, "&File", "&File"},
     {3, "&Visualizza", "&View"},
-    {4, "&Finestra", "&Window"},
+    {4, "Fi&nestra", "&Window"},
     {6, "&Apri Arr", "&Open Arr"},
     {7, "&Esci", "E&xit"},
     {8, "&Chiudi", "&Close"},

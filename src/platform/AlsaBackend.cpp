@@ -136,8 +136,13 @@ public:
         o->addr = addr;
         if (!o->writer.ok()) return MidiErrNoMem;
         int rc = snd_seq_connect_to(seq_, port_, addr.client, addr.port);
-        // Already subscribed: the user joined the device to our port before
-        // we opened it. It carries our data all the same and stays theirs.
+        // The sequencer refuses a subscription that exists and one to a port
+        // another program holds for itself alike. Already subscribed: the
+        // user joined the device to our port before we opened it; it carries
+        // our data all the same and stays theirs. Held: nothing of ours
+        // would reach it, so the device cannot be opened.
+        if (rc == -EBUSY && !subscribed({static_cast<unsigned char>(self_), static_cast<unsigned char>(port_)}, addr))
+            return MidiErrAllocated;
         if (rc < 0 && rc != -EBUSY) return fromErrno(rc);
         o->ownSubscription = rc >= 0;
         h = next_++;
@@ -196,8 +201,9 @@ public:
         snd_seq_port_subscribe_set_dest(sub, &outs_[out]->addr);
         int rc = snd_seq_subscribe_port(seq_, sub);
         snd_seq_port_subscribe_free(sub);
-        // Already joined (by someone else): the thru runs, which is what was asked.
-        if (rc == -EBUSY) return MidiOk;
+        // Already joined (by someone else): the thru runs, which is what was
+        // asked. Refused for a port another program holds: it does not.
+        if (rc == -EBUSY) return subscribed(ins_[in], outs_[out]->addr) ? MidiOk : MidiErrAllocated;
         if (rc < 0) return fromErrno(rc);
         thru_.emplace_back(in, out);
         return MidiOk;
@@ -271,6 +277,17 @@ private:
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         return rc < 0 ? rc : 0;
+    }
+
+    // Whether the sequencer carries events from `sender` to `dest` now.
+    bool subscribed(const snd_seq_addr_t& sender, const snd_seq_addr_t& dest) {
+        snd_seq_port_subscribe_t* sub = nullptr;
+        if (snd_seq_port_subscribe_malloc(&sub) < 0) return false;
+        snd_seq_port_subscribe_set_sender(sub, &sender);
+        snd_seq_port_subscribe_set_dest(sub, &dest);
+        const int rc = snd_seq_get_port_subscription(seq_, sub);
+        snd_seq_port_subscribe_free(sub);
+        return rc >= 0;
     }
 
     int unsubscribe(MidiHandle in, MidiHandle out) {

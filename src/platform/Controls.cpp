@@ -305,6 +305,10 @@ void ListBox::mousePressEvent(QMouseEvent* e) {
         e->accept();
         return;
     }
+    // Shift+click in an extended list selects the anchor's range and
+    // nothing else; Ctrl+Shift+click adds the range to what is selected.
+    const Qt::KeyboardModifiers mods = e->modifiers();
+    if (multiSelect_ == 2 && (mods & Qt::ShiftModifier) && !(mods & Qt::ControlModifier)) clearSelection();
     QListWidget::mousePressEvent(e);
     // A click on a row raises Click once, whether or not the row changed.
     raiseClick();
@@ -354,6 +358,26 @@ void ListBox::keyPressEvent(QKeyEvent* e) {
     QListWidget::keyPressEvent(e);
     // A key that moved the current row or changed the selection is a click.
     if (currentRow() != row || selectedRows() != selected) raiseClick();
+}
+
+// An extended selection grows from its anchor to a row, by Shift with the
+// mouse or the keys or by dragging: the rectangle runs from the anchor's
+// point to the pointer's (or the new current row's), and the rows between
+// those two, in row order, are the range. Laid out in columns, the list's
+// own reckoning by rectangles takes a row past either end whenever a row
+// reaches into its neighbour's cell, so the two ends are found as a click
+// there finds its row.
+void ListBox::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
+    if (multiSelect_ != 2 || (rect.width() == 1 && rect.height() == 1)) {
+        QListWidget::setSelection(rect, command);
+        return;
+    }
+    const QModelIndex to = indexAt(rect.bottomRight());
+    if (!to.isValid()) return;  // between rows: the range stays as it was
+    QModelIndex from = indexAt(rect.topLeft());
+    if (!from.isValid()) from = to;
+    const int first = std::min(from.row(), to.row()), last = std::max(from.row(), to.row());
+    selectionModel()->select(QItemSelection(model()->index(first, 0), model()->index(last, 0)), command);
 }
 
 void ListBox::focusInEvent(QFocusEvent* e) {
@@ -791,8 +815,16 @@ void MenuItem::setCaption(const std::string& c) {
 
 void MenuItem::setChecked(bool on) {
     wantChecked_ = on;
-    if (on) setCheckable(true);
-    if (isCheckable()) QAction::setChecked(on);
+    // Only a ticked item carries a mark: an item ticked once and unticked
+    // since looks as it did before, like every item that never was, with
+    // no empty box beside it.
+    if (on) {
+        setCheckable(true);
+        QAction::setChecked(true);
+    } else {
+        QAction::setChecked(false);
+        setCheckable(false);
+    }
 }
 
 QMenu* MenuItem::subMenu() {

@@ -180,6 +180,7 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
 
 private:
     void raiseClick();

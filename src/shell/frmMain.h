@@ -180,6 +180,7 @@ private:
     void buildMenus();
     void buildTimers();
     void layoutStatusBar();
+    int statusWidth();
     void placeFrame();
     void armRestore();
 

@@ -3,6 +3,9 @@
 // frame's own geometry.
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "app/Captions.h"
 #include "app/InfoFile.h"
@@ -115,16 +118,45 @@ void frmMain::Form_Load() {
     MenuAgg();
 }
 
+namespace {
+// The longest texts the status field shows, in both languages: the progress
+// texts with the longest word the program puts in them, and the sending
+// texts at 100%.
+std::vector<std::string> longestStatusTexts() {
+    std::vector<std::string> texts;
+    for (int base : {0, 200}) {
+        for (std::size_t k = 1; k < StatusMsgKinds.size(); ++k)
+            texts.push_back(MsgSubst(MsgRaw(StatusMsgKinds[k] + base), "i40DBArr"));
+        for (int n : {StatusMsgKinds[2], StatusMsgKinds[3], StatusMsgKinds[4], StatusMsgKinds[5], 148})
+            texts.push_back(MsgRaw(n + base) + " 100%");
+    }
+    return texts;
+}
+}  // namespace
+
+int frmMain::statusWidth() {
+    // As wide as the design has it, and wider where a text of either
+    // language would be cut (the fonts differ from machine to machine).
+    int px = 0;
+    for (const std::string& t : longestStatusTexts()) {
+        Label1->setCaption(t);
+        px = std::max(px, Label1->sizeHint().width());
+    }
+    Label1->setCaption("");
+    return std::max(Label1_Width, pxToTwipsX(px + 1));
+}
+
 void frmMain::layoutStatusBar() {
     // Worked out in twips from the design widths, so that rounding each
     // label to whole pixels never shifts the next one.
     const int h = StatusBarHeight - 10;
+    const int statusW = statusWidth();
     const int nome = 20, mode = LabelNomeAppl_Width + 30, status = mode + LabelMode_Width + 20;
-    const int arr = status + Label1_Width + 20, sty = arr + LabelArr_Width + 20, prg = sty + LabelArr_Width + 20;
+    const int arr = status + statusW + 20, sty = arr + LabelArr_Width + 20, prg = sty + LabelArr_Width + 20;
     LabelNomeAppl->Move(nome, 0, LabelNomeAppl_Width, h);
     LabelNomeAppl->setCaption("Velmora v 3.0");
     LabelMode->Move(mode, 0, LabelMode_Width, h);
-    Label1->Move(status, 0, Label1_Width, h);
+    Label1->Move(status, 0, statusW, h);
     LabelArr->Move(arr, 0, LabelArr_Width, h);
     LabelSty->Move(sty, 0, LabelArr_Width, h);
     LabelPrg->Move(prg, 0, LabelArr_Width, h);

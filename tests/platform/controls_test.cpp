@@ -329,5 +329,66 @@ TEST_F(ControlsTest, ScrollBarsRunFromMinAtTheTopOrLeft) {
         changes.clear();
         s->setMax(c.min);
         EXPECT_EQ(changes, std::vector<int>{c.min});
+
+// Shift+click in an extended multi-column list selects the rows from the
+// anchor (the last plain or Ctrl click) to the clicked row, in row order and
+// nothing more, whatever the columns' row step against the font's own line
+// height, and whichever column either end stands in; Ctrl+Shift adds the
+// range to what is selected.
+TEST_F(ControlsTest, ShiftClickSelectsFromTheAnchorToTheRowExactly) {
+    OverrideTwipsPerPixel(15, 15);
+    const struct { const char* kind; int columns, rows, step, fontSize, width, height; } lists[] = {
+        {"program bank", 4, 64, 14, 10, 700, 240},   // rows packed tighter than the font's line
+        {"arrangement file", 4, 64, 17, 10, 640, 300},
+        {"loose rows", 4, 64, 24, 9, 640, 400},
+        {"font's own step", 4, 64, 0, 10, 640, 400},
+        {"two columns", 2, 30, 15, 10, 400, 240},
+    };
+    struct Gesture { int anchor, target; bool ctrl; std::vector<int> before, after; };
+    const Gesture gestures[] = {
+        {0, 2, false, {}, {0, 1, 2}},             // down one column
+        {2, 0, false, {}, {0, 1, 2}},             // up one column
+        {14, 17, false, {}, {14, 15, 16, 17}},   // across a column break
+        {17, 14, false, {}, {14, 15, 16, 17}},
+        {5, 5, false, {}, {5}},
+        {3, 5, false, {9, 10}, {3, 4, 5}},        // a plain Shift+click drops the rest
+        {3, 5, true, {9, 10}, {3, 4, 5, 9, 10}},  // with Ctrl it adds
+    };
+    for (const auto& kind : lists) {
+        for (const Gesture& g : gestures) {
+            SCOPED_TRACE(std::string(kind.kind) + " " + std::to_string(g.anchor) + "-" + std::to_string(g.target) +
+                         (g.ctrl ? " ctrl" : ""));
+            auto* l = new ListBox(window.get(), "List1");
+            QFont f = l->font();
+            f.setPointSize(kind.fontSize);
+            l->setFont(f);
+            l->setColumns(kind.columns);
+            l->setMultiSelect(2);
+            l->setGeometry(0, 0, kind.width, kind.height);
+            if (kind.step) l->setRowHeight(kind.step * 15);
+            for (int i = 0; i < kind.rows; ++i) l->AddItem(std::to_string(i / 8 + 1) + std::to_string(i % 8 + 1) + "  Name");
+            window->resize(kind.width + 20, kind.height + 20);
+            window->show();
+            QApplication::processEvents();
+            int clicks = 0;
+            l->Click = [&] { ++clicks; };
+            const auto at = [l](int row) { return l->visualItemRect(l->item(row)).center(); };
+            // The rows picked before, then the anchor (Ctrl+click when it adds to them).
+            Qt::KeyboardModifiers mods;
+            for (int r : g.before) {
+                QTest::mouseClick(l->viewport(), Qt::LeftButton, mods, at(r));
+                mods = Qt::ControlModifier;
+            }
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, mods, at(g.anchor));
+            const int clicksBefore = clicks;
+            QTest::mouseClick(l->viewport(), Qt::LeftButton,
+                              g.ctrl ? Qt::ShiftModifier | Qt::ControlModifier : Qt::ShiftModifier, at(g.target));
+            std::vector<int> selected;
+            for (int i = 0; i < l->ListCount(); ++i)
+                if (l->Selected(i)) selected.push_back(i);
+            EXPECT_EQ(selected, g.after);
+            EXPECT_EQ(std::tuple(l->ListIndex(), clicks - clicksBefore), std::tuple(g.target, 1));
+            delete l;
+        }
     }
 }

@@ -50,3 +50,47 @@ TEST_F(CloseClickTest, ClosingAWindowWithoutACurrentRowSendsNothing) {
         }
     }
 }
+
+// After a paste the window is changed: the save question comes up, and
+// answering No closes it, by any way, without a word to the instrument. The
+// bank sends that picking a row starts (arrangements loaded on a click) have
+// ended, and their parked clicks have run, before the close.
+TEST_F(CloseClickTest, ClosingAfterAPasteAnsweredNoSendsNothing) {
+    writeSong("Song", arrFileOf({{0, "First"}, {1, "Second"}}));
+    writeFileBytes(startFile("i40ArrA"), ArrBankImage(0));
+    const std::function<void(frmMain*, ChildForm*)> ways[] = {
+        [](frmMain* m, ChildForm*) { m->mnuChiudi->trigger(); },
+        [](frmMain*, ChildForm* w) { w->subWindow()->close(); },
+        [](frmMain* m, ChildForm*) { m->mnuExit->trigger(); },
+    };
+    const auto click = [](ChildForm* w, int row) {
+        auto* l = FindControl<ListBox>(w, QStringLiteral("List1"));
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
+    };
+    for (bool fresh : {false, true}) {  // into the file itself; into a new arrangement file
+        for (int way = 0; way < 3; ++way) {
+            SCOPED_TRACE(std::to_string(fresh) + std::to_string(way));
+            frmMain* m = start([] { ArrSlots = {}, CaricaArrOpt = true; });
+            m->show();
+            QApplication::setActiveWindow(m);
+            frmArrU* song = openArr("Song");
+            ASSERT_NE(song, nullptr);
+            click(song, 0);
+            RunMenuCommand(MenuId::mnuCopia);
+            if (fresh) RunMenuCommand(MenuId::mnuNuovoArr);
+            ChildForm* w = m->ActiveForm();
+            click(w, 5);
+            RunMenuCommand(MenuId::mnuIncolla);
+            ASSERT_EQ(at(w->Tag(), ImgChanged), 1u);
+            Timer::Advance(20000);
+            QApplication::processEvents();
+            midi->clear();
+            dialogs.shown.clear();
+            dialogs.answer(vbNo);
+            ways[way](m, w);
+            QApplication::processEvents();
+            Timer::Advance(20000);
+            EXPECT_EQ(midi->written(), "");
+        }
+    }
+}

@@ -5,11 +5,13 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
+#include <map>
 
 #include "app/Messages.h"
 #include "app/Settings.h"
 #include "files/state.h"
 #include "frametest.h"
+#include "midi/MIDI.h"
 
 
 TEST_F(FrameTest, ExitShortcutAndCaptionsInBothLanguages) {
@@ -58,6 +60,77 @@ TEST_F(FrameTest, ModeIsSentAndShownAtStart) {
         EXPECT_EQ(std::tuple(midi->written(), f->LabelMode->Caption(), onlyBox()),
                   std::tuple(c.bytes, c.label, c.fails ? ErrMsgText(ErrMidiSend) : ""));
         EXPECT_EQ(std::pair(f->mnuArrPlay->Checked(), f->mnuProgram->Checked()), std::pair(c.mode == 0, c.mode == 4));
+    }
+}
+
+// In either language every menu of the menu bar has an access letter of its
+// own, so Alt and the letter open that one menu.
+TEST_F(FrameTest, TopLevelMenusHaveDistinctAccessLetters) {
+    for (uint8_t lang : {1, 2}) {
+        SCOPED_TRACE(lang);
+        frmMain* f = reopen([&] { LangSel = lang, LangBase = (lang - 1) * 200; });
+        std::map<QChar, QString> taken;
+        for (QAction* a : f->menuBar()->actions()) {
+            const QString text = a->text();
+            const int amp = text.indexOf('&');
+            if (amp < 0 || amp + 1 >= text.size()) continue;
+            const QChar letter = text.at(amp + 1).toLower();
+            EXPECT_FALSE(taken.count(letter)) << text.toStdString() << " and " << taken[letter].toStdString();
+            taken[letter] = text;
+        }
+        EXPECT_GE(taken.size(), 6u);
+    }
+}
+
+// The status field shows the longest of its texts whole, in both languages,
+// and the labels after it move along rather than cover it.
+TEST_F(FrameTest, TheStatusFieldHoldsItsLongestTexts) {
+    for (uint8_t lang : {1, 2}) {
+        SCOPED_TRACE(lang);
+        frmMain* f = reopen([&] { LangSel = lang, LangBase = (lang - 1) * 200; });
+        f->show();
+        std::vector<std::string> texts;
+        for (int k = 1; k <= 8; ++k) {
+            StatusMsg(k, "i40DBArr");
+            texts.push_back(f->Label1->Caption());
+        }
+        StatusMsg(0);
+        for (int n : {11, 12, 13, 124, 148}) texts.push_back(Msg(n) + " 100%");
+        for (const std::string& t : texts) {
+            f->Label1->setCaption(t);
+            EXPECT_LE(f->Label1->sizeHint().width(), f->Label1->width()) << t;
+        }
+        EXPECT_GT(f->LabelArr->x(), f->Label1->geometry().right());
+        EXPECT_GT(f->LabelMode->x(), f->LabelNomeAppl->geometry().right());
+        f->Label1->setCaption("");
+    }
+}
+
+// The mode items of the Edit menu: only the mode sent last is ticked, and
+// the others look alike, without a mark or an empty box, before any mode is
+// sent from the menu and after each.
+TEST_F(FrameTest, OnlyTheModeSentLastIsTickedInTheEditMenu) {
+    const auto marks = [](frmMain* f) {
+        std::vector<int> m;
+        for (MenuItem* i : {f->mnuArrPlay, f->mnuSongPlay, f->mnuProgram})
+            m.push_back(i->isChecked() ? 1 : i->isCheckable() ? -1 : 0);
+        return m;
+    };
+    const auto expected = [] {
+        return std::vector<int>{ModeNow == 0, ModeNow == 1, ModeNow == 4};
+    };
+    for (int start : {0, 1, 2, 3, 4}) {
+        SCOPED_TRACE(start);
+        frmMain* f = reopen([&] { ModeNow = start; });
+        EXPECT_EQ(marks(f), expected());
+        const std::function<void()> sends[] = {
+            [f] { f->mnuProgram->trigger(); }, [f] { f->mnuArrPlay->trigger(); }, [f] { f->mnuSongPlay->trigger(); },
+            [] { ModeTx04(); },                [f] { f->mnuProgram->trigger(); }, [] { ModeTx0B(); },
+            [f] { f->mnuArrPlay->trigger(); }};
+        for (const auto& send : sends) {
+            send();
+            EXPECT_EQ(marks(f), expected()) << ModeNow;
+        }
     }
 }
 
