@@ -14,6 +14,7 @@
 #include "banks/frmPrgUN.h"
 #include "banks/state.h"
 #include "files/StyGroups.h"
+#include "files/state.h"
 #include "library/Library.h"
 #include "library/frmArrNew.h"
 #include "library/frmArrU.h"
@@ -42,7 +43,7 @@ bool stySaver(Saver s) { return s != Saver::PrgSaveAs && s != Saver::NewPrgSaveA
 
 // One arrangement of a file, with the style byte and the user-style flag.
 std::string arrFile(const std::string& name, bool ownStyle) {
-    std::string f = ArrBankImage(0);
+    std::string f = ArrNativeHeader() + std::string(64 * ArrBlkLen, '\0');
     putMid(f, ArrHdrLen + 1, padRight(name, 16));
     put(f, ArrHdrLen + 18, 0);
     put(f, ArrHdrLen + 19, ownStyle ? 1 : 0);
@@ -164,11 +165,11 @@ TEST_P(UnnamedSaveTest, NeverWritesAHeldFileNorReplacesOneUnasked) {
     ChildForm* w = nullptr;
     switch (saver) {
     case Saver::ArrSave:
-        // As a pasted row whose style is one of its file's own leaves it.
         w = ArrUForms()[1];
         ASSERT_NE(w, nullptr);
-        put(w->Tag(), ImgStyPart, ImgStyOwn);
-        put(w->Tag(), ImgStyChanged, 1);
+        copyOwnStyleRow();
+        pasteInto(w, 3);
+        ASSERT_EQ(std::tuple(at(w->Tag(), ImgStyPart), at(w->Tag(), ImgStyChanged)), std::tuple(ImgStyOwn, 1u));
         break;
     case Saver::ArrSaveAs:
         copyOwnStyleRow();
