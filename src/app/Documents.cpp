@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "app/ImageLayout.h"
+#include "app/Messages.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -40,6 +43,21 @@ DocumentT* HolderOf(const std::string& path, const DocumentT* except) {
             if (SameFile(f, path)) return d;
     }
     return nullptr;
+}
+
+bool DocumentT::readOrWrote(const std::string& path) const {
+    for (const std::string& f : heldFiles())
+        if (SameFile(f, path)) return true;
+    return false;
+}
+
+bool MayWriteUnnamed(const std::string& path, const DocumentT* self, const std::string& title) {
+    if (HolderOf(path, self)) {
+        ErrMsg(ErrAlreadyOpen, title, "");
+        return false;
+    }
+    if ((self && self->readOrWrote(path)) || !FileExists(path)) return true;
+    return MsgBox(MsgSubst(Msg(MsgReplaceCompanion), PathName(path)), vbYesNo | vbQuestion, title) == vbYes;
 }
 
 DocumentT* DocumentOf(const ChildForm* window) {

@@ -26,6 +26,9 @@ public:
     virtual std::vector<std::string> heldFiles() const = 0;
     // File > Save (and Save As with `as`): 0 saved.
     virtual int save(bool as) = 0;
+    // Whether the window read the file or wrote it: a save may replace such a
+    // file without asking. By default every file it holds.
+    virtual bool readOrWrote(const std::string& path) const;
 };
 
 // Registers a loaded document window until the Registration goes.
@@ -33,6 +36,12 @@ Registration RegisterDocument(DocumentT* doc);
 // The window that holds the file (path with extension), other than
 // `except`; nullptr when none does.
 DocumentT* HolderOf(const std::string& path, const DocumentT* except = nullptr);
+// Whether a save of `self` may write `path`, a file whose name the user did
+// not give at this save (a companion file, or an extension other than the
+// one typed): refused with "File already open" when another window holds it;
+// when it exists and `self` never read or wrote it, written only when the
+// user agrees to replace it. Boxes titled `title`. False: write nothing.
+bool MayWriteUnnamed(const std::string& path, const DocumentT* self, const std::string& title);
 // The registered document shown by a window; nullptr when it is none.
 DocumentT* DocumentOf(const ChildForm* window);
 // The registered window of a family and slot; nullptr when none.

@@ -58,8 +58,13 @@ void MruAdd(const std::string& pathWithExt, int readOnly) {
     if (kind == 0) return;
     p.resize(dot);
     for (int i = 1; i <= 8; ++i) {
-        const MruRec& m = MruTable[static_cast<std::size_t>(i)];
-        if (!MruEmpty(m.Kind) && m.Kind == kind && SamePath(m.Path, p)) return;
+        MruRec& m = MruTable[static_cast<std::size_t>(i)];
+        if (!MruEmpty(m.Kind) && m.Kind == kind && SamePath(m.Path, p)) {
+            // Listed already: it keeps its place and takes the latest
+            // read-only choice.
+            m.RdOnly = static_cast<uint8_t>(readOnly ? 1 : 0);
+            return;
+        }
     }
     MruRec n;
     n.Path = p;

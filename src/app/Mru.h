@@ -8,8 +8,8 @@ int MruKindOfExt(const std::string& ext);
 std::string MruExtOfKind(int kind);
 inline bool MruEmpty(int kind) { return kind == 0 || kind == 32; }
 
-// Adds a file (path with extension, read-only 0/1): nothing when the same
-// path and kind are listed; else the first empty entry, or with all eight
+// Adds a file (path with extension, read-only 0/1): when the same path and
+// kind are listed, that entry only takes the read-only flag; else the first empty entry, or with all eight
 // used, the list moves down and the file becomes entry 1. New entries have
 // Top 0, Left 0 and the standard size of their window. Refreshes the menu.
 void MruAdd(const std::string& pathWithExt, int readOnly);

@@ -32,7 +32,8 @@ void readSlot(const std::string& img, int rec, SlotRec& s, bool prg) {
     s.Type = prg ? at(img, b + 248) : 0;
     s.Width = static_cast<int>(get16hi(img, b + 249));
     s.DBID = 0;
-    s.Extra = 0;
+    // Style slots keep their companion mark in the byte other slots leave 0.
+    s.Extra = !prg && at(img, b + 248) == 1 ? 1 : 0;
 }
 
 void readMru(const std::string& img, int rec, MruRec& m) {
@@ -55,7 +56,7 @@ void slotRecord(std::string& buf, const SlotRec& s, const std::string& path, boo
     put16hi(buf, 243, static_cast<unsigned>(clampCoord(s.Top) + 16000));
     put16hi(buf, 245, static_cast<unsigned>(clampCoord(s.Left) + 16000));
     put(buf, 247, s.RdOnly);
-    put(buf, 248, prg ? s.Type : 0);
+    put(buf, 248, prg ? s.Type : s.Extra == 1 ? 1 : 0);
     put16hi(buf, 249, clampSize(s.Width));
 }
 

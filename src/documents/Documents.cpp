@@ -227,7 +227,7 @@ bool OpenDocument(WinFamily family, const OpenRequest& r) {
         }
         if (family == WinFamily::PrgUN) ExtCur.clear();
         const int read = d->read(path);
-        if (read == 3 && !r.quiet) ErrMsg(ErrFileNotFound, title, "");
+        if (read == 3 && !r.quiet) ErrMsg(ErrFileNotFoundName, title, path);   // names what was looked for
         if (read != 0) return false;
     }
     // The slot: the record of a fresh open starts closed (an open mark the
@@ -236,9 +236,13 @@ bool OpenDocument(WinFamily family, const OpenRequest& r) {
     SlotRec& rec = d->table[s];
     rec.DBID = 0;
     if (family != WinFamily::StyUN) rec.Extra = 0;
+    // The read-only choice stays with the record, for the window to come
+    // back as it was at the next start.
+    rec.RdOnly = static_cast<uint8_t>(r.readOnly ? 1 : 0);
     if (r.placed) {
         rec.Path = dir.empty() ? name : PathJoin(dir, name);
-        rec.State = 1;
+        // A window reopened minimised is made so: its image says 2.
+        rec.State = r.minimised ? 2 : 1;
         rec.Top = r.top, rec.Left = r.left, rec.Height = r.height, rec.Width = r.width;
         if (rec.Height <= 0 || rec.Width <= 0) StandardSize(d->kind, rec.Height, rec.Width);
     } else {
@@ -270,6 +274,7 @@ void DocumentSavedAs(ChildForm& window) {
     if (const FamilyDecl* d = declOf(family); d && slot >= 1 && slot <= 8) {
         SlotRec& rec = d->table[static_cast<std::size_t>(slot)];
         rec.Path = path;
+        rec.RdOnly = static_cast<uint8_t>(at(image, ImgRdOnly) == 1 ? 1 : 0);
         if (family == WinFamily::PrgUN) rec.Type = at(image, ImgPrgType);
     }
     std::string ext;

@@ -153,8 +153,8 @@ int FileOpenDlg(int kind) {
 }
 
 bool PathUsable(const std::string& path, const std::string& title) {
-    const std::string dir = PathDir(path), stem = PathStem(path);
-    const std::string stemPath = dir.empty() ? stem : PathJoin(dir, stem);
+    // The folders as given: a folder name's trailing blank is what is looked for.
+    const std::string stemPath = PathNoExt(path);
     if (!PathFits(stemPath)) {
         ErrMsg(ErrPathTooLong, title, path);
         return false;

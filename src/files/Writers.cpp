@@ -92,14 +92,6 @@ bool heldElsewhere(const std::string& image, const std::string& path, const Docu
     return HolderOf(path + ".gbl", self) != nullptr;
 }
 
-// Whether `self` holds the file (it may replace it without asking).
-bool heldBy(const DocumentT* self, const std::string& file) {
-    if (!self) return false;
-    for (const std::string& f : self->heldFiles())
-        if (SameFile(f, file)) return true;
-    return false;
-}
-
 bool writeGlobalFile(const std::string& image, const std::string& file) {
     std::string data = gblPart(image);
     if (!partFits(static_cast<long>(data.size()) == GblFileLen, file) || !writeFile(file, data)) return false;
@@ -203,20 +195,27 @@ int FileSaveAs(std::string& image, const DocumentT* self) {
         return 2;
     }
     bool same = chosen == imagePath(image) && at(image, ImgUntitled) == 0;
+    // The file the user named (the dialog asked before replacing it); a name
+    // typed without an extension is given the document's.
+    const std::string typed = spelled.empty() && PathExt(rtrim(req.fileName)).empty()
+                                  ? rtrim(req.fileName) + "." + ext
+                                  : rtrim(req.fileName);
+    // Any other file the save writes is checked here, before anything is.
+    auto mayWrite = [&](const std::string& file) {
+        return SameFile(file, typed) || MayWriteUnnamed(file, self, Msg(75));
+    };
+    const std::string written = isPrgKind(kind) ? target(chosen, ext, spelled)
+                                : kind == 23 || kind == 24 ? target(chosen, "sty", spelled)
+                                : isArrKind(kind) ? target(chosen, "arr", spelled)
+                                                  : target(chosen, "gbl", spelled);
+    if (!mayWrite(written)) return HolderOf(written, self) ? 2 : 1;
 
     if (isArrKind(kind)) {
         const std::string arr = target(chosen, "arr", spelled), sty = target(chosen, "sty");
         // The arrangements that use styles of their own take them along, as
-        // the style file of the new name: never over one another window
-        // holds, and over another existing one only when the user agrees.
+        // the style file of the new name.
         const bool withStyles = (kind == 19 || kind == 20) && at(image, 9) == 2;
-        if (withStyles && HolderOf(sty, self)) {
-            ErrMsg(ErrAlreadyOpen, Msg(75));
-            return 2;
-        }
-        if (withStyles && !heldBy(self, sty) && FileExists(sty) &&
-            MsgBox(MsgSubst(Msg(MsgReplaceCompanion), PathName(sty)), vbYesNo | vbQuestion, Msg(75)) != vbYes)
-            return 1;
+        if (withStyles && !mayWrite(sty)) return HolderOf(sty, self) ? 2 : 1;
         if (!partFits(arrFits(arrPart(image)), arr)) return 2;
         if (withStyles && !partFits(StyFileCheck(StyPartOf(image)), sty)) return 2;
         if (!writeFile(arr, arrPart(image))) return 2;

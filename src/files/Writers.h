@@ -23,9 +23,10 @@ int FileSave(std::string& image, bool dropStyleFile = false);
 // extension spelled as typed (kinds 2 and 3 as arrangement files, 14 as a
 // Global file). An import's window is offered its source's folder and no
 // name. A file, or a companion style file, that a window other than `self`
-// holds is refused ("File already open"); an existing style file that the
-// arrangements' styles would replace, and that is not the document's own,
-// is replaced only when the user agrees. On success stores the new path at
+// holds is refused ("File already open"); any file written that the user
+// did not name (the companion style file, a program file whose extension
+// follows its contents rather than the name typed) goes through
+// MayWriteUnnamed: asked before replacing one the window never read or wrote. On success stores the new path at
 // 21 and clears the marks 4, 7, 10, 11 and 18. 0 written, 1 cancelled, 2 a
 // write error or a refusal reported.
 // The caller renews the caption and the recent files.

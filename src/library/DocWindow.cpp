@@ -50,8 +50,22 @@ std::vector<std::string> DocWindow::extraFiles() const {
     return {ImgPathOf(Tag()) + ".sty"};
 }
 
+bool DocWindow::readOrWrote(const std::string& path) const {
+    // An arrangement document's style file: only the one its load read or
+    // its last save wrote, not one its style part would merely be saved to.
+    if ((kind_ == 19 || kind_ == 20) && SameFile(path, ImgPathOf(Tag()) + ".sty")) return styleFileHeld_;
+    return DocumentT::readOrWrote(path);
+}
+
 int DocWindow::writeDocument(std::string& image) {
-    const bool drop = styleFileHeld_ && !HolderOf(FileWithExt(ImgPathOf(image), "sty"), this);
+    const std::string sty = FileWithExt(ImgPathOf(image), "sty");
+    // The styles of its own go to the style file of the document's name, a
+    // file the user did not name: never over one another window holds, nor
+    // over another existing one unless the user agrees.
+    if ((kind_ == 19 || kind_ == 20) && at(image, ImgStyPart) == ImgStyOwn && at(image, ImgStyChanged) != 0 &&
+        !MayWriteUnnamed(sty, this, Caption()))
+        return 1;
+    const bool drop = styleFileHeld_ && !HolderOf(sty, this);
     return FileSave(image, drop);
 }
 

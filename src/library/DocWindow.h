@@ -51,6 +51,7 @@ public:
     WinFamily docFamily() const override { return family_; }
     int docSlot() const override;
     std::vector<std::string> heldFiles() const override;
+    bool readOrWrote(const std::string& path) const override;
     bool isDocument() const { return document_; }
 
     // Saves the document (File > Save, and Save As with `as`): Save As when

@@ -394,8 +394,9 @@ void frmStyUN::unloadMenus() {
             setMenu(MenuId::mnuApriSty, true);
         }
         if (s >= 1) {
-            // The next window of the slot is plain until made a companion.
-            slotRecord(s).Extra = 0;
+            // The next window of the slot is plain until made a companion;
+            // one open at exit keeps its mark, to come back as it was.
+            if (!AppClosing) slotRecord(s).Extra = 0;
             if (StyUNForms()[static_cast<std::size_t>(s)] == this) StyUNForms()[static_cast<std::size_t>(s)] = nullptr;
         }
     }

@@ -92,6 +92,11 @@ std::string PathStem(const std::string& path) {
     return i == std::string::npos || i == 0 ? n : n.substr(0, i);
 }
 
+std::string PathNoExt(const std::string& path) {
+    const std::string p = rtrim(path), ext = PathExt(p);
+    return ext.empty() ? p : p.substr(0, p.size() - ext.size() - 1);
+}
+
 std::string PathExt(const std::string& path) {
     std::string n = PathName(path);
     auto i = n.rfind('.');

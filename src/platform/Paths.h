@@ -39,6 +39,9 @@ std::string PathName(const std::string& path);
 // ("" when there is none; a leading dot starts no extension).
 std::string PathStem(const std::string& path);
 std::string PathExt(const std::string& path);
+// The path without its extension, its folders exactly as given (only the
+// trailing blanks of the whole path go): "Dir /X.arr" gives "Dir /X".
+std::string PathNoExt(const std::string& path);
 
 // ---- ASCII case -------------------------------------------------------------
 

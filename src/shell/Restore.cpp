@@ -11,7 +11,10 @@
 #include "app/MenuIds.h"
 #include "app/Tables.h"
 #include "app/state.h"
-#include "app/Mru.h"
+#include "app/Documents.h"
+#include "app/ImageLayout.h"
+#include "files/StyGroups.h"
+#include "files/state.h"
 #include "documents/Documents.h"
 #include "files/Readers.h"
 #include "platform/Controls.h"
@@ -56,8 +59,8 @@ void minimiseWhenMarked(ChildForm* f, uint8_t state) {
 }
 
 // A slot record's file reopened where its window was, read-only when it
-// was opened so: the recent entry of the same file keeps that choice.
-OpenRequest reopenRequest(const SlotRec& rec, const std::string& ext, int slot, const frmMain& m) {
+// was opened so: the record keeps that choice.
+OpenRequest reopenRequest(const SlotRec& rec, const std::string& ext, int slot) {
     OpenRequest r;
     const std::string path = rtrim(rec.Path);
     r.path = path + "." + ext;
@@ -68,13 +71,32 @@ OpenRequest reopenRequest(const SlotRec& rec, const std::string& ext, int slot, 
     r.recent = false;
     r.loadPrograms = false;
     r.quiet = true;
-    r.readOnly = m.mnuRdOnly->Checked() ? 1 : 0;
-    const int kind = MruKindOfExt(ext);
-    for (int i = 1; i <= 8; ++i) {
-        const MruRec& e = MruTable[static_cast<std::size_t>(i)];
-        if (e.Kind == kind && SamePath(rtrim(e.Path), path)) r.readOnly = e.RdOnly;
-    }
+    r.readOnly = rec.RdOnly == 1 ? 1 : 0;
     return r;
+}
+
+bool isArrangement(const DocumentT* d) {
+    return d && (d->docFamily() == WinFamily::ArrU || d->docFamily() == WinFamily::ArrNew);
+}
+
+// A style window of the last run. Its file may be the style part of an
+// arrangement window reopened before it (the user opened the style file
+// first, or Show Sty made it that window's companion): it comes back all
+// the same, a companion with the arrangement window's styles as Show Sty
+// shows them. A file another style window holds stays closed.
+bool reopenStyle(int slot, const SlotRec& rec) {
+    OpenRequest r = reopenRequest(rec, "sty", slot);
+    r.companion = rec.Extra != 0;
+    DocumentT* arr = HolderOf(r.path);
+    if (!arr) return OpenDocument(WinFamily::StyUN, r);
+    if (!isArrangement(arr) || !arr->docForm() || HolderOf(r.path, arr)) return false;
+    if (r.companion) {
+        StyFileBuf = StyPartOf(arr->docForm()->Tag());
+    } else if (StyFileLoad(r.path) != 0) {
+        return false;
+    }
+    r.alreadyRead = true;
+    return OpenDocument(WinFamily::StyUN, r);
 }
 
 // Reopens the marked records 1-8 of a slot table in the lowest free slots.
@@ -187,7 +209,7 @@ void RestoreArrStage(frmMain& m) {
         const bool built = FamilyAvailable(WinFamily::ArrU);
         if (built)
             reopenSlots(ArrSlots, ArrSlotUsed, frame, [&](int slot, const SlotRec& rec) {
-                if (!OpenDocument(WinFamily::ArrU, reopenRequest(rec, "arr", slot, *frame)) || !frame) return false;
+                if (!OpenDocument(WinFamily::ArrU, reopenRequest(rec, "arr", slot)) || !frame) return false;
                 companions().emplace_back(slot, rtrim(rec.Path));
                 return true;
             });
@@ -204,11 +226,8 @@ void RestoreStyStage(frmMain& m) {
         Running r;
         const bool built = FamilyAvailable(WinFamily::StyUN);
         if (built)
-            reopenSlots(StySlots, StySlotUsed, frame, [&](int slot, const SlotRec& rec) {
-                OpenRequest r = reopenRequest(rec, "sty", slot, *frame);
-                r.companion = rec.Extra != 0;
-                return OpenDocument(WinFamily::StyUN, r);
-            });
+            reopenSlots(StySlots, StySlotUsed, frame,
+                        [](int slot, const SlotRec& rec) { return reopenStyle(slot, rec); });
         if (frame) reopenUserBank(StySlots[9], StyUFile, MenuId::mnuStyU, WinFamily::StyUN, built, *frame);
     }
     if (frame) frame->TimerPrgU->setEnabled(true);
@@ -221,7 +240,7 @@ void RestorePrgStage(frmMain& m) {
     Running r;
     if (IsLinked<PrgWindowLinkT>())
         reopenSlots(PrgSlots, PrgSlotUsed, frame, [&](int slot, const SlotRec& rec) {
-            return OpenDocument(WinFamily::PrgUN, reopenRequest(rec, rec.Type != 0 ? "pgg" : "prg", slot, *frame));
+            return OpenDocument(WinFamily::PrgUN, reopenRequest(rec, rec.Type != 0 ? "pgg" : "prg", slot));
         });
     if (frame)
         reopenUserBank(PrgSlots[9], PrgUFile, MenuId::mnuPrgU, WinFamily::PrgUN, MenuCommandAvailable(MenuId::mnuPrgU),

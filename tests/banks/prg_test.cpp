@@ -18,6 +18,7 @@
 #include "library/frmArrU.h"
 #include "library/state.h"
 #include "midi/MIDI.h"
+#include "platform/Files.h"
 
 namespace {
 
@@ -433,6 +434,73 @@ TEST_F(PrgTest, ArrangementPicksItsPairedProgram) {
             << c.entry;
         a->activate();
     }
+}
+
+// The README's walk-through as written: a bank of references saved as
+// Song.pgg beside Song.arr, paired in the selection window; a click on the
+// arrangement picks the paired program, in the window of Song.pgg or, once
+// that is closed, in one it opens. A bank of another name is not the
+// arrangement file's: the click names the file it looked for.
+TEST_F(PrgTest, ReadmeWalkThroughPairsTheArrangementsProgramFile) {
+    frmPrgUN* n = newPrg();
+    ASSERT_NE(n, nullptr);
+    pasteProgramA(n, 0);
+    n->activate();
+    dialogs.chooseFile(startFile("Song.pgg"));
+    RunMenuCommand(MenuId::mnuSalvaAs);
+    ASSERT_TRUE(FileExists(startFile("Song.pgg")));
+    ASSERT_TRUE(n->Unload());
+    writeFileBytes(startFile("Song.arr"), ArrBankImage(0));
+    dialogs.chooseFile(startFile("Song.arr"));
+    RunMenuCommand(MenuId::mnuApriArr);
+    frmArrU* a = ArrUForms()[1];
+    ASSERT_NE(a, nullptr);
+    dialogs.chooseFile(startFile("Song.pgg"));
+    RunMenuCommand(MenuId::mnuApriPrg);
+    frmPrgUN* p = PrgUNForms()[1];
+    ASSERT_NE(p, nullptr);
+    RunMenuCommand(MenuId::mnuPrgSelAuto);
+    auto* sel = dynamic_cast<frmPrgSelAuto*>(ToolForm::Find(frame, 34));
+    ASSERT_NE(sel, nullptr);
+    auto click = [](ListBox* l, int row) {
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
+    };
+    a->activate();
+    click(a->List1, 1);
+    RunMenuCommand(MenuId::mnuCopia);
+    sel->activate();
+    click(sel->List1, 0);
+    RunMenuCommand(MenuId::mnuIncolla);
+    p->activate();
+    click(p->List1, 2);
+    RunMenuCommand(MenuId::mnuCopia);
+    sel->activate();
+    click(sel->List2, 0);
+    RunMenuCommand(MenuId::mnuIncolla);
+    ASSERT_EQ(std::tuple(rtrim(sel->List1->List(0)).empty(), rtrim(sel->List2->List(0)).substr(0, 2)),
+              std::tuple(false, "13"));
+    for (bool open : {true, false}) {
+        SCOPED_TRACE(open);
+        if (open) {
+            p->activate();
+            p->List1->setListIndex(5);
+        } else {
+            ASSERT_TRUE(p->Unload());
+        }
+        a->activate();
+        click(a->List1, 1);
+        frmPrgUN* w = PrgUNForms()[1];
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(std::tuple(ImgPathOf(w->Tag()), w->List1->ListIndex(), dialogs.shown.size()),
+                  std::tuple(startFile("Song"), 2, 0u));
+        p = w;
+    }
+    ASSERT_TRUE(p->Unload());
+    std::filesystem::rename(startFile("Song.pgg"), startFile("Piano.pgg"));
+    dialogs.answer(vbOK);
+    a->activate();
+    click(a->List1, 1);
+    EXPECT_EQ(boxesShown(), "File " + startFile("Song.prg") + " not found|Opening Song.prg");
 }
 
 }  // namespace

@@ -139,6 +139,29 @@ TEST_F(DocumentsTest, SavesLeaveOtherFilesAlone) {
     EXPECT_EQ(readFileBytes(song("Song.arr")), song4);
 }
 
+// A folder whose name ends in a blank is refused like such a file name, at
+// open and at Save As: the folder of the trimmed name is never written.
+TEST_F(DocumentsTest, AFolderNameEndingInABlankIsRefused) {
+    QDir().mkpath(QString::fromStdString(song("Dir ")));
+    QDir().mkpath(QString::fromStdString(song("Dir")));
+    writeFileBytes(song("Dir /X.arr"), arrFileOf({{1, "Blank"}}));
+    writeFileBytes(song("Dir/X.arr"), arrFileOf({{2, "Trimmed"}}));
+    const std::string trimmed = readFileBytes(song("Dir/X.arr"));
+    const std::string refused =
+        "The name \"Dir \" ends in a blank: files and folders whose names end in a blank cannot be opened or saved.";
+    const int before = windows();
+    dialogs.chooseFile(song("Dir /X.arr"));
+    dialogs.answer(vbOK);
+    RunMenuCommand(MenuId::mnuApriArr);
+    EXPECT_EQ(std::tuple(boxesShown(), windows()), std::tuple(refused, before));
+    ASSERT_NE(openArr("Held"), nullptr);
+    EXPECT_EQ(saveAs(song("Dir /Y.arr"), {vbOK}), refused);
+    EXPECT_EQ(saveAs(song("Dir /X.arr"), {vbOK}), refused);
+    EXPECT_EQ(std::tuple(readFileBytes(song("Dir/X.arr")) == trimmed, FileExists(song("Dir/Y.arr")),
+                         FileExists(song("Dir /Y.arr"))),
+              std::tuple(true, false, false));
+}
+
 // Save As chosen in an import window's close question names the saved file
 // in its slot record: the next start reopens it, with no message.
 TEST_F(DocumentsTest, AnImportSavedInItsCloseQuestionReopensAtTheNextStart) {

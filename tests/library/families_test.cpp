@@ -43,7 +43,7 @@ TEST_F(FamiliesTest, RefusedOpensChangeNothingAndEightWindowsAtMost) {
             {"S1", false, false, "File already open"},
             {"S1", true, false, "File already open"},
             {"Empty", false, false, "File not found"},
-            {"Empty", false, true, "File not found"},   // gone since
+            {"Empty", false, true, "File " + song("Empty") + "." + f.ext + " not found"},   // gone since
             {"Bad", false, false, "Error reading Bad." + f.ext},
             {"Bad", false, true, "Error reading Bad." + f.ext},
         };

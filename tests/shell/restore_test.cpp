@@ -3,6 +3,7 @@
 // and no stage inside another's message box.
 #include "../library/librarytest.h"
 #include "library/frmArrAB.h"
+#include "files/StyGroups.h"
 #include "library/frmStyUN.h"
 
 namespace {
@@ -98,8 +99,10 @@ TEST_F(RestoreTest, FilesReopenPackedInOrderWithFreshRequests) {
     EXPECT_EQ(frame->Forms(), (std::vector<ChildForm*>{ArrABForm(2), ArrUForms()[1], ArrUForms()[2], ArrUForms()[9],
                                                        StyUNForms()[1], StyUNForms()[9]}));
     frmArrU* w = ArrUForms()[1];
-    EXPECT_EQ(std::tuple(w->Top(), w->Left(), w->Height(), w->Width(), ArrUForms()[2]->WindowState()),
-              std::tuple(150, 300, 3600, 6000, int(vbMinimized)));
+    EXPECT_EQ(std::tuple(w->Top(), w->Left(), w->Height(), w->Width(), ArrUForms()[2]->WindowState(),
+                         at(w->Tag(), ImgOpenState), at(ArrUForms()[2]->Tag(), ImgOpenState)),
+              std::tuple(150, 300, 3600, 6000, int(vbMinimized), 1u, 2u))
+        << "a window made minimised says so in its image";
     EXPECT_EQ(std::tuple(at(w->Tag(), ImgRdOnly), StyLoopIdx, CaricaPrgPending), std::tuple(0u, 0, false));
     std::vector<std::tuple<std::string, int>> records;
     for (const SlotRec& r : ArrSlots) records.emplace_back(PathName(r.Path), r.State);
@@ -127,6 +130,61 @@ TEST_F(RestoreTest, NoStageRunsInsideAMessageBox) {
     EXPECT_EQ(frame->Forms(), (std::vector<ChildForm*>{ArrABForm(3), ArrUForms()[1]}));
     EXPECT_EQ(std::tuple(int(WinEntry(2).State), chainIdle()), std::tuple(0, true));
     SetDialogService(&dialogs);
+}
+
+// Exit and start again: every file window comes back as it was, read-only
+// or not whatever the recent files and the preference say, style windows
+// beside the arrangement windows that hold their files (a companion with
+// its arrangement's styles), minimised ones minimised.
+TEST_F(RestoreTest, EveryWindowComesBackAsItWas) {
+    writeSong("Song", arrFileOf({{0, "Song"}}));
+    writeSong("Gone", arrFileOf({{0, "Gone"}}));
+    writeSong("Free", arrFileOf({{0, "Free"}}));
+    for (const char* n : {"Pair", "Own"}) writeSong(n, arrFileOf({{0, n, 0, 1}}), styFileOf({n}));
+    start();
+    // Read-only after a writable open of the same file; read-only with no
+    // recent entry left; writable.
+    ASSERT_NE(openArr("Song"), nullptr);
+    ASSERT_TRUE(ArrUForms()[1]->Unload());
+    ASSERT_NE(openArr("Song", true), nullptr);
+    ASSERT_NE(openArr("Gone", true), nullptr);
+    ASSERT_NE(openArr("Free"), nullptr);
+    // A style file opened before its arrangement file; a companion.
+    dialogs.chooseFile(song("Pair.sty"));
+    RunMenuCommand(MenuId::mnuApriSty);
+    ASSERT_NE(openArr("Pair"), nullptr);
+    frmArrU* own = openArr("Own");
+    ASSERT_NE(own, nullptr);
+    own->CommShowSty_Click();
+    ASSERT_EQ(frame->Forms().size(), 7u);
+    StyUNForms()[1]->setWindowState(vbMinimized);
+    for (int i = 1; i <= 8; ++i)
+        if (MruTable[static_cast<std::size_t>(i)].Path == song("Gone")) MruTable[static_cast<std::size_t>(i)] = {};
+    int songEntry = 0;
+    for (int i = 1; i <= 8; ++i)
+        if (MruTable[static_cast<std::size_t>(i)].Path == song("Song")) songEntry = i;
+    ASSERT_NE(songEntry, 0);
+    EXPECT_EQ(MruTable[static_cast<std::size_t>(songEntry)].RdOnly, 1) << "the entry follows the latest open";
+    const std::string styled = StyPartOf(own->Tag());
+    frame->mnuExit->trigger();
+    ASSERT_FALSE(frame->Loaded());
+
+    dialogs.shown.clear();
+    start();
+    Timer::Advance(300);
+    EXPECT_EQ(boxesShown(), "");
+    std::vector<std::tuple<std::string, unsigned>> arrs, stys;
+    for (const auto& f : ArrUForms())
+        if (f) arrs.emplace_back(PathName(ImgPathOf(f->Tag())), at(f->Tag(), ImgRdOnly));
+    for (const auto& f : StyUNForms())
+        if (f) stys.emplace_back(PathName(ImgPathOf(f->Tag())), at(f->Tag(), ImgOpenState));
+    EXPECT_EQ(arrs, (std::vector<std::tuple<std::string, unsigned>>{
+                        {"Song", 1u}, {"Gone", 1u}, {"Free", 0u}, {"Pair", 0u}, {"Own", 0u}}));
+    EXPECT_EQ(stys, (std::vector<std::tuple<std::string, unsigned>>{{"Pair", 2u}, {"Own", 1u}}));
+    ASSERT_NE(StyUNForms()[2].data(), nullptr);
+    EXPECT_EQ(std::tuple(StySlots[2].Extra, StyPartOf(StyUNForms()[2]->Tag()) == styled,
+                         StyUNForms()[1]->WindowState()),
+              std::tuple(1, true, int(vbMinimized)));
 }
 
 // The companion program file of a reopened arrangement, its own record
