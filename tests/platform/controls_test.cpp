@@ -329,6 +329,8 @@ TEST_F(ControlsTest, ScrollBarsRunFromMinAtTheTopOrLeft) {
         changes.clear();
         s->setMax(c.min);
         EXPECT_EQ(changes, std::vector<int>{c.min});
+    }
+}
 
 // Shift+click in an extended multi-column list selects the rows from the
 // anchor (the last plain or Ctrl click) to the clicked row, in row order and
