@@ -187,7 +187,7 @@ void BankWindow::List1_Click() {
     }
     MidiMonLog("");
     PrgSelectSend(image, n);
-    MidiMonLog(MidiHdr.lpData);
+    MidiMonLogSent();
     if (shape_.clickRefreshes) StatusMsg(0);
 }
 

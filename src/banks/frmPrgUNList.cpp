@@ -83,7 +83,7 @@ void frmPrgUN::List1_Click() {
     }
     MidiMonLog("");
     PrgSelectSend(image, row);
-    MidiMonLog(MidiHdr.lpData);
+    MidiMonLogSent();
 }
 
 void frmPrgUN::feedEditors(int row) {

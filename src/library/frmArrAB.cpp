@@ -131,7 +131,7 @@ void frmArrAB::List1_Click() {
     MidiMonLog("");
     int n = i;
     ArrSelectSend(n, kind());
-    MidiMonLog(MidiHdr.lpData);
+    MidiMonLogSent();
 }
 
 void frmArrAB::Timer_Timer(int /*Index*/) {

@@ -217,7 +217,7 @@ void frmArrNew::List1_Click() {
     MidiMonLog("");
     int n = idx;
     ArrSelectSend(n, Kind);
-    MidiMonLog(MidiHdr.lpData);
+    MidiMonLogSent();
     StatusMsg(0);
 }
 

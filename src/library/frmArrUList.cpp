@@ -96,7 +96,7 @@ void frmArrU::List1_Click() {
     MidiMonLog("");
     int n = idx;
     ArrSelectSend(n, 19);
-    MidiMonLog(MidiHdr.lpData);
+    MidiMonLogSent();
     StatusMsg(0);
 
     // The program paired with the arrangement's name.
