@@ -30,8 +30,8 @@ constexpr FramePlace kBasicFrames[] = {
     {4, 168},   // AFTERTOUCH
     {408, 2},   // PITCH EG
 };
-// The oscillator pages' frames, in the order of PrgPageFrames, the same on
-// both oscillators' pages; 0 width: a column's.
+// The oscillator pages' frames, in the order of PrgPageFrames; 0 width: a
+// column's. Both oscillators' pages look the same.
 struct OscFramePlace {
     int x, y, width;
 };
@@ -43,18 +43,26 @@ constexpr OscFramePlace kOscFramesA[] = {
     {4, 207, 0},   // PITCH EG
     {4, 250, 0},   // OSC 1/2
 };
+constexpr OscFramePlace kOscFramesA2[] = {
+    {4, 207, 0},   // PITCH EG
+    {4, 2, 0},     // Pitch MG
+    {206, 2, 0},   // VDF
+    {408, 2, 0},   // VDF EG
+    {206, 153, 0}, // VDA
+    {4, 250, 0},   // OSC 1/2
+};
 constexpr OscFramePlace kOscFramesB[] = {
     {4, 2, 0},      // VDA EG
     {206, 2, 400},  // the polarity grid
-    {206, 126, 0},  // SEND
+    {206, 143, 0},  // SEND
     {4, 153, 0},    // COLOR
-    {408, 126, 0},  // Kbd Track Mode
+    {408, 143, 0},  // Kbd Track Mode
     {4, 214, 0},    // PANPOT
 };
 constexpr int ListCaptionWidth = 102, ListLeft = 108, ListWidth = 86;
 // The polarity grid: row captions on the left, then a column of lists per
 // byte under its caption.
-constexpr int GridLeft = 62, GridColumn = 82, GridListWidth = 70, GridRowStep = 22, GridTop = RowTop + 18;
+constexpr int GridLeft = 62, GridColumn = 82, GridListWidth = 70, GridRowStep = 22, GridTop = RowTop + 30;
 constexpr int GridHeight = GridTop + 4 * GridRowStep + 4;
 
 int frameHeight(int rows) { return RowTop + rows * RowStep + 6; }
@@ -92,8 +100,9 @@ void frmEditPrg::buildPages() {
             } else if (page == PrgPage::Effects) {
                 place(f, 4 + ColStep * static_cast<int>(k), 2, ColWidth, 300);
             } else {
-                const bool a = page == PrgPage::Osc1a || page == PrgPage::Osc2a;
-                const OscFramePlace& fp = a ? kOscFramesA[k] : kOscFramesB[k];
+                const OscFramePlace& fp = page == PrgPage::Osc1a   ? kOscFramesA[k]
+                                          : page == PrgPage::Osc2a ? kOscFramesA2[k]
+                                                                   : kOscFramesB[k];
                 place(f, fp.x, fp.y, fp.width ? fp.width : ColWidth, frameHeight(1));
             }
             pageFrames[static_cast<std::size_t>(p)].push_back(f);
@@ -133,7 +142,9 @@ void frmEditPrg::buildPages() {
         for (int c = 0; c < 4; ++c) {
             auto* l = new Label(f, QString(), -1);
             l->setCaption(PrgPolarityColumn(c));
-            place(l, GridLeft + GridColumn * c, RowTop + 1, GridColumn - 2, 14);
+            l->setWordWrap(true);
+            l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+            place(l, GridLeft + GridColumn * c, RowTop, GridColumn - 4, 28);
         }
         f->setHeight(GridHeight * 15);
     }

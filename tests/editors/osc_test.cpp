@@ -259,3 +259,34 @@ TEST_F(OscTest, RoundTripOfRandomPrograms) {
 }
 
 }  // namespace
+
+namespace {
+// At the editor's standard size every control of the four oscillator pages
+// stands whole inside the window and its frame, and no two overlap.
+TEST_F(OscTest, OscillatorPagesFitTheStandardSize) {
+    ed->Move(0, 0, 9330, 5720);
+    EXPECT_EQ(FindControls<HScroll>(ed, "OscHScroll").size(), 80u);
+    EXPECT_EQ(FindControls<Label>(ed, "OscLab").size(), 80u);
+    EXPECT_EQ(FindControls<ComboBox>(ed, "OscCombo").size(), 42u);
+    EXPECT_EQ(FindControls<CheckBox>(ed, "OscCheck").size(), 2u);
+    for (int p = 1; p <= 4; ++p) {
+        SCOPED_TRACE("page " + std::to_string(p));
+        ed->SSTab1->setTab(p);
+        std::vector<std::pair<QRect, QWidget*>> placed;
+        for (Frame* f : ed->findChildren<Frame*>()) {
+            if (!f->isVisible()) continue;
+            EXPECT_TRUE(ed->rect().contains(QRect(f->mapTo(ed, QPoint(0, 0)), f->size()))) << f->Caption();
+            for (QWidget* c : f->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (!c->isVisible()) continue;
+                EXPECT_TRUE(f->rect().contains(c->geometry())) << f->Caption() << ": " << c->objectName().toStdString();
+                const QRect r(c->mapTo(ed, QPoint(0, 0)), c->size());
+                for (const auto& [other, w] : placed)
+                    EXPECT_FALSE(other.intersects(r)) << c->objectName().toStdString() << " over "
+                                                      << w->objectName().toStdString() << " in " << f->Caption();
+                placed.emplace_back(r, c);
+            }
+        }
+        EXPECT_GT(placed.size(), 20u);
+    }
+}
+}  // namespace
