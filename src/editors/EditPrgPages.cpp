@@ -141,8 +141,10 @@ void frmEditPrg::buildPages() {
         Frame* f = frameOf(page, PrgPolarityFrame);
         for (int c = 0; c < 4; ++c) {
             auto* l = new Label(f, QString(), -1);
-            l->setCaption(PrgPolarityColumn(c));
-            l->setWordWrap(true);
+            // Two lines: the envelope ("VDF EG1"), then what drives it.
+            std::string text = PrgPolarityColumn(c);
+            if (const auto cut = text.find(' ', text.find(' ') + 1); cut != std::string::npos) text[cut] = '\n';
+            l->setCaption(text);
             l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
             place(l, GridLeft + GridColumn * c, RowTop, GridColumn - 4, 28);
         }
