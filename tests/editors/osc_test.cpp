@@ -3,6 +3,7 @@
 // and message it sends, what the fill shows), the display rules, and the
 // fill's round trip.
 #include <bit>
+#include <map>
 #include <random>
 
 #include "editorstest.h"
@@ -112,6 +113,11 @@ protected:
 TEST_F(OscTest, EveryOscillatorRowStoresItsBitsSelectsItsOscillatorAndFillsBack) {
     const std::vector<OscRow> rows = allRows();
     ASSERT_EQ(rows.size(), 124u);
+    std::map<long, unsigned> owned;  // no bit has two rows
+    for (const OscRow& r : rows) {
+        EXPECT_EQ(owned[r.pos] & r.mask, 0u) << r.control << r.index;
+        owned[r.pos] |= r.mask;
+    }
     for (const OscRow& r : rows)
         for (char base : {'\0', '\xFF'})
             for (int v : {r.min, r.max, (r.min + r.max) / 2 + 1, r.min < 0 ? -1 : r.max}) {
