@@ -52,6 +52,12 @@ bool frmEditPrg::send(const ParamRow& row, int value) {
 void frmEditPrg::BasHScroll_Change(int i) { binder_.edited(*ProgramParams().BasHScroll[static_cast<std::size_t>(i)]); }
 void frmEditPrg::BasCombo_Click(int i) { binder_.edited(*ProgramParams().BasCombo[static_cast<std::size_t>(i)]); }
 void frmEditPrg::BasCheck_Click() { binder_.edited(*ProgramParams().BasCheck); }
+void frmEditPrg::OscHScroll_Change(int i) { binder_.edited(*ProgramParams().OscHScroll[static_cast<std::size_t>(i)]); }
+void frmEditPrg::OscHScroll_Scroll(int i) {
+    binder_.edited(*ProgramParams().OscHScroll[static_cast<std::size_t>(i)], true);
+}
+void frmEditPrg::OscCombo_Click(int i) { binder_.edited(*ProgramParams().OscCombo[static_cast<std::size_t>(i)]); }
+void frmEditPrg::OscCheck_Click(int i) { binder_.edited(*ProgramParams().OscCheck[static_cast<std::size_t>(i)]); }
 
 // ---- the name box ------------------------------------------------------------
 

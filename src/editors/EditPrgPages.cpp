@@ -30,7 +30,40 @@ constexpr FramePlace kBasicFrames[] = {
     {4, 168},   // AFTERTOUCH
     {408, 2},   // PITCH EG
 };
+// The oscillator pages' frames, in the order of PrgPageFrames; 0 width: a
+// column's. Both oscillators' pages look the same.
+struct OscFramePlace {
+    int x, y, width;
+};
+constexpr OscFramePlace kOscFramesA[] = {
+    {4, 2, 0},     // Pitch MG
+    {206, 2, 0},   // VDF
+    {408, 2, 0},   // VDF EG
+    {206, 153, 0}, // VDA
+    {4, 207, 0},   // PITCH EG
+    {4, 250, 0},   // OSC 1/2
+};
+constexpr OscFramePlace kOscFramesA2[] = {
+    {4, 207, 0},   // PITCH EG
+    {4, 2, 0},     // Pitch MG
+    {206, 2, 0},   // VDF
+    {408, 2, 0},   // VDF EG
+    {206, 153, 0}, // VDA
+    {4, 250, 0},   // OSC 1/2
+};
+constexpr OscFramePlace kOscFramesB[] = {
+    {4, 2, 0},      // VDA EG
+    {206, 2, 400},  // the polarity grid
+    {206, 143, 0},  // SEND
+    {4, 153, 0},    // COLOR
+    {408, 143, 0},  // Kbd Track Mode
+    {4, 214, 0},    // PANPOT
+};
 constexpr int ListCaptionWidth = 102, ListLeft = 108, ListWidth = 86;
+// The polarity grid: row captions on the left, then a column of lists per
+// byte under its caption.
+constexpr int GridLeft = 62, GridColumn = 82, GridListWidth = 70, GridRowStep = 22, GridTop = RowTop + 30;
+constexpr int GridHeight = GridTop + 4 * GridRowStep + 4;
 
 int frameHeight(int rows) { return RowTop + rows * RowStep + 6; }
 
@@ -67,7 +100,10 @@ void frmEditPrg::buildPages() {
             } else if (page == PrgPage::Effects) {
                 place(f, 4 + ColStep * static_cast<int>(k), 2, ColWidth, 300);
             } else {
-                place(f, 4 + ColStep * static_cast<int>(k % 3), 2 + 152 * static_cast<int>(k / 3), ColWidth, 148);
+                const OscFramePlace& fp = page == PrgPage::Osc1a   ? kOscFramesA[k]
+                                          : page == PrgPage::Osc2a ? kOscFramesA2[k]
+                                                                   : kOscFramesB[k];
+                place(f, fp.x, fp.y, fp.width ? fp.width : ColWidth, frameHeight(1));
             }
             pageFrames[static_cast<std::size_t>(p)].push_back(f);
             frames.push_back(f);
@@ -100,10 +136,37 @@ void frmEditPrg::buildPages() {
     BasText[0]->setMaxLength(16);
     place(BasText[0], 8, RowTop + 2, 140, 19);
 
-    // Every row, in the frame of its caption, one under the other.
+    // The polarity grids' captions.
+    for (PrgPage page : {PrgPage::Osc1b, PrgPage::Osc2b}) {
+        Frame* f = frameOf(page, PrgPolarityFrame);
+        for (int c = 0; c < 4; ++c) {
+            auto* l = new Label(f, QString(), -1);
+            // Two lines: the envelope ("VDF EG1"), then what drives it.
+            std::string text = PrgPolarityColumn(c);
+            if (const auto cut = text.find(' ', text.find(' ') + 1); cut != std::string::npos) text[cut] = '\n';
+            l->setCaption(text);
+            l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+            place(l, GridLeft + GridColumn * c, RowTop, GridColumn - 4, 28);
+        }
+        f->setHeight(GridHeight * 15);
+    }
+
+    // Every row, in the frame of its caption, one under the other; the
+    // polarity lists in their grid.
     std::vector<std::pair<Frame*, int>> used;
     for (const ParamRow& row : ProgramParams().rows) {
         Frame* f = frameOf(PrgPageOf(row), row.frame);
+        if (const int cell = PrgPolarityCell(row); cell >= 0) {
+            const int column = cell / 4, r = cell % 4;
+            const int y = GridTop + GridRowStep * r;
+            if (column == 0) {
+                auto* l = new Label(f, QString(), -1);
+                l->setCaption(row.caption);
+                place(l, 6, y + 2, GridLeft - 8, 14);
+            }
+            place(binder_.create(row, f), GridLeft + GridColumn * column, y, GridListWidth, 17);
+            continue;
+        }
         auto it = std::find_if(used.begin(), used.end(), [f](const auto& u) { return u.first == f; });
         if (it == used.end()) it = used.insert(used.end(), {f, 0});
         it->second += buildRow(row, f, RowTop + RowStep * it->second);

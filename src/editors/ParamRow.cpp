@@ -25,6 +25,10 @@ void fieldPut(std::string& rec, const ParamRow& r, unsigned raw) {
     put(rec, r.pos, (at(rec, r.pos) & ~m) | ((raw << r.shift) & m));
 }
 
+// The pair of a polarity row: its low bit and the bit four above.
+unsigned polarityLow(const ParamRow& r) { return 1u << r.shift; }
+unsigned polarityHigh(const ParamRow& r) { return 1u << (r.shift + 4); }
+
 int signedByte(unsigned raw) { return raw >= 128 ? static_cast<int>(raw) - 256 : static_cast<int>(raw); }
 }  // namespace
 
@@ -69,6 +73,18 @@ int ParamStore(std::string& rec, const ParamRow& row, int value) {
         if (value >= 0 && static_cast<std::size_t>(value) < row.codes.size())
             fieldPut(rec, row, static_cast<unsigned>(row.codes[static_cast<std::size_t>(value)]));
         return value;
+    case ParamCodec::PanAB: {
+        const int sent = value == 0 ? -1 : value - 1;
+        fieldPut(rec, row, static_cast<unsigned>(sent) & 0xFFu);
+        return sent;
+    }
+    case ParamCodec::Polarity: {
+        unsigned b = at(rec, row.pos) & ~(polarityLow(row) | polarityHigh(row));
+        if (value == 0) b |= polarityLow(row) | polarityHigh(row);
+        if (value == 2) b |= polarityLow(row);
+        put(rec, row.pos, b);
+        return value;
+    }
     }
     return value;
 }
@@ -91,6 +107,14 @@ std::optional<int> ParamRead(const std::string& rec, const ParamRow& row) {
         v = it == row.codes.end() ? -1 : static_cast<int>(it - row.codes.begin());
         break;
     }
+    case ParamCodec::PanAB: v = raw == 255 ? 0 : static_cast<int>(raw) + 1; break;
+    case ParamCodec::Polarity: {
+        // The high bit alone is no state of the three: no item.
+        const unsigned b = at(rec, row.pos);
+        const bool lo = (b & polarityLow(row)) != 0, hi = (b & polarityHigh(row)) != 0;
+        v = lo ? (hi ? 0 : 2) : (hi ? -1 : 1);
+        break;
+    }
     }
     if (ParamShows(row, v)) return v;
     if (row.fallback) return row.fallback;
@@ -108,6 +132,11 @@ std::string ParamLabelText(const ParamRow& row, int value, bool dragging) {
         if (value == 0 && !dragging) return "Normal";
         break;
     case ParamLabel::Note: return NoteName(value);
+    case ParamLabel::PanAB:
+        if (value <= 0) return "OFF";
+        if (value < 16) return "L" + std::to_string(16 - value);
+        if (value == 16) return "CNT";
+        return "R" + std::to_string(value - 16);
     case ParamLabel::Text:
         if (row.text) return row.text(value);
         break;

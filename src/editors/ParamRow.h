@@ -29,6 +29,9 @@ enum class ParamCodec {
     OctaveWide,  // list index 0-6: +3 .. -3, stored as a signed byte
     ChannelOff,  // list index 0: OFF (255); 1 onwards: channel index - 1
     Coded,       // list index; stored the code its item carries
+    PanAB,       // 0 (off): sent -1, stored 255; 1-31: sent and stored value - 1
+    Polarity,    // list index of " -", " 0", " +" in the bit pair `shift`
+                 // and `shift` + 4: both set, both clear, the low one alone
 };
 
 // What the value label beside a control shows.
@@ -38,6 +41,7 @@ enum class ParamLabel {
     NormalAtZero,  // "Normal" at 0 (the number while dragged)
     Note,          // the note name (C-1 .. G9)
     Text,          // the row's own text for each value
+    PanAB,         // "OFF", "L15" .. "L1", "CNT", "R1" .. "R15"
 };
 
 // The parameter message of a row: group and index.

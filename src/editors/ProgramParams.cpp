@@ -87,6 +87,7 @@ std::vector<ParamRow> buildRows() {
         slider(Joy, "VDF Cutoff", 5, -99, 99, 47, K::Signed, 15, 2),
         slider(Joy, "VDF MG Int.", 6, 0, 99, 48, K::AsIs, 14, 0),
     };
+    PrgOscRows(r);
     return r;
 }
 
@@ -117,6 +118,9 @@ const PrgParamTable& ProgramParams() {
         ParamIndex(t.rows, "BasHScroll", t.BasHScroll);
         ParamIndex(t.rows, "BasCombo", t.BasCombo);
         t.BasCheck = ParamIndexOne(t.rows, "BasCheck");
+        ParamIndex(t.rows, "OscHScroll", t.OscHScroll);
+        ParamIndex(t.rows, "OscCombo", t.OscCombo);
+        ParamIndex(t.rows, "OscCheck", t.OscCheck);
         return t;
     }();
     return table;

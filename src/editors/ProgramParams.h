@@ -22,5 +22,17 @@ struct PrgParamTable {
     std::array<const ParamRow*, 18> BasHScroll{};
     std::array<const ParamRow*, 10> BasCombo{};
     const ParamRow* BasCheck = nullptr;
+    // The oscillator pages: 0-39, 0-20 and 0 oscillator 1; 40-79, 21-41 and 1 oscillator 2.
+    std::array<const ParamRow*, 80> OscHScroll{};
+    std::array<const ParamRow*, 42> OscCombo{};
+    std::array<const ParamRow*, 2> OscCheck{};
 };
 const PrgParamTable& ProgramParams();
+
+// The oscillator pages' rows, oscillator 1 then 2, added in fill order.
+void PrgOscRows(std::vector<ParamRow>& rows);
+// The frame of the polarity grid (on both "b" pages), the caption of each
+// of its four columns, and a row's cell in it (column * 4 + row; -1: none).
+extern const char* const PrgPolarityFrame;
+const char* PrgPolarityColumn(int column);
+int PrgPolarityCell(const ParamRow& row);

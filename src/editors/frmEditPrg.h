@@ -51,6 +51,11 @@ public:
     void BasHScroll_Scroll(int i) { BasHScroll_Change(i); }
     void BasCombo_Click(int i);
     void BasCheck_Click();
+    // Handlers of the oscillator pages.
+    void OscHScroll_Change(int i);
+    void OscHScroll_Scroll(int i);
+    void OscCombo_Click(int i);
+    void OscCheck_Click(int i);
     void BasOption_Click(int i);
     void OscOption_Click(int i);
     void BasText_Change(int i);
