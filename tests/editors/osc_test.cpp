@@ -156,7 +156,7 @@ TEST_F(OscTest, AnchorsAndDisplayRules) {
         unsigned before, after;
         const char* shows;  // the value label, or the list item
         int osc;            // the select sent (0: the message is not checked)
-        unsigned g, i, lo, hi;
+        unsigned g = 0, i = 0, lo = 0, hi = 0;
     };
     const Anchor anchors[] = {
         {"OscHScroll", 40, -99, 96, 0x00, 0x9D, "-99", 2, 2, 4, 0x1D, 0x7F},
