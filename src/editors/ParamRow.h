@@ -29,6 +29,7 @@ enum class ParamCodec {
     OctaveWide,  // list index 0-6: +3 .. -3, stored as a signed byte
     ChannelOff,  // list index 0: OFF (255); 1 onwards: channel index - 1
     Coded,       // list index; stored the code its item carries
+    Reversed,    // list index counted from the last item: max - index, stored and sent
 };
 
 // What the value label beside a control shows.
@@ -38,6 +39,8 @@ enum class ParamLabel {
     NormalAtZero,  // "Normal" at 0 (the number while dragged)
     Note,          // the note name (C-1 .. G9)
     Text,          // the row's own text for each value
+    DryWet,        // "DRY" at 0, "FX" at 100, the number between
+    Pan,           // an output pan 0-101: "OFF", "R", "1:99" .. "99:1", "L"
 };
 
 // The parameter message of a row: group and index.

@@ -87,6 +87,7 @@ std::vector<ParamRow> buildRows() {
         slider(Joy, "VDF Cutoff", 5, -99, 99, 47, K::Signed, 15, 2),
         slider(Joy, "VDF MG Int.", 6, 0, 99, 48, K::AsIs, 14, 0),
     };
+    PrgEffectRows(r);
     return r;
 }
 
@@ -117,6 +118,10 @@ const PrgParamTable& ProgramParams() {
         ParamIndex(t.rows, "BasHScroll", t.BasHScroll);
         ParamIndex(t.rows, "BasCombo", t.BasCombo);
         t.BasCheck = ParamIndexOne(t.rows, "BasCheck");
+        ParamIndex(t.rows, "EffCombo", t.EffCombo);
+        ParamIndex(t.rows, "EffCheck", t.EffCheck);
+        ParamIndex(t.rows, "EffHScroll", t.EffHScroll);
+        ParamIndex(t.rows, "EffHScrollPan", t.EffHScrollPan, 5, 6);
         return t;
     }();
     return table;

@@ -22,5 +22,13 @@ struct PrgParamTable {
     std::array<const ParamRow*, 18> BasHScroll{};
     std::array<const ParamRow*, 10> BasCombo{};
     const ParamRow* BasCheck = nullptr;
+    std::array<const ParamRow*, 5> EffCombo{};
+    std::array<const ParamRow*, 2> EffCheck{};
+    // Sliders 4-7 as the four return levels of "PARALLEL 3"; under any other
+    // placement sliders 5 and 7 are the output pans of EffHScrollPan.
+    std::array<const ParamRow*, 8> EffHScroll{};
+    std::array<const ParamRow*, 8> EffHScrollPan{};  // 5 and 7
 };
 const PrgParamTable& ProgramParams();
+// Appends the EFFECTS page's rows to the table's rows.
+void PrgEffectRows(std::vector<ParamRow>& rows);
