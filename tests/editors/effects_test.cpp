@@ -356,3 +356,31 @@ TEST_F(EffectsTest, EveryControlReadableOnThePage) {
 }
 
 }  // namespace
+
+namespace {
+struct RecordOnly : ParamTarget {
+    std::string rec = std::string(4, '\0');
+    std::string& record() override { return rec; }
+    bool quiet() const override { return false; }
+    void stored(const ParamRow&) override {}
+    bool send(const ParamRow&, int) override { return false; }
+};
+
+// One control with two meanings: the binder's walk fills the first only.
+TEST_F(EffectsTest, ARowLeftOutOfTheBindersFillIsFilledWhenAsked) {
+    RecordOnly target;
+    ParamBinder binder(target);
+    QWidget parent;
+    const ParamRow nibble = ParamRowMake("", "", "Bar", 0, ParamCtl::HScroll, 0, 9, 1, 4, 4, ParamCodec::AsIs);
+    const ParamRow whole = ParamRowMake("", "", "Bar", 0, ParamCtl::HScroll, 0, 101, 1, 0, 8, ParamCodec::AsIs);
+    auto* bar = static_cast<ScrollBarBase*>(binder.create(nibble, &parent));
+    binder.adopt(whole, bar);
+    binder.leaveOutOfFillAll(whole);
+    put(target.rec, 1, 0x3C);
+    binder.fillAll();
+    EXPECT_EQ(bar->Value(), 3);
+    bar->setMax(101);
+    binder.fill(whole);
+    EXPECT_EQ(bar->Value(), 60);
+}
+}  // namespace
