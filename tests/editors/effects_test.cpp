@@ -153,53 +153,29 @@ TEST_F(EffectsTest, NoTwoRowsOwnTheSameBitButTheTwoMeaningsOfTheIoSliders) {
     EXPECT_STREQ(type.items.back(), "No Effect");
 }
 
-TEST_F(EffectsTest, Anchors) {
-    ModeNow = 0;
-    PrgRec.replace(0, 172, 172, '\0');
-    put(PrgRec, 144, 5);
-    put(PrgRec, 145, 5);
-    ed->EditPrgFill();
+// "No Effect" chosen has no balance; another effect has one again.
+TEST_F(EffectsTest, EffectTypeAndPanAnchors) {
+    fill({{144, 5}, {145, 5}});
     auto balanceOn = [this] {
         const bool on = slider(0)->Enabled();
         EXPECT_EQ(FindControl<Label>(ed, "EffLab", 0)->Enabled(), on);
         EXPECT_EQ(FindControl<Label>(ed, "EffLab1", 0)->Enabled(), on);
-        EXPECT_EQ(FindControl<Label>(ed, "EffLab1", 0)->Caption(), "Dry/Wet Bal.");
         return on;
     };
     EXPECT_TRUE(balanceOn());
     set("EffCombo", 0, 47);
-    EXPECT_EQ(at(PrgRec, 144), 0x00);
+    EXPECT_EQ(FindControl<ComboBox>(ed, "EffCombo", 0)->Text(), "No Effect");
     EXPECT_EQ(sent(), param(16, 0, 0, 0));
     EXPECT_FALSE(balanceOn());
     EXPECT_TRUE(slider(2)->Enabled());
-    FindControl<ComboBox>(ed, "EffCombo", 0)->setListIndex(46);  // "Hall"
+    FindControl<ComboBox>(ed, "EffCombo", 0)->setListIndex(46);
+    EXPECT_EQ(FindControl<ComboBox>(ed, "EffCombo", 0)->Text(), "Hall");
     EXPECT_EQ(at(PrgRec, 144), 0x01);
     EXPECT_TRUE(balanceOn());
-    set("EffCombo", 2, 0);
-    EXPECT_EQ(FindControl<ComboBox>(ed, "EffCombo", 2)->Text(), "Delay/Rotary");
-    EXPECT_EQ(at(PrgRec, 145), 0x2F);
-    set("EffCombo", 3, 5);
-    EXPECT_EQ(at(PrgRec, 171), 0x05);
-    sent();
-    set("EffHScroll", 1, -15);
-    EXPECT_EQ(at(PrgRec, 162), 0xF1);
-    EXPECT_EQ(sent(), param(17, 1, 0x71, 0x7F));
-    set("EffHScroll", 0, 100);
-    EXPECT_EQ(sent(), param(19, 7, 0x64, 0x00));
-    EXPECT_EQ(FindControl<Label>(ed, "EffLab", 0)->Caption(), "FX");
-    set("EffHScroll", 0, 40);
-    EXPECT_EQ(FindControl<Label>(ed, "EffLab", 0)->Caption(), "40");
-    sent();
-    set("EffCheck", 1, 1);
-    EXPECT_EQ(at(PrgRec, 152), 0x04);
-    EXPECT_EQ(sent(), param(16, 3, 1, 0));
-    for (auto [v, text] : {std::pair{51, "50:50"}, {0, "OFF"}, {1, "R"}, {2, "1:99"}, {100, "99:1"}, {101, "L"}}) {
+    for (auto [v, text] : {std::pair{1, "R"}, {2, "1:99"}, {100, "99:1"}}) {
         set("EffHScroll", 5, v);
         EXPECT_EQ(FindControl<Label>(ed, "EffLab", 5)->Caption(), text);
-        EXPECT_EQ(at(PrgRec, 150), static_cast<unsigned>(v));
-        EXPECT_EQ(sent(), param(18, 1, static_cast<unsigned>(v), 0));
     }
-    EXPECT_EQ(FindControl<Label>(ed, "EffLab1", 5)->Caption(), "Output C Pan");
 }
 
 // Every slider the new placement shows is stored and sent once, in slider
