@@ -2,11 +2,9 @@
 // absent effect disabled, the I/O sliders as return levels or output pans
 // by the placement, and the placement switch.
 #include "app/state.h"
-#include "banks/state.h"
 #include "editors/EffectNames.h"
 #include "editors/ProgramParams.h"
 #include "editors/frmEditPrg.h"
-#include "editors/state.h"
 
 namespace {
 // The caption label of each slider and list (EffLab1).

@@ -271,7 +271,9 @@ TEST_F(EffectsTest, FillShowsTheProgramAndChangesNothing) {
         const bool returns = ((at(PrgRec, 152) >> 4) & 7) == 3;
         for (int i = 4; i < 8; ++i) {
             EXPECT_EQ(slider(i)->Visible(), returns || i == 5 || i == 7) << i;
-            if (slider(i)->Visible()) EXPECT_EQ(slider(i)->Max(), returns ? 9 : 101) << i;
+            if (slider(i)->Visible()) {
+                EXPECT_EQ(slider(i)->Max(), returns ? 9 : 101) << i;
+            }
         }
     }
     fill({{145, 0x00}});
@@ -314,7 +316,7 @@ TEST_F(EffectsTest, EveryControlReadableOnThePage) {
     const auto controls = page->findChildren<QWidget*>();
     int labels = 0;
     for (QWidget* w : controls) {
-        if (!w->isVisibleTo(page) || w->objectName().isEmpty() && !qobject_cast<QLabel*>(w)) continue;
+        if (!w->isVisibleTo(page) || (w->objectName().isEmpty() && !qobject_cast<QLabel*>(w))) continue;
         const QRect r(w->mapTo(page, QPoint(0, 0)), w->size());
         EXPECT_TRUE(page->rect().contains(r)) << w->objectName().toStdString();
         if (auto* l = dynamic_cast<Label*>(w)) {
@@ -322,9 +324,12 @@ TEST_F(EffectsTest, EveryControlReadableOnThePage) {
             EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(QString::fromStdString(l->Caption())), l->width())
                 << l->Caption();
         }
-        if (auto* c = dynamic_cast<ComboBox*>(w))
-            for (int k = 0; k < c->count(); ++k)
-                EXPECT_LE(QFontMetrics(c->font()).horizontalAdvance(c->itemText(k)) + 20, c->width()) << c->itemText(k).toStdString();
+        if (auto* c = dynamic_cast<ComboBox*>(w)) {
+            for (int k = 0; k < c->count(); ++k) {
+                EXPECT_LE(QFontMetrics(c->font()).horizontalAdvance(c->itemText(k)) + 20, c->width())
+                    << c->itemText(k).toStdString();
+            }
+        }
     }
     EXPECT_GE(labels, 8 + 13);
     auto* pan = FindControl<Label>(ed, "EffLab", 5);
