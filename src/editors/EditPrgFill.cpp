@@ -28,6 +28,7 @@ void frmEditPrg::EditPrgFill() {
     setCaption(EditPrgCaption(PrgRec));
     BasText[0]->setText(latin1(rtrim(cutAtNul(mid(PrgRec, PrgRecName, PrgRecNameLen)))));
     binder_.fillAll();
+    effectsFill();
     // A multisample number past the list is shown alone, the bar at its end.
     for (int i = 1; i <= 2; ++i) {
         multisampleShow(i, ParamRaw(PrgRec, *ProgramParams().BasVScroll[static_cast<std::size_t>(i)]));

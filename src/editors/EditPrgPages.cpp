@@ -155,6 +155,7 @@ void frmEditPrg::buildPages() {
     // polarity lists in their grid.
     std::vector<std::pair<Frame*, int>> used;
     for (const ParamRow& row : ProgramParams().rows) {
+        if (effBoundLater(row)) continue;
         Frame* f = frameOf(PrgPageOf(row), row.frame);
         if (const int cell = PrgPolarityCell(row); cell >= 0) {
             const int column = cell / 4, r = cell % 4;
@@ -173,6 +174,7 @@ void frmEditPrg::buildPages() {
     }
     for (auto [f, n] : used)
         f->setHeight(frameHeight(n) * 15);
+    buildEffects();
     for (int i = 0; i < 3; ++i) {
         BasText[i]->Change = [this, i] { BasText_Change(i); };
         BasText[i]->MouseDown = [this, i](int, int, int, int) { BasText_MouseDown(i); };
@@ -186,29 +188,53 @@ void frmEditPrg::buildPages() {
 }
 
 int frmEditPrg::buildRow(const ParamRow& row, QWidget* frame, int y) {
+    // The EFFECTS page names its captions (EffLab1): the placement changes
+    // some, the effect type enables some.
+    const int captionIndex = effCaptionIndex(row);
     auto caption = [&](int width) {
-        auto* l = new Label(frame, QString(), -1);
+        auto* l = new Label(frame, captionIndex < 0 ? QString() : QStringLiteral("EffLab1"), captionIndex);
         l->setCaption(row.caption);
         place(l, 6, y + 2, width, 14);
+        if (captionIndex >= 0) EffLab1[static_cast<std::size_t>(captionIndex)] = l;
     };
+    const bool effects = PrgPageOf(row) == PrgPage::Effects;
     // A caption too long to stand beside its control stands above it.
     const bool multisample = row.kind == ParamCtl::VScroll;
-    const bool above = multisample || (row.kind == ParamCtl::List &&
-                                       QFontMetrics(frame->font()).horizontalAdvance(QString::fromLatin1(row.caption)) >
-                                           twipsToPxX(ListCaptionWidth * 15));
+    const QFontMetrics metrics(frame->font());
+    // An EFFECTS list whose items are too wide for the list beside its
+    // caption (the effect types) runs the frame's width under it.
+    bool wideList = false;
+    if (effects && row.kind == ParamCtl::List)
+        for (const char* item : row.items)
+            wideList = wideList || metrics.horizontalAdvance(QString::fromLatin1(item)) > twipsToPxX((ListWidth - 24) * 15);
+    const bool above = multisample || wideList ||
+                       (row.kind == ParamCtl::List &&
+                        metrics.horizontalAdvance(QString::fromLatin1(row.caption)) > twipsToPxX(ListCaptionWidth * 15));
     switch (row.kind) {
     case ParamCtl::HScroll: {
-        caption(74);
-        place(binder_.create(row, frame), 82, y + 1, 88, 15);
+        // On the EFFECTS page the caption stands above and the bar under it,
+        // with room beside it for a pan's "50:50".
+        caption(effects ? ColWidth - 12 : 74);
+        const int barY = effects ? y + RowStep + 1 : y + 1;
+        if (effects)
+            place(binder_.create(row, frame, effHandler(row)), 6, barY, 140, 15);
+        else
+            place(binder_.create(row, frame), 82, barY, 88, 15);
         auto* lab = new Label(frame, labelName(row.control), row.index);
         lab->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        place(lab, 172, y + 1, 22, 15);
+        if (effects)
+            place(lab, 148, barY, 44, 15);
+        else
+            place(lab, 172, barY, 22, 15);
         binder_.setLabel(row, lab);
-        break;
+        return effects ? 2 : 1;
     }
     case ParamCtl::List:
         caption(above ? ColWidth - 12 : ListCaptionWidth);
-        place(binder_.create(row, frame), ListLeft, above ? y + RowStep : y, ListWidth, 17);
+        if (wideList)
+            place(binder_.create(row, frame, effHandler(row)), 6, y + RowStep, ColWidth - 12, 17);
+        else
+            place(binder_.create(row, frame, effHandler(row)), ListLeft, above ? y + RowStep : y, ListWidth, 17);
         break;
     case ParamCtl::Check: place(binder_.create(row, frame), 6, y, 186, 17); break;
     case ParamCtl::VScroll: {

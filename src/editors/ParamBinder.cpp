@@ -51,7 +51,7 @@ QWidget* ParamBinder::create(const ParamRow& row, QWidget* parent, std::function
 }
 
 void ParamBinder::adopt(const ParamRow& row, QWidget* control, QWidget* second, std::function<void()> own) {
-    auto b = std::make_unique<Binding>(Binding{&row, control, second, nullptr});
+    auto b = std::make_unique<Binding>(Binding{&row, control, second, nullptr, false});
     Binding* p = b.get();
     bindings_[&row] = std::move(b);
     order_.push_back(p);
@@ -148,5 +148,6 @@ void ParamBinder::fill(const ParamRow& row) {
 }
 
 void ParamBinder::fillAll() {
-    for (Binding* b : order_) fill(*b->row);
+    for (Binding* b : order_)
+        if (!b->apart) fill(*b->row);
 }

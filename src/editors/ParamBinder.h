@@ -67,8 +67,11 @@ public:
     // Shows the record on a row's control and label: nothing stored, nothing
     // sent.
     void fill(const ParamRow& row);
-    // Every bound row in the order it was bound.
+    // Every bound row in the order it was bound, but those left out.
     void fillAll();
+    // A row that fillAll passes by: one of several meanings of a control,
+    // which the window fills itself once it knows the meaning in force.
+    void leaveOutOfFillAll(const ParamRow& row) { bound(row).apart = true; }
     // Whether a fill is under way (the rows' handlers only display).
     bool filling() const { return filling_; }
 
@@ -77,6 +80,7 @@ private:
         const ParamRow* row;
         QPointer<QWidget> control, second;
         QPointer<Label> label;
+        bool apart = false;  // left out of fillAll
     };
     Binding& bound(const ParamRow& row);
     const Binding& bound(const ParamRow& row) const;

@@ -69,6 +69,7 @@ int ParamStore(std::string& rec, const ParamRow& row, int value) {
     case ParamCodec::OctaveNibble: fieldPut(rec, row, static_cast<unsigned>(2 - value) & 0x0Fu); return value;
     case ParamCodec::OctaveWide: fieldPut(rec, row, static_cast<unsigned>(3 - value) & 0xFFu); return value;
     case ParamCodec::ChannelOff: fieldPut(rec, row, value == 0 ? 255u : static_cast<unsigned>(value - 1)); return value;
+    case ParamCodec::Reversed: fieldPut(rec, row, static_cast<unsigned>(row.max - value)); return row.max - value;
     case ParamCodec::Coded:
         if (value >= 0 && static_cast<std::size_t>(value) < row.codes.size())
             fieldPut(rec, row, static_cast<unsigned>(row.codes[static_cast<std::size_t>(value)]));
@@ -102,6 +103,7 @@ std::optional<int> ParamRead(const std::string& rec, const ParamRow& row) {
     case ParamCodec::OctaveNibble: v = raw <= 2 ? 2 - static_cast<int>(raw) : raw >= 14 ? 18 - static_cast<int>(raw) : -1; break;
     case ParamCodec::OctaveWide: v = 3 - signedByte(raw); break;
     case ParamCodec::ChannelOff: v = raw == 255 ? 0 : static_cast<int>(raw) + 1; break;
+    case ParamCodec::Reversed: v = row.max - static_cast<int>(raw); break;
     case ParamCodec::Coded: {
         const auto it = std::find(row.codes.begin(), row.codes.end(), static_cast<int>(raw));
         v = it == row.codes.end() ? -1 : static_cast<int>(it - row.codes.begin());
@@ -140,6 +142,15 @@ std::string ParamLabelText(const ParamRow& row, int value, bool dragging) {
     case ParamLabel::Text:
         if (row.text) return row.text(value);
         break;
+    case ParamLabel::DryWet:
+        if (value == 0) return "DRY";
+        if (value == 100) return "FX";
+        break;
+    case ParamLabel::Pan:
+        if (value == 0) return "OFF";
+        if (value == 1) return "R";
+        if (value == 101) return "L";
+        return std::to_string(value - 1) + ":" + std::to_string(101 - value);
     }
     return std::to_string(value);
 }

@@ -32,6 +32,7 @@ enum class ParamCodec {
     PanAB,       // 0 (off): sent -1, stored 255; 1-31: sent and stored value - 1
     Polarity,    // list index of " -", " 0", " +" in the bit pair `shift`
                  // and `shift` + 4: both set, both clear, the low one alone
+    Reversed,    // list index counted from the last item: max - index, stored and sent
 };
 
 // What the value label beside a control shows.
@@ -42,6 +43,8 @@ enum class ParamLabel {
     Note,          // the note name (C-1 .. G9)
     Text,          // the row's own text for each value
     PanAB,         // "OFF", "L15" .. "L1", "CNT", "R1" .. "R15"
+    DryWet,        // "DRY" at 0, "FX" at 100, the number between
+    Pan,           // an output pan 0-101: "OFF", "R", "1:99" .. "99:1", "L"
 };
 
 // The parameter message of a row: group and index.

@@ -88,6 +88,7 @@ std::vector<ParamRow> buildRows() {
         slider(Joy, "VDF MG Int.", 6, 0, 99, 48, K::AsIs, 14, 0),
     };
     PrgOscRows(r);
+    PrgEffectRows(r);
     return r;
 }
 
@@ -121,6 +122,10 @@ const PrgParamTable& ProgramParams() {
         ParamIndex(t.rows, "OscHScroll", t.OscHScroll);
         ParamIndex(t.rows, "OscCombo", t.OscCombo);
         ParamIndex(t.rows, "OscCheck", t.OscCheck);
+        ParamIndex(t.rows, "EffCombo", t.EffCombo);
+        ParamIndex(t.rows, "EffCheck", t.EffCheck);
+        ParamIndex(t.rows, "EffHScroll", t.EffHScroll);
+        ParamIndex(t.rows, "EffHScrollPan", t.EffHScrollPan, 5, 6);
         return t;
     }();
     return table;

@@ -26,6 +26,12 @@ struct PrgParamTable {
     std::array<const ParamRow*, 80> OscHScroll{};
     std::array<const ParamRow*, 42> OscCombo{};
     std::array<const ParamRow*, 2> OscCheck{};
+    std::array<const ParamRow*, 5> EffCombo{};
+    std::array<const ParamRow*, 2> EffCheck{};
+    // Sliders 4-7 as the four return levels of "PARALLEL 3"; under any other
+    // placement sliders 5 and 7 are the output pans of EffHScrollPan.
+    std::array<const ParamRow*, 8> EffHScroll{};
+    std::array<const ParamRow*, 8> EffHScrollPan{};  // 5 and 7
 };
 const PrgParamTable& ProgramParams();
 
@@ -36,3 +42,5 @@ void PrgOscRows(std::vector<ParamRow>& rows);
 extern const char* const PrgPolarityFrame;
 const char* PrgPolarityColumn(int column);
 int PrgPolarityCell(const ParamRow& row);
+// Appends the EFFECTS page's rows to the table's rows.
+void PrgEffectRows(std::vector<ParamRow>& rows);

@@ -32,6 +32,8 @@ public:
     std::array<OptionButton*, 2> BasOption{};
     std::array<OptionButton*, 4> OscOption{};
     std::vector<Frame*> frames;  // every frame, page by page
+    std::array<Label*, 8> EffLab{};    // the EFFECTS sliders' value labels
+    std::array<Label*, 13> EffLab1{};  // the EFFECTS page's captions
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -65,6 +67,11 @@ public:
     void MultisampleBoxSet(int i, const std::string& text);
     // The three text boxes back to the normal colours; no box selected.
     void resetMultisampleBoxes();
+    // Handlers of the EFFECTS page (no PROGRAM mode change).
+    void EffCombo_Click(int i);
+    void EffCheck_Click(int i);
+    void EffHScroll_Change(int i);
+    void EffHScroll_Scroll(int i) { EffHScroll_Change(i); }
     // The option buttons of oscillator `osc` selected (under Busy).
     void showOscillator(int osc);
 
@@ -88,6 +95,18 @@ private:
     bool beforeStore(const ParamRow& row) override;
     void stored(const ParamRow& row) override;
     bool send(const ParamRow& row, int value) override;
+    // The EFFECTS page (EditPrgEffects.cpp): what its rows need beyond the
+    // table, the output pans bound to sliders 5 and 7, the placement's
+    // reconfiguration of the I/O sliders and the page's part of the fill.
+    static int effCaptionIndex(const ParamRow& row);
+    static bool effBoundLater(const ParamRow& row);
+    std::function<void()> effHandler(const ParamRow& row);
+    void buildEffects();
+    void effectsFill();
+    void effectTypeShown(int i);
+    const ParamRow* ioRow(int i) const;
+    void ioShow(bool returns, bool reset);
+    void placementChosen();
     // Multisample boxes.
     void multisampleTake(int i);
     void multisampleCommit(int i);
