@@ -108,3 +108,30 @@ protected:
     QPointer<PrgWindow> windows[2][10];  // file windows, new-file windows
     std::vector<Registration> families;
 };
+
+// The program editor open on program 5 of a file window, its controls set as
+// the user sets them.
+class EditorOpenTest : public EditorsTest {
+protected:
+    void SetUp() override {
+        EditorsTest::SetUp();
+        ed = edit(fileWindow(3), 5);
+        sent();
+    }
+    // Sets a control as the user would, from another value set quietly.
+    void set(const char* control, int index, int v) {
+        Busy = true;
+        setRaw(control, index, v == 0 ? 1 : 0);
+        Busy = false;
+        setRaw(control, index, v);
+    }
+    // Sets a control's value, or with NoValue reads it.
+    int setRaw(const char* control, int index, int v) {
+        if (auto* s = FindControl<ScrollBarBase>(ed, control, index)) return v == NoValue ? s->Value() : (s->setValue(v), 0);
+        if (auto* c = FindControl<ComboBox>(ed, control, index)) return v == NoValue ? c->ListIndex() : (c->setListIndex(v), 0);
+        auto* c = FindControl<CheckBox>(ed, control, index);
+        return v == NoValue ? c->Value() : (c->setValue(v), 0);
+    }
+    static constexpr int NoValue = 1000;
+    frmEditPrg* ed = nullptr;
+};

@@ -52,26 +52,11 @@ std::string shown(Shows s, int v) {
     return std::to_string(v);
 }
 
-class EffectsTest : public EditorsTest {
+class EffectsTest : public EditorOpenTest {
 protected:
     void SetUp() override {
-        EditorsTest::SetUp();
-        ed = edit(fileWindow(3), 5);
+        EditorOpenTest::SetUp();
         ed->SSTab1->setTab(5);
-        sent();
-    }
-    // Sets a control as the user would, from another value set quietly.
-    void set(const char* control, int index, int v) {
-        Busy = true;
-        setRaw(control, index, v == 0 ? 1 : 0);
-        Busy = false;
-        setRaw(control, index, v);
-    }
-    int setRaw(const char* control, int index, int v) {
-        if (auto* s = FindControl<ScrollBarBase>(ed, control, index)) return v == NoValue ? s->Value() : (s->setValue(v), 0);
-        if (auto* c = FindControl<ComboBox>(ed, control, index)) return v == NoValue ? c->ListIndex() : (c->setListIndex(v), 0);
-        auto* c = FindControl<CheckBox>(ed, control, index);
-        return v == NoValue ? c->Value() : (c->setValue(v), 0);
     }
     int value(const char* control, int index) { return setRaw(control, index, NoValue); }
     ScrollBarBase* slider(int i) { return FindControl<ScrollBarBase>(ed, "EffHScroll", i); }
@@ -80,8 +65,6 @@ protected:
         for (auto [pos, b] : bytes) put(PrgRec, pos, b);
         ed->EditPrgFill();
     }
-    static constexpr int NoValue = 1000;
-    frmEditPrg* ed = nullptr;
 };
 
 TEST_F(EffectsTest, EveryRowStoresItsBitsSendsItsMessageAndFillsBack) {

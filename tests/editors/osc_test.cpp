@@ -85,29 +85,10 @@ unsigned fieldOf(const Row& r, int v) {
 }
 int sentOf(const Row& r, int v) { return r.sends == Pan ? v - 1 : v; }
 
-class OscTest : public EditorsTest {
+class OscTest : public EditorOpenTest {
 protected:
-    void SetUp() override {
-        EditorsTest::SetUp();
-        ed = edit(fileWindow(3), 5);
-        sent();
-    }
-    void set(const char* control, int index, int v) {
-        Busy = true;
-        setRaw(control, index, v == 0 ? 1 : 0);
-        Busy = false;
-        setRaw(control, index, v);
-    }
-    int setRaw(const char* control, int index, int v) {
-        if (auto* s = FindControl<ScrollBarBase>(ed, control, index)) return v == NoValue ? s->Value() : (s->setValue(v), 0);
-        if (auto* c = FindControl<ComboBox>(ed, control, index)) return v == NoValue ? c->ListIndex() : (c->setListIndex(v), 0);
-        auto* c = FindControl<CheckBox>(ed, control, index);
-        return v == NoValue ? c->Value() : (c->setValue(v), 0);
-    }
     std::string label(int i) { return FindControl<Label>(ed, "OscLab", i)->Caption(); }
     static std::string select(int osc) { return param(2, 0, static_cast<unsigned>(osc - 1), 0); }
-    static constexpr int NoValue = 1000;
-    frmEditPrg* ed = nullptr;
 };
 
 TEST_F(OscTest, EveryOscillatorRowStoresItsBitsSelectsItsOscillatorAndFillsBack) {

@@ -39,29 +39,7 @@ const Row kRows[] = {
     {"BasCheck", -1, 38, 0x80, 13, 4, Index, 0, 1},
 };
 
-class ParamsTest : public EditorsTest {
-protected:
-    void SetUp() override {
-        EditorsTest::SetUp();
-        ed = edit(fileWindow(3), 5);
-        sent();
-    }
-    // Sets a control as the user would, from another value set quietly.
-    void set(const char* control, int index, int v) {
-        Busy = true;
-        setRaw(control, index, v == 0 ? 1 : 0);
-        Busy = false;
-        setRaw(control, index, v);
-    }
-    int setRaw(const char* control, int index, int v) {
-        if (auto* s = FindControl<ScrollBarBase>(ed, control, index)) return v == NoValue ? s->Value() : (s->setValue(v), 0);
-        if (auto* c = FindControl<ComboBox>(ed, control, index)) return v == NoValue ? c->ListIndex() : (c->setListIndex(v), 0);
-        auto* c = FindControl<CheckBox>(ed, control, index);
-        return v == NoValue ? c->Value() : (c->setValue(v), 0);
-    }
-    static constexpr int NoValue = 1000;
-    frmEditPrg* ed = nullptr;
-};
+using ParamsTest = EditorOpenTest;
 
 TEST_F(ParamsTest, EveryBasicRowStoresItsBitsSendsItsMessageAndFillsBack) {
     for (const Row& r : kRows)
