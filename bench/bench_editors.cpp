@@ -130,12 +130,14 @@ void BM_EditPrgFill(benchmark::State& state) {
 }
 BENCHMARK(BM_EditPrgFill)->Unit(benchmark::kMicrosecond);
 
-// The detune slider moved: label, record, message and its trailer queued.
+// A slider moved: label, record, the oscillator select where its page asks
+// for one, the message and its trailer queued. Arg 0: Detune on the BASIC
+// page; 1: oscillator 2's Pitch EG intensity, OscHScroll(40).
 void BM_SliderToQueue(benchmark::State& state) {
     EditorBench b;
     frmEditPrg* ed = b.open();
     ModeNow = 4;
-    auto* s = FindControl<HScroll>(ed, "BasHScroll", 0);
+    auto* s = state.range(0) == 0 ? FindControl<HScroll>(ed, "BasHScroll", 0) : FindControl<HScroll>(ed, "OscHScroll", 40);
     int v = 0;
     const std::size_t before = MidiDev::Pending();
     for (auto _ : state) {
@@ -148,7 +150,7 @@ void BM_SliderToQueue(benchmark::State& state) {
     if (MidiOn && MidiDev::Pending() <= before) state.SkipWithError("nothing was queued");
     state.counters["midi"] = MidiOn;
 }
-BENCHMARK(BM_SliderToQueue)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SliderToQueue)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The multisample picker: five pages, 519 rows, against a bare window with
 // a tab control of five plain lists holding the same rows.
