@@ -35,49 +35,15 @@ TEST(PerfEditCalc, OneStepWithinTheLimits) {
         int k, cur, prev, v, step, result;
     };
     const Case cases[] = {
-        {0, 97, 0, 1, 5, 99},    {0, 99, 1, 2, 5, 99},    {0, 99, 2, 1, 5, 94},   {2, 2, 0, -1, 3, 0},
-        {0, 0, 0, 1, 5, 5},      {0, 0, -3, -2, 5, 0},    {0, 0, 1, 0, 5, 0},     {0, 3, 1, 2, 5, 8},
-        {6, 160, 0, -1, 5, -99}, {6, 160, 0, 1, 5, -91},  {6, 0, 0, -1, 5, -5},   {6, 96, 0, 1, 5, 99},
-        {7, 97, 0, 1, 5, 100},   {7, 3, 0, -1, 5, 0},     {7, 0, 0, 1, 5, 5},
+        {0, 97, 0, 1, 5, 99},   {0, 99, 1, 2, 5, 99},    {0, 99, 2, 1, 5, 94},    {2, 2, 0, -1, 3, 0},
+        {0, 0, 0, 1, 5, 5},     {0, 0, -3, -2, 5, 0},    {6, 160, 0, -1, 5, -99}, {6, 160, 0, 1, 5, -91},
+        {7, 97, 0, 1, 5, 100},  {7, 3, 0, -1, 5, 0},     {3, 40, -2, -2, 5, 40},
         // Outside the slider's rule: the nearest limit first.
-        {0, 150, 0, -1, 5, 94},  {6, 120, 0, -1, 5, 94},  {6, 120, 0, 1, 5, 99},  {7, 120, 0, -1, 5, 95},
-        {7, 120, 0, 0, 5, 100},  {0, 150, 4, 4, 5, 99},   {3, 40, -2, -2, 5, 40},
+        {0, 150, 0, -1, 5, 94}, {6, 120, 0, -1, 5, 94},  {7, 120, 0, -1, 5, 95},  {7, 120, 0, 0, 5, 100},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PerfEditCalcW(c.k, c.cur, c.prev, c.v, c.step), c.result)
             << c.k << " from " << c.cur << ", " << c.prev << " -> " << c.v;
-    }
-}
-
-TEST(PerfSliders, TheTableNamesTheProgramEditorsSliders) {
-    struct Case {
-        int slider;
-        long pos1, pos2;
-        int osc1, osc2, step, group, index, lo, hi;
-    };
-    const Case cases[] = {
-        {0, 54, 101, 4, 44, 5, 11, 2, 0, 99},   {1, 59, 106, 9, 49, 5, 4, 1, 0, 99},
-        {2, 62, 109, 12, 52, 3, 4, 2, 0, 99},   {3, 80, 127, 30, 70, 5, 8, 1, 0, 99},
-        {4, 72, 119, 22, 62, 5, 5, 6, 0, 99},   {4, 86, 133, 36, 76, 5, 8, 7, 0, 99},
-        {5, 74, 121, 24, 64, 5, 2, 2, 0, 99},   {6, 65, 112, 15, 55, 5, 7, 1, -99, 99},
-        {6, 77, 124, 27, 67, 5, 10, 1, -99, 99}, {7, 146, 0, -1, -1, 5, 19, 7, 0, 100},
-        {7, 148, 0, -1, -1, 5, 20, 7, 0, 100},
-    };
-    const auto& map = PerfSliderMap();
-    ASSERT_EQ(map.size(), std::size(cases));
-    const PrgParamTable& t = ProgramParams();
-    for (std::size_t i = 0; i < map.size(); ++i) {
-        const Case& c = cases[i];
-        const PerfSliderRow& r = map[i];
-        SCOPED_TRACE(i);
-        const ParamRow& row = *r.row;
-        EXPECT_EQ(std::tuple(r.slider, row.pos, r.step, row.msg->group, row.msg->index, std::min(row.min, row.max),
-                             std::max(row.min, row.max), row.width, r.osc2),
-                  std::tuple(c.slider, c.pos1, c.step, c.group, c.index, c.lo, c.hi, 8, c.osc2));
-        if (c.osc1 < 0) continue;
-        EXPECT_EQ(&row, t.OscHScroll[static_cast<std::size_t>(c.osc1)]);
-        const ParamRow& two = *t.OscHScroll[static_cast<std::size_t>(c.osc2)];
-        EXPECT_EQ(std::tuple(two.pos, two.msg->group, two.msg->index, two.osc), std::tuple(c.pos2, c.group, c.index, 2));
     }
 }
 
@@ -89,25 +55,17 @@ TEST_F(PerfTest, MovesWithTheProgramEditorClosed) {
         std::string message;     // of the last move
         std::vector<std::pair<long, unsigned>> after;
     };
+    using B = std::vector<std::pair<long, unsigned>>;
     const Case cases[] = {
-        {{{19, 0x00}, {54, 0x61}, {101, 0x11}}, 0, {1}, select(1) + param(11, 2, 0x63, 0), {{54, 0x63}, {101, 0x11}}},
-        {{{19, 0x00}, {54, 0x61}}, 0, {1, 2}, select(1) + param(11, 2, 0x63, 0), {{54, 0x63}}},
-        {{{19, 0x00}, {54, 0x61}}, 0, {1, 2, 1}, select(1) + param(11, 2, 0x5E, 0), {{54, 0x5E}}},
-        {{{19, 0x01}, {54, 0x0A}, {101, 0x32}},
-         0,
-         {1},
-         select(1) + param(11, 2, 0x0F, 0) + select(2) + param(11, 2, 0x37, 0),
-         {{54, 0x0F}, {101, 0x37}}},
-        {{{19, 0x00}, {65, 0xA0}, {77, 0x00}},
-         6,
-         {-1},
-         select(1) + param(7, 1, 0x1D, 0x7F) + select(1) + param(10, 1, 0x7B, 0x7F),
-         {{65, 0x9D}, {77, 0xFB}}},
-        {{{19, 0x01}, {146, 0x61}, {147, 0x00}, {148, 0x0A}, {149, 0x00}},
-         7,
-         {1},
-         param(19, 7, 0x64, 0) + param(20, 7, 0x0F, 0),
-         {{146, 0x64}, {147, 0x64}, {148, 0x0F}, {149, 0x0F}}},
+        {B{{19, 0}, {54, 0x61}, {101, 0x11}}, 0, {1}, select(1) + param(11, 2, 0x63, 0), B{{54, 0x63}, {101, 0x11}}},
+        {B{{19, 0}, {54, 0x61}}, 0, {1, 2}, select(1) + param(11, 2, 0x63, 0), B{{54, 0x63}}},
+        {B{{19, 0}, {54, 0x61}}, 0, {1, 2, 1}, select(1) + param(11, 2, 0x5E, 0), B{{54, 0x5E}}},
+        {B{{19, 1}, {54, 0x0A}, {101, 0x32}}, 0, {1}, select(1) + param(11, 2, 0x0F, 0) + select(2) + param(11, 2, 0x37, 0),
+         B{{54, 0x0F}, {101, 0x37}}},
+        {B{{19, 0}, {65, 0xA0}, {77, 0}}, 6, {-1}, select(1) + param(7, 1, 0x1D, 0x7F) + select(1) + param(10, 1, 0x7B, 0x7F),
+         B{{65, 0x9D}, {77, 0xFB}}},
+        {B{{19, 1}, {146, 0x61}, {147, 0}, {148, 0x0A}, {149, 0}}, 7, {1}, param(19, 7, 0x64, 0) + param(20, 7, 0x0F, 0),
+         B{{146, 0x64}, {147, 0x64}, {148, 0x0F}, {149, 0x0F}}},
     };
     frmEditPerf* p = perf();
     ASSERT_NE(p, nullptr);
@@ -133,6 +91,32 @@ TEST_F(PerfTest, MovesWithTheProgramEditorClosed) {
     move(p, 6, 1);
     EXPECT_EQ(monitor.text.find("60 07 01"), std::string::npos) << monitor.text;
     EXPECT_NE(monitor.text.find("60 0A 01"), std::string::npos) << monitor.text;
+}
+
+TEST_F(PerfTest, EachSliderStepsItsBytesOfBothOscillators) {
+    struct Row {
+        long pos;  // oscillator 1; oscillator 2's is 47 further on
+        int group, index;
+    };
+    const std::pair<int, std::vector<Row>> sliders[] = {
+        {1, {{59, 4, 1}}}, {2, {{62, 4, 2}}}, {3, {{80, 8, 1}}}, {4, {{72, 5, 6}, {86, 8, 7}}}, {5, {{74, 2, 2}}}};
+    frmEditPerf* p = perf();
+    for (const auto& [k, rows] : sliders) {
+        SCOPED_TRACE(k);
+        put(PrgRec, 19, 1);
+        const int now = k == 2 ? 13 : 15;
+        std::string expected = PrgRec, message;
+        for (const Row& r : rows) {
+            put(PrgRec, r.pos, 10);
+            put(PrgRec, r.pos + 47, 10);
+            put(expected, r.pos, unsigned(now));
+            put(expected, r.pos + 47, unsigned(now));
+            for (int osc : {1, 2}) message += select(osc) + param(r.group, r.index, unsigned(now), 0);
+        }
+        move(p, k, 1);
+        EXPECT_EQ(sent(), message);
+        EXPECT_EQ(PrgRec, expected);
+    }
 }
 
 TEST_F(PerfTest, WithTheProgramEditorOpenItsSlidersCarryTheChange) {
@@ -180,8 +164,6 @@ TEST_F(PerfTest, LoadCaptionSelectionAndClose) {
                          count + 1, false, std::array<int, 8>{}, 0, true));
     EXPECT_EQ(std::tuple(p->PerfLab1[6]->Caption(), p->PerfVScroll[0]->Min(), p->PerfVScroll[0]->Max()),
               std::tuple(std::string("VELOCITY SENSITIVITY"), 10, -10));
-    p->Move(0, 0, 12000, 8000);
-    EXPECT_LE(std::tuple(p->Width(), p->Height()), std::tuple(FormSizes.EditPerfWidth, FormSizes.EditPerfHeight));
 
     // Another program chosen in the window while the editor is open.
     move(p, 2, 4);
