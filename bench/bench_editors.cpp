@@ -21,6 +21,7 @@
 #include "banks/state.h"
 #include "benchprogram.h"
 #include "editors/Editors.h"
+#include "editors/frmEditPerf.h"
 #include "editors/frmEditPrg.h"
 #include "editors/frmMultisample.h"
 #include "editors/global/frmGbl.h"
@@ -151,6 +152,35 @@ void BM_SliderToQueue(benchmark::State& state) {
     state.counters["midi"] = MidiOn;
 }
 BENCHMARK(BM_SliderToQueue)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A performance slider's click with the program editor open: the step of
+// both oscillators (the bench program has two) through the editor's
+// sliders, their labels, the record and the messages queued.
+void BM_PerfSliderToQueue(benchmark::State& state) {
+    EditorBench b;
+    b.open();
+    ModeNow = 4;
+    RunNamed(NamedWindow::frmEditPerf);
+    frmEditPerf* p = frmEditPerf::Open();
+    if (!p) {
+        state.SkipWithError("the performance editor did not open");
+        return;
+    }
+    VScroll* s = p->PerfVScroll[0];
+    int v = 0;
+    const std::size_t before = MidiDev::Pending();
+    for (auto _ : state) {
+        v = v == 1 ? -1 : 1;
+        s->setValue(v);
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (MidiOn && MidiDev::Pending() <= before) state.SkipWithError("nothing was queued");
+    state.counters["midi"] = MidiOn;
+    PrgModified = false;
+}
+BENCHMARK(BM_PerfSliderToQueue)->Unit(benchmark::kMicrosecond);
 
 // The multisample picker: five pages, 519 rows, against a bare window with
 // a tab control of five plain lists holding the same rows.

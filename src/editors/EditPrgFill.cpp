@@ -15,11 +15,13 @@ namespace {
 std::string latin1(const std::string& bytes) { return fromQt(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))); }
 }  // namespace
 
-std::string EditPrgCaption(const std::string& rec) {
+std::string PrgRecCaption(const std::string& head, const std::string& rec) {
     const std::string ext = at(rec, PrgRecFileKind) == 0 ? "prg" : "pgg";
     const std::string file = rtrim(Utf8Head(rtrim(mid(rec, PrgRecFileName, PrgRecFileNameLen)), 24));
-    return "Edit Program  " + file + "." + ext + " / " + latin1(cutAtNul(mid(rec, PrgRecName, PrgRecNameLen)));
+    return head + file + "." + ext + " / " + latin1(cutAtNul(mid(rec, PrgRecName, PrgRecNameLen)));
 }
+
+std::string EditPrgCaption(const std::string& rec) { return PrgRecCaption("Edit Program  ", rec); }
 
 void frmEditPrg::EditPrgFill() {
     const bool was = PrgFilling;

@@ -2,6 +2,7 @@
 
 #include "banks/Links.h"
 #include "editors/PrgRec.h"
+#include "editors/frmEditPerf.h"
 #include "editors/frmEditPrg.h"
 #include "editors/frmMultisample.h"
 #include "editors/global/frmGbl.h"
@@ -26,6 +27,17 @@ struct ProgramEditors : ProgramEditorLinkT {
         frmEditPrg* f = frmEditPrg::Open();
         return f ? f->Caption() : std::string();
     }
+    bool unloadPerf() override {
+        frmEditPerf* f = frmEditPerf::Open();
+        return !f || f->Unload();
+    }
+    std::string perfCaption() override {
+        frmEditPerf* f = frmEditPerf::Open();
+        return f ? f->Caption() : std::string();
+    }
+    void setPerfCaption(const std::string& text) override {
+        if (frmEditPerf* f = frmEditPerf::Open()) f->setCaption(text);
+    }
     void perfRecaption() override { setPerfCaption(PerfRecaptionText()); }
     void resetMultisampleBoxes() override {
         if (frmEditPrg* f = frmEditPrg::Open()) f->resetMultisampleBoxes();
@@ -39,6 +51,10 @@ void InstallEditors() {
     static Registration picker;
     picker = RegisterNamed(NamedWindow::frmMultisample, [](int) {
         if (frmMain* m = MainForm()) ToolForm::Instance<frmMultisample>(m)->Show();
+    });
+    static Registration perf;
+    perf = RegisterNamed(NamedWindow::frmEditPerf, [](int) {
+        if (frmMain* m = MainForm()) ToolForm::Instance<frmEditPerf>(m)->Show();
     });
     InstallGlobalWindows();
 }

@@ -6,6 +6,7 @@
 #include "app/state.h"
 #include "banks/Links.h"
 #include "banks/state.h"
+#include "editors/frmEditPerf.h"
 #include "editors/frmEditPrg.h"
 #include "editors/state.h"
 #include "midi/MIDI.h"
@@ -17,7 +18,7 @@
 #include "shell/state.h"
 
 void PerfSlidersReset() {
-    // The performance editor's sliders join here once that editor exists.
+    if (frmEditPerf* f = frmEditPerf::Open()) f->slidersReset();
 }
 
 void resetEditorsState() { EditorsVars = {}; }
@@ -27,11 +28,7 @@ std::string PrgRecBoxTitle() {
     return c.empty() ? ProgramEditorLink().perfCaption() : c;
 }
 
-std::string PerfRecaptionText() {
-    const std::string ext = at(PrgRec, PrgRecFileKind) == 0 ? "prg" : "pgg";
-    return "Edit Performance  " + rtrim(mid(PrgRec, PrgRecFileName, 24)) + "." + ext + " / " +
-           mid(PrgRec, PrgRecName, PrgRecNameLen);
-}
+std::string PerfRecaptionText() { return PrgRecCaption("Edit Performance  ", PrgRec); }
 
 void PrgRecBuild(ChildForm* window, int index) {
     if (!ProgramEdit.record.build(window, index)) return;

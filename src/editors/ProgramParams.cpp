@@ -130,3 +130,20 @@ const PrgParamTable& ProgramParams() {
     }();
     return table;
 }
+
+const std::vector<PerfSliderRow>& PerfSliderMap() {
+    static const std::vector<PerfSliderRow> map = [] {
+        const PrgParamTable& t = ProgramParams();
+        auto osc = [&t](int slider, int k, int step, std::array<bool, 2> logged = {true, true}) {
+            return PerfSliderRow{slider, t.OscHScroll[static_cast<std::size_t>(k)], k + 40, step, logged};
+        };
+        return std::vector<PerfSliderRow>{
+            osc(0, 4, 5),  osc(1, 9, 5),         osc(2, 12, 3),
+            osc(3, 30, 5), osc(4, 22, 5, {false, false}), osc(4, 36, 5),
+            osc(5, 24, 5), osc(6, 15, 5, {false, true}), osc(6, 27, 5),
+            {7, t.EffHScroll[0], -1, 5, {true, true}},
+            {7, t.EffHScroll[2], -1, 5, {true, true}},
+        };
+    }();
+    return map;
+}

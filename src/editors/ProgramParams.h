@@ -44,3 +44,18 @@ const char* PrgPolarityColumn(int column);
 int PrgPolarityCell(const ParamRow& row);
 // Appends the EFFECTS page's rows to the table's rows.
 void PrgEffectRows(std::vector<ParamRow>& rows);
+
+// The performance editor's sliders: each moves one or two values of the
+// program by a step per click. A value is the one of a program editor
+// slider, whose row gives its byte, range and message: an oscillator 1
+// slider (its oscillator 2 twin stands 40 sliders and 47 bytes further on),
+// or for slider 7 an effect's balance, whose byte is written into the byte
+// after it too.
+struct PerfSliderRow {
+    int slider;           // 0-7
+    const ParamRow* row;  // ProgramParams().OscHScroll[k] or EffHScroll[0 / 2]
+    int osc2;             // the oscillator 2 slider (OscHScroll); -1: none
+    int step;
+    std::array<bool, 2> logged;  // the message is shown on the monitor, by oscillator
+};
+const std::vector<PerfSliderRow>& PerfSliderMap();

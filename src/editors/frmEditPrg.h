@@ -128,6 +128,8 @@ private:
 // The text a multisample box shows for multisample n: its number, two
 // blanks and ten characters of its name; the number alone past the list.
 std::string MultisampleText(unsigned n);
+// `head`, then the record's file name, extension and program name.
+std::string PrgRecCaption(const std::string& head, const std::string& rec);
 // The caption of the editor for the current program.
 std::string EditPrgCaption(const std::string& rec);
 // Starts the multisample picker's timer (the picker then follows the box).
