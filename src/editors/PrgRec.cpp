@@ -7,6 +7,7 @@
 #include "banks/Links.h"
 #include "banks/state.h"
 #include "editors/frmEditPrg.h"
+#include "editors/arrangement/ArrState.h"
 #include "editors/state.h"
 #include "midi/MIDI.h"
 #include "midi/state.h"
@@ -20,7 +21,10 @@ void PerfSlidersReset() {
     // The performance editor's sliders join here once that editor exists.
 }
 
-void resetEditorsState() { EditorsVars = {}; }
+void resetEditorsState() {
+    EditorsVars = {};
+    ArrEditorVars = {};
+}
 
 std::string PrgRecBoxTitle() {
     const std::string c = ProgramEditorLink().caption();
