@@ -6,6 +6,8 @@
 #include <QEvent>
 
 #include "../library/librarytest.h"
+#include "banks/Banks.h"
+#include "banks/frmPcgAE.h"
 #include "editors/Editors.h"
 #include "editors/arrangement/ArrParams.h"
 #include "editors/arrangement/ArrRec.h"
@@ -28,6 +30,10 @@ inline std::string arrFileWith(const std::vector<ArrEntry>& arrs, const std::vec
 
 class ArrEditTest : public LibraryTest {
 protected:
+    void SetUp() override {
+        LibraryTest::SetUp();
+        InstallBanks();
+    }
     void TearDown() override {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         LibraryTest::TearDown();
