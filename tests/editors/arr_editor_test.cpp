@@ -218,6 +218,9 @@ TEST_F(ArrEditorTest, VariationShowsItsByteAndTypeAheadPicksWholeItems) {
     QTest::keyClicks(ed->Combo1[0]->lineEdit(), "it 2");
     EXPECT_EQ(ed->Combo1[0]->ListIndex(), 6);
     EXPECT_EQ(at(ArrRec, 23), 6);
+    QTest::keyClicks(ed->Combo1[0]->lineEdit(), "x");
+    emit ed->Combo1[0]->lineEdit()->editingFinished();  // the box left
+    EXPECT_EQ(std::tuple(ed->Combo1[0]->Text(), ed->Combo1[0]->ListIndex()), std::tuple(std::string("SPLIT 2"), 6));
 }
 
 TEST_F(ArrEditorTest, NameAndFieldSelection) {
@@ -235,7 +238,7 @@ TEST_F(ArrEditorTest, NameAndFieldSelection) {
     EXPECT_EQ(mid(ArrRec, 1, 16), "ABCDEFGHIJKL    ");
     EXPECT_EQ(name->text(), "ABCDEFGHIJKL");
 
-    ed->Text1_Click(2);
+    QTest::mouseClick(ed->Text1[2]->lineEdit(), Qt::LeftButton);  // a locked field takes clicks
     ed->Text1_Click(4);
     for (int i = 0; i < 19; ++i) EXPECT_EQ(EditArrSelFlags[static_cast<std::size_t>(i)], i == 4) << i;
     EXPECT_EQ(ed->Text1[2]->BackColor(), EditArrBackColor);

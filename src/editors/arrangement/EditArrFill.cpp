@@ -1,5 +1,6 @@
 // The arrangement editor's fill: the current arrangement in every control,
 // and the selection of a text field as the target of an assignment.
+#include <QLineEdit>
 #include <QString>
 
 #include "editors/arrangement/ArrParams.h"
@@ -55,6 +56,9 @@ void frmEditArr::EditArrFill() {
             EffLab1[static_cast<std::size_t>(i)]->setCaption(effectCaption(i, 47 - binder_.value(row)));
         }
     }
+    // Long names show from their beginning.
+    for (TextBox* t : Text1)
+        if (t->lineEdit()) t->lineEdit()->setCursorPosition(0);
     ArrFilling = was;
     ArrModified = false;
 }

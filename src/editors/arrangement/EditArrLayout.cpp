@@ -72,10 +72,10 @@ void frmEditArr::buildLayout() {
         f->MouseDown = [this](int button, int, int, int) { Frame_MouseDown(button); };
         frames[static_cast<std::size_t>(k)] = f;
     }
-    place(frames[0], 2, 2, 296, TopH);
-    place(frames[1], 300, 2, 146, TopH);
-    place(frames[2], 448, 2, 150, 86);
-    place(frames[3], 448, 90, 150, TopH - 88);
+    place(frames[0], 2, 2, 326, TopH);
+    place(frames[1], 330, 2, 128, TopH);
+    place(frames[2], 460, 2, 138, 86);
+    place(frames[3], 460, 90, 138, TopH - 88);
     for (int t = 0; t < 9; ++t) {
         const int col = t < 3 ? t : (t - 3) % 3;
         const int y = t < 3 ? TopH + 4 : t < 6 ? 2 : TrackH + 4;
@@ -85,18 +85,18 @@ void frmEditArr::buildLayout() {
     // ---- General ----
     Frame* g = frames[0];
     auto rowY = [](int k) { return kTop + Row * k; };
-    const int ax = 4, ac = 62, bx = 146, bc = 56;
+    const int ax = 4, ac = 70, bx = 156, bc = 58;
     caption(g, "Arrangement", ax, rowY(0), ac);
     caption(g, "Style", ax, rowY(1), ac);
     for (int i = 0; i < 20; ++i) {
         QWidget* parent = i < 2 ? static_cast<QWidget*>(g) : frames[static_cast<std::size_t>(4 + (i - 2) / 2)];
         Text1[static_cast<std::size_t>(i)] = new TextBox(parent, QStringLiteral("Text1"), i);
     }
-    place(Text1[0], ax + ac, rowY(0), 78, CtlH);
-    place(Text1[1], ax + ac, rowY(1), 78, CtlH);
+    place(Text1[0], ax + ac, rowY(0), 80, CtlH);
+    place(Text1[1], ax + ac, rowY(1), 80, CtlH);
     StyleLabel = new Label(g, QStringLiteral("Label"), 1);
     StyleLabel->setCaption("Style");
-    place(StyleLabel, ax + ac, rowY(2) + 1, 78, CtlH - 2);
+    place(StyleLabel, ax + ac, rowY(2) + 1, 80, CtlH - 2);
     struct At {
         int index;
         const char* caption;
@@ -109,27 +109,27 @@ void frmEditArr::buildLayout() {
         caption(g, a.caption, a.x, rowY(a.k), a.x == ax ? ac : bc);
         Combo1[static_cast<std::size_t>(a.index)] =
             listOf(g, "Combo1", a.index, a.index == 5 ? nullptr : map.Combo1[static_cast<std::size_t>(a.index)],
-                   a.x + (a.x == ax ? ac : bc), rowY(a.k), a.x == ax ? 78 : 70);
+                   a.x + (a.x == ax ? ac : bc), rowY(a.k), a.x == ax ? 80 : 80);
     }
     for (const char* v : {" VAR1", " VAR2", " VAR3", " VAR4"}) Combo1[5]->AddItem(v);
     caption(g, "Variation", bx, rowY(3), bc);
     HScroll1[1] = scrollOf<HScroll>(g, "HScroll1", 1, 1, 8, 1);
-    place(HScroll1[1], bx + bc, rowY(3) + 1, 46, 15);
-    Label1[4] = valueLabel(g, QStringLiteral("Label1"), 4, bx + bc + 48, rowY(3) + 1, 22);
+    place(HScroll1[1], bx + bc, rowY(3) + 1, 58, 15);
+    Label1[4] = valueLabel(g, QStringLiteral("Label1"), 4, bx + bc + 60, rowY(3) + 1, 22);
     caption(g, "Split Point", bx, rowY(4), bc);
     HScroll1[0] = scrollOf<HScroll>(g, "HScroll1", 0, 36, 96, 10);
-    place(HScroll1[0], bx + bc, rowY(4) + 1, 46, 15);
-    Label1[3] = valueLabel(g, QStringLiteral("Label1"), 3, bx + bc + 48, rowY(4) + 1, 26);
-    caption(g, "Tempo", bx, rowY(5), bc);
+    place(HScroll1[0], bx + bc, rowY(4) + 1, 58, 15);
+    Label1[3] = valueLabel(g, QStringLiteral("Label1"), 3, bx + bc + 60, rowY(4) + 1, 26);
+    caption(g, "Tempo", 248, rowY(7), 50)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     VScroll1[0] = scrollOf<VScroll>(g, "VScroll1", 0, 240, 40, 10);
-    place(VScroll1[0], 276, kTop, 16, TopH - kTop - 22);
-    Label1[0] = valueLabel(g, QStringLiteral("Label1"), 0, 270, TopH - 20, 26);
+    place(VScroll1[0], 302, kTop, 16, TopH - kTop - 22);
+    Label1[0] = valueLabel(g, QStringLiteral("Label1"), 0, 296, TopH - 20, 28);
 
     // ---- Switches ----
     for (int i = 0; i < 9; ++i) {
         auto* c = new CheckBox(frames[1], QStringLiteral("Check1"), i);
         c->setCaption(map.Check1[static_cast<std::size_t>(i)]->caption);
-        place(c, 6, kTop + 16 * i, 136, 16);
+        place(c, 4, kTop + 16 * i, 122, 16);
         Check1[static_cast<std::size_t>(i)] = c;
     }
 
@@ -138,22 +138,22 @@ void frmEditArr::buildLayout() {
         const int y = kTop + 36 * i;
         EffLab1[static_cast<std::size_t>(i)] = new Label(frames[2], QStringLiteral("EffLab1"), i);
         EffLab1[static_cast<std::size_t>(i)]->setCaption(i == 0 ? "Effect 1" : "Effect 2");
-        place(EffLab1[static_cast<std::size_t>(i)], 6, y + 1, 96, CtlH - 2);
+        place(EffLab1[static_cast<std::size_t>(i)], 6, y + 1, 86, CtlH - 2);
         EffComm[static_cast<std::size_t>(i)] = new CommandButton(frames[2], QStringLiteral("EffComm"), i);
         EffComm[static_cast<std::size_t>(i)]->setCaption("On");
-        place(EffComm[static_cast<std::size_t>(i)], 104, y, 40, CtlH);
+        place(EffComm[static_cast<std::size_t>(i)], 94, y, 38, CtlH);
         EffCombo[static_cast<std::size_t>(i)] =
-            listOf(frames[2], "EffCombo", i, map.EffCombo[static_cast<std::size_t>(i)], 4, y + 18, 140);
+            listOf(frames[2], "EffCombo", i, map.EffCombo[static_cast<std::size_t>(i)], 4, y + 18, 128);
     }
 
     // ---- Ensemble ----
     caption(frames[3], "Type", 6, kTop, 34);
-    Combo1[8] = listOf(frames[3], "Combo1", 8, map.Combo1[8], 42, kTop, 102);
+    Combo1[8] = listOf(frames[3], "Combo1", 8, map.Combo1[8], 42, kTop, 90);
     Check1[9] = new CheckBox(frames[3], QStringLiteral("Check1"), 9);
     Check1[9]->setCaption("Sw");
     place(Check1[9], 6, kTop + 19, 40, 16);
     caption(frames[3], "Drum Kit", 6, kTop + 38, 50);
-    Combo1[9] = listOf(frames[3], "Combo1", 9, map.Combo1[9], 58, kTop + 38, 86);
+    Combo1[9] = listOf(frames[3], "Combo1", 9, map.Combo1[9], 58, kTop + 38, 74);
 
     // ---- Tracks ----
     static const char* const fields[6] = {"C Send L", "D Send L", "Octave", "Out Status1", "Out Status2", "W-Around"};
