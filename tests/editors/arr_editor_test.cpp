@@ -65,6 +65,15 @@ TEST_F(ArrEditorTest, RecordIsBuiltFromTheImageAndStoredBackIntoIt) {
     EXPECT_EQ(w->List1->List(5), oldRow.substr(0, 4) + "Late Show       ");
     EXPECT_EQ(w->List1->ListIndex(), 5);
     EXPECT_FALSE(ArrModified || ArrNameChanged);
+
+    // The window now holds another file: nothing is written there.
+    putField(w->Tag(), ImgPath, ImgPathLen, song("Other"));
+    const std::string other = w->Tag();
+    put(ArrRec, 60, 98);
+    ArrModified = true;
+    EXPECT_FALSE(ArrRecStore());
+    EXPECT_EQ(w->Tag(), other);
+    EXPECT_TRUE(ArrModified);
 }
 
 TEST_F(ArrEditorTest, ReadOnlyWindowKeepsItsImageAndTheEdits) {

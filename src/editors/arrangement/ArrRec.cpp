@@ -92,6 +92,11 @@ bool ArrRecStore() {
         }
         return true;
     }
+    // Only into the window while it still holds the file the record names.
+    if (ChildForm* src = ArrangementEdit.record.source();
+        src && rtrim(PathName(ImgPathOf(src->Tag()))).substr(0, ArrRecFileNameLen) !=
+                   rtrim(mid(ArrRec, ArrRecFileName, ArrRecFileNameLen)))
+        return false;
     switch (ArrangementEdit.record.store()) {
     case EditRecord::Stored::Yes:
         // The window showed its rows again from the stored image, the
