@@ -2,6 +2,7 @@
 // and what it sends, mute and solo, the variation and type-ahead, the name
 // and the field selection, the close, and the whole road from the window.
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
 
 #include "app/Messages.h"
@@ -258,12 +259,14 @@ TEST_F(ArrEditorTest, NameAndFieldSelection) {
 
     std::vector<QMenu*> popups;
     SetPopupMenuHandler([&](QMenu* menu) { popups.push_back(menu); });
-    ed->Text1_Click(1);
-    ed->Frame_MouseDown(vbRightButton);
+    QTest::mouseClick(ed->Text1[1]->lineEdit(), Qt::LeftButton);
+    EXPECT_TRUE(EditArrSelSty);
+    QTest::mousePress(ed->frames[0], Qt::RightButton, {}, QPoint(180, 145));  // where no control sits
     EXPECT_FALSE(EditArrSelSty);
+    EXPECT_EQ(ed->Text1[1]->BackColor(), EditArrBackColor);
     EXPECT_EQ(popups.size(), 1u);
-    ed->Text1_Click(1);
-    ed->SSTab1_MouseDown(vbRightButton);
+    QTest::mouseClick(ed->Text1[1]->lineEdit(), Qt::LeftButton);
+    QTest::mousePress(ed->SSTab1->tabBar(), Qt::RightButton, {}, ed->SSTab1->tabBar()->tabRect(1).center());
     EXPECT_TRUE(EditArrSelSty);
     EXPECT_EQ(popups.size(), 2u);
 }

@@ -57,8 +57,12 @@ TEST_F(ArrFlowTest, ClosingAsksOnlyForChangesAndKeepsWhatCannotBeStored) {
     EXPECT_FALSE(frame->Unload());
     EXPECT_TRUE(frmEditArr::Open() && w->Loaded());
     EXPECT_EQ(dialogs.shown.size(), 1u);
+    // Closed with No: asked once, everything unloads.
+    dialogs.shown.clear();
     dialogs.answer(vbNo);
-    EXPECT_TRUE(ed->Unload());
+    EXPECT_TRUE(frame->Unload());
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_FALSE(EditArrOpen);
 }
 
 TEST_F(ArrFlowTest, ResizeKeepsToTheStandardSize) {
