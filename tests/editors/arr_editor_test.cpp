@@ -261,12 +261,12 @@ TEST_F(ArrEditorTest, NameAndFieldSelection) {
     SetPopupMenuHandler([&](QMenu* menu) { popups.push_back(menu); });
     QTest::mouseClick(ed->Text1[1]->lineEdit(), Qt::LeftButton);
     EXPECT_TRUE(EditArrSelSty);
-    QTest::mousePress(ed->frames[0], Qt::RightButton, {}, QPoint(180, 145));  // where no control sits
+    QTest::mouseClick(ed->frames[0], Qt::RightButton, {}, QPoint(180, 145));  // where no control sits
     EXPECT_FALSE(EditArrSelSty);
     EXPECT_EQ(ed->Text1[1]->BackColor(), EditArrBackColor);
     EXPECT_EQ(popups.size(), 1u);
     QTest::mouseClick(ed->Text1[1]->lineEdit(), Qt::LeftButton);
-    QTest::mousePress(ed->SSTab1->tabBar(), Qt::RightButton, {}, ed->SSTab1->tabBar()->tabRect(1).center());
+    QTest::mouseClick(ed->SSTab1->tabBar(), Qt::RightButton, {}, ed->SSTab1->tabBar()->tabRect(1).center());
     EXPECT_TRUE(EditArrSelSty);
     EXPECT_EQ(popups.size(), 2u);
 }
