@@ -8,6 +8,7 @@
 #include "app/Messages.h"
 #include "arrtest.h"
 #include "files/Clipboard.h"
+#include "midi/frmTastiera.h"
 
 namespace {
 
@@ -214,6 +215,15 @@ TEST_F(ArrEditorTest, VariationShowsItsByteAndTypeAheadPicksWholeItems) {
     EXPECT_EQ(at(ArrRec, 32), 5);
     EXPECT_TRUE(ArrModified);
     EXPECT_EQ(sent(), "");
+
+    // The split point: its note, and the keyboard window's slider with it
+    // (whose own change sends the split point again).
+    RunMenuCommand(MenuId::mnuTastiera);
+    auto* kbd = dynamic_cast<frmTastiera*>(ToolForm::Find(m, frmTastiera::Kind));
+    ASSERT_TRUE(kbd && KeyboardLoaded);
+    ed->HScroll1[0]->setValue(61);
+    EXPECT_EQ(std::tuple(ed->Label1[3]->Caption(), kbd->VScroll1->Value(), at(ArrRec, 24)), std::tuple(std::string("C4#"), 61, 61u));
+    EXPECT_EQ(sent(), msg(0x02, 61, 0) + msg(0x02, 61, 0));
 
     ArrRec = ArrRecMake(w->Tag(), 6).value();  // variation bytes all 0
     ed->EditArrFill();
