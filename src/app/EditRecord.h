@@ -87,6 +87,19 @@ constexpr long ArrRecBlockLen = 164;   // the arrangement's own bytes, 1-164
 constexpr long ArrRecKind = 325;       // window kind of the window the record came from
 constexpr long ArrRecIndex = 326;      // the arrangement's row
 constexpr long ArrRecSlot = 327;       // its slot
+constexpr long ArrRecName = 1;         // the arrangement's name, 16 characters
+constexpr long ArrRecNameLen = 16;
+constexpr long ArrRecStyle = 18;       // style number: 0-127 banks A/B, 0-15 a user style
+constexpr long ArrRecStyleKind = 19;   // 0 a style of the banks, 1 a user style
+constexpr long ArrRecStyleName = 165;  // the style's name, 16 characters
+constexpr long ArrRecTextLen = 16;
+constexpr long ArrRecPrgNames = 181;   // track t's user program name at 181 + 16t
+constexpr long ArrRecFileName = 330;   // the file's name without folder, blank-padded to 567
+constexpr long ArrRecFileNameLen = 238;
+constexpr int ArrTracks = 9;           // Drum, Percussion, Bass, ACC1-3, UPPER1, UPPER2, LOWER
+// Track t's block: program 40 + 8t, bank kind 41 + 8t, then its six settings.
+constexpr long ArrRecTrack(int t) { return 40 + 8L * t; }
+constexpr long ArrRecPrgName(int t) { return ArrRecPrgNames + 16L * t; }
 
 struct ArrangementEditState {
     EditRecord record;

@@ -3,9 +3,12 @@
 #include "banks/Links.h"
 #include "editors/PrgRec.h"
 #include "editors/frmEditPerf.h"
+#include "editors/arrangement/ArrRec.h"
+#include "editors/arrangement/frmEditArr.h"
 #include "editors/frmEditPrg.h"
 #include "editors/frmMultisample.h"
 #include "editors/global/frmGbl.h"
+#include "library/Links.h"
 #include "shell/frmMain.h"
 
 namespace {
@@ -43,11 +46,40 @@ struct ProgramEditors : ProgramEditorLinkT {
         if (frmEditPrg* f = frmEditPrg::Open()) f->resetMultisampleBoxes();
     }
 };
+
+// The arrangement editor as the arrangement, style and program windows
+// reach it.
+struct ArrangementEditor : EditorLinkT {
+    void arrRecBuild(const std::string& image, int index) override { ArrRecBuild(image, index); }
+    void arrRecStore() override { ArrRecStore(); }
+    void editArrFill() override {
+        if (frmEditArr* f = frmEditArr::Open()) f->EditArrFill();
+    }
+    void editArrStyAssign(int row, const std::string& image) override {
+        if (frmEditArr* f = frmEditArr::Open()) f->EditArrStyAssign(row, image);
+    }
+    bool editArrPrgAssign(int n, const std::string& image) override {
+        frmEditArr* f = frmEditArr::Open();
+        return f && f->EditArrPrgAssign(n, image);
+    }
+    void show() override {
+        if (frmMain* m = MainForm()) ToolForm::Instance<frmEditArr>(m)->Show();
+    }
+    void unload() override {
+        if (frmEditArr* f = frmEditArr::Open()) f->Unload();
+    }
+    std::string caption() override {
+        frmEditArr* f = frmEditArr::Open();
+        return f ? f->Caption() : std::string();
+    }
+};
 }  // namespace
 
 void InstallEditors() {
     static ProgramEditors editors;
     RegisterLink<ProgramEditorLinkT>(&editors);
+    static ArrangementEditor arrangement;
+    RegisterLink<EditorLinkT>(&arrangement);
     static Registration picker;
     picker = RegisterNamed(NamedWindow::frmMultisample, [](int) {
         if (frmMain* m = MainForm()) ToolForm::Instance<frmMultisample>(m)->Show();

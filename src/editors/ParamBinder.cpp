@@ -134,6 +134,10 @@ void ParamBinder::commit(const ParamRow& row, int value) {
     }
     const int sent = ParamStore(target_.record(), row, value);
     target_.stored(row);
+    if (!target_.monitored()) {
+        target_.send(row, sent);
+        return;
+    }
     MidiMonLog("");
     if (target_.send(row, sent)) MidiMonLogSent();
 }

@@ -70,6 +70,34 @@ int ParamStore(std::string& rec, const ParamRow& row, int value) {
     case ParamCodec::OctaveWide: fieldPut(rec, row, static_cast<unsigned>(3 - value) & 0xFFu); return value;
     case ParamCodec::ChannelOff: fieldPut(rec, row, value == 0 ? 255u : static_cast<unsigned>(value - 1)); return value;
     case ParamCodec::Reversed: fieldPut(rec, row, static_cast<unsigned>(row.max - value)); return row.max - value;
+    case ParamCodec::TenLess: fieldPut(rec, row, static_cast<unsigned>(10 - value)); return 10 - value;
+    case ParamCodec::Transpose: {
+        const int b = value <= 11 ? 11 - value : 267 - value;
+        fieldPut(rec, row, static_cast<unsigned>(b));
+        return b;
+    }
+    case ParamCodec::OctaveByte: {
+        const int b = value <= 2 ? 2 - value : 258 - value;
+        fieldPut(rec, row, static_cast<unsigned>(b));
+        return b;
+    }
+    case ParamCodec::WrapAround: {
+        const int b = value <= 11 ? 11 - value : 255;
+        fieldPut(rec, row, static_cast<unsigned>(b));
+        return b;
+    }
+    case ParamCodec::Pan: {
+        const int b = value <= 1 ? 255 : value >= 33 ? 31 : value - 2;
+        fieldPut(rec, row, static_cast<unsigned>(b));
+        return b;
+    }
+    case ParamCodec::Tempo: fieldPut(rec, row, static_cast<unsigned>(value - 30)); return value;
+    case ParamCodec::OutStatus: {
+        // The byte holds the two statuses only: the other one's bits stay.
+        const unsigned other = row.shift == 0 ? 0x0Cu : 0x03u;
+        put(rec, row.pos, (at(rec, row.pos) & other) | ((static_cast<unsigned>(value) << row.shift) & ~other & 0x0Fu));
+        return row.shift == 0 ? at(rec, row.pos) : value;
+    }
     case ParamCodec::Coded:
         if (value >= 0 && static_cast<std::size_t>(value) < row.codes.size())
             fieldPut(rec, row, static_cast<unsigned>(row.codes[static_cast<std::size_t>(value)]));
@@ -104,6 +132,17 @@ std::optional<int> ParamRead(const std::string& rec, const ParamRow& row) {
     case ParamCodec::OctaveWide: v = 3 - signedByte(raw); break;
     case ParamCodec::ChannelOff: v = raw == 255 ? 0 : static_cast<int>(raw) + 1; break;
     case ParamCodec::Reversed: v = row.max - static_cast<int>(raw); break;
+    case ParamCodec::TenLess: v = raw <= 10 ? 10 - static_cast<int>(raw) : -1; break;
+    case ParamCodec::Transpose: v = raw <= 11 ? 11 - static_cast<int>(raw) : raw >= 245 ? 267 - static_cast<int>(raw) : -1; break;
+    case ParamCodec::OctaveByte: v = raw <= 2 ? 2 - static_cast<int>(raw) : raw >= 254 ? 258 - static_cast<int>(raw) : -1; break;
+    case ParamCodec::WrapAround: v = raw <= 11 ? 11 - static_cast<int>(raw) : raw == 255 ? 12 : -1; break;
+    case ParamCodec::Pan: v = raw <= 30 ? static_cast<int>(raw) + 2 : raw == 31 ? 33 : raw == 255 ? 1 : -1; break;
+    case ParamCodec::Tempo: v = static_cast<int>(raw) + 30; break;
+    case ParamCodec::OutStatus: {
+        const unsigned whole = at(rec, row.pos);
+        v = static_cast<int>(((whole > 11 ? 3u : whole) >> row.shift) & 3u);
+        break;
+    }
     case ParamCodec::Coded: {
         const auto it = std::find(row.codes.begin(), row.codes.end(), static_cast<int>(raw));
         v = it == row.codes.end() ? -1 : static_cast<int>(it - row.codes.begin());
@@ -122,6 +161,16 @@ std::optional<int> ParamRead(const std::string& rec, const ParamRow& row) {
     if (row.fallback) return row.fallback;
     if (row.scrollBar()) return std::clamp(v, std::min(row.min, row.max), std::max(row.min, row.max));
     return std::nullopt;
+}
+
+bool ParamNegative(const ParamRow& row, int sent) {
+    switch (row.codec) {
+    case ParamCodec::Transpose:
+    case ParamCodec::OctaveByte:
+    case ParamCodec::WrapAround:
+    case ParamCodec::Pan: return sent > 127;
+    default: return false;
+    }
 }
 
 unsigned ParamRaw(const std::string& rec, const ParamRow& row) { return fieldGet(rec, row); }

@@ -33,6 +33,15 @@ enum class ParamCodec {
     Polarity,    // list index of " -", " 0", " +" in the bit pair `shift`
                  // and `shift` + 4: both set, both clear, the low one alone
     Reversed,    // list index counted from the last item: max - index, stored and sent
+    // The arrangement's codings (value: list index or slider value).
+    TenLess,     // list index v: 10 - v in the row's bits (PRG, 9 .. 0), sent so
+    Transpose,   // +11 .. -11: 11 - v, then 267 - v (255 for -1); sent as stored, negative below 0
+    OctaveByte,  // +2 .. -2: 2 - v, then 255, 254; sent as stored, negative below 0
+    WrapAround,  // 12 .. 1, ORG: 11 - v, ORG 255; sent as stored, ORG negative
+    Pan,         // slider 1 OFF (255), 2-16 L15-L1 (0-14), 17 CNT (15), 18-32 R1-R15, 33 PRG (31)
+    Tempo,       // the tempo, stored less 30
+    OutStatus,   // the row's two bits of an out-status byte (its bits 4-7 cleared; a
+                 // byte above 11 reads as 3); bits 0-1 send the whole byte, bits 2-3 the value
 };
 
 // What the value label beside a control shows.
@@ -91,6 +100,9 @@ int ParamStore(std::string& rec, const ParamRow& row, int value);
 // The value the control shows for the record: scroll bars the nearest value
 // of their range, lists and check boxes nothing for a value they cannot show.
 std::optional<int> ParamRead(const std::string& rec, const ParamRow& row);
+// Whether the value a row sends goes out as a negative amount (or OFF,
+// ORG): the message then carries 7F as its high byte.
+bool ParamNegative(const ParamRow& row, int sent);
 // The field's bits as the record holds them, uncoded.
 unsigned ParamRaw(const std::string& rec, const ParamRow& row);
 // The value label's text; `dragging` while the user drags the thumb.

@@ -8,6 +8,7 @@
 #include "banks/state.h"
 #include "editors/frmEditPerf.h"
 #include "editors/frmEditPrg.h"
+#include "editors/arrangement/ArrState.h"
 #include "editors/state.h"
 #include "midi/MIDI.h"
 #include "midi/state.h"
@@ -21,7 +22,10 @@ void PerfSlidersReset() {
     if (frmEditPerf* f = frmEditPerf::Open()) f->slidersReset();
 }
 
-void resetEditorsState() { EditorsVars = {}; }
+void resetEditorsState() {
+    EditorsVars = {};
+    ArrEditorVars = {};
+}
 
 std::string PrgRecBoxTitle() {
     const std::string c = ProgramEditorLink().caption();

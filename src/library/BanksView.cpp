@@ -45,8 +45,3 @@ std::string StyBankLabel(int kind, int i) {
     return std::string("Style (") + (kind == 18 ? "B" : "A") + std::to_string((i / 8 + 1) * 10 + i % 8 + 1) + ")";
 }
 
-void StyBankAssign(std::string& rec, int kind, int i) {
-    if (rec.size() < 19) return;
-    put(rec, 18, static_cast<unsigned>(StyBankStyle(kind, i)));
-    put(rec, 19, 0);
-}

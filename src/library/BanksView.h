@@ -26,6 +26,3 @@ std::string StyBankRow(int kind, int i);
 int StyBankStyle(int kind, int i);
 // The editor's label for it: "Style (A11)" .. "Style (B88)".
 std::string StyBankLabel(int kind, int i);
-// Gives arrangement record `rec` the factory style of row i of a style bank
-// (its style byte and a style kind of 0).
-void StyBankAssign(std::string& rec, int kind, int i);

@@ -7,7 +7,8 @@
 
 #include "app/Links.h"
 
-// Registered by the arrangement editor while it is loaded.
+// Registered by the arrangement editor for the whole run (IsLinked offers
+// Edit in the arrangement windows).
 class EditorLinkT {
 public:
     virtual ~EditorLinkT() = default;

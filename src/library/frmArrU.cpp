@@ -181,11 +181,17 @@ Extent frmArrU::layoutControls(bool slot9) {
 
 void frmArrU::ImageChanged() {
     const std::string& image = Tag();
-    List1->Clear();
+    // Rows already shown are rewritten in place: the current row and the
+    // selection stay (the editor stored its arrangement back).
+    const bool inPlace = List1->ListCount() == 64;
+    if (!inPlace) List1->Clear();
     bool any = false;
     for (int i = 0; i < 64; ++i) {
         any = any || ArrExists(image, i);
-        List1->AddItem(ArrRowText(image, i));
+        if (inPlace)
+            List1->setList(i, ArrRowText(image, i));
+        else
+            List1->AddItem(ArrRowText(image, i));
     }
     CommLoadArr->setEnabled(any);
     setMenu(MenuId::mnuLoadArr, any);

@@ -73,9 +73,7 @@ void frmStyAB::List1_Click() {
 void frmStyAB::unloadMenus() { MainWindowLink().enableMenu(menuOf(kind()), true); }
 
 void EditArrStyAssign(int row, const std::string& image) {
-    const int k = WinKind(image);
-    if (k == 17 || k == 18) StyBankAssign(ArrRec, k, row);
-    // The editor shows the style it now has.
+    // The editor writes the style into the record and shows it.
     EditorLink().editArrStyAssign(row, image);
 }
 

@@ -28,5 +28,5 @@ QPointer<frmStyAB>& StyABForm(int kind);
 void mnuStyA_Click();
 void mnuStyB_Click();
 // The style of row `row` of a style window image becomes the edited
-// arrangement's style (style banks: factory style row or 64 + row).
+// arrangement's style (the arrangement editor does it).
 void EditArrStyAssign(int row, const std::string& image);

@@ -564,6 +564,17 @@ void CommandButton::press() {
     if (isEnabled()) fire(Click);
 }
 
+void CommandButton::setBackColor(long c) {
+    back_ = c;
+    if (c < 0) {
+        setPalette(QPalette());
+        return;
+    }
+    QPalette p = palette();
+    p.setColor(QPalette::Button, QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
+    setPalette(p);
+}
+
 CheckBox::CheckBox(QWidget* parent, const QString& name, int index) : Control<QCheckBox>(parent, name, index) {
     connect(this, &QCheckBox::stateChanged, this, [this](int) { fire(Click); });
 }

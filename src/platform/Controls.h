@@ -265,6 +265,7 @@ public:
     std::function<void()> Change;
     std::function<void(int& keyAscii)> KeyPress;  // optional; set keyAscii to 0 to drop the key
     MouseEventFn MouseDown;                       // any button
+    std::function<void()> Click;                  // a mouse button released in the field, also when locked
     std::function<void()> LostFocus;              // the focus went to another control or window
 
 protected:
@@ -325,9 +326,13 @@ public:
     // Presses the button from code (Value = True): Click when enabled.
     void press();
     std::function<void()> Click;
+    // The face colour as the program stores it (0x00BBGGRR); -1 the style's own.
+    long BackColor() const { return back_; }
+    void setBackColor(long c);
 
 private:
     CaptionText caption_;
+    long back_ = -1;
 };
 
 // Value 0 unchecked, 1 checked, 2 grayed. Click is raised whenever Value

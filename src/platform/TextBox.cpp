@@ -190,6 +190,9 @@ bool TextBox::eventFilter(QObject* o, QEvent* e) {
     if (o == line_ || o == plain_) {
         if (e->type() == QEvent::MouseButtonPress) {
             ReportMouse(MouseDown, static_cast<QMouseEvent*>(e));
+        } else if (e->type() == QEvent::MouseButtonRelease) {
+            auto* m = static_cast<QMouseEvent*>(e);
+            if (Click && static_cast<QWidget*>(o)->rect().contains(m->position().toPoint())) Click();
         } else if (e->type() == QEvent::FocusOut && LostFocus) {
             LostFocus();
         }

@@ -152,10 +152,17 @@ TEST_F(BanksTest, StyleBankPicksAStyleOnlyForTheEditor) {
     const std::string before = ArrRec;
     w->List1->setListIndex(4);
     EXPECT_EQ(std::tuple(ArrRec == before, ArrModified), std::tuple(true, false)) << "no editor waits";
+    // The editor writes the style into the record; the window hands it the
+    // row and its own image.
+    struct StyleEditor : FakeEditor {
+        void editArrStyAssign(int row, const std::string& image) override {
+            calls.push_back("style " + std::to_string(row) + " of " + std::to_string(WinKind(image)));
+        }
+    } editor;
     EditArrSelSty = true;
     w->List1->setListIndex(5);
-    EXPECT_EQ(std::tuple(at(ArrRec, 18), at(ArrRec, 19), ArrModified, EditArrSelSty, midi->written()),
-              std::tuple(69u, 0u, true, true, std::string()));
+    EXPECT_EQ(std::tuple(editor.calls, ArrModified, EditArrSelSty, midi->written()),
+              std::tuple(std::vector<std::string>{"style 5 of 18"}, true, true, std::string()));
     EXPECT_EQ(std::tuple(StyBankLabel(18, 63), StyBankLabel(17, 0)),
               std::tuple(std::string("Style (B88)"), std::string("Style (A11)")));
 }
