@@ -62,20 +62,9 @@ void frmEditPrg::OscCheck_Click(int i) { binder_.edited(*ProgramParams().OscChec
 // ---- the name box ------------------------------------------------------------
 
 void frmEditPrg::nameChanged() {
-    if (refusing_) return;
     QLineEdit* e = BasText[0]->lineEdit();
+    if (!nameGuard_.accept(e, PrgRecNameLen)) return;
     const QString now = e->text();
-    if (!NoteEditAccepted(nameAccepted_, now, PrgRecNameLen)) {
-        // A character the instrument cannot keep: refused, however it came in.
-        const TextSplice back = TextSpliceBack(nameAccepted_, now);
-        refusing_ = true;
-        e->setText(QString(now).replace(back.position, back.length, back.text));
-        e->setCursorPosition(back.position + static_cast<int>(back.text.size()));
-        refusing_ = false;
-        QApplication::beep();
-        return;
-    }
-    nameAccepted_ = now;
     if (Busy || PrgFilling) return;
     ModeTx02();
     putField(PrgRec, PrgRecName, PrgRecNameLen, fromQtLatin1(now.left(PrgRecNameLen)));

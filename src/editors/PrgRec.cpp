@@ -62,6 +62,19 @@ int PrgRecStore() {
     return 1;
 }
 
+bool PrgRecMayClose(bool otherEditorOpen, const std::string& title) {
+    if (PrgModified && !otherEditorOpen) {
+        const int answer = AskSaveChanges(3, title);
+        if (answer == vbCancel || (answer == vbYes && PrgRecStore() != 0)) {
+            AppClosing = false;
+            SaveCancelled = true;
+            return false;
+        }
+    }
+    SaveCancelled = false;
+    return true;
+}
+
 void PrgOscSelect(int osc) {
     PrgOscSel = osc;
     const bool was = Busy;

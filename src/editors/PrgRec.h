@@ -14,6 +14,11 @@ void PrgRecBuild(ChildForm* window, int index);
 // Stores the record into the window it was built from: 0 stored, 1 not
 // stored (the user has been told why).
 int PrgRecStore();
+// The close of an editor of the current program: while the record changed
+// and no other editor of it is open, the save question titled `title`.
+// Cancel, or Yes with a store that is refused, keeps the editor open with its
+// changes (false; the program's close is cancelled).
+bool PrgRecMayClose(bool otherEditorOpen, const std::string& title);
 // Selects oscillator 1 or 2 for editing, on the instrument and on the
 // editor's option buttons.
 void PrgOscSelect(int osc);

@@ -173,18 +173,10 @@ void frmEditPerf::Form_Resize() {
 }
 
 void frmEditPerf::Form_Unload(int& Cancel) {
-    if (PrgModified && !EditPrgOpen) {
-        const int answer = AskSaveChanges(3, Caption());
-        // A program that could not be stored is not taken for saved: the
-        // window stays open with the changes, as after Cancel.
-        if (answer == vbCancel || (answer == vbYes && PrgRecStore() != 0)) {
-            Cancel = 1;
-            AppClosing = false;
-            SaveCancelled = true;
-            return;
-        }
+    if (!PrgRecMayClose(EditPrgOpen, Caption())) {
+        Cancel = 1;
+        return;
     }
-    SaveCancelled = false;
     EditPerfOpen = false;
     ToolUnloaded(true);
     MenuAgg();

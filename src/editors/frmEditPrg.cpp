@@ -59,18 +59,10 @@ void frmEditPrg::Form_Resize() {
 }
 
 void frmEditPrg::Form_Unload(int& Cancel) {
-    if (PrgModified && !EditPerfOpen) {
-        const int answer = AskSaveChanges(3, Caption());
-        // A program that could not be stored is not taken for saved: the
-        // editor stays open with the edits, as after Cancel.
-        if (answer == vbCancel || (answer == vbYes && PrgRecStore() != 0)) {
-            Cancel = 1;
-            AppClosing = false;
-            SaveCancelled = true;
-            return;
-        }
+    if (!PrgRecMayClose(EditPerfOpen, Caption())) {
+        Cancel = 1;
+        return;
     }
-    SaveCancelled = false;
     EditPrgOpen = false;
     OscTextSel = 0;
     ToolUnloaded(true);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/ToolForm.h"
+#include "editors/NameGuard.h"
 #include "editors/ParamBinder.h"
 #include "platform/Controls.h"
 
@@ -119,9 +120,8 @@ private:
     std::array<bool, 3> taken_{};     // the box's text has been taken
     bool codeText_ = false;           // the program is setting a box's text
     bool taking_ = false;             // a multisample box's number is being taken
-    bool refusing_ = false;           // the name box's refused edit is being undone
     bool closedByWindow_ = false;
-    QString nameAccepted_;
+    NameGuard nameGuard_;
     static inline QPointer<frmEditPrg> instance_;
 };
 

@@ -186,20 +186,10 @@ void frmEditArr::CommS_Click(int t) {
 void frmEditArr::setCaptionFor(const std::string& name) { setCaption(EditArrCaption(ArrRec, name)); }
 
 void frmEditArr::Text1_Change(int i) {
-    if (i != 0 || refusing_) return;
+    if (i != 0) return;
     QLineEdit* e = Text1[0]->lineEdit();
+    if (!nameGuard_.accept(e, ArrRecNameLen)) return;
     const QString now = e->text();
-    if (!NoteEditAccepted(nameAccepted_, now, ArrRecNameLen)) {
-        // A character the instrument cannot keep: refused, however it came in.
-        const TextSplice back = TextSpliceBack(nameAccepted_, now);
-        refusing_ = true;
-        e->setText(QString(now).replace(back.position, back.length, back.text));
-        e->setCursorPosition(back.position + static_cast<int>(back.text.size()));
-        refusing_ = false;
-        QApplication::beep();
-        return;
-    }
-    nameAccepted_ = now;
     setCaptionFor(fromQt(now));
     ArrNameChanged = true;
     // A fill shows the record's own name: the record stays as built.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/ToolForm.h"
+#include "editors/NameGuard.h"
 #include "editors/ParamBinder.h"
 #include "platform/Controls.h"
 
@@ -91,8 +92,7 @@ private:
 
     ParamBinder binder_{*this};
     bool showingVariation_ = false;  // the variation slider is set to show a byte
-    bool refusing_ = false;          // the name field's refused edit is undone
-    QString nameAccepted_;
+    NameGuard nameGuard_;
     static inline QPointer<frmEditArr> instance_;
 };
 
