@@ -159,7 +159,48 @@ void DocWindow::Form_Resize() {
     MenuAgg();
 }
 
+namespace {
+// The windows that agreed to the program's close, holding their jobs until
+// every window has answered.
+std::vector<QPointer<DocWindow>>& heldForExit() {
+    static std::vector<QPointer<DocWindow>> windows;
+    return windows;
+}
+}  // namespace
+
+void DocWindow::holdForClose() {
+    for (Timer* t : findChildren<Timer*>()) {
+        if (!t->Enabled()) continue;
+        t->setEnabled(false);
+        heldTimers_.emplace_back(t);
+    }
+}
+
+void DocWindow::closeAnswered(bool stays) {
+    // A window that goes in the program's close is unloaded once every
+    // window has answered; its jobs stand still until then. Otherwise they
+    // run again now: a window that goes is unloaded at once, and its unload
+    // ends them as it finds them.
+    if (!stays && AppClosing && Loaded()) {
+        heldForExit().emplace_back(this);
+        return;
+    }
+    const std::vector<QPointer<Timer>> held = std::move(heldTimers_);
+    heldTimers_.clear();
+    if (!Loaded() || Discarded()) return;
+    for (const QPointer<Timer>& t : held)
+        if (t) t->setEnabled(true);
+}
+
+void DocWindow::ResumeHeldForExit() {
+    const std::vector<QPointer<DocWindow>> windows = std::move(heldForExit());
+    heldForExit().clear();
+    for (const QPointer<DocWindow>& w : windows)
+        if (w) w->closeAnswered(true);
+}
+
 void DocWindow::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
+    const CloseQuery query(this, Cancel);
     QPointer<DocWindow> self(this);
     auto refuse = [&] {
         Cancel = 1;

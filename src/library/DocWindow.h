@@ -17,6 +17,7 @@
 #include <QFont>
 #include <QPointer>
 #include <cstdint>
+#include <vector>
 
 #include "app/Documents.h"
 #include "app/WindowJobs.h"
@@ -61,6 +62,11 @@ public:
     int save(bool as = false) override;
     // The right button on the window or its list: the main window's Edit menu.
     void showEditPopup();
+
+    // Every window has answered the program's close, or one has called it
+    // off: the windows that had agreed have their jobs back, to be ended by
+    // their unloads or to go on.
+    static void ResumeHeldForExit();
 
     // The mode buttons: the instrument to ARR PLAY, to SONG PLAY.
     void CommArrPlay_Click();
@@ -126,6 +132,26 @@ protected:
     // the loading flag. `openerCounted`: the opener has counted the window
     // already; the window takes that count over and gives it back as its own.
     void endLoad(int& counter, bool openerCounted = false);
+
+    // While the window is asked to close, none of its timers runs: a send,
+    // a parked click or a find it has going neither sends nor opens anything
+    // while a question is up. holdForClose() at the start of the close query;
+    // at its end closeAnswered(): the jobs are back, for the window to go on
+    // with or for its unload to end (in the program's close, once every
+    // window has answered).
+    void holdForClose();
+    void closeAnswered(bool stays);
+    // Held for the query's whole run, whichever way it returns.
+    struct CloseQuery {
+        CloseQuery(DocWindow* w, const int& cancel) : window(w), cancel(cancel) { w->holdForClose(); }
+        ~CloseQuery() {
+            if (window) window->closeAnswered(cancel != 0);
+        }
+        CloseQuery(const CloseQuery&) = delete;
+        CloseQuery& operator=(const CloseQuery&) = delete;
+        QPointer<DocWindow> window;
+        const int& cancel;
+    };
 
     // The image position of the document-changed flag (4; 10 for styles).
     virtual long changedPos() const;
@@ -196,6 +222,7 @@ private:
     bool loading_ = false;
     bool resizing_ = false;
     int* counter_ = nullptr;   // the open counter the window is in, while it is
+    std::vector<QPointer<Timer>> heldTimers_;   // stopped by a close query
 };
 
 // Whether the window held in `f` can serve `frame`: it exists, lives on that

@@ -9,6 +9,7 @@
 #include "app/Tables.h"
 #include "app/state.h"
 #include "documents/Documents.h"
+#include "library/DocWindow.h"
 #include "library/FormFamily.h"
 #include "library/Links.h"
 #include "library/frmArrAB.h"
@@ -73,6 +74,7 @@ void mnuApriArr_Click() {
 }
 
 void InstallLibrary() {
+    RegisterCloseAnswered(&DocWindow::ResumeHeldForExit);
     auto& regs = familyRegistrations();
     regs.clear();
     regs.push_back(RegisterWindowFamily(

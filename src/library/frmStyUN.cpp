@@ -326,6 +326,7 @@ void frmStyUN::stylesEnded(int result, const std::string& image) {
 // ---- closing -------------------------------------------------------------------------
 
 void frmStyUN::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
+    const CloseQuery query(this, Cancel);
     QPointer<frmStyUN> self(this);
     auto refuse = [&] {
         Cancel = 1;

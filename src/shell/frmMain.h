@@ -218,6 +218,10 @@ void RegisterMenuCommand(MenuId id, std::function<void()> command);
 void RegisterRecentFileCommand(std::function<void(int index)> command);
 // Runs the command of an item, as choosing it does.
 void RunMenuCommand(MenuId id);
+// What the window folders do once every window has answered the program's
+// close, before any is unloaded, and when a window calls the close off (the
+// handler registered last).
+void RegisterCloseAnswered(std::function<void()> handler);
 
 // Registers the main window with the start-up (MainWindowFactory), the MIDI
 // and file services with theirs, and the frame's own commands.

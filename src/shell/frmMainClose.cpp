@@ -1,4 +1,6 @@
 // Leaving the program: the frame's closing, and the Close and Exit commands.
+#include <utility>
+
 #include "app/DevState.h"
 #include "app/Main.h"
 #include "app/state.h"
@@ -6,6 +8,15 @@
 #include "platform/bytes.h"
 #include "shell/MenuAgg.h"
 #include "shell/frmMain.h"
+
+namespace {
+std::function<void()>& closeAnswered() {
+    static std::function<void()> handler;
+    return handler;
+}
+}  // namespace
+
+void RegisterCloseAnswered(std::function<void()> handler) { closeAnswered() = std::move(handler); }
 
 void frmMain::mnuChiudi_Click() {
     if (ChildForm* f = ActiveForm()) f->Unload(vbFormCode);
@@ -29,6 +40,7 @@ void frmMain::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
 }
 
 void frmMain::Form_QueryDone() {
+    if (closeAnswered()) closeAnswered()();
     // Every child has agreed to close: the program and arrangement windows
     // mark their slots again as they unload, so exactly those still open now
     // are reopened at the next start.
@@ -40,6 +52,7 @@ void frmMain::Form_QueryDone() {
 
 void frmMain::Form_CloseCancelled() {
     AppClosing = false;
+    if (closeAnswered()) closeAnswered()();
     MenuAgg();
 }
 
