@@ -204,7 +204,9 @@ TEST_F(CloseClickTest, AnExitCalledOffLetsHeldLoadsGoOn) {
     pick(fresh, 1);
     RunMenuCommand(MenuId::mnuIncolla);
     ASSERT_EQ(std::tuple(at(song->Tag(), ImgChanged), at(fresh->Tag(), ImgChanged)), std::tuple(1u, 1u));
-    song->List1->setListIndex(0);   // a click: the styles start going out
+    // A click: the styles start going out.
+    QTest::mouseClick(song->List1->viewport(), Qt::LeftButton, {},
+                      song->List1->visualItemRect(song->List1->item(0)).center());
     Timer::Advance(400);
     midi->clear();
     const std::size_t onTheWire = MidiDev::Pending();
