@@ -85,18 +85,19 @@ void frmEditArr::buildLayout() {
     // ---- General ----
     Frame* g = frames[0];
     auto rowY = [](int k) { return kTop + Row * k; };
-    const int ax = 4, ac = 70, bx = 156, bc = 58;
+    // The name and style fields hold 16 characters whole.
+    const int ax = 4, ac = 70, aw = 96, bx = ax + ac + aw + 4, bc = 59, bw = 63, sw = 42;
     caption(g, "Arrangement", ax, rowY(0), ac);
     caption(g, "Style", ax, rowY(1), ac);
     for (int i = 0; i < 20; ++i) {
         QWidget* parent = i < 2 ? static_cast<QWidget*>(g) : frames[static_cast<std::size_t>(4 + (i - 2) / 2)];
         Text1[static_cast<std::size_t>(i)] = new TextBox(parent, QStringLiteral("Text1"), i);
     }
-    place(Text1[0], ax + ac, rowY(0), 80, CtlH);
-    place(Text1[1], ax + ac, rowY(1), 80, CtlH);
+    place(Text1[0], ax + ac, rowY(0), aw, CtlH);
+    place(Text1[1], ax + ac, rowY(1), aw, CtlH);
     StyleLabel = new Label(g, QStringLiteral("Label"), 1);
     StyleLabel->setCaption("Style");
-    place(StyleLabel, ax + ac, rowY(2) + 1, 80, CtlH - 2);
+    place(StyleLabel, ax + ac, rowY(2) + 1, aw, CtlH - 2);
     struct At {
         int index;
         const char* caption;
@@ -109,17 +110,17 @@ void frmEditArr::buildLayout() {
         caption(g, a.caption, a.x, rowY(a.k), a.x == ax ? ac : bc);
         Combo1[static_cast<std::size_t>(a.index)] =
             listOf(g, "Combo1", a.index, a.index == 5 ? nullptr : map.Combo1[static_cast<std::size_t>(a.index)],
-                   a.x + (a.x == ax ? ac : bc), rowY(a.k), a.x == ax ? 80 : 80);
+                   a.x + (a.x == ax ? ac : bc), rowY(a.k), a.x == ax ? 80 : bw);
     }
     for (const char* v : {" VAR1", " VAR2", " VAR3", " VAR4"}) Combo1[5]->AddItem(v);
     caption(g, "Variation", bx, rowY(3), bc);
     HScroll1[1] = scrollOf<HScroll>(g, "HScroll1", 1, 1, 8, 1);
-    place(HScroll1[1], bx + bc, rowY(3) + 1, 58, 15);
-    Label1[4] = valueLabel(g, QStringLiteral("Label1"), 4, bx + bc + 60, rowY(3) + 1, 22);
+    place(HScroll1[1], bx + bc, rowY(3) + 1, sw, 15);
+    Label1[4] = valueLabel(g, QStringLiteral("Label1"), 4, bx + bc + sw + 1, rowY(3) + 1, 20);
     caption(g, "Split Point", bx, rowY(4), bc);
     HScroll1[0] = scrollOf<HScroll>(g, "HScroll1", 0, 36, 96, 10);
-    place(HScroll1[0], bx + bc, rowY(4) + 1, 58, 15);
-    Label1[3] = valueLabel(g, QStringLiteral("Label1"), 3, bx + bc + 60, rowY(4) + 1, 26);
+    place(HScroll1[0], bx + bc, rowY(4) + 1, sw, 15);
+    Label1[3] = valueLabel(g, QStringLiteral("Label1"), 3, bx + bc + sw + 1, rowY(4) + 1, 24);
     caption(g, "Tempo", 248, rowY(7), 50)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     VScroll1[0] = scrollOf<VScroll>(g, "VScroll1", 0, 240, 40, 10);
     place(VScroll1[0], 302, kTop, 16, TopH - kTop - 22);
