@@ -11,7 +11,10 @@
 #include <QPainter>
 #include <QFontMetricsF>
 #include <QScreen>
+#include <QStaticText>
+#include <QHash>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <cmath>
 
@@ -131,6 +134,79 @@ struct Quiet {
     ~Quiet() { --n; }
 };
 const std::string kNoRow;
+
+// Paints the rows of a list laid out in columns. Qt's own item painting
+// lays each row's text out several times over at every paint (for its size,
+// its elision and its drawing), which for a bank of 64 names costs more
+// than the rest of opening its window. A row here is one line of plain text
+// at the list's font, so it is drawn once where Qt's painting puts it: its
+// background and highlight by the style, the text at the focus margin,
+// centred in the row's height, cut at the cell. The row holding the focus
+// frame (one at most) is left to Qt's own painting.
+class ColumnRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        if (option.state & QStyle::State_HasFocus) {
+            QStyledItemDelegate::paint(p, option, index);
+            return;
+        }
+        const QWidget* w = option.widget;
+        QStyle* style = w ? w->style() : QApplication::style();
+        QStyleOptionViewItem opt(option);
+        opt.index = index;
+        opt.text = index.data(Qt::DisplayRole).toString();
+        opt.features |= QStyleOptionViewItem::HasDisplay;
+        p->save();
+        p->setClipRect(opt.rect);
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, p, w);
+        if (!opt.text.isEmpty()) {
+            QPalette::ColorGroup cg = (opt.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+            if (cg == QPalette::Normal && !(opt.state & QStyle::State_Active)) cg = QPalette::Inactive;
+            p->setPen(opt.palette.color(cg, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
+                                                                                 : QPalette::Text));
+            if (metricsFor_ != opt.font) {
+                metricsFor_ = opt.font;
+                const QFontMetricsF fm(opt.font);
+                lineHeight_ = static_cast<int>(std::ceil(fm.ascent() + fm.descent()));
+                margin_ = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w) + 1;
+            }
+            const QStaticText& t = shaped(opt.font, opt.text);
+            const int top = opt.rect.top() + (opt.rect.height() - lineHeight_) / 2;
+            const qreal x = opt.direction == Qt::RightToLeft ? opt.rect.right() + 1 - margin_ - t.size().width()
+                                                             : opt.rect.left() + margin_;
+            p->setFont(opt.font);
+            p->drawStaticText(QPointF(x, top), t);
+        }
+        p->restore();
+    }
+
+private:
+    // Each name is shaped once per font and drawn from then on, in every
+    // list: a bank window opened again draws the names it showed before.
+    static const QStaticText& shaped(const QFont& font, const QString& text) {
+        struct Shaped {
+            QFont font;
+            QHash<QString, QStaticText> texts;
+        };
+        static std::vector<Shaped> cache;
+        auto f = std::find_if(cache.begin(), cache.end(), [&](const Shaped& s) { return s.font == font; });
+        if (f == cache.end()) {
+            if (cache.size() >= 4) cache.erase(cache.begin());
+            f = cache.insert(cache.end(), Shaped{font, {}});
+        }
+        auto it = f->texts.find(text);
+        if (it != f->texts.end()) return it.value();
+        if (f->texts.size() >= 4096) f->texts.clear();
+        QStaticText t(text);
+        t.setTextFormat(Qt::PlainText);
+        t.prepare(QTransform(), font);
+        return f->texts.insert(text, t).value();
+    }
+    mutable QFont metricsFor_;
+    mutable int lineHeight_ = 0, margin_ = 0;
+};
 }  // namespace
 
 ListBox::ListBox(QWidget* parent, const QString& name, int index) : Control<QListWidget>(parent, name, index) {
@@ -245,6 +321,10 @@ void ListBox::setMultiSelect(int mode) {
 void ListBox::setColumns(int n) {
     columns_ = n < 0 ? 0 : n;
     if (columns_ == 0) {
+        if (auto* d = dynamic_cast<ColumnRowDelegate*>(itemDelegate())) {
+            setItemDelegate(new QStyledItemDelegate(this));
+            delete d;
+        }
         setFlow(QListView::TopToBottom);
         setWrapping(false);
         setGridSize(QSize());
@@ -253,6 +333,11 @@ void ListBox::setColumns(int n) {
     } else {
         setFlow(QListView::TopToBottom);
         setWrapping(true);
+        if (!dynamic_cast<ColumnRowDelegate*>(itemDelegate())) {
+            QAbstractItemDelegate* was = itemDelegate();
+            setItemDelegate(new ColumnRowDelegate(this));
+            if (was && was->parent() == this) delete was;
+        }
         setResizeMode(QListView::Adjust);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }

@@ -1,13 +1,17 @@
 #include "platform/Forms.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMenu>
 #include <QResizeEvent>
+#include <QTimer>
+#include <cstdio>
 
 #include "platform/Controls.h"
+#include "platform/FirstPaint.h"
 #include "platform/Text.h"
 
 namespace {
@@ -518,4 +522,34 @@ void MdiFrame::closeEvent(QCloseEvent* e) {
 void MdiFrame::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     if (loaded_) Form_Resize();
+}
+
+namespace {
+class FirstPaintProbe : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !done_) {
+            auto* w = qobject_cast<QMainWindow*>(o);
+            if (w && w->isWindow()) {
+                done_ = true;
+                // After this paint has reached the screen.
+                QTimer::singleShot(0, this, [this, w = QPointer<QMainWindow>(w)] {
+                    std::fputs("painted\n", stdout);
+                    std::fflush(stdout);
+                    if (w) w->close();
+                    deleteLater();
+                });
+            }
+        }
+        return false;
+    }
+
+private:
+    bool done_ = false;
+};
+}  // namespace
+
+void QuitAfterFirstPaint() {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(new FirstPaintProbe(app));
 }

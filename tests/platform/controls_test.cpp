@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTabBar>
 #include <QTest>
 #include <array>
@@ -392,5 +393,89 @@ TEST_F(ControlsTest, ShiftClickSelectsFromTheAnchorToTheRowExactly) {
             EXPECT_EQ(std::tuple(l->ListIndex(), clicks - clicksBefore), std::tuple(g.target, 1));
             delete l;
         }
+    }
+}
+
+// A list of four columns at a fixed row step, as the bank windows lay out
+// their 64 rows, with the list's own painting of them: the rows keep their
+// bytes and show them cut at the first NUL, each row stands in its cell and
+// is found there by a click, and code, the mouse and the keys move the
+// current row and the selection as in any list.
+TEST_F(ControlsTest, ColumnListsKeepTheirRowsSelectionsAndClicks) {
+    OverrideTwipsPerPixel(15, 15);
+    const int step = 17;
+    using Act = std::function<void(ListBox*)>;
+    const auto press = [this](int row, Qt::KeyboardModifiers mods = {}, Qt::MouseButton b = Qt::LeftButton) {
+        return [=, this](ListBox* l) {
+            QTest::mouseClick(l->viewport(), b, mods, l->visualItemRect(l->item(row)).center());
+        };
+    };
+    const auto keys = [](std::vector<Qt::Key> ks) {
+        return [=](ListBox* l) {
+            for (Qt::Key k : ks) QTest::keyClick(l, k);
+        };
+    };
+    const auto then = [](Act a, Act b) { return [=](ListBox* l) { a(l), b(l); }; };
+    const struct {
+        const char* what;
+        int multiSelect;
+        Act act;
+        int listIndex;
+        std::vector<int> selected;
+        int clicks;
+    } cases[] = {
+        {"code picks a row", 0, [](ListBox* l) { l->setListIndex(37); }, 37, {37}, 1},
+        {"a click in the third column", 0, press(40), 40, {40}, 1},
+        {"the same row clicked twice", 0, then(press(5), press(5)), 5, {5}, 2},
+        {"Right moves across a column", 0, then(press(3), keys({Qt::Key_Right})), 19, {19}, 2},
+        {"Down at a column's foot", 0, then(press(15), keys({Qt::Key_Down})), 16, {16}, 2},
+        {"Left from the first column moves nothing", 0, then(press(2), keys({Qt::Key_Left})), 2, {2}, 1},
+        {"a right press", 0, then(press(9), press(50, {}, Qt::RightButton)), 9, {9}, 1},
+        {"simple: clicks toggle rows", 1, then(press(3), then(press(40), press(3))), 3, {40}, 3},
+        {"simple: Space toggles the current row", 1, then(press(3), keys({Qt::Key_Right, Qt::Key_Space})), 19,
+         {3, 19}, 3},
+        {"simple: a right press", 1, then(press(6), press(60, {}, Qt::RightButton)), 6, {6}, 1},
+        {"extended: Ctrl+click adds", 2, then(press(1), press(63, Qt::ControlModifier)), 63, {1, 63}, 2},
+        {"extended: Shift+click across columns", 2, then(press(14), press(33, Qt::ShiftModifier)), 33,
+         {14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33}, 2},
+        {"extended: Shift+Right", 2, then(press(50), keys({Qt::Key_Right})), 50, {50}, 1},
+        {"extended: a right press", 2, then(press(7), press(8, {}, Qt::RightButton)), 7, {7}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto* l = new ListBox(window.get(), "List1");
+        l->setColumns(4);
+        l->setMultiSelect(c.multiSelect);
+        l->setRowHeight(step * 15);
+        // Room for sixteen rows and for the scroll bar a list in columns keeps room for.
+        const int frame = l->frameWidth(), bar = l->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        l->setGeometry(0, 0, 4 * 150 + 2 * frame, 16 * step + bar + 4 + 2 * frame);
+        for (int i = 0; i < 64; ++i) {
+            std::string name = std::to_string(i / 8 + 1) + std::to_string(i % 8 + 1) + "  Name";
+            if (i == 5) name = std::string("15  Piano\0\x01junk", 16);
+            l->AddItem(name);
+        }
+        window->show();
+        l->show();
+        QApplication::processEvents();
+        // Sixteen rows to a column, each in its cell and found there.
+        for (int i = 0; i < 64; ++i) {
+            const QRect r = l->visualItemRect(l->item(i));
+            ASSERT_EQ(std::tuple(r.left() / 150, r.top()), std::tuple(i / 16, i % 16 * step)) << i;
+            ASSERT_EQ(l->itemAt(r.center()), l->item(i)) << i;
+        }
+        EXPECT_EQ(std::tuple(l->List(5), l->item(5)->text(), l->TopIndex(), l->ListIndex()),
+                  std::tuple(std::string("15  Piano\0\x01junk", 16), QString("15  Piano"), 0, -1));
+        int clicks = 0;
+        l->Click = [&] { ++clicks; };
+        l->setFocus();
+        c.act(l);
+        std::vector<int> selected;
+        for (int i = 0; i < l->ListCount(); ++i)
+            if (l->Selected(i)) selected.push_back(i);
+        EXPECT_EQ(std::tuple(l->ListIndex(), selected, clicks), std::tuple(c.listIndex, c.selected, c.clicks));
+        // Painted with whatever is current and selected.
+        EXPECT_FALSE(l->grab().isNull());
+        delete l;
     }
 }
