@@ -139,17 +139,7 @@ void BM_SliderToQueue(benchmark::State& state) {
     frmEditPrg* ed = b.open();
     ModeNow = 4;
     auto* s = state.range(0) == 0 ? FindControl<HScroll>(ed, "BasHScroll", 0) : FindControl<HScroll>(ed, "OscHScroll", 40);
-    int v = 0;
-    const std::size_t before = MidiDev::Pending();
-    for (auto _ : state) {
-        v = v == 10 ? -10 : 10;
-        s->setValue(v);
-        state.PauseTiming();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
-    if (MidiOn && MidiDev::Pending() <= before) state.SkipWithError("nothing was queued");
-    state.counters["midi"] = MidiOn;
+    TimeScrollToQueue(state, s, -10, 10);
 }
 BENCHMARK(BM_SliderToQueue)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
@@ -166,18 +156,7 @@ void BM_PerfSliderToQueue(benchmark::State& state) {
         state.SkipWithError("the performance editor did not open");
         return;
     }
-    VScroll* s = p->PerfVScroll[0];
-    int v = 0;
-    const std::size_t before = MidiDev::Pending();
-    for (auto _ : state) {
-        v = v == 1 ? -1 : 1;
-        s->setValue(v);
-        state.PauseTiming();
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
-    if (MidiOn && MidiDev::Pending() <= before) state.SkipWithError("nothing was queued");
-    state.counters["midi"] = MidiOn;
+    TimeScrollToQueue(state, p->PerfVScroll[0], -1, 1);
     PrgModified = false;
 }
 BENCHMARK(BM_PerfSliderToQueue)->Unit(benchmark::kMicrosecond);

@@ -18,6 +18,8 @@
 #include "banks/Banks.h"
 #include "files/FileFormats.h"
 #include "library/Library.h"
+#include "midi/state.h"
+#include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Forms.h"
@@ -129,4 +131,22 @@ void TimeWindowOpen(benchmark::State& state, BenchProgram& p, Open open, Bare ba
         flushDeletions();
     }
     if (theirs > 0) state.counters["ratio"] = ours / theirs;
+}
+
+// A scroll bar moved between two values by code, as a user's step raises
+// its change: each move timed to its messages waiting in the output queue,
+// the repaints it asked for run untimed between moves. An error when MIDI is
+// on and nothing was queued.
+inline void TimeScrollToQueue(benchmark::State& state, ScrollBarBase* s, int a, int b) {
+    int v = a;
+    const std::size_t before = MidiDev::Pending();
+    for (auto _ : state) {
+        v = v == a ? b : a;
+        s->setValue(v);
+        state.PauseTiming();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    if (MidiOn && MidiDev::Pending() <= before) state.SkipWithError("nothing was queued");
+    state.counters["midi"] = MidiOn;
 }
