@@ -192,17 +192,13 @@ void frmPrgUN::showImage() {
     // Rows already shown are rewritten in place: the current row and the
     // selection stay, so a program the editor stored back is still the one
     // highlighted, as the instrument and the editor hold it.
-    const bool inPlace = List1->ListCount() == 64;
-    if (!inPlace) List1->Clear();
+    std::vector<std::string> rows;
     bool any = false;
     for (int i = 0; i < 64; ++i) {
-        const std::string row = PrgRowText(image, i);
-        any = any || !PrgRowEmpty(row);
-        if (inPlace)
-            List1->setList(i, row);
-        else
-            List1->AddItem(row);
+        rows.push_back(PrgRowText(image, i));
+        any = any || !PrgRowEmpty(rows.back());
     }
+    List1->setRows(rows);
     showing_ = true;   // the box's handler leaves the image alone
     Combo1->setListIndex(static_cast<int>(at(image, ImgPrgChannelByte) & 0x0F));
     showing_ = false;

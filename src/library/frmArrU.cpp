@@ -181,18 +181,15 @@ Extent frmArrU::layoutControls(bool slot9) {
 
 void frmArrU::ImageChanged() {
     const std::string& image = Tag();
-    // Rows already shown are rewritten in place: the current row and the
-    // selection stay (the editor stored its arrangement back).
-    const bool inPlace = List1->ListCount() == 64;
-    if (!inPlace) List1->Clear();
+    // The current row and the selection stay (the editor stored its
+    // arrangement back).
+    std::vector<std::string> rows;
     bool any = false;
     for (int i = 0; i < 64; ++i) {
         any = any || ArrExists(image, i);
-        if (inPlace)
-            List1->setList(i, ArrRowText(image, i));
-        else
-            List1->AddItem(ArrRowText(image, i));
+        rows.push_back(ArrRowText(image, i));
     }
+    List1->setRows(rows);
     CommLoadArr->setEnabled(any);
     setMenu(MenuId::mnuLoadArr, any);
     Combo1->Clear();

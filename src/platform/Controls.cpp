@@ -259,6 +259,15 @@ void ListBox::setList(int i, const std::string& row) {
     item(i)->setText(shownText(row));
 }
 
+void ListBox::setRows(const std::vector<std::string>& rows) {
+    if (static_cast<std::size_t>(ListCount()) == rows.size()) {
+        for (std::size_t i = 0; i < rows.size(); ++i) setList(static_cast<int>(i), rows[i]);
+        return;
+    }
+    Clear();
+    for (const std::string& r : rows) AddItem(r);
+}
+
 long ListBox::ItemData(int i) const { return i >= 0 && i < ListCount() ? data_[static_cast<size_t>(i)] : 0; }
 
 void ListBox::setItemData(int i, long v) {

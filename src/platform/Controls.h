@@ -147,6 +147,9 @@ public:
     int ListCount() const { return static_cast<int>(rows_.size()); }
     const std::string& List(int i) const;  // "" out of range
     void setList(int i, const std::string& row);
+    // Shows exactly these rows. A list already holding as many rows has them
+    // rewritten in place: its current row and selection stay.
+    void setRows(const std::vector<std::string>& rows);
     int NewIndex() const { return newIndex_; }
     long ItemData(int i) const;
     void setItemData(int i, long v);

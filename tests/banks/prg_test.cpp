@@ -128,7 +128,7 @@ TEST_F(PrgTest, OpenShowsTheFileAndItsSlot) {
     const std::vector<QWidget*> row{w->Combo1, w->Label1, w->CommEdit, w->CommProgram, w->CommSongPlay, w->CommLoad, w->CommClose};
     for (std::size_t i = 0; i < row.size(); ++i) {
         EXPECT_TRUE(inside.contains(row[i]->geometry())) << i;
-        if (i > 0) EXPECT_LT(row[i - 1]->geometry().left(), row[i]->geometry().left()) << i;
+        if (i > 0) { EXPECT_LT(row[i - 1]->geometry().left(), row[i]->geometry().left()) << i; }
     }
     const QRect list = w->List1->geometry();
     EXPECT_EQ(std::tuple(list.left(), list.top() * 15, list.right() <= inside.right(), list.bottom() < w->CommClose->y()),
@@ -258,7 +258,7 @@ TEST_F(PrgTest, PairedProgramIsPickedOnActivation) {
         const int selected = w->List1->SelCount() == 1 && c.row >= 0 && w->List1->Selected(c.row) ? c.row : -1;
         EXPECT_EQ(std::tuple(sent(), PrgSelAutoNum, other->List1->Selected(7)),
                   std::tuple(c.row >= 0 ? selection(9, 3, static_cast<unsigned>(c.row)) : std::string(), 0, true));
-        if (c.row >= 0) EXPECT_EQ(selected, c.row);
+        if (c.row >= 0) { EXPECT_EQ(selected, c.row); }
     }
 }
 

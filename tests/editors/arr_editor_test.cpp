@@ -147,7 +147,7 @@ TEST_F(ArrEditorTest, FillShowsWhatTheControlsCanShow) {
         } else {
             auto* b = FindControl<ComboBox>(ed, c.control, c.index);
             EXPECT_EQ(b->ListIndex(), c.value);
-            if (c.value == 12 && c.index == 9) EXPECT_EQ(b->List(12), " Dr25");
+            if (c.value == 12 && c.index == 9) { EXPECT_EQ(b->List(12), " Dr25"); }
         }
         const std::string shown = std::string(c.control) == "HScroll1" ? ed->Label1[static_cast<std::size_t>(c.index == 0 ? 3 : 4)]->Caption()
                                   : c.index == 0 && std::string(c.control) == "VScroll1" ? ed->Label1[0]->Caption()

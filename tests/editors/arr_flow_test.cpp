@@ -38,9 +38,9 @@ TEST_F(ArrFlowTest, ClosingAsksOnlyForChangesAndKeepsWhatCannotBeStored) {
         const bool gone = ed->Unload();
         EXPECT_EQ(gone, a == Unchanged || a == No || a == Yes);
         EXPECT_EQ(dialogs.shown.size(), a == Unchanged ? 0u : a == YesReadOnly ? 2u : 1u);
-        if (a == YesReadOnly) EXPECT_EQ(dialogs.shown[1].text, "Read only file");
+        if (a == YesReadOnly) { EXPECT_EQ(dialogs.shown[1].text, "Read only file"); }
         EXPECT_EQ(EditArrOpen, !gone);
-        if (!gone) EXPECT_TRUE(SaveCancelled && !AppClosing && ArrModified && at(ArrRec, 90) == 77);
+        if (!gone) { EXPECT_TRUE(SaveCancelled && !AppClosing && ArrModified && at(ArrRec, 90) == 77); }
         if (a == Yes) EXPECT_EQ(at(w->Tag(), 1212), 77);
         else EXPECT_EQ(w->Tag(), before);
         if (!gone) {

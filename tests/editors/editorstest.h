@@ -115,7 +115,9 @@ class EditorOpenTest : public EditorsTest {
 protected:
     void SetUp() override {
         EditorsTest::SetUp();
-        ed = edit(fileWindow(3), 5);
+        w = fileWindow(3);
+        ed = edit(w, 5);
+        ASSERT_NE(ed, nullptr);
         sent();
     }
     // Sets a control as the user would, from another value set quietly.
@@ -133,5 +135,6 @@ protected:
         return v == NoValue ? c->Value() : (c->setValue(v), 0);
     }
     static constexpr int NoValue = 1000;
+    PrgWindow* w = nullptr;
     frmEditPrg* ed = nullptr;
 };

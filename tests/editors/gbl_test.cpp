@@ -297,8 +297,8 @@ TEST_F(GblTest, CloseAndSave) {
         w->Unload(vbFormCode);
         EXPECT_EQ(std::tuple(w.isNull() || !w->Loaded(), dialogs.shown.size(), AppClosing),
                   std::tuple(c.closed, c.boxes, c.closed));
-        if (!c.closed) EXPECT_EQ(w->Tag(), image);
-        if (!c.folder) EXPECT_EQ(readFileBytes(stagePath()), c.written ? image.substr(270) : stageFile());
+        if (!c.closed) { EXPECT_EQ(w->Tag(), image); }
+        if (!c.folder) { EXPECT_EQ(readFileBytes(stagePath()), c.written ? image.substr(270) : stageFile()); }
         AppClosing = false;
         if (w && w->Loaded()) {
             dialogs.answer(vbNo);

@@ -10,14 +10,10 @@
 
 namespace {
 
-class MultisampleTest : public EditorsTest {
+class MultisampleTest : public EditorOpenTest {
 protected:
     void SetUp() override {
-        EditorsTest::SetUp();
-        w = fileWindow(3);
-        ed = edit(w, 5);
-        ASSERT_NE(ed, nullptr);
-        sent();
+        EditorOpenTest::SetUp();
         // As at start-up, where the editors are installed before the frame loads.
         MainWindowLink().enableMenu(MenuId::mnuMultisample, true);
     }
@@ -28,8 +24,6 @@ protected:
         const int tab = p->SSTab1->Tab();
         return std::to_string(tab) + ":" + std::to_string(p->List1[static_cast<std::size_t>(tab)]->ListIndex());
     }
-    PrgWindow* w = nullptr;
-    frmEditPrg* ed = nullptr;
 };
 
 TEST(MultisamplePages, EntriesPagesAndBoxNumbers) {

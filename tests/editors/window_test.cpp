@@ -9,21 +9,12 @@
 
 namespace {
 
-class WindowTest : public EditorsTest {
+class WindowTest : public EditorOpenTest {
 protected:
-    void SetUp() override {
-        EditorsTest::SetUp();
-        w = fileWindow(3);
-        ed = edit(w, 5);
-        ASSERT_NE(ed, nullptr);
-        sent();
-    }
     int value(const char* control, int index) {
         if (auto* s = FindControl<ScrollBarBase>(ed, control, index)) return s->Value();
         return FindControl<ComboBox>(ed, control, index)->ListIndex();
     }
-    PrgWindow* w = nullptr;
-    frmEditPrg* ed = nullptr;
 };
 
 TEST_F(WindowTest, FillShowsTheRecordAndChangesNothing) {
