@@ -2,7 +2,10 @@
 
 #include "app/ImageLayout.h"
 #include "app/Links.h"
+#include "app/Messages.h"
 #include "app/WindowJobs.h"
+#include "app/state.h"
+#include "platform/Dialogs.h"
 #include "platform/bytes.h"
 
 namespace {
@@ -19,9 +22,9 @@ ChildForm* arrangementWindow(int kind, int slot) {
 }
 
 const EditRecordLayout kProgram{PrgRecLen, ' ', PrgRecBlockLen, ImgPrgBlock, 64, PrgRecKind, PrgRecIndex, PrgRecSlot,
-                                ImgPrgChanged, programWindow};
+                                ImgPrgChanged, programWindow, MsgPrgWindowClosed};
 const EditRecordLayout kArrangement{ArrRecLen, '\0', ArrRecBlockLen, ImgArrBlock, 64, ArrRecKind, ArrRecIndex,
-                                    ArrRecSlot, ImgChanged, arrangementWindow};
+                                    ArrRecSlot, ImgChanged, arrangementWindow, MsgArrWindowClosed};
 }  // namespace
 
 ProgramEditState ProgramEdit{EditRecord(kProgram)};
@@ -76,6 +79,42 @@ EditRecord::Stored EditRecord::store() {
     modified = false;
     if (JobWindow* j = JobWindowOf(w)) j->ImageChanged();
     return Stored::Yes;
+}
+
+bool EditRecord::storeOrSay(const std::string& title) {
+    switch (store()) {
+    case Stored::Yes: return true;
+    case Stored::ReadOnly: ErrMsg(ErrReadOnly, title); return false;
+    case Stored::NoWindow:
+        MsgBox(Msg(layout_->closedMsg), vbOKOnly | vbExclamation, title.empty() ? std::string(ProgramTitle) : title);
+        return false;
+    }
+    return false;
+}
+
+EditRecord::Kept EditRecord::keep(int askKind, const std::string& title, const std::function<bool()>& storeIt) {
+    if (!modified) return Kept::Unchanged;
+    if (AskKeepChanges(askKind, title) != vbYes) return Kept::NotKept;
+    return storeIt() ? Kept::Stored : Kept::Refused;
+}
+
+bool EditRecord::keepBeforeReplace(int askKind, const std::string& title, const std::function<bool()>& storeIt) {
+    if (keep(askKind, title, storeIt) == Kept::Refused) return false;
+    modified = false;
+    return true;
+}
+
+bool EditRecord::mayClose(bool otherEditorStays, int askKind, const std::string& title) {
+    if (modified && !otherEditorStays) {
+        const int answer = AskSaveChanges(askKind, title);
+        if (answer == vbCancel || (answer == vbYes && !storeOrSay(title))) {
+            AppClosing = false;
+            SaveCancelled = true;
+            return false;
+        }
+    }
+    SaveCancelled = false;
+    return true;
 }
 
 void EditRecord::reset() {

@@ -4,6 +4,7 @@
 // since, and which editors have it open. Each record has one owner here;
 // the windows it comes from, the editors and the menus all ask it.
 #include <QPointer>
+#include <functional>
 #include <string>
 
 #include "platform/Forms.h"
@@ -17,6 +18,7 @@ struct EditRecordLayout {
     long kindPos, indexPos, slotPos;  // where it came from: window kind, entry, window slot
     long changedPos;                  // the image's mark a store sets
     ChildForm* (*windowOf)(int kind, int slot);  // the open window of a kind and slot
+    int closedMsg;                    // says that the window it came from has closed
 };
 
 class EditRecord {
@@ -33,9 +35,31 @@ public:
     bool build(ChildForm* window, int index);
     enum class Stored { Yes, NoWindow, ReadOnly };
     // Writes the record back into the window it was built from while that
-    // very window still shows it, marks the image changed and has the window
-    // show it again (its current row kept); the record is then unchanged.
+    // very window is open (whatever file it now holds), marks the image
+    // changed and has the window show it again (its current row kept); the
+    // record is then unchanged.
     Stored store();
+    // store(), and when the record cannot go back the user is told why in a
+    // box titled `title` (the editor's caption): the edit then stays in the
+    // record, still marked changed (false).
+    bool storeOrSay(const std::string& title);
+
+    // The one step after "Keep changes ?": a changed record asks it
+    // (AskKeepChanges kind `askKind`, titled `title`) and Yes stores it with
+    // `storeIt` (false: refused, and the user has been told why).
+    enum class Kept { Unchanged, Stored, NotKept, Refused };
+    Kept keep(int askKind, const std::string& title, const std::function<bool()>& storeIt);
+    // keep() before the record is replaced by another entry: true when the
+    // caller may go on (the edits stored or dropped); false when the store
+    // was refused: the edit stays in the record and in its editors.
+    bool keepBeforeReplace(int askKind, const std::string& title, const std::function<bool()>& storeIt);
+    // The close question of one of the record's editors; only the last of
+    // them to close asks, so none is asked while `otherEditorStays`. A
+    // changed record asks "Save changes ?" (AskSaveChanges kind `askKind`);
+    // Yes stores it. False keeps the editor open with the edit (Cancel, or a
+    // store refused and said why): the close under way is cancelled
+    // (SaveCancelled set, AppClosing cleared).
+    bool mayClose(bool otherEditorStays, int askKind, const std::string& title);
     // Whether the record came from `window` and still goes back there.
     bool cameFrom(const ChildForm* window) const;
     // `window` closes: the record no longer goes back anywhere.

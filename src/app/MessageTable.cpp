@@ -155,6 +155,8 @@ const MsgPair kMessages[] = {
     {172, "_ esiste gi\xC3\xA0. Sostituirlo ?", "_ already exists. Replace it ?"},
     {177, "Impossibile memorizzare il Program: la finestra del suo file \xC3\xA8 stata chiusa.",
      "The program cannot be stored: its program file window has been closed."},
+    {178, "Impossibile memorizzare l'Arrangement: la finestra del suo file \xC3\xA8 stata chiusa.",
+     "The arrangement cannot be stored: its arrangement file window has been closed."},
     {160, "Impossibile stampare l'elenco: _", "The list could not be printed: _"},
     {181, "Impossibile numerare _ in i40DBArr: il nome supera i 24 caratteri o termina con uno spazio",
      "_ cannot be numbered in i40DBArr: its name is longer than 24 characters or ends in a blank"},

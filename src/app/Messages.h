@@ -31,6 +31,7 @@ enum : int {
     MsgDBArrNotNumbered = 185,  // the files Add all could not number
     MsgArrWindowsInUse = 186,   // no free arrangement window
     MsgPrgWindowClosed = 177,   // the edited program's file window was closed: it cannot be stored
+    MsgArrWindowClosed = 178,   // the same for the edited arrangement
 };
 
 // Text of message n in the current language (n + LangBase).

@@ -180,9 +180,8 @@ void BankWindow::List1_Click() {
     const std::string image = Tag();
     if (EditArrSelPrg) {
         // Assigned to the edited arrangement's track and sent on its channel.
-        const bool assigned = EditorLink().editArrPrgAssign(n, image);
+        EditorLink().editArrPrgAssign(n, image);
         PrgSelectSend(image, n);
-        if (assigned) ArrModified = true;
         return;
     }
     MidiMonLog("");

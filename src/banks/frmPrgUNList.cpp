@@ -79,7 +79,7 @@ void frmPrgUN::List1_Click() {
     const std::string image = Tag();
     if (EditArrSelPrg && fileWindow()) {
         // A new file has nothing the arrangement could refer to.
-        if (EditorLink().editArrPrgAssign(row, image)) ArrModified = true;
+        EditorLink().editArrPrgAssign(row, image);
     }
     MidiMonLog("");
     PrgSelectSend(image, row);
@@ -90,15 +90,11 @@ void frmPrgUN::feedEditors(int row) {
     ProgramEditorLinkT& editor = ProgramEditorLink();
     if (!EditPrgOpen && !EditPerfOpen) return editor.prgRecBuild(this, row);
     const std::string title = EditPrgOpen ? editor.caption() : editor.perfCaption();
-    if (EditPrgOpen) {
-        editor.resetMultisampleBoxes();
-        OscTextSel = 0;
-    }
+    if (EditPrgOpen) editor.resetMultisampleBoxes();
     QPointer<frmPrgUN> self(this);
     // A program that could not be stored stays the one being edited; the
     // click still selects the new one on the instrument.
-    if (PrgModified && AskKeepChanges(4, title) == vbYes && editor.prgRecStore() != 0) return;
-    PrgModified = false;
+    if (!ProgramEdit.record.keepBeforeReplace(4, title, [&editor] { return editor.prgRecStore() == 0; })) return;
     if (!self || !self->Loaded()) return;
     // Built from the image as it is now, the kept program stored in it.
     editor.prgRecBuild(this, row);

@@ -23,7 +23,11 @@ struct ProgramEditors : ProgramEditorLinkT {
         if (frmMain* m = MainForm()) ToolForm::Instance<frmEditPrg>(m)->Show();
     }
     bool unload() override {
+        // Both editors of the program answer before either closes: a Cancel
+        // in the one that asks keeps them both.
         frmEditPrg* f = frmEditPrg::Open();
+        frmEditPerf* p = frmEditPerf::Open();
+        if ((f && !f->QueryClose()) || (p && !p->QueryClose())) return false;
         return !f || f->closeForWindow();
     }
     std::string caption() override {
@@ -51,7 +55,7 @@ struct ProgramEditors : ProgramEditorLinkT {
 // reach it.
 struct ArrangementEditor : EditorLinkT {
     void arrRecBuild(const std::string& image, int index) override { ArrRecBuild(image, index); }
-    void arrRecStore() override { ArrRecStore(); }
+    bool arrRecStore() override { return ArrRecStore(); }
     void editArrFill() override {
         if (frmEditArr* f = frmEditArr::Open()) f->EditArrFill();
     }

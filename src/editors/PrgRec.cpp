@@ -49,30 +49,11 @@ void PrgRecBuild(ChildForm* window, int index) {
     }
 }
 
-int PrgRecStore() {
-    switch (ProgramEdit.record.store()) {
-    case EditRecord::Stored::Yes: return 0;
-    case EditRecord::Stored::NoWindow: {
-        const std::string title = PrgRecBoxTitle();
-        MsgBox(Msg(MsgPrgWindowClosed), vbOKOnly | vbExclamation, title.empty() ? std::string(ProgramTitle) : title);
-        return 1;
-    }
-    case EditRecord::Stored::ReadOnly: ErrMsg(ErrReadOnly, PrgRecBoxTitle()); return 1;
-    }
-    return 1;
-}
+int PrgRecStore() { return ProgramEdit.record.storeOrSay(PrgRecBoxTitle()) ? 0 : 1; }
 
-bool PrgRecMayClose(bool otherEditorOpen, const std::string& title) {
-    if (PrgModified && !otherEditorOpen) {
-        const int answer = AskSaveChanges(3, title);
-        if (answer == vbCancel || (answer == vbYes && PrgRecStore() != 0)) {
-            AppClosing = false;
-            SaveCancelled = true;
-            return false;
-        }
-    }
-    SaveCancelled = false;
-    return true;
+bool PrgRecMayClose(bool otherOpen, const ChildForm* other, const std::string& title) {
+    // The other editor stays unless it agreed to the close under way too.
+    return ProgramEdit.record.mayClose(otherOpen && !(other && other->CloseAgreed()), 3, title);
 }
 
 void PrgOscSelect(int osc) {

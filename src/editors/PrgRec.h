@@ -14,11 +14,11 @@ void PrgRecBuild(ChildForm* window, int index);
 // Stores the record into the window it was built from: 0 stored, 1 not
 // stored (the user has been told why).
 int PrgRecStore();
-// The close of an editor of the current program: while the record changed
-// and no other editor of it is open, the save question titled `title`.
-// Cancel, or Yes with a store that is refused, keeps the editor open with its
-// changes (false; the program's close is cancelled).
-bool PrgRecMayClose(bool otherEditorOpen, const std::string& title);
+// The close question of an editor of the current program while the other
+// one is open or not (`otherOpen`, its window `other`): only the last to
+// close asks (EditRecord::mayClose). False keeps the editor open with its
+// changes.
+bool PrgRecMayClose(bool otherOpen, const ChildForm* other, const std::string& title);
 // Selects oscillator 1 or 2 for editing, on the instrument and on the
 // editor's option buttons.
 void PrgOscSelect(int osc);

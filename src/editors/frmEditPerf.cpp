@@ -172,11 +172,11 @@ void frmEditPerf::Form_Resize() {
     MenuAgg();
 }
 
-void frmEditPerf::Form_Unload(int& Cancel) {
-    if (!PrgRecMayClose(EditPrgOpen, Caption())) {
-        Cancel = 1;
-        return;
-    }
+void frmEditPerf::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
+    if (!PrgRecMayClose(EditPrgOpen, frmEditPrg::Open(), Caption())) Cancel = 1;
+}
+
+void frmEditPerf::Form_Unload(int& /*Cancel*/) {
     EditPerfOpen = false;
     ToolUnloaded(true);
     MenuAgg();

@@ -39,6 +39,7 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Resize() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
     void Form_Unload(int& Cancel) override;
     void Form_MouseDown(int button);
 

@@ -7,6 +7,7 @@
 #include "app/state.h"
 #include "banks/state.h"
 #include "editors/PrgRec.h"
+#include "editors/frmEditPerf.h"
 #include "editors/state.h"
 #include "files/WindowImage.h"
 #include "midi/MIDI.h"
@@ -58,11 +59,11 @@ void frmEditPrg::Form_Resize() {
     MenuAgg();
 }
 
-void frmEditPrg::Form_Unload(int& Cancel) {
-    if (!PrgRecMayClose(EditPerfOpen, Caption())) {
-        Cancel = 1;
-        return;
-    }
+void frmEditPrg::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
+    if (!PrgRecMayClose(EditPerfOpen, frmEditPerf::Open(), Caption())) Cancel = 1;
+}
+
+void frmEditPrg::Form_Unload(int& /*Cancel*/) {
     EditPrgOpen = false;
     OscTextSel = 0;
     ToolUnloaded(true);

@@ -40,6 +40,7 @@ public:
     void Form_Activate() override;
     void Form_Deactivate() override;
     void Form_Resize() override;
+    void Form_QueryUnload(int& Cancel, int UnloadMode) override;
     void Form_Unload(int& Cancel) override;
     void Form_MouseDown(int button);
     // Closed by the program window the record came from, which is closing.

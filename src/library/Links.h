@@ -16,14 +16,17 @@ public:
     // record ArrRec (with its style name, track programs, owning window, path).
     virtual void arrRecBuild(const std::string& /*image*/, int /*index*/) {}
     // Writes the current record back into the window it came from and clears
-    // ArrModified (a read-only window says so instead).
-    virtual void arrRecStore() {}
+    // ArrModified: true. When it cannot (the window read-only or closed) the
+    // user has been told why: false.
+    virtual bool arrRecStore() { return false; }
     // Fills the editor's controls from ArrRec without sending anything.
     virtual void editArrFill() {}
-    // Assigns the style of list row `row` of a style window image to ArrRec.
+    // Assigns the style of list row `row` of a style window image to ArrRec
+    // and marks it changed.
     virtual void editArrStyAssign(int /*row*/, const std::string& /*image*/) {}
     // Assigns sound `n` (list index) of a program bank, kit or program file
-    // window image to the selected track of ArrRec; true when it assigned.
+    // window image to the selected track of ArrRec, marking it changed; true
+    // when it assigned.
     virtual bool editArrPrgAssign(int /*n*/, const std::string& /*image*/) { return false; }
     // Shows the editor, modeless.
     virtual void show() {}

@@ -198,8 +198,9 @@ void frmArrU::TimerFindID_Timer() {
 
 void frmArrU::CommLoadArr_Click() {
     QPointer<frmArrU> self(this);
-    if (EditArrOpen && ArrModified) {
-        if (AskKeepChanges(2, EditorLink().caption()) == vbYes) EditorLink().arrRecStore();
+    if (EditArrOpen) {
+        // A store refused keeps the edit in the editor; the bank goes as the window holds it.
+        ArrangementEdit.record.keep(2, EditorLink().caption(), [] { return EditorLink().arrRecStore(); });
         if (!self || !self->Loaded()) return;
     }
     if (TimerLoadArr->Interval() == Idle) {

@@ -64,12 +64,16 @@ void frmArrU::List1_Click() {
     }
 
     if (!selectOnly) {
-        // The editor follows the list.
+        // The editor follows the list; an arrangement that could not be
+        // stored stays the one being edited.
         if (EditArrOpen) {
-            if (ArrModified && AskKeepChanges(2, EditorLink().caption()) == vbYes) EditorLink().arrRecStore();
+            const bool replace = ArrangementEdit.record.keepBeforeReplace(2, EditorLink().caption(),
+                                                                    [] { return EditorLink().arrRecStore(); });
             if (!self || !self->Loaded()) return;
-            EditorLink().arrRecBuild(Tag(), idx);
-            EditorLink().editArrFill();
+            if (replace) {
+                EditorLink().arrRecBuild(Tag(), idx);
+                EditorLink().editArrFill();
+            }
         } else if (IsLinked<EditorLinkT>()) {
             CommEdit->setEnabled(true);
             setMenu(MenuId::mnuEdit, true);

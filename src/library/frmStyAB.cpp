@@ -65,7 +65,6 @@ void frmStyAB::List1_Click() {
     const int i = List1->ListIndex();
     if (i < 0) return;
     EditArrStyAssign(i, Tag());
-    ArrModified = true;
 }
 
 

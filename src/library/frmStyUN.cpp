@@ -256,10 +256,7 @@ void frmStyUN::List1_Click() {
         return;
     }
     // Only a row that names a style gives the arrangement a style.
-    if (EditArrSelSty && StyRowNamesStyle(row)) {
-        EditorLink().editArrStyAssign(i, Tag());
-        ArrModified = true;
-    }
+    if (EditArrSelSty && StyRowNamesStyle(row)) EditorLink().editArrStyAssign(i, Tag());
 }
 
 void frmStyUN::List1_KeyDown(int KeyCode, int /*Shift*/) {

@@ -209,9 +209,23 @@ void ChildForm::resizeEvent(QResizeEvent* e) {
 }
 
 bool ChildForm::query(int unloadMode) {
+    if (closeAgreed_) return true;
     int cancel = 0;
     Form_QueryUnload(cancel, unloadMode);
-    return cancel == 0;
+    if (cancel != 0) {
+        forgetCloseAnswers();
+        return false;
+    }
+    closeAgreed_ = loaded_;
+    return true;
+}
+
+bool ChildForm::QueryClose(int unloadMode) { return !loaded_ || query(unloadMode); }
+
+void ChildForm::forgetCloseAnswers() {
+    closeAgreed_ = false;
+    if (frame_)
+        for (ChildForm* f : frame_->Forms()) f->closeAgreed_ = false;
 }
 
 bool ChildForm::unloadOnly() {
@@ -223,12 +237,16 @@ bool ChildForm::unloadOnly() {
 bool ChildForm::Unload(int unloadMode) {
     if (!loaded_) return true;
     if (!query(unloadMode) || !loaded_) return !loaded_;
-    if (!unloadOnly()) return false;
+    if (!unloadOnly()) {
+        forgetCloseAnswers();
+        return false;
+    }
     finishUnload();
     return true;
 }
 
 void ChildForm::finishUnload() {
+    closeAgreed_ = false;
     if (!loaded_) return;
     loaded_ = false;
     if (frame_ && frame_->activeNotified_ == this) frame_->activeNotified_ = nullptr;
@@ -490,6 +508,7 @@ bool MdiFrame::QueryClose(int unloadMode) {
     for (auto& f : forms) {
         if (!f || !f->loaded_) continue;
         if (!f->unloadOnly()) {
+            f->forgetCloseAnswers();
             Form_CloseCancelled();
             return false;
         }

@@ -88,6 +88,13 @@ public:
     // Runs Form_QueryUnload, then Form_Unload; either may cancel. True when
     // the window was unloaded (or was not loaded).
     bool Unload(int unloadMode = vbFormCode);
+    // Asks the window whether it may close (Form_QueryUnload) without
+    // closing it. Its answer stands for the close under way: once it agreed
+    // it is not asked again (by the frame's close, by another window closing
+    // it, by Unload) until that close ends, by its unload or by any window
+    // refusing.
+    bool QueryClose(int unloadMode = vbFormCode);
+    bool CloseAgreed() const { return closeAgreed_; }
     // Makes it the frame's active child and brings it to the front (ZOrder).
     void activate();
     // Shows a menu of the frame as this window's pop-up menu.
@@ -118,6 +125,8 @@ private:
     void applyPending();
     bool query(int unloadMode);
     bool unloadOnly();
+    // A close was refused: every window's answer is asked again next time.
+    void forgetCloseAnswers();
     void finishUnload();
     void raiseResize();
 
@@ -129,6 +138,7 @@ private:
     bool closing_ = false;  // the sub-window is being closed by us
     bool deleteOnUnload_ = true;
     bool discarded_ = false;
+    bool closeAgreed_ = false;  // agreed to the close under way
     int pendingLeft_ = -1, pendingTop_ = -1, pendingWidth_ = -1, pendingHeight_ = -1, pendingState_ = -1;
 };
 

@@ -39,6 +39,7 @@ struct Editor : EditorLinkT {
     CaptureBackend* midi = nullptr;
     bool editArrPrgAssign(int n, const std::string& image) override {
         calls.emplace_back(n, at(image, ImgKind), MidiDev::Pending() + midi->written().size());
+        ArrModified = true;  // assigned, as the editor marks it
         return true;
     }
 };

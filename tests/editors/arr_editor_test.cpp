@@ -68,14 +68,14 @@ TEST_F(ArrEditorTest, RecordIsBuiltFromTheImageAndStoredBackIntoIt) {
     EXPECT_EQ(w->List1->ListIndex(), 5);
     EXPECT_FALSE(ArrModified || ArrNameChanged);
 
-    // The window now holds another file: nothing is written there.
+    // The window saved under another name is still the window the
+    // arrangement came from: the store goes into it.
     putField(w->Tag(), ImgPath, ImgPathLen, song("Other"));
-    const std::string other = w->Tag();
     put(ArrRec, 60, 98);
     ArrModified = true;
-    EXPECT_FALSE(ArrRecStore());
-    EXPECT_EQ(w->Tag(), other);
-    EXPECT_TRUE(ArrModified);
+    EXPECT_TRUE(ArrRecStore());
+    EXPECT_EQ(at(w->Tag(), ImgArrBlock(5) + 59), 98u);
+    EXPECT_FALSE(ArrModified);
 }
 
 TEST_F(ArrEditorTest, ReadOnlyWindowKeepsItsImageAndTheEdits) {

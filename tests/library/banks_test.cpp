@@ -157,6 +157,7 @@ TEST_F(BanksTest, StyleBankPicksAStyleOnlyForTheEditor) {
     struct StyleEditor : FakeEditor {
         void editArrStyAssign(int row, const std::string& image) override {
             calls.push_back("style " + std::to_string(row) + " of " + std::to_string(WinKind(image)));
+            ArrModified = true;  // assigned, as the editor marks it
         }
     } editor;
     EditArrSelSty = true;

@@ -117,7 +117,11 @@ struct FakeEditor : EditorLinkT {
     FakeEditor() { RegisterLink<EditorLinkT>(this); }
     ~FakeEditor() override { UnregisterLink<EditorLinkT>(this); }
     void arrRecBuild(const std::string&, int index) override { calls.push_back("build " + std::to_string(index)); }
-    void arrRecStore() override { calls.push_back("store"); }
+    bool arrRecStore() override {
+        calls.push_back("store");
+        ArrModified = false;  // stored, as the editor does
+        return true;
+    }
     void editArrFill() override { calls.push_back("fill"); }
     void show() override { calls.push_back("show"); }
     void unload() override { calls.push_back("unload"); }

@@ -196,7 +196,10 @@ TEST_F(StyUNTest, SendAll) {
 TEST_F(StyUNTest, PickerAssignsOnlyNamedStyles) {
     struct Assigning : FakeEditor {
         std::vector<int> rows;
-        void editArrStyAssign(int row, const std::string&) override { rows.push_back(row); }
+        void editArrStyAssign(int row, const std::string&) override {
+            rows.push_back(row);
+            ArrModified = true;  // assigned, as the editor marks it
+        }
     } editor;
     writeFileBytes(song("Name.sty"), styFileOf({"A0", "A1", "A2", "A3", "B0", "B1", "B2", "B3", "C0"}));
     start();

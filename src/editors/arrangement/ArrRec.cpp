@@ -77,40 +77,14 @@ void ArrRecBuild(const std::string& image, int index) {
 }
 
 bool ArrRecStore() {
-    const int kind = at(ArrRec, ArrRecKind);
-    const int index = at(ArrRec, ArrRecIndex);
-    if (kind == 2 || kind == 3) {
-        // The factory banks: no read-only test.
-        frmArrAB* w = ArrABForm(kind).data();
-        if (!w || !w->Loaded() || index > 63) return false;
-        putMid(w->Tag(), ImgArrBlock(index), mid(ArrRec, 1, ArrRecBlockLen));
-        put(w->Tag(), ImgChanged, 1);
-        ArrModified = false;
-        if (ArrNameChanged) {
-            ArrNameChanged = false;
-            w->List1->setList(index, ArrRowText(w->Tag(), index));
-        }
-        return true;
-    }
-    // Only into the window while it still holds the file the record names.
-    if (ChildForm* src = ArrangementEdit.record.source();
-        src && rtrim(PathName(ImgPathOf(src->Tag()))).substr(0, ArrRecFileNameLen) !=
-                   rtrim(mid(ArrRec, ArrRecFileName, ArrRecFileNameLen)))
-        return false;
-    switch (ArrangementEdit.record.store()) {
-    case EditRecord::Stored::Yes:
-        // The window showed its rows again from the stored image, the
-        // renamed one among them.
-        ArrNameChanged = false;
-        return true;
-    case EditRecord::Stored::ReadOnly: {
-        frmEditArr* ed = frmEditArr::Open();
-        ErrMsg(ErrReadOnly, ed ? ed->Caption() : std::string());
-        return false;
-    }
-    case EditRecord::Stored::NoWindow: return false;
-    }
-    return false;
+    // Into the window the arrangement came from, whatever name it was saved
+    // under since; a read-only or closed window is said so.
+    frmEditArr* ed = frmEditArr::Open();
+    if (!ArrangementEdit.record.storeOrSay(ed ? ed->Caption() : std::string())) return false;
+    // The window showed its rows again from the stored image, the renamed
+    // one among them.
+    ArrNameChanged = false;
+    return true;
 }
 
 std::string ArrStyleLabel(int s, int k) {

@@ -16,8 +16,8 @@ std::optional<std::string> ArrRecMake(const std::string& image, int index);
 // own image: the record then goes back to that window).
 void ArrRecBuild(const std::string& image, int index);
 // Writes the arrangement back into the window it came from while that
-// window still holds it; true when stored. A read-only window says so (the
-// title is the editor's caption) and keeps the record marked changed.
+// window is open; true when stored. A read-only or closed window is said so
+// (the title is the editor's caption) and the record stays marked changed.
 bool ArrRecStore();
 
 // "Style (A11)", "Style (B88)", "Style (U28)"; "Style (200)" for a number

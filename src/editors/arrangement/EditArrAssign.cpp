@@ -21,6 +21,7 @@ bool frmEditArr::EditArrPrgAssign(int n, const std::string& image) {
     putField(ArrRec, ArrRecPrgName(t), ArrRecTextLen, a->name);
     Text1[static_cast<std::size_t>(i)]->setText(fromQt(QString::fromLatin1(a->name.data(), static_cast<qsizetype>(a->name.size()))));
     Text1[static_cast<std::size_t>(i + 1)]->setText(a->bank);
+    ArrModified = true;
     return true;
 }
 
@@ -31,4 +32,5 @@ void frmEditArr::EditArrStyAssign(int row, const std::string& image) {
     put(ArrRec, ArrRecStyleKind, static_cast<unsigned>(a->kind));
     Text1[1]->setText(a->text);
     StyleLabel->setCaption(a->label);
+    ArrModified = true;
 }

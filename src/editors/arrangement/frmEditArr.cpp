@@ -57,18 +57,13 @@ void frmEditArr::Form_Resize() {
 }
 
 void frmEditArr::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
-    if (!ArrModified) return;
-    const int answer = AskSaveChanges(2, Caption());
     // An arrangement that could not be stored is not taken for saved: the
     // editor stays open with the edits, as after Cancel.
-    if (answer == vbCancel || (answer == vbYes && !ArrRecStore())) {
-        Cancel = 1;
-        AppClosing = false;
-        SaveCancelled = true;
-    }
+    if (!ArrangementEdit.record.mayClose(false, 2, Caption())) Cancel = 1;
 }
 
 void frmEditArr::Form_Unload(int& /*Cancel*/) {
+    ArrNameChanged = false;
     EditArrSelName = false;
     EditArrSelSty = false;
     EditArrSelPrg = 0;
