@@ -29,8 +29,8 @@ struct FamilyDecl {
     int* used;                              // in-use marks 1-8; nullptr: the load marks the record
     MenuId openItem;
     // Reads the file into the family's buffer: 0 read, 3 missing, anything
-    // else refused (the reader has said why).
-    int (*read)(const std::string& path);
+    // else refused (the reader has said why). `twin`: see OpenRequest.
+    int (*read)(const std::string& path, bool twin);
     // What the window's load reads: folder and name, slot, request.
     void (*request)(const std::string& dir, const std::string& name, const std::string& ext, int slot,
                     const OpenRequest& r);
@@ -38,17 +38,17 @@ struct FamilyDecl {
     std::string (*chosen)();
 };
 
-int readArr(const std::string& p) { return ArrFileRead(p); }
-int readSty(const std::string& p) {
+int readArr(const std::string& p, bool) { return ArrFileRead(p); }
+int readSty(const std::string& p, bool) {
     const int r = StyFileLoad(p);
     return r == 2 ? 3 : r == 0 ? 0 : 1;
 }
-int readPrg(const std::string& p) {
-    const int r = PrgOrPggRead(p);
+int readPrg(const std::string& p, bool twin) {
+    const int r = twin ? PrgOrPggRead(p) : PrgFileRead(p);
     return r == 4 ? 0 : r;
 }
-int readGbl(const std::string& p) { return GblFileRead(p); }
-int readBsq(const std::string& p) {
+int readGbl(const std::string& p, bool) { return GblFileRead(p); }
+int readBsq(const std::string& p, bool) {
     const int r = BsqFileRead(p);
     return r == 2 ? 3 : r;
 }
@@ -226,7 +226,7 @@ bool OpenDocument(WinFamily family, const OpenRequest& r) {
             return false;
         }
         if (family == WinFamily::PrgUN) ExtCur.clear();
-        const int read = d->read(path);
+        const int read = d->read(path, r.twin);
         if (read == 3 && !r.quiet) ErrMsg(ErrFileNotFoundName, title, path);   // names what was looked for
         if (read != 0) return false;
     }

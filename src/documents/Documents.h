@@ -32,6 +32,10 @@ struct OpenRequest {
     bool loadPrograms = true;  // arrangement files: the window loads its programs once
     bool companion = false;    // style files: opened as an arrangement window's companion
     bool quiet = false;        // a held or missing file is passed over without a message (restore)
+    // Program files: the same name with the other extension is read when
+    // the named file is missing or unusable. A reopened window reads its own
+    // file only: the twin may be a file that was open read-only.
+    bool twin = true;
     std::string title;         // the title of its boxes ("Opening " and the name when empty)
 };
 

@@ -59,7 +59,8 @@ void minimiseWhenMarked(ChildForm* f, uint8_t state) {
 }
 
 // A slot record's file reopened where its window was, read-only when it
-// was opened so: the record keeps that choice.
+// was opened so: the record keeps that choice. Its own file only, not a
+// program file's twin, which may have been open read-only in another window.
 OpenRequest reopenRequest(const SlotRec& rec, const std::string& ext, int slot) {
     OpenRequest r;
     const std::string path = rtrim(rec.Path);
@@ -71,6 +72,7 @@ OpenRequest reopenRequest(const SlotRec& rec, const std::string& ext, int slot) 
     r.recent = false;
     r.loadPrograms = false;
     r.quiet = true;
+    r.twin = false;
     r.readOnly = rec.RdOnly == 1 ? 1 : 0;
     return r;
 }

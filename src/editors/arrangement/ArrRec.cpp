@@ -89,7 +89,7 @@ bool ArrRecStore() {
 
 std::string ArrStyleLabel(int s, int k) {
     if (k == 1) return "Style (U" + std::to_string(s < 8 ? s + 11 : s + 13) + ")";
-    if (k == 0 && s < 128) {
+    if (s < 128) {
         const char* bank = s < 64 ? "A" : "B";
         const int m = s % 64;
         return std::string("Style (") + bank + std::to_string((m / 8 + 1) * 10 + m % 8 + 1) + ")";
@@ -158,8 +158,8 @@ std::optional<ArrPrgAssignment> ArrPrgAssignOf(const std::string& image, int n) 
         if (at(image, q) != 1) return ArrPrgAssignment{n, 3, mid(image, q, 16), bankField("U ", n)};
         const int b = at(image, q + 1);
         const int r = at(image, q + 2);
-        if ((b == 0 || b == 1) && r < 128) return bank(b, r);
-        if (b == 2 && r < 64) return bank(2, r);
+        // Bank E's programs past its 64 names keep their number and no name.
+        if (b <= 2 && r < 128) return bank(b, r);
         if (b == 4) return ArrPrgAssignment{r, 4, field16(ArrKitName(r)), bankField("Dr ", r)};
         return std::nullopt;
     }

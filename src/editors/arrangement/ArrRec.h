@@ -20,8 +20,8 @@ void ArrRecBuild(const std::string& image, int index);
 // (the title is the editor's caption) and the record stays marked changed.
 bool ArrRecStore();
 
-// "Style (A11)", "Style (B88)", "Style (U28)"; "Style (200)" for a number
-// past the banks.
+// "Style (A11)", "Style (B88)" (a style kind other than 1 names the
+// banks), "Style (U28)"; "Style (200)" for a number past the banks.
 std::string ArrStyleLabel(int s, int k);
 // What the two text fields of track t show: the program's name (16
 // characters as the tables hold it) and its bank and number ("A 11").
