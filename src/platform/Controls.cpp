@@ -14,6 +14,7 @@
 #include <QStaticText>
 #include <QHash>
 #include <QStyle>
+#include <QStyleOption>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <cmath>
@@ -732,7 +733,8 @@ void Frame::mousePressEvent(QMouseEvent* e) {
 ScrollBarBase::ScrollBarBase(Qt::Orientation o, QWidget* parent, const QString& name, int index)
     : Control<QScrollBar>(parent, name, index) {
     setOrientation(o);
-    // Up and Left step towards the top or left end, as the arrows there do.
+    setFocusPolicy(Qt::StrongFocus);
+    // Only the wheel follows this now; the keys have their own map (keyPressEvent).
     setInvertedControls(o == Qt::Vertical);
     setSingleStep(1);
     setPageStep(1);
@@ -783,6 +785,45 @@ void ScrollBarBase::setMax(int v) {
 void ScrollBarBase::setValue(int v) {
     const int c = std::clamp(v, std::min(min_, max_), std::max(min_, max_));
     QScrollBar::setValue(reversed_ ? -c : c);
+}
+
+void ScrollBarBase::keyPressEvent(QKeyEvent* e) {
+    // The bar's own range runs from its top or left end (the value shown
+    // there, negated on a reversed bar) to the other, in either orientation,
+    // so each key is the action of the arrow or the trough it stands for.
+    SliderAction action = SliderNoAction;
+    if (!(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && !isSliderDown()) {
+        switch (e->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left: action = SliderSingleStepSub; break;
+        case Qt::Key_Down:
+        case Qt::Key_Right: action = SliderSingleStepAdd; break;
+        case Qt::Key_PageUp: action = SliderPageStepSub; break;
+        case Qt::Key_PageDown: action = SliderPageStepAdd; break;
+        case Qt::Key_Home: action = SliderToMinimum; break;
+        case Qt::Key_End: action = SliderToMaximum; break;
+        default: break;
+        }
+    }
+    if (action == SliderNoAction) {
+        e->ignore();
+        return;
+    }
+    triggerAction(action);
+    e->accept();
+}
+
+void ScrollBarBase::paintEvent(QPaintEvent* e) {
+    QScrollBar::paintEvent(e);
+    if (!hasFocus()) return;
+    QStyleOptionSlider bar;
+    initStyleOption(&bar);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this);
+    focus.backgroundColor = palette().color(QPalette::Button);
+    QPainter p(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
 }
 
 // ---- PictureBox ----------------------------------------------------------------------

@@ -386,6 +386,10 @@ private:
 // Min may be above Max (the value then grows towards the top or left).
 // Change is raised when Value changes, by code or by the user (a drag raises
 // Scroll while moving and Change when released).
+// A bar is a tab stop and takes the focus when clicked; focused, it shows a
+// frame round its thumb and the keys step it as its arrows do: Up and Left
+// towards the top or left end, Down and Right the other way, Page Up and
+// Page Down by LargeChange, Home to the top or left end, End to the other.
 class ScrollBarBase : public Control<QScrollBar> {
 public:
     ScrollBarBase(Qt::Orientation o, QWidget* parent, const QString& name, int index);
@@ -400,6 +404,10 @@ public:
     int LargeChange() const { return pageStep(); }
     void setLargeChange(int v) { setPageStep(v); }
     std::function<void()> Change, Scroll;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void applyRange();
