@@ -103,6 +103,10 @@ std::optional<int> ParamRead(const std::string& rec, const ParamRow& row);
 // Whether the value a row sends goes out as a negative amount (or OFF,
 // ORG): the message then carries 7F as its high byte.
 bool ParamNegative(const ParamRow& row, int sent);
+// A signed byte as the records keep it: the values from `lowest` (below 0)
+// to -1 stored as value + 256 (-99..-1 as 157..255); any other byte is its
+// own number, which a control shows at its nearest limit.
+int ParamSigned(unsigned raw, int lowest);
 // The field's bits as the record holds them, uncoded.
 unsigned ParamRaw(const std::string& rec, const ParamRow& row);
 // The value label's text; `dragging` while the user drags the thumb.

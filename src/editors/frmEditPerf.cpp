@@ -62,8 +62,7 @@ void showIn(frmEditPrg* ed, const ParamRow& row, int v, bool quiet) {
 int PerfEditCalcW(int k, int cur, int prev, int v, int step) {
     const int d = prev < v ? step : prev > v ? -step : 0;
     if (k == 6) {
-        if (cur >= 157) cur -= 256;
-        cur = std::clamp(cur, -99, 99);
+        cur = std::clamp(ParamSigned(static_cast<unsigned>(cur), -99), -99, 99);
         if (cur < -94) return d == -step ? -99 : cur + d;
         if (cur > 94) return d == step ? 99 : cur + d;
         return cur + d;

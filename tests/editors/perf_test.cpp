@@ -218,6 +218,39 @@ TEST_F(PerfTest, LoadCaptionSelectionAndClose) {
     EXPECT_EQ(ChildWinCount, count);
 }
 
+// A signed byte reads negative only from the bottom of its range down from
+// 255; any other byte is its own number, at the control's nearest limit.
+// Both editors read it so, and a move the program editor cannot show sends
+// nothing.
+TEST_F(PerfTest, SignedBytesReadAsTheirRangeHasThem) {
+    const std::pair<long, unsigned> bytes[] = {{19, 0}, {28, 0x96}, {65, 0x87}, {77, 0x87}, {102, 0x84}, {162, 0x9D}};
+    for (auto [pos, b] : bytes) put(w->Tag(), 318 + 172 * 5 + pos, b);
+    ProgramEditorLink().prgRecBuild(w, 5);
+    ProgramEditorLink().show();
+    frmEditPrg* ed = frmEditPrg::Open();
+    ASSERT_NE(ed, nullptr);
+    struct Shown {
+        const char *control, *label;
+        int index, value;
+    };
+    const Shown shown[] = {{"BasHScroll", "BasLab", 0, 50},   // Detune: 206-255 negative
+                           {"OscHScroll", "OscLab", 45, 99},  // Freq m by K tr: 157-255
+                           {"EffHScroll", "EffLab", 1, 15}};  // D-Mod. Amount: 241-255
+    for (const Shown& s : shown) {
+        EXPECT_EQ(std::tuple(FindControl<ScrollBarBase>(ed, s.control, s.index)->Value(),
+                             FindControl<Label>(ed, s.label, s.index)->Caption()),
+                  std::tuple(s.value, std::to_string(s.value)))
+            << s.control << s.index;
+    }
+    RunNamed(NamedWindow::frmEditPerf);
+    frmEditPerf* p = frmEditPerf::Open();
+    ASSERT_NE(p, nullptr);
+    sent();
+    move(p, 6, 1);  // VELOCITY SENSITIVITY up: both bytes already at 99 as shown
+    EXPECT_EQ(sent(), "");
+    EXPECT_EQ(std::tuple(at(PrgRec, 65), at(PrgRec, 77)), std::tuple(99u, 99u));
+}
+
 TEST_F(PerfTest, EditPerformanceEditFromAProgramWindow) {
     ProgramEditorLink().prgRecBuild(w, 5);
     ModeNow = 0;
