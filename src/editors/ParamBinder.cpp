@@ -121,7 +121,7 @@ void ParamBinder::showLabel(const ParamRow& row, bool dragging) {
 
 void ParamBinder::edited(const ParamRow& row, bool dragging) {
     showLabel(row, dragging);
-    if (filling_ || target_.quiet()) return;
+    if (quiet()) return;
     const int v = value(row);
     if (row.kind == ParamCtl::List && v < 0) return;  // a list showing no item
     commit(row, v);
@@ -143,12 +143,10 @@ void ParamBinder::commit(const ParamRow& row, int value) {
 }
 
 void ParamBinder::fill(const ParamRow& row) {
-    const bool was = filling_;
-    filling_ = true;
+    const Quiet filling(*filling_);
     const std::optional<int> v = ParamRead(target_.record(), row);
     setValue(row, v.value_or(row.kind == ParamCtl::Check ? 0 : -1));
     showLabel(row);
-    filling_ = was;
 }
 
 void ParamBinder::fillAll() {

@@ -52,10 +52,12 @@ void sendLogged(const ParamMsg& m, int v, bool logged) {
 void showIn(frmEditPrg* ed, const ParamRow& row, int v, bool quiet) {
     auto* s = static_cast<ScrollBarBase*>(ed->control(row));
     if (!s) return;
-    const bool was = Busy;
-    if (quiet) Busy = true;
+    if (!quiet) {
+        s->setValue(v);
+        return;
+    }
+    const Quiet shown;
     s->setValue(v);
-    Busy = was;
 }
 }  // namespace
 
@@ -115,8 +117,7 @@ frmEditPerf* frmEditPerf::Open() {
 }
 
 void frmEditPerf::Form_Load() {
-    const bool was = Busy;
-    Busy = true;
+    const Quiet quiet;
     ToolLoaded(true);
     if (!EditPrgOpen) PrgModified = false;
     setTag(WindowImageNew(Kind));
@@ -126,7 +127,6 @@ void frmEditPerf::Form_Load() {
     PerfVal = {};
     slidersReset();
     layoutControls();
-    Busy = was;
 }
 
 void frmEditPerf::slidersReset() {

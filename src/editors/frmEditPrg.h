@@ -92,7 +92,6 @@ private:
     // (EditPrgEdit.cpp): PROGRAM mode and the oscillator first, the record
     // marked changed, the parameter message.
     std::string& record() override;
-    bool quiet() const override;
     bool beforeStore(const ParamRow& row) override;
     void stored(const ParamRow& row) override;
     bool send(const ParamRow& row, int value) override;
@@ -116,7 +115,7 @@ private:
     void boxColours(int i, bool selected);
     void nameChanged();
 
-    ParamBinder binder_{*this};
+    ParamBinder binder_{*this, PrgFilling};
     std::array<bool, 3> taken_{};     // the box's text has been taken
     bool codeText_ = false;           // the program is setting a box's text
     bool taking_ = false;             // a multisample box's number is being taken

@@ -11,6 +11,7 @@
 #include "app/ToolForm.h"
 #include "editors/NameGuard.h"
 #include "editors/ParamBinder.h"
+#include "editors/arrangement/ArrState.h"
 #include "platform/Controls.h"
 
 class frmEditArr : public ToolForm, private ParamTarget {
@@ -80,7 +81,6 @@ private:
     void buildLayout();   // EditArrLayout.cpp
     // The edit sequence of the table's rows (EditArrEdit.cpp).
     std::string& record() override;
-    bool quiet() const override;
     bool beforeStore(const ParamRow& row) override;
     void stored(const ParamRow& row) override;
     bool send(const ParamRow& row, int value) override;
@@ -90,7 +90,7 @@ private:
     void paintMuteSolo();
     void setCaptionFor(const std::string& name);
 
-    ParamBinder binder_{*this};
+    ParamBinder binder_{*this, ArrFilling};  // its fills are the editor's
     bool showingVariation_ = false;  // the variation slider is set to show a byte
     NameGuard nameGuard_;
     static inline QPointer<frmEditArr> instance_;
