@@ -28,7 +28,7 @@ QWidget* ParamBinder::create(const ParamRow& row, QWidget* parent, std::function
         s->setMin(row.min);
         s->setMax(row.max);
         s->setSmallChange(1);
-        s->setLargeChange(10);
+        s->setLargeChange(row.largeChange);
         w = s;
         break;
     }
@@ -134,7 +134,7 @@ void ParamBinder::commit(const ParamRow& row, int value) {
     }
     const int sent = ParamStore(target_.record(), row, value);
     target_.stored(row);
-    if (!target_.monitored()) {
+    if (!target_.monitored(row)) {
         target_.send(row, sent);
         return;
     }

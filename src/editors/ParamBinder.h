@@ -34,9 +34,9 @@ public:
     // Sends the change (`value` as the codec gives it); true when a message
     // went out, which the monitor then shows.
     virtual bool send(const ParamRow& row, int value) = 0;
-    // Whether the edits show in the MIDI monitor at all (the monitor is
+    // Whether a row's edits show in the MIDI monitor (the monitor is
     // cleared before each send).
-    virtual bool monitored() const { return true; }
+    virtual bool monitored(const ParamRow&) const { return true; }
 };
 
 class ParamBinder {

@@ -71,6 +71,7 @@ struct ParamRow {
     // Scroll bars: the value at the left or top end, and at the right or
     // bottom end (min above max: the bar runs from the high value).
     int min = 0, max = 0;
+    int largeChange = 10;            // scroll bars: the step of a click beside the thumb
     std::vector<const char*> items;  // list items, exactly as shown
     std::vector<int> codes;          // the code each item stores (Coded)
     long pos = 0;                    // record position (1-based)

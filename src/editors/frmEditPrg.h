@@ -79,6 +79,10 @@ public:
     // The control and value label of a row (label nullptr when it has none).
     QWidget* control(const ParamRow& row) const { return binder_.control(row); }
     Label* label(const ParamRow& row) const { return binder_.label(row); }
+    // Sets a row's control as the user would: its edit stores and sends.
+    void setValue(const ParamRow& row, int value) { binder_.setValue(row, value); }
+    // Shows what the record holds on a row's control: nothing stored or sent.
+    void show(const ParamRow& row) { binder_.fill(row); }
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;

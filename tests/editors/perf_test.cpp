@@ -145,6 +145,27 @@ TEST_F(PerfTest, WithTheProgramEditorOpenItsSlidersCarryTheChange) {
               std::tuple(35, 5, std::string("35"), 0x23u));
 }
 
+// Oscillator 2's values move on oscillator 2's sliders of the program
+// editor, each from its own value.
+TEST_F(PerfTest, WithTheProgramEditorOpenOscillatorTwoMovesOnItsOwnSliders) {
+    for (auto [pos, b] : {std::pair<long, unsigned>{19, 1}, {65, 10}, {112, 20}, {77, 0}, {124, 30}})
+        put(w->Tag(), 318 + 172 * 5 + pos, b);
+    ProgramEditorLink().prgRecBuild(w, 5);
+    ProgramEditorLink().show();
+    frmEditPrg* ed = frmEditPrg::Open();
+    ASSERT_NE(ed, nullptr);
+    RunNamed(NamedWindow::frmEditPerf);
+    frmEditPerf* p = frmEditPerf::Open();
+    sent();
+    move(p, 6, 1);
+    EXPECT_EQ(sent(), select(1) + param(7, 1, 15, 0) + select(2) + param(7, 1, 25, 0) + select(1) + param(10, 1, 5, 0) +
+                          select(2) + param(10, 1, 35, 0));
+    const PrgParamTable& t = ProgramParams();
+    auto shown = [&](int i) { return static_cast<ScrollBarBase*>(ed->control(*t.OscHScroll[static_cast<std::size_t>(i)]))->Value(); };
+    EXPECT_EQ(std::tuple(shown(15), shown(55), shown(27), shown(67), at(PrgRec, 112), at(PrgRec, 124)),
+              std::tuple(15, 25, 5, 35, 25u, 35u));
+}
+
 TEST_F(PerfTest, LoadCaptionSelectionAndClose) {
     // Nothing built yet: nothing to move.
     RunNamed(NamedWindow::frmEditPerf);

@@ -84,7 +84,7 @@ private:
     bool beforeStore(const ParamRow& row) override;
     void stored(const ParamRow& row) override;
     bool send(const ParamRow& row, int value) override;
-    bool monitored() const override { return false; }
+    bool monitored(const ParamRow&) const override { return false; }
     void typeAhead(ComboBox* box);
     void restoreOnLeave(ComboBox* c);
     void paintMuteSolo();
