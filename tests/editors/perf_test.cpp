@@ -27,6 +27,16 @@ protected:
     // Slider k moved by the user from where it stands to v.
     static void move(frmEditPerf* p, int k, int v) { p->PerfVScroll[static_cast<std::size_t>(k)]->setValue(v); }
     static std::string select(int osc) { return param(2, 0, unsigned(osc - 1), 0); }
+    // The program editor, then this editor, on program 5 as the window holds
+    // it with `bytes` put in; nothing sent yet.
+    frmEditPrg* bothEditors(std::initializer_list<std::pair<long, unsigned>> bytes) {
+        for (auto [pos, b] : bytes) put(w->Tag(), 318 + 172 * 5 + pos, b);
+        ProgramEditorLink().prgRecBuild(w, 5);
+        ProgramEditorLink().show();
+        RunNamed(NamedWindow::frmEditPerf);
+        sent();
+        return frmEditPerf::Open() ? frmEditPrg::Open() : nullptr;
+    }
     PrgWindow* w = nullptr;
 };
 
@@ -148,16 +158,9 @@ TEST_F(PerfTest, WithTheProgramEditorOpenItsSlidersCarryTheChange) {
 // Oscillator 2's values move on oscillator 2's sliders of the program
 // editor, each from its own value.
 TEST_F(PerfTest, WithTheProgramEditorOpenOscillatorTwoMovesOnItsOwnSliders) {
-    for (auto [pos, b] : {std::pair<long, unsigned>{19, 1}, {65, 10}, {112, 20}, {77, 0}, {124, 30}})
-        put(w->Tag(), 318 + 172 * 5 + pos, b);
-    ProgramEditorLink().prgRecBuild(w, 5);
-    ProgramEditorLink().show();
-    frmEditPrg* ed = frmEditPrg::Open();
+    frmEditPrg* ed = bothEditors({{19, 1}, {65, 10}, {112, 20}, {77, 0}, {124, 30}});
     ASSERT_NE(ed, nullptr);
-    RunNamed(NamedWindow::frmEditPerf);
-    frmEditPerf* p = frmEditPerf::Open();
-    sent();
-    move(p, 6, 1);
+    move(frmEditPerf::Open(), 6, 1);
     EXPECT_EQ(sent(), select(1) + param(7, 1, 15, 0) + select(2) + param(7, 1, 25, 0) + select(1) + param(10, 1, 5, 0) +
                           select(2) + param(10, 1, 35, 0));
     const PrgParamTable& t = ProgramParams();
@@ -244,11 +247,7 @@ TEST_F(PerfTest, LoadCaptionSelectionAndClose) {
 // Both editors read it so, and a move the program editor cannot show sends
 // nothing.
 TEST_F(PerfTest, SignedBytesReadAsTheirRangeHasThem) {
-    const std::pair<long, unsigned> bytes[] = {{19, 0}, {28, 0x96}, {65, 0x87}, {77, 0x87}, {102, 0x84}, {162, 0x9D}};
-    for (auto [pos, b] : bytes) put(w->Tag(), 318 + 172 * 5 + pos, b);
-    ProgramEditorLink().prgRecBuild(w, 5);
-    ProgramEditorLink().show();
-    frmEditPrg* ed = frmEditPrg::Open();
+    frmEditPrg* ed = bothEditors({{19, 0}, {28, 0x96}, {65, 0x87}, {77, 0x87}, {102, 0x84}, {162, 0x9D}});
     ASSERT_NE(ed, nullptr);
     struct Shown {
         const char *control, *label;
@@ -263,11 +262,7 @@ TEST_F(PerfTest, SignedBytesReadAsTheirRangeHasThem) {
                   std::tuple(s.value, std::to_string(s.value)))
             << s.control << s.index;
     }
-    RunNamed(NamedWindow::frmEditPerf);
-    frmEditPerf* p = frmEditPerf::Open();
-    ASSERT_NE(p, nullptr);
-    sent();
-    move(p, 6, 1);  // VELOCITY SENSITIVITY up: both bytes already at 99 as shown
+    move(frmEditPerf::Open(), 6, 1);  // VELOCITY SENSITIVITY up: both bytes already at 99 as shown
     EXPECT_EQ(sent(), "");
     EXPECT_EQ(std::tuple(at(PrgRec, 65), at(PrgRec, 77)), std::tuple(99u, 99u));
 }
