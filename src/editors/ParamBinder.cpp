@@ -33,7 +33,13 @@ QWidget* ParamBinder::create(const ParamRow& row, QWidget* parent, std::function
         break;
     }
     case ParamCtl::List: {
-        auto* c = new ComboBox(parent, name, row.index, 2);
+        auto* c = new ComboBox(parent, name, row.index, row.typed ? 0 : 2);
+        if (row.typed) {
+            // Typing a whole item picks it (the window's type-ahead); Qt
+            // completes nothing and adds nothing.
+            c->setCompleter(nullptr);
+            c->setInsertPolicy(QComboBox::NoInsert);
+        }
         for (const char* item : row.items) c->AddItem(item);
         w = c;
         break;

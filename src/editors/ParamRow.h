@@ -73,6 +73,7 @@ struct ParamRow {
     int min = 0, max = 0;
     int largeChange = 10;            // scroll bars: the step of a click beside the thumb
     std::vector<const char*> items;  // list items, exactly as shown
+    bool typed = false;              // lists: the user may also type an item's text
     std::vector<int> codes;          // the code each item stores (Coded)
     long pos = 0;                    // record position (1-based)
     int shift = 0, width = 8;        // the bits owned: width 8 the whole byte, 16 a pair low byte first

@@ -3,6 +3,7 @@
 // mute and solo, the name field, the field selection, the pop-up).
 #include <QApplication>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "app/state.h"
 #include "editors/arrangement/ArrParams.h"
@@ -29,7 +30,8 @@ std::string& frmEditArr::record() { return ArrRec; }
 
 bool frmEditArr::beforeStore(const ParamRow& row) {
     // The general lists leave the selected field as it is.
-    if (std::string_view(row.control) != "Combo1") EditArrFieldDeselect();
+    const auto& general = map().Combo1;
+    if (std::find(general.begin(), general.end(), &row) == general.end()) EditArrFieldDeselect();
     return true;
 }
 

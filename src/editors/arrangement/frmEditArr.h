@@ -78,7 +78,12 @@ public:
     void CommS_Click(int t);
 
 private:
-    void buildLayout();   // EditArrLayout.cpp
+    // The pages and their controls (EditArrLayout.cpp); the binder makes
+    // the value controls of the table's rows.
+    void buildLayout();
+    template <class C>
+    C* make(const ParamRow& row, QWidget* parent, std::function<void()> own);
+    ComboBox* listAt(const ParamRow& row, QWidget* parent, std::function<void()> own, int x, int y, int w);
     // The edit sequence of the table's rows (EditArrEdit.cpp).
     std::string& record() override;
     bool beforeStore(const ParamRow& row) override;
