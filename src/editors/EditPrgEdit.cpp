@@ -27,8 +27,6 @@ std::string MultisampleText(unsigned n) {
 
 std::string& frmEditPrg::record() { return PrgRec; }
 
-bool frmEditPrg::quiet() const { return Busy || PrgFilling; }
-
 bool frmEditPrg::beforeStore(const ParamRow& row) {
     const PrgPage page = PrgPageOf(row);
     // The EFFECTS page edits in any mode; every other page in PROGRAM mode.
@@ -65,7 +63,7 @@ void frmEditPrg::nameChanged() {
     QLineEdit* e = BasText[0]->lineEdit();
     if (!nameGuard_.accept(e, PrgRecNameLen)) return;
     const QString now = e->text();
-    if (Busy || PrgFilling) return;
+    if (binder_.quiet()) return;
     ModeTx02();
     putField(PrgRec, PrgRecName, PrgRecNameLen, fromQtLatin1(now.left(PrgRecNameLen)));
     PrgModified = true;
@@ -78,7 +76,7 @@ void frmEditPrg::BasText_Change(int i) {
         nameChanged();
         return;
     }
-    if (taking_ || Busy || PrgFilling) return;
+    if (taking_ || binder_.quiet()) return;
     if (codeText_) {
         multisampleTake(i);
         return;
@@ -93,7 +91,7 @@ void frmEditPrg::BasText_Change(int i) {
 }
 
 void frmEditPrg::multisampleCommit(int i) {
-    if (Busy || PrgFilling || taken_[static_cast<std::size_t>(i)]) return;
+    if (binder_.quiet() || taken_[static_cast<std::size_t>(i)]) return;
     multisampleTake(i);
 }
 
@@ -142,7 +140,7 @@ void frmEditPrg::MultisampleBoxSet(int i, const std::string& text) {
 void frmEditPrg::BasVScroll_Change(int i) {
     if (taking_) return;
     const int v = BasVScroll[i]->Value();
-    if (Busy || PrgFilling) {
+    if (binder_.quiet()) {
         multisampleShow(i, static_cast<unsigned>(v));
     } else {
         MultisampleBoxSet(i, fromQt(QString::fromLatin1(MultisampleText(static_cast<unsigned>(v)))));

@@ -5,6 +5,7 @@
 #include "editors/EffectNames.h"
 #include "editors/ProgramParams.h"
 #include "editors/frmEditPrg.h"
+#include "editors/state.h"
 
 namespace {
 // The caption label of each slider and list (EffLab1).
@@ -109,13 +110,13 @@ void frmEditPrg::effectsFill() {
 // last, so that the record, the instrument and the page agree.
 void frmEditPrg::placementChosen() {
     const ParamRow& placement = *ProgramParams().EffCombo[4];
-    if (quiet()) return;
+    if (binder_.quiet()) return;
     const int li = binder_.value(placement);
     if (li < 0) return;
-    const bool was = Busy;
-    Busy = true;
-    ioShow(li == Parallel3, true);
-    Busy = was;
+    {
+        const Quiet quiet;
+        ioShow(li == Parallel3, true);
+    }
     for (int i = 4; i < 8; ++i)
         if (const ParamRow* r = ioRow(i)) binder_.commit(*r, binder_.value(*r));
     binder_.commit(placement, li);

@@ -24,8 +24,7 @@ std::string PrgRecCaption(const std::string& head, const std::string& rec) {
 std::string EditPrgCaption(const std::string& rec) { return PrgRecCaption("Edit Program  ", rec); }
 
 void frmEditPrg::EditPrgFill() {
-    const bool was = PrgFilling;
-    PrgFilling = true;
+    const Quiet filling(PrgFilling);
     ExtCur = at(PrgRec, PrgRecFileKind) == 0 ? "prg" : "pgg";
     setCaption(EditPrgCaption(PrgRec));
     BasText[0]->setText(latin1(rtrim(cutAtNul(mid(PrgRec, PrgRecName, PrgRecNameLen)))));
@@ -36,5 +35,4 @@ void frmEditPrg::EditPrgFill() {
         multisampleShow(i, ParamRaw(PrgRec, *ProgramParams().BasVScroll[static_cast<std::size_t>(i)]));
         if (OscTextSel == i) MultisamplePickerArm();
     }
-    PrgFilling = was;
 }

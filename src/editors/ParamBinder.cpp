@@ -28,12 +28,18 @@ QWidget* ParamBinder::create(const ParamRow& row, QWidget* parent, std::function
         s->setMin(row.min);
         s->setMax(row.max);
         s->setSmallChange(1);
-        s->setLargeChange(10);
+        s->setLargeChange(row.largeChange);
         w = s;
         break;
     }
     case ParamCtl::List: {
-        auto* c = new ComboBox(parent, name, row.index, 2);
+        auto* c = new ComboBox(parent, name, row.index, row.typed ? 0 : 2);
+        if (row.typed) {
+            // Typing a whole item picks it (the window's type-ahead); Qt
+            // completes nothing and adds nothing.
+            c->setCompleter(nullptr);
+            c->setInsertPolicy(QComboBox::NoInsert);
+        }
         for (const char* item : row.items) c->AddItem(item);
         w = c;
         break;
@@ -121,7 +127,7 @@ void ParamBinder::showLabel(const ParamRow& row, bool dragging) {
 
 void ParamBinder::edited(const ParamRow& row, bool dragging) {
     showLabel(row, dragging);
-    if (filling_ || target_.quiet()) return;
+    if (quiet()) return;
     const int v = value(row);
     if (row.kind == ParamCtl::List && v < 0) return;  // a list showing no item
     commit(row, v);
@@ -134,7 +140,7 @@ void ParamBinder::commit(const ParamRow& row, int value) {
     }
     const int sent = ParamStore(target_.record(), row, value);
     target_.stored(row);
-    if (!target_.monitored()) {
+    if (!target_.monitored(row)) {
         target_.send(row, sent);
         return;
     }
@@ -143,12 +149,10 @@ void ParamBinder::commit(const ParamRow& row, int value) {
 }
 
 void ParamBinder::fill(const ParamRow& row) {
-    const bool was = filling_;
-    filling_ = true;
+    const Quiet filling(*filling_);
     const std::optional<int> v = ParamRead(target_.record(), row);
     setValue(row, v.value_or(row.kind == ParamCtl::Check ? 0 : -1));
     showLabel(row);
-    filling_ = was;
 }
 
 void ParamBinder::fillAll() {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "editors/ParamRow.h"
+#include "editors/state.h"
 
 class Label;
 
@@ -22,9 +23,9 @@ public:
     virtual ~ParamTarget() = default;
     // The bytes the rows address.
     virtual std::string& record() = 0;
-    // Handlers only display while this holds (the program is busy, the
-    // window is being filled).
-    virtual bool quiet() const = 0;
+    // Beyond the editors' quiet rule (ParamBinder::quiet): the window's own
+    // reason for its handlers to only display (a document loading).
+    virtual bool quiet() const { return false; }
     // Runs before a store; false refuses the edit, and the control shows
     // the record again.
     virtual bool beforeStore(const ParamRow&) { return true; }
@@ -33,14 +34,17 @@ public:
     // Sends the change (`value` as the codec gives it); true when a message
     // went out, which the monitor then shows.
     virtual bool send(const ParamRow& row, int value) = 0;
-    // Whether the edits show in the MIDI monitor at all (the monitor is
+    // Whether a row's edits show in the MIDI monitor (the monitor is
     // cleared before each send).
-    virtual bool monitored() const { return true; }
+    virtual bool monitored(const ParamRow&) const { return true; }
 };
 
 class ParamBinder {
 public:
-    explicit ParamBinder(ParamTarget& target) : target_(target) {}
+    explicit ParamBinder(ParamTarget& target) : target_(target), filling_(&ownFilling_) {}
+    // A binder whose fills are the window's own fill flag (PrgFilling,
+    // ArrFilling): a fill of the window and a fill of one row are one state.
+    ParamBinder(ParamTarget& target, bool& filling) : target_(target), filling_(&filling) {}
     ParamBinder(const ParamBinder&) = delete;
     ParamBinder& operator=(const ParamBinder&) = delete;
 
@@ -61,8 +65,13 @@ public:
     void setValue(const ParamRow& row, int value);
     void showLabel(const ParamRow& row, bool dragging = false);
 
-    // The edit sequence of a control's change: the label, then (unless the
-    // target is quiet, or a list shows no item) the value committed.
+    // The one rule of every editor's handlers: they only display while the
+    // program is busy (Busy), while the window is being filled, or while the
+    // target says so.
+    bool quiet() const { return Busy || *filling_ || target_.quiet(); }
+
+    // The edit sequence of a control's change: the label, then (unless
+    // quiet, or a list shows no item) the value committed.
     void edited(const ParamRow& row, bool dragging = false);
     // Commits a value: the target's steps before a store, the record, the
     // mark, the send and the monitor.
@@ -76,7 +85,7 @@ public:
     // which the window fills itself once it knows the meaning in force.
     void leaveOutOfFillAll(const ParamRow& row) { bound(row).apart = true; }
     // Whether a fill is under way (the rows' handlers only display).
-    bool filling() const { return filling_; }
+    bool filling() const { return *filling_; }
 
 private:
     struct Binding {
@@ -92,5 +101,6 @@ private:
     ParamTarget& target_;
     std::unordered_map<const ParamRow*, std::unique_ptr<Binding>> bindings_;
     std::vector<Binding*> order_;
-    bool filling_ = false;
+    bool ownFilling_ = false;
+    bool* filling_;
 };

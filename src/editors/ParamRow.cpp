@@ -29,8 +29,12 @@ void fieldPut(std::string& rec, const ParamRow& r, unsigned raw) {
 unsigned polarityLow(const ParamRow& r) { return 1u << r.shift; }
 unsigned polarityHigh(const ParamRow& r) { return 1u << (r.shift + 4); }
 
-int signedByte(unsigned raw) { return raw >= 128 ? static_cast<int>(raw) - 256 : static_cast<int>(raw); }
 }  // namespace
+
+int ParamSigned(unsigned raw, int lowest) {
+    const int v = static_cast<int>(raw);
+    return lowest < 0 && v >= 256 + lowest ? v - 256 : v;
+}
 
 ParamRow ParamRowMake(const char* frame, const char* caption, const char* control, int index, ParamCtl kind, int min,
                       int max, long pos, int shift, int width, ParamCodec codec) {
@@ -123,13 +127,13 @@ std::optional<int> ParamRead(const std::string& rec, const ParamRow& row) {
     int v = static_cast<int>(raw);
     switch (row.codec) {
     case ParamCodec::AsIs: break;
-    case ParamCodec::Signed: v = signedByte(raw); break;
-    case ParamCodec::ListMinus12: v = signedByte(raw) + 12; break;
-    case ParamCodec::Octave: v = 1 - signedByte(raw); break;
+    case ParamCodec::Signed: v = ParamSigned(raw, std::min(row.min, row.max)); break;
+    case ParamCodec::ListMinus12: v = ParamSigned(raw, -12) + 12; break;
+    case ParamCodec::Octave: v = 1 - ParamSigned(raw, -2); break;
     case ParamCodec::LowBits: break;
     // 0-2 up to +2, 15 and 14 down to -2; nothing for the nibbles between.
     case ParamCodec::OctaveNibble: v = raw <= 2 ? 2 - static_cast<int>(raw) : raw >= 14 ? 18 - static_cast<int>(raw) : -1; break;
-    case ParamCodec::OctaveWide: v = 3 - signedByte(raw); break;
+    case ParamCodec::OctaveWide: v = 3 - ParamSigned(raw, -3); break;
     case ParamCodec::ChannelOff: v = raw == 255 ? 0 : static_cast<int>(raw) + 1; break;
     case ParamCodec::Reversed: v = row.max - static_cast<int>(raw); break;
     case ParamCodec::TenLess: v = raw <= 10 ? 10 - static_cast<int>(raw) : -1; break;

@@ -71,7 +71,9 @@ struct ParamRow {
     // Scroll bars: the value at the left or top end, and at the right or
     // bottom end (min above max: the bar runs from the high value).
     int min = 0, max = 0;
+    int largeChange = 10;            // scroll bars: the step of a click beside the thumb
     std::vector<const char*> items;  // list items, exactly as shown
+    bool typed = false;              // lists: the user may also type an item's text
     std::vector<int> codes;          // the code each item stores (Coded)
     long pos = 0;                    // record position (1-based)
     int shift = 0, width = 8;        // the bits owned: width 8 the whole byte, 16 a pair low byte first
@@ -103,6 +105,10 @@ std::optional<int> ParamRead(const std::string& rec, const ParamRow& row);
 // Whether the value a row sends goes out as a negative amount (or OFF,
 // ORG): the message then carries 7F as its high byte.
 bool ParamNegative(const ParamRow& row, int sent);
+// A signed byte as the records keep it: the values from `lowest` (below 0)
+// to -1 stored as value + 256 (-99..-1 as 157..255); any other byte is its
+// own number, which a control shows at its nearest limit.
+int ParamSigned(unsigned raw, int lowest);
 // The field's bits as the record holds them, uncoded.
 unsigned ParamRaw(const std::string& rec, const ParamRow& row);
 // The value label's text; `dragging` while the user drags the thumb.

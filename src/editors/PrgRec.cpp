@@ -42,10 +42,8 @@ void PrgRecBuild(ChildForm* window, int index) {
     PerfVal = {};
     if (EditPerfOpen) {
         // Back to the middle without sending or marking the program changed.
-        const bool was = Busy;
-        Busy = true;
+        const Quiet quiet;
         PerfSlidersReset();
-        Busy = was;
     }
 }
 
@@ -58,12 +56,10 @@ bool PrgRecMayClose(bool otherOpen, const ChildForm* other, const std::string& t
 
 void PrgOscSelect(int osc) {
     PrgOscSel = osc;
-    const bool was = Busy;
-    Busy = true;
+    const Quiet quiet;
     if (EditPrgOpen)
         if (frmEditPrg* f = frmEditPrg::Open()) f->showOscillator(osc);
     MidiMonLog("");
     PrgParamTx(2, 0, static_cast<int16_t>(osc - 1));
     if (MidiOn != 0) MidiMonLogSent();
-    Busy = was;
 }

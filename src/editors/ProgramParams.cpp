@@ -131,19 +131,37 @@ const PrgParamTable& ProgramParams() {
     return table;
 }
 
-const std::vector<PerfSliderRow>& PerfSliderMap() {
-    static const std::vector<PerfSliderRow> map = [] {
+const std::vector<PerfSlider>& PerfSliderMap() {
+    static const std::vector<PerfSlider> map = [] {
         const PrgParamTable& t = ProgramParams();
-        auto osc = [&t](int slider, int k, int step, std::array<bool, 2> logged = {true, true}) {
-            return PerfSliderRow{slider, t.OscHScroll[static_cast<std::size_t>(k)], k + 40, step, logged};
+        // Oscillator slider k, then its oscillator 2 twin.
+        auto osc = [&t](int k, bool logged1 = true, bool logged2 = true) {
+            return std::vector<PerfMove>{{t.OscHScroll[static_cast<std::size_t>(k)], logged1, false},
+                                         {t.OscHScroll[static_cast<std::size_t>(k + 40)], logged2, false}};
         };
-        return std::vector<PerfSliderRow>{
-            osc(0, 4, 5),  osc(1, 9, 5),         osc(2, 12, 3),
-            osc(3, 30, 5), osc(4, 22, 5, {false, false}), osc(4, 36, 5),
-            osc(5, 24, 5), osc(6, 15, 5, {false, true}), osc(6, 27, 5),
-            {7, t.EffHScroll[0], -1, 5, {true, true}},
-            {7, t.EffHScroll[2], -1, 5, {true, true}},
+        auto join = [](std::vector<PerfMove> a, const std::vector<PerfMove>& b) {
+            a.insert(a.end(), b.begin(), b.end());
+            return a;
         };
+        const std::pair<const char*, std::pair<int, std::vector<PerfMove>>> sliders[] = {
+            {"VIBRATO INTENSITY", {5, osc(4)}},
+            {"VDF CUTOFF", {5, osc(9)}},
+            {"VDF EG INTENSITY", {3, osc(12)}},
+            {"ATTACK TIME", {5, osc(30)}},
+            {"RELEASE TIME", {5, join(osc(22, false, false), osc(36))}},
+            {"VDA LEVEL", {5, osc(24)}},
+            {"VELOCITY SENSITIVITY", {5, join(osc(15, false, true), osc(27))}},
+            {"EFFECTS BALANCE", {5, {{t.EffHScroll[0], true, true}, {t.EffHScroll[2], true, true}}}},
+        };
+        std::vector<PerfSlider> m;
+        for (const auto& [name, s] : sliders) {
+            const int k = static_cast<int>(m.size());
+            ParamRow r = ParamRowMake("", name, "PerfVScroll", k, ParamCtl::VScroll, 10, -10, 0, 0, 8, ParamCodec::AsIs);
+            r.largeChange = 1;
+            r.label = ParamLabel::Number;
+            m.push_back({r, s.first, s.second});
+        }
+        return m;
     }();
     return map;
 }

@@ -45,17 +45,20 @@ int PrgPolarityCell(const ParamRow& row);
 // Appends the EFFECTS page's rows to the table's rows.
 void PrgEffectRows(std::vector<ParamRow>& rows);
 
-// The performance editor's sliders: each moves one or two values of the
-// program by a step per click. A value is the one of a program editor
-// slider, whose row gives its byte, range and message: an oscillator 1
-// slider (its oscillator 2 twin stands 40 sliders and 47 bytes further on),
-// or for slider 7 an effect's balance, whose byte is written into the byte
-// after it too.
-struct PerfSliderRow {
-    int slider;           // 0-7
+// The performance editor's sliders: each a relative row over rows of the
+// program editor. Its own value is no parameter (only the direction of a
+// move counts); a move steps each program row it moves by the slider's
+// step, and that row stores and sends the value: an oscillator slider (those
+// of oscillator 2 only in a two-oscillator program), or for slider 7 an
+// effect's balance, whose byte is written into the byte after it too.
+struct PerfMove {
     const ParamRow* row;  // ProgramParams().OscHScroll[k] or EffHScroll[0 / 2]
-    int osc2;             // the oscillator 2 slider (OscHScroll); -1: none
-    int step;
-    std::array<bool, 2> logged;  // the message is shown on the monitor, by oscillator
+    bool logged;          // its message is shown on the monitor
+    bool pair;            // the byte after the row's takes the same value
 };
-const std::vector<PerfSliderRow>& PerfSliderMap();
+struct PerfSlider {
+    ParamRow row;  // "PerfVScroll" k, +10 at the top to -10, its position in "PerfLab" k
+    int step;
+    std::vector<PerfMove> moves;  // in the order they are made
+};
+const std::vector<PerfSlider>& PerfSliderMap();

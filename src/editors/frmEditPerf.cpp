@@ -21,12 +21,7 @@
 #include "shell/state.h"
 
 namespace {
-const char* const kNames[frmEditPerf::Sliders] = {
-    "VIBRATO INTENSITY", "VDF CUTOFF", "VDF EG INTENSITY",     "ATTACK TIME",
-    "RELEASE TIME",      "VDA LEVEL",  "VELOCITY SENSITIVITY", "EFFECTS BALANCE"};
 const char* const kMarks[3] = {"+10", "0", "-10"};
-constexpr int SliderTop = 10, SliderBottom = -10;
-constexpr int OscBytes = 47;  // oscillator 2's bytes stand this far after oscillator 1's
 
 // The record holds a program of a program window (the kind of its window
 // is there once it was built; a blank before).
@@ -39,31 +34,18 @@ std::string loadCaption() {
     return recordBuilt() ? PrgRecCaption("Performance Edit  ", PrgRec) : std::string("Performance Edit");
 }
 
-void putValue(long pos, int v) { put(PrgRec, pos, static_cast<unsigned>(v < 0 ? v + 256 : v)); }
-
-void sendLogged(const ParamMsg& m, int v, bool logged) {
-    if (logged) MidiMonLog("");
-    PrgParamTx(m.group, m.index, static_cast<int16_t>(v));
-    if (logged && MidiOn != 0) MidiMonLogSent();
-}
-
-// The program editor's slider of a row set by code: its own handler stores
-// and sends, unless `quiet`.
-void showIn(frmEditPrg* ed, const ParamRow& row, int v, bool quiet) {
-    auto* s = static_cast<ScrollBarBase*>(ed->control(row));
-    if (!s) return;
-    const bool was = Busy;
-    if (quiet) Busy = true;
-    s->setValue(v);
-    Busy = was;
+const PerfMove* moveOf(const ParamRow& row) {
+    for (const PerfSlider& s : PerfSliderMap())
+        for (const PerfMove& m : s.moves)
+            if (m.row == &row) return &m;
+    return nullptr;
 }
 }  // namespace
 
 int PerfEditCalcW(int k, int cur, int prev, int v, int step) {
     const int d = prev < v ? step : prev > v ? -step : 0;
     if (k == 6) {
-        if (cur >= 157) cur -= 256;
-        cur = std::clamp(cur, -99, 99);
+        cur = std::clamp(ParamSigned(static_cast<unsigned>(cur), -99), -99, 99);
         if (cur < -94) return d == -step ? -99 : cur + d;
         if (cur > 94) return d == step ? 99 : cur + d;
         return cur + d;
@@ -82,24 +64,21 @@ int PerfEditCalcW(int k, int cur, int prev, int v, int step) {
 }
 
 frmEditPerf::frmEditPerf(MdiFrame* frame) : ToolForm(frame, QStringLiteral("frmEditPerf"), Kind, MenuId::mnuEditPerf) {
+    const Quiet quiet;
     for (int k = 0; k < Sliders; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        auto* s = new VScroll(this, QStringLiteral("PerfVScroll"), k);
-        s->setMin(SliderTop);
-        s->setMax(SliderBottom);
-        s->setSmallChange(1);
-        s->setLargeChange(1);
+        const ParamRow& row = PerfSliderMap()[i].row;
+        auto* s = static_cast<VScroll*>(binder_.create(row, this, [this, k] { PerfVScroll_Change(k); }));
         s->setValue(0);
-        s->Change = [this, k] { PerfVScroll_Change(k); };
-        s->Scroll = [this, k] { PerfVScroll_Scroll(k); };
         PerfVScroll[i] = s;
         PerfLab[i] = new Label(this, QStringLiteral("PerfLab"), k);
         PerfLab[i]->setAlignment(Qt::AlignCenter);
         PerfLab[i]->setCaption("0");
+        binder_.setLabel(row, PerfLab[i]);
         PerfLab1[i] = new Label(this, QStringLiteral("PerfLab1"), k);
         PerfLab1[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         PerfLab1[i]->setWordWrap(true);
-        PerfLab1[i]->setCaption(kNames[i]);
+        PerfLab1[i]->setCaption(row.caption);
         for (int m = 0; m < 3; ++m) {
             auto* l = new Label(this, QStringLiteral("PerfMark"), k * 3 + m);
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -116,8 +95,7 @@ frmEditPerf* frmEditPerf::Open() {
 }
 
 void frmEditPerf::Form_Load() {
-    const bool was = Busy;
-    Busy = true;
+    const Quiet quiet;
     ToolLoaded(true);
     if (!EditPrgOpen) PrgModified = false;
     setTag(WindowImageNew(Kind));
@@ -127,7 +105,6 @@ void frmEditPerf::Form_Load() {
     PerfVal = {};
     slidersReset();
     layoutControls();
-    Busy = was;
 }
 
 void frmEditPerf::slidersReset() {
@@ -196,41 +173,58 @@ void frmEditPerf::mousePressEvent(QMouseEvent* e) {
     ToolForm::mousePressEvent(e);
 }
 
+// ---- the edit sequence of the program rows, the program editor closed --------
+
+std::string& frmEditPerf::record() { return PrgRec; }
+
+// A record never built holds no program: nothing to move.
+bool frmEditPerf::quiet() const { return !recordBuilt(); }
+
+bool frmEditPerf::beforeStore(const ParamRow& row) {
+    if (row.osc != 0) PrgOscSelect(row.osc);
+    return true;
+}
+
+void frmEditPerf::stored(const ParamRow& row) {
+    if (const PerfMove* m = moveOf(row); m && m->pair) put(PrgRec, row.pos + 1, at(PrgRec, row.pos));
+    PrgModified = true;
+}
+
+bool frmEditPerf::send(const ParamRow& row, int value) {
+    PrgParamTx(row.msg->group, row.msg->index, static_cast<int16_t>(value));
+    return MidiOn != 0;
+}
+
+bool frmEditPerf::monitored(const ParamRow& row) const {
+    const PerfMove* m = moveOf(row);
+    return m && m->logged;
+}
+
 void frmEditPerf::PerfVScroll_Change(int k) {
-    const auto i = static_cast<std::size_t>(k);
-    const int v = PerfVScroll[i]->Value();
-    PerfLab[i]->setCaption(std::to_string(v));
-    if (Busy || !recordBuilt()) return;
+    const PerfSlider& slider = PerfSliderMap()[static_cast<std::size_t>(k)];
+    const int v = binder_.value(slider.row);
+    binder_.showLabel(slider.row);
+    if (binder_.quiet()) return;
     const bool twoOsc = (at(PrgRec, 19) & 3) == 1;
-    const int prev = PerfVal[i];
+    const int prev = PerfVal[static_cast<std::size_t>(k)];
     frmEditPrg* ed = EditPrgOpen ? frmEditPrg::Open() : nullptr;
-    const PrgParamTable& t = ProgramParams();
-    for (const PerfSliderRow& r : PerfSliderMap()) {
-        if (r.slider != k) continue;
-        const ParamRow& row = *r.row;
-        if (r.osc2 < 0) {
-            // An effect's balance: both bytes of its pair, sent here even
-            // with the program editor open, whose slider only shows it.
-            const int n = PerfEditCalcW(k, static_cast<int>(at(PrgRec, row.pos)), prev, v, r.step);
-            putValue(row.pos, n);
-            putValue(row.pos + 1, n);
-            sendLogged(*row.msg, n, r.logged[0]);
-            if (ed) showIn(ed, row, n, true);
-            continue;
-        }
-        for (int osc = 1; osc <= (twoOsc ? 2 : 1); ++osc) {
-            const ParamRow& oscRow = osc == 1 ? row : *t.OscHScroll[static_cast<std::size_t>(r.osc2)];
-            const long pos = row.pos + (osc == 1 ? 0 : OscBytes);
-            const int n = PerfEditCalcW(k, static_cast<int>(at(PrgRec, pos)), prev, v, r.step);
-            if (ed) {
-                showIn(ed, oscRow, n, false);
-            } else {
-                PrgOscSelect(osc);
-                sendLogged(*row.msg, n, r.logged[static_cast<std::size_t>(osc - 1)]);
-            }
-            putValue(pos, n);
+    for (const PerfMove& m : slider.moves) {
+        const ParamRow& row = *m.row;
+        if (row.osc == 2 && !twoOsc) continue;
+        const int n = PerfEditCalcW(k, static_cast<int>(ParamRaw(PrgRec, row)), prev, v, slider.step);
+        if (ed && !m.pair) {
+            // The program editor's slider carries the change: its own edit
+            // stores and sends it, once; the byte takes the value even where
+            // that slider already showed it.
+            ed->setValue(row, n);
+            ParamStore(PrgRec, row, n);
+        } else {
+            // An effect's balance is sent from here; the program editor only
+            // shows it.
+            binder_.commit(row, n);
+            if (ed) ed->show(row);
         }
     }
-    PerfVal[i] = v;
+    PerfVal[static_cast<std::size_t>(k)] = v;
     PrgModified = true;
 }

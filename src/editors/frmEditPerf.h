@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/ToolForm.h"
+#include "editors/ParamBinder.h"
 
 class Label;
 class VScroll;
@@ -21,7 +22,7 @@ class VScroll;
 // the slider stands above its middle.
 int PerfEditCalcW(int k, int cur, int prev, int v, int step);
 
-class frmEditPerf : public ToolForm {
+class frmEditPerf : public ToolForm, private ParamTarget {
     Q_OBJECT
 public:
     static constexpr int Kind = 36;
@@ -53,7 +54,18 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
 
 private:
+    // The edit sequence of the program rows a slider moves while the program
+    // editor is closed: the oscillator selected first, the record marked
+    // changed, the message (on the monitor where the table says so).
+    std::string& record() override;
+    bool quiet() const override;
+    bool beforeStore(const ParamRow& row) override;
+    void stored(const ParamRow& row) override;
+    bool send(const ParamRow& row, int value) override;
+    bool monitored(const ParamRow& row) const override;
+
     void layoutControls();
+    ParamBinder binder_{*this};
     std::array<std::array<Label*, 3>, Sliders> marks_{};  // "+10", "0", "-10" beside each slider
     static inline QPointer<frmEditPerf> instance_;
 };

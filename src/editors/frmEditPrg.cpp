@@ -31,8 +31,7 @@ frmEditPrg* frmEditPrg::Open() {
 }
 
 void frmEditPrg::Form_Load() {
-    const bool was = Busy;
-    Busy = true;
+    const Quiet quiet;
     ToolLoaded(true);
     setTag(WindowImageNew(Kind));
     for (int i = 0; i < 3; ++i) boxColours(i, false);
@@ -45,7 +44,6 @@ void frmEditPrg::Form_Load() {
     if (!EditPerfOpen) PrgModified = false;
     EditPrgOpen = true;
     SSTab1->setTab(0);
-    Busy = was;
 }
 
 void frmEditPrg::Form_Activate() { MenuAgg(); }
@@ -113,13 +111,13 @@ void frmEditPrg::showOscillator(int osc) {
 }
 
 void frmEditPrg::BasOption_Click(int i) {
-    if (Busy || PrgFilling) return;
+    if (binder_.quiet()) return;
     ModeTx02();
     PrgOscSelect(i + 1);
 }
 
 void frmEditPrg::OscOption_Click(int i) {
-    if (Busy || PrgFilling) return;
+    if (binder_.quiet()) return;
     ModeTx02();
     PrgOscSelect(i % 2 + 1);
 }

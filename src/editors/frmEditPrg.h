@@ -80,6 +80,10 @@ public:
     // The control and value label of a row (label nullptr when it has none).
     QWidget* control(const ParamRow& row) const { return binder_.control(row); }
     Label* label(const ParamRow& row) const { return binder_.label(row); }
+    // Sets a row's control as the user would: its edit stores and sends.
+    void setValue(const ParamRow& row, int value) { binder_.setValue(row, value); }
+    // Shows what the record holds on a row's control: nothing stored or sent.
+    void show(const ParamRow& row) { binder_.fill(row); }
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
@@ -93,7 +97,6 @@ private:
     // (EditPrgEdit.cpp): PROGRAM mode and the oscillator first, the record
     // marked changed, the parameter message.
     std::string& record() override;
-    bool quiet() const override;
     bool beforeStore(const ParamRow& row) override;
     void stored(const ParamRow& row) override;
     bool send(const ParamRow& row, int value) override;
@@ -117,7 +120,7 @@ private:
     void boxColours(int i, bool selected);
     void nameChanged();
 
-    ParamBinder binder_{*this};
+    ParamBinder binder_{*this, PrgFilling};
     std::array<bool, 3> taken_{};     // the box's text has been taken
     bool codeText_ = false;           // the program is setting a box's text
     bool taking_ = false;             // a multisample box's number is being taken

@@ -83,8 +83,7 @@ frmMultisample* frmMultisample::Open() {
 }
 
 void frmMultisample::Form_Load() {
-    const bool was = Busy;
-    Busy = true;
+    const Quiet quiet;
     ToolLoaded(true);
     setTag(WindowImageNew(Kind));
     const int count = static_cast<int>(MultisampleNames.size());
@@ -92,7 +91,6 @@ void frmMultisample::Form_Load() {
     columnPx_ = widestRow() + ColumnGapPx;
     setCaption("Multisample");
     layoutControls();
-    Busy = was;
 }
 
 int frmMultisample::widestRow() const {

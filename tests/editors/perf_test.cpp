@@ -27,6 +27,16 @@ protected:
     // Slider k moved by the user from where it stands to v.
     static void move(frmEditPerf* p, int k, int v) { p->PerfVScroll[static_cast<std::size_t>(k)]->setValue(v); }
     static std::string select(int osc) { return param(2, 0, unsigned(osc - 1), 0); }
+    // The program editor, then this editor, on program 5 as the window holds
+    // it with `bytes` put in; nothing sent yet.
+    frmEditPrg* bothEditors(std::initializer_list<std::pair<long, unsigned>> bytes) {
+        for (auto [pos, b] : bytes) put(w->Tag(), 318 + 172 * 5 + pos, b);
+        ProgramEditorLink().prgRecBuild(w, 5);
+        ProgramEditorLink().show();
+        RunNamed(NamedWindow::frmEditPerf);
+        sent();
+        return frmEditPerf::Open() ? frmEditPrg::Open() : nullptr;
+    }
     PrgWindow* w = nullptr;
 };
 
@@ -145,6 +155,20 @@ TEST_F(PerfTest, WithTheProgramEditorOpenItsSlidersCarryTheChange) {
               std::tuple(35, 5, std::string("35"), 0x23u));
 }
 
+// Oscillator 2's values move on oscillator 2's sliders of the program
+// editor, each from its own value.
+TEST_F(PerfTest, WithTheProgramEditorOpenOscillatorTwoMovesOnItsOwnSliders) {
+    frmEditPrg* ed = bothEditors({{19, 1}, {65, 10}, {112, 20}, {77, 0}, {124, 30}});
+    ASSERT_NE(ed, nullptr);
+    move(frmEditPerf::Open(), 6, 1);
+    EXPECT_EQ(sent(), select(1) + param(7, 1, 15, 0) + select(2) + param(7, 1, 25, 0) + select(1) + param(10, 1, 5, 0) +
+                          select(2) + param(10, 1, 35, 0));
+    const PrgParamTable& t = ProgramParams();
+    auto shown = [&](int i) { return static_cast<ScrollBarBase*>(ed->control(*t.OscHScroll[static_cast<std::size_t>(i)]))->Value(); };
+    EXPECT_EQ(std::tuple(shown(15), shown(55), shown(27), shown(67), at(PrgRec, 112), at(PrgRec, 124)),
+              std::tuple(15, 25, 5, 35, 25u, 35u));
+}
+
 TEST_F(PerfTest, LoadCaptionSelectionAndClose) {
     // Nothing built yet: nothing to move.
     RunNamed(NamedWindow::frmEditPerf);
@@ -216,6 +240,31 @@ TEST_F(PerfTest, LoadCaptionSelectionAndClose) {
         }
     }
     EXPECT_EQ(ChildWinCount, count);
+}
+
+// A signed byte reads negative only from the bottom of its range down from
+// 255; any other byte is its own number, at the control's nearest limit.
+// Both editors read it so, and a move the program editor cannot show sends
+// nothing.
+TEST_F(PerfTest, SignedBytesReadAsTheirRangeHasThem) {
+    frmEditPrg* ed = bothEditors({{19, 0}, {28, 0x96}, {65, 0x87}, {77, 0x87}, {102, 0x84}, {162, 0x9D}});
+    ASSERT_NE(ed, nullptr);
+    struct Shown {
+        const char *control, *label;
+        int index, value;
+    };
+    const Shown shown[] = {{"BasHScroll", "BasLab", 0, 50},   // Detune: 206-255 negative
+                           {"OscHScroll", "OscLab", 45, 99},  // Freq m by K tr: 157-255
+                           {"EffHScroll", "EffLab", 1, 15}};  // D-Mod. Amount: 241-255
+    for (const Shown& s : shown) {
+        EXPECT_EQ(std::tuple(FindControl<ScrollBarBase>(ed, s.control, s.index)->Value(),
+                             FindControl<Label>(ed, s.label, s.index)->Caption()),
+                  std::tuple(s.value, std::to_string(s.value)))
+            << s.control << s.index;
+    }
+    move(frmEditPerf::Open(), 6, 1);  // VELOCITY SENSITIVITY up: both bytes already at 99 as shown
+    EXPECT_EQ(sent(), "");
+    EXPECT_EQ(std::tuple(at(PrgRec, 65), at(PrgRec, 77)), std::tuple(99u, 99u));
 }
 
 TEST_F(PerfTest, EditPerformanceEditFromAProgramWindow) {

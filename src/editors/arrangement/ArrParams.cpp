@@ -26,6 +26,7 @@ ParamRow list(int page, const char* frame, const char* caption, const char* cont
     const int max = static_cast<int>(items.size()) - 1;
     ParamRow r = make(page, frame, caption, control, index, ParamCtl::List, 0, max, pos, shift, width, codec, param);
     r.items = std::move(items);
+    r.typed = true;
     r.fallback = fallback;
     return r;
 }
@@ -107,6 +108,7 @@ std::vector<ParamRow> buildRows() {
         pan.label = ParamLabel::Text;
         pan.text = ArrPanText;
         pan.fallback = 17;
+        pan.largeChange = 3;
         r.push_back(pan);
         r.push_back(list(page, f, "Octave", "Combo2", 6 * t + 2, {" +2", " +1", "  0", " -1", " -2"}, p + 5, 0, 8,
                          K::OctaveByte, octaveSent ? par + 16 : -1, 2));
@@ -146,6 +148,10 @@ const ArrParamTable& ArrCtrlMap() {
         ParamIndex(t.rows, "EffCombo", t.EffCombo);
         ParamIndex(t.rows, "VScroll1", t.VScroll1);
         ParamIndex(t.rows, "Combo2", t.Combo2);
+        t.Variation = list(General, kGeneral, "DDrumMap", "Combo1", 5, {" VAR1", " VAR2", " VAR3", " VAR4"}, 30, 0, 8,
+                           K::AsIs, -1);
+        t.VariationValue = make(General, kGeneral, "Variation", "HScroll1", 1, ParamCtl::HScroll, 1, 8, 30, 0, 8, K::AsIs, -1);
+        t.VariationValue.largeChange = 1;
         return t;
     }();
     return table;

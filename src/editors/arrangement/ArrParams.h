@@ -23,5 +23,9 @@ struct ArrParamTable {
     std::array<const ParamRow*, 2> EffCombo{};
     std::array<const ParamRow*, 19> VScroll1{};
     std::array<const ParamRow*, 54> Combo2{};
+    // Outside the fill order, the editor's own: the variation shown
+    // (Combo1 5, storing nothing) and its value (HScroll1 1), which is the
+    // byte 30 + the variation shown.
+    ParamRow Variation, VariationValue;
 };
 const ArrParamTable& ArrCtrlMap();

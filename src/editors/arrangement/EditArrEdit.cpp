@@ -3,6 +3,7 @@
 // mute and solo, the name field, the field selection, the pop-up).
 #include <QApplication>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "app/state.h"
 #include "editors/arrangement/ArrParams.h"
@@ -27,11 +28,10 @@ const ParamRow& rowOf(const std::array<const ParamRow*, 10>& a, int i) { return 
 
 std::string& frmEditArr::record() { return ArrRec; }
 
-bool frmEditArr::quiet() const { return ArrFilling; }
-
 bool frmEditArr::beforeStore(const ParamRow& row) {
     // The general lists leave the selected field as it is.
-    if (std::string_view(row.control) != "Combo1") EditArrFieldDeselect();
+    const auto& general = map().Combo1;
+    if (std::find(general.begin(), general.end(), &row) == general.end()) EditArrFieldDeselect();
     return true;
 }
 
@@ -48,7 +48,7 @@ bool frmEditArr::send(const ParamRow& row, int value) {
 // ---- general page ----------------------------------------------------------------
 
 void frmEditArr::Combo1_Click(int i) {
-    if (ArrFilling) return;
+    if (binder_.quiet()) return;
     if (i != 5) {
         binder_.edited(rowOf(map().Combo1, i));
         return;
@@ -66,7 +66,7 @@ void frmEditArr::Combo1_Click(int i) {
 
 void frmEditArr::Check1_Click(int i) {
     const ParamRow& row = rowOf(map().Check1, i);
-    if (ArrFilling) {
+    if (binder_.filling()) {
         // The fill changed the box: the instrument hears the switch shown.
         send(row, binder_.value(row));
         return;
@@ -75,7 +75,7 @@ void frmEditArr::Check1_Click(int i) {
 }
 
 void frmEditArr::HScroll1_Change(int i) {
-    if (ArrFilling) return;
+    if (binder_.quiet()) return;
     if (i == 0) {
         const ParamRow& row = *map().HScroll1[0];
         binder_.showLabel(row);
@@ -102,7 +102,7 @@ void frmEditArr::EffCombo_Click(int i) {
     const int n = 47 - v;
     EffLab1[static_cast<std::size_t>(i)]->setCaption(std::string(i == 0 ? "Effect 1 (" : "Effect 2 (") +
                                                      (n == 0 ? std::string("Off") : std::to_string(n)) + ")");
-    if (ArrFilling) {
+    if (binder_.filling()) {
         // A fill changed the list: the instrument hears the effect shown,
         // and the record keeps what it holds.
         send(row, n);
@@ -135,7 +135,7 @@ void frmEditArr::Combo2_Change(int i) { typeAhead(Combo2[static_cast<std::size_t
 // ---- tracks --------------------------------------------------------------------
 
 void frmEditArr::Combo2_Click(int i) {
-    if (ArrFilling) return;
+    if (binder_.quiet()) return;
     binder_.edited(*map().Combo2[static_cast<std::size_t>(i)]);
 }
 
@@ -193,7 +193,7 @@ void frmEditArr::Text1_Change(int i) {
     setCaptionFor(fromQt(now));
     ArrNameChanged = true;
     // A fill shows the record's own name: the record stays as built.
-    if (ArrFilling) return;
+    if (binder_.filling()) return;
     putField(ArrRec, ArrRecName, ArrRecNameLen, fromQtLatin1(now.left(ArrRecNameLen)));
     ArrModified = true;
 }

@@ -29,8 +29,7 @@ std::string EditArrCaption(const std::string& rec, const std::string& name) {
 
 void frmEditArr::EditArrFill() {
     const ArrParamTable& map = ArrCtrlMap();
-    const bool was = ArrFilling;
-    ArrFilling = true;
+    const Quiet filling(ArrFilling);
     Text1[0]->setText(latin1(rtrim(cutAtNul(mid(ArrRec, ArrRecName, ArrRecNameLen)))));
     setCaption(EditArrCaption(ArrRec, Text1[0]->Text()));
     Text1[1]->setText(latin1(rtrim(cutAtNul(mid(ArrRec, ArrRecStyleName, ArrRecTextLen)))));
@@ -59,7 +58,7 @@ void frmEditArr::EditArrFill() {
     // Long names show from their beginning.
     for (TextBox* t : Text1)
         if (t->lineEdit()) t->lineEdit()->setCursorPosition(0);
-    ArrFilling = was;
+    // What was just shown counts as unchanged, whatever the handlers did.
     ArrModified = false;
 }
 

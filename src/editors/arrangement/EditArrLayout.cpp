@@ -1,5 +1,4 @@
 // The arrangement editor: its two pages, their frames and every control.
-#include <QComboBox>
 #include <QLineEdit>
 
 #include "editors/arrangement/ArrParams.h"
@@ -28,28 +27,20 @@ Label* valueLabel(QWidget* parent, const QString& name, int index, int x, int y,
     return l;
 }
 
-// An editable list: typing a whole item picks it; Qt completes nothing
-// and adds nothing.
-ComboBox* listOf(QWidget* parent, const char* name, int index, const ParamRow* row, int x, int y, int w) {
-    auto* c = new ComboBox(parent, QString::fromLatin1(name), index, 0);
-    c->setCompleter(nullptr);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    if (row)
-        for (const char* item : row->items) c->AddItem(item);
+}  // namespace
+
+// The control of a row, made by the binder, its changes going to `own`.
+template <class C>
+C* frmEditArr::make(const ParamRow& row, QWidget* parent, std::function<void()> own) {
+    return static_cast<C*>(binder_.create(row, parent, std::move(own)));
+}
+
+// A list of the table at its place.
+ComboBox* frmEditArr::listAt(const ParamRow& row, QWidget* parent, std::function<void()> own, int x, int y, int w) {
+    auto* c = make<ComboBox>(row, parent, std::move(own));
     place(c, x, y, w, CtlH + 1);
     return c;
 }
-
-template <class S>
-S* scrollOf(QWidget* parent, const char* name, int index, int min, int max, int large) {
-    auto* s = new S(parent, QString::fromLatin1(name), index);
-    s->setMin(min);
-    s->setMax(max);
-    s->setSmallChange(1);
-    s->setLargeChange(large);
-    return s;
-}
-}  // namespace
 
 void frmEditArr::buildLayout() {
     const ArrParamTable& map = ArrCtrlMap();
@@ -108,28 +99,29 @@ void frmEditArr::buildLayout() {
                         {2, "Fill 2", bx, 1},     {5, "DDrumMap", bx, 2}};
     for (const At& a : lists) {
         caption(g, a.caption, a.x, rowY(a.k), a.x == ax ? ac : bc);
-        Combo1[static_cast<std::size_t>(a.index)] =
-            listOf(g, "Combo1", a.index, a.index == 5 ? nullptr : map.Combo1[static_cast<std::size_t>(a.index)],
+        const int i = a.index;
+        Combo1[static_cast<std::size_t>(i)] =
+            listAt(i == 5 ? map.Variation : *map.Combo1[static_cast<std::size_t>(i)], g, [this, i] { Combo1_Click(i); },
                    a.x + (a.x == ax ? ac : bc), rowY(a.k), a.x == ax ? 80 : bw);
     }
-    for (const char* v : {" VAR1", " VAR2", " VAR3", " VAR4"}) Combo1[5]->AddItem(v);
     caption(g, "Variation", bx, rowY(3), bc);
-    HScroll1[1] = scrollOf<HScroll>(g, "HScroll1", 1, 1, 8, 1);
+    HScroll1[1] = make<HScroll>(map.VariationValue, g, [this] { HScroll1_Change(1); });
     place(HScroll1[1], bx + bc, rowY(3) + 1, sw, 15);
     Label1[4] = valueLabel(g, QStringLiteral("Label1"), 4, bx + bc + sw + 1, rowY(3) + 1, 20);
     caption(g, "Split Point", bx, rowY(4), bc);
-    HScroll1[0] = scrollOf<HScroll>(g, "HScroll1", 0, 36, 96, 10);
+    HScroll1[0] = make<HScroll>(*map.HScroll1[0], g, [this] { HScroll1_Change(0); });
     place(HScroll1[0], bx + bc, rowY(4) + 1, sw, 15);
     Label1[3] = valueLabel(g, QStringLiteral("Label1"), 3, bx + bc + sw + 1, rowY(4) + 1, 24);
+    binder_.setLabel(*map.HScroll1[0], Label1[3]);
     caption(g, "Tempo", 248, rowY(7), 50)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    VScroll1[0] = scrollOf<VScroll>(g, "VScroll1", 0, 240, 40, 10);
+    VScroll1[0] = make<VScroll>(*map.VScroll1[0], g, [this] { VScroll1_Change(0); });
     place(VScroll1[0], 302, kTop, 16, TopH - kTop - 22);
     Label1[0] = valueLabel(g, QStringLiteral("Label1"), 0, 296, TopH - 20, 28);
+    binder_.setLabel(*map.VScroll1[0], Label1[0]);
 
     // ---- Switches ----
     for (int i = 0; i < 9; ++i) {
-        auto* c = new CheckBox(frames[1], QStringLiteral("Check1"), i);
-        c->setCaption(map.Check1[static_cast<std::size_t>(i)]->caption);
+        auto* c = make<CheckBox>(*map.Check1[static_cast<std::size_t>(i)], frames[1], [this, i] { Check1_Click(i); });
         place(c, 4, kTop + 16 * i, 122, 16);
         Check1[static_cast<std::size_t>(i)] = c;
     }
@@ -144,17 +136,16 @@ void frmEditArr::buildLayout() {
         EffComm[static_cast<std::size_t>(i)]->setCaption("On");
         place(EffComm[static_cast<std::size_t>(i)], 94, y, 38, CtlH);
         EffCombo[static_cast<std::size_t>(i)] =
-            listOf(frames[2], "EffCombo", i, map.EffCombo[static_cast<std::size_t>(i)], 4, y + 18, 128);
+            listAt(*map.EffCombo[static_cast<std::size_t>(i)], frames[2], [this, i] { EffCombo_Click(i); }, 4, y + 18, 128);
     }
 
     // ---- Ensemble ----
     caption(frames[3], "Type", 6, kTop, 34);
-    Combo1[8] = listOf(frames[3], "Combo1", 8, map.Combo1[8], 42, kTop, 90);
-    Check1[9] = new CheckBox(frames[3], QStringLiteral("Check1"), 9);
-    Check1[9]->setCaption("Sw");
+    Combo1[8] = listAt(*map.Combo1[8], frames[3], [this] { Combo1_Click(8); }, 42, kTop, 90);
+    Check1[9] = make<CheckBox>(*map.Check1[9], frames[3], [this] { Check1_Click(9); });
     place(Check1[9], 6, kTop + 19, 40, 16);
     caption(frames[3], "Drum Kit", 6, kTop + 38, 50);
-    Combo1[9] = listOf(frames[3], "Combo1", 9, map.Combo1[9], 58, kTop + 38, 74);
+    Combo1[9] = listAt(*map.Combo1[9], frames[3], [this] { Combo1_Click(9); }, 58, kTop + 38, 74);
 
     // ---- Tracks ----
     static const char* const fields[6] = {"C Send L", "D Send L", "Octave", "Out Status1", "Out Status2", "W-Around"};
@@ -170,10 +161,11 @@ void frmEditArr::buildLayout() {
             const int i = 2 * t + 1 + k;
             const int x = 4 + 32 * k;
             caption(f, k == 0 ? "VOL" : "PAN", x + 1, kTop + 19, 28)->setAlignment(Qt::AlignCenter);
-            VScroll1[static_cast<std::size_t>(i)] = k == 0 ? scrollOf<VScroll>(f, "VScroll1", i, 127, 0, 10)
-                                                           : scrollOf<VScroll>(f, "VScroll1", i, 33, 1, 3);
+            const ParamRow& row = *map.VScroll1[static_cast<std::size_t>(i)];
+            VScroll1[static_cast<std::size_t>(i)] = make<VScroll>(row, f, [this, i] { VScroll1_Change(i); });
             place(VScroll1[static_cast<std::size_t>(i)], x + 7, kTop + 35, 16, 70);
             Label2[static_cast<std::size_t>(i)] = valueLabel(f, QStringLiteral("Label2"), i, x, kTop + 106, 30);
+            binder_.setLabel(row, Label2[static_cast<std::size_t>(i)]);
         }
         CommM[static_cast<std::size_t>(t)] = new CommandButton(f, QStringLiteral("CommM"), t);
         CommM[static_cast<std::size_t>(t)]->setCaption("M");
@@ -185,7 +177,8 @@ void frmEditArr::buildLayout() {
             const int i = 6 * t + k;
             const int y = kTop + 20 + 20 * k;
             caption(f, fields[k], 70, y, 62);
-            Combo2[static_cast<std::size_t>(i)] = listOf(f, "Combo2", i, map.Combo2[static_cast<std::size_t>(i)], 132, y, 62);
+            Combo2[static_cast<std::size_t>(i)] =
+                listAt(*map.Combo2[static_cast<std::size_t>(i)], f, [this, i] { Combo2_Click(i); }, 132, y, 62);
         }
     }
 
@@ -198,30 +191,6 @@ void frmEditArr::buildLayout() {
         b->Click = [this, i] { Text1_Click(i); };
     }
 
-    // ---- the table's rows tied to their controls, in fill order ----
-    for (const ParamRow& row : map.rows) {
-        const std::string c = row.control;
-        const int i = row.index;
-        const auto k = static_cast<std::size_t>(i);
-        if (c == "Combo1") {
-            binder_.adopt(row, Combo1[k], nullptr, [this, i] { Combo1_Click(i); });
-        } else if (c == "Combo2") {
-            binder_.adopt(row, Combo2[k], nullptr, [this, i] { Combo2_Click(i); });
-        } else if (c == "Check1") {
-            binder_.adopt(row, Check1[k], nullptr, [this, i] { Check1_Click(i); });
-        } else if (c == "EffCombo") {
-            binder_.adopt(row, EffCombo[k], nullptr, [this, i] { EffCombo_Click(i); });
-        } else if (c == "HScroll1") {
-            binder_.adopt(row, HScroll1[k], nullptr, [this, i] { HScroll1_Change(i); });
-            binder_.setLabel(row, Label1[3]);
-        } else if (c == "VScroll1") {
-            binder_.adopt(row, VScroll1[k], nullptr, [this, i] { VScroll1_Change(i); });
-            binder_.setLabel(row, i == 0 ? Label1[0] : Label2[k]);
-        }
-    }
-    Combo1[5]->Click = [this] { Combo1_Click(5); };
-    HScroll1[1]->Change = [this] { HScroll1_Change(1); };
-    HScroll1[1]->Scroll = [this] { HScroll1_Change(1); };
     for (int i = 0; i < 10; ++i) Combo1[static_cast<std::size_t>(i)]->Change = [this, i] { Combo1_Change(i); };
     for (int i = 0; i < 54; ++i) Combo2[static_cast<std::size_t>(i)]->Change = [this, i] { Combo2_Change(i); };
     // A box left with text that names no item shows its item again.

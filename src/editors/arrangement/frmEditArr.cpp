@@ -5,6 +5,7 @@
 #include "app/state.h"
 #include "editors/arrangement/ArrRec.h"
 #include "editors/arrangement/ArrState.h"
+#include "editors/state.h"
 #include "files/WindowImage.h"
 #include "library/state.h"
 #include "midi/state.h"
@@ -28,8 +29,7 @@ frmEditArr* frmEditArr::Open() {
 }
 
 void frmEditArr::Form_Load() {
-    const bool was = Busy;
-    Busy = true;
+    const Quiet quiet;
     ToolLoaded(true);
     EditArrSelName = false;
     EditArrSelSty = false;
@@ -44,7 +44,6 @@ void frmEditArr::Form_Load() {
     EditArrFill();
     setTag(WindowImageNew(Kind));
     SSTab1->setTab(0);
-    Busy = was;
 }
 
 void frmEditArr::Form_Activate() { MenuAgg(); }

@@ -11,6 +11,7 @@
 #include "app/ToolForm.h"
 #include "editors/NameGuard.h"
 #include "editors/ParamBinder.h"
+#include "editors/arrangement/ArrState.h"
 #include "platform/Controls.h"
 
 class frmEditArr : public ToolForm, private ParamTarget {
@@ -77,20 +78,24 @@ public:
     void CommS_Click(int t);
 
 private:
-    void buildLayout();   // EditArrLayout.cpp
+    // The pages and their controls (EditArrLayout.cpp); the binder makes
+    // the value controls of the table's rows.
+    void buildLayout();
+    template <class C>
+    C* make(const ParamRow& row, QWidget* parent, std::function<void()> own);
+    ComboBox* listAt(const ParamRow& row, QWidget* parent, std::function<void()> own, int x, int y, int w);
     // The edit sequence of the table's rows (EditArrEdit.cpp).
     std::string& record() override;
-    bool quiet() const override;
     bool beforeStore(const ParamRow& row) override;
     void stored(const ParamRow& row) override;
     bool send(const ParamRow& row, int value) override;
-    bool monitored() const override { return false; }
+    bool monitored(const ParamRow&) const override { return false; }
     void typeAhead(ComboBox* box);
     void restoreOnLeave(ComboBox* c);
     void paintMuteSolo();
     void setCaptionFor(const std::string& name);
 
-    ParamBinder binder_{*this};
+    ParamBinder binder_{*this, ArrFilling};  // its fills are the editor's
     bool showingVariation_ = false;  // the variation slider is set to show a byte
     NameGuard nameGuard_;
     static inline QPointer<frmEditArr> instance_;

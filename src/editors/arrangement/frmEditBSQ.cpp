@@ -2,6 +2,7 @@
 
 #include "app/Tables.h"
 #include "app/state.h"
+#include "editors/state.h"
 #include "files/WindowImage.h"
 #include "platform/Controls.h"
 #include "shell/MenuAgg.h"
@@ -17,14 +18,14 @@ frmEditBSQ::frmEditBSQ(MdiFrame* frame) : ToolForm(frame, QStringLiteral("frmEdi
 }
 
 void frmEditBSQ::Form_Load() {
-    const bool was = Busy;
-    Busy = true;
-    setTag(WindowImageNew(Kind));
-    setCaption("Edit Backing Sequence");
-    int h = 0, w = 0;
-    StandardSize(Kind, h, w);
-    Move(0, 0, w, h);   // its designed place and size
-    Busy = was;
+    {
+        const Quiet quiet;
+        setTag(WindowImageNew(Kind));
+        setCaption("Edit Backing Sequence");
+        int h = 0, w = 0;
+        StandardSize(Kind, h, w);
+        Move(0, 0, w, h);   // its designed place and size
+    }
     ToolLoaded(false);   // where it was designed
 }
 

@@ -4,6 +4,7 @@
 #include "app/ImageLayout.h"
 #include "app/state.h"
 #include "editors/global/GblParams.h"
+#include "editors/state.h"
 #include "editors/global/frmGbl.h"
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
@@ -11,7 +12,7 @@
 
 std::string& frmGbl::record() { return Tag(); }
 
-bool frmGbl::quiet() const { return Busy || loading(); }
+bool frmGbl::quiet() const { return loading(); }
 
 void frmGbl::stored(const ParamRow&) { put(Tag(), ImgChanged, 1); }
 
@@ -22,7 +23,7 @@ void frmGbl::Combo3_Change(int i) {
     // A channel setting of the program: nothing stored, nothing sent; every
     // Global window shows it at once.
     const int v = Combo3[static_cast<std::size_t>(i)]->ListIndex();
-    if (Busy || loading() || v < 0) return;
+    if (binder_.quiet() || v < 0) return;
     for (const GblChannelRow& ch : GblChannelRows())
         if (ch.index == i) *ch.setting = v;
     for (frmGbl* f : GblForms())
@@ -30,27 +31,25 @@ void frmGbl::Combo3_Change(int i) {
 }
 
 void frmGbl::CommResetUS_Click(int k) {
-    const bool was = Busy;
-    Busy = true;
-    for (int i = 12 * k; i < 12 * k + 12; ++i) VScroll2[static_cast<std::size_t>(i)]->setValue(0);
-    std::string image = Tag();
-    GblScaleReset(image, k);
-    setTag(image);
-    Busy = was;
+    {
+        const Quiet quiet;
+        for (int i = 12 * k; i < 12 * k + 12; ++i) VScroll2[static_cast<std::size_t>(i)]->setValue(0);
+        std::string image = Tag();
+        GblScaleReset(image, k);
+        setTag(image);
+    }
     CommLoadGbl_Click();
 }
 
 void frmGbl::showChannels() {
-    const bool was = Busy;
-    Busy = true;
+    const Quiet quiet;
     for (const GblChannelRow& ch : GblChannelRows()) Combo3[static_cast<std::size_t>(ch.index)]->setListIndex(*ch.setting);
-    Busy = was;
 }
 
 void frmGbl::GblAggFrm() {
-    const bool was = Busy;
-    Busy = true;
-    binder_.fillAll();
-    Busy = was;
+    {
+        const Quiet quiet;
+        binder_.fillAll();
+    }
     showChannels();
 }

@@ -7,6 +7,7 @@
 #include "app/Tables.h"
 #include "app/state.h"
 #include "editors/global/GblParams.h"
+#include "editors/state.h"
 #include "files/state.h"
 #include "files/Writers.h"
 #include "library/FormFamily.h"
@@ -41,35 +42,35 @@ frmGbl::frmGbl(MdiFrame* frame, int slot)
 
 void frmGbl::Form_Load() {
     beginLoad();
-    const bool wasBusy = Busy;
-    Busy = true;
-    GblSlotWork = slotRecord(slot_);
-    std::string data;
-    bool readOnly = false;
-    if (slot_ == 0) {
-        // The instrument's block, never read-only whatever the last open chose.
-        data = GblInstr;
-        placeFromRecord();
-    } else {
-        data = GblFileData;
-        readOnly = RdOnlyOpen != 0;
-        GblSlotWork.Path = GblDir.empty() ? GblName : PathJoin(GblDir, GblName);
-        int h = 0, w = 0;
-        StandardSize(kind(), h, w);
-        Move(0, 0, w, h);
-        GblSlotWork.Top = GblSlotWork.Left = 0;
-        GblSlotWork.Height = h;
-        GblSlotWork.Width = w;
+    {
+        const Quiet quiet;
+        GblSlotWork = slotRecord(slot_);
+        std::string data;
+        bool readOnly = false;
+        if (slot_ == 0) {
+            // The instrument's block, never read-only whatever the last open chose.
+            data = GblInstr;
+            placeFromRecord();
+        } else {
+            data = GblFileData;
+            readOnly = RdOnlyOpen != 0;
+            GblSlotWork.Path = GblDir.empty() ? GblName : PathJoin(GblDir, GblName);
+            int h = 0, w = 0;
+            StandardSize(kind(), h, w);
+            Move(0, 0, w, h);
+            GblSlotWork.Top = GblSlotWork.Left = 0;
+            GblSlotWork.Height = h;
+            GblSlotWork.Width = w;
+        }
+        GblSlotWork.State = 1;
+        GblSlotWork.RdOnly = readOnly ? 1 : 0;
+        slotRecord(slot_) = GblSlotWork;
+        setTag(GblImageBuild(slot_, data, GblSlotWork.Path, readOnly));
+        GblAggFrm();
+        setCaption(DocCaptionBuild(Tag()));
+        SSTab1->setTab(0);
+        GblForms()[static_cast<std::size_t>(slot_)] = this;
     }
-    GblSlotWork.State = 1;
-    GblSlotWork.RdOnly = readOnly ? 1 : 0;
-    slotRecord(slot_) = GblSlotWork;
-    setTag(GblImageBuild(slot_, data, GblSlotWork.Path, readOnly));
-    GblAggFrm();
-    setCaption(DocCaptionBuild(Tag()));
-    SSTab1->setTab(0);
-    GblForms()[static_cast<std::size_t>(slot_)] = this;
-    Busy = wasBusy;
     endLoad(GblWinCount);
 }
 
