@@ -1,8 +1,9 @@
 // The arrangement editor: opening it from an arrangement file window's Edit
 // (record built, editor created, loaded, filled, painted) against a bare
 // child window with as many plain Qt widgets of the same classes in the same
-// run (the counter "ratio"); a refill for another row; and a VOL slider's
-// step to its message in the output queue.
+// run (the counter "ratio"); a refill for another row; a VOL slider's
+// step to its message in the output queue; and a VOL drag to its last value
+// on the wire.
 #include <benchmark/benchmark.h>
 
 #include <QCheckBox>
@@ -175,5 +176,16 @@ void BM_ArrVolToQueue(benchmark::State& state) {
     state.counters["queued"] = static_cast<double>(queued);
 }
 BENCHMARK(BM_ArrVolToQueue)->Unit(benchmark::kMicrosecond);
+
+// UPPER1's VOL dragged from 20 to 119 in 200 ms, a 9-byte message a step.
+void BM_ArrVolDragToWire(benchmark::State& state) {
+    ArrEditorBench b;
+    frmEditArr* ed = b.open();
+    const std::string last =
+        bytesOf({0xF0, 0x42, 0x30u | (static_cast<unsigned>(GlobalChannel) & 0x0F), 0x4D, 0x41, 71, 119, 0, 0xF7});
+    DragToWire(state, *b.p.midi, ed->VScroll1[13], 20, 119, 2, last);
+    ArrModified = false;
+}
+BENCHMARK(BM_ArrVolDragToWire)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,8 +1,8 @@
 // The program editor, the multisample picker and the Global window: opening
 // each (construction, load, fill, painted) against a bare child window with
 // as many plain Qt widgets of the same classes in the same run (the counter
-// "ratio"); the program editor's fill alone; and a slider's move to its message in the
-// output queue.
+// "ratio"); the program editor's fill alone; a slider's move to its message in the
+// output queue; and a drag of an oscillator slider to its last value on the wire.
 #include <benchmark/benchmark.h>
 
 #include <QCheckBox>
@@ -29,6 +29,7 @@
 #include "files/WindowImage.h"
 #include "midi/state.h"
 #include "platform/Controls.h"
+#include "platform/bytes.h"
 
 namespace {
 
@@ -142,6 +143,20 @@ void BM_SliderToQueue(benchmark::State& state) {
     TimeScrollToQueue(state, s, -10, 10);
 }
 BENCHMARK(BM_SliderToQueue)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Oscillator 1's Pitch MG Frequency, OscHScroll(1), dragged from 0 to 99 in
+// 200 ms: each step selects the oscillator and sends the value, 60 bytes
+// with their trailers.
+void BM_OscSliderDragToWire(benchmark::State& state) {
+    EditorBench b;
+    frmEditPrg* ed = b.open();
+    ModeNow = 4;
+    const std::string last = bytesOf({0xF0, 0x42, 0x30u | (static_cast<unsigned>(GlobalChannel) & 0x0F), 0x4D, 0x60, 11,
+                                      3, 99, 0, 0xF7}) + std::string(20, '\0');
+    DragToWire(state, *b.p.midi, FindControl<HScroll>(ed, "OscHScroll", 1), 0, 99, 2, last);
+    PrgModified = false;
+}
+BENCHMARK(BM_OscSliderDragToWire)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // A performance slider's click with the program editor open: the step of
 // both oscillators (the bench program has two) through the editor's

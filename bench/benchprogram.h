@@ -25,6 +25,7 @@
 #include "platform/Forms.h"
 #include "platform/MidiDevice.h"
 #include "platform/Paths.h"
+#include "platform/Timer.h"
 #include "shell/frmMain.h"
 
 using BenchClock = std::chrono::steady_clock;
@@ -149,4 +150,56 @@ inline void TimeScrollToQueue(benchmark::State& state, ScrollBarBase* s, int a, 
     }
     if (MidiOn && MidiDev::Pending() <= before) state.SkipWithError("nothing was queued");
     state.counters["midi"] = MidiOn;
+}
+
+// A scroll bar dragged by the user from `from` to `to`, one step every
+// `stepMs` on the manual clock, its messages paced on the wire as they go.
+// Counters: "last_value_ms", from the last step to the last byte of the last
+// value on the wire; "step_wire_ms", the wire time of one step's messages
+// alone (3,125 bytes/s); "drag_bytes", all the drag put on the wire. An
+// error when the wire does not end with `last`, the last value's messages.
+inline void DragToWire(benchmark::State& state, CaptureBackend& midi, ScrollBarBase* s, int from, int to,
+                       int stepMs, const std::string& last) {
+    if (!MidiOn) {
+        state.SkipWithError("MIDI is off");
+        return;
+    }
+    const bool wasManual = Timer::ManualClock();
+    Timer::SetManualClock(true);
+    auto drain = [] {
+        while (MidiDev::Busy(MidiOutHandle)) Timer::Advance(1);
+    };
+    auto wireMs = [](std::size_t bytes) { return static_cast<double>(bytes) * 1000.0 / MidiWireBytesPerSecond; };
+    const int dir = to > from ? 1 : -1;
+    double lastMs = 0, stepMs1 = 0;
+    std::size_t dragBytes = 0;
+    for (auto _ : state) {
+        // One step on an idle wire: what a step sends.
+        s->setValue(from + dir);
+        drain();
+        midi.clear();
+        s->setValue(from);
+        drain();
+        stepMs1 = wireMs(midi.written().size());
+        midi.clear();
+        for (int v = from + dir;; v += dir) {
+            s->setValue(v);
+            if (v == to) break;
+            Timer::Advance(stepMs);
+        }
+        const long long stopped = Timer::Now();
+        drain();
+        const std::string wire = midi.written();
+        if (wire.size() < last.size() || wire.compare(wire.size() - last.size(), last.size(), last) != 0) {
+            state.SkipWithError("the last value was not the last on the wire");
+            break;
+        }
+        const auto tail = midi.writes().back();
+        lastMs = static_cast<double>(tail.time - stopped) + wireMs(tail.bytes.size());
+        dragBytes = wire.size();
+    }
+    Timer::SetManualClock(wasManual);
+    state.counters["last_value_ms"] = lastMs;
+    state.counters["step_wire_ms"] = stepMs1;
+    state.counters["drag_bytes"] = static_cast<double>(dragBytes);
 }

@@ -136,18 +136,24 @@ void MidiInStopDev() {
 
 namespace midi_detail {
 
-// Sends MidiHdr.lpData as one long message, named by `label` in the status
-// bar while it is on the wire (a general text when empty); false on failure
-// (reported). A `key` lets a newer message of the same key take the place
-// of one still waiting.
-bool longSend(const std::string& label, const std::string& key) {
-    if (MidiOn == 0 || MidiHdr.lpData.empty()) return true;
-    int rc = MidiDev::OutLong(MidiOutHandle, MidiHdr.lpData, label.empty() ? Msg(148) : label, key);
+// Sends `messages` as long messages that go out as one, named by `label` in
+// the status bar while they are on the wire (a general text when empty);
+// false on failure (reported). A `key` lets a newer message of the same key
+// take the place of one still waiting.
+bool longSends(const std::vector<std::string>& messages, const std::string& label, const MidiKey& key) {
+    if (MidiOn == 0) return true;
+    int rc = MidiDev::OutLong(MidiOutHandle, messages, label.empty() ? Msg(148) : label, key);
     if (rc != MidiOk) {
         report(ErrMidiSend, std::to_string(rc));
         return false;
     }
     return true;
+}
+
+// Sends MidiHdr.lpData as one long message.
+bool longSend(const std::string& label, const MidiKey& key) {
+    if (MidiHdr.lpData.empty()) return true;
+    return longSends({MidiHdr.lpData}, label, key);
 }
 
 // Sends one channel message (status, then 1 or 2 data bytes) and leaves its

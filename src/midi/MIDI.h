@@ -95,6 +95,10 @@ std::string StyGroupData(int g, const std::string& image);
 
 // ---- Parameter changes --------------------------------------------------------
 
+// A parameter change still waiting whole in the output queue gives way to a
+// newer value of the same parameter sent right after it (a program
+// parameter also after a repeat of the oscillator select it followed), so
+// a dragged slider reaches the instrument at once.
 // SysExHdr 60 gg ii lo hi F7, then a long message of 20 zero bytes; MidiHdr
 // holds the parameter message afterwards.
 void PrgParamTx(int group, int index, int16_t value);

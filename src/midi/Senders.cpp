@@ -11,11 +11,13 @@
 #include "app/StyleBlock.h"
 
 namespace midi_detail {
-bool longSend(const std::string& label = {}, const std::string& key = {});
+bool longSends(const std::vector<std::string>& messages, const std::string& label, const MidiKey& key);
+bool longSend(const std::string& label = {}, const MidiKey& key = {});
 bool shortSend(unsigned status, unsigned d1, unsigned d2 = 0);
 }  // namespace midi_detail
 
 using midi_detail::longSend;
+using midi_detail::longSends;
 using midi_detail::shortSend;
 
 namespace {
@@ -289,6 +291,17 @@ void BsqTxDump(const std::string& data) {
 
 // ---- Parameter changes --------------------------------------------------------
 
+namespace {
+// A parameter change is known by all of it but its value (the last three
+// bytes): a newer value of the same parameter takes the place of one still
+// waiting to be sent when nothing in between needs it. A program parameter
+// of the oscillator pages applies to the oscillator last selected (group 2,
+// index 0), so a select is a key the settings after it depend on.
+MidiKey paramKey(const std::string& msg, bool select = false) {
+    return {msg.substr(0, msg.size() - 3), select ? MidiKey::Select : MidiKey::Setting};
+}
+}  // namespace
+
 void PrgParamTx(int group, int index, int16_t value) {
     if (MidiOn == 0) return;
     unsigned lo = static_cast<unsigned>(value) & 0x7F;
@@ -296,10 +309,8 @@ void PrgParamTx(int group, int index, int16_t value) {
     std::string msg = frame(0x60, bytesOf({static_cast<unsigned>(group) & 0x7F, static_cast<unsigned>(index) & 0x7F,
                                            lo, hi}));
     MidiHdr.lpData = msg;
-    if (longSend()) {
-        MidiHdr.lpData = std::string(20, '\0');
-        longSend();
-    }
+    // The message and its trailer of zeros go, or give way, together.
+    longSends({msg, std::string(20, '\0')}, {}, paramKey(msg, group == 2 && index == 0));
     MidiHdr.lpData = msg;
 }
 
@@ -310,7 +321,7 @@ void ArrParamTx(int /*sel*/, int par, int value, int neg) {
     unsigned lo = static_cast<unsigned>(value) & 0x7F;
     unsigned hi = neg == 1 ? 0x7F : static_cast<unsigned>(value / 128) & 0x7F;
     MidiHdr.lpData = frame(0x41, bytesOf({static_cast<unsigned>(par) & 0x7F, lo, hi}));
-    longSend();
+    longSend({}, paramKey(MidiHdr.lpData));
 }
 
 // ---- Channel messages ---------------------------------------------------------

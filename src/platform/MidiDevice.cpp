@@ -41,6 +41,18 @@ struct Item {
     unsigned long long msg;  // which message it belongs to
 };
 
+// A message as queued for an output, as far as a keyed message that comes
+// later needs to know what went before it.
+struct Recent {
+    unsigned long long msg;
+    MidiKey key;
+    std::string bytes;  // a Select's, to know a repeat
+    std::size_t size;
+};
+// The last messages queued for an output, in the order they go out: enough
+// to see what a Setting would follow.
+constexpr std::size_t kRecent = 3;
+
 // A message longer than one piece, from its first piece until its last byte
 // has left the wire.
 struct LongSend {
@@ -66,6 +78,7 @@ struct Layer {
     unsigned long long nextMsg = 1;
     // Keyed long messages: the last one queued under each key, per output.
     std::map<std::pair<MidiHandle, std::string>, std::pair<unsigned long long, std::size_t>> keyed;
+    std::map<MidiHandle, std::deque<Recent>> recent;
     // The call now running: its messages are numbered from callFirstMsg on.
     bool inCall = false;
     unsigned long long callFirstMsg = 0;
@@ -153,6 +166,7 @@ void drop(MidiHandle h, unsigned long long beforeMsg = ~0ULL) {
         }
     }
     std::erase_if(l.longs, [&](const LongSend& s) { return s.handle == h && s.msg < beforeMsg && s.sent < s.total; });
+    std::erase_if(l.recent[h], [&](const Recent& r) { return r.msg < beforeMsg; });
 }
 
 // A write failed: nothing more of what was queued for that output goes out.
@@ -228,6 +242,63 @@ unsigned long long enqueue(MidiHandle h, std::string bytes, unsigned long long m
     return msg;
 }
 
+// True while none of the bytes of message `m` of an output has been written.
+bool waitingWhole(MidiHandle h, const Recent& m) {
+    std::size_t queued = 0;
+    for (const Item& i : layer().queue)
+        if (i.handle == h && i.msg == m.msg) queued += i.bytes.size();
+    return queued == m.size;
+}
+
+// Takes a message that has not started out of the queue.
+void dropWhole(MidiHandle h, const Recent& m) {
+    Layer& l = layer();
+    std::erase_if(l.queue, [&](const Item& i) { return i.handle == h && i.msg == m.msg; });
+    l.pendingBytes -= m.size;
+    std::erase_if(l.longs, [&](const LongSend& s) { return s.handle == h && s.msg == m.msg; });
+    std::erase_if(l.recent[h], [&](const Recent& r) { return r.msg == m.msg; });
+}
+
+void remember(MidiHandle h, const Recent& m) {
+    std::deque<Recent>& r = layer().recent[h];
+    r.push_back(m);
+    while (r.size() > kRecent) r.pop_front();
+}
+
+// Drops what a keyed message about to be queued takes the place of: the
+// older message of its key that is still waiting whole, where the key's kind
+// allows it. One already on its way is never cut.
+void supersede(MidiHandle h, const Recent& m) {
+    Layer& l = layer();
+    if (m.key.name.empty()) return;
+    if (m.key.kind == MidiKey::Whole) {
+        auto [it, fresh] = l.keyed.try_emplace({h, m.key.name}, m.msg, m.size);
+        if (!fresh) {
+            Recent old{it->second.first, m.key, {}, it->second.second};
+            if (waitingWhole(h, old)) dropWhole(h, old);
+            it->second = {m.msg, m.size};
+        }
+        return;
+    }
+    // A Setting or a Select stays behind everything queued before it, so
+    // the older one may go only when nothing queued since needs it.
+    const std::deque<Recent> r = l.recent[h];
+    const std::size_t n = r.size();
+    auto same = [](const Recent& a, const Recent& b) { return a.key.name == b.key.name && a.key.kind == b.key.kind; };
+    if (n >= 1 && same(r[n - 1], m)) {
+        if (waitingWhole(h, r[n - 1])) dropWhole(h, r[n - 1]);
+        return;
+    }
+    // Select, older Setting, the same Select again: the older Setting and
+    // the repeat go, and the newer Setting follows the first Select, which
+    // leaves the device as all four would.
+    if (m.key.kind == MidiKey::Setting && n >= 3 && same(r[n - 2], m) && r[n - 1].key.kind == MidiKey::Select &&
+        same(r[n - 1], r[n - 3]) && r[n - 1].bytes == r[n - 3].bytes && waitingWhole(h, r[n - 2])) {
+        dropWhole(h, r[n - 1]);
+        dropWhole(h, r[n - 2]);
+    }
+}
+
 // Runs the queue for a call that has just queued its messages; the result is
 // the call's own.
 int pumpForCall(unsigned long long firstMsg) {
@@ -258,6 +329,7 @@ void SetBackend(std::unique_ptr<MidiBackend> b) {
     l.running.clear();
     l.sysexOpen.clear();
     l.lastByteUs.clear();
+    l.recent.clear();
     l.failures.clear();
     l.wireFreeUs = 0;
     l.backend = std::move(b);
@@ -291,6 +363,7 @@ int OutOpen(MidiHandle& h, int dev) {
     l.running.erase(opened);
     l.sysexOpen.erase(opened);
     l.lastByteUs.erase(opened);
+    l.recent.erase(opened);
     h = opened;
     return MidiOk;
 }
@@ -334,6 +407,7 @@ int OutClose(MidiHandle h) {
     l.running.erase(h);
     l.sysexOpen.erase(h);
     l.lastByteUs.erase(h);
+    l.recent.erase(h);
     return MidiOk;
 }
 
@@ -355,43 +429,33 @@ int OutShort(MidiHandle h, uint32_t msg) {
         for (int i = 0; i < n; ++i) bytes.push_back(static_cast<char>(b[i]));
         if (b[0] < 0xF0) l.running[h] = b[0];
     }
-    return pumpForCall(enqueue(h, std::move(bytes)));
+    const unsigned long long id = enqueue(h, std::move(bytes));
+    remember(h, {id, {}, {}, 0});
+    return pumpForCall(id);
 }
 
-// Removes message `msg` of an output when none of its bytes has been
-// written yet; false (nothing removed) once it has started.
-bool dropWaiting(MidiHandle h, unsigned long long msg, std::size_t size) {
-    Layer& l = layer();
-    std::size_t queued = 0;
-    for (const Item& i : l.queue)
-        if (i.handle == h && i.msg == msg) queued += i.bytes.size();
-    if (queued != size) return false;
-    std::erase_if(l.queue, [&](const Item& i) { return i.handle == h && i.msg == msg; });
-    l.pendingBytes -= size;
-    std::erase_if(l.longs, [&](const LongSend& s) { return s.handle == h && s.msg == msg; });
-    return true;
+int OutLong(MidiHandle h, const std::string& bytes, const std::string& label, const MidiKey& key) {
+    return OutLong(h, std::vector<std::string>{bytes}, label, key);
 }
 
-int OutLong(MidiHandle h, const std::string& bytes, const std::string& label, const std::string& key) {
+int OutLong(MidiHandle h, const std::vector<std::string>& messages, const std::string& label, const MidiKey& key) {
     Layer& l = layer();
     if (!l.outs.count(h)) return MidiErrInvalidHandle;
-    if (bytes.empty()) return MidiOk;
-    const unsigned long long msg = l.nextMsg++;
-    if (!key.empty()) {
-        // The newer message of a key replaces one still waiting whole; one
-        // already on its way is never cut.
-        auto [it, fresh] = l.keyed.try_emplace({h, key}, msg, bytes.size());
-        if (!fresh) {
-            dropWaiting(h, it->second.first, it->second.second);
-            it->second = {msg, bytes.size()};
-        }
-    }
-    if (bytes.size() > static_cast<std::size_t>(MidiMaxEvent)) {
+    Recent sent{l.nextMsg, key, {}, 0};
+    for (const std::string& m : messages) sent.size += m.size();
+    if (sent.size == 0) return MidiOk;
+    ++l.nextMsg;
+    if (key.kind == MidiKey::Select)
+        for (const std::string& m : messages) sent.bytes += m;
+    supersede(h, sent);
+    remember(h, sent);
+    if (sent.size > static_cast<std::size_t>(MidiMaxEvent)) {
         retireLongSends(nowUs());
-        l.longs.push_back({h, msg, label, bytes.size(), 0, 0});
+        l.longs.push_back({h, sent.msg, label, sent.size, 0, 0});
     }
-    for (std::size_t at = 0; at < bytes.size(); at += MidiMaxEvent) enqueue(h, bytes.substr(at, MidiMaxEvent), msg);
-    return pumpForCall(msg);
+    for (const std::string& m : messages)
+        for (std::size_t at = 0; at < m.size(); at += MidiMaxEvent) enqueue(h, m.substr(at, MidiMaxEvent), sent.msg);
+    return pumpForCall(sent.msg);
 }
 
 int InOpen(MidiHandle& h, int dev) {
@@ -437,6 +501,7 @@ void ClearQueue() {
     l.queue.clear();
     l.pendingBytes = 0;
     l.longs.clear();
+    l.recent.clear();
     l.progressShown = false;
     if (l.timer) l.timer->setEnabled(false);
 }

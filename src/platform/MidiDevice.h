@@ -105,6 +105,29 @@ private:
 // reports no devices.
 std::unique_ptr<MidiBackend> MakeAlsaBackend();
 
+// The key of a message that sets something on the device (see OutLong).
+struct MidiKey {
+    enum Kind {
+        // A whole state (a dump): the older one goes wherever it waits, and
+        // the newer is queued last.
+        Whole,
+        // One setting: the older one goes only when the newer would be sent
+        // right after it, or when all that came between is a repeat of the
+        // Select sent just before the older one (the repeat goes too). No
+        // other message is ever sent without one that came before it.
+        Setting,
+        // A setting that the Settings after it apply to (an oscillator
+        // select): the older one goes only when the newer would be sent
+        // right after it.
+        Select,
+    };
+    std::string name;  // empty: no key
+    Kind kind = Whole;
+    MidiKey() = default;
+    MidiKey(std::string n, Kind k = Whole) : name(std::move(n)), kind(k) {}
+    MidiKey(const char* n) : name(n) {}
+};
+
 namespace MidiDev {
 // Installs a back-end (the layer owns it). Default: ALSA.
 void SetBackend(std::unique_ptr<MidiBackend> b);
@@ -126,9 +149,14 @@ int OutClose(MidiHandle h);
 int OutShort(MidiHandle h, uint32_t msg);
 // A message longer than one piece is a long send: `label` names it in the
 // progress reports while it is on the wire. A message sent with a `key`
-// replaces the last message of that key for the output while none of its
-// bytes has been written (the new one queued at the end).
-int OutLong(MidiHandle h, const std::string& bytes, const std::string& label = {}, const std::string& key = {});
+// sets something on the device that only its newest value of the key
+// matters for, so it takes the place of an older message of that key for
+// the output that is still waiting whole (none of its bytes written); where
+// that one may be is the key's kind.
+int OutLong(MidiHandle h, const std::string& bytes, const std::string& label = {}, const MidiKey& key = {});
+// Several messages that go out as one (a message and its trailer): in one
+// piece or more each, but queued, replaced and dropped together.
+int OutLong(MidiHandle h, const std::vector<std::string>& messages, const std::string& label, const MidiKey& key);
 int InOpen(MidiHandle& h, int dev);
 int InClose(MidiHandle h);
 int InStart(MidiHandle h);

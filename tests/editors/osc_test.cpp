@@ -223,6 +223,41 @@ TEST_F(OscTest, FillShowsTheRecordAndSendsNothing) {
     }
 }
 
+// A drag sends its steps faster than the wire takes them: a value still
+// waiting gives way to a newer one of the same parameter and oscillator, so
+// the instrument ends on the latest value with at most one older step ahead
+// of it; a value with anything else queued behind it goes out as it was.
+TEST_F(OscTest, ADragEndsOnTheLatestValueAndKeepsEverythingBetween) {
+    auto freq = [](int osc, int v) { return select(osc) + param(11, 3, static_cast<unsigned>(v), 0); };
+    set("OscHScroll", 1, 0);
+    sent();
+    // 0 to 99, a step every 2 ms; the wire takes one step in 19.2 ms.
+    auto* s = FindControl<HScroll>(ed, "OscHScroll", 1);
+    for (int v = 1; v <= 99; ++v) {
+        s->setValue(v);
+        if (v < 99) Timer::Advance(2);
+    }
+    const std::size_t stopped = midi->writes().size();
+    Timer::Advance(3000);
+    std::string wire, after;  // before and after the mouse stopped
+    const auto writes = midi->writes();
+    for (std::size_t k = 0; k < writes.size(); ++k) (k < stopped ? wire : after) += writes[k].bytes;
+    midi->clear();
+    EXPECT_TRUE((wire + after).ends_with(freq(1, 99)));
+    EXPECT_LE(after.size(), 2 * freq(1, 99).size());
+    EXPECT_EQ(monitor.text, MidiMonFormat(freq(1, 99).substr(30, 10)));
+
+    // The wire busy: oscillator 2's twin, or another parameter, between two
+    // values keeps both; 12, with only its select again behind it, gives way.
+    set("OscHScroll", 1, 10);
+    set("OscHScroll", 41, 10);
+    set("OscHScroll", 1, 11);
+    set("OscHScroll", 2, 5);
+    set("OscHScroll", 1, 12);
+    set("OscHScroll", 1, 13);
+    EXPECT_EQ(sent(), freq(1, 10) + freq(2, 10) + freq(1, 11) + select(1) + param(11, 4, 5, 0) + freq(1, 13));
+}
+
 // Any valid program, shown and every control set to what it shows, is the
 // same program.
 TEST_F(OscTest, RoundTripOfRandomPrograms) {
