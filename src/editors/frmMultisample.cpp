@@ -18,10 +18,10 @@
 #include "shell/frmMain.h"
 
 namespace {
-// Layout (twips): the lists' margin inside their page and their row step
-// (at least the font's). The lists show as many columns as their widest
-// row allows side by side, so that a page shows whole in the standard size.
-constexpr int Margin = 60, RowStep = 195, ColumnGapPx = 12;
+// Layout: the lists' margin inside their page (twips). The lists step their
+// rows by the font they show and show as many columns as their widest row
+// allows side by side, so that a page shows whole in the standard size.
+constexpr int Margin = 60, ColumnGapPx = 12;
 
 std::string rowText(int n) { return fromQt(QString::fromLatin1(MultisampleText(static_cast<unsigned>(n)))); }
 }  // namespace
@@ -65,7 +65,6 @@ frmMultisample::frmMultisample(MdiFrame* frame)
         auto* l = new ListBox(SSTab1->page(p), QStringLiteral("List1"), p);
         l->setMultiSelect(0);
         l->setColumns(1);
-        l->setRowHeight(std::max(RowStep, pxToTwipsY(l->fontMetrics().height() + 2)));
         l->Click = [this, p] { List1_Click(p); };
         l->MouseDown = [this](int button, int, int, int) { List1_MouseDown(button); };
         List1[static_cast<std::size_t>(p)] = l;
@@ -120,12 +119,7 @@ int frmMultisample::widestRow() const {
 
 void frmMultisample::layoutControls() {
     SSTab1->setGeometry(0, 0, width(), height());
-    // The pages share the place of the page stack; a page not shown yet
-    // does not have its size.
-    const QWidget* shown = SSTab1->currentWidget();
-    const QWidget* stack = shown ? shown->parentWidget() : nullptr;
-    if (!stack) return;
-    const QRect place = stack->contentsRect();
+    const QSize place = SSTab1->pageSize();
     const int w = pxToTwipsX(place.width()), h = pxToTwipsY(place.height());
     for (int p = 0; p < MultisamplePages; ++p) {
         ListBox* l = List1[static_cast<std::size_t>(p)];
@@ -152,7 +146,7 @@ void frmMultisample::Form_Unload(int&) {
 }
 
 void frmMultisample::List1_Click(int page) {
-    if (!EditPrgOpen || (OscTextSel != 1 && OscTextSel != 2)) return;
+    if (following_ || !EditPrgOpen || (OscTextSel != 1 && OscTextSel != 2)) return;
     frmEditPrg* ed = frmEditPrg::Open();
     const int row = List1[static_cast<std::size_t>(page)]->ListIndex();
     if (!ed || row < 0) return;
@@ -167,7 +161,10 @@ void frmMultisample::Timer_Timer() {
     if (n < 0 || n >= static_cast<int>(MultisampleNames.size())) return;
     const int page = MultisamplePage(n), row = MultisampleRow(n);
     ListBox* l = List1[static_cast<std::size_t>(page)];
+    // Shown, not picked: the box keeps what it holds.
+    following_ = true;
     l->setListIndex(row);
+    following_ = false;
     SSTab1->setTab(page);
     if (QListWidgetItem* it = l->item(row)) l->scrollToItem(it);
 }

@@ -48,7 +48,7 @@ public:
     void Form_Resize() override;
     void Form_Unload(int& Cancel) override;
 
-    // The user picked a row of page `page`.
+    // The user picked a row of page `page` (not the timer showing one).
     void List1_Click(int page);
     // Shows the multisample of the editor's selected box.
     void Timer_Timer();
@@ -61,5 +61,6 @@ private:
     // The widest row's width in pixels.
     int widestRow() const;
     int columnPx_ = 1;  // the widest row and a gap
+    bool following_ = false;  // the timer shows the box's multisample
     static inline QPointer<frmMultisample> instance_;
 };

@@ -18,6 +18,7 @@
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <cmath>
+#include <optional>
 
 #include "platform/Text.h"
 #include "platform/Timer.h"
@@ -167,7 +168,7 @@ public:
             if (cg == QPalette::Normal && !(opt.state & QStyle::State_Active)) cg = QPalette::Inactive;
             p->setPen(opt.palette.color(cg, (opt.state & QStyle::State_Selected) ? QPalette::HighlightedText
                                                                                  : QPalette::Text));
-            if (metricsFor_ != opt.font) {
+            if (!metricsFor_ || *metricsFor_ != opt.font) {
                 metricsFor_ = opt.font;
                 const QFontMetricsF fm(opt.font);
                 lineHeight_ = static_cast<int>(std::ceil(fm.ascent() + fm.descent()));
@@ -205,7 +206,9 @@ private:
         t.prepare(QTransform(), font);
         return f->texts.insert(text, t).value();
     }
-    mutable QFont metricsFor_;
+    // Unset until the first row is drawn: a default QFont is the
+    // application's font, which a list usually shows.
+    mutable std::optional<QFont> metricsFor_;
     mutable int lineHeight_ = 0, margin_ = 0;
 };
 }  // namespace
@@ -372,6 +375,11 @@ void ListBox::layoutColumns() {
 void ListBox::resizeEvent(QResizeEvent* e) {
     QListWidget::resizeEvent(e);
     layoutColumns();
+}
+
+void ListBox::changeEvent(QEvent* e) {
+    QListWidget::changeEvent(e);
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange) layoutColumns();
 }
 
 int ListBox::TopIndex() const {
@@ -911,6 +919,13 @@ void SSTab::mousePressEvent(QMouseEvent* e) {
         return;
     }
     Control<QTabWidget>::mousePressEvent(e);
+}
+
+QSize SSTab::pageSize() const {
+    QStyleOptionTabWidgetFrame opt;
+    initStyleOption(&opt);
+    const QRect place = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &opt, this);
+    return place.isValid() ? place.size() : QSize(0, 0);
 }
 
 void SSTab::setTab(int i) {

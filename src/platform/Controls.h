@@ -165,8 +165,9 @@ public:
     // 0: one column scrolling vertically; n > 0: n columns side by side.
     int Columns() const { return columns_; }
     void setColumns(int n);
-    // A fixed row step in twips (0: the font's), for lists whose rows must
-    // line up with controls beside them.
+    // A fixed row step in twips (0: the font's, following the font the
+    // list shows), for lists whose rows must line up with controls beside
+    // them.
     void setRowHeight(int twips);
     int TopIndex() const;
     void setTopIndex(int i);
@@ -181,6 +182,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void contextMenuEvent(QContextMenuEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
@@ -474,6 +476,12 @@ public:
     bool TabEnabled(int i) const { return isTabEnabled(i); }
     void setTabEnabled(int i, bool on) { QTabWidget::setTabEnabled(i, on); }
     QWidget* page(int i) const { return widget(i); }
+    // The place of the pages (inside the tab's frame, below the tabs) for
+    // the tab's size now. Qt sizes the pages only while the tab is shown,
+    // and only the current one; a window laying out the controls of its
+    // pages on a resize (while it is hidden to be maximised or restored,
+    // too) reads their size here.
+    QSize pageSize() const;
     std::function<void(int previousTab)> Click;
     // A press on the tab strip (on a tab or beside the tabs), any button;
     // x, y in twips within the control.

@@ -259,7 +259,15 @@ void ChildForm::finishUnload() {
         return;
     }
     QMdiArea* area = frame_->area_;
-    bool wasCurrent = area->currentSubWindow() == s;
+    // The window in front of the others once this one is gone: the one
+    // below it, which was active before it (the window it was opened from).
+    // Chosen before the area chooses by its own order while it removes it.
+    QPointer<QMdiSubWindow> next;
+    if (area->currentSubWindow() == s) {
+        const auto subs = area->subWindowList(QMdiArea::StackingOrder);
+        for (auto it = subs.rbegin(); it != subs.rend() && !next; ++it)
+            if (*it != s && (*it)->isVisible()) next = *it;
+    }
     s->removeEventFilter(this);
     closing_ = true;
     s->hide();
@@ -272,15 +280,7 @@ void ChildForm::finishUnload() {
     area->removeSubWindow(s);
     s->deleteLater();  // with the form inside when it is not kept
     closing_ = false;
-    if (wasCurrent) {
-        // The next window in front becomes the active one.
-        const auto subs = area->subWindowList(QMdiArea::StackingOrder);
-        for (auto it = subs.rbegin(); it != subs.rend(); ++it)
-            if ((*it)->isVisible()) {
-                area->setActiveSubWindow(*it);
-                break;
-            }
-    }
+    if (next && next->isVisible()) area->setActiveSubWindow(next);
     frame_->notifyActive();
 }
 

@@ -5,17 +5,23 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QTest>
+#include <functional>
 #include <stdexcept>
 
 #include "../shell/shelltest.h"
 #include "app/WindowJobs.h"
+#include "banks/Banks.h"
 #include "banks/Links.h"
+#include "banks/frmPrgUN.h"
 #include "banks/state.h"
 #include "editors/Editors.h"
 #include "editors/PrgRec.h"
 #include "editors/ProgramParams.h"
 #include "editors/frmEditPrg.h"
 #include "editors/state.h"
+#include "files/FileFormats.h"
+#include "library/Library.h"
 #include "midi/MIDI.h"
 #include "platform/MidiDevice.h"
 #include "platform/bytes.h"
@@ -137,4 +143,33 @@ protected:
     static constexpr int NoValue = 1000;
     PrgWindow* w = nullptr;
     frmEditPrg* ed = nullptr;
+};
+
+// The real program file window with the real editors: the library, the
+// banks and the editors installed, a file opened through File > Open Prg.
+class FileWindowTest : public EditorsTest {
+protected:
+    void SetUp() override {
+        EditorsTest::SetUp();
+        InstallLibrary();
+        InstallBanks();
+        InstallEditors();
+        sent();
+    }
+    // File > Open Prg on "bank1.prg": programs named "Prog nn", each block
+    // (from its file position) changed further by `program`.
+    frmPrgUN* openBank(const std::function<void(std::string&, long)>& program = {}) {
+        std::string f = PrgTemplateImage();
+        for (int i = 0; i < 64; ++i) {
+            putMid(f, 49 + 172L * i, padRight("Prog " + std::string(i < 10 ? "0" : "") + std::to_string(i), 16));
+            if (program) program(f, 49 + 172L * i);
+        }
+        writeFileBytes(startFile("bank1.prg"), f);
+        dialogs.chooseFile(startFile("bank1.prg"), 0, false);
+        RunMenuCommand(MenuId::mnuApriPrg);
+        return PrgUNForms()[static_cast<std::size_t>(PrgSlotCur)];
+    }
+    static void pick(frmPrgUN* w, int row) {
+        QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, w->List1->visualItemRect(w->List1->item(row)).center());
+    }
 };

@@ -1,7 +1,11 @@
 // The multisample picker with the program editor: picks into the selected
 // box, the timer that follows the box, the window's life and its right
 // button.
+#include <QImage>
+#include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QPainter>
 #include <QTabBar>
 #include <QTest>
 
@@ -9,6 +13,12 @@
 #include "editorstest.h"
 
 namespace {
+
+// The page shown and its selected row, "page:row".
+std::string shown(frmMultisample* p) {
+    const int tab = p->SSTab1->Tab();
+    return std::to_string(tab) + ":" + std::to_string(p->List1[static_cast<std::size_t>(tab)]->ListIndex());
+}
 
 class MultisampleTest : public EditorOpenTest {
 protected:
@@ -19,11 +29,6 @@ protected:
     }
     // The box's multisample in PrgRec (bytes 21-22 or 23-24).
     unsigned recNumber(int box) const { return at(PrgRec, 19 + 2 * box) + 256u * at(PrgRec, 20 + 2 * box); }
-    // The page shown and its selected row, "page:row".
-    static std::string shown(frmMultisample* p) {
-        const int tab = p->SSTab1->Tab();
-        return std::to_string(tab) + ":" + std::to_string(p->List1[static_cast<std::size_t>(tab)]->ListIndex());
-    }
 };
 
 TEST(MultisamplePages, EntriesPagesAndBoxNumbers) {
@@ -171,6 +176,120 @@ TEST_F(MultisampleTest, TheRightButtonOnAListOrTheTabStripPopsUpTheEditMenu) {
     QTest::mouseClick(bar, Qt::RightButton, {}, bar->tabRect(3).center());
     QTest::mouseClick(p->SSTab1, Qt::RightButton, {}, QPoint(p->SSTab1->width() - 3, bar->geometry().center().y()));
     EXPECT_EQ(std::tuple(popups, p->SSTab1->Tab(), p->List1[0]->ListIndex()), std::tuple(3, 0, -1));
+}
+
+// Where the ink of the rectangle `r` of an image begins (from r's top) and
+// how many pixel rows it spans.
+std::pair<int, int> inkRows(const QImage& img, QRect r) {
+    int top = -1, bottom = -1;
+    r &= img.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (qGray(img.pixel(x, y)) < 128) {
+                if (top < 0) top = y;
+                bottom = y;
+                break;
+            }
+    return {top < 0 ? 0 : top - r.top(), top < 0 ? 0 : bottom - top + 1};
+}
+// The pixel rows a text spans drawn alone in `font`.
+int inkHeightAlone(const QFont& font, const QString& text) {
+    QImage img(400, 80, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setFont(font);
+    p.setPen(Qt::black);
+    p.drawText(QPoint(10, 50), text);
+    p.end();
+    return inkRows(img, img.rect()).second;
+}
+
+// The picker as a user has it: opened from the OSC-1 box of the editor on a
+// program of a real program file window, with an arrangement window opened
+// meanwhile. Every row of every page stands whole inside its list at the
+// font the list shows, as opened, maximised and restored; the timer that
+// shows the box's multisample never picks it for the box; closing the
+// picker brings back the editor it was opened from.
+class PickerWithWindowsTest : public FileWindowTest {
+protected:
+    void SetUp() override {
+        FileWindowTest::SetUp();
+        MainWindowLink().enableMenu(MenuId::mnuMultisample, true);
+    }
+};
+
+TEST_F(PickerWithWindowsTest, RowsWholeAtEverySizeTheTimerPicksNothingAndTheCloseGoesBackToTheEditor) {
+    frmPrgUN* w = openBank([](std::string& f, long block) { put(f, block + 20, 250); });  // OSC-1 multisample 250
+    ASSERT_NE(w, nullptr);
+    pick(w, 1);
+    w->CommEdit_Click();
+    frmEditPrg* ed = frmEditPrg::Open();
+    ASSERT_NE(ed, nullptr);
+    writeFileBytes(startFile("Song.arr"), ArrNativeHeader() + std::string(64 * ArrBlkLen, '\0'));
+    dialogs.chooseFile(startFile("Song.arr"), 0, false);
+    RunMenuCommand(MenuId::mnuApriArr);
+    ASSERT_EQ(frame->ActiveForm()->objectName(), "frmArrU");
+    ed->activate();
+    ed->BasText_MouseDown(1);
+    frmMultisample* p = frmMultisample::Open();
+    ASSERT_NE(p, nullptr);
+    sent();
+    ASSERT_EQ(p->SSTab1->Tab(), 2);
+
+    // Whole rows, each found inside the list, the list filling its page.
+    for (int state : {vbNormal, vbMaximized, vbNormal}) {
+        p->setWindowState(state);
+        QApplication::processEvents();
+        for (int page = 0; page < MultisamplePages; ++page) {
+            SCOPED_TRACE(std::to_string(state) + " page " + std::to_string(page));
+            p->SSTab1->setTab(page);
+            QApplication::processEvents();
+            ListBox* l = p->List1[static_cast<std::size_t>(page)];
+            const QSize place = l->parentWidget()->size();
+            EXPECT_LE(std::abs(place.width() - l->width()), 2 * twipsToPxX(60) + 1);
+            EXPECT_LE(std::abs(place.height() - l->height()), 2 * twipsToPxY(60) + 1);
+            // Every row reachable: in sight, or brought into sight by the scroll bar.
+            const QRect inside = l->viewport()->rect();
+            const int alone = inkHeightAlone(l->font(), l->item(0)->text());
+            for (int r = 0; r < l->ListCount(); ++r) {
+                l->scrollToItem(l->item(r));
+                const QRect cell = l->visualItemRect(l->item(r));
+                ASSERT_TRUE(inside.contains(cell) && l->itemAt(cell.center()) == l->item(r)) << r;
+                if (r > 1 && r < l->ListCount() - 1) continue;
+                const auto [top, height] = inkRows(l->viewport()->grab().toImage(), cell);
+                EXPECT_TRUE(top > 0 && height == alone) << r << ": " << top << " " << height << " of " << alone;
+            }
+            l->setTopIndex(0);
+        }
+    }
+    p->SSTab1->setTab(0);
+
+    // A box holding no number; clicked off and on, the timer shows its
+    // number (or 0) and the box, the record and the instrument are left alone.
+    for (auto [typed, where] : std::initializer_list<std::pair<const char*, const char*>>{
+             {"", "0:0"}, {"Pad", "0:0"}, {"p", "0:0"}, {"+12", "0:12"}}) {
+        SCOPED_TRACE(typed);
+        QLineEdit* box = ed->BasText[1]->lineEdit();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, typed);
+        const std::string rec = PrgRec;
+        ed->BasText_MouseDown(1);
+        ed->BasText_MouseDown(1);
+        EXPECT_EQ(sent(), "");
+        EXPECT_EQ(std::tuple(ed->BasText[1]->Text(), PrgRec == rec, shown(p)),
+                  std::tuple(std::string(typed), true, std::string(where)));
+    }
+    EXPECT_EQ(at(PrgRec, 21), 250u);
+    // A pick still goes into the box.
+    QTest::mouseClick(p->List1[0]->viewport(), Qt::LeftButton, {},
+                      p->List1[0]->visualItemRect(p->List1[0]->item(7)).center());
+    EXPECT_EQ(std::tuple(ed->BasText[1]->Text(), at(PrgRec, 21)), std::tuple(MultisampleText(7), 7u));
+
+    // The close box: back to the editor, not to the arrangement window.
+    p->subWindow()->close();
+    EXPECT_EQ(frmMultisample::Open(), nullptr);
+    EXPECT_EQ(frame->ActiveForm(), ed);
 }
 
 }  // namespace

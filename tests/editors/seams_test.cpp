@@ -1,38 +1,12 @@
 // The real program file window and the real program editor together: what
 // a store keeps, in the window, in the record and on the list.
-#include <QTest>
-
 #include "app/ImageLayout.h"
-#include "banks/Banks.h"
-#include "banks/frmPrgUN.h"
 #include "editorstest.h"
-#include "files/FileFormats.h"
-#include "library/Library.h"
 
 namespace {
 
-class SeamsTest : public EditorsTest {
+class SeamsTest : public FileWindowTest {
 protected:
-    void SetUp() override {
-        EditorsTest::SetUp();
-        InstallLibrary();
-        InstallBanks();
-        InstallEditors();
-        sent();
-    }
-    // File > Open Prg on "bank1.prg": programs named "Prog nn".
-    frmPrgUN* openBank() {
-        std::string f = PrgTemplateImage();
-        for (int i = 0; i < 64; ++i)
-            putMid(f, 49 + 172L * i, padRight("Prog " + std::string(i < 10 ? "0" : "") + std::to_string(i), 16));
-        writeFileBytes(startFile("bank1.prg"), f);
-        dialogs.chooseFile(startFile("bank1.prg"), 0, false);
-        RunMenuCommand(MenuId::mnuApriPrg);
-        return PrgUNForms()[static_cast<std::size_t>(PrgSlotCur)];
-    }
-    static void pick(frmPrgUN* w, int row) {
-        QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, w->List1->visualItemRect(w->List1->item(row)).center());
-    }
     static HScroll* slider(frmEditPrg* ed, int i) { return FindControl<HScroll>(ed, "BasHScroll", i); }
 };
 
