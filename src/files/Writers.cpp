@@ -148,7 +148,7 @@ int FileSave(std::string& image, bool dropStyleFile) {
     return 1;
 }
 
-int FileSaveAs(std::string& image, const DocumentT* self) {
+int FileSaveAs(std::string& image, const DocumentT* self, const std::string& offer) {
     unsigned kind = WinKind(image);
     const char* ext = nullptr;
     int filter = 8;
@@ -176,7 +176,7 @@ int FileSaveAs(std::string& image, const DocumentT* self) {
         // would replace the source file.
         if (!PathDir(imagePath(image)).empty()) req.initDir = PathDir(imagePath(image));
     }
-    else req.fileName = imagePath(image) + "." + ext;
+    else req.fileName = (offer.empty() ? imagePath(image) : offer) + "." + ext;
     if (!ShowFileDialog(req)) return 1;
 
     std::string chosen = rtrim(req.fileName);

@@ -29,8 +29,9 @@ int FileSave(std::string& image, bool dropStyleFile = false);
 // MayWriteUnnamed: asked before replacing one the window never read or wrote. On success stores the new path at
 // 21 and clears the marks 4, 7, 10, 11 and 18. 0 written, 1 cancelled, 2 a
 // write error or a refusal reported.
-// The caller renews the caption and the recent files.
-int FileSaveAs(std::string& image, const DocumentT* self = nullptr);
+// The dialog offers `offer` (without extension) in place of the image's path
+// when it is given. The caller renews the caption and the recent files.
+int FileSaveAs(std::string& image, const DocumentT* self = nullptr, const std::string& offer = {});
 // Writes image 271-10798 as the ".arr" file of the image's path and clears
 // char 4; then by char 9: 1 with `dropStyleFile` (the window held the style
 // file of that name and no longer uses it, and no other window holds it)

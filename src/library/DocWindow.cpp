@@ -71,13 +71,27 @@ int DocWindow::writeDocument(std::string& image) {
 
 bool DocWindow::saveAsPending(const std::string& image) const { return at(image, ImgSaveAs) != 0; }
 
+namespace {
+
+// What the first Save As of a new document offers: the name its caption
+// shows, in the user's language ("SenzaNome (1)" for "Untitled (1)"). The
+// title itself keeps its fixed word, which the info file records.
+std::string untitledOffer(const std::string& image) {
+    static const std::string word = "Untitled";
+    const std::string title = ImgPathOf(image);
+    if (at(image, ImgUntitled) != 1 || title.compare(0, word.size(), word) != 0) return {};
+    return Msg(81) + title.substr(word.size());
+}
+
+}  // namespace
+
 int DocWindow::save(bool as) {
     // Saved from a copy: a save that fails leaves the image, and with it
     // the changed marks, as they were.
     std::string image = Tag();
     const bool saveAs = as || at(image, ImgUntitled) == 1 || saveAsPending(image);
     QPointer<DocWindow> self(this);
-    const int r = saveAs ? FileSaveAs(image, this) : writeDocument(image);
+    const int r = saveAs ? FileSaveAs(image, this, untitledOffer(image)) : writeDocument(image);
     // The dialog runs the event loop: the window may have gone meanwhile.
     if (r != 0 || !self || !Loaded()) return r != 0 ? r : 1;
     setTag(image);

@@ -81,6 +81,30 @@ TEST_F(SaveTest, NewArrangementTakesTheNameItIsSavedUnder) {
         << "saved to the same file without a dialog";
 }
 
+// The first Save As of a new document offers the name its caption shows, in
+// the language the program runs in.
+TEST_F(SaveTest, NewDocumentsAreOfferedTheirCaptionsNameInEitherLanguage) {
+    std::string seen;
+    for (const bool italian : {false, true}) {
+        if (italian) start([] { LangSel = 1, LangBase = 0; });
+        for (const MenuId command : {MenuId::mnuNuovoArr, MenuId::mnuNuovoSty}) {
+            RunMenuCommand(command);
+            ChildForm* w = frame->ActiveForm();
+            ASSERT_NE(w, nullptr);
+            dialogs.fileRequests.clear();
+            dialogs.cancelFile();
+            RunMenuCommand(MenuId::mnuSalvaAs);
+            ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+            seen += w->Caption() + " | " + dialogs.fileRequests[0].fileName + "\n";
+        }
+    }
+    EXPECT_EQ(seen,
+              "New File Arr - Untitled.arr (1) | Untitled (1).arr\n"
+              "New Style - Untitled.sty (1) | Untitled (1).sty\n"
+              "Nuovo File Arr - SenzaNome.arr (1) | SenzaNome (1).arr\n"
+              "Nuovo Style - SenzaNome.sty (1) | SenzaNome (1).sty\n");
+}
+
 TEST_F(SaveTest, SaveAsMovesTheSlotRecordToTheNewFile) {
     writeSong("Other", arrFileOf({{0, "Zero"}}));
     ASSERT_NE(openArr("Other"), nullptr);

@@ -1,6 +1,7 @@
 #include "testenv.h"
 
 #include <QFontMetricsF>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -104,6 +105,18 @@ void VelmoraTest::TearDown() {
     SimulateWriteFailure(FileError::None);
     SimulateReadFailure(FileError::None);
     ResetAllState();
+}
+
+VelmoraTest::~VelmoraTest() {
+    // The folders go with every file a test left in them, once nothing of the
+    // test can write there any more. QTemporaryDir would leave behind a file
+    // whose name is not valid UTF-8 (it cannot name it), so they are removed
+    // byte for byte here.
+    for (const QTemporaryDir* d : {&sysTmp_, &startTmp_}) {
+        std::error_code ec;
+        std::filesystem::remove_all(d->path().toStdString(), ec);
+        EXPECT_FALSE(ec) << d->path().toStdString() << ": " << ec.message();
+    }
 }
 
 std::string readFileBytes(const std::string& path) {

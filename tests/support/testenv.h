@@ -70,6 +70,9 @@ private:
 };
 
 class VelmoraTest : public ::testing::Test {
+public:
+    ~VelmoraTest() override;
+
 protected:
     void SetUp() override;
     void TearDown() override;
