@@ -92,14 +92,12 @@ bool EditRecord::storeOrSay(const std::string& title) {
     return false;
 }
 
-EditRecord::Kept EditRecord::keep(int askKind, const std::string& title, const std::function<bool()>& storeIt) {
-    if (!modified) return Kept::Unchanged;
-    if (AskKeepChanges(askKind, title) != vbYes) return Kept::NotKept;
-    return storeIt() ? Kept::Stored : Kept::Refused;
+bool EditRecord::keep(int askKind, const std::string& title, const std::function<bool()>& storeIt) {
+    return !modified || AskKeepChanges(askKind, title) != vbYes || storeIt();
 }
 
 bool EditRecord::keepBeforeReplace(int askKind, const std::string& title, const std::function<bool()>& storeIt) {
-    if (keep(askKind, title, storeIt) == Kept::Refused) return false;
+    if (!keep(askKind, title, storeIt)) return false;
     modified = false;
     return true;
 }

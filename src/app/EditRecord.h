@@ -46,9 +46,9 @@ public:
 
     // The one step after "Keep changes ?": a changed record asks it
     // (AskKeepChanges kind `askKind`, titled `title`) and Yes stores it with
-    // `storeIt` (false: refused, and the user has been told why).
-    enum class Kept { Unchanged, Stored, NotKept, Refused };
-    Kept keep(int askKind, const std::string& title, const std::function<bool()>& storeIt);
+    // `storeIt` (false: refused, and the user has been told why). False
+    // only when a store was refused: the edit stays, still marked changed.
+    bool keep(int askKind, const std::string& title, const std::function<bool()>& storeIt);
     // keep() before the record is replaced by another entry: true when the
     // caller may go on (the edits stored or dropped); false when the store
     // was refused: the edit stays in the record and in its editors.
