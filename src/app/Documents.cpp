@@ -45,6 +45,11 @@ DocumentT* HolderOf(const std::string& path, const DocumentT* except) {
     return nullptr;
 }
 
+DocumentT* ProgramFileHolder(const std::string& stemPath, const DocumentT* except) {
+    DocumentT* d = HolderOf(FileWithExt(stemPath, "prg"), except);
+    return d ? d : HolderOf(FileWithExt(stemPath, "pgg"), except);
+}
+
 bool DocumentT::readOrWrote(const std::string& path) const {
     for (const std::string& f : heldFiles())
         if (SameFile(f, path)) return true;

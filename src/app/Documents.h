@@ -36,6 +36,9 @@ Registration RegisterDocument(DocumentT* doc);
 // The window that holds the file (path with extension), other than
 // `except`; nullptr when none does.
 DocumentT* HolderOf(const std::string& path, const DocumentT* except = nullptr);
+// The window that holds the program file of `stemPath` (a path without
+// extension): its .prg, else its .pgg; nullptr when none does.
+DocumentT* ProgramFileHolder(const std::string& stemPath, const DocumentT* except = nullptr);
 // Whether a save of `self` may write `path`, a file whose name the user did
 // not give at this save (a companion file, or an extension other than the
 // one typed): refused with "File already open" when another window holds it;

@@ -6,6 +6,7 @@
 #include "app/WindowJobs.h"
 #include "app/state.h"
 #include "platform/Dialogs.h"
+#include "platform/Paths.h"
 #include "platform/bytes.h"
 
 namespace {
@@ -21,11 +22,25 @@ ChildForm* arrangementWindow(int kind, int slot) {
     return nullptr;
 }
 
-const EditRecordLayout kProgram{PrgRecLen, ' ', PrgRecBlockLen, ImgPrgBlock, 64, PrgRecKind, PrgRecIndex, PrgRecSlot,
-                                ImgPrgChanged, programWindow, MsgPrgWindowClosed};
-const EditRecordLayout kArrangement{ArrRecLen, '\0', ArrRecBlockLen, ImgArrBlock, 64, ArrRecKind, ArrRecIndex,
-                                    ArrRecSlot, ImgChanged, arrangementWindow, MsgArrWindowClosed};
+const EditRecordLayout kProgram{PrgRecLen,        ' ',
+                                PrgRecBlockLen,   ImgPrgBlock,
+                                64,               PrgRecKind,
+                                PrgRecIndex,      PrgRecSlot,
+                                ImgPrgChanged,    programWindow,
+                                MsgPrgWindowClosed, PrgRecFileName,
+                                PrgRecFileNameLen, PrgRecFileKind,
+                                [] { return ProgramEdit.EditPrgOpen || ProgramEdit.EditPerfOpen; }};
+const EditRecordLayout kArrangement{ArrRecLen,        '\0',
+                                    ArrRecBlockLen,   ImgArrBlock,
+                                    64,               ArrRecKind,
+                                    ArrRecIndex,      ArrRecSlot,
+                                    ImgChanged,       arrangementWindow,
+                                    MsgArrWindowClosed, ArrRecFileName,
+                                    ArrRecFileNameLen, 0,
+                                    [] { return ArrangementEdit.EditArrOpen; }};
 }  // namespace
+
+void RecordEditorsT::rebuild(EditRecord& record, ChildForm* window, int index) { record.build(window, index); }
 
 ProgramEditState ProgramEdit{EditRecord(kProgram)};
 ArrangementEditState ArrangementEdit{EditRecord(kArrangement)};
@@ -45,8 +60,20 @@ bool EditRecord::build(ChildForm* window, int index) {
     put(rec, l.indexPos, static_cast<unsigned>(index));
     put(rec, l.slotPos, at(image, ImgSlot));
     bytes = rec;
+    nameFrom(image);
+    modified = false;
     source_ = l.windowOf(kind(), at(bytes, l.slotPos)) == window ? window : nullptr;
     return true;
+}
+
+void EditRecord::nameFrom(const std::string& image) {
+    const EditRecordLayout& l = *layout_;
+    putField(bytes, l.fileNamePos, l.fileNameLen, rtrim(PathName(ImgPathOf(image))));
+    if (l.fileKindPos != 0) put(bytes, l.fileKindPos, at(image, ImgPrgType));
+}
+
+bool EditRecord::editing(const ChildForm* window, int index) const {
+    return layout_->inEditor() && window && source() == window && this->index() == index;
 }
 
 int EditRecord::kind() const { return at(bytes, layout_->kindPos); }
@@ -65,8 +92,38 @@ bool EditRecord::cameFrom(const ChildForm* window) const {
 
 void EditRecord::sourceClosing(const ChildForm* window) {
     if (!cameFrom(window)) return;
+    if (!layout_->inEditor()) reset();
     put(bytes, layout_->slotPos, 0);
     source_ = nullptr;
+}
+
+void EditRecord::sourceRenamed(const ChildForm* window) {
+    if (!window || source() != window) return;
+    nameFrom(window->Tag());
+    Linked<RecordEditorsT>().renamed(*this);
+}
+
+void EditRecordsSourceClosing(const ChildForm* window) {
+    ProgramEdit.record.sourceClosing(window);
+    ArrangementEdit.record.sourceClosing(window);
+}
+
+void EditRecordsSourceRenamed(const ChildForm* window) {
+    ProgramEdit.record.sourceRenamed(window);
+    ArrangementEdit.record.sourceRenamed(window);
+}
+
+void EditRecord::editorClosed() {
+    if (!layout_->inEditor()) drop();
+}
+
+void EditRecord::drop() {
+    ChildForm* w = source();
+    if (w)
+        Linked<RecordEditorsT>().rebuild(*this, w, index());
+    else
+        reset();
+    modified = false;
 }
 
 EditRecord::Stored EditRecord::store() {

@@ -19,6 +19,22 @@ struct EditRecordLayout {
     long changedPos;                  // the image's mark a store sets
     ChildForm* (*windowOf)(int kind, int slot);  // the open window of a kind and slot
     int closedMsg;                    // says that the window it came from has closed
+    long fileNamePos, fileNameLen;    // its file's name, without folder or extension
+    long fileKindPos;                 // the image's program-file type (0: none kept)
+    bool (*inEditor)();               // an editor has the record open
+};
+
+class EditRecord;
+
+// Registered by the editors: how they build a record whole (the names it
+// shows beside the entry's bytes), and how they show that its file has been
+// saved under another name. Without them a record holds the entry's bytes
+// and its source alone.
+class RecordEditorsT {
+public:
+    virtual ~RecordEditorsT() = default;
+    virtual void rebuild(EditRecord& record, ChildForm* window, int index);
+    virtual void renamed(const EditRecord& /*record*/) {}
 };
 
 class EditRecord {
@@ -30,9 +46,13 @@ public:
     bool modified = false;   // changed since it was built or stored
 
     // Entry `index` of `window`'s image becomes the record, as the image
-    // holds it now; an index out of range or an image too short for it
-    // leaves the record as it is (false).
+    // holds it now, with its file's name; unchanged until an editor changes
+    // it. An index out of range or an image too short for it leaves the
+    // record as it is (false).
     bool build(ChildForm* window, int index);
+    // Whether an editor has the record open on entry `index` of `window`:
+    // Edit there brings that editor forward with its edit.
+    bool editing(const ChildForm* window, int index) const;
     enum class Stored { Yes, NoWindow, ReadOnly };
     // Writes the record back into the window it was built from while that
     // very window is open (whatever file it now holds), marks the image
@@ -56,14 +76,24 @@ public:
     // The close question of one of the record's editors; only the last of
     // them to close asks, so none is asked while `otherEditorStays`. A
     // changed record asks "Save changes ?" (AskSaveChanges kind `askKind`);
-    // Yes stores it. False keeps the editor open with the edit (Cancel, or a
-    // store refused and said why): the close under way is cancelled
-    // (SaveCancelled set, AppClosing cleared).
+    // Yes stores it; after No the edit goes with the editor (editorClosed).
+    // False keeps the editor open with the edit (Cancel, or a store refused
+    // and said why): the close under way is cancelled (SaveCancelled set,
+    // AppClosing cleared).
     bool mayClose(bool otherEditorStays, int askKind, const std::string& title);
+    // One of the record's editors has closed. Once none has it open, the
+    // record is again what its window holds (an edit not stored is dropped),
+    // or empty when that window has gone: the next editor starts from there.
+    void editorClosed();
     // Whether the record came from `window` and still goes back there.
     bool cameFrom(const ChildForm* window) const;
-    // `window` closes: the record no longer goes back anywhere.
+    // `window` closes: the record no longer goes back anywhere. Unless an
+    // editor still has it open it goes with the window, so that no editor
+    // opens later on a program of a file that was not kept.
     void sourceClosing(const ChildForm* window);
+    // `window` has been saved under another name: a record built from it
+    // names the new file, and so do its editors.
+    void sourceRenamed(const ChildForm* window);
     int kind() const;
     int index() const;
     // The window the record goes back to, or nullptr.
@@ -72,6 +102,9 @@ public:
     void reset();
 
 private:
+    void drop();
+    // The file's name (and a program file's type) from the image's path.
+    void nameFrom(const std::string& image);
     QPointer<ChildForm> source_;
 };
 
@@ -134,6 +167,11 @@ extern ArrangementEditState ArrangementEdit;
 inline auto& ArrRec = ArrangementEdit.record.bytes;
 inline auto& ArrModified = ArrangementEdit.record.modified;
 inline auto& EditArrOpen = ArrangementEdit.EditArrOpen;
+
+// A document window closes, or has been saved under another name: both
+// records follow it.
+void EditRecordsSourceClosing(const ChildForm* window);
+void EditRecordsSourceRenamed(const ChildForm* window);
 
 // Both records and their editors' flags back to a fresh start (tests).
 void resetProgramEdit();

@@ -1,5 +1,7 @@
 #include "app/Links.h"
 
+#include "app/EditRecord.h"
+
 #include <map>
 
 namespace {
@@ -90,6 +92,7 @@ void ResetLinks() {
     RegisterLink<ArrWindowLinkT>(nullptr);
     RegisterLink<StyWindowLinkT>(nullptr);
     RegisterLink<PrgWindowLinkT>(nullptr);
+    RegisterLink<RecordEditorsT>(nullptr);
     Named().clear();
     Families().clear();
 }

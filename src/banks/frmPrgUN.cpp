@@ -292,8 +292,6 @@ void frmPrgUN::unloadMenus() {
     const int s = slot();
     PrgSlotCur = s;
     if (PrgUntitledSent == this) PrgUntitledSent = nullptr;
-    // The program record no longer has a window to go back to.
-    ProgramEdit.record.sourceClosing(this);
     if (!fileWindow()) {
         if (s >= 1) {
             PrgNewUsed[static_cast<std::size_t>(s)] = 0;

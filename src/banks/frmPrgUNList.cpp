@@ -133,6 +133,9 @@ void frmPrgUN::Form_Activate() {
         MainWindowLink().enableMenu(MenuId::mnuEdit, true);
     }
     if (!PrgSelAutoOn || PrgSelAutoNum <= 0) return;
+    // Only the program file window of the arrangement just picked takes it.
+    const DocumentT* companion = ProgramFileHolder(PrgSelAutoStem);
+    if (!companion || DocumentOf(this) != companion) return;
     // The program the arrangement just picked is paired with: its row code.
     const int t = PrgSelAutoNum / 10, u = PrgSelAutoNum % 10;
     PrgSelAutoNum = 0;

@@ -83,10 +83,13 @@ void frmPrgUN::CommEdit_Click() {
     if (row < 0 || !IsLinked<ProgramEditorLinkT>()) return;
     const std::string text = List1->List(row);
     if (PrgRowEmpty(text) || PrgRowIsReference(text)) return;
-    if (!EditPerfOpen) {
-        ProgramEditorLink().prgRecBuild(this, row);
-        ModeTx02();
-    }
+    QPointer<frmPrgUN> self(this);
+    // An editor already on this program comes forward with its edit; any
+    // other program is built as a click builds it, the edit held before
+    // kept, stored or dropped first.
+    if (!ProgramEdit.record.editing(this, row)) feedEditors(row);
+    if (!self || !self->Loaded()) return;
+    if (!EditPerfOpen) ModeTx02();
     CommEdit->setEnabled(false);
     ProgramEditorLink().show();
 }

@@ -11,6 +11,7 @@
 #include "app/state.h"
 #include "files/OpenDlg.h"
 #include "files/Readers.h"
+#include "app/EditRecord.h"
 #include "app/ImageLayout.h"
 #include "files/state.h"
 #include "platform/Dialogs.h"
@@ -268,6 +269,8 @@ void DocumentSavedAs(ChildForm& window) {
     const int kind = WinKind(image);
     const std::string path = ImgPathOf(image);
     window.setCaption(DocCaptionBuild(image));
+    // The edits of its entries go to the file of the new name.
+    EditRecordsSourceRenamed(&window);
     WinFamily family;
     if (!FamilyOfKind(kind, family)) return;
     const int slot = at(image, ImgSlot);

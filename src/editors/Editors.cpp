@@ -77,9 +77,28 @@ struct ArrangementEditor : EditorLinkT {
         return f ? f->Caption() : std::string();
     }
 };
+// How the editors build their records whole and show a new file name.
+struct RecordEditors : RecordEditorsT {
+    void rebuild(EditRecord& record, ChildForm* window, int index) override {
+        if (&record == &ProgramEdit.record)
+            PrgRecBuild(window, index);
+        else
+            ArrRecBuild(window->Tag(), index);
+    }
+    void renamed(const EditRecord& record) override {
+        if (&record == &ArrangementEdit.record) {
+            if (frmEditArr* f = frmEditArr::Open()) f->recaption();
+            return;
+        }
+        if (frmEditPrg* f = frmEditPrg::Open()) f->setCaption(EditPrgCaption(PrgRec));
+        if (frmEditPerf* f = frmEditPerf::Open()) f->recaption();
+    }
+};
 }  // namespace
 
 void InstallEditors() {
+    static RecordEditors records;
+    RegisterLink<RecordEditorsT>(&records);
     static ProgramEditors editors;
     RegisterLink<ProgramEditorLinkT>(&editors);
     static ArrangementEditor arrangement;

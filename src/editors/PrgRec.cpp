@@ -36,9 +36,6 @@ std::string PerfRecaptionText() { return PrgRecCaption("Edit Performance  ", Prg
 
 void PrgRecBuild(ChildForm* window, int index) {
     if (!ProgramEdit.record.build(window, index)) return;
-    const std::string& image = window->Tag();
-    put(PrgRec, PrgRecFileKind, at(image, ImgPrgType));
-    putField(PrgRec, PrgRecFileName, PrgRecFileNameLen, rtrim(PathName(ImgPathOf(image))));
     PerfVal = {};
     if (EditPerfOpen) {
         // Back to the middle without sending or marking the program changed.

@@ -107,6 +107,11 @@ void frmEditPerf::Form_Load() {
     layoutControls();
 }
 
+void frmEditPerf::recaption() {
+    const std::string head = "Edit Performance  ";
+    setCaption(Caption().compare(0, head.size(), head) == 0 ? PerfRecaptionText() : loadCaption());
+}
+
 void frmEditPerf::slidersReset() {
     // A record never built holds no program: nothing to move.
     const bool on = recordBuilt();
@@ -156,6 +161,7 @@ void frmEditPerf::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
 void frmEditPerf::Form_Unload(int& /*Cancel*/) {
     EditPerfOpen = false;
     ToolUnloaded(true);
+    ProgramEdit.record.editorClosed();
     MenuAgg();
 }
 

@@ -49,6 +49,9 @@ public:
     // Every slider back to the middle (sends nothing under Busy); enabled
     // once the record holds a program.
     void slidersReset();
+    // The caption again with the record's file and program names, its head
+    // kept.
+    void recaption();
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;

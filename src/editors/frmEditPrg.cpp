@@ -65,6 +65,7 @@ void frmEditPrg::Form_Unload(int& /*Cancel*/) {
     EditPrgOpen = false;
     OscTextSel = 0;
     ToolUnloaded(true);
+    ProgramEdit.record.editorClosed();
     // Closed by the user: back to the program window the program came from,
     // which offers Edit again; a window closing its editors goes on closing.
     if (!closedByWindow_ && !AppClosing)

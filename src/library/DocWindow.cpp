@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 
 #include "app/Captions.h"
+#include "app/EditRecord.h"
 #include "app/ImageLayout.h"
 #include "app/ToolForm.h"
 #include "app/Messages.h"
@@ -236,6 +237,8 @@ void DocWindow::Form_QueryUnload(int& Cancel, int /*UnloadMode*/) {
 
 void DocWindow::Form_Unload(int& /*Cancel*/) {
     registered_.release();
+    // A record an editor built from the window no longer goes back to it.
+    EditRecordsSourceClosing(this);
     unloadMenus();
     Layout l = layoutRead();
     l.Top = Top();

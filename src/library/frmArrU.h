@@ -37,6 +37,9 @@ public:
 
     // Buttons.
     void CommEdit_Click();
+    // The arrangement editor on row `idx` (while open: once the edit it
+    // holds has been kept, stored or dropped; a store refused keeps it).
+    void feedEditor(int idx);
     // Send the bank or the styles; a click parked for them (TimerList1
     // state 11 or 12) is released when they end.
     void CommLoadArr_Click();

@@ -348,17 +348,20 @@ void frmArrU::CommShowSty_Click() {
 
 void frmArrU::CommShowPrg_Click() {
     FilePathCur = ImgPathOf(Tag());
-    const std::string prg = FileWithExt(FilePathCur, "prg"), pgg = FileWithExt(FilePathCur, "pgg");
-    DocumentT* d = HolderOf(prg, this);
-    if (!d) d = HolderOf(pgg, this);
-    if (d) {
+    // A pairing is for this arrangement's own program file window alone,
+    // which takes it as it comes forward; whether it came or its file was
+    // not found, nothing stays armed for a window activated later.
+    PrgSelAutoStem = FilePathCur;
+    if (DocumentT* d = ProgramFileHolder(FilePathCur, this)) {
         d->docForm()->activate();
-        return;
+    } else {
+        const std::string prg = FileWithExt(FilePathCur, "prg"), pgg = FileWithExt(FilePathCur, "pgg");
+        OpenRequest r;
+        r.path = FileExists(prg) || !FileExists(pgg) ? prg : pgg;
+        r.readOnly = readOnlyChoice();
+        OpenDocument(WinFamily::PrgUN, r);
     }
-    OpenRequest r;
-    r.path = FileExists(prg) || !FileExists(pgg) ? prg : pgg;
-    r.readOnly = readOnlyChoice();
-    OpenDocument(WinFamily::PrgUN, r);
+    PrgSelAutoNum = 0;
 }
 
 // ---- the database --------------------------------------------------------------------

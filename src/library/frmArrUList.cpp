@@ -64,16 +64,9 @@ void frmArrU::List1_Click() {
     }
 
     if (!selectOnly) {
-        // The editor follows the list; an arrangement that could not be
-        // stored stays the one being edited.
         if (EditArrOpen) {
-            const bool replace = ArrangementEdit.record.keepBeforeReplace(2, EditorLink().caption(),
-                                                                    [] { return EditorLink().arrRecStore(); });
+            feedEditor(idx);
             if (!self || !self->Loaded()) return;
-            if (replace) {
-                EditorLink().arrRecBuild(Tag(), idx);
-                EditorLink().editArrFill();
-            }
         } else if (IsLinked<EditorLinkT>()) {
             CommEdit->setEnabled(true);
             setMenu(MenuId::mnuEdit, true);
@@ -127,9 +120,24 @@ void frmArrU::List1_KeyDown(int KeyCode, int /*Shift*/) {
     }
 }
 
+void frmArrU::feedEditor(int idx) {
+    // An arrangement that could not be stored stays the one being edited.
+    QPointer<frmArrU> self(this);
+    if (EditArrOpen && !ArrangementEdit.record.keepBeforeReplace(2, EditorLink().caption(),
+                                                                 [] { return EditorLink().arrRecStore(); }))
+        return;
+    if (!self || !self->Loaded()) return;
+    EditorLink().arrRecBuild(Tag(), idx);
+    // A closed editor fills itself from the record as it loads.
+    if (EditArrOpen) EditorLink().editArrFill();
+}
+
 void frmArrU::CommEdit_Click() {
-    // The editor fills itself from the record as it loads.
-    EditorLink().arrRecBuild(Tag(), List1->ListIndex());
+    const int idx = List1->ListIndex();
+    QPointer<frmArrU> self(this);
+    // The editor already on this arrangement comes forward with its edit.
+    if (!ArrangementEdit.record.editing(this, idx)) feedEditor(idx);
+    if (!self || !self->Loaded()) return;
     CommEdit->setEnabled(false);
     setMenu(MenuId::mnuEdit, false);
     EditorLink().show();

@@ -33,6 +33,7 @@ struct SelectionState {
     bool PrgSelAutoOn = false;   // the automatic program selection window is open
     std::array<PrgSelAutoPair, PrgSelAutoPairs> PrgSelAutoTab{};
     int PrgSelAutoNum = 0;       // the program the next active program window selects
+    std::string PrgSelAutoStem;  // whose program file (path without extension) that window holds
     // What the find-by-number chain needs of the arrangement it found: a
     // style of the file's own, a user program on a track.
     bool FindIDUserSty = false;
@@ -46,6 +47,7 @@ inline SelectionState SelectionVars;
 inline auto& PrgSelAutoOn = SelectionVars.PrgSelAutoOn;
 inline auto& PrgSelAutoTab = SelectionVars.PrgSelAutoTab;
 inline auto& PrgSelAutoNum = SelectionVars.PrgSelAutoNum;
+inline auto& PrgSelAutoStem = SelectionVars.PrgSelAutoStem;
 inline auto& FindIDUserSty = SelectionVars.FindIDUserSty;
 inline auto& FindIDUserPrg = SelectionVars.FindIDUserPrg;
 inline auto& FindIDOwner = SelectionVars.FindIDOwner;

@@ -254,6 +254,7 @@ TEST_F(PrgTest, PairedProgramIsPickedOnActivation) {
         other->activate();
         midi->clear();
         PrgSelAutoNum = c.num;
+        PrgSelAutoStem = startFile("Bank");
         w->activate();
         const int selected = w->List1->SelCount() == 1 && c.row >= 0 && w->List1->Selected(c.row) ? c.row : -1;
         EXPECT_EQ(std::tuple(sent(), PrgSelAutoNum, other->List1->Selected(7)),

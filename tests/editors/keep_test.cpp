@@ -9,6 +9,7 @@
 #include "editors/frmEditPerf.h"
 #include "editors/frmEditPrg.h"
 #include "files/FileFormats.h"
+#include "library/frmStyAB.h"
 
 namespace {
 
@@ -35,6 +36,29 @@ protected:
         for (const auto& b : dialogs.shown) n += b.text.find(text) != std::string::npos;
         return n;
     }
+    void startWithEditors() {
+        start();
+        resetEditorsState();
+        InstallEditors();
+    }
+    // File > Open Prg on `name` in the songs folder: programs "Prog nn".
+    frmPrgUN* openPrg(const std::string& name) {
+        std::string f = PrgTemplateImage();
+        for (int i = 0; i < 64; ++i)
+            putMid(f, 49 + 172L * i, padRight("Prog " + std::string(i < 10 ? "0" : "") + std::to_string(i), 16));
+        writeFileBytes(song(name), f);
+        dialogs.chooseFile(song(name));
+        RunMenuCommand(MenuId::mnuApriPrg);
+        return PrgUNForms()[static_cast<std::size_t>(PrgSlotCur)];
+    }
+    void pickPrg(frmPrgUN* p, int row) {
+        p->activate();
+        p->List1->setListIndex(row);
+        Timer::Advance(1000);
+    }
+    static ScrollBarBase* detune(frmEditPrg* e) { return FindControl<ScrollBarBase>(e, "BasHScroll", 0); }
+    static long DetuneAt(int row) { return ImgPrgBlock(row) + 27; }  // program byte 28
+    static constexpr long VolOf(int row) { return 303 + 164L * row + 89; }
 };
 
 TEST_F(KeepTest, AnEditIsStoredOrStaysInTheEditorWithTheReasonSaid) {
@@ -118,6 +142,190 @@ TEST_F(KeepTest, AnEditIsStoredOrStaysInTheEditorWithTheReasonSaid) {
                   std::tuple(true, true, true, 1u));
         dialogs.answer(vbNo);
         EXPECT_TRUE(frame->Unload());
+    }
+}
+
+TEST_F(KeepTest, EditOnAnotherEntryRunsTheKeepStepAndShowsItWhole) {
+    {
+        SCOPED_TRACE("arrangements: the Edit button of another window, Yes");
+        w = openShow(arrFileWith({{5, "Five"}, {6, "Six"}}));
+        pick(w, 5);
+        writeSong("Other", arrFileWith({{2, "Two"}, {6, "Six"}}, {{2, 90, 40}}));
+        frmArrU* other = openArr("Other");
+        ed = edit(other, 2);
+        ed->VScroll1[13]->setValue(77);
+        dialogs.shown.clear();
+        w->activate();
+        dialogs.answer(vbYes);
+        w->CommEdit->press();
+        EXPECT_EQ(std::tuple(asked("Keep changes ?"), at(other->Tag(), VolOf(2)), at(ArrRec, ArrRecIndex), ArrModified,
+                             ed->VScroll1[13]->Value(), ed->Caption()),
+                  std::tuple(1, 77u, 5u, false, 0, std::string("Edit Arrangement  Show.arr / Five")));
+        SCOPED_TRACE("a double click on the row the editor holds brings it forward with its edit");
+        ed->VScroll1[13]->setValue(35);
+        dialogs.shown.clear();
+        w->List1_DblClick();  // a real one's first press is a click of its own
+        EXPECT_EQ(std::tuple(dialogs.shown.size(), at(ArrRec, 90), ArrModified, ed->VScroll1[13]->Value()),
+                  std::tuple(0u, 35u, true, 35));
+    }
+    {
+        SCOPED_TRACE("arrangements: a double click after a refused store asks again; No shows the new row");
+        editVol(true);
+        dialogs.answer(vbYes);
+        dialogs.answer(vbOK);
+        pick(w, 6);
+        ASSERT_EQ(std::tuple(at(ArrRec, ArrRecIndex), ArrModified), std::tuple(5u, true));
+        dialogs.shown.clear();
+        dialogs.answer(vbNo);
+        w->List1_DblClick();
+        EXPECT_EQ(std::tuple(asked("Keep changes ?"), at(ArrRec, ArrRecIndex), at(ArrRec, 90), ArrModified,
+                             ed->VScroll1[13]->Value(), ed->Text1[0]->Text()),
+                  std::tuple(1, 6u, 0u, false, 0, std::string("Six")));
+    }
+    {
+        SCOPED_TRACE("programs: Edit > Edit on another window, Yes");
+        startWithEditors();
+        frmPrgUN* b1 = openPrg("bank1.prg");
+        pickPrg(b1, 3);
+        frmPrgUN* b2 = openPrg("bank2.prg");
+        pickPrg(b2, 5);
+        b2->CommEdit->press();
+        frmEditPrg* pe = frmEditPrg::Open();
+        ASSERT_NE(pe, nullptr);
+        detune(pe)->setValue(-20);
+        ASSERT_EQ(at(PrgRec, 28), 236u);
+        dialogs.shown.clear();
+        b1->activate();
+        dialogs.answer(vbYes);
+        RunMenuCommand(MenuId::mnuEdit);
+        Timer::Advance(1000);
+        EXPECT_EQ(std::tuple(asked("Keep changes ?"), at(b2->Tag(), DetuneAt(5)), at(PrgRec, PrgRecIndex), PrgModified,
+                             detune(pe)->Value(), rtrim(pe->Caption())),
+                  std::tuple(1, 236u, 3u, false, 0, std::string("Edit Program  bank1.prg / Prog 03")));
+        dialogs.answer(vbNo);
+        EXPECT_TRUE(frame->Unload());
+    }
+}
+
+TEST_F(KeepTest, ANoDropsTheEditSoTheNextEditorStartsFromTheStoredEntry) {
+    auto openPerf = [] {
+        MainWindowLink().enableMenu(MenuId::mnuEditPerf, true);
+        RunNamed(NamedWindow::frmEditPerf);
+        return frmEditPerf::Open();
+    };
+    {
+        SCOPED_TRACE("programs: No in the program editor, then the performance editor and Yes");
+        startWithEditors();
+        frmPrgUN* b1 = openPrg("bank1.prg");
+        pickPrg(b1, 3);
+        b1->CommEdit->press();
+        detune(frmEditPrg::Open())->setValue(-20);
+        dialogs.answer(vbNo);
+        ASSERT_TRUE(frmEditPrg::Open()->Unload());
+        b1->activate();
+        frmEditPerf* perf = openPerf();
+        ASSERT_NE(perf, nullptr);
+        perf->PerfVScroll[0]->setValue(1);
+        dialogs.answer(vbYes);
+        ASSERT_TRUE(perf->Unload());
+        EXPECT_EQ(std::tuple(at(b1->Tag(), DetuneAt(3)), at(b1->Tag(), ImgPrgBlock(3) + 53)), std::tuple(0u, 5u));
+        SCOPED_TRACE("No in the performance editor, then the performance editor again and Yes");
+        perf = openPerf();
+        perf->PerfVScroll[1]->setValue(1);
+        dialogs.answer(vbNo);
+        ASSERT_TRUE(perf->Unload());
+        perf = openPerf();
+        perf->PerfVScroll[0]->setValue(1);
+        dialogs.answer(vbYes);
+        ASSERT_TRUE(perf->Unload());
+        EXPECT_EQ(std::tuple(at(b1->Tag(), ImgPrgBlock(3) + 58), at(b1->Tag(), ImgPrgBlock(3) + 53)), std::tuple(0u, 10u));
+        SCOPED_TRACE("No to the window's own save question: the performance editor has no program of it");
+        dialogs.answer(vbNo);
+        ASSERT_TRUE(b1->Unload());
+        perf = openPerf();
+        EXPECT_EQ(std::tuple(perf->Caption(), perf->PerfVScroll[0]->isEnabled()), std::tuple(std::string("Performance Edit"), false));
+        EXPECT_TRUE(perf->Unload());
+    }
+    {
+        SCOPED_TRACE("arrangements: No drops the edit from the record");
+        editVol();
+        dialogs.answer(vbNo);
+        ASSERT_TRUE(ed->Unload());
+        EXPECT_EQ(std::tuple(ArrRec == ArrRecMake(w->Tag(), 5).value(), ArrModified), std::tuple(true, false));
+    }
+}
+
+TEST_F(KeepTest, AfterSaveAsTheEditorsAndTheirQuestionsNameTheNewFile) {
+    editVol();
+    saveAs("Renamed");
+    EXPECT_EQ(ed->Caption(), "Edit Arrangement  Renamed.arr / Five");
+    dialogs.answer(vbYes);
+    pick(w, 6);
+    EXPECT_EQ(dialogs.shown.back().title, "Edit Arrangement  Renamed.arr / Five");
+
+    startWithEditors();
+    frmPrgUN* b1 = openPrg("bank1.prg");
+    pickPrg(b1, 3);
+    b1->CommEdit->press();
+    MainWindowLink().enableMenu(MenuId::mnuEditPerf, true);
+    RunNamed(NamedWindow::frmEditPerf);
+    ASSERT_TRUE(frmEditPrg::Open() && frmEditPerf::Open());
+    b1->activate();
+    dialogs.chooseFile(song("bank2.prg"));
+    RunMenuCommand(MenuId::mnuSalvaAs);
+    EXPECT_EQ(std::tuple(rtrim(frmEditPrg::Open()->Caption()), rtrim(frmEditPerf::Open()->Caption())),
+              std::tuple(std::string("Edit Program  bank2.prg / Prog 03"), std::string("Performance Edit  bank2.prg / Prog 03")));
+}
+
+TEST_F(KeepTest, APairingWhoseProgramFileIsMissingLeavesNothingArmed) {
+    w = openShow(arrFileWith({{0, "Arrangement A11"}}));
+    frmPrgUN* bank = openPrg("Bank1.prg");
+    pickPrg(bank, 0);
+    bank->CommEdit->press();
+    detune(frmEditPrg::Open())->setValue(-20);
+    RunMenuCommand(MenuId::mnuPrgSelAuto);
+    ASSERT_TRUE(PrgSelAutoOn);
+    PrgSelAutoTab[0] = {padRight("Arrangement A11", 16), padRight("12  Prog 01", 20)};
+    w->activate();
+    dialogs.shown.clear();
+    dialogs.answer(vbOK);
+    pick(w, 0);
+    ASSERT_EQ(asked("Show.prg not found"), 1);
+    midi->clear();
+    bank->activate();
+    Timer::Advance(1000);
+    EXPECT_EQ(std::tuple(dialogs.shown.size(), bank->List1->ListIndex(), midi->written().empty(), PrgSelAutoNum),
+              std::tuple(1u, 0, true, 0));
+    dialogs.answer(vbNo);
+    EXPECT_TRUE(frame->Unload());
+}
+
+TEST_F(KeepTest, AssignmentsFromTheListWindowsAreKeptByTheNextClick) {
+    w = openShow(arrFileWith({{5, "Five"}, {6, "Six"}}));
+    ed = edit(w, 5);
+    RunMenuCommand(MenuId::mnuStyA);
+    frmStyAB* styles = StyABForm(17).data();
+    RunMenuCommand(MenuId::mnuWProgB);
+    BankWindow* programs = PcgAEForms()[5].data();
+    ASSERT_TRUE(styles && programs);
+    const struct {
+        const char* what;
+        std::function<void()> assign;
+        long pos;
+        unsigned value;
+    } cases[] = {{"a style", [&] { ed->Text1_Click(1), styles->List1->setListIndex(9); }, ArrRecStyle, 9u},
+                 {"a program", [&] { ed->Text1_Click(14), programs->List1->setListIndex(5); }, ArrRecTrack(6), 69u}};
+    int row = 5;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.assign();
+        ed->EditArrFieldDeselect();
+        dialogs.shown.clear();
+        dialogs.answer(vbYes);
+        w->activate();
+        pick(w, row == 5 ? 6 : 5);
+        EXPECT_EQ(std::tuple(asked("Keep changes ?"), at(w->Tag(), 303 + 164L * row + c.pos - 1)), std::tuple(1, c.value));
+        row = row == 5 ? 6 : 5;
     }
 }
 

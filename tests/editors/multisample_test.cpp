@@ -92,11 +92,12 @@ TEST_F(MultisampleTest, APickGoesIntoTheSelectedBoxOnly) {
         frmMultisample* p = frmMultisample::Open();
         sent();
         const int box = c.box ? c.box : 1;
-        const std::string rec = PrgRec, text = ed->BasText[static_cast<std::size_t>(box)]->Text();
+        const std::string text = ed->BasText[static_cast<std::size_t>(box)]->Text();
         const unsigned other = recNumber(3 - box);
         if (!c.editorOpen) {
             ASSERT_TRUE(ed->Unload());
         }
+        const std::string rec = PrgRec;
         p->List1[static_cast<std::size_t>(c.page)]->setListIndex(c.row);
         p->List1_Click(c.page);  // again: the same text changes nothing
         EXPECT_EQ(sent(), c.message);

@@ -98,10 +98,12 @@ TEST_F(WindowTest, LoadAndTheSaveQuestion) {
         PrgModified = false;
         ASSERT_TRUE(ed->Unload());
         EditPerfOpen = c.perfOpen;
-        PrgModified = true;
         PrgOscSel = 2;
         PrgWindow* src = c.readOnly ? ro : w;
-        ed = edit(src, 5);
+        ProgramEditorLink().prgRecBuild(src, 5);
+        PrgModified = true;  // as the performance editor leaves it
+        ProgramEditorLink().show();
+        ed = frmEditPrg::Open();
         EXPECT_EQ(std::tuple(PrgModified, PrgOscSel, ed->BasOption[0]->Value() && ed->OscOption[0]->Value() &&
                                                          ed->OscOption[2]->Value()),
                   std::tuple(c.perfOpen, 1, true));

@@ -70,5 +70,6 @@ void frmEditArr::Form_Unload(int& /*Cancel*/) {
     SaveCancelled = false;
     EditArrOpen = false;
     ToolUnloaded(true);
+    ArrangementEdit.record.editorClosed();
     MenuAgg();
 }

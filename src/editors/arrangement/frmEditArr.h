@@ -51,6 +51,8 @@ public:
 
     // Shows the current arrangement in every control and the caption.
     void EditArrFill();
+    // The caption again, with the record's file name and the name shown.
+    void recaption() { setCaptionFor(Text1[0]->Text()); }
     void NoteNameShow(int note);
     void EditArrFieldSelect(int i);
     void EditArrFieldDeselect();
