@@ -4,6 +4,7 @@
 
 #include "midi/MIDI.h"
 #include "platform/Controls.h"
+#include "platform/Forms.h"
 
 ParamBinder::Binding& ParamBinder::bound(const ParamRow& row) {
     const auto it = bindings_.find(&row);
@@ -57,6 +58,14 @@ QWidget* ParamBinder::create(const ParamRow& row, QWidget* parent, std::function
 }
 
 void ParamBinder::adopt(const ParamRow& row, QWidget* control, QWidget* second, std::function<void()> own) {
+    // An arrow key on a bound control changes its parameter and sends it:
+    // the editor's window opens with no control focused, and Tab runs
+    // through its controls as they are laid out.
+    for (QWidget* w = control; w; w = w->parentWidget())
+        if (auto* form = qobject_cast<ChildForm*>(w)) {
+            form->setTabsAsLaidOut();
+            break;
+        }
     auto b = std::make_unique<Binding>(Binding{&row, control, second, nullptr, false});
     Binding* p = b.get();
     bindings_[&row] = std::move(b);

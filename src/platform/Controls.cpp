@@ -17,6 +17,7 @@
 #include <QStyleOption>
 #include <QStyledItemDelegate>
 #include <QTabBar>
+#include <QToolButton>
 #include <cmath>
 #include <optional>
 
@@ -885,7 +886,19 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
 // ---- SSTab ---------------------------------------------------------------------------
 
 SSTab::SSTab(QWidget* parent, const QString& name, int index) : Control<QTabWidget>(parent, name, index) {
+    // The strip is the control's one stop, taken by a click on a tab too.
+    // The control itself is no stop: Qt keeps it in the Tab chain ahead of
+    // the pages, where Tab from a strip standing last in its window's chain
+    // would find it and land on the strip again. The strip's scroll arrows
+    // are clicked, not tabbed to (its arrow keys scroll it).
+    tabBar()->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(nullptr);
+    setFocusPolicy(Qt::NoFocus);
+    for (QToolButton* b : tabBar()->findChildren<QToolButton*>()) b->setFocusPolicy(Qt::NoFocus);
     connect(this, &QTabWidget::currentChanged, this, [this](int now) {
+        // A page turned by a call that went round setTab: the stack has
+        // given the focus to the new page's first control.
+        focusStrip();
         int prev = current_;
         current_ = now;
         if (prev != now && prev >= 0 && Click) Click(prev);
@@ -929,7 +942,25 @@ QSize SSTab::pageSize() const {
 }
 
 void SSTab::setTab(int i) {
-    if (i >= 0 && i < count()) setCurrentIndex(i);
+    if (i < 0 || i >= count()) return;
+    if (i != currentIndex()) focusStrip();
+    setCurrentIndex(i);
+}
+
+void SSTab::keyPressEvent(QKeyEvent* e) {
+    // Ctrl+Tab, Ctrl+Page Up and their kin turn the page from a control on
+    // it: the strip takes the focus first, so no control of the next page
+    // gets and loses it on the way.
+    const int k = e->key();
+    if ((e->modifiers() & Qt::ControlModifier) &&
+        (k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_PageUp || k == Qt::Key_PageDown))
+        focusStrip();
+    Control<QTabWidget>::keyPressEvent(e);
+}
+
+void SSTab::focusStrip() {
+    QWidget* f = window()->focusWidget();
+    if (f && f != tabBar() && isAncestorOf(f)) tabBar()->setFocus(Qt::OtherFocusReason);
 }
 
 void SSTab::setTabs(int n) {

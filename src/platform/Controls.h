@@ -464,6 +464,9 @@ private:
 // ---- SSTab -----------------------------------------------------------------
 // A tab control; each tab is a page that holds controls (page(i)). Click is
 // raised with the previous tab whenever the current tab changes.
+// A click on a tab gives the strip the focus, and so does a page turning
+// while a control of the pages had it: the next Tab goes to the first
+// control of the page now in view.
 class SSTab : public Control<QTabWidget> {
 public:
     explicit SSTab(QWidget* parent = nullptr, const QString& name = QString(), int index = -1);
@@ -490,8 +493,10 @@ public:
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    void focusStrip();
     int current_ = -1;
 };
 

@@ -12,6 +12,7 @@
 
 #include "platform/Controls.h"
 #include "platform/FirstPaint.h"
+#include "platform/TabOrder.h"
 #include "platform/Text.h"
 
 namespace {
@@ -187,7 +188,18 @@ void ChildForm::Show() {
             sub_->show();
     }
     if (first) raiseResize();
+    if (first && tabsAsLaidOut_) OrderTabsByLayout(this);
     activate();
+    if (first && tabsAsLaidOut_ && sub_) {
+        // The window holds the focus, and Tab starts at the first control.
+        // No control keeps a focus Qt gave it while the window was made
+        // (the first control made, which gets it back when the frame becomes
+        // active), and the form is its own focus child: an activation then
+        // focuses the window, not the next control in the Tab chain.
+        if (QWidget* f = focusWidget(); f && f != this) f->clearFocus();
+        setFocus(Qt::OtherFocusReason);
+        sub_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void ChildForm::activate() {

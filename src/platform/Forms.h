@@ -106,6 +106,14 @@ public:
     bool deleteOnUnload() const { return deleteOnUnload_; }
     void setDeleteOnUnload(bool on) { deleteOnUnload_ = on; }
 
+    // Keyboard order as laid out (TabOrder.h): each time the window is
+    // shown anew its Tab order follows where its controls stand, and it
+    // opens with no control focused, so that the first Tab goes to the
+    // first control (of the page in view) and an arrow key changes nothing
+    // before the user has chosen a control. For windows whose controls
+    // act on every key.
+    void setTabsAsLaidOut() { tabsAsLaidOut_ = true; }
+
     // The window events.
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -139,6 +147,7 @@ private:
     bool deleteOnUnload_ = true;
     bool discarded_ = false;
     bool closeAgreed_ = false;  // agreed to the close under way
+    bool tabsAsLaidOut_ = false;
     int pendingLeft_ = -1, pendingTop_ = -1, pendingWidth_ = -1, pendingHeight_ = -1, pendingState_ = -1;
 };
 

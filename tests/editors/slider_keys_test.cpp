@@ -1,8 +1,12 @@
-// Sliders from the keyboard, in the four editors open together: Tab from the
-// control before a slider reaches it, and each key steps it as the mouse
-// does the same step, with the same records and the same messages.
+// The keyboard in the four editors. Tab starts at the first control of the
+// page in view and goes on as the controls are laid out. Sliders, in the
+// four editors open together: Tab from the control before a slider reaches
+// it, and each key steps it as the mouse does the same step, with the same
+// records and the same messages.
 #include <QApplication>
+#include <QTabBar>
 #include <QTest>
+#include <functional>
 
 #include "app/Tables.h"
 #include "arrtest.h"
@@ -42,6 +46,55 @@ protected:
     static void key(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
 };
 
+// The control holding the focus, as "name(index)"; an edit field stands for
+// its text box.
+std::string focused() {
+    QWidget* w = QApplication::focusWidget();
+    while (w && w->objectName().isEmpty()) w = w->parentWidget();
+    return w ? w->objectName().toStdString() + "(" + std::to_string(ControlIndex(w)) + ")" : "none";
+}
+
+TEST_F(SliderKeysTest, TabStartsAtTheFirstControlOfThePageInViewAndGoesOnAsLaidOut) {
+    writeSong("Show", arrFileWith({{5, "Five"}}));
+    m = start([] { GlobalChannel = 0, ArrChannel = 3; });
+    resetEditorsState();
+    InstallEditors();
+    const struct {
+        std::function<ChildForm*()> open;
+        const char *first, *second;  // the first page's first two stops
+        int page;                    // another page (-1: none) and its first stop
+        const char* pageFirst;
+    } editors[] = {
+        // The first window of the frame. Not on the last list of the page
+        // (Ext. Controller E), whose arrow keys send dumps.
+        {[&] { return openGlobal(); }, "GblHScroll1(0)", "GblCombo1(2)", 3, "Combo3(0)"},
+        {[&] { return edit(openArr("Show"), 5); }, "Text1(0)", "Text1(1)", 1, "Text1(8)"},
+        {[&] { return editProgram(); }, "BasText(0)", "BasOption(0)", 1, "OscHScroll(1)"},
+        {[&] { return RunNamed(NamedWindow::frmEditPerf), frmEditPerf::Open(); }, "PerfVScroll(0)", "PerfVScroll(1)",
+         -1, ""},
+    };
+    for (const auto& e : editors) {
+        // Opened while the frame is not the active window (behind the file
+        // dialog, say), which then becomes active again.
+        QApplication::setActiveWindow(nullptr);
+        ChildForm* editor = e.open();
+        ASSERT_TRUE(editor);
+        QApplication::setActiveWindow(m);
+        SCOPED_TRACE(editor->objectName().toStdString());
+        key(Qt::Key_Tab);
+        EXPECT_EQ(focused(), e.first);
+        key(Qt::Key_Tab);
+        EXPECT_EQ(focused(), e.second);
+        if (e.page < 0) continue;
+        // Another page picked with the mouse: the next Tab starts on it.
+        QTabBar* strip = FindControl<SSTab>(editor, "SSTab1")->tabBar();
+        QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(e.page).center());
+        key(Qt::Key_Tab);
+        EXPECT_EQ(focused(), e.pageFirst);
+    }
+    EXPECT_EQ(boxesShown(), "");
+}
+
 // What a key does, and the mouse gesture that does the same.
 enum class Mouse { StartArrow, EndArrow, StartTrough, EndTrough, ToMin, ToMax };
 
@@ -78,7 +131,7 @@ TEST_F(SliderKeysTest, TabReachesASliderOfEachEditorAndTheKeysStepItAsTheMouseDo
     } sliders[] = {
         {prg, FindControl<ComboBox>(prg, "BasCombo", 4), FindControl<HScroll>(prg, "BasHScroll", 0)},  // Detune
         {perf, perf->PerfVScroll[0], perf->PerfVScroll[1]},
-        {arr, arr->Combo1[9], arr->VScroll1[1]},  // track volume, 127 at the top
+        {arr, arr->Text1[3], arr->VScroll1[1]},  // the Drum track's bank, then its volume (127 at the top)
         {gbl, gbl->GblCombo1[19], gbl->GblHScroll1[1]},
     };
     const struct {
