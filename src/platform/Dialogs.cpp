@@ -83,7 +83,9 @@ public:
         for (const B& b : buttons) all |= b.qt;
         box.setStandardButtons(all);
         if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-            const int titleWidth = titleMetrics.horizontalAdvance(box.windowTitle()) + 120;
+            // The window manager draws the title in a font of its own, often
+            // larger than ours, beside its icon and buttons: room to spare.
+            const int titleWidth = titleMetrics.horizontalAdvance(box.windowTitle()) * 4 / 3 + 160;
             grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
                           grid->rowCount(), 0, 1, grid->columnCount());
         }
