@@ -54,6 +54,10 @@ bool EditRecord::build(ChildForm* window, int index) {
     const std::string& image = window->Tag();
     const long from = l.blockOf(index);
     if (static_cast<long>(image.size()) < from + l.blockLen - 1) return false;
+    if (emptyIn(image, index)) {
+        reset();
+        return false;
+    }
     std::string rec(static_cast<std::size_t>(l.len), l.fill);
     putMid(rec, 1, mid(image, from, l.blockLen));
     put(rec, l.kindPos, at(image, ImgKind));
@@ -72,8 +76,21 @@ void EditRecord::nameFrom(const std::string& image) {
     if (l.fileKindPos != 0) put(bytes, l.fileKindPos, at(image, ImgPrgType));
 }
 
-bool EditRecord::editing(const ChildForm* window, int index) const {
-    return layout_->inEditor() && window && source() == window && this->index() == index;
+bool EditRecord::emptyIn(const std::string& image, int index) const { return at(image, layout_->blockOf(index)) == 0; }
+
+bool EditRecord::holds(const ChildForm* window, int index) const {
+    return window && source() == window && this->index() == index;
+}
+
+bool EditRecord::editing(const ChildForm* window, int index) const { return layout_->inEditor() && holds(window, index); }
+
+void EditRecord::instrumentSelected(const ChildForm* window, int index) {
+    selected_ = window;
+    selectedIndex_ = index;
+}
+
+bool EditRecord::instrumentHas(const ChildForm* window, int index) const {
+    return window && selected_ == window && selectedIndex_ == index;
 }
 
 int EditRecord::kind() const { return at(bytes, layout_->kindPos); }
@@ -111,6 +128,28 @@ void EditRecordsSourceClosing(const ChildForm* window) {
 void EditRecordsSourceRenamed(const ChildForm* window) {
     ProgramEdit.record.sourceRenamed(window);
     ArrangementEdit.record.sourceRenamed(window);
+}
+
+bool EditRecordsKeepBeforeCut(const ChildForm* window, const std::function<bool(int)>& cut) {
+    return ProgramEdit.record.keepBeforeCut(window, cut) && ArrangementEdit.record.keepBeforeCut(window, cut);
+}
+
+void EditRecordsRowsEmptied(const ChildForm* window) {
+    ProgramEdit.record.rowsEmptied(window);
+    ArrangementEdit.record.rowsEmptied(window);
+}
+
+bool EditRecord::keepBeforeCut(const ChildForm* window, const std::function<bool(int)>& cut) {
+    if (!layout_->inEditor() || !window || source() != window || !cut(index())) return true;
+    return keepBeforeReplace();
+}
+
+void EditRecord::rowsEmptied(const ChildForm* window) {
+    if (!window || source() != window || !emptyIn(window->Tag(), index())) return;
+    // Its edit was kept or dropped before the cut: nothing is asked again.
+    modified = false;
+    if (layout_->inEditor()) Linked<RecordEditorsT>().close(*this);
+    reset();
 }
 
 void EditRecord::editorClosed() {
@@ -158,6 +197,8 @@ bool EditRecord::keepBeforeReplace(int askKind, const std::string& title, const 
     modified = false;
     return true;
 }
+
+bool EditRecord::keepBeforeReplace() { return !layout_->inEditor() || Linked<RecordEditorsT>().keep(*this); }
 
 bool EditRecord::mayClose(bool otherEditorStays, int askKind, const std::string& title) {
     if (modified && !otherEditorStays) {

@@ -35,6 +35,12 @@ public:
     virtual ~RecordEditorsT() = default;
     virtual void rebuild(EditRecord& record, ChildForm* window, int index);
     virtual void renamed(const EditRecord& /*record*/) {}
+    // The keep step of the record's open editors before it leaves its entry:
+    // their question, titled with their caption, and their store. False
+    // when the store was refused (the edit stays).
+    virtual bool keep(EditRecord& /*record*/) { return true; }
+    // Closes the record's editors, as their window's close does.
+    virtual void close(EditRecord& /*record*/) {}
 };
 
 class EditRecord {
@@ -48,8 +54,11 @@ public:
     // Entry `index` of `window`'s image becomes the record, as the image
     // holds it now, with its file's name; unchanged until an editor changes
     // it. An index out of range or an image too short for it leaves the
-    // record as it is (false).
+    // record as it is (false); an empty slot leaves it holding no entry
+    // (false).
     bool build(ChildForm* window, int index);
+    // Whether the record holds entry `index` of `window` and goes back there.
+    bool holds(const ChildForm* window, int index) const;
     // Whether an editor has the record open on entry `index` of `window`:
     // Edit there brings that editor forward with its edit.
     bool editing(const ChildForm* window, int index) const;
@@ -73,6 +82,19 @@ public:
     // caller may go on (the edits stored or dropped); false when the store
     // was refused: the edit stays in the record and in its editors.
     bool keepBeforeReplace(int askKind, const std::string& title, const std::function<bool()>& storeIt);
+    // The same with the question and the store of the editors that have the
+    // record open (nothing to keep while none has).
+    bool keepBeforeReplace();
+    // Rows of `window` are about to be cut (`cut(row)` tells which). When
+    // the record's entry is among them and an editor has it open, its edit
+    // is kept or dropped first, asked as a click on another row asks it, so
+    // that the cut takes the entry the user chose. False when the store was
+    // refused: nothing may be cut.
+    bool keepBeforeCut(const ChildForm* window, const std::function<bool(int)>& cut);
+    // Rows of `window` have been emptied: a record on one of them holds no
+    // entry any more, and its editors close without a question, as they do
+    // when their window closes.
+    void rowsEmptied(const ChildForm* window);
     // The close question of one of the record's editors; only the last of
     // them to close asks, so none is asked while `otherEditorStays`. A
     // changed record asks "Save changes ?" (AskSaveChanges kind `askKind`);
@@ -101,11 +123,22 @@ public:
     // Back to the record of a fresh start.
     void reset();
 
+    // Where the editors' live changes go: the entry the instrument has
+    // selected. A window names the entry of its own it has just selected;
+    // every other selection or bank sent makes it unknown (nullptr).
+    void instrumentSelected(const ChildForm* window, int index);
+    void instrumentChanged() { instrumentSelected(nullptr, -1); }
+    bool instrumentHas(const ChildForm* window, int index) const;
+
 private:
     void drop();
+    // Whether entry `index` of an image is an empty slot (its first byte 0).
+    bool emptyIn(const std::string& image, int index) const;
     // The file's name (and a program file's type) from the image's path.
     void nameFrom(const std::string& image);
     QPointer<ChildForm> source_;
+    QPointer<const ChildForm> selected_;
+    int selectedIndex_ = -1;
 };
 
 // ---- The current program ----------------------------------------------------------
@@ -172,6 +205,10 @@ inline auto& EditArrOpen = ArrangementEdit.EditArrOpen;
 // records follow it.
 void EditRecordsSourceClosing(const ChildForm* window);
 void EditRecordsSourceRenamed(const ChildForm* window);
+// Cut in `window`: both records keep or drop the edit of a row that goes
+// (false: a store was refused), then follow the rows emptied.
+bool EditRecordsKeepBeforeCut(const ChildForm* window, const std::function<bool(int)>& cut);
+void EditRecordsRowsEmptied(const ChildForm* window);
 
 // Both records and their editors' flags back to a fresh start (tests).
 void resetProgramEdit();

@@ -204,6 +204,7 @@ void frmPrgUN::showImage() {
     showing_ = false;
     setCaption(DocCaptionBuild(image));
     CommLoad->setEnabled(any);
+    offerEdit(List1, CommEdit);
 }
 
 // ---- layout ----------------------------------------------------------------------

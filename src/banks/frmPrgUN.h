@@ -86,8 +86,16 @@ protected:
     int closingState(int current) const override;
     void closedByHand() override;
     bool eventFilter(QObject* o, QEvent* e) override;
+    bool rowEditable(int row) const override;
+    bool editorMayOpen() const override;
 
 private:
+    // What a click on row `row` (not empty) does from the send on: the file
+    // first when the instrument lacks it (the click parked meanwhile), the
+    // editors following the row, the program to the arrangement editor,
+    // the selection. For an Edit (`forEdit`) only the send and the
+    // selection, then PROGRAM mode as Edit sets it.
+    void select(int row, bool forEdit);
     Extent layoutControls();
     bool fileWindow() const { return kind() != 22; }
     // Whether the instrument holds this window's programs as its last sent
@@ -102,6 +110,7 @@ private:
     bool showing_ = false;   // the controls are being set from the image
     int savedMode_ = 0;     // the instrument's mode when the send started
     int lastRow_ = 99;
+    int editSelect_ = -1;   // the row whose selection an Edit parked for the send
     Layout newLayout_;      // kind 22: its place and size, kept in the window
 };
 

@@ -56,45 +56,55 @@ void frmPrgUN::List1_Click() {
     lastRow_ = row;
     const std::string text = List1->List(row);
     if (PrgRowEmpty(text)) return MenuAgg();
-    const bool reference = PrgRowIsReference(text);
-    CommEdit->setEnabled(!reference && !EditPrgOpen && editorThere());
+    CommEdit->setEnabled(!PrgRowIsReference(text) && !EditPrgOpen && editorThere());
     MenuAgg();
+    // A click takes the place of the selection an Edit waits to send.
+    editSelect_ = -1;
+    select(row, false);
+}
 
+void frmPrgUN::select(int row, bool forEdit) {
+    // The click, or the Edit's selection, goes on when the file has gone out.
+    auto park = [this, row, forEdit] {
+        TimerList1->setInterval(ClickWaits);
+        editSelect_ = forEdit ? row : -1;
+    };
     if (TimerList1->Interval() == ClickWaits) {
         // The repeat after the file's send.
         TimerList1->setInterval(Idle);
     } else if (TimerLoadPrg->Interval() != Idle) {
-        // A send is pending: the click goes on when it has gone out.
-        TimerList1->setInterval(ClickWaits);
-        return;
+        // A send is pending.
+        return park();
     } else if (CaricaPrgOpt) {
         InfoFileRead();
         if (!instrumentHolds()) {
-            TimerList1->setInterval(ClickWaits);
+            park();
             CommLoad_Click();
             return;
         }
     }
-    if (!reference) feedEditors(row);
-    const std::string image = Tag();
-    if (EditArrSelPrg && fileWindow()) {
-        // A new file has nothing the arrangement could refer to.
-        EditorLink().editArrPrgAssign(row, image);
+    if (!forEdit) {
+        if (!PrgRowIsReference(List1->List(row))) feedEditors(row);
+        if (EditArrSelPrg && fileWindow()) {
+            // A new file has nothing the arrangement could refer to.
+            EditorLink().editArrPrgAssign(row, Tag());
+        }
     }
+    const std::string image = Tag();
     MidiMonLog("");
     PrgSelectSend(image, row);
+    ProgramEdit.record.instrumentSelected(this, row);
     MidiMonLogSent();
+    if (forEdit && !EditPerfOpen) ModeTx02();
 }
 
 void frmPrgUN::feedEditors(int row) {
     ProgramEditorLinkT& editor = ProgramEditorLink();
     if (!EditPrgOpen && !EditPerfOpen) return editor.prgRecBuild(this, row);
-    const std::string title = EditPrgOpen ? editor.caption() : editor.perfCaption();
-    if (EditPrgOpen) editor.resetMultisampleBoxes();
     QPointer<frmPrgUN> self(this);
     // A program that could not be stored stays the one being edited; the
     // click still selects the new one on the instrument.
-    if (!ProgramEdit.record.keepBeforeReplace(4, title, [&editor] { return editor.prgRecStore() == 0; })) return;
+    if (!ProgramEdit.record.keepBeforeReplace()) return;
     if (!self || !self->Loaded()) return;
     // Built from the image as it is now, the kept program stored in it.
     editor.prgRecBuild(this, row);
@@ -104,7 +114,15 @@ void frmPrgUN::feedEditors(int row) {
 
 void frmPrgUN::TimerList1_Timer() {
     TimerList1->setEnabled(false);
-    List1_Click();
+    const int edited = editSelect_;
+    editSelect_ = -1;
+    if (edited < 0) return List1_Click();
+    if (loading()) return;
+    const std::string text = List1->List(edited);
+    if (!PrgRowEmpty(text) && !PrgRowIsReference(text))
+        select(edited, true);
+    else
+        TimerList1->setInterval(Idle);
 }
 
 void frmPrgUN::List1_KeyDown(int KeyCode, int /*Shift*/) {
@@ -124,14 +142,17 @@ void frmPrgUN::List1_KeyDown(int KeyCode, int /*Shift*/) {
     }
 }
 
+bool frmPrgUN::rowEditable(int row) const {
+    if (row < 0 || row >= List1->ListCount()) return false;
+    const std::string text = List1->List(row);
+    return !PrgRowEmpty(text) && !PrgRowIsReference(text);
+}
+
+bool frmPrgUN::editorMayOpen() const { return !EditPrgOpen && editorThere(); }
+
 void frmPrgUN::Form_Activate() {
     DocWindow::Form_Activate();
-    const int i = List1->ListIndex();
-    if (i >= 0 && !EditPrgOpen && editorThere() && List1->Selected(i) && !PrgRowEmpty(List1->List(i)) &&
-        !PrgRowIsReference(List1->List(i))) {
-        CommEdit->setEnabled(true);
-        MainWindowLink().enableMenu(MenuId::mnuEdit, true);
-    }
+    offerEdit(List1, CommEdit);
     if (!PrgSelAutoOn || PrgSelAutoNum <= 0) return;
     // Only the program file window of the arrangement just picked takes it.
     const DocumentT* companion = ProgramFileHolder(PrgSelAutoStem);

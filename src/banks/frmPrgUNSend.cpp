@@ -87,9 +87,16 @@ void frmPrgUN::CommEdit_Click() {
     // An editor already on this program comes forward with its edit; any
     // other program is built as a click builds it, the edit held before
     // kept, stored or dropped first.
-    if (!ProgramEdit.record.editing(this, row)) feedEditors(row);
+    EditRecord& record = ProgramEdit.record;
+    if (!record.editing(this, row)) feedEditors(row);
     if (!self || !self->Loaded()) return;
-    if (!EditPerfOpen) ModeTx02();
+    // Its live changes go to the program it shows: the instrument is given
+    // that one when the last selection was another.
+    if (record.holds(this, row) && !record.instrumentHas(this, row))
+        select(row, true);
+    else if (!EditPerfOpen)
+        ModeTx02();
+    if (!self || !self->Loaded()) return;
     CommEdit->setEnabled(false);
     ProgramEditorLink().show();
 }

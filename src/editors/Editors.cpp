@@ -85,6 +85,25 @@ struct RecordEditors : RecordEditorsT {
         else
             ArrRecBuild(window->Tag(), index);
     }
+    bool keep(EditRecord& record) override {
+        if (&record == &ArrangementEdit.record) {
+            frmEditArr* f = frmEditArr::Open();
+            return record.keepBeforeReplace(2, f ? f->Caption() : std::string(), [] { return ArrRecStore(); });
+        }
+        frmEditPrg* f = frmEditPrg::Open();
+        frmEditPerf* p = frmEditPerf::Open();
+        if (f) f->resetMultisampleBoxes();
+        const std::string title = f ? f->Caption() : p ? p->Caption() : std::string();
+        return record.keepBeforeReplace(4, title, [] { return PrgRecStore() == 0; });
+    }
+    void close(EditRecord& record) override {
+        if (&record == &ArrangementEdit.record) {
+            if (frmEditArr* f = frmEditArr::Open()) f->Unload();
+            return;
+        }
+        if (frmEditPrg* f = frmEditPrg::Open()) f->closeForWindow();
+        if (frmEditPerf* p = frmEditPerf::Open()) p->Unload();
+    }
     void renamed(const EditRecord& record) override {
         if (&record == &ArrangementEdit.record) {
             if (frmEditArr* f = frmEditArr::Open()) f->recaption();

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 
 #include "app/Captions.h"
+#include "app/Links.h"
 #include "app/EditRecord.h"
 #include "app/ImageLayout.h"
 #include "app/ToolForm.h"
@@ -299,6 +300,20 @@ int DocWindow::bottomRowTop(int designTop, int height) const {
 
 int DocWindow::insideWidth(int designWidth) const {
     return ScaleWidth() > 0 ? std::min(designWidth, ScaleWidth()) : designWidth;
+}
+
+void DocWindow::offerEdit(ListBox* list, CommandButton* edit) {
+    const int i = list ? list->ListIndex() : -1;
+    if (i < 0 || !edit) return;
+    bool on = false;
+    if (!rowEditable(i))
+        on = false;
+    else if (editorMayOpen() && list->Selected(i))
+        on = true;
+    else
+        return;
+    edit->setEnabled(on);
+    if (frame() && frame()->ActiveForm() == this) MainWindowLink().enableMenu(MenuId::mnuEdit, on);
 }
 
 bool DocWindow::buttonOn(const CommandButton* b) { return b && !b->testAttribute(Qt::WA_ForceDisabled); }

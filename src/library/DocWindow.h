@@ -183,6 +183,16 @@ protected:
     // The list whose right press shows the pop-up (set by the window).
     void setPopupList(ListBox* list);
 
+    // The window's Edit (its button `edit` and Edit > Edit) as the current
+    // row of `list` offers it now that the rows changed under it, or the
+    // window became the active one: off on a row with nothing to edit, on
+    // for a selected row while the editor can open; otherwise as it was.
+    void offerEdit(ListBox* list, CommandButton* edit);
+    // What the window's editor takes: whether row `row` holds an entry it
+    // edits, and whether Edit may open it now (it is there and closed).
+    virtual bool rowEditable(int /*row*/) const { return false; }
+    virtual bool editorMayOpen() const { return false; }
+
     // For the jobs: a button's own Enabled property (a missing one is off),
     // and a job's timer switched on unless it is counting already.
     static bool buttonOn(const CommandButton* b);

@@ -121,10 +121,7 @@ void frmArrU::buildControls() {
     TimerShowSty = timer("TimerShowSty");
     TimerShowPrg = timer("TimerShowPrg");
     Timer4 = timer("Timer", 4);
-    TimerList1->onTimer = [this] {
-        TimerList1->setEnabled(false);
-        List1_Click();
-    };
+    TimerList1->onTimer = [this] { TimerList1_Timer(); };
     TimerEdit->onTimer = [this] {
         TimerEdit->setEnabled(false);
         CommEdit_Click();
@@ -194,6 +191,9 @@ void frmArrU::ImageChanged() {
     setMenu(MenuId::mnuLoadArr, any);
     Combo1->Clear();
     for (const std::string& e : ArrStyleEntries(image)) Combo1->AddItem(e);
+    // The boxes and Edit follow what the current row holds now.
+    showRow(List1->ListIndex());
+    offerEdit(List1, CommEdit);
     // A paste may have brought the file styles of its own.
     const bool styles = at(image, ImgStyPart) == ImgStyOwn;
     CommLoadSty->setEnabled(styles);
@@ -355,12 +355,12 @@ void frmArrU::attachCompanions(std::string& image) {
 void frmArrU::Form_Activate() {
     DocWindow::Form_Activate();
     setDatabaseButton();
-    const int i = List1->ListIndex();
-    if (!EditArrOpen && IsLinked<EditorLinkT>() && i >= 0 && !ArrRowEmpty(List1->List(i)) && List1->Selected(i)) {
-        CommEdit->setEnabled(true);
-        setMenu(MenuId::mnuEdit, true);
-    }
+    offerEdit(List1, CommEdit);
 }
+
+bool frmArrU::rowEditable(int row) const { return row >= 0 && row < List1->ListCount() && !ArrRowEmpty(List1->List(row)); }
+
+bool frmArrU::editorMayOpen() const { return !EditArrOpen && IsLinked<EditorLinkT>(); }
 
 // ---- the layout record --------------------------------------------------------
 

@@ -34,6 +34,8 @@ public:
     void List1_Click();
     void List1_DblClick();
     void List1_KeyDown(int KeyCode, int Shift);
+    // The repeat of a click (or of an Edit's selection) parked for a send.
+    void TimerList1_Timer();
 
     // Buttons.
     void CommEdit_Click();
@@ -105,8 +107,19 @@ protected:
     bool countOutWhileClosing() const override { return false; }
     void closedByHand() override;
     bool eventFilter(QObject* o, QEvent* e) override;
+    bool rowEditable(int row) const override;
+    bool editorMayOpen() const override;
 
 private:
+    // What a click on row `idx` (not empty) does from the sends on: the bank
+    // or the styles first when the instrument lacks them (the click parked
+    // meanwhile), the editor and the boxes following the row, the selection,
+    // then the paired program. For an Edit (`forEdit`) only what gives the
+    // instrument the row: the sends, the mode and the selection.
+    void select(int idx, bool forEdit);
+    // The boxes under the list for row `idx`: its number, origin and style
+    // (emptied for an empty row).
+    void showRow(int idx);
     void buildControls();
     // The controls at their places; the inside they need.
     Extent layoutControls(bool slot9);
@@ -127,6 +140,7 @@ private:
     // was this window's.
     void endFind();
     bool open_ = false;   // loaded and holding its slot
+    int editSelect_ = -1;  // the row whose selection an Edit parked for a send
     // The style send, on TimerTxSty(0) and (1).
     std::unique_ptr<StyleGroupSend> styleSend_;
     // The find this window took at its load, and what its first step read.

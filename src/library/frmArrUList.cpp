@@ -27,20 +27,42 @@ void frmArrU::List1_Click() {
     if (loading()) return;
     const int idx = List1->ListIndex();
     if (idx < 0) return;
-    QPointer<frmArrU> self(this);
+    // A click takes the place of the selection an Edit waits to send.
+    editSelect_ = -1;
     MenuAgg();
-    const std::string row = List1->List(idx);
-    if (ArrRowEmpty(row)) {
+    if (ArrRowEmpty(List1->List(idx))) {
         CommEdit->setEnabled(false);
         setMenu(MenuId::mnuEdit, false);
-        Combo1->setText("");
-        Text1->setText("");
-        Text2->setText("");
+        showRow(idx);
         StatusMsg(0);
         return;
     }
+    select(idx, false);
+}
+
+void frmArrU::TimerList1_Timer() {
+    TimerList1->setEnabled(false);
+    const int edited = editSelect_;
+    editSelect_ = -1;
+    if (edited < 0) return List1_Click();
+    if (loading()) return;
+    if (edited < List1->ListCount() && !ArrRowEmpty(List1->List(edited)))
+        select(edited, true);
+    else
+        TimerList1->setInterval(ClickIdle);
+}
+
+void frmArrU::select(int idx, bool forEdit) {
+    QPointer<frmArrU> self(this);
+    const std::string row = List1->List(idx);
     // The file's name as the info file records the one the instrument holds.
     const std::string name = PathName(ImgPathOf(Tag()));
+    // A send the selection waits for: the click (or the Edit's selection)
+    // goes on when it has ended.
+    auto parkFor = [this, idx, forEdit](int state) {
+        TimerList1->setInterval(state);
+        editSelect_ = forEdit ? idx : -1;
+    };
     bool selectOnly = false;
     switch (TimerList1->Interval()) {
     case ClickAfterStyles:
@@ -54,7 +76,7 @@ void frmArrU::List1_Click() {
         if (CaricaArrOpt) {
             InfoFileRead();
             if (!InfoTitleIs(InfoArrTitle, name)) {
-                TimerList1->setInterval(ClickAfterBank);
+                parkFor(ClickAfterBank);
                 CommLoadArr_Click();
                 return;
             }
@@ -64,7 +86,9 @@ void frmArrU::List1_Click() {
     }
 
     if (!selectOnly) {
-        if (EditArrOpen) {
+        if (forEdit) {
+            // Edit has put the row into the editor already.
+        } else if (EditArrOpen) {
             feedEditor(idx);
             if (!self || !self->Loaded()) return;
         } else if (IsLinked<EditorLinkT>()) {
@@ -72,17 +96,16 @@ void frmArrU::List1_Click() {
             setMenu(MenuId::mnuEdit, true);
         }
         if (ModeNow != 0) ModeTx0A();
-        // The file's number and the arrangement's place in it.
-        const int s = slot();
-        ArrSlotWork = ArrSlots[static_cast<std::size_t>(s)];
-        ArrDBID = ArrSlotWork.DBID;
-        Text1->setText(ArrDBID > 0 ? std::to_string(ArrDBID) + " " + row.substr(0, 2) : std::string());
-        Text2->setText(ArrUsesUserProgram(Tag(), idx) ? "User" : Msg(98));
-        Combo1->setText(ArrStyleText(Tag(), idx));
+        if (!forEdit) {
+            // The file's number and the arrangement's place in it.
+            ArrSlotWork = ArrSlots[static_cast<std::size_t>(slot())];
+            ArrDBID = ArrSlotWork.DBID;
+            showRow(idx);
+        }
         if (ArrUsesOwnStyle(Tag(), idx) && CaricaStyOpt) {
             const std::string styTitle = InfoFileRead();
             if (!InfoTitleIs(styTitle, name)) {
-                TimerList1->setInterval(ClickAfterStyles);
+                parkFor(ClickAfterStyles);
                 CommLoadSty_Click();
                 return;
             }
@@ -93,8 +116,10 @@ void frmArrU::List1_Click() {
     MidiMonLog("");
     int n = idx;
     ArrSelectSend(n, 19);
+    ArrangementEdit.record.instrumentSelected(this, idx);
     MidiMonLogSent();
     StatusMsg(0);
+    if (forEdit) return;
 
     // The program paired with the arrangement's name.
     if (!PrgSelAutoOn) return;
@@ -102,6 +127,20 @@ void frmArrU::List1_Click() {
     if (k < 0) return;
     PrgSelAutoNum = PrgSelAutoNumOf(PrgSelAutoTab[static_cast<std::size_t>(k)].prgText);
     CommShowPrg_Click();
+}
+
+void frmArrU::showRow(int idx) {
+    if (idx < 0 || idx >= List1->ListCount()) return;
+    if (ArrRowEmpty(List1->List(idx))) {
+        Combo1->setText("");
+        Text1->setText("");
+        Text2->setText("");
+        return;
+    }
+    const int id = ArrSlots[static_cast<std::size_t>(slot())].DBID;
+    Text1->setText(id > 0 ? std::to_string(id) + " " + List1->List(idx).substr(0, 2) : std::string());
+    Text2->setText(ArrUsesUserProgram(Tag(), idx) ? "User" : Msg(98));
+    Combo1->setText(ArrStyleText(Tag(), idx));
 }
 
 void frmArrU::List1_DblClick() {
@@ -123,9 +162,7 @@ void frmArrU::List1_KeyDown(int KeyCode, int /*Shift*/) {
 void frmArrU::feedEditor(int idx) {
     // An arrangement that could not be stored stays the one being edited.
     QPointer<frmArrU> self(this);
-    if (EditArrOpen && !ArrangementEdit.record.keepBeforeReplace(2, EditorLink().caption(),
-                                                                 [] { return EditorLink().arrRecStore(); }))
-        return;
+    if (!ArrangementEdit.record.keepBeforeReplace()) return;
     if (!self || !self->Loaded()) return;
     EditorLink().arrRecBuild(Tag(), idx);
     // A closed editor fills itself from the record as it loads.
@@ -134,9 +171,15 @@ void frmArrU::feedEditor(int idx) {
 
 void frmArrU::CommEdit_Click() {
     const int idx = List1->ListIndex();
+    if (!rowEditable(idx)) return;
     QPointer<frmArrU> self(this);
+    EditRecord& record = ArrangementEdit.record;
     // The editor already on this arrangement comes forward with its edit.
-    if (!ArrangementEdit.record.editing(this, idx)) feedEditor(idx);
+    if (!record.editing(this, idx)) feedEditor(idx);
+    if (!self || !self->Loaded()) return;
+    // Its live changes go to the arrangement it shows: the instrument is
+    // given that one when the last selection was another.
+    if (record.holds(this, idx) && !record.instrumentHas(this, idx)) select(idx, true);
     if (!self || !self->Loaded()) return;
     CommEdit->setEnabled(false);
     setMenu(MenuId::mnuEdit, false);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/Captions.h"
+#include "app/EditRecord.h"
 #include "app/ImageLayout.h"
 #include "app/Links.h"
 #include "app/Messages.h"
@@ -142,6 +143,8 @@ void selectSend(int channel, int lsb, int pc) {
 }  // namespace
 
 void ArrSelectSend(int& n, int kind) {
+    // The window that selects one of its arrangements names it afterwards.
+    ArrangementEdit.record.instrumentChanged();
     if (MidiOn == 0) return;
     if (kind == 3) n += 64;
     int lsb = (kind == 19 || kind == 20) ? 1 : 0;
@@ -172,6 +175,7 @@ int PrgSelectChannel(const std::string& image) {
 }
 
 void PrgSelectSend(const std::string& image, int n) {
+    ProgramEdit.record.instrumentChanged();
     if (MidiOn == 0) return;
     int kind = WinKind(image);
     int lsb = 0, pc = 0;
@@ -212,6 +216,8 @@ void PrgSelectSend(const std::string& image, int n) {
 std::string ArrBankMsg(const std::string& image) { return frame(0x64, Pack7(field(image, ImgArrBlock0, 64 * 164))); }
 
 int ArrTxBank(const std::string& image) {
+    // Another bank under the selected number: no arrangement is known to be selected.
+    ArrangementEdit.record.instrumentChanged();
     if (MidiOn == 0) return 1;
     MidiHdr.lpData = ArrBankMsg(image);
     return longSend(Msg(StatusMsgKinds[3])) ? 0 : 1;
@@ -258,6 +264,7 @@ std::string PrgBankMsg(const std::string& image) {
 }
 
 int PrgTxBank(const std::string& image) {
+    ProgramEdit.record.instrumentChanged();
     if (MidiOn == 0) return 1;
     MidiHdr.lpData = PrgBankMsg(image);
     return longSend(Msg(StatusMsgKinds[4])) ? 0 : 1;

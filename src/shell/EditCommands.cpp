@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <vector>
 
 #include "app/Documents.h"
+#include "app/EditRecord.h"
 #include "app/ImageLayout.h"
 #include "app/Messages.h"
 #include "app/Tables.h"
@@ -121,12 +123,19 @@ void mnuTaglia_Click() {
     if (kind == 12 || kind == 34) return runJob(c, WindowJob::Cut);
     if (kind < 19 || kind > 24) return;
     if (ImgIsRdOnly(c->Tag())) return readOnlyRefused(c);
+    // An edit of an entry that goes is kept or dropped first, as the user
+    // answers, so that the clipboard takes the entry as the user chose.
+    ListBox* l = list1(c);
+    QPointer<ChildForm> window(c);
+    if (!EditRecordsKeepBeforeCut(c, [l](int row) { return l && row < l->ListCount() && l->Selected(row); })) return;
+    if (!window) return;
     if (!copyRows(c)) return;
     ActiveKind = kind;
     std::string image = c->Tag();
     if (kind == 19 || kind == 20) {
         const CutArrResult r = CutArr(image);
         c->Tag() = image;
+        EditRecordsRowsEmptied(c);
         shown(c);
         if (kind == 19 && !r.droppedStyles.empty()) showStylesAfterCut(c);
         return;
@@ -140,6 +149,7 @@ void mnuTaglia_Click() {
         CutSty(image);
         c->Tag() = image;
     }
+    EditRecordsRowsEmptied(c);
     shown(c);
 }
 

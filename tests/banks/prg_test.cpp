@@ -22,8 +22,12 @@
 
 namespace {
 
-// Records what the program windows ask of the editor.
-struct PrgEditor : ProgramEditorLinkT {
+// Records what the program windows ask of the editor; its keep step asks as
+// the editor does and stores through prgRecStore.
+struct PrgEditor : ProgramEditorLinkT, RecordEditorsT {
+    bool keep(EditRecord& record) override {
+        return record.keepBeforeReplace(4, caption(), [this] { return prgRecStore() == 0; });
+    }
     std::vector<std::string> calls;
     bool cancel = false;
     void prgRecBuild(ChildForm* w, int index) override {
@@ -269,6 +273,7 @@ TEST_F(PrgTest, EditorAndClose) {
     EXPECT_FALSE(w->CommEdit->isEnabled()) << "no editor";
     PrgEditor editor;
     RegisterLink<ProgramEditorLinkT>(&editor);
+    RegisterLink<RecordEditorsT>(&editor);
     pick(w, 4);
     sent();
     w->CommEdit->press();
@@ -310,6 +315,7 @@ TEST_F(PrgTest, EditorAndClose) {
     EXPECT_EQ(std::tuple(readFileBytes(startFile("Bank.pgg")) == saved, at(PrgRec, 175), PrgSlotUsed[1], PrgSlots[1].State, PrgWinCount),
               std::tuple(true, 0u, 0, 0, 0));
     RegisterLink<ProgramEditorLinkT>(nullptr);
+    RegisterLink<RecordEditorsT>(nullptr);
 }
 
 TEST_F(PrgTest, SelectionTableFile) {

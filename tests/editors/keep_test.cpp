@@ -10,6 +10,7 @@
 #include "editors/frmEditPrg.h"
 #include "files/FileFormats.h"
 #include "library/frmStyAB.h"
+#include "shell/MenuAgg.h"
 
 namespace {
 
@@ -42,10 +43,11 @@ protected:
         InstallEditors();
     }
     // File > Open Prg on `name` in the songs folder: programs "Prog nn".
-    frmPrgUN* openPrg(const std::string& name) {
+    frmPrgUN* openPrg(const std::string& name, std::initializer_list<int> empty = {}) {
         std::string f = PrgTemplateImage();
         for (int i = 0; i < 64; ++i)
             putMid(f, 49 + 172L * i, padRight("Prog " + std::string(i < 10 ? "0" : "") + std::to_string(i), 16));
+        for (int i : empty) putMid(f, 49 + 172L * i, std::string(172, '\0'));
         writeFileBytes(song(name), f);
         dialogs.chooseFile(song(name));
         RunMenuCommand(MenuId::mnuApriPrg);
@@ -307,6 +309,210 @@ TEST_F(KeepTest, AssignmentsFromTheListWindowsAreKeptByTheNextClick) {
         w->activate();
         pick(w, 11 - c.row);
         EXPECT_EQ(std::tuple(asked("Keep changes ?"), at(w->Tag(), 303 + 164L * c.row + c.pos - 1)), std::tuple(1, c.value));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Cut and Paste around the entries the editors hold, and what Edit gives the
+// instrument, through the real windows, editors and Edit menu.
+class CutTest : public KeepTest {
+protected:
+    static frmEditPerf* openPerf() {
+        MainWindowLink().enableMenu(MenuId::mnuEditPerf, true);
+        RunNamed(NamedWindow::frmEditPerf);
+        return frmEditPerf::Open();
+    }
+    static void deleteKey(ChildForm* w, ListBox* l) {
+        w->activate();
+        QTest::keyClick(l, Qt::Key_Delete);
+    }
+    // A click on a row as the user makes it (the row selected), in the window forward.
+    static void click(ChildForm* w, ListBox* l, int row) {
+        w->activate();
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
+        Timer::Advance(1000);
+    }
+    static void click(frmArrU* w, int row) { click(w, w->List1, row); }
+    static void click(frmPrgUN* w, int row) { click(w, w->List1, row); }
+    // What went out since the last call, a bank dump whole.
+    std::string sent() {
+        Timer::Advance(20000);
+        const std::string s = midi->written();
+        midi->clear();
+        return s;
+    }
+    static bool emptyAt(const ChildForm* w, long block) { return at(w->Tag(), block) == 0; }
+    static std::string prgSelect(const frmPrgUN* p, int row) {
+        const unsigned ch = static_cast<unsigned>(PrgSelectChannel(p->Tag()));
+        return bytesOf({0xB0 | ch, 0x00, 0x00, 0xB0 | ch, 0x20, 3, 0xC0 | ch, static_cast<unsigned>(row)});
+    }
+};
+const std::string Mode02 = bytesOf({0xF0, 0x42, 0x30, 0x4D, 0x4E, 0x02, 0xF7});
+
+TEST_F(CutTest, ACutEntryLeavesWithTheAnsweredEditAndItsEditorsClose) {
+    {
+        SCOPED_TRACE("arrangements: Edit > Cut, Yes; the paste moves the edited arrangement");
+        w = openShow(arrFileWith({{5, "Five"}, {6, "Six"}}));
+        click(w, 5);
+        w->CommEdit->press();
+        ed = frmEditArr::Open();
+        ed->VScroll1[13]->setValue(77);
+        w->activate();
+        dialogs.answer(vbYes);
+        RunMenuCommand(MenuId::mnuTaglia);
+        EXPECT_EQ(std::tuple(asked("Keep changes ?"), frmEditArr::Open() == nullptr, emptyAt(w, ImgArrBlock(5))),
+                  std::tuple(1, true, true));
+        click(w, 9);
+        RunMenuCommand(MenuId::mnuIncolla);
+        dialogs.shown.clear();
+        click(w, 6);
+        EXPECT_EQ(std::tuple(at(w->Tag(), VolOf(9)), emptyAt(w, ImgArrBlock(5)), dialogs.shown.size()), std::tuple(77u, true, 0u));
+        SCOPED_TRACE("the Delete key, No: the stored arrangement goes");
+        click(w, 9);
+        w->CommEdit->press();
+        ed = frmEditArr::Open();
+        ed->VScroll1[13]->setValue(50);
+        dialogs.answer(vbNo);
+        deleteKey(w, w->List1);
+        click(w, 20);
+        RunMenuCommand(MenuId::mnuIncolla);
+        EXPECT_EQ(std::tuple(asked("Keep changes ?"), frmEditArr::Open() == nullptr, emptyAt(w, ImgArrBlock(9)),
+                             at(w->Tag(), VolOf(20))),
+                  std::tuple(1, true, true, 77u));
+    }
+    {
+        SCOPED_TRACE("programs, both editors open: the Delete key, Yes");
+        startWithEditors();
+        frmPrgUN* b1 = openPrg("bank1.prg", {10, 11});
+        click(b1, 3);
+        b1->CommEdit->press();
+        detune(frmEditPrg::Open())->setValue(-20);
+        b1->activate();
+        ASSERT_NE(openPerf(), nullptr);
+        dialogs.shown.clear();
+        b1->activate();
+        dialogs.answer(vbYes);
+        deleteKey(b1, b1->List1);
+        click(b1, 10);
+        RunMenuCommand(MenuId::mnuIncolla);
+        click(b1, 4);
+        EXPECT_EQ(std::tuple(asked("Keep changes ?"), frmEditPrg::Open() == nullptr, frmEditPerf::Open() == nullptr,
+                             emptyAt(b1, ImgPrgBlock(3)), at(b1->Tag(), DetuneAt(10))),
+                  std::tuple(1, true, true, true, 236u));
+        SCOPED_TRACE("Edit > Cut, No: the stored program goes");
+        b1->CommEdit->press();
+        detune(frmEditPrg::Open())->setValue(-30);
+        b1->activate();
+        dialogs.answer(vbNo);
+        RunMenuCommand(MenuId::mnuTaglia);
+        click(b1, 11);
+        RunMenuCommand(MenuId::mnuIncolla);
+        EXPECT_EQ(std::tuple(asked("Keep changes ?"), frmEditPrg::Open() == nullptr, emptyAt(b1, ImgPrgBlock(4)),
+                             at(b1->Tag(), DetuneAt(11))),
+                  std::tuple(2, true, true, 0u));
+        dialogs.answer(vbNo);
+        EXPECT_TRUE(frame->Unload());
+    }
+}
+
+TEST_F(CutTest, ARecordOfACutRowHoldsNoEntry) {
+    startWithEditors();
+    frmPrgUN* b1 = openPrg("bank1.prg");
+    for (const bool edited : {false, true}) {
+        SCOPED_TRACE(edited ? "cut under the program editor, No" : "cut after a click");
+        const int row = edited ? 5 : 3;
+        click(b1, row);
+        if (edited) {
+            b1->CommEdit->press();
+            detune(frmEditPrg::Open())->setValue(-20);
+            b1->activate();
+            dialogs.answer(vbNo);
+        }
+        RunMenuCommand(MenuId::mnuTaglia);
+        b1->activate();
+        frmEditPerf* perf = openPerf();
+        ASSERT_NE(perf, nullptr);
+        EXPECT_EQ(std::tuple(perf->Caption(), perf->PerfVScroll[0]->isEnabled()), std::tuple(std::string("Performance Edit"), false));
+        perf->PerfVScroll[0]->setValue(1);
+        ASSERT_TRUE(perf->Unload());
+        EXPECT_EQ(mid(b1->Tag(), ImgPrgBlock(row), 172), std::string(172, '\0'));
+    }
+    dialogs.answer(vbNo);
+    EXPECT_TRUE(frame->Unload());
+}
+
+TEST_F(CutTest, EditFollowsWhetherTheRowHoldsAnEntry) {
+    w = openShow(arrFileWith({{5, "Five"}, {6, "Six"}}));
+    click(w, 5);
+    RunMenuCommand(MenuId::mnuTaglia);
+    MenuAgg();
+    EXPECT_EQ(std::tuple(w->CommEdit->isEnabled(), frame->mnuEdit->isEnabled()), std::tuple(false, false));
+    w->CommEdit_Click();
+    w->List1_DblClick();
+    EXPECT_EQ(frmEditArr::Open(), nullptr);
+    RunMenuCommand(MenuId::mnuIncolla);
+    MenuAgg();
+    EXPECT_EQ(std::tuple(w->CommEdit->isEnabled(), frame->mnuEdit->isEnabled(), w->Combo1->Text().empty()),
+              std::tuple(true, true, false));
+
+    startWithEditors();
+    frmPrgUN* b1 = openPrg("bank1.prg");
+    click(b1, 3);
+    RunMenuCommand(MenuId::mnuTaglia);
+    MenuAgg();
+    EXPECT_EQ(std::tuple(b1->CommEdit->isEnabled(), frame->mnuEdit->isEnabled()), std::tuple(false, false));
+    RunMenuCommand(MenuId::mnuIncolla);
+    MenuAgg();
+    EXPECT_EQ(std::tuple(b1->CommEdit->isEnabled(), frame->mnuEdit->isEnabled()), std::tuple(true, true));
+}
+
+TEST_F(CutTest, EditGivesTheInstrumentTheEntryItShows) {
+    {
+        SCOPED_TRACE("arrangements: a click then Edit sends nothing more; another window's Edit selects its row");
+        w = openShow(arrFileWith({{5, "Five"}, {6, "Six"}}));
+        click(w, 5);
+        writeSong("Other", arrFileWith({{12, "Twelve"}}));
+        frmArrU* other = openArr("Other");
+        click(other, 12);
+        sent();
+        other->CommEdit->press();
+        ed = frmEditArr::Open();
+        EXPECT_EQ(sent(), "");
+        ed->VScroll1[13]->setValue(77);
+        const std::string style = other->Combo1->Text();
+        sent();
+        w->activate();
+        dialogs.answer(vbYes);
+        w->CommEdit->press();
+        EXPECT_EQ(std::tuple(sent(), at(other->Tag(), VolOf(12)), other->Combo1->Text()), std::tuple(selectOf(5), 77u, style));
+    }
+    {
+        SCOPED_TRACE("programs, each click sending its file first: Edit > Edit sends the file and the selection");
+        startWithEditors();
+        CaricaPrgOpt = true;
+        frmPrgUN* b1 = openPrg("bank1.prg");
+        click(b1, 13);
+        frmPrgUN* b2 = openPrg("bank2.prg");
+        click(b2, 15);
+        sent();
+        b2->CommEdit->press();
+        const std::string afterClick = sent();
+        detune(frmEditPrg::Open())->setValue(-20);
+        sent();
+        b1->activate();
+        dialogs.answer(vbYes);
+        RunMenuCommand(MenuId::mnuEdit);
+        const std::string edit = sent();
+        EXPECT_EQ(afterClick, Mode02);
+        EXPECT_NE(edit.find(PrgBankMsg(b1->Tag())), std::string::npos);
+        EXPECT_EQ(edit.substr(edit.size() - 8), prgSelect(b1, 13));
+        EXPECT_EQ(std::tuple(at(PrgRec, PrgRecIndex), rtrim(frmEditPrg::Open()->Caption())),
+                  std::tuple(13u, std::string("Edit Program  bank1.prg / Prog 13")));
+        dialogs.answer(vbNo);
+        EXPECT_TRUE(frame->Unload());
     }
 }
 

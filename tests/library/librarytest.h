@@ -13,6 +13,8 @@
 #include "files/Readers.h"
 #include "files/state.h"
 #include "app/Documents.h"
+#include "app/EditRecord.h"
+#include "app/Links.h"
 #include "library/Library.h"
 #include "library/Links.h"
 #include "library/frmArrU.h"
@@ -111,11 +113,21 @@ struct FakeDatabase : DatabaseLinkT {
     void dbArrAdd(int kind) override { adds.push_back(kind); }
 };
 
-// Records what the list asks of the arrangement editor, in order.
-struct FakeEditor : EditorLinkT {
+// Records what the list asks of the arrangement editor, in order; its keep
+// step asks as the editor does and stores through arrRecStore.
+struct FakeEditor : EditorLinkT, RecordEditorsT {
     std::vector<std::string> calls;
-    FakeEditor() { RegisterLink<EditorLinkT>(this); }
-    ~FakeEditor() override { UnregisterLink<EditorLinkT>(this); }
+    FakeEditor() {
+        RegisterLink<EditorLinkT>(this);
+        RegisterLink<RecordEditorsT>(this);
+    }
+    ~FakeEditor() override {
+        UnregisterLink<EditorLinkT>(this);
+        UnregisterLink<RecordEditorsT>(this);
+    }
+    bool keep(EditRecord& record) override {
+        return record.keepBeforeReplace(2, caption(), [this] { return arrRecStore(); });
+    }
     void arrRecBuild(const std::string&, int index) override { calls.push_back("build " + std::to_string(index)); }
     bool arrRecStore() override {
         calls.push_back("store");

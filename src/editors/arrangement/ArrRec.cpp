@@ -69,10 +69,10 @@ void ArrRecBuild(const std::string& image, int index) {
     if (!rec) return;
     // The record goes back to the window only when it is that window's image.
     ChildForm* w = sourceWindow(WinKind(image), at(image, ImgSlot));
-    if (w && &w->Tag() == &image)
-        ArrangementEdit.record.build(w, index);
-    else
+    if (!w || &w->Tag() != &image)
         ArrangementEdit.record.reset();
+    else if (!ArrangementEdit.record.build(w, index))
+        return;   // an empty slot: the record holds no arrangement
     ArrRec = *rec;
 }
 
