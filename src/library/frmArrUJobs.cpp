@@ -4,6 +4,7 @@
 // arms the timer, the tick does the work. At its end a send lets a click
 // parked for it go on, and moves on the find by number the window runs.
 #include "app/Documents.h"
+#include "app/EditRecord.h"
 #include "app/ImageLayout.h"
 #include "app/InfoFile.h"
 #include "app/Links.h"
@@ -242,8 +243,12 @@ void frmArrU::CommLoadSty_Click() {
 
 void frmArrU::stylesEnded(int result, const std::string& image) {
     if (result == 0) InfoSetSty(image);
-    int n = List1->ListIndex();
-    if (n >= 0) ArrSelectSend(n, 19);
+    const int row = List1->ListIndex();
+    if (row >= 0) {
+        int n = row;
+        ArrSelectSend(n, 19);
+        ArrangementEdit.record.instrumentSelected(this, row);
+    }
     releaseParkedClick(ClickAfterStyles);
     continueFind(FindAfterStyles);
 }
