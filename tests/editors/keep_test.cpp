@@ -325,94 +325,71 @@ protected:
         RunNamed(NamedWindow::frmEditPerf);
         return frmEditPerf::Open();
     }
+    // A click on a row as the user makes it (the row selected), or the
+    // Delete key, in the window brought forward.
+    template <class W>
+    static void click(W* w, int row) {
+        w->activate();
+        QTest::mouseClick(w->List1->viewport(), Qt::LeftButton, {}, w->List1->visualItemRect(w->List1->item(row)).center());
+        Timer::Advance(1000);
+    }
     static void deleteKey(ChildForm* w, ListBox* l) {
         w->activate();
         QTest::keyClick(l, Qt::Key_Delete);
     }
-    // A click on a row as the user makes it (the row selected), in the window forward.
-    static void click(ChildForm* w, ListBox* l, int row) {
-        w->activate();
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
-        Timer::Advance(1000);
-    }
-    static void click(frmArrU* w, int row) { click(w, w->List1, row); }
-    static void click(frmPrgUN* w, int row) { click(w, w->List1, row); }
-    // What went out since the last call, a bank dump whole.
-    std::string sent() {
-        Timer::Advance(20000);
-        const std::string s = midi->written();
-        midi->clear();
-        return s;
-    }
     static bool emptyAt(const ChildForm* w, long block) { return at(w->Tag(), block) == 0; }
-    static std::string prgSelect(const frmPrgUN* p, int row) {
-        const unsigned ch = static_cast<unsigned>(PrgSelectChannel(p->Tag()));
-        return bytesOf({0xB0 | ch, 0x00, 0x00, 0xB0 | ch, 0x20, 3, 0xC0 | ch, static_cast<unsigned>(row)});
+    // Edit's button and Edit > Edit, as the menu shows them.
+    std::tuple<bool, bool> editOn(CommandButton* b) const {
+        MenuAgg();
+        return {b->isEnabled(), frame->mnuEdit->isEnabled()};
     }
 };
-const std::string Mode02 = bytesOf({0xF0, 0x42, 0x30, 0x4D, 0x4E, 0x02, 0xF7});
 
 TEST_F(CutTest, ACutEntryLeavesWithTheAnsweredEditAndItsEditorsClose) {
     {
         SCOPED_TRACE("arrangements: Edit > Cut, Yes; the paste moves the edited arrangement");
         w = openShow(arrFileWith({{5, "Five"}, {6, "Six"}}));
-        click(w, 5);
-        w->CommEdit->press();
-        ed = frmEditArr::Open();
-        ed->VScroll1[13]->setValue(77);
-        w->activate();
-        dialogs.answer(vbYes);
-        RunMenuCommand(MenuId::mnuTaglia);
-        EXPECT_EQ(std::tuple(asked("Keep changes ?"), frmEditArr::Open() == nullptr, emptyAt(w, ImgArrBlock(5))),
-                  std::tuple(1, true, true));
-        click(w, 9);
-        RunMenuCommand(MenuId::mnuIncolla);
-        dialogs.shown.clear();
-        click(w, 6);
-        EXPECT_EQ(std::tuple(at(w->Tag(), VolOf(9)), emptyAt(w, ImgArrBlock(5)), dialogs.shown.size()), std::tuple(77u, true, 0u));
-        SCOPED_TRACE("the Delete key, No: the stored arrangement goes");
-        click(w, 9);
-        w->CommEdit->press();
-        ed = frmEditArr::Open();
-        ed->VScroll1[13]->setValue(50);
-        dialogs.answer(vbNo);
-        deleteKey(w, w->List1);
-        click(w, 20);
-        RunMenuCommand(MenuId::mnuIncolla);
-        EXPECT_EQ(std::tuple(asked("Keep changes ?"), frmEditArr::Open() == nullptr, emptyAt(w, ImgArrBlock(9)),
-                             at(w->Tag(), VolOf(20))),
-                  std::tuple(1, true, true, 77u));
+        for (const int row : {5, 9}) {
+            click(w, row);
+            w->CommEdit->press();
+            frmEditArr::Open()->VScroll1[13]->setValue(row == 5 ? 77 : 50);
+            dialogs.answer(row == 5 ? vbYes : vbNo);
+            if (row == 5) {
+                w->activate();
+                RunMenuCommand(MenuId::mnuTaglia);
+            } else {
+                SCOPED_TRACE("the Delete key, No: the stored arrangement goes");
+                deleteKey(w, w->List1);
+            }
+            click(w, row + 4);
+            RunMenuCommand(MenuId::mnuIncolla);
+            click(w, 6);
+            EXPECT_EQ(std::tuple(asked("Keep changes ?"), frmEditArr::Open() == nullptr, emptyAt(w, ImgArrBlock(row)),
+                                 at(w->Tag(), VolOf(row + 4))),
+                      std::tuple(row == 5 ? 1 : 2, true, true, 77u));
+        }
     }
     {
-        SCOPED_TRACE("programs, both editors open: the Delete key, Yes");
+        SCOPED_TRACE("programs, both editors open: the Delete key, Yes; then Edit > Cut, No");
         startWithEditors();
         frmPrgUN* b1 = openPrg("bank1.prg", {10, 11});
-        click(b1, 3);
-        b1->CommEdit->press();
-        detune(frmEditPrg::Open())->setValue(-20);
-        b1->activate();
-        ASSERT_NE(openPerf(), nullptr);
-        dialogs.shown.clear();
-        b1->activate();
-        dialogs.answer(vbYes);
-        deleteKey(b1, b1->List1);
-        click(b1, 10);
-        RunMenuCommand(MenuId::mnuIncolla);
-        click(b1, 4);
-        EXPECT_EQ(std::tuple(asked("Keep changes ?"), frmEditPrg::Open() == nullptr, frmEditPerf::Open() == nullptr,
-                             emptyAt(b1, ImgPrgBlock(3)), at(b1->Tag(), DetuneAt(10))),
-                  std::tuple(1, true, true, true, 236u));
-        SCOPED_TRACE("Edit > Cut, No: the stored program goes");
-        b1->CommEdit->press();
-        detune(frmEditPrg::Open())->setValue(-30);
-        b1->activate();
-        dialogs.answer(vbNo);
-        RunMenuCommand(MenuId::mnuTaglia);
-        click(b1, 11);
-        RunMenuCommand(MenuId::mnuIncolla);
-        EXPECT_EQ(std::tuple(asked("Keep changes ?"), frmEditPrg::Open() == nullptr, emptyAt(b1, ImgPrgBlock(4)),
-                             at(b1->Tag(), DetuneAt(11))),
-                  std::tuple(2, true, true, 0u));
+        for (const int row : {3, 4}) {
+            click(b1, row);
+            b1->CommEdit->press();
+            detune(frmEditPrg::Open())->setValue(row == 3 ? -20 : -30);
+            b1->activate();
+            if (row == 3) ASSERT_NE(openPerf(), nullptr);
+            dialogs.answer(row == 3 ? vbYes : vbNo);
+            if (row == 3)
+                deleteKey(b1, b1->List1);
+            else
+                RunMenuCommand(MenuId::mnuTaglia);
+            click(b1, row + 7);
+            RunMenuCommand(MenuId::mnuIncolla);
+            EXPECT_EQ(std::tuple(asked("Keep changes ?"), frmEditPrg::Open() || frmEditPerf::Open(),
+                                 emptyAt(b1, ImgPrgBlock(row)), at(b1->Tag(), DetuneAt(row + 7))),
+                      std::tuple(row - 2, false, true, row == 3 ? 236u : 0u));
+        }
         dialogs.answer(vbNo);
         EXPECT_TRUE(frame->Unload());
     }
@@ -421,11 +398,10 @@ TEST_F(CutTest, ACutEntryLeavesWithTheAnsweredEditAndItsEditorsClose) {
 TEST_F(CutTest, ARecordOfACutRowHoldsNoEntry) {
     startWithEditors();
     frmPrgUN* b1 = openPrg("bank1.prg");
-    for (const bool edited : {false, true}) {
-        SCOPED_TRACE(edited ? "cut under the program editor, No" : "cut after a click");
-        const int row = edited ? 5 : 3;
+    for (const int row : {3, 5}) {
+        SCOPED_TRACE(row == 5 ? "cut under the program editor, No" : "cut after a click");
         click(b1, row);
-        if (edited) {
+        if (row == 5) {
             b1->CommEdit->press();
             detune(frmEditPrg::Open())->setValue(-20);
             b1->activate();
@@ -434,7 +410,6 @@ TEST_F(CutTest, ARecordOfACutRowHoldsNoEntry) {
         RunMenuCommand(MenuId::mnuTaglia);
         b1->activate();
         frmEditPerf* perf = openPerf();
-        ASSERT_NE(perf, nullptr);
         EXPECT_EQ(std::tuple(perf->Caption(), perf->PerfVScroll[0]->isEnabled()), std::tuple(std::string("Performance Edit"), false));
         perf->PerfVScroll[0]->setValue(1);
         ASSERT_TRUE(perf->Unload());
@@ -448,25 +423,20 @@ TEST_F(CutTest, EditFollowsWhetherTheRowHoldsAnEntry) {
     w = openShow(arrFileWith({{5, "Five"}, {6, "Six"}}));
     click(w, 5);
     RunMenuCommand(MenuId::mnuTaglia);
-    MenuAgg();
-    EXPECT_EQ(std::tuple(w->CommEdit->isEnabled(), frame->mnuEdit->isEnabled()), std::tuple(false, false));
+    EXPECT_EQ(editOn(w->CommEdit), std::tuple(false, false));
     w->CommEdit_Click();
     w->List1_DblClick();
     EXPECT_EQ(frmEditArr::Open(), nullptr);
     RunMenuCommand(MenuId::mnuIncolla);
-    MenuAgg();
-    EXPECT_EQ(std::tuple(w->CommEdit->isEnabled(), frame->mnuEdit->isEnabled(), w->Combo1->Text().empty()),
-              std::tuple(true, true, false));
+    EXPECT_EQ(std::tuple(editOn(w->CommEdit), w->Combo1->Text().empty()), std::tuple(std::tuple(true, true), false));
 
     startWithEditors();
     frmPrgUN* b1 = openPrg("bank1.prg");
     click(b1, 3);
     RunMenuCommand(MenuId::mnuTaglia);
-    MenuAgg();
-    EXPECT_EQ(std::tuple(b1->CommEdit->isEnabled(), frame->mnuEdit->isEnabled()), std::tuple(false, false));
+    EXPECT_EQ(editOn(b1->CommEdit), std::tuple(false, false));
     RunMenuCommand(MenuId::mnuIncolla);
-    MenuAgg();
-    EXPECT_EQ(std::tuple(b1->CommEdit->isEnabled(), frame->mnuEdit->isEnabled()), std::tuple(true, true));
+    EXPECT_EQ(editOn(b1->CommEdit), std::tuple(true, true));
 }
 
 TEST_F(CutTest, EditGivesTheInstrumentTheEntryItShows) {
@@ -479,9 +449,8 @@ TEST_F(CutTest, EditGivesTheInstrumentTheEntryItShows) {
         click(other, 12);
         sent();
         other->CommEdit->press();
-        ed = frmEditArr::Open();
         EXPECT_EQ(sent(), "");
-        ed->VScroll1[13]->setValue(77);
+        frmEditArr::Open()->VScroll1[13]->setValue(77);
         const std::string style = other->Combo1->Text();
         sent();
         w->activate();
@@ -497,20 +466,22 @@ TEST_F(CutTest, EditGivesTheInstrumentTheEntryItShows) {
         click(b1, 13);
         frmPrgUN* b2 = openPrg("bank2.prg");
         click(b2, 15);
+        Timer::Advance(20000);   // the bank dumps whole
         sent();
         b2->CommEdit->press();
-        const std::string afterClick = sent();
+        EXPECT_EQ(sent(), bytesOf({0xF0, 0x42, 0x30, 0x4D, 0x4E, 0x02, 0xF7}));   // PROGRAM mode, as before
         detune(frmEditPrg::Open())->setValue(-20);
         sent();
         b1->activate();
         dialogs.answer(vbYes);
         RunMenuCommand(MenuId::mnuEdit);
+        Timer::Advance(20000);
         const std::string edit = sent();
-        EXPECT_EQ(afterClick, Mode02);
+        const unsigned ch = static_cast<unsigned>(PrgSelectChannel(b1->Tag()));
         EXPECT_NE(edit.find(PrgBankMsg(b1->Tag())), std::string::npos);
-        EXPECT_EQ(edit.substr(edit.size() - 8), prgSelect(b1, 13));
-        EXPECT_EQ(std::tuple(at(PrgRec, PrgRecIndex), rtrim(frmEditPrg::Open()->Caption())),
-                  std::tuple(13u, std::string("Edit Program  bank1.prg / Prog 13")));
+        EXPECT_EQ(std::tuple(edit.substr(edit.size() - 8), rtrim(frmEditPrg::Open()->Caption())),
+                  std::tuple(bytesOf({0xB0 | ch, 0, 0, 0xB0 | ch, 0x20, 3, 0xC0 | ch, 13}),
+                             std::string("Edit Program  bank1.prg / Prog 13")));
         dialogs.answer(vbNo);
         EXPECT_TRUE(frame->Unload());
     }
