@@ -18,7 +18,7 @@ class KeepTest : public ArrEditTest {
 protected:
     frmEditArr* ed = nullptr;
     frmArrU* w = nullptr;
-    // Show.arr row 5 in the editor, LOWER VOL 77 (record byte 90).
+    // Show.arr row 5 in the editor, UPPER1 VOL 77 (record byte 90).
     void editVol(bool readOnly = false) {
         w = openShow(arrFileWith({{5, "Five"}, {6, "Six"}}), readOnly);
         ed = edit(w, 5);
