@@ -145,7 +145,10 @@ bool EditRecord::keepBeforeCut(const ChildForm* window, const std::function<bool
 }
 
 void EditRecord::rowsEmptied(const ChildForm* window) {
-    if (!window || source() != window || !emptyIn(window->Tag(), index())) return;
+    if (!window) return;
+    // The entry the instrument was given has gone from its window.
+    if (instrumentHas(window, selectedIndex_) && emptyIn(window->Tag(), selectedIndex_)) instrumentChanged();
+    if (source() != window || !emptyIn(window->Tag(), index())) return;
     // Its edit was kept or dropped before the cut: nothing is asked again.
     modified = false;
     if (layout_->inEditor()) Linked<RecordEditorsT>().close(*this);

@@ -93,7 +93,8 @@ public:
     bool keepBeforeCut(const ChildForm* window, const std::function<bool(int)>& cut);
     // Rows of `window` have been emptied: a record on one of them holds no
     // entry any more, and its editors close without a question, as they do
-    // when their window closes.
+    // when their window closes. An entry the instrument was given there is
+    // no longer the one it has selected.
     void rowsEmptied(const ChildForm* window);
     // The close question of one of the record's editors; only the last of
     // them to close asks, so none is asked while `otherEditorStays`. A
