@@ -17,9 +17,6 @@ public:
     // now, becomes the current record PrgRec (with the window's kind and
     // slot and its file).
     virtual void prgRecBuild(ChildForm* /*window*/, int /*index*/) {}
-    // Writes PrgRec back into the window it came from and clears PrgModified
-    // (a read-only window says so instead): 0 stored, 1 not stored.
-    virtual int prgRecStore() { return 1; }
     // Fills the program editor's controls from PrgRec without sending anything.
     virtual void editPrgFill() {}
     // Shows the program editor, modeless.
@@ -34,8 +31,6 @@ public:
     // Captions the performance editor "Edit Performance  " with the current
     // record's file and program names.
     virtual void perfRecaption() {}
-    // Empties the multisample boxes of the program editor.
-    virtual void resetMultisampleBoxes() {}
 };
 
 inline ProgramEditorLinkT& ProgramEditorLink() { return Linked<ProgramEditorLinkT>(); }

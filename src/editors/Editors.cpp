@@ -15,7 +15,6 @@ namespace {
 // The program editor as the program file windows reach it.
 struct ProgramEditors : ProgramEditorLinkT {
     void prgRecBuild(ChildForm* window, int index) override { PrgRecBuild(window, index); }
-    int prgRecStore() override { return PrgRecStore(); }
     void editPrgFill() override {
         if (frmEditPrg* f = frmEditPrg::Open()) f->EditPrgFill();
     }
@@ -46,9 +45,6 @@ struct ProgramEditors : ProgramEditorLinkT {
         if (frmEditPerf* f = frmEditPerf::Open()) f->setCaption(text);
     }
     void perfRecaption() override { setPerfCaption(PerfRecaptionText()); }
-    void resetMultisampleBoxes() override {
-        if (frmEditPrg* f = frmEditPrg::Open()) f->resetMultisampleBoxes();
-    }
 };
 
 // The arrangement editor as the arrangement, style and program windows

@@ -23,7 +23,7 @@
 namespace {
 
 // Records what the program windows ask of the editor; its keep step asks as
-// the editor does and stores through prgRecStore.
+// the editor does and stores through prgRecStore (0 stored).
 struct PrgEditor : ProgramEditorLinkT, RecordEditorsT {
     bool keep(EditRecord& record) override {
         return record.keepBeforeReplace(4, caption(), [this] { return prgRecStore() == 0; });
@@ -37,7 +37,7 @@ struct PrgEditor : ProgramEditorLinkT, RecordEditorsT {
         put(PrgRec, 175, at(image, ImgSlot));
     }
     int storeResult = 0;
-    int prgRecStore() override {
+    int prgRecStore() {
         calls.push_back("store");
         return storeResult;
     }
