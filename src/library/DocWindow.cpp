@@ -305,13 +305,8 @@ int DocWindow::insideWidth(int designWidth) const {
 void DocWindow::offerEdit(ListBox* list, CommandButton* edit) {
     const int i = list ? list->ListIndex() : -1;
     if (i < 0 || !edit) return;
-    bool on = false;
-    if (!rowEditable(i))
-        on = false;
-    else if (editorMayOpen() && list->Selected(i))
-        on = true;
-    else
-        return;
+    const bool on = rowEditable(i);
+    if (on && !(editorMayOpen() && list->Selected(i))) return;   // left as it was
     edit->setEnabled(on);
     if (frame() && frame()->ActiveForm() == this) MainWindowLink().enableMenu(MenuId::mnuEdit, on);
 }

@@ -117,6 +117,8 @@ private:
     // then the paired program. For an Edit (`forEdit`) only what gives the
     // instrument the row: the sends, the mode and the selection.
     void select(int idx, bool forEdit);
+    // Selects row `row` on the instrument, the one it then has selected.
+    void sendSelection(int row);
     // The boxes under the list for row `idx`: its number, origin and style
     // (emptied for an empty row).
     void showRow(int idx);

@@ -4,7 +4,6 @@
 // arms the timer, the tick does the work. At its end a send lets a click
 // parked for it go on, and moves on the find by number the window runs.
 #include "app/Documents.h"
-#include "app/EditRecord.h"
 #include "app/ImageLayout.h"
 #include "app/InfoFile.h"
 #include "app/Links.h"
@@ -243,12 +242,7 @@ void frmArrU::CommLoadSty_Click() {
 
 void frmArrU::stylesEnded(int result, const std::string& image) {
     if (result == 0) InfoSetSty(image);
-    const int row = List1->ListIndex();
-    if (row >= 0) {
-        int n = row;
-        ArrSelectSend(n, 19);
-        ArrangementEdit.record.instrumentSelected(this, row);
-    }
+    if (List1->ListIndex() >= 0) sendSelection(List1->ListIndex());
     releaseParkedClick(ClickAfterStyles);
     continueFind(FindAfterStyles);
 }

@@ -46,7 +46,7 @@ void frmArrU::TimerList1_Timer() {
     editSelect_ = -1;
     if (edited < 0) return List1_Click();
     if (loading()) return;
-    if (edited < List1->ListCount() && !ArrRowEmpty(List1->List(edited)))
+    if (rowEditable(edited))
         select(edited, true);
     else
         TimerList1->setInterval(ClickIdle);
@@ -86,12 +86,11 @@ void frmArrU::select(int idx, bool forEdit) {
     }
 
     if (!selectOnly) {
-        if (forEdit) {
-            // Edit has put the row into the editor already.
-        } else if (EditArrOpen) {
+        // An Edit has put the row into the editor already.
+        if (!forEdit && EditArrOpen) {
             feedEditor(idx);
             if (!self || !self->Loaded()) return;
-        } else if (IsLinked<EditorLinkT>()) {
+        } else if (!forEdit && IsLinked<EditorLinkT>()) {
             CommEdit->setEnabled(true);
             setMenu(MenuId::mnuEdit, true);
         }
@@ -114,9 +113,7 @@ void frmArrU::select(int idx, bool forEdit) {
 
     // The selection.
     MidiMonLog("");
-    int n = idx;
-    ArrSelectSend(n, 19);
-    ArrangementEdit.record.instrumentSelected(this, idx);
+    sendSelection(idx);
     MidiMonLogSent();
     StatusMsg(0);
     if (forEdit) return;
@@ -127,6 +124,12 @@ void frmArrU::select(int idx, bool forEdit) {
     if (k < 0) return;
     PrgSelAutoNum = PrgSelAutoNumOf(PrgSelAutoTab[static_cast<std::size_t>(k)].prgText);
     CommShowPrg_Click();
+}
+
+void frmArrU::sendSelection(int row) {
+    int n = row;
+    ArrSelectSend(n, 19);
+    ArrangementEdit.record.instrumentSelected(this, row);
 }
 
 void frmArrU::showRow(int idx) {
